@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace zeft {
+
+// Reads a whole text as a signed 32-bit integer, the way every setting is read:
+// leading blanks, one optional sign, then decimal digits, or hexadecimal digits after
+// "$", "x", "X", "0x" or "0X". Nothing may follow the digits. Any other text, the empty
+// text, and values outside the 32-bit range give defaultValue.
+std::int32_t IntegerFromText(std::string_view text, std::int32_t defaultValue);
+
+} // namespace zeft

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+namespace zeft {
+
+// How a confirmation box was closed. Closing it by its title-bar button is not a No.
+enum class ConfirmAnswer { Yes, No, Closed };
+
+// Every message box of the program goes through this service, with the product's
+// captions: "Error" (error icon, OK), "Warning" (warning icon, OK) and "Confirm"
+// (question icon, Yes and No). The windows use a Qt implementation; tests script it.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    virtual void ShowError(const std::string& text) = 0;
+    virtual void ShowWarning(const std::string& text) = 0;
+    virtual ConfirmAnswer Confirm(const std::string& text) = 0;
+};
+
+} // namespace zeft

@@ -1,0 +1,47 @@
+#include "main/SenderCommands.h"
+
+#include "main/SenderSettings.h"
+#include "tests/support/FakeSettingsControls.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zeft {
+namespace {
+
+using testing::FakeSettingsControls;
+
+std::vector<std::string> AllSetCommands(const FakeSettingsControls& controls) {
+    std::vector<std::string> commands;
+    for (int step = 0; step < kSetCommandCount; ++step) {
+        commands.push_back(BuildSetCommandFromControls(static_cast<SetCommand>(step), controls));
+    }
+    return commands;
+}
+
+TEST(SenderCommandsTest, FixedCommandsAreExactBytes) {
+    EXPECT_EQ(kRequestListingCommand, "++++");
+    EXPECT_EQ(kRestoreDefaultsCommand, std::string("+RST\x0D"));
+}
+
+TEST(SenderCommandsTest, DefaultSettingsGiveTheEightCommandsInOrder) {
+    const FakeSettingsControls controls;
+    const std::vector<std::string> expected = {"+SOT0\r",  "+SFT0\r",  "+STL10\r", "+SBL2000\r",
+                                               "+SLA20\r", "+SLB40\r", "+SLC60\r", "+SLD80\r"};
+    EXPECT_EQ(AllSetCommands(controls), expected);
+}
+
+TEST(SenderCommandsTest, CodesFollowTheTablesAndTextsGoOutAsTyped) {
+    FakeSettingsControls controls;
+    controls.outputTypeIndex = 3;
+    controls.fluidTypeIndex = 2;
+    controls.SetEdits({"010", " 1500", "$14", "+40", "60", "80"});
+    const std::vector<std::string> expected = {"+SOT4\r",   "+SFT2\r",   "+STL010\r", "+SBL 1500\r",
+                                               "+SLA$14\r", "+SLB+40\r", "+SLC60\r",  "+SLD80\r"};
+    EXPECT_EQ(AllSetCommands(controls), expected);
+}
+
+} // namespace
+} // namespace zeft
