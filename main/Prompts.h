@@ -17,6 +17,10 @@ public:
     virtual void ShowError(const std::string& text) = 0;
     virtual void ShowWarning(const std::string& text) = 0;
     virtual ConfirmAnswer Confirm(const std::string& text) = 0;
+
+    // The application's general error box: the program's title as caption, stop icon, OK.
+    // For errors that escape an operation, such as a file that cannot be written.
+    virtual void ShowApplicationError(const std::string& text) = 0;
 };
 
 } // namespace zeft

@@ -12,7 +12,7 @@ namespace zeft::testing {
 // A confirmation with no scripted answer fails the test: an unexpected question is a fault.
 class ScriptedPrompts : public Prompts {
 public:
-    enum class Kind { Error, Warning, Confirm };
+    enum class Kind { Error, Warning, Confirm, ApplicationError };
     struct Shown {
         Kind kind;
         std::string text;
@@ -21,6 +21,7 @@ public:
     void ShowError(const std::string& text) override { shown.push_back({Kind::Error, text}); }
     void ShowWarning(const std::string& text) override { shown.push_back({Kind::Warning, text}); }
     ConfirmAnswer Confirm(const std::string& text) override;
+    void ShowApplicationError(const std::string& text) override { shown.push_back({Kind::ApplicationError, text}); }
 
     void Answer(ConfirmAnswer answer) { answers.push_back(answer); }
 
