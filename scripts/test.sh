@@ -79,7 +79,7 @@ mapfile -t cxx_files < <(git ls-files --cached --others --exclude-standard -- '*
     [ -f "$f" ] && echo "$f"
 done)
 if clang-format --dry-run --Werror "${cxx_files[@]}"; then
-    summary+=("[format] ${#cxx_files[@]} files formatted")
+    summary+=("[format] ${#cxx_files[@]} files checked, no drift")
 else
     failed+=("clang-format")
     summary+=("[format] drift found")
