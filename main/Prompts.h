@@ -16,6 +16,13 @@ public:
 
     virtual void ShowError(const std::string& text) = 0;
     virtual void ShowWarning(const std::string& text) = 0;
+    // The same warning with a second, smaller text under it (such as the operating
+    // system's reason why a port did not open). Implementations without room for it
+    // show the text alone.
+    virtual void ShowWarningWithDetail(const std::string& text, const std::string& detail) {
+        static_cast<void>(detail);
+        ShowWarning(text);
+    }
     virtual ConfirmAnswer Confirm(const std::string& text) = 0;
 
     // The application's general error box: the program's title as caption, stop icon, OK.

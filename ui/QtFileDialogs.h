@@ -1,0 +1,36 @@
+#pragma once
+
+#include "main/FileDialogs.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class QFileDialog;
+class QWidget;
+
+namespace zeft::ui {
+
+// The configuration files' open and save dialogs on QFileDialog.
+class QtFileDialogs : public FileDialogs {
+public:
+    explicit QtFileDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+
+    std::optional<std::string> AskSaveConfigPath() override;
+    std::optional<std::string> AskOpenConfigPath() override;
+
+    // Window tests replace the modal run: the handler gets the set-up dialog and returns
+    // the chosen path, or nothing for Cancel. An empty function shows the dialogs again.
+    using DialogHandler = std::function<std::optional<std::string>(QFileDialog& dialog)>;
+    static void SetDialogHandlerForTests(DialogHandler handler);
+
+    // Qt's own dialogs instead of the desktop's (tests, or desktops without a portal).
+    static void SetUseNativeDialogs(bool useNative);
+
+private:
+    std::optional<std::string> Run(QFileDialog& dialog);
+
+    QWidget* parent_;
+};
+
+} // namespace zeft::ui

@@ -1,0 +1,91 @@
+#include "ui/QtPrompts.h"
+
+#include <QString>
+
+namespace zeft::ui {
+
+namespace {
+
+QtPrompts::BoxHandler& TestHandler() {
+    static QtPrompts::BoxHandler handler;
+    return handler;
+}
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+void QtPrompts::SetBoxHandlerForTests(BoxHandler handler) {
+    TestHandler() = std::move(handler);
+}
+
+QMessageBox::StandardButton QtPrompts::Run(QMessageBox& box) {
+    if (TestHandler()) {
+        return TestHandler()(box);
+    }
+    box.exec();
+    // A box closed by its title-bar button or Escape without an escape button has no
+    // clicked button; keep that apart from No.
+    QAbstractButton* clicked = box.clickedButton();
+    return clicked == nullptr ? QMessageBox::NoButton : box.standardButton(clicked);
+}
+
+void QtPrompts::ShowError(const std::string& text) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), FromUtf8(text), QMessageBox::Ok, parent_);
+    Run(box);
+}
+
+void QtPrompts::ShowWarning(const std::string& text) {
+    ShowWarningWithDetail(text, {});
+}
+
+void QtPrompts::ShowWarningWithDetail(const std::string& text, const std::string& detail) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), FromUtf8(text), QMessageBox::Ok, parent_);
+    if (!detail.empty()) {
+        box.setInformativeText(FromUtf8(detail));
+    }
+    Run(box);
+}
+
+ConfirmAnswer QtPrompts::Confirm(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), FromUtf8(text),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    // Escape answers No, as in the product; the title-bar button still counts as closed.
+    box.setEscapeButton(QMessageBox::No);
+    switch (Run(box)) {
+    case QMessageBox::Yes:
+        return ConfirmAnswer::Yes;
+    case QMessageBox::No:
+        return ConfirmAnswer::No;
+    default:
+        return ConfirmAnswer::Closed;
+    }
+}
+
+ConfirmAnswer QtPrompts::AskWarning(const std::string& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), FromUtf8(text), QMessageBox::Yes | QMessageBox::No,
+                    parent_);
+    box.setEscapeButton(QMessageBox::No);
+    switch (Run(box)) {
+    case QMessageBox::Yes:
+        return ConfirmAnswer::Yes;
+    case QMessageBox::No:
+        return ConfirmAnswer::No;
+    default:
+        return ConfirmAnswer::Closed;
+    }
+}
+
+void QtPrompts::ShowApplicationError(const std::string& text) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("ZEFT"), FromUtf8(text), QMessageBox::Ok, parent_);
+    Run(box);
+}
+
+void QtPrompts::ShowPlain(const std::string& caption, const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, FromUtf8(caption), FromUtf8(text), QMessageBox::Ok, parent_);
+    Run(box);
+}
+
+} // namespace zeft::ui
