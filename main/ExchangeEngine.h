@@ -1,0 +1,109 @@
+#pragma once
+
+#include "main/IntervalTimer.h"
+#include "main/ListingParser.h"
+#include "main/OperationButtons.h"
+#include "main/Prompts.h"
+#include "main/SenderLink.h"
+#include "main/SettingsControls.h"
+
+#include <cstdint>
+#include <string>
+
+namespace zeft {
+
+// Which device operation runs: the first button with Tag 1, in the order Read Device,
+// Restore Default, Program Device.
+enum class ExchangeOperation { None, ReadDevice, RestoreDefault, ProgramDevice };
+
+// Waits of an operation, in milliseconds. The timer guards every one of them.
+inline constexpr int kIdentificationLimitMs = 1000; // power-up to the identification
+inline constexpr int kCommandPauseMs = 500;         // identification to the first command
+inline constexpr int kListingWindowMs = 800;        // first reply character to the end of the listing
+inline constexpr int kAcknowledgeLimitMs = 2000;    // one "Done" to the next
+inline constexpr int kFirstReplyLimitMs = 2000;     // first command to the first reply character
+
+// Reads, programs and restores the sender: the main window's Read Device, Program Device
+// and Restore Default. It powers the sender through RTS, follows its replies character by
+// character, writes the listing into the settings controls and reports the outcome in the
+// status panel, the reply display (Label9) and, on failure, an error box.
+//
+// Everything runs on the main thread. The owner (the main window, the command-line tool)
+// creates one engine over its seams and forwards:
+//   - the three button clicks to ReadBtnClick, SetBtn1Click and RestBtnClick;
+//   - every OnRxClusterEvent of the serial component to SerialLink1RxClusterEvent, which
+//     takes the cluster itself through SenderLink::ReadNextClusterAsString.
+// The engine binds the timer's OnTimer to Timer1Timer on construction (and unbinds it on
+// destruction); an owner whose timer calls something else forwards its ticks there.
+// Every end of an operation passes through PowerOffZEFT: RTS low, timer stopped, all Tags
+// 0, the three buttons enabled.
+class ExchangeEngine {
+public:
+    ExchangeEngine(SettingsControls& controls, OperationButtons& buttons, Prompts& prompts, IntervalTimer& timer,
+                   SenderLink& link);
+    ~ExchangeEngine();
+    ExchangeEngine(const ExchangeEngine&) = delete;
+    ExchangeEngine& operator=(const ExchangeEngine&) = delete;
+
+    // Button handlers. Each is ignored while an operation runs (the buttons are disabled
+    // then; this guards other callers such as the command-line tool).
+    void ReadBtnClick();
+    void RestBtnClick();
+    void SetBtn1Click();
+
+    // Receive handler: takes the next cluster and, if an operation runs, feeds its
+    // characters in order to the state machine; otherwise the cluster is dropped.
+    void SerialLink1RxClusterEvent();
+
+    // Timer tick: ends a wait by the current state.
+    void Timer1Timer();
+
+    // Ends any operation: RTS low, timer stopped, Tags 0, buttons enabled, state 0. Leaves
+    // the settings controls, the reply display and the status panel alone.
+    void PowerOffZEFT();
+    void DisableButtons();
+    void DisableEdits();
+    void EnableEdits();
+
+    // The window's start-up and port settings command: state and step 0, Label9 cleared.
+    void ResetExchange();
+
+    // The running operation, by the buttons' Tags.
+    ExchangeOperation Operation() const;
+    bool Running() const { return Operation() != ExchangeOperation::None; }
+
+    std::uint8_t ExchangeState() const { return exchangeState_; }
+    std::int32_t ProgramStep() const { return programStep_; }
+    zeft::ListingField ListingField() const { return parser_.Field(); }
+    std::int32_t SkipCount() const { return parser_.SkipCount(); }
+    const std::string& FieldText() const { return parser_.FieldText(); }
+
+private:
+    bool StartOperation(OperationButton button);
+    bool HasListSelections();
+    void Receive(char c);
+    void ReceiveIdentification(char c);
+    void ReceiveFirstReply();
+    void ReceiveListingIdentification(char c);
+    void ReceiveListing(char c);
+    void ReceiveAcknowledgement(char c);
+    void SendNextProgramStep();
+    void SendFirstCommand(ExchangeOperation operation);
+    void Fail(const std::string& box, const std::string& status);
+    void AppendReply(const std::string& text);
+
+    SettingsControls& controls_;
+    OperationButtons& buttons_;
+    Prompts& prompts_;
+    IntervalTimer& timer_;
+    SenderLink& link_;
+
+    std::uint8_t exchangeState_ = 0;
+    std::int32_t programStep_ = 0;
+    ListingParser parser_;
+    // In state 3: the pause has ended and the first command is out, so the next
+    // character is the first of the reply (the timer now guards the first-reply limit).
+    bool commandSent_ = false;
+};
+
+} // namespace zeft

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace zeft {
+
+// What the exchange engine needs from the serial component: whether the port is open,
+// RTS (which powers the sender), writing a command and taking the received clusters.
+// The program plugs TSerialLink in through an adapter; tests use a fake.
+class SenderLink {
+public:
+    virtual ~SenderLink() = default;
+
+    // The port is open.
+    virtual bool Active() const = 0;
+    // Raises (true) or drops (false) RTS. Ignored while the port is closed.
+    virtual void SetRTSState(bool raised) = 0;
+    // Writes the text in one piece; an empty text sends nothing.
+    virtual void SendString(const std::string& text) = 0;
+    // Removes and returns the oldest received cluster as text; empty when none is queued.
+    virtual std::string ReadNextClusterAsString() = 0;
+};
+
+} // namespace zeft
