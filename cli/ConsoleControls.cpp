@@ -1,0 +1,70 @@
+#include "cli/ConsoleControls.h"
+
+#include "main/SenderSettings.h"
+
+#include <cstddef>
+
+namespace zeft::cli {
+namespace {
+
+// The reply display shows CR as a line break; a terminal needs LF for that.
+void WriteReplyText(std::FILE* out, const std::string& text) {
+    for (char c : text) {
+        std::fputc(c == '\r' ? '\n' : c, out);
+    }
+}
+
+} // namespace
+
+ConsoleControls::ConsoleControls(std::FILE* progress)
+    : progress_(progress), edits_{std::string(kDefaultTopLimit),  std::string(kDefaultBottomLimit),
+                                  std::string(kDefaultLevels[0]), std::string(kDefaultLevels[1]),
+                                  std::string(kDefaultLevels[2]), std::string(kDefaultLevels[3])} {}
+
+std::string ConsoleControls::EditText(SettingsEdit edit) const {
+    return edits_.at(static_cast<std::size_t>(edit));
+}
+
+void ConsoleControls::SetEditText(SettingsEdit edit, const std::string& text) {
+    edits_.at(static_cast<std::size_t>(edit)) = text;
+}
+
+void ConsoleControls::SetReplyText(const std::string& text) {
+    const std::string before = replyText_;
+    replyText_ = text;
+    if (progress_ != nullptr) {
+        EchoReplyChange(before, text);
+    }
+}
+
+void ConsoleControls::SetStatusText(const std::string& text) {
+    if (progress_ != nullptr && !text.empty() && text != statusText_) {
+        if (replyLineOpen_) {
+            std::fputc('\n', progress_);
+            replyLineOpen_ = false;
+        }
+        std::fprintf(progress_, "%s\n", text.c_str());
+        std::fflush(progress_);
+    }
+    statusText_ = text;
+}
+
+// The reply display mostly grows a character at a time: echo what was appended, and start
+// a fresh line when it was replaced by something else.
+void ConsoleControls::EchoReplyChange(const std::string& before, const std::string& after) {
+    if (after.empty()) {
+        return;
+    }
+    if (after.size() >= before.size() && after.compare(0, before.size(), before) == 0) {
+        WriteReplyText(progress_, after.substr(before.size()));
+    } else {
+        if (replyLineOpen_) {
+            std::fputc('\n', progress_);
+        }
+        WriteReplyText(progress_, after);
+    }
+    replyLineOpen_ = after.back() != '\r' && after.back() != '\n';
+    std::fflush(progress_);
+}
+
+} // namespace zeft::cli

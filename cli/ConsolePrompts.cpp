@@ -1,0 +1,43 @@
+#include "cli/ConsolePrompts.h"
+
+namespace zeft::cli {
+
+ConsolePrompts::ConsolePrompts(std::FILE* messages, std::FILE* answers, QuestionPolicy policy)
+    : messages_(messages), answers_(answers), policy_(policy) {}
+
+void ConsolePrompts::ShowError(const std::string& text) {
+    std::fprintf(messages_, "Error: %s\n", text.c_str());
+    lastError_ = text;
+}
+
+void ConsolePrompts::ShowWarning(const std::string& text) {
+    std::fprintf(messages_, "Warning: %s\n", text.c_str());
+    lastError_ = text;
+}
+
+void ConsolePrompts::ShowApplicationError(const std::string& text) {
+    ShowError(text);
+}
+
+ConfirmAnswer ConsolePrompts::Confirm(const std::string& text) {
+    switch (policy_) {
+    case QuestionPolicy::AnswerYes:
+        std::fprintf(messages_, "Confirm: %s\n", text.c_str());
+        return ConfirmAnswer::Yes;
+    case QuestionPolicy::AnswerNo:
+        std::fprintf(messages_, "Confirm: %s\n", text.c_str());
+        return ConfirmAnswer::No;
+    case QuestionPolicy::AskTerminal:
+        break;
+    }
+    std::fprintf(messages_, "Confirm: %s [y/N] ", text.c_str());
+    std::fflush(messages_);
+    int c = std::fgetc(answers_);
+    const bool yes = c == 'y' || c == 'Y';
+    while (c != EOF && c != '\n') {
+        c = std::fgetc(answers_);
+    }
+    return yes ? ConfirmAnswer::Yes : ConfirmAnswer::No;
+}
+
+} // namespace zeft::cli

@@ -1,0 +1,74 @@
+#include "cli/DeviceReport.h"
+
+#include "main/SenderSettings.h"
+
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <cstddef>
+#include <sstream>
+#include <string_view>
+
+namespace zeft::cli {
+namespace {
+
+struct EditKey {
+    SettingsEdit edit;
+    const char* key;
+};
+
+// The configuration file's key names, in its order.
+constexpr std::array<EditKey, 6> kEditKeys = {{{SettingsEdit::TopLimit, "Top Limit"},
+                                               {SettingsEdit::BottomLimit, "Bottom Limit"},
+                                               {SettingsEdit::LevelA, "Level A"},
+                                               {SettingsEdit::LevelB, "Level B"},
+                                               {SettingsEdit::LevelC, "Level C"},
+                                               {SettingsEdit::LevelD, "Level D"}}};
+
+std::string ListLine(const char* key, int code, int index, const auto& items) {
+    std::ostringstream line;
+    line << key << " = " << code;
+    if (index >= 0 && static_cast<std::size_t>(index) < items.size()) {
+        line << " (" << items[static_cast<std::size_t>(index)] << ')';
+    } else {
+        line << " (no selection)";
+    }
+    return line.str();
+}
+
+nlohmann::ordered_json CodeOrNull(int code) {
+    return code == kNoSelection ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(code);
+}
+
+} // namespace
+
+std::string DeviceReportText(const ConsoleControls& controls) {
+    std::ostringstream out;
+    out << controls.StatusText() << '\n';
+    const int outputIndex = controls.OutputTypeIndex();
+    const int fluidIndex = controls.FluidTypeIndex();
+    out << ListLine("Output Type", OutputTypeCodeFromIndex(outputIndex), outputIndex, kOutputTypeItems) << '\n';
+    out << ListLine("Fluid Type", FluidTypeCodeFromIndex(fluidIndex), fluidIndex, kFluidTypeItems) << '\n';
+    for (const EditKey& key : kEditKeys) {
+        out << key.key << " = " << controls.EditText(key.edit) << '\n';
+    }
+    return out.str();
+}
+
+std::string DeviceReportJson(const ConsoleControls& controls, const std::optional<std::string>& error) {
+    nlohmann::ordered_json settings;
+    settings["Output Type"] = CodeOrNull(OutputTypeCodeFromIndex(controls.OutputTypeIndex()));
+    settings["Fluid Type"] = CodeOrNull(FluidTypeCodeFromIndex(controls.FluidTypeIndex()));
+    for (const EditKey& key : kEditKeys) {
+        settings[key.key] = controls.EditText(key.edit);
+    }
+    nlohmann::ordered_json report;
+    report["status"] = controls.StatusText();
+    report["error"] = error ? nlohmann::ordered_json(*error) : nlohmann::ordered_json(nullptr);
+    report["settings"] = settings;
+    report["reply"] = controls.ReplyText();
+    // Replace invalid UTF-8 from the line rather than throwing on it.
+    return report.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + '\n';
+}
+
+} // namespace zeft::cli

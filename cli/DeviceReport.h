@@ -1,0 +1,15 @@
+#pragma once
+
+#include "cli/ConsoleControls.h"
+
+#include <optional>
+#include <string>
+
+namespace zeft::cli {
+
+// What a device command prints at its end: the first status panel's text and the eight
+// settings the main window's controls would hold, as text lines or as one JSON object.
+std::string DeviceReportText(const ConsoleControls& controls);
+std::string DeviceReportJson(const ConsoleControls& controls, const std::optional<std::string>& error);
+
+} // namespace zeft::cli
