@@ -1,0 +1,137 @@
+#include "calc/ShapeCalculation.h"
+
+#include "calc/DecimalText.h"
+#include "calc/TankGeometry.h"
+
+#include <cstddef>
+#include <optional>
+
+namespace zeft {
+namespace {
+
+ShapeCalculation Failure(std::string message) {
+    ShapeCalculation result;
+    result.error = std::move(message);
+    return result;
+}
+
+// The relation between the entered widths that the shape needs; empty when it holds.
+std::string RelationError(int shape, bool half, const TankDimensions& d) {
+    switch (shape) {
+    case 1:
+        if (half) {
+            return d.x > d.x1 + d.z ? "" : "X value cannot be smaller than or equal to the sum of X1 and Z!";
+        }
+        return d.x > 2 * d.x1 + d.z ? "" : "X value cannot be smaller than or equal to the sum of two X1 and one Z!";
+    case 2:
+    case 5:
+    case 8:
+    case 9:
+        return d.z < d.x ? "" : "Z value must be smaller than X value!";
+    case 3:
+        if (half) {
+            return d.x1 < d.x ? "" : "X1 value must be smaller than X value!";
+        }
+        return d.x > 2 * d.x1 ? "" : "Two X1 value must be smaller than X value!";
+    case 10:
+        if (half) {
+            return d.x > d.x2 + d.z ? "" : "X value cannot be smaller than or equal to the sum of X2 and Z!";
+        }
+        return d.x > 2 * d.x2 + d.z ? "" : "X value cannot be smaller than or equal to the sum of two X2 and one Z!";
+    case 11:
+        if (half) {
+            return d.x > d.x1 + d.x2 + d.z ? "" : "X value cannot be smaller than or equal to the sum of X1, X2 and Z!";
+        }
+        return d.x > 2 * d.x1 + 2 * d.x2 + d.z
+                   ? ""
+                   : "X value cannot be smaller than or equal to the sum of two X1, two X2 and one Z!";
+    case 4:
+    case 6:
+    case 7:
+    case 12:
+        return "";
+    default:
+        return "Invalid Shape Number!";
+    }
+}
+
+} // namespace
+
+ShapeCalculation CalculateShape(const ShapeOptions& options, const ShapeEditTexts& texts, char sep) {
+    TankDimensions entered;
+    const auto x = PositiveDecimalFromText(texts.x, sep);
+    if (!x) {
+        return Failure("Invalid input for X value!");
+    }
+    entered.x = *x;
+    const auto h = PositiveDecimalFromText(texts.h, sep);
+    if (!h) {
+        return Failure("Invalid input for H value!");
+    }
+    entered.h = *h;
+    if (options.inchUnit) {
+        if (entered.h < 3.94L || entered.h > 78.74L) {
+            return Failure("Invalid input for H value! H must be at least 3.94 inch and no more than 78.74 inch!");
+        }
+    } else if (entered.h < 100 || entered.h > 2000) {
+        return Failure("Invalid input for H value! H must be at least 100 mm and no more than 2000 mm!");
+    }
+    if (options.shape != kCylinderShape) {
+        const auto w = PositiveDecimalFromText(texts.w, sep);
+        if (!w) {
+            return Failure("Invalid input for W value!");
+        }
+        entered.w = *w;
+    }
+
+    const ShapeReads reads = ShapeReadsOf(options.shape);
+    struct OwnEdit {
+        bool read;
+        const std::string& text;
+        long double& value;
+        const char* message;
+    };
+    const OwnEdit ownEdits[] = {
+        {reads.y, texts.y, entered.y, "Invalid input for Y value!"},
+        {reads.z, texts.z, entered.z, "Invalid input for Z value!"},
+        {reads.x1, texts.x1, entered.x1, "Invalid input for X1 value!"},
+        {reads.x2, texts.x2, entered.x2, "Invalid input for X2 value!"},
+    };
+    for (const OwnEdit& edit : ownEdits) {
+        if (!edit.read) {
+            continue;
+        }
+        const auto value = PositiveDecimalFromText(edit.text, sep);
+        if (!value) {
+            return Failure(edit.message);
+        }
+        edit.value = *value;
+    }
+    if (std::string relation = RelationError(options.shape, options.halfTank, entered); !relation.empty()) {
+        return Failure(std::move(relation));
+    }
+    if (!(entered.h - entered.y > 0)) {
+        return Failure("Y value cannot be equal or greater than H value!");
+    }
+
+    ShapeCalculation result;
+    if (options.shape == kCylinderShape) {
+        const ShapeResult cylinder = CalculateCylinder(options.reserve, entered.h, entered.x, options.inchUnit);
+        result.volume = VolumeText(cylinder.volume, sep);
+        result.levelSet.bottomLimit = WholeText(cylinder.bottomLimit);
+        for (std::size_t i = 0; i < 4; ++i) {
+            result.levelSet.levels[i] = WholeText(cylinder.levels[i]);
+        }
+        return result;
+    }
+    const TankDimensions d = DeriveShapeDimensions(options.shape, options.halfTank, entered);
+    const ShapeResult profile = CalculateProfile(d, options.halfTank, options.reserve, options.inchUnit);
+    result.volume = VolumeText(profile.volume, sep);
+    result.levelSet.bottomLimit = FixedText(profile.bottomLimit, 2, sep);
+    for (std::size_t i = 0; i < 4; ++i) {
+        result.levelSet.levels[i] = WholeText(profile.levels[i]);
+    }
+    return result;
+}
+
+} // namespace zeft

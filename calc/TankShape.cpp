@@ -1,0 +1,74 @@
+#include "calc/TankShape.h"
+
+namespace zeft {
+
+bool IsValidShape(int shape) {
+    return shape >= 1 && shape <= kShapeCount;
+}
+
+ShapeReads ShapeReadsOf(int shape) {
+    //                w     y      z      x1     x2
+    switch (shape) {
+    case 1:
+        return {true, true, true, true, false};
+    case 2:
+        return {true, true, true, false, false};
+    case 3:
+        return {true, true, false, true, false};
+    case 4:
+        return {true, true, false, false, false};
+    case 5:
+        return {true, false, true, false, false};
+    case 6:
+        return {true, false, false, false, false};
+    case 7:
+        return {true, false, false, false, false};
+    case 8:
+        return {true, true, true, false, false};
+    case 9:
+        return {true, true, true, false, false};
+    case 10:
+        return {true, true, true, false, true};
+    case 11:
+        return {true, true, true, true, true};
+    default:
+        return {};
+    }
+}
+
+TankDimensions DeriveShapeDimensions(int shape, bool halfTank, const TankDimensions& entered) {
+    const ShapeReads reads = ShapeReadsOf(shape);
+    TankDimensions d = entered;
+    if (!reads.w) {
+        d.w = 0;
+    }
+    if (!reads.y) {
+        d.y = 0;
+    }
+    if (!reads.z) {
+        d.z = 0;
+    }
+    if (!reads.x1) {
+        d.x1 = 0;
+    }
+    if (!reads.x2) {
+        d.x2 = 0;
+    }
+    const long double inset = halfTank ? entered.x - entered.z : (entered.x - entered.z) / 2;
+    switch (shape) {
+    case 7:
+        d.z = entered.x;
+        break;
+    case 8:
+        d.x1 = inset;
+        break;
+    case 9:
+        d.x2 = inset;
+        break;
+    default:
+        break;
+    }
+    return d;
+}
+
+} // namespace zeft
