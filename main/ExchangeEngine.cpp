@@ -70,7 +70,12 @@ bool ExchangeEngine::StartOperation(OperationButton button) {
         return false;
     }
     if (!link_.Active()) {
-        prompts_.ShowWarning(kPortClosed);
+        const std::string problem = link_.PortProblem();
+        if (problem.empty()) {
+            prompts_.ShowWarning(kPortClosed);
+        } else {
+            prompts_.ShowWarningWithDetail(kPortClosed, problem);
+        }
         return false;
     }
     DisableButtons();

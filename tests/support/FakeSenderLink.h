@@ -1,0 +1,33 @@
+#pragma once
+
+#include "main/SenderLink.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace zeft::testing {
+
+// The serial component as the exchange engine sees it: a port that is open or not, an
+// RTS line whose every change is recorded, the texts sent and a queue of clusters that
+// the test fills.
+class FakeSenderLink : public SenderLink {
+public:
+    bool Active() const override { return active; }
+    void SetRTSState(bool raised) override;
+    void SendString(const std::string& text) override;
+    std::string ReadNextClusterAsString() override;
+    std::string PortProblem() const override { return portProblem; }
+
+    // Everything sent, concatenated.
+    std::string AllSent() const;
+
+    bool active = true;
+    bool rts = false;
+    std::string portProblem;
+    std::vector<bool> rtsChanges;
+    std::vector<std::string> sent;
+    std::deque<std::string> clusters;
+};
+
+} // namespace zeft::testing
