@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zeft {
+
+// Replaces the file at target with contents, or leaves it exactly as it was. The data go
+// to a temporary file in the target's folder, are flushed to the disk, and only then is
+// the temporary file renamed over the target. When any step fails, the temporary file is
+// removed and the old file stays intact. A symbolic link is followed, so the file it
+// points to is replaced. An existing file keeps its permissions.
+//
+// Returns nothing on success, else the text for the user (see FileErrorText.h).
+std::optional<std::string> SaveFileAtomically(const std::filesystem::path& target, std::string_view contents);
+
+} // namespace zeft

@@ -1,0 +1,118 @@
+#include "main/ConfigFile.h"
+
+#include "main/AtomicFile.h"
+#include "main/IniLookup.h"
+#include "main/NumberText.h"
+#include "main/SenderSettings.h"
+
+#include <array>
+#include <fstream>
+#include <system_error>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace zeft {
+
+namespace {
+
+constexpr std::string_view kSensorSection = "Sensor Parameters";
+constexpr std::string_view kTankSection = "Tank Linearization Parameters";
+
+struct EditKey {
+    std::string_view section;
+    std::string_view name;
+    SettingsEdit edit;
+};
+
+constexpr std::array<EditKey, 6> kEditKeys = {{
+    {kSensorSection, "Top Limit", SettingsEdit::TopLimit},
+    {kSensorSection, "Bottom Limit", SettingsEdit::BottomLimit},
+    {kTankSection, "Level A", SettingsEdit::LevelA},
+    {kTankSection, "Level B", SettingsEdit::LevelB},
+    {kTankSection, "Level C", SettingsEdit::LevelC},
+    {kTankSection, "Level D", SettingsEdit::LevelD},
+}};
+
+// Look-up order: the two codes, then the six edits of kEditKeys.
+constexpr std::size_t kOutputTypeKey = 0;
+constexpr std::size_t kFluidTypeKey = 1;
+constexpr std::size_t kFirstEditKey = 2;
+
+IniLookup MakeLookup() {
+    std::vector<IniLookup::Key> keys = {{kSensorSection, "Output Type"}, {kSensorSection, "Fluid Type"}};
+    for (const EditKey& key : kEditKeys) {
+        keys.push_back({key.section, key.name});
+    }
+    return IniLookup(std::move(keys), kConfigMaxValueChars);
+}
+
+int CodeFrom(const std::optional<std::string>& value) {
+    return value ? IntegerFromText(*value, kNoSelection) : kNoSelection;
+}
+
+void Apply(const IniLookup& lookup, SettingsControls& controls) {
+    controls.SetOutputTypeIndex(OutputTypeIndexFromCode(CodeFrom(lookup.Value(kOutputTypeKey))));
+    controls.SetFluidTypeIndex(FluidTypeIndexFromCode(CodeFrom(lookup.Value(kFluidTypeKey))));
+    for (std::size_t i = 0; i < kEditKeys.size(); ++i) {
+        const std::optional<std::string>& value = lookup.Value(kFirstEditKey + i);
+        controls.SetEditText(kEditKeys[i].edit, value ? *value : std::string(kConfigMissingValue));
+    }
+}
+
+void AddLine(std::string& text, std::string_view key, std::string_view value) {
+    text.append(key).append(" = ").append(value).append("\r\n");
+}
+
+void AddSection(std::string& text, std::string_view section) {
+    text.append("[").append(section).append("]\r\n");
+}
+
+} // namespace
+
+std::string ConfigFileText(const SettingsControls& controls) {
+    std::string text;
+    AddSection(text, kSensorSection);
+    AddLine(text, "Output Type", std::to_string(OutputTypeCodeFromIndex(controls.OutputTypeIndex())));
+    AddLine(text, "Fluid Type", std::to_string(FluidTypeCodeFromIndex(controls.FluidTypeIndex())));
+    for (const EditKey& key : kEditKeys) {
+        if (key.edit == SettingsEdit::LevelA) {
+            AddSection(text, kTankSection);
+        }
+        AddLine(text, key.name, controls.EditText(key.edit));
+    }
+    return text;
+}
+
+std::optional<std::string> SaveConfigFile(const fs::path& path, const SettingsControls& controls) {
+    return SaveFileAtomically(path, ConfigFileText(controls));
+}
+
+void LoadConfigText(std::string_view text, SettingsControls& controls) {
+    IniLookup lookup = MakeLookup();
+    lookup.Feed(text.substr(0, kConfigReadLimitBytes));
+    lookup.Finish();
+    Apply(lookup, controls);
+}
+
+void LoadConfigFile(const fs::path& path, SettingsControls& controls) {
+    IniLookup lookup = MakeLookup();
+    // Only plain files: a pipe or a device could block or never end.
+    std::error_code error;
+    if (fs::is_regular_file(path, error)) {
+        std::ifstream file(path, std::ios::binary);
+        std::array<char, 16 * 1024> buffer{};
+        std::uintmax_t total = 0;
+        while (file && total < kConfigReadLimitBytes && !lookup.AllFound()) {
+            const std::uintmax_t wanted = std::min<std::uintmax_t>(buffer.size(), kConfigReadLimitBytes - total);
+            file.read(buffer.data(), static_cast<std::streamsize>(wanted));
+            const auto got = static_cast<std::size_t>(file.gcount());
+            lookup.Feed(std::string_view(buffer.data(), got));
+            total += got;
+        }
+        lookup.Finish();
+    }
+    Apply(lookup, controls);
+}
+
+} // namespace zeft

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "main/FileDialogs.h"
+#include "main/Prompts.h"
+#include "main/SettingsControls.h"
+
+namespace zeft {
+
+// File › "Save &As..." (Close1Click): validates the settings (with their messages and the
+// top-limit question), asks for a file name, and saves. A file that cannot be written is
+// reported in the application's general error box; the old file stays as it was.
+// Returns true when the file was saved.
+bool SaveSettingsAs(SettingsControls& controls, Prompts& prompts, FileDialogs& dialogs);
+
+// File › "&Load..." (Open1Click): asks for a file and loads it into the controls. Checks
+// nothing and shows no message. Returns false when the user cancelled.
+bool LoadSettings(SettingsControls& controls, FileDialogs& dialogs);
+
+} // namespace zeft

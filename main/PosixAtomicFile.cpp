@@ -1,0 +1,112 @@
+#include "main/AtomicFile.h"
+
+#include "main/FileErrorText.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace zeft {
+
+namespace {
+
+// The file that a symbolic link points to is the one the user means to replace.
+fs::path ResolveTarget(const fs::path& target) {
+    std::error_code error;
+    if (fs::is_symlink(target, error)) {
+        fs::path resolved = fs::canonical(target, error);
+        if (!error) {
+            return resolved;
+        }
+    }
+    return target;
+}
+
+// Creates a new file next to the target, named after it, with a name nobody holds.
+int CreateTemporary(const fs::path& target, fs::path& temporary, int& error) {
+    std::random_device seed;
+    std::mt19937 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = target;
+        temporary.replace_filename("." + target.filename().string() + "." + std::to_string(random() % 1000000) +
+                                   ".tmp");
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            return fd;
+        }
+        if (errno != EEXIST) {
+            break;
+        }
+    }
+    error = errno;
+    return -1;
+}
+
+bool WriteAll(int fd, std::string_view contents) {
+    while (!contents.empty()) {
+        const ssize_t written = ::write(fd, contents.data(), contents.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        contents.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// Makes the rename itself durable; a failure here does not undo a complete save.
+void SyncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+std::optional<std::string> SaveFileAtomically(const fs::path& requested, std::string_view contents) {
+    if (requested.empty() || !requested.has_filename()) {
+        return FileErrorTextFromErrno(ENOENT);
+    }
+    const fs::path target = ResolveTarget(requested);
+
+    fs::path temporary;
+    int error = 0;
+    int fd = CreateTemporary(target, temporary, error);
+    if (fd < 0) {
+        return FileErrorTextFromErrno(error);
+    }
+
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        ::fchmod(fd, old.st_mode & 07777); // best effort: the file stays usable either way
+    }
+
+    bool ok = WriteAll(fd, contents) && ::fsync(fd) == 0;
+    if (!ok) {
+        error = errno;
+    }
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return FileErrorTextFromErrno(error);
+    }
+    SyncFolder(target.parent_path());
+    return std::nullopt;
+}
+
+} // namespace zeft

@@ -1,0 +1,139 @@
+#include "main/ConfigFileCommands.h"
+
+#include "main/ConfigFile.h"
+
+#include "tests/support/FakeSettingsControls.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace zeft {
+namespace {
+
+using testing::FakeSettingsControls;
+using testing::ScriptedPrompts;
+using testing::TempFolder;
+using Kind = ScriptedPrompts::Kind;
+
+// Answers the dialogs with a fixed name, or cancels; counts how often it was asked.
+class AnsweringDialogs : public FileDialogs {
+public:
+    explicit AnsweringDialogs(std::optional<std::string> answer) : answer_(std::move(answer)) {}
+    std::optional<std::string> AskSaveConfigPath() override {
+        ++saveAsked;
+        return answer_;
+    }
+    std::optional<std::string> AskOpenConfigPath() override {
+        ++openAsked;
+        return answer_;
+    }
+    int saveAsked = 0;
+    int openAsked = 0;
+
+private:
+    std::optional<std::string> answer_;
+};
+
+TEST(SaveSettingsAsTest, SavesTheControlsToTheChosenFile) {
+    const TempFolder folder;
+    const std::string path = (folder / "tank.zcf").string();
+    FakeSettingsControls controls;
+    controls.outputTypeIndex = 3;
+    ScriptedPrompts prompts;
+    AnsweringDialogs dialogs(path);
+    EXPECT_TRUE(SaveSettingsAs(controls, prompts, dialogs));
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(TempFolder::Read(path), ConfigFileText(controls));
+}
+
+TEST(SaveSettingsAsTest, NothingIsAskedOrWrittenWhenValidationFails) {
+    const TempFolder folder;
+    const std::string path = (folder / "tank.zcf").string();
+    struct Case {
+        const char* top;
+        std::optional<ConfirmAnswer> answer;
+        std::size_t boxes;
+    };
+    const Case cases[] = {{"9", std::nullopt, 1}, {"11", ConfirmAnswer::No, 1}};
+    for (const Case& c : cases) {
+        FakeSettingsControls controls;
+        controls.edits[0] = c.top;
+        ScriptedPrompts prompts;
+        if (c.answer) {
+            prompts.Answer(*c.answer);
+        }
+        AnsweringDialogs dialogs(path);
+        EXPECT_FALSE(SaveSettingsAs(controls, prompts, dialogs));
+        EXPECT_EQ(dialogs.saveAsked, 0);
+        EXPECT_EQ(prompts.shown.size(), c.boxes);
+        EXPECT_FALSE(fs::exists(path));
+    }
+}
+
+TEST(SaveSettingsAsTest, ConfirmedTopLimitIsSavedAsTyped) {
+    const TempFolder folder;
+    const std::string path = (folder / "tank.zcf").string();
+    FakeSettingsControls controls;
+    controls.edits[0] = " 11";
+    ScriptedPrompts prompts;
+    prompts.Answer(ConfirmAnswer::Yes);
+    AnsweringDialogs dialogs(path);
+    EXPECT_TRUE(SaveSettingsAs(controls, prompts, dialogs));
+    EXPECT_NE(TempFolder::Read(path).find("\r\nTop Limit =  11\r\n"), std::string::npos);
+}
+
+TEST(SaveSettingsAsTest, CancelledDialogWritesNothing) {
+    FakeSettingsControls controls;
+    ScriptedPrompts prompts;
+    AnsweringDialogs dialogs(std::nullopt);
+    EXPECT_FALSE(SaveSettingsAs(controls, prompts, dialogs));
+    EXPECT_EQ(dialogs.saveAsked, 1);
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST(SaveSettingsAsTest, FailedSaveShowsTheApplicationErrorAndKeepsTheOldFile) {
+    const TempFolder folder;
+    fs::create_directory(folder / "taken.zcf");
+    FakeSettingsControls controls;
+    ScriptedPrompts prompts;
+    AnsweringDialogs dialogs((folder / "taken.zcf").string());
+    EXPECT_FALSE(SaveSettingsAs(controls, prompts, dialogs));
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].kind, Kind::ApplicationError);
+    EXPECT_EQ(prompts.shown[0].text, "File access denied.");
+    EXPECT_TRUE(fs::is_directory(folder / "taken.zcf"));
+}
+
+TEST(LoadSettingsTest, LoadsTheChosenFileWithoutAnyMessage) {
+    const TempFolder folder;
+    const fs::path path = folder.Write("tank.zcf", "[Sensor Parameters]\r\nOutput Type = 0x4\r\nFluid Type = 3\r\n"
+                                                   "Top Limit = 9\r\n[Tank Linearization Parameters]\r\n"
+                                                   "Level A = 50\r\nLevel B = 40\r\nLevel D = \r\n");
+    FakeSettingsControls controls;
+    AnsweringDialogs dialogs(path.string());
+    EXPECT_TRUE(LoadSettings(controls, dialogs));
+    EXPECT_EQ(controls.outputTypeIndex, 3);
+    EXPECT_EQ(controls.fluidTypeIndex, 3);
+    const std::array<std::string, 6> expected = {"9", "Invalid Data", "50", "40", "Invalid Data", ""};
+    EXPECT_EQ(controls.edits, expected);
+}
+
+TEST(LoadSettingsTest, CancelledDialogLeavesTheControls) {
+    FakeSettingsControls controls;
+    controls.edits[0] = "typed";
+    AnsweringDialogs dialogs(std::nullopt);
+    EXPECT_FALSE(LoadSettings(controls, dialogs));
+    EXPECT_EQ(dialogs.openAsked, 1);
+    EXPECT_EQ(controls.edits[0], "typed");
+    EXPECT_EQ(controls.outputTypeIndex, 0);
+}
+
+} // namespace
+} // namespace zeft

@@ -1,0 +1,139 @@
+#include "main/AtomicFile.h"
+#include "main/ConfigFile.h"
+#include "main/FileErrorText.h"
+
+#include "tests/support/FakeSettingsControls.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace zeft {
+namespace {
+
+using testing::FakeSettingsControls;
+using testing::TempFolder;
+
+constexpr const char* kOldContent = "[Sensor Parameters]\r\nTop Limit = 15\r\n; the user's old file\r\n";
+
+TEST(SaveConfigFileTest, ReplacesAnExistingFileAndLeavesNothingElse) {
+    const TempFolder folder;
+    const fs::path path = folder.Write("tank.zcf", kOldContent);
+    FakeSettingsControls controls;
+    controls.outputTypeIndex = 3;
+    EXPECT_EQ(SaveConfigFile(path, controls), std::nullopt);
+    EXPECT_EQ(TempFolder::Read(path), ConfigFileText(controls));
+    EXPECT_EQ(folder.Listing(), "tank.zcf");
+}
+
+TEST(SaveConfigFileTest, KeepsThePermissionsOfTheFileItReplaces) {
+    const TempFolder folder;
+    const fs::path path = folder.Write("tank.zcf", kOldContent);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_EQ(SaveConfigFile(path, FakeSettingsControls()), std::nullopt);
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST(SaveConfigFileTest, ALinkStaysALinkAndItsFileIsReplaced) {
+    const TempFolder folder;
+    const fs::path real = folder.Write("real.zcf", kOldContent);
+    fs::create_symlink("real.zcf", folder / "link.zcf");
+    ASSERT_EQ(SaveConfigFile(folder / "link.zcf", FakeSettingsControls()), std::nullopt);
+    EXPECT_TRUE(fs::is_symlink(folder / "link.zcf"));
+    EXPECT_EQ(TempFolder::Read(real), ConfigFileText(FakeSettingsControls()));
+    EXPECT_EQ(folder.Listing(), "link.zcf real.zcf");
+}
+
+TEST(SaveConfigFileTest, FailuresKeepWhatWasThereAndSayWhy) {
+    const TempFolder folder;
+    fs::create_directory(folder / "folder.zcf");
+    folder.Write("folder.zcf/inside.txt", "keep me");
+    folder.Write("plain file", kOldContent);
+    struct Case {
+        fs::path target;
+        const char* error;
+    };
+    const Case cases[] = {
+        {folder / "no such folder" / "tank.zcf", "File not found."},
+        {folder / "folder.zcf", "File access denied."},            // a folder where the file should go
+        {folder / "plain file" / "tank.zcf", "Invalid filename."}, // a file where a folder should be
+        {folder / (std::string(300, 'n') + ".zcf"), "Invalid filename."},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SaveConfigFile(c.target, FakeSettingsControls()), c.error) << c.target;
+    }
+    EXPECT_EQ(TempFolder::Read(folder / "folder.zcf/inside.txt"), "keep me");
+    EXPECT_EQ(TempFolder::Read(folder / "plain file"), kOldContent);
+    EXPECT_EQ(folder.Listing(), "folder.zcf plain file");
+}
+
+TEST(SaveConfigFileTest, ReadOnlyFolderKeepsTheOldFile) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "permissions do not stop the superuser";
+    }
+    const TempFolder folder;
+    const fs::path path = folder.Write("tank.zcf", kOldContent);
+    fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(SaveConfigFile(path, FakeSettingsControls()), "File access denied.");
+    fs::permissions(folder.Path(), fs::perms::owner_all);
+    EXPECT_EQ(TempFolder::Read(path), kOldContent);
+    EXPECT_EQ(folder.Listing(), "tank.zcf");
+}
+
+// The disk fills up while the file is written: a file size limit makes the write fail
+// the same way, as any user can set it.
+TEST(SaveConfigFileTest, WriteFailingHalfWayKeepsTheOldFile) {
+    const TempFolder folder;
+    const fs::path path = folder.Write("tank.zcf", kOldContent);
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = before;
+    tiny.rlim_cur = 20;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const auto error = SaveConfigFile(path, FakeSettingsControls());
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(error, "Disk full.");
+    EXPECT_EQ(TempFolder::Read(path), kOldContent);
+    EXPECT_EQ(folder.Listing(), "tank.zcf");
+}
+
+TEST(SaveConfigFileTest, EmptyNameIsRefused) {
+    EXPECT_TRUE(SaveFileAtomically("", "x").has_value());
+    EXPECT_TRUE(SaveFileAtomically(fs::temp_directory_path() / "", "x").has_value());
+}
+
+TEST(FileErrorTextTest, SystemErrorsGiveTheProgramsTexts) {
+    struct Case {
+        int error;
+        const char* text;
+    };
+    const Case posix[] = {
+        {ENOENT, "File not found."},      {ENAMETOOLONG, "Invalid filename."},
+        {EMFILE, "Too many open files."}, {EACCES, "File access denied."},
+        {EROFS, "File access denied."},   {ENOSPC, "Disk full."},
+        {EDQUOT, "Disk full."},           {EIO, "I/O error 5."},
+    };
+    for (const Case& c : posix) {
+        EXPECT_EQ(FileErrorTextFromErrno(c.error), c.text) << c.error;
+    }
+    const Case win32[] = {
+        {2, "File not found."},      {3, "Invalid filename."},   {123, "Invalid filename."},
+        {4, "Too many open files."}, {5, "File access denied."}, {112, "Disk full."},
+        {39, "Disk full."},          {32, "I/O error 32."},      {1117, "I/O error 1117."},
+    };
+    for (const Case& c : win32) {
+        EXPECT_EQ(FileErrorTextFromWin32(static_cast<unsigned long>(c.error)), c.text) << c.error;
+    }
+}
+
+} // namespace
+} // namespace zeft
