@@ -1,0 +1,110 @@
+# Installs the build into a temporary prefix and checks the layout, then builds the
+# Debian package, unpacks it into a temporary root and checks the same layout there.
+#   cmake -DBUILD_DIR=<build> -DSOURCE_DIR=<source> -DPROGRAMS=,zeft,zeftctl
+#         -DCPACK_COMMAND=<cpack> -P CheckInstall.cmake
+
+string(REPLACE "," ";" PROGRAMS "${PROGRAMS}") # a list survives add_test this way
+list(REMOVE_ITEM PROGRAMS "")
+set(HAS_PICTURES OFF)
+if(EXISTS "${SOURCE_DIR}/pictures")
+    set(HAS_PICTURES ON)
+endif()
+
+set(_work "${BUILD_DIR}/packaging-check")
+file(REMOVE_RECURSE "${_work}")
+file(MAKE_DIRECTORY "${_work}")
+set(_problems "")
+
+function(run)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE _result OUTPUT_VARIABLE _out ERROR_VARIABLE _err)
+    if(NOT _result EQUAL 0)
+        message(FATAL_ERROR "failed (${_result}): ${ARGN}\n${_out}\n${_err}")
+    endif()
+endfunction()
+
+macro(problem text)
+    list(APPEND _problems "${text}")
+endmacro()
+
+# Every href and src of the guide's pages must name a file that is installed too.
+macro(check_links root)
+    file(GLOB _pages "${root}/share/zeft/help/*.html")
+    if(NOT _pages)
+        problem("${root}: no help pages")
+    endif()
+    foreach(_page IN LISTS _pages)
+        file(READ "${_page}" _html)
+        string(REGEX MATCHALL "(href|src)=\"[^\"]+\"" _links "${_html}")
+        foreach(_link IN LISTS _links)
+            string(REGEX REPLACE "^(href|src)=\"([^\"#]*).*$" "\\2" _target "${_link}")
+            if(_target STREQUAL "" OR _target MATCHES "^[a-z]+:")
+                continue() # an anchor on the same page, or a web or mail address
+            endif()
+            if(NOT HAS_PICTURES AND _target MATCHES "^\\.\\./pictures/")
+                continue() # the source tree has no pictures yet: reported below
+            endif()
+            get_filename_component(_folder "${_page}" DIRECTORY)
+            if(NOT EXISTS "${_folder}/${_target}")
+                get_filename_component(_name "${_page}" NAME)
+                problem("${_name} links to ${_target}, which is not installed")
+            endif()
+        endforeach()
+    endforeach()
+endmacro()
+
+macro(check_layout root)
+    foreach(_program IN LISTS PROGRAMS)
+        if(NOT EXISTS "${root}/bin/${_program}" OR IS_DIRECTORY "${root}/bin/${_program}")
+            problem("${root}: bin/${_program} missing")
+        endif()
+    endforeach()
+    foreach(_file IN ITEMS share/zeft/help/index.html share/applications/zeft.desktop
+                           share/icons/hicolor/scalable/apps/zeft.svg)
+        if(NOT EXISTS "${root}/${_file}")
+            problem("${root}: ${_file} missing")
+        endif()
+    endforeach()
+    if(HAS_PICTURES)
+        foreach(_n RANGE 1 12)
+            if(NOT EXISTS "${root}/share/zeft/pictures/shape${_n}.jpg")
+                problem("${root}: share/zeft/pictures/shape${_n}.jpg missing")
+            endif()
+        endforeach()
+    endif()
+    check_links("${root}")
+endmacro()
+
+# 1. cmake --install into a prefix.
+run("${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${_work}/prefix")
+check_layout("${_work}/prefix")
+
+# 2. The Debian package, unpacked into a root of its own.
+find_program(_dpkg_deb dpkg-deb)
+if(_dpkg_deb AND CPACK_COMMAND)
+    run("${CPACK_COMMAND}" -G DEB --config "${BUILD_DIR}/CPackConfig.cmake" -B "${_work}/deb")
+    file(GLOB _debs "${_work}/deb/*.deb")
+    list(LENGTH _debs _count)
+    if(NOT _count EQUAL 1)
+        message(FATAL_ERROR "expected one package, found: ${_debs}")
+    endif()
+    run("${_dpkg_deb}" -x "${_debs}" "${_work}/root")
+    check_layout("${_work}/root/usr")
+    execute_process(COMMAND "${_dpkg_deb}" -f "${_debs}" Package OUTPUT_VARIABLE _package
+                    OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT _package STREQUAL "zeft")
+        problem("package name is '${_package}'")
+    endif()
+else()
+    message(STATUS "dpkg-deb not found: the Debian package is not checked")
+endif()
+
+if(NOT HAS_PICTURES)
+    message(WARNING "the source tree has no pictures/ folder: the shape pictures are not checked")
+endif()
+if(_problems)
+    list(REMOVE_DUPLICATES _problems)
+    list(JOIN _problems "\n  " _text)
+    message(FATAL_ERROR "install layout incomplete:\n  ${_text}")
+endif()
+file(REMOVE_RECURSE "${_work}")
+message(STATUS "install layout complete")
