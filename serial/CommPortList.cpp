@@ -21,10 +21,6 @@ bool SameName(const std::string& a, const std::string& b) {
     });
 }
 
-bool StartsWith(const std::string& text, const char* prefix) {
-    return text.rfind(prefix, 0) == 0;
-}
-
 #ifdef _WIN32
 
 std::string ReadStringValue(HKEY key, const char* name, bool& ok) {
@@ -130,6 +126,10 @@ void ScanPlatformPorts(std::vector<std::string>& strings) {
 }
 
 #else
+
+bool StartsWith(const std::string& text, const char* prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
 
 std::string ReadFirstLine(const std::filesystem::path& file) {
     std::ifstream in(file);
