@@ -30,10 +30,11 @@ fs::path ResolveTarget(const fs::path& target) {
 int CreateTemporary(const fs::path& target, fs::path& temporary, int& error) {
     std::random_device seed;
     std::mt19937 random(seed());
+    // A name near the length limit leaves no room for the additions.
+    const std::string stem = target.filename().string().size() <= 200 ? target.filename().string() : "zeft-save";
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = target;
-        temporary.replace_filename("." + target.filename().string() + "." + std::to_string(random() % 1000000) +
-                                   ".tmp");
+        temporary.replace_filename("." + stem + "." + std::to_string(random() % 1000000) + ".tmp");
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             return fd;

@@ -16,10 +16,11 @@ namespace {
 HANDLE CreateTemporary(const fs::path& target, fs::path& temporary, DWORD& error) {
     std::random_device seed;
     std::mt19937 random(seed());
+    // A name near the length limit leaves no room for the additions.
+    const std::wstring stem = target.filename().wstring().size() <= 200 ? target.filename().wstring() : L"zeft-save";
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = target;
-        temporary.replace_filename(L"~" + target.filename().wstring() + L"." + std::to_wstring(random() % 1000000) +
-                                   L".tmp");
+        temporary.replace_filename(L"~" + stem + L"." + std::to_wstring(random() % 1000000) + L".tmp");
         HANDLE file =
             CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE) {

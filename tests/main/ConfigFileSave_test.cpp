@@ -33,6 +33,15 @@ TEST(SaveConfigFileTest, ReplacesAnExistingFileAndLeavesNothingElse) {
     EXPECT_EQ(folder.Listing(), "tank.zcf");
 }
 
+TEST(SaveConfigFileTest, NameNearTheLengthLimitIsSaved) {
+    const TempFolder folder;
+    const std::string name = std::string(246, 'n') + ".zcf"; // 250 characters
+    const fs::path path = folder.Write(name, kOldContent);
+    EXPECT_EQ(SaveConfigFile(path, FakeSettingsControls()), std::nullopt);
+    EXPECT_EQ(TempFolder::Read(path), ConfigFileText(FakeSettingsControls()));
+    EXPECT_EQ(folder.Listing(), name);
+}
+
 TEST(SaveConfigFileTest, KeepsThePermissionsOfTheFileItReplaces) {
     const TempFolder folder;
     const fs::path path = folder.Write("tank.zcf", kOldContent);
