@@ -1,0 +1,375 @@
+#include "serial/WorkThread.h"
+
+#include "serial/SerialLink.h"
+
+#include <chrono>
+#include <utility>
+
+namespace zeft {
+
+namespace {
+constexpr std::uint32_t kPassWaitMs = 75;
+constexpr auto kIdleSleep = std::chrono::milliseconds(200);
+constexpr std::uint32_t kReadAtOnceErrors = kCeRxOver | kCeOverrun | kCeRxParity | kCeFrame | kCeBreak;
+
+// Event handlers in the order the main thread sees them.
+struct EventSlot {
+    std::uint32_t bit;
+    TNotifyEvent TSerialLink::*handler;
+};
+constexpr EventSlot kEventOrder[] = {
+    {kEvBreak, &TSerialLink::OnBreakEvent},
+    {kEvCts, &TSerialLink::OnCTSEvent},
+    {kEvDsr, &TSerialLink::OnDSREvent},
+    {kEvErr, &TSerialLink::OnLineErrorEvent},
+    {kEvRing, &TSerialLink::OnRingEvent},
+    {kEvRlsd, &TSerialLink::OnRLSDEvent},
+    {kEvRxChar, &TSerialLink::OnRxCharEvent},
+    {kEvRxFlag, &TSerialLink::OnRxEventCharEvent},
+    {kEvTxEmpty, &TSerialLink::OnTxQueueEmptyEvent},
+};
+} // namespace
+
+TWorkThread::TWorkThread(TSerialLink& link) : link_(link) {
+    thread_ = std::thread([this] { Execute(); });
+}
+
+TWorkThread::~TWorkThread() {
+    Terminate();
+    Join();
+}
+
+void TWorkThread::Terminate() {
+    terminated_ = true;
+    Wake();
+}
+
+void TWorkThread::Wake() {
+    {
+        std::lock_guard lock(sleepMutex_);
+        wakeRequested_ = true;
+    }
+    sleepWake_.notify_all();
+}
+
+void TWorkThread::Join() {
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+}
+
+void TWorkThread::Execute() {
+    serving_ = link_.active_;
+    for (;;) {
+        if (serving_) {
+            ServePass();
+        } else {
+            // Drop the device before clearing the flag: the main thread frees closed
+            // devices only while the flag is clear.
+            device_ = nullptr;
+            link_.workerRunning_ = false;
+            IdlePause();
+            serving_ = link_.active_;
+        }
+        if (terminated_ && !serving_) {
+            break;
+        }
+    }
+    link_.workerRunning_ = false;
+    link_.workerFinished_ = true;
+    link_.queue_.Interrupt();
+}
+
+void TWorkThread::IdlePause() {
+    std::unique_lock lock(sleepMutex_);
+    if (!wakeRequested_ && !terminated_ && !link_.active_) {
+        sleepWake_.wait_for(lock, kIdleSleep, [this] { return wakeRequested_; });
+    }
+    wakeRequested_ = false;
+}
+
+void TWorkThread::ServePass() {
+    link_.workerRunning_ = true;
+    if (SerialDevice* current = link_.workerDevice_) {
+        device_ = current;
+    }
+    if (!device_) {
+        // Opened and closed again before this pass began: nothing was started.
+        serving_ = false;
+        return;
+    }
+    if (link_.active_) {
+        CheckModemAndComState();
+    }
+    CheckWrite();
+    if (!readPending_ && link_.active_) {
+        TryRead();
+    }
+    if (!waitPending_ && link_.active_) {
+        StartWaitCommEvent();
+    }
+    WaitForPending();
+    if (!link_.active_) {
+        WindDown();
+    }
+}
+
+void TWorkThread::WaitForPending() {
+    if (!readPending_ && !waitPending_) {
+        return;
+    }
+    const bool both = readPending_ && waitPending_;
+    const SerialWaitOutcome outcome = device_->WaitForCompletion(readPending_, waitPending_, kPassWaitMs);
+    if (link_.active_) {
+        CheckModemAndComState();
+    }
+    switch (outcome.Result) {
+    case SerialWaitResult::ReadDone:
+        FinishRead();
+        break;
+    case SerialWaitResult::EventDone:
+        FinishWaitCommEvent();
+        break;
+    case SerialWaitResult::TimedOut:
+        break;
+    case SerialWaitResult::Failed: {
+        const std::uint32_t place = both ? 9911 : (readPending_ ? 9912 : 9913);
+        readPending_ = false;
+        waitPending_ = false;
+        ReleaseReadBuffer();
+        Report(place, outcome.Code, "Error getting Overlappedresult");
+        break;
+    }
+    }
+}
+
+// The port is being closed: cut short what is outstanding, and go idle once nothing is.
+void TWorkThread::WindDown() {
+    if (readPending_) {
+        const std::uint32_t code = device_->SignalReadCompletion();
+        if (code != kDeviceOk) {
+            Report(1101, code, "Error resetting Overlapped Event");
+        }
+    }
+    if (waitPending_) {
+        device_->SetEventMask(0);
+        const std::uint32_t code = device_->SignalEventCompletion();
+        if (code != kDeviceOk) {
+            Report(1101, code, "Error resetting Overlapped Event");
+        }
+    }
+    if (!readPending_ && !waitPending_ && !link_.sendInProgress_) {
+        serving_ = false;
+    }
+}
+
+void TWorkThread::CheckModemAndComState() {
+    std::uint32_t status = 0;
+    std::uint32_t code = device_->GetModemStatus(status);
+    if (code != kDeviceOk) {
+        Report(9905, code, "Error getting ModemStatus");
+    } else {
+        const std::uint32_t previous = link_.modemState_;
+        bool ringEnded = false;
+        if (link_.platformFamily_ == 1 && (status & kMsRingOn) == 0 && (previous & kMsRingOn) != 0) {
+            // That family signals no ring event of its own: the end of a ring is one.
+            eventMask_ = kEvRing;
+            link_.ringState_ = false;
+            ringEnded = true;
+        }
+        const bool ringChanged = ((status ^ previous) & kMsRingOn) != 0;
+        link_.modemState_ = status;
+        link_.ctsState_ = (status & kMsCtsOn) != 0;
+        link_.dsrState_ = (status & kMsDsrOn) != 0;
+        link_.rlsdState_ = (status & kMsRlsdOn) != 0;
+        link_.ringState_ = (status & kMsRingOn) != 0;
+        if (ringChanged) {
+            HandOver([this] { link_.FireEvent(link_.OnRIEvent); });
+        }
+        if (ringEnded) {
+            DispatchCommEvents();
+        }
+    }
+
+    SerialDeviceStatus device;
+    code = device_->ClearError(device);
+    if (code != kDeviceOk) {
+        Report(9803, code, "Error ClearCommError");
+        return;
+    }
+    lineErrors_ = device.Errors;
+    inQueue_ = device.InQueue;
+    if (device.Errors == link_.commError_ && device.HoldFlags == link_.commStateFlags_ &&
+        device.InQueue == link_.commStateInQueue_ && device.OutQueue == link_.commStateOutQueue_) {
+        return;
+    }
+    link_.commError_ = device.Errors;
+    link_.commStateFlags_ = device.HoldFlags;
+    link_.commStateInQueue_ = device.InQueue;
+    link_.commStateOutQueue_ = device.OutQueue;
+    HandOver([this] { link_.FireEvent(link_.OnCommStat); });
+}
+
+void TWorkThread::CheckWrite() {
+    if (!link_.sendInProgress_) {
+        return;
+    }
+    std::uint32_t transferred = 0;
+    const std::uint32_t code = device_->WriteResult(transferred);
+    if (code == kErrorIoIncomplete) {
+        return;
+    }
+    if (code == kDeviceOk) {
+        link_.writtenBytes_ = transferred;
+        link_.sendInProgress_ = false;
+        if (transferred != link_.writeCount_) {
+            Report(9701, 0, "Error write TimeOut");
+        }
+    } else if (code == kErrorIoPending) {
+        // Elapsed against the allowance for what was written so far, fractions kept.
+        const std::uint32_t elapsed = device_->TickCount() - link_.writeStartTick_;
+        const std::uint64_t allowanceUs =
+            std::uint64_t{transferred} * link_.wtoCharDelayTime_ + std::uint64_t{link_.wtoExtraDelayTime_} * 1000;
+        if (std::uint64_t{elapsed} * 1000 <= allowanceUs) {
+            return;
+        }
+        link_.writtenBytes_ = transferred;
+        link_.sendInProgress_ = false;
+        const std::uint32_t resetCode = device_->ResetWriteCompletion();
+        if (resetCode != kDeviceOk) {
+            Report(1101, resetCode, "Error resetting Overlapped Event");
+        }
+        Report(9701, kErrorIoPending, "Error write TimeOut");
+    } else {
+        link_.sendInProgress_ = false;
+        const std::uint32_t resetCode = device_->ResetWriteCompletion();
+        if (resetCode != kDeviceOk) {
+            Report(1101, resetCode, "Error resetting Overlapped Event");
+        }
+        Report(9702, code, "Error getting Overlapped Result");
+    }
+    HandOver([this] { link_.FireEvent(link_.OnWriteDone); });
+}
+
+void TWorkThread::TryRead() {
+    const std::uint32_t waiting = inQueue_;
+    const std::uint32_t now = device_->TickCount();
+    if (waiting == 0) {
+        lastEmptyTick_ = now;
+        return;
+    }
+    // The bytes have waited longer than their own transmission time plus the extra time
+    // (all in microseconds, so that fractions of a millisecond count).
+    const std::uint64_t waitedUs = std::uint64_t{now - lastEmptyTick_} * 1000;
+    const std::uint64_t allowanceUs =
+        std::uint64_t{waiting} * link_.rtoCharDelayTime_ + std::uint64_t{link_.rtoExtraDelayTime_} * 1000;
+    const bool readNow = link_.readRequest_ || waiting >= link_.clusterSize_ || waitedUs > allowanceUs ||
+                         (lineErrors_ & kReadAtOnceErrors) != 0;
+    if (!readNow) {
+        return;
+    }
+    readBuffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(waiting);
+    readSize_ = waiting;
+    std::uint32_t count = 0;
+    const std::uint32_t code = device_->StartRead(readBuffer_.get(), waiting, count);
+    if (code == kDeviceOk) {
+        link_.readRequest_ = false;
+        DeliverCluster(count);
+        ReleaseReadBuffer();
+        lastEmptyTick_ = device_->TickCount();
+    } else if (code == kErrorIoPending) {
+        readPending_ = true;
+    } else {
+        link_.readRequest_ = false;
+        ReleaseReadBuffer();
+        Report(9804, code, "Error reading Data");
+    }
+}
+
+void TWorkThread::DeliverCluster(std::uint32_t count) {
+    if (link_.destroying_) {
+        return;
+    }
+    std::unique_ptr<TSerialCluster> cluster;
+    if (count == readSize_ && count > 0) {
+        // The buffer already has exactly the bytes read.
+        cluster = std::make_unique<TSerialCluster>(std::move(readBuffer_), count, lineErrors_);
+    } else {
+        cluster = TSerialCluster::Copy(readBuffer_.get(), count, lineErrors_);
+    }
+    HandOver([this, &cluster] { link_.AppendCluster(std::move(cluster)); });
+}
+
+void TWorkThread::ReleaseReadBuffer() {
+    readBuffer_.reset();
+    readSize_ = 0;
+}
+
+void TWorkThread::StartWaitCommEvent() {
+    const std::uint32_t code = device_->StartWaitEvent(eventMask_);
+    if (code == kDeviceOk) {
+        CheckModemAndComState();
+        DispatchCommEvents();
+    } else if (code == kErrorIoPending) {
+        waitPending_ = true;
+    } else {
+        Report(9907, code, "Error calling WaitCommEvent");
+    }
+}
+
+void TWorkThread::FinishRead() {
+    std::uint32_t transferred = 0;
+    const std::uint32_t code = device_->ReadResult(transferred);
+    readPending_ = false;
+    if (code == kDeviceOk) {
+        DeliverCluster(transferred);
+        lastEmptyTick_ = device_->TickCount();
+    } else if (code == kErrorOperationAborted) {
+        Report(9907, code, "Error read aborted");
+    } else {
+        Report(9908, code, "Error getting Overlappedresult");
+    }
+    ReleaseReadBuffer();
+}
+
+void TWorkThread::FinishWaitCommEvent() {
+    device_->EventResult(eventMask_);
+    if (link_.active_) {
+        CheckModemAndComState();
+        DispatchCommEvents();
+    }
+    waitPending_ = false;
+}
+
+void TWorkThread::DispatchCommEvents() {
+    if (link_.destroying_) {
+        return;
+    }
+    const std::uint32_t mask = eventMask_;
+    link_.commEvent_ = mask;
+    if (mask == 0) {
+        return;
+    }
+    // One hand-over for the whole mask: the handlers run in order with the worker waiting.
+    HandOver([this, mask] {
+        for (const EventSlot& slot : kEventOrder) {
+            if ((mask & slot.bit) != 0) {
+                link_.FireEvent(link_.*slot.handler);
+            }
+        }
+        link_.FireEvent(link_.OnCommEvent);
+    });
+}
+
+void TWorkThread::Report(std::uint32_t place, std::uint32_t code, const char* msg) {
+    reportPlace_ = place;
+    reportCode_ = code;
+    reportMsg_ = msg;
+    HandOver([this] { link_.ProcessError(reportPlace_, reportCode_, 0, reportMsg_); });
+}
+
+void TWorkThread::HandOver(const std::function<void()>& step) {
+    link_.queue_.RunOnMainThread(step);
+}
+
+} // namespace zeft
