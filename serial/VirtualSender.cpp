@@ -100,6 +100,10 @@ void VirtualSender::Receive(std::string_view bytes, std::int64_t nowUs) {
 }
 
 void VirtualSender::Command(const std::string& line, std::int64_t atUs) {
+    // A line without a command in it (a stray line end) is not answered.
+    if (line.find('+') == std::string::npos) {
+        return;
+    }
     ++commandsReceived_;
     if (faults_.silent || (faults_.stopAfterCommands >= 0 && commandsReceived_ > faults_.stopAfterCommands)) {
         return;

@@ -185,6 +185,10 @@ TEST(VirtualSenderTest, CommandsSplitAcrossWritesAreUnderstood) {
     EXPECT_EQ(Text(Listen(sender, now, now + 300 * kMs)), "+SBL1234\r\r\nDone\r\n");
     sender.Receive("+XYZ\r", now);
     EXPECT_EQ(Text(Listen(sender, now, now + 300 * kMs)), "\r\nInvalid command\r\n");
+    // Line ends on their own (an echo of its own words on a terminal) get no answer.
+    sender.Receive("\r\nKOV\r\n", now);
+    EXPECT_EQ(Text(Listen(sender, now, now + 300 * kMs)), "");
+    EXPECT_EQ(sender.CommandsReceived(), 2);
     EXPECT_EQ(sender.Settings()[3], "1234");
 }
 

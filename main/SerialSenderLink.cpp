@@ -1,0 +1,27 @@
+#include "main/SerialSenderLink.h"
+
+#include "serial/SerialLink.h"
+
+namespace zeft {
+
+bool SerialSenderLink::Active() const {
+    return serialLink_.Active();
+}
+
+void SerialSenderLink::SetRTSState(bool raised) {
+    serialLink_.SetRTSState(raised);
+}
+
+void SerialSenderLink::SendString(const std::string& text) {
+    serialLink_.SendString(text);
+}
+
+std::string SerialSenderLink::ReadNextClusterAsString() {
+    return serialLink_.ReadNextClusterAsString();
+}
+
+std::string SerialSenderLink::PortProblem() const {
+    return serialLink_.LastOpenErrorText();
+}
+
+} // namespace zeft
