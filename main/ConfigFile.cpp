@@ -60,6 +60,12 @@ void Apply(const IniLookup& lookup, SettingsControls& controls) {
     }
 }
 
+// Text editors on Windows like to start a file with a UTF-8 byte order mark.
+std::string_view WithoutByteOrderMark(std::string_view text) {
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    return text.substr(0, kMark.size()) == kMark ? text.substr(kMark.size()) : text;
+}
+
 void AddLine(std::string& text, std::string_view key, std::string_view value) {
     text.append(key).append(" = ").append(value).append("\r\n");
 }
@@ -90,7 +96,7 @@ std::optional<std::string> SaveConfigFile(const fs::path& path, const SettingsCo
 
 void LoadConfigText(std::string_view text, SettingsControls& controls) {
     IniLookup lookup = MakeLookup();
-    lookup.Feed(text.substr(0, kConfigReadLimitBytes));
+    lookup.Feed(WithoutByteOrderMark(text.substr(0, kConfigReadLimitBytes)));
     lookup.Finish();
     Apply(lookup, controls);
 }
@@ -107,7 +113,8 @@ void LoadConfigFile(const fs::path& path, SettingsControls& controls) {
             const std::uintmax_t wanted = std::min<std::uintmax_t>(buffer.size(), kConfigReadLimitBytes - total);
             file.read(buffer.data(), static_cast<std::streamsize>(wanted));
             const auto got = static_cast<std::size_t>(file.gcount());
-            lookup.Feed(std::string_view(buffer.data(), got));
+            const std::string_view piece(buffer.data(), got);
+            lookup.Feed(total == 0 ? WithoutByteOrderMark(piece) : piece);
             total += got;
         }
         lookup.Finish();

@@ -178,6 +178,8 @@ INSTANTIATE_TEST_SUITE_P(
                  -1,
                  -1,
                  {"15", kMissing, kMissing, kMissing, kMissing, kMissing}},
+        LoadCase{
+            "ByteOrderMarkIsSkipped", "\xEF\xBB\xBF" + kDefaultsFile, 0, 0, {"10", "2000", "20", "40", "60", "80"}},
         LoadCase{"EmptyText", "", -1, -1, kAllMissing},
         LoadCase{"NotAConfigFile", "\x89PNG\r\n\x1a\n\xff\xfe=\x01[]==\n", -1, -1, kAllMissing}),
     [](const ::testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
@@ -240,6 +242,14 @@ TEST(LoadConfigFileTest, WhatCannotBeReadLoadsAsIfEveryKeyWereMissing) {
         EXPECT_EQ(controls.fluidTypeIndex, -1) << path;
         EXPECT_EQ(controls.edits, kAllMissing) << path;
     }
+}
+
+TEST(LoadConfigFileTest, FileWithByteOrderMarkLoads) {
+    const TempFolder folder;
+    const auto path = folder.Write("bom.zcf", "\xEF\xBB\xBF[Sensor Parameters]\r\nTop Limit = 12\r\n");
+    FakeSettingsControls controls;
+    LoadConfigFile(path, controls);
+    EXPECT_EQ(controls.edits[0], "12");
 }
 
 TEST(LoadConfigFileTest, HugeFileReadsOnlyItsFirstMegabyte) {
