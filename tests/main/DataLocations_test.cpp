@@ -75,7 +75,7 @@ TEST(ProgramFolderTest, IsTheFolderOfThisTestProgram) {
     EXPECT_TRUE(fs::exists(folder / "zeft_main_tests"));
 }
 
-TEST(ProgramFolderTest, ThisProgramFindsTheSourceTreeHelpAndPictures) {
+TEST(ProgramFolderTest, FromTheBuildTreeFindsTheSourceTreeHelp) {
     // The test runs from the build tree, so the source tree's data folders are found
     // whatever the current directory is.
     const fs::path before = fs::current_path();
