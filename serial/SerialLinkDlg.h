@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QDialog>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace zeft {
+
+class TSerialLink;
+
+// The Communication Settings dialog: the ports present and the serial component's line
+// settings. Only the port can be chosen; the other lists show the current settings.
+class TSerialLinkDLG : public QDialog {
+    Q_OBJECT
+
+public:
+    using PortEnumerator = std::function<void(std::vector<std::string>& ports)>;
+
+    // port: the component whose settings the dialog shows at creation (may be null, as
+    // for the instance the program creates and never shows). enumerate: how the ports
+    // present are found; EnumCommPorts unless a test gives another.
+    explicit TSerialLinkDLG(TSerialLink* port, QWidget* parent = nullptr, PortEnumerator enumerate = {});
+
+    // Shows the settings of a component in the lists.
+    void LoadFromPort(const TSerialLink& Port);
+    // Copies the lists into a component through its setters. With no port selected the
+    // component's port name stays as it was.
+    void StoreToPort(TSerialLink& Port) const;
+    // True when the port list has a selection (OK then names a port to open).
+    bool PortSelected() const;
+
+    // Input checks for edit fields: show "Invalid Input" and return false on a bad text.
+    bool ValidateCharInput(QLineEdit* Control);
+    bool ValidateInteger(QLineEdit* Control);
+
+    // One character gives its code; empty gives Default; a longer text is a number,
+    // hexadecimal after "0x", that must lie within 0..255. On failure error holds why.
+    struct CharResult {
+        bool ok = false;
+        int value = 0;
+        std::string error;
+    };
+    static CharResult CharFromText(const std::string& S, int Default);
+
+    // Flow control code of a CBFlow index and back.
+    static std::int32_t FlowCodeFromIndex(int index);
+    static int FlowIndexFromCode(std::int32_t code);
+
+    QLabel* Label3;
+    QComboBox* CBPort;
+    QLabel* Label7;
+    QComboBox* CBParity;
+    QLabel* Label6;
+    QComboBox* CBStop;
+    QLabel* Label8;
+    QComboBox* CBFlow;
+    QLabel* Label4;
+    QComboBox* CBBaud;
+    QLabel* Label5;
+    QComboBox* CBData;
+    QPushButton* Button1;
+    QPushButton* Button2;
+
+private:
+    void FormCreate(TSerialLink* port, const PortEnumerator& enumerate);
+    void LayOut();
+};
+
+} // namespace zeft

@@ -1,0 +1,228 @@
+#include "serial/SerialLinkDlg.h"
+
+#include "serial/SerialLink.h"
+#include "ui/QtPrompts.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zeft {
+namespace {
+
+TSerialLinkDLG::PortEnumerator Ports(std::vector<std::string> names) {
+    return [names](std::vector<std::string>& ports) { ports.insert(ports.end(), names.begin(), names.end()); };
+}
+
+std::vector<std::string> Items(const QComboBox& box) {
+    std::vector<std::string> items;
+    for (int i = 0; i < box.count(); ++i) {
+        items.push_back(box.itemText(i).toStdString());
+    }
+    return items;
+}
+
+TEST(SerialLinkDlgTest, ControlsAsDesigned) {
+    TSerialLink link;
+    TSerialLinkDLG dialog(&link, nullptr, Ports({}));
+    EXPECT_EQ(dialog.windowTitle(), "Communication Settings");
+    EXPECT_TRUE(dialog.CBPort->isEnabled());
+    for (QComboBox* box : {dialog.CBParity, dialog.CBStop, dialog.CBFlow, dialog.CBBaud, dialog.CBData}) {
+        EXPECT_FALSE(box->isEnabled()) << box->objectName().toStdString();
+    }
+    EXPECT_EQ(Items(*dialog.CBParity), (std::vector<std::string>{"None (*)", "Odd", "Even", "Mark", "Space"}));
+    EXPECT_EQ(Items(*dialog.CBStop), (std::vector<std::string>{"1 Bit (*)", "1,5 Bits", "2 Bits"}));
+    EXPECT_EQ(Items(*dialog.CBFlow), (std::vector<std::string>{"None (*)", "XOn-XOff", "RTS-CTS", "DSR-DTR"}));
+    EXPECT_EQ(Items(*dialog.CBBaud).size(), 15u);
+    EXPECT_EQ(dialog.CBBaud->itemText(12), "115000");
+    EXPECT_EQ(Items(*dialog.CBData), (std::vector<std::string>{"4 Bit", "5 Bit", "6 Bit", "7 Bit", "8 Bit"}));
+    EXPECT_EQ(dialog.Button1->text(), "OK");
+    EXPECT_TRUE(dialog.Button1->isDefault());
+    EXPECT_EQ(dialog.Button2->text(), "Cancel");
+    const std::pair<QLabel*, const char*> labels[] = {{dialog.Label3, "Port"},     {dialog.Label7, "Parity"},
+                                                      {dialog.Label6, "Stop"},     {dialog.Label8, "Flowcontrol"},
+                                                      {dialog.Label4, "Baudrate"}, {dialog.Label5, "Databits"}};
+    for (const auto& [label, text] : labels) {
+        EXPECT_EQ(label->text(), text);
+        EXPECT_GE(label->width(), label->sizeHint().width()) << text;
+    }
+    // At the default load values: 9600, 8 Bit, 1 Bit (*), None (*), None (*).
+    EXPECT_EQ(dialog.CBBaud->currentText(), "9600");
+    EXPECT_EQ(dialog.CBData->currentText(), "8 Bit");
+    EXPECT_EQ(dialog.CBStop->currentText(), "1 Bit (*)");
+    EXPECT_EQ(dialog.CBParity->currentText(), "None (*)");
+    EXPECT_EQ(dialog.CBFlow->currentText(), "None (*)");
+}
+
+TEST(SerialLinkDlgTest, PortListIsSortedAndTheStoredPortIsSelected) {
+    struct Case {
+        std::vector<std::string> found;
+        const char* stored;
+        int selected;
+    };
+    const Case cases[] = {
+        {{"COM1", "COM3", "COM2"}, "COM3", 2},
+        {{"COM1", "COM3", "COM2"}, "com3", 2},
+        {{"COM1", "COM3", "COM2"}, "COM9", 1}, // not there: the second item
+        {{"COM1"}, "COM9", -1},                // one item that differs: nothing selected
+        {{}, "COM2", -1},
+    };
+    for (const Case& c : cases) {
+        TSerialLink link;
+        link.SetCommPort(c.stored);
+        TSerialLinkDLG dialog(&link, nullptr, Ports(c.found));
+        EXPECT_EQ(dialog.CBPort->currentIndex(), c.selected) << c.stored;
+        EXPECT_EQ(dialog.PortSelected(), c.selected >= 0);
+        if (c.found.size() == 3) {
+            EXPECT_EQ(Items(*dialog.CBPort), (std::vector<std::string>{"COM1", "COM2", "COM3"}));
+        }
+        // OK with no port selected keeps the component's name.
+        dialog.StoreToPort(link);
+        EXPECT_EQ(link.CommPort(), c.selected >= 0 ? dialog.CBPort->currentText().toStdString() : c.stored);
+    }
+}
+
+TEST(SerialLinkDlgTest, LoadFromPortAndStoreToPort) {
+    struct Case {
+        std::uint32_t baud;
+        std::uint8_t data;
+        std::uint8_t stop;
+        std::uint8_t parity;
+        std::int32_t flow;
+        const char* shownBaud;
+        const char* shownData;
+        const char* shownStop;
+        const char* shownParity;
+        const char* shownFlow;
+        std::uint32_t storedBaud;
+        std::uint8_t storedData;
+        std::int32_t storedFlow;
+    };
+    const Case cases[] = {
+        {9600, 8, 0, 0, 0, "9600", "8 Bit", "1 Bit (*)", "None (*)", "None (*)", 9600, 8, 0},
+        {19200, 7, 2, 2, 896, "19200", "7 Bit", "2 Bits", "Even", "XOn-XOff", 19200, 7, 896},
+        {110, 5, 1, 4, 8196, "110", "5 Bit", "1,5 Bits", "Space", "RTS-CTS", 110, 5, 8196},
+        {256000, 4, 0, 1, 40, "256000", "4 Bit", "1 Bit (*)", "Odd", "DSR-DTR", 256000, 4, 40},
+        {115200, 9, 0, 3, 12345, "9600", "8 Bit", "1 Bit (*)", "Mark", "None (*)", 9600, 8, 0},
+    };
+    for (const Case& c : cases) {
+        TSerialLink link;
+        link.SetBaudRate(c.baud);
+        link.SetDataBits(c.data);
+        link.SetStopBits(c.stop);
+        link.SetParityType(c.parity);
+        link.SetFlowControl(c.flow);
+        TSerialLinkDLG dialog(&link, nullptr, Ports({"COM1", "COM2"}));
+        SCOPED_TRACE(c.baud);
+        EXPECT_EQ(dialog.CBBaud->currentText(), c.shownBaud);
+        EXPECT_EQ(dialog.CBData->currentText(), c.shownData);
+        EXPECT_EQ(dialog.CBStop->currentText(), c.shownStop);
+        EXPECT_EQ(dialog.CBParity->currentText(), c.shownParity);
+        EXPECT_EQ(dialog.CBFlow->currentText(), c.shownFlow);
+
+        TSerialLink target;
+        dialog.StoreToPort(target);
+        EXPECT_EQ(target.CommPort(), "COM2");
+        EXPECT_EQ(target.BaudRate(), c.storedBaud);
+        EXPECT_EQ(target.DataBits(), c.storedData);
+        EXPECT_EQ(target.StopBits(), c.stop);
+        EXPECT_EQ(target.ParityType(), c.parity);
+        EXPECT_EQ(target.FlowControl(), c.storedFlow);
+    }
+}
+
+TEST(SerialLinkDlgTest, CharFromText) {
+    struct Case {
+        const char* text;
+        bool ok;
+        int value;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"A", true, 65, ""},
+        {"0x41", true, 65, ""},
+        {"65", true, 65, ""},
+        {"", true, 7, ""},
+        {"0", true, 48, ""},
+        {"255", true, 255, ""},
+        {"0xFF", true, 255, ""},
+        {"300", false, 0, "300 is not within the valid range of 0..255"},
+        {"-1", false, 0, "-1 is not within the valid range of 0..255"},
+        {"0x100", false, 0, "256 is not within the valid range of 0..255"},
+        {"abc", false, 0, "'abc' is not a valid integer value"},
+        {"0x", false, 0, "'0x' is not a valid integer value"},
+    };
+    for (const Case& c : cases) {
+        const auto result = TSerialLinkDLG::CharFromText(c.text, 7);
+        EXPECT_EQ(result.ok, c.ok) << c.text;
+        EXPECT_EQ(result.value, c.value) << c.text;
+        EXPECT_EQ(result.error, c.error) << c.text;
+    }
+}
+
+TEST(SerialLinkDlgTest, InputChecksShowTheInvalidInputBox) {
+    struct Shown {
+        std::string caption;
+        std::string text;
+        QMessageBox::Icon icon;
+    };
+    std::vector<Shown> shown;
+    ui::QtPrompts::SetBoxHandlerForTests([&](QMessageBox& box) {
+        shown.push_back({box.windowTitle().toStdString(), box.text().toStdString(), box.icon()});
+        return QMessageBox::Ok;
+    });
+    TSerialLink link;
+    TSerialLinkDLG dialog(&link, nullptr, Ports({}));
+    QLineEdit edit;
+    for (const char* good : {"", "x", "12", "-5"}) {
+        edit.setText(good);
+        EXPECT_TRUE(dialog.ValidateInteger(&edit)) << good;
+    }
+    for (const char* good : {"", "x", "0x41", "200"}) {
+        edit.setText(good);
+        EXPECT_TRUE(dialog.ValidateCharInput(&edit)) << good;
+    }
+    EXPECT_TRUE(shown.empty());
+    edit.setText("12a");
+    EXPECT_FALSE(dialog.ValidateInteger(&edit));
+    edit.setText("256");
+    EXPECT_FALSE(dialog.ValidateCharInput(&edit));
+    ui::QtPrompts::SetBoxHandlerForTests({});
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].caption, "Invalid Input");
+    EXPECT_EQ(shown[0].text, "Invalid Input. Leave empty to hold previous Value.");
+    EXPECT_EQ(shown[0].icon, QMessageBox::NoIcon);
+    EXPECT_EQ(shown[1].caption, "Invalid Input");
+    EXPECT_EQ(shown[1].text, "Input allowed single Char or 0..255. Leave empty to hold previous Value.");
+}
+
+TEST(SerialLinkDlgTest, OkAndCancel) {
+    TSerialLink link;
+    TSerialLinkDLG dialog(&link, nullptr, Ports({"COM1"}));
+    dialog.show();
+    QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    dialog.show();
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+TEST(SerialLinkDlgTest, ALongPortNameWidensTheDialogInsteadOfBeingCut) {
+    TSerialLink link;
+    const std::string name = "ZEFT Virtual Sender (noise, split, slow 100)";
+    link.SetCommPort(name);
+    TSerialLinkDLG dialog(&link, nullptr, Ports({name}));
+    const QFontMetrics metrics(dialog.CBPort->font());
+    EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(name)) + 20, dialog.CBPort->width());
+    EXPECT_LE(dialog.Button2->geometry().right(), dialog.width());
+}
+
+} // namespace
+} // namespace zeft
