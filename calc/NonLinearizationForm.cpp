@@ -1,0 +1,355 @@
+#include "calc/NonLinearizationForm.h"
+
+#include "calc/CalculatorFormParts.h"
+#include "calc/LevelSet.h"
+#include "calc/ShapeCalculation.h"
+#include "main/Prompts.h"
+#include "main/SettingsControls.h"
+#include "ui/JpegPicture.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <array>
+#include <string_view>
+
+namespace zeft::calc_ui {
+
+namespace {
+
+constexpr int kPictureWidth = 440;
+constexpr int kPictureHeight = 245;
+const QString kFootnote = QStringLiteral("* symmetrical about the vertical axis");
+
+QString ShapePictureName(int shape, bool halfTank) {
+    return QStringLiteral("pictures/shape%1%2.jpg").arg(shape).arg(halfTank ? QStringLiteral("h") : QString());
+}
+
+} // namespace
+
+TNonLinearizationForm::TNonLinearizationForm(SettingsControls& mainControls, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), mainControls_(mainControls), prompts_(prompts) {
+    setObjectName(QStringLiteral("NonLinearizationForm"));
+    setWindowTitle(QStringLiteral("Non-linear Tank Parameter Calculation by Tank Shape"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setMinimumSize(475, 560);
+
+    // Picture panel: the shape picture, its footnote and the paging buttons.
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameShape(QFrame::StyledPanel);
+    Image1 = new QLabel(Panel1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setFixedSize(kPictureWidth, kPictureHeight);
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1 = new QLabel(kFootnote, Panel1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    PicLeftBtn = new QPushButton(QStringLiteral("Prev <"), Panel1);
+    PicLeftBtn->setObjectName(QStringLiteral("PicLeftBtn"));
+    PicRightBtn = new QPushButton(QStringLiteral("Next >"), Panel1);
+    PicRightBtn->setObjectName(QStringLiteral("PicRightBtn"));
+    ShapeNoLabel = new QLabel(QStringLiteral("Shape No."), Panel1);
+    ShapeNoLabel->setObjectName(QStringLiteral("ShapeNoLabel"));
+    SetBold(ShapeNoLabel);
+    ShapeNoLabel->setMinimumWidth(ShapeNoLabel->fontMetrics().horizontalAdvance(QStringLiteral("Shape No. 12/12")));
+    ShapeNoLabel->setAlignment(Qt::AlignCenter);
+    auto* paging = new QHBoxLayout;
+    paging->addWidget(Label1, 1);
+    paging->addWidget(PicLeftBtn);
+    paging->addWidget(ShapeNoLabel);
+    paging->addWidget(PicRightBtn);
+    auto* panelLayout = new QVBoxLayout(Panel1);
+    panelLayout->setContentsMargins(8, 8, 8, 8);
+    panelLayout->addWidget(Image1, 0, Qt::AlignLeft);
+    panelLayout->addLayout(paging);
+
+    // Dimensions: X, Y, X1 and the options on the left; H, W, Z, X2 on the right.
+    GroupBox1 = new QGroupBox(QStringLiteral("Enter Tank Dimension (Millimetre)"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    const QString zero = QStringLiteral("0");
+    X_Edit = MakeLabeledEdit(GroupBox1, QStringLiteral("X_Edit"), QStringLiteral("X Value"), zero, true);
+    H_Edit = MakeLabeledEdit(GroupBox1, QStringLiteral("H_Edit"), QStringLiteral("H Value"), zero, true);
+    Y_Edit = MakeLabeledEdit(GroupBox1, QStringLiteral("Y_Edit"), QStringLiteral("Y Value"), zero, true);
+    W_Edit = MakeLabeledEdit(GroupBox1, QStringLiteral("W_Edit"), QStringLiteral("W Value"), zero, true);
+    X1_Edit = MakeLabeledEdit(GroupBox1, QStringLiteral("X1_Edit"), QStringLiteral("X1 Value"), zero, true);
+    Z_Edit = MakeLabeledEdit(GroupBox1, QStringLiteral("Z_Edit"), QStringLiteral("Z Value"), zero, true);
+    X2_Edit = MakeLabeledEdit(GroupBox1, QStringLiteral("X2_Edit"), QStringLiteral("X2 Value"), QString(), true);
+    InchCheckBox = new QCheckBox(QStringLiteral("Inch Unit"), GroupBox1);
+    InchCheckBox->setObjectName(QStringLiteral("InchCheckBox"));
+    HalfTankCheckBox = new QCheckBox(QStringLiteral("Half Tank"), GroupBox1);
+    HalfTankCheckBox->setObjectName(QStringLiteral("HalfTankCheckBox"));
+    ReserveCheckBox = new QCheckBox(QStringLiteral("10% Reserve"), GroupBox1);
+    ReserveCheckBox->setObjectName(QStringLiteral("ReserveCheckBox"));
+    for (QCheckBox* box : {InchCheckBox, HalfTankCheckBox, ReserveCheckBox}) {
+        SetBold(box);
+    }
+    auto* dimensions = new QGridLayout(GroupBox1);
+    dimensions->addWidget(X_Edit->parentWidget(), 0, 0);
+    dimensions->addWidget(Y_Edit->parentWidget(), 1, 0);
+    dimensions->addWidget(X1_Edit->parentWidget(), 2, 0);
+    dimensions->addWidget(InchCheckBox, 3, 0);
+    dimensions->addWidget(HalfTankCheckBox, 4, 0);
+    dimensions->addWidget(ReserveCheckBox, 5, 0);
+    dimensions->addWidget(H_Edit->parentWidget(), 0, 1);
+    dimensions->addWidget(W_Edit->parentWidget(), 1, 1);
+    dimensions->addWidget(Z_Edit->parentWidget(), 2, 1);
+    dimensions->addWidget(X2_Edit->parentWidget(), 3, 1, 3, 1, Qt::AlignTop);
+    dimensions->setRowStretch(6, 1);
+    for (QLineEdit* edit : {X_Edit, H_Edit, Y_Edit, W_Edit, X1_Edit, Z_Edit, X2_Edit}) {
+        edit->setMaximumWidth(110);
+        SetLabeledEditVisible(edit, false); // the opening shows those of shape 1
+    }
+
+    // Results.
+    GroupBox2 = new QGroupBox(QStringLiteral("Non-Linear Calculated Values"), this);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    auto* results = new QGridLayout(GroupBox2);
+    const std::array<QString, 5> captions{QStringLiteral("Level A 20% = "), QStringLiteral("Level B 40% = "),
+                                          QStringLiteral("Level C 60% =  "), QStringLiteral("Level D 80% = "),
+                                          QStringLiteral("Bottom Limit  = ")};
+    const std::array<QString, 5> values{QStringLiteral("20"), QStringLiteral("40"), QStringLiteral("60"),
+                                        QStringLiteral("80"), QStringLiteral("2000")};
+    const std::array<QString, 5> captionNames{QStringLiteral("Label2"), QStringLiteral("Label3"),
+                                              QStringLiteral("Label4"), QStringLiteral("Label5"),
+                                              QStringLiteral("Label10")};
+    const std::array<QString, 5> valueNames{QStringLiteral("Label6"), QStringLiteral("Label7"),
+                                            QStringLiteral("Label8"), QStringLiteral("Label9"),
+                                            QStringLiteral("Label11")};
+    std::array<QLabel*, 5> captionLabels{};
+    std::array<QLabel*, 5> valueLabels{};
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        captionLabels[i] = new QLabel(captions[i], GroupBox2);
+        captionLabels[i]->setObjectName(captionNames[i]);
+        valueLabels[i] = new QLabel(values[i], GroupBox2);
+        valueLabels[i]->setObjectName(valueNames[i]);
+        valueLabels[i]->setMinimumWidth(valueLabels[i]->fontMetrics().horizontalAdvance(QStringLiteral("0000.00")));
+        SetPointSize(captionLabels[i], 10);
+        SetPointSize(valueLabels[i], 10);
+        results->addWidget(captionLabels[i], static_cast<int>(i), 0);
+        results->addWidget(valueLabels[i], static_cast<int>(i), 1);
+    }
+    results->setColumnStretch(1, 1);
+    Label2 = captionLabels[0];
+    Label3 = captionLabels[1];
+    Label4 = captionLabels[2];
+    Label5 = captionLabels[3];
+    Label10 = captionLabels[4];
+    Label6 = valueLabels[0];
+    Label7 = valueLabels[1];
+    Label8 = valueLabels[2];
+    Label9 = valueLabels[3];
+    Label11 = valueLabels[4];
+
+    // Buttons and the volume.
+    CalBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Calculate"), this);
+    CalBtn1->setObjectName(QStringLiteral("CalBtn1"));
+    LabeledEdit1 = MakeLabeledEdit(this, QStringLiteral("LabeledEdit1"), QStringLiteral("Volume in Litres"), zero, true,
+                                   &LabeledEdit1Label);
+    LabeledEdit1->setReadOnly(true);
+    LabeledEdit1Label->setMinimumWidth(
+        LabeledEdit1Label->fontMetrics().horizontalAdvance(QStringLiteral("Volume in US Gallons")) + 4);
+    SaveBtn1 =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Save && Close"), this);
+    SaveBtn1->setObjectName(QStringLiteral("SaveBtn1"));
+    CloseBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Close"), this);
+    CloseBtn1->setObjectName(QStringLiteral("CloseBtn1"));
+
+    auto* lower = new QGridLayout;
+    lower->addWidget(GroupBox1, 0, 0);
+    lower->addWidget(GroupBox2, 0, 1, 1, 2);
+    lower->addWidget(CalBtn1, 1, 0, Qt::AlignBottom);
+    lower->addWidget(LabeledEdit1->parentWidget(), 1, 1, 1, 2);
+    lower->addWidget(SaveBtn1, 2, 1);
+    lower->addWidget(CloseBtn1, 2, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Panel1);
+    layout->addLayout(lower, 1);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    SetTabChain({Panel1, X_Edit, H_Edit, Y_Edit, W_Edit, X1_Edit, Z_Edit, X2_Edit, InchCheckBox, HalfTankCheckBox,
+                 ReserveCheckBox, CalBtn1, LabeledEdit1, SaveBtn1, CloseBtn1});
+
+    connect(PicLeftBtn, &QPushButton::clicked, this, &TNonLinearizationForm::PicLeftBtnClick);
+    connect(PicRightBtn, &QPushButton::clicked, this, &TNonLinearizationForm::PicRightBtnClick);
+    // toggled fires for the user's clicks and for the window's own state changes alike.
+    connect(HalfTankCheckBox, &QCheckBox::toggled, this, &TNonLinearizationForm::HalfTankCheckBoxClick);
+    connect(InchCheckBox, &QCheckBox::toggled, this, &TNonLinearizationForm::InchCheckBoxClick);
+    connect(CalBtn1, &QPushButton::clicked, this, &TNonLinearizationForm::CalBtn2Click);
+    connect(SaveBtn1, &QPushButton::clicked, this, &TNonLinearizationForm::SaveBtn1Click);
+    connect(CloseBtn1, &QPushButton::clicked, this, &TNonLinearizationForm::CloseBtn1Click);
+}
+
+void TNonLinearizationForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        FormActivate();
+    }
+}
+
+void TNonLinearizationForm::done(int result) {
+    FormClose();
+    QDialog::done(result);
+}
+
+void TNonLinearizationForm::FormActivate() {
+    ui::LoadPicture(*Image1, ShapePictureName(1, false), prompts_);
+    for (QLineEdit* edit : {X_Edit, H_Edit, W_Edit, X1_Edit, Y_Edit, Z_Edit}) {
+        SetLabeledEditVisible(edit, true);
+    }
+    HalfTankCheckBox->setVisible(true);
+    SetLabeledEditVisible(X2_Edit, false);
+    ShapeNo = 1;
+    ShapeCount = 12;
+    ShapeNoLabel->setText(QStringLiteral("Shape No. 1/%1").arg(ShapeCount));
+}
+
+void TNonLinearizationForm::PicLeftBtnClick() {
+    ShapeNo = ShapeNo == 1 ? ShapeCount : ShapeNo - 1;
+    UpdateForm();
+}
+
+void TNonLinearizationForm::PicRightBtnClick() {
+    ShapeNo = ShapeNo == ShapeCount ? 1 : ShapeNo + 1;
+    UpdateForm();
+}
+
+void TNonLinearizationForm::UpdateForm() {
+    ShapeNoLabel->setText(QStringLiteral("Shape No. %1/%2").arg(ShapeNo).arg(ShapeCount));
+    if (ShapeNo == kCylinderShape) {
+        pictureLoadDeferred_ = true;
+        HalfTankCheckBox->setChecked(false);
+        pictureLoadDeferred_ = false;
+        HalfTankCheckBox->setVisible(false);
+    } else {
+        HalfTankCheckBox->setVisible(true);
+        SetLabeledEditVisible(W_Edit, true);
+    }
+    LoadShapePicture();
+
+    // Shown, hidden and cleared edits per shape: X1, Y, Z, X2.
+    enum Rule { Shown, HiddenCleared, ShownCleared, Hidden };
+    struct Row {
+        Rule x1, y, z, x2;
+    };
+    static constexpr std::array<Row, 12> kRows{{
+        {Shown, Shown, Shown, HiddenCleared},
+        {HiddenCleared, Shown, Shown, HiddenCleared},
+        {Shown, Shown, HiddenCleared, HiddenCleared},
+        {HiddenCleared, Shown, HiddenCleared, HiddenCleared},
+        {HiddenCleared, HiddenCleared, Shown, HiddenCleared},
+        {HiddenCleared, HiddenCleared, HiddenCleared, HiddenCleared},
+        {HiddenCleared, HiddenCleared, HiddenCleared, HiddenCleared},
+        {HiddenCleared, Shown, Shown, HiddenCleared},
+        {HiddenCleared, Shown, Shown, HiddenCleared},
+        {HiddenCleared, Shown, Shown, ShownCleared},
+        {ShownCleared, Shown, Shown, ShownCleared},
+        {Hidden, Hidden, Hidden, Hidden},
+    }};
+    if (ShapeNo < 1 || ShapeNo > static_cast<int>(kRows.size())) {
+        return;
+    }
+    const Row& row = kRows[static_cast<std::size_t>(ShapeNo - 1)];
+    const auto apply = [](QLineEdit* edit, Rule rule) {
+        SetLabeledEditVisible(edit, rule == Shown || rule == ShownCleared);
+        if (rule == HiddenCleared || rule == ShownCleared) {
+            edit->setText(QStringLiteral("0"));
+        }
+    };
+    apply(X1_Edit, row.x1);
+    apply(Y_Edit, row.y);
+    apply(Z_Edit, row.z);
+    apply(X2_Edit, row.x2);
+    if (ShapeNo == kCylinderShape) {
+        SetLabeledEditVisible(W_Edit, false);
+        SetLabeledEditVisible(X_Edit, true);
+        SetLabeledEditVisible(H_Edit, true);
+    }
+}
+
+void TNonLinearizationForm::LoadShapePicture() {
+    ui::LoadPicture(*Image1, ShapePictureName(ShapeNo, HalfTankCheckBox->isChecked()), prompts_);
+}
+
+void TNonLinearizationForm::HalfTankCheckBoxClick() {
+    if (!pictureLoadDeferred_) {
+        LoadShapePicture();
+    }
+    Label1->setText(HalfTankCheckBox->isChecked() ? QString() : kFootnote);
+}
+
+void TNonLinearizationForm::InchCheckBoxClick() {
+    const bool inch = InchCheckBox->isChecked();
+    GroupBox1->setTitle(inch ? QStringLiteral("Enter Tank Dimension (Inch)")
+                             : QStringLiteral("Enter Tank Dimension (Millimetre)"));
+    LabeledEdit1Label->setText(inch ? QStringLiteral("Volume in US Gallons") : QStringLiteral("Volume in Litres"));
+    LabeledEdit1->setText(QStringLiteral("0"));
+    const std::string_view bottom = inch ? kDefaultBottomLimitInches : kDefaultBottomLimitMillimetres;
+    Label11->setText(QString::fromUtf8(bottom.data(), static_cast<qsizetype>(bottom.size())));
+}
+
+void TNonLinearizationForm::CalBtn2Click() {
+    const ShapeOptions options{ShapeNo, HalfTankCheckBox->isChecked(), ReserveCheckBox->isChecked(),
+                               InchCheckBox->isChecked()};
+    const ShapeEditTexts texts{X_Edit->text().toStdString(),  H_Edit->text().toStdString(),
+                               Y_Edit->text().toStdString(),  W_Edit->text().toStdString(),
+                               X1_Edit->text().toStdString(), Z_Edit->text().toStdString(),
+                               X2_Edit->text().toStdString()};
+    const ShapeCalculation result = CalculateShape(options, texts, DecimalSeparator());
+    if (!result.ok()) {
+        prompts_.ShowError(result.error);
+        return;
+    }
+    LabeledEdit1->setText(QString::fromStdString(result.volume));
+    Label11->setText(QString::fromStdString(result.levelSet.bottomLimit));
+    const std::array<QLabel*, 4> levels{Label6, Label7, Label8, Label9};
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        levels[i]->setText(QString::fromStdString(result.levelSet.levels[i]));
+    }
+}
+
+void TNonLinearizationForm::SaveBtn1Click() {
+    if (prompts_.Confirm("Are you sure you want to update the parameters with those in the Non-Linear Calculated "
+                         "Values group box?") == ConfirmAnswer::Yes) {
+        LevelSetTexts levelSet;
+        levelSet.levels = {Label6->text().toStdString(), Label7->text().toStdString(), Label8->text().toStdString(),
+                           Label9->text().toStdString()};
+        levelSet.bottomLimit = Label11->text().toStdString();
+        if (!HandOverLevelSet(mainControls_, levelSet, InchCheckBox->isChecked(), DecimalSeparator())) {
+            prompts_.ShowError("The bottom limit \"" + levelSet.bottomLimit + "\" is not a number.");
+        }
+        accept();
+        return;
+    }
+    reject();
+}
+
+void TNonLinearizationForm::CloseBtn1Click() {
+    close();
+}
+
+void TNonLinearizationForm::FormClose() {
+    for (QLineEdit* edit : {X_Edit, H_Edit, Y_Edit, W_Edit, X1_Edit, Z_Edit, X2_Edit, LabeledEdit1}) {
+        edit->setText(QStringLiteral("0"));
+    }
+    // Unchecking runs the boxes' handlers: plain picture, footnote, millimetre captions.
+    HalfTankCheckBox->setChecked(false);
+    ReserveCheckBox->setChecked(false);
+    InchCheckBox->setChecked(false);
+    const std::array<QLabel*, 5> results{Label6, Label7, Label8, Label9, Label11};
+    const std::array<const char*, 5> defaults{"20", "40", "60", "80", "2000"};
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        results[i]->setText(QString::fromLatin1(defaults[i]));
+    }
+}
+
+} // namespace zeft::calc_ui

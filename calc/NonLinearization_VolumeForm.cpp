@@ -1,0 +1,42 @@
+#include "calc/NonLinearization_VolumeForm.h"
+
+#include "calc/CalculatorFormParts.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace zeft::calc_ui {
+
+TNonLinearVolumeForm::TNonLinearVolumeForm(SettingsControls& mainControls, Prompts& prompts, QWidget* parent)
+    : TTableCalculatorForm(
+          {QStringLiteral("NonLinearVolumeForm"),
+           QStringLiteral("Non-linear Tank Parameter Calculation by Tank Volume"),
+           QStringLiteral("Enter Tank Volume Information (Litre or Gallon)"),
+           QStringLiteral("pictures/volume_table.jpg"),
+           {QStringLiteral("Volume @ Full Tank"), QStringLiteral("Volume @ 80% H"), QStringLiteral("Volume @ 60% H"),
+            QStringLiteral("Volume @ 40% of H"), QStringLiteral("Volume @ 20% of H")},
+           "Are you sure you want to update the parameters with those in the Non-Linear Calculated Values group box?"},
+          mainControls, prompts, parent) {
+    HeightLEdit = MakeLabeledEdit(GroupBox1, QStringLiteral("HeightLEdit"), QStringLiteral("H (Millimetre)"),
+                                  QStringLiteral("0"), false, &HeightLEditLabel);
+    InputGrid()->addWidget(HeightLEdit->parentWidget(), 2, 1);
+    SetTabChain({Vol100LEdit, Vol80LEdit, Vol60LEdit, Vol40LEdit, Vol20LEdit, HeightLEdit, InchCheckBox});
+}
+
+void TNonLinearVolumeForm::ResetInputs() {
+    HeightLEdit->setText(QStringLiteral("0"));
+}
+
+void TNonLinearVolumeForm::UnitChanged(bool inchUnit) {
+    HeightLEditLabel->setText(inchUnit ? QStringLiteral("H (inch)") : QStringLiteral("H (mm)"));
+}
+
+TableCalculation TNonLinearVolumeForm::Calculate(const TableEditTexts& texts, bool inchUnit,
+                                                 char decimalSeparator) const {
+    return CalculateByVolume(texts, HeightLEdit->text().toStdString(), inchUnit, decimalSeparator);
+}
+
+} // namespace zeft::calc_ui

@@ -1,0 +1,203 @@
+#include "calc/TableCalculatorForm.h"
+
+#include "calc/CalculatorFormParts.h"
+#include "calc/LevelSet.h"
+#include "main/Prompts.h"
+#include "main/SettingsControls.h"
+#include "ui/JpegPicture.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <string_view>
+
+namespace zeft::calc_ui {
+
+namespace {
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+TTableCalculatorForm::TTableCalculatorForm(const Texts& texts, SettingsControls& mainControls, Prompts& prompts,
+                                           QWidget* parent)
+    : QDialog(parent), mainControls_(mainControls), prompts_(prompts), picture_(texts.picture),
+      confirmation_(texts.confirmation) {
+    setObjectName(texts.objectName);
+    setWindowTitle(texts.title);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setMinimumSize(476, 500);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameShape(QFrame::StyledPanel);
+    Image1 = new QLabel(Panel1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setFixedSize(440, 259);
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* panelLayout = new QVBoxLayout(Panel1);
+    panelLayout->setContentsMargins(8, 8, 8, 8);
+    panelLayout->addWidget(Image1);
+
+    GroupBox1 = new QGroupBox(texts.groupCaption, this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    const QString zero = QStringLiteral("0");
+    const std::array<QString, 5> names{QStringLiteral("Vol100LEdit"), QStringLiteral("Vol80LEdit"),
+                                       QStringLiteral("Vol60LEdit"), QStringLiteral("Vol40LEdit"),
+                                       QStringLiteral("Vol20LEdit")};
+    std::array<QLineEdit*, 5> edits{};
+    for (std::size_t i = 0; i < edits.size(); ++i) {
+        edits[i] = MakeLabeledEdit(GroupBox1, names[i], texts.editCaptions[i], zero, false);
+    }
+    Vol100LEdit = edits[0];
+    Vol80LEdit = edits[1];
+    Vol60LEdit = edits[2];
+    Vol40LEdit = edits[3];
+    Vol20LEdit = edits[4];
+    InchCheckBox = new QCheckBox(QStringLiteral("Inch Unit"), GroupBox1);
+    InchCheckBox->setObjectName(QStringLiteral("InchCheckBox"));
+    SetBold(InchCheckBox);
+    inputGrid_ = new QGridLayout(GroupBox1);
+    inputGrid_->addWidget(Vol100LEdit->parentWidget(), 0, 0);
+    inputGrid_->addWidget(Vol80LEdit->parentWidget(), 1, 0);
+    inputGrid_->addWidget(Vol60LEdit->parentWidget(), 2, 0);
+    inputGrid_->addWidget(Vol40LEdit->parentWidget(), 0, 1);
+    inputGrid_->addWidget(Vol20LEdit->parentWidget(), 1, 1);
+    inputGrid_->addWidget(InchCheckBox, 3, 0);
+
+    GroupBox2 = new QGroupBox(QStringLiteral("Non-Linear Calculated Values"), this);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    auto* results = new QGridLayout(GroupBox2);
+    const std::array<QString, 5> captions{QStringLiteral("Level A 20% = "), QStringLiteral("Level B 40% = "),
+                                          QStringLiteral("Level C 60% =  "), QStringLiteral("Level D 80% = "),
+                                          QStringLiteral("Bottom Limit  = ")};
+    const std::array<QString, 5> captionNames{QStringLiteral("Label2"), QStringLiteral("Label3"),
+                                              QStringLiteral("Label4"), QStringLiteral("Label5"),
+                                              QStringLiteral("Label10")};
+    const std::array<QString, 5> valueNames{QStringLiteral("LALabel"), QStringLiteral("LBLabel"),
+                                            QStringLiteral("LCLabel"), QStringLiteral("LDLabel"),
+                                            QStringLiteral("BLLabel")};
+    const std::array<QString, 5> values{QStringLiteral("20"), QStringLiteral("40"), QStringLiteral("60"),
+                                        QStringLiteral("80"), QStringLiteral("2000")};
+    std::array<QLabel*, 5> captionLabels{};
+    std::array<QLabel*, 5> valueLabels{};
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        captionLabels[i] = new QLabel(captions[i], GroupBox2);
+        captionLabels[i]->setObjectName(captionNames[i]);
+        valueLabels[i] = new QLabel(values[i], GroupBox2);
+        valueLabels[i]->setObjectName(valueNames[i]);
+        valueLabels[i]->setMinimumWidth(valueLabels[i]->fontMetrics().horizontalAdvance(QStringLiteral("0000.00")));
+        results->addWidget(captionLabels[i], static_cast<int>(i), 0);
+        results->addWidget(valueLabels[i], static_cast<int>(i), 1);
+    }
+    results->setColumnStretch(1, 1);
+    Label2 = captionLabels[0];
+    Label3 = captionLabels[1];
+    Label4 = captionLabels[2];
+    Label5 = captionLabels[3];
+    Label10 = captionLabels[4];
+    LALabel = valueLabels[0];
+    LBLabel = valueLabels[1];
+    LCLabel = valueLabels[2];
+    LDLabel = valueLabels[3];
+    BLLabel = valueLabels[4];
+
+    CalBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Calculate"), this);
+    CalBtn->setObjectName(QStringLiteral("CalBtn"));
+    SaveCloseBtn =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Save && Close"), this);
+    SaveCloseBtn->setObjectName(QStringLiteral("SaveCloseBtn"));
+    CloseBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Close"), this);
+    CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
+
+    auto* lower = new QGridLayout;
+    lower->addWidget(GroupBox1, 0, 0);
+    lower->addWidget(GroupBox2, 0, 1, 1, 2);
+    lower->addWidget(CalBtn, 1, 0);
+    lower->addWidget(SaveCloseBtn, 1, 1);
+    lower->addWidget(CloseBtn, 1, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Panel1);
+    layout->addLayout(lower, 1);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(InchCheckBox, &QCheckBox::toggled, this, &TTableCalculatorForm::InchCheckBoxClick);
+    connect(CalBtn, &QPushButton::clicked, this, &TTableCalculatorForm::CalBtnClick);
+    connect(SaveCloseBtn, &QPushButton::clicked, this, &TTableCalculatorForm::SaveCloseBtnClick);
+    connect(CloseBtn, &QPushButton::clicked, this, &TTableCalculatorForm::CloseBtnClick);
+}
+
+void TTableCalculatorForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        FormActivate();
+    }
+}
+
+void TTableCalculatorForm::FormActivate() {
+    ui::LoadPicture(*Image1, picture_, prompts_);
+    for (QLineEdit* edit : {Vol100LEdit, Vol80LEdit, Vol60LEdit, Vol40LEdit, Vol20LEdit}) {
+        edit->setText(QStringLiteral("0"));
+    }
+    ResetInputs();
+    InchCheckBox->setChecked(false); // runs the unit toggle when it was ticked
+    const std::array<QLabel*, 5> results{LALabel, LBLabel, LCLabel, LDLabel, BLLabel};
+    const std::array<const char*, 5> defaults{"20", "40", "60", "80", "2000"};
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        results[i]->setText(QString::fromLatin1(defaults[i]));
+    }
+}
+
+void TTableCalculatorForm::InchCheckBoxClick() {
+    const bool inch = InchCheckBox->isChecked();
+    BLLabel->setText(FromView(inch ? kDefaultBottomLimitInches : kDefaultBottomLimitMillimetres));
+    UnitChanged(inch);
+}
+
+void TTableCalculatorForm::CalBtnClick() {
+    const TableEditTexts texts{Vol100LEdit->text().toStdString(), Vol80LEdit->text().toStdString(),
+                               Vol60LEdit->text().toStdString(), Vol40LEdit->text().toStdString(),
+                               Vol20LEdit->text().toStdString()};
+    const TableCalculation result = Calculate(texts, InchCheckBox->isChecked(), DecimalSeparator());
+    if (!result.ok()) {
+        prompts_.ShowError(result.error);
+        return;
+    }
+    const std::array<QLabel*, 4> levels{LALabel, LBLabel, LCLabel, LDLabel};
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        levels[i]->setText(QString::fromStdString(result.levelSet.levels[i]));
+    }
+    BLLabel->setText(QString::fromStdString(result.levelSet.bottomLimit));
+}
+
+void TTableCalculatorForm::SaveCloseBtnClick() {
+    if (prompts_.Confirm(confirmation_) == ConfirmAnswer::Yes) {
+        LevelSetTexts levelSet;
+        levelSet.levels = {LALabel->text().toStdString(), LBLabel->text().toStdString(), LCLabel->text().toStdString(),
+                           LDLabel->text().toStdString()};
+        levelSet.bottomLimit = BLLabel->text().toStdString();
+        if (!HandOverLevelSet(mainControls_, levelSet, InchCheckBox->isChecked(), DecimalSeparator())) {
+            prompts_.ShowError("The bottom limit \"" + levelSet.bottomLimit + "\" is not a number.");
+        }
+        accept();
+        return;
+    }
+    reject();
+}
+
+void TTableCalculatorForm::CloseBtnClick() {
+    reject();
+}
+
+} // namespace zeft::calc_ui
