@@ -162,12 +162,13 @@ void VirtualSender::SayListing(std::int64_t notBeforeUs) {
         Say(text, notBeforeUs);
         return;
     }
-    // Bursts of a few bytes with pauses of 40 to 120 ms between them.
-    constexpr std::size_t kBurst = 9;
+    // Bursts of a few bytes with pauses of 20 to 100 ms between them: each shorter than a
+    // cluster's extra time, but together long enough to split the listing into clusters.
+    constexpr std::size_t kBurst = 16;
     std::int64_t startUs = notBeforeUs;
     for (std::size_t at = 0, burst = 0; at < text.size(); at += kBurst, ++burst) {
         Say(std::string_view(text).substr(at, kBurst), startUs);
-        startUs = lineFreeUs_ + static_cast<std::int64_t>(40 + (burst * 29) % 81) * kUsPerMs;
+        startUs = lineFreeUs_ + static_cast<std::int64_t>(20 + (burst * 29) % 81) * kUsPerMs;
     }
 }
 
@@ -187,7 +188,9 @@ void VirtualSender::AnnounceIfIdle(std::int64_t nowUs) {
         std::max({lastActivityUs_, lineFreeUs_, inputFreeUs_}) + static_cast<std::int64_t>(idlePeriodMs_) * kUsPerMs;
     if (nowUs >= dueUs) {
         lastActivityUs_ = dueUs;
-        Say("\r\n" + Identification() + "\r\n", dueUs);
+        // The bare word: when it is still on its way as a command goes out, the program
+        // takes its "K" for the first reply character and ignores the rest.
+        Say(Identification(), dueUs);
     }
 }
 
