@@ -197,7 +197,9 @@ void TWorkThread::CheckModemAndComState() {
         Report(9803, code, "Error ClearCommError");
         return;
     }
-    lineErrors_ = device.Errors;
+    // Kept until the bytes they came with are read: the next poll clears the device's copy,
+    // and the read decision comes a poll or two later.
+    lineErrors_ |= device.Errors;
     inQueue_ = device.InQueue;
     if (device.Errors == link_.commError_ && device.HoldFlags == link_.commStateFlags_ &&
         device.InQueue == link_.commStateInQueue_ && device.OutQueue == link_.commStateOutQueue_) {
@@ -256,6 +258,7 @@ void TWorkThread::TryRead() {
     const std::uint32_t now = device_->TickCount();
     if (waiting == 0) {
         lastEmptyTick_ = now;
+        lineErrors_ = 0;
         return;
     }
     // The bytes have waited longer than their own transmission time plus the extra time
@@ -297,6 +300,7 @@ void TWorkThread::DeliverCluster(std::uint32_t count) {
     } else {
         cluster = TSerialCluster::Copy(readBuffer_.get(), count, lineErrors_);
     }
+    lineErrors_ = 0;
     HandOver([this, &cluster] { link_.AppendCluster(std::move(cluster)); });
 }
 
