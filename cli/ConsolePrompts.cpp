@@ -15,6 +15,13 @@ void ConsolePrompts::ShowWarning(const std::string& text) {
     lastError_ = text;
 }
 
+void ConsolePrompts::ShowWarningWithDetail(const std::string& text, const std::string& detail) {
+    ShowWarning(text);
+    if (!detail.empty()) {
+        std::fprintf(messages_, "  %s\n", detail.c_str());
+    }
+}
+
 void ConsolePrompts::ShowApplicationError(const std::string& text) {
     ShowError(text);
 }

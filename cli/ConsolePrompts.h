@@ -19,6 +19,7 @@ public:
 
     void ShowError(const std::string& text) override;
     void ShowWarning(const std::string& text) override;
+    void ShowWarningWithDetail(const std::string& text, const std::string& detail) override;
     ConfirmAnswer Confirm(const std::string& text) override;
     void ShowApplicationError(const std::string& text) override;
 

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace zeft::cli {
+
+// zeftctl's exit status.
+enum ExitStatus : int {
+    kExitSuccess = 0,
+    kExitOperationFailed = 1, // the device operation (or the save after it) failed
+    kExitInvalidInput = 2,    // a validation message, a calculator check, a bad option
+    kExitPortNotOpened = 3,
+};
+
+} // namespace zeft::cli
