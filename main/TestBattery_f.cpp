@@ -1,0 +1,119 @@
+#include "main/TestBattery_f.h"
+
+#include "main/SenderLink.h"
+#include "ui/DesignScale.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace zeft {
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* text) {
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QFrame* MakeBevel(QWidget* parent, const char* name) {
+    auto* bevel = new QFrame(parent);
+    bevel->setObjectName(QString::fromLatin1(name));
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    return bevel;
+}
+
+} // namespace
+
+TBatteryTestForm::TBatteryTestForm(SenderLink& link, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      Bevel1(MakeBevel(this, "Bevel1")), Label1(MakeLabel(this, "Label1", "Step 1: Press the TEST button to power on")),
+      Label2(MakeLabel(this, "Label2", "the programming interface.")),
+      Label6(MakeLabel(this, "Label6", "Step 2: Measure the voltage between the")),
+      Label7(MakeLabel(this, "Label7", "red and black terminals.")),
+      Label8(MakeLabel(this, "Label8", "Step 3: Replace battery if below 8 Volts.")), Bevel2(MakeBevel(this, "Bevel2")),
+      LabelPower(MakeLabel(this, "LabelPower", "Power is")), LabelStatus(MakeLabel(this, "LabelStatus", "OFF")),
+      ButtonTest(new QPushButton(QStringLiteral("TEST"), this)),
+      Button2(new QPushButton(QStringLiteral("Close"), this)), link_(link) {
+    setObjectName(QStringLiteral("BatteryTestForm"));
+    setWindowTitle(QStringLiteral("Battery Test"));
+    setModal(true);
+    ButtonTest->setObjectName(QStringLiteral("ButtonTest"));
+    Button2->setObjectName(QStringLiteral("Button2"));
+    connect(ButtonTest, &QPushButton::clicked, this, &TBatteryTestForm::ButtonTestClick);
+    connect(Button2, &QPushButton::clicked, this, &TBatteryTestForm::Button2Click);
+
+    // The labels are designed at 10 point against the window's 8.
+    QFont labelFont = font();
+    labelFont.setPointSizeF(labelFont.pointSizeF() * 10.0 / 8.0);
+    for (QLabel* label : {Label1, Label2, Label6, Label7, Label8, LabelPower, LabelStatus}) {
+        label->setFont(labelFont);
+    }
+    ui::DesignScale scale(
+        labelFont, {{Label1->text(), 255}, {Label6->text(), 255}, {Label8->text(), 253}, {Label2->text(), 211}}, 16);
+    scale.Fit(QFontMetrics(labelFont).horizontalAdvance(LabelPower->text() + QStringLiteral(" OFF")), 86);
+    setFixedSize(scale(281), scale(178));
+    scale.Place(*Bevel1, 8, 8, 265, 121);
+    scale.PlaceLabel(*Label1, 16, 16);
+    scale.PlaceLabel(*Label2, 60, 32);
+    scale.PlaceLabel(*Label6, 16, 56);
+    scale.PlaceLabel(*Label7, 60, 72);
+    scale.PlaceLabel(*Label8, 18, 96);
+    scale.Place(*Bevel2, 8, 144, 97, 25);
+    scale.Place(*ButtonTest, 120, 144, 75, 25);
+    scale.Place(*Button2, 200, 144, 75, 25);
+    LabelPower->adjustSize();
+    LabelPower->move(scale(16), Bevel2->y() + (Bevel2->height() - LabelPower->height()) / 2);
+    LabelStatus->move(LabelPower->x() + LabelPower->width() + scale(6), LabelPower->y());
+    ShowStatus(QStringLiteral("OFF"), Qt::black);
+}
+
+void TBatteryTestForm::ShowStatus(const QString& text, const QColor& colour) {
+    LabelStatus->setText(text);
+    QPalette palette = LabelStatus->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    LabelStatus->setPalette(palette);
+    LabelStatus->adjustSize();
+}
+
+bool TBatteryTestForm::PowerShownOn() const {
+    return LabelStatus->text() == QLatin1String("ON");
+}
+
+void TBatteryTestForm::FormActivate() {
+    // RTS is low here: the main window keeps the sender unpowered between operations.
+    ShowStatus(QStringLiteral("OFF"), Qt::black);
+}
+
+void TBatteryTestForm::ButtonTestClick() {
+    if (LabelStatus->text() == QLatin1String("OFF")) {
+        link_.SetRTSState(true);
+        ShowStatus(QStringLiteral("ON"), Qt::red);
+    } else {
+        link_.SetRTSState(false);
+        ShowStatus(QStringLiteral("OFF"), Qt::black);
+    }
+}
+
+void TBatteryTestForm::Button2Click() {
+    close();
+}
+
+void TBatteryTestForm::FormClose() {
+    link_.SetRTSState(false);
+}
+
+void TBatteryTestForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormActivate();
+}
+
+void TBatteryTestForm::done(int result) {
+    // Every way out (Close, the title-bar button, Escape) passes here.
+    FormClose();
+    QDialog::done(result);
+}
+
+} // namespace zeft
