@@ -4,8 +4,17 @@
 //   zeft-sender-bridge            a well-behaved sender
 //   zeft-sender-bridge "noise, split"
 //                                 with faults, named as in the virtual sender's port names
+#ifdef _WIN32
+#include <cstdio>
+
+int main() {
+    std::fprintf(stderr,
+                 "zeft-sender-bridge needs pseudo-terminals; on Windows use the port \"ZEFT Virtual Sender\".\n");
+    return 1;
+}
+#else
 #include "serial/PosixSenderBridge.h"
-#include "serial/VirtualSerialDevice.h"
+#include "serial/VirtualSenderPortName.h"
 
 #include <csignal>
 #include <cstdio>
@@ -48,3 +57,4 @@ int main(int argc, char** argv) {
     g_bridge = nullptr;
     return 0;
 }
+#endif
