@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <utility>
 
 namespace zeft {
 namespace {
