@@ -1,7 +1,7 @@
 #include "cli/DeviceSession.h"
 
 #include "cli/ExitStatus.h"
-#include "serial/VirtualSerialDevice.h"
+#include "serial/VirtualSenderPortName.h"
 
 #include <array>
 #include <string_view>

@@ -5,7 +5,7 @@
 
 #include "ZeftVersion.h"
 #include "serial/CommPortList.h"
-#include "serial/VirtualSerialDevice.h"
+#include "serial/VirtualSenderPortName.h"
 
 #include <CLI/CLI.hpp>
 
