@@ -13,13 +13,13 @@ DesignScale::DesignScale(const QFont& font, std::initializer_list<std::pair<QStr
     const QFontMetrics metrics(font);
     factor_ = std::max(1.0, static_cast<double>(metrics.height()) / designLineHeight);
     for (const auto& [text, width] : texts) {
-        // A few pixels of slack: frames and margins of the control around the text.
         Fit(metrics.horizontalAdvance(text), width);
     }
 }
 
 void DesignScale::Fit(int neededPixels, int designPixels) {
-    factor_ = std::max(factor_, static_cast<double>(neededPixels + 4) / designPixels);
+    // Some slack: frames and margins of the control around the text, and breathing room.
+    factor_ = std::max(factor_, static_cast<double>(neededPixels + 10) / designPixels);
 }
 
 int DesignScale::operator()(int designPixels) const {

@@ -1,0 +1,468 @@
+#include "main/Main_Form.h"
+
+#include "main/ConfigFileCommands.h"
+#include "main/DataLocations.h"
+#include "main/ExchangeEngine.h"
+#include "main/SenderSettings.h"
+#include "main/SerialSenderLink.h"
+#include "serial/SerialLink.h"
+#include "serial/SerialLinkSettingsTarget.h"
+#include "ui/DesignScale.h"
+#include "ui/QtFileDialogs.h"
+#include "ui/QtIntervalTimer.h"
+#include "ui/QtOperationButtons.h"
+#include "ui/QtPrompts.h"
+#include "ui/QtSettingsControls.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QUrl>
+
+namespace zeft {
+
+TMain_Form* Main_Form = nullptr;
+
+namespace {
+
+// Where the port settings are kept, as the product has always named them.
+const std::string kSettingsKey = "Software\\KOV\\ZEFT";
+const std::string kSettingsSection = "CommSetting";
+
+const char kPortClosed[] = "Cannot Open COM port!";
+
+template <typename Widget> Widget* Named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* text) {
+    return Named(new QLabel(QString::fromLatin1(text), parent), name);
+}
+
+QLineEdit* MakeEdit(QWidget* parent, const char* name, std::string_view text, const char* hint) {
+    auto* edit =
+        Named(new QLineEdit(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), parent), name);
+    edit->setToolTip(QString::fromLatin1(hint));
+    return edit;
+}
+
+template <std::size_t N>
+QComboBox* MakeList(QWidget* parent, const char* name, const std::array<std::string_view, N>& items) {
+    auto* box = Named(new QComboBox(parent), name);
+    for (const std::string_view item : items) {
+        box->addItem(QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size())));
+    }
+    box->setCurrentIndex(0);
+    return box;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* text) {
+    return Named(new QPushButton(QString::fromLatin1(text), parent), name);
+}
+
+} // namespace
+
+TMain_Form::TMain_Form(QWidget* parent) : TMain_Form(Options{}, parent) {}
+
+TMain_Form::TMain_Form(Options options, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      serialLink_(std::make_unique<TSerialLink>()), SerialLink1(*serialLink_), options_(std::move(options)) {
+    setObjectName(QStringLiteral("Main_Form"));
+    setWindowTitle(QStringLiteral("ZEFT Programmer"));
+    CreateControls();
+    CreateMenus();
+    LayOut();
+
+    // The serial component as placed on the window: COM1, 500 us per character, every
+    // report let through. The stored settings replace these at start-up.
+    SerialLink1.SetCommPort("COM1");
+    SerialLink1.SetRTOCharDelayTime(500);
+    SerialLink1.SetErrorNoise(255);
+
+    prompts_ = std::make_unique<ui::QtPrompts>(this);
+    fileDialogs_ = std::make_unique<ui::QtFileDialogs>(this);
+    timer_ = std::make_unique<ui::QtIntervalTimer>();
+    controls_ = std::make_unique<ui::QtSettingsControls>(
+        *ComboBoxVoltage, *ComboBoxFluid,
+        std::array<QLineEdit*, 6>{EditTopLimit, EditBottomLimit, EditLinearA, EditLinearB, EditLinearC, EditLinearD},
+        *Label9, [this](const std::string& text) { SetStatusPanel(0, text); });
+    buttons_ = std::make_unique<ui::QtOperationButtons>(*ReadBtn, *ResetBtn, *Setbtn);
+    buttons_->OnTagChanged = [this] { UpdateCommands(); };
+    senderLink_ = std::make_unique<SerialSenderLink>(SerialLink1);
+    engine_ = std::make_unique<ExchangeEngine>(*controls_, *buttons_, *prompts_, *timer_, *senderLink_);
+    timer_->OnTimer = [this] { Timer1Timer(); };
+    SerialLink1.OnRxClusterEvent = [this](TSerialLink&) { SerialLink1RxClusterEvent(); };
+
+    if (options_.runStartup) {
+        FormCreate();
+    }
+}
+
+TMain_Form::~TMain_Form() {
+    // The component still delivers while it closes; nothing may reach the engine then.
+    SerialLink1.OnRxClusterEvent = nullptr;
+    timer_->Stop();
+    timer_->OnTimer = nullptr;
+    engine_.reset();
+    if (Main_Form == this) {
+        Main_Form = nullptr;
+    }
+}
+
+void TMain_Form::CreateControls() {
+    auto* client = Named(new QWidget(this), "ClientArea");
+    setCentralWidget(client);
+
+    GroupBox1 = Named(new QGroupBox(QStringLiteral("Sensor Parameters"), client), "GroupBox1");
+    Label1 = MakeLabel(GroupBox1, "Label1", "Output Type");
+    ComboBoxVoltage = MakeList(GroupBox1, "ComboBoxVoltage", kOutputTypeItems);
+    Label2 = MakeLabel(GroupBox1, "Label2", "Fluid Type");
+    ComboBoxFluid = MakeList(GroupBox1, "ComboBoxFluid", kFluidTypeItems);
+    Label3 = MakeLabel(GroupBox1, "Label3", "Set Top Limit (Millimetre)");
+    EditTopLimit = MakeEdit(GroupBox1, "EditTopLimit", kDefaultTopLimit, "Set Top Limit: 10 to 1000");
+    Label4 = MakeLabel(GroupBox1, "Label4", "Set Bottom Limit (Millimetre)");
+    EditBottomLimit = MakeEdit(GroupBox1, "EditBottomLimit", kDefaultBottomLimit, "Set Bottom Limit: 100 to 2000");
+    Label11 = MakeLabel(GroupBox1, "Label11", "1 inch = 25.4 millimetre");
+    QFont reminder = font();
+    reminder.setPointSizeF(reminder.pointSizeF() * 10.0 / 8.0);
+    Label11->setFont(reminder);
+    QPalette red = Label11->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    Label11->setPalette(red);
+
+    GroupBox2 = Named(new QGroupBox(QStringLiteral("Tank Linearization Parameters"), client), "GroupBox2");
+    Label5 = MakeLabel(GroupBox2, "Label5", "Set Level A = 20% of Tank Level");
+    Label6 = MakeLabel(GroupBox2, "Label6", "Set Level B = 40% of Tank Level");
+    Label7 = MakeLabel(GroupBox2, "Label7", "Set Level C = 60% of Tank Level");
+    Label8 = MakeLabel(GroupBox2, "Label8", "Set Level D = 80% of Tank Level");
+    EditLinearA = MakeEdit(GroupBox2, "EditLinearA", kDefaultLevels[0], "Set Level A: 0 to 100");
+    EditLinearB = MakeEdit(GroupBox2, "EditLinearB", kDefaultLevels[1], "Set Level B: 0 to 100");
+    EditLinearC = MakeEdit(GroupBox2, "EditLinearC", kDefaultLevels[2], "Set Level C: 0 to 100");
+    EditLinearD = MakeEdit(GroupBox2, "EditLinearD", kDefaultLevels[3], "Set Level D: 0 to 100");
+
+    Label10 = MakeLabel(client, "Label10", "Current Settings:");
+    Panel1 = Named(new QFrame(client), "Panel1");
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setLineWidth(2);
+    Panel1->setAutoFillBackground(true);
+    QPalette white = Panel1->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Panel1->setPalette(white);
+    Label9 = MakeLabel(Panel1, "Label9", "");
+    Label9->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette black = Label9->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    Label9->setPalette(black);
+
+    ReadBtn = MakeButton(client, "ReadBtn", "Read Device");
+    Setbtn = MakeButton(client, "Setbtn", "Program Device");
+    ResetBtn = MakeButton(client, "ResetBtn", "Restore Default");
+    ExitBtn = MakeButton(client, "ExitBtn", "Exit");
+    connect(ReadBtn, &QPushButton::clicked, this, &TMain_Form::ReadBtnClick);
+    connect(Setbtn, &QPushButton::clicked, this, &TMain_Form::SetBtn1Click);
+    connect(ResetBtn, &QPushButton::clicked, this, &TMain_Form::RestBtnClick);
+    connect(ExitBtn, &QPushButton::clicked, this, &TMain_Form::ExitBtnClick);
+
+    QWidget* order[] = {ComboBoxVoltage, ComboBoxFluid, EditTopLimit, EditBottomLimit, EditLinearA, EditLinearB,
+                        EditLinearC,     EditLinearD,   ReadBtn,      Setbtn,          ResetBtn,    ExitBtn};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+        setTabOrder(order[i], order[i + 1]);
+    }
+    for (QWidget* widget : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2)}) {
+        widget->setFocusPolicy(Qt::NoFocus);
+    }
+
+    auto* bar = Named(new QStatusBar(this), "StatusBar1");
+    bar->setSizeGripEnabled(false);
+    setStatusBar(bar);
+    for (int panel = 0; panel < 2; ++panel) {
+        statusPanels_[panel] = Named(new QLabel(bar), panel == 0 ? "StatusPanel0" : "StatusPanel1");
+        statusPanels_[panel]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        bar->addWidget(statusPanels_[panel], panel);
+    }
+}
+
+void TMain_Form::CreateMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    auto item = [this](QMenu* menu, const char* name, const char* text, void (TMain_Form::*handler)()) {
+        QAction* action = Named(menu->addAction(QString::fromLatin1(text)), name);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    File1 = Named(bar->addMenu(QStringLiteral("&File")), "File1");
+    Open1 = item(File1, "Open1", "&Load...", &TMain_Form::Open1Click);
+    Close1 = item(File1, "Close1", "Save &As...", &TMain_Form::Close1Click);
+    Close2 = item(File1, "Close2", "E&xit", &TMain_Form::Close2Click);
+    ComPort1 = Named(bar->addMenu(QStringLiteral("Com &Port")), "ComPort1");
+    Setting1 = item(ComPort1, "Setting1", "&Settings...", &TMain_Form::FormCreate);
+    NonLinearization1 = Named(bar->addMenu(QStringLiteral("Non-&Linearization")), "NonLinearization1");
+    Shape11 = item(NonLinearization1, "Shape11", "Shape...", &TMain_Form::Shape11Click);
+    Volume = item(NonLinearization1, "Volume", "Volume...", &TMain_Form::VolumeClick);
+    Height1 = item(NonLinearization1, "Height1", "Height...", &TMain_Form::Height1Click);
+    Help1 = Named(bar->addMenu(QStringLiteral("&Help")), "Help1");
+    Help2 = item(Help1, "Help2", "Help", &TMain_Form::Help2Click);
+    About1 = item(Help1, "About1", "About...", &TMain_Form::About1Click);
+    FirmwareUpdate = item(Help1, "FirmwareUpdate", "Firmware Update...", &TMain_Form::FirmwareUpdateClick);
+    FirmwareUpdate->setVisible(false);
+    BatteryTest = item(Help1, "BatteryTest", "Battery Test...", &TMain_Form::BatteryTestClick);
+}
+
+void TMain_Form::LayOut() {
+    // Designed at 8-point MS Sans Serif; the widest texts decide how much it must grow.
+    ui::DesignScale scale(font(), {{Label5->text(), 165},
+                                   {Label4->text(), 165},
+                                   {GroupBox2->title(), 165},
+                                   {QStringLiteral("Resistive 240 - 33R"), 125},
+                                   {ResetBtn->text(), 95},
+                                   {Setbtn->text(), 95}});
+    scale.Fit(QFontMetrics(Label11->font()).horizontalAdvance(Label11->text()), 165);
+
+    scale.Place(*GroupBox1, 16, 8, 185, 241);
+    scale.PlaceLabel(*Label1, 16, 24);
+    scale.Place(*ComboBoxVoltage, 16, 40, 153, 21);
+    scale.PlaceLabel(*Label2, 16, 72);
+    scale.Place(*ComboBoxFluid, 16, 85, 153, 21);
+    scale.PlaceLabel(*Label3, 16, 120);
+    scale.Place(*EditTopLimit, 16, 138, 153, 21);
+    scale.PlaceLabel(*Label4, 16, 168);
+    scale.Place(*EditBottomLimit, 16, 184, 153, 21);
+    scale.PlaceLabel(*Label11, 16, 216);
+
+    scale.Place(*GroupBox2, 216, 8, 185, 241);
+    QLabel* levelLabels[] = {Label5, Label6, Label7, Label8};
+    QLineEdit* levelEdits[] = {EditLinearA, EditLinearB, EditLinearC, EditLinearD};
+    for (int i = 0; i < 4; ++i) {
+        scale.PlaceLabel(*levelLabels[i], 16, 24 + 48 * i);
+        scale.Place(*levelEdits[i], 16, 40 + 48 * i, 153, 21);
+    }
+
+    scale.PlaceLabel(*Label10, 16, 256);
+    scale.Place(*Panel1, 16, 272, 265, 145);
+    scale.PlaceLabel(*Label9, 8, 12);
+    scale.Place(*ReadBtn, 296, 272, 105, 25);
+    scale.Place(*Setbtn, 296, 312, 107, 25);
+    scale.Place(*ResetBtn, 296, 352, 107, 25);
+    scale.Place(*ExitBtn, 296, 392, 107, 25);
+
+    // The client area holds 417 by 450 with the status bar; the menu bar comes on top.
+    const int statusHeight = std::max(scale(19), statusPanels_[0]->sizeHint().height() + 2);
+    centralWidget()->setFixedSize(scale(417), scale(450) - scale(19));
+    statusBar()->setFixedHeight(statusHeight);
+    firstPanelWidth_ = scale(300);
+    statusPanels_[0]->setFixedWidth(firstPanelWidth_);
+    setFixedSize(scale(417), menuBar()->sizeHint().height() + centralWidget()->height() + statusHeight);
+}
+
+ExchangeEngine& TMain_Form::Engine() {
+    return *engine_;
+}
+
+SettingsControls& TMain_Form::Controls() {
+    return *controls_;
+}
+
+Prompts& TMain_Form::MessageBoxes() {
+    return *prompts_;
+}
+
+SenderLink& TMain_Form::Link() {
+    return *senderLink_;
+}
+
+void TMain_Form::SetCalculatorForms(QDialog* shape, QDialog* volume, QDialog* height) {
+    shapeForm_ = shape;
+    volumeForm_ = volume;
+    heightForm_ = height;
+}
+
+void TMain_Form::SetStatusPanel(int panel, const std::string& text) {
+    statusPanels_[panel]->setText(QString::fromStdString(text));
+    if (panel == 1) {
+        // The first panel is 300 design pixels wide; a long port name takes room from it
+        // rather than being cut, as long as the first panel's own messages still fit.
+        const QFontMetrics metrics(statusPanels_[1]->font());
+        const int needed = metrics.horizontalAdvance(statusPanels_[1]->text()) + 16;
+        const int firstMinimum = metrics.horizontalAdvance(QStringLiteral("Fail to communicate with the device!")) + 16;
+        const int available = width() - 8;
+        statusPanels_[0]->setFixedWidth(std::max(firstMinimum, std::min(firstPanelWidth_, available - needed)));
+    }
+}
+
+std::string TMain_Form::StatusPanelText(int panel) const {
+    return statusPanels_[panel]->text().toStdString();
+}
+
+std::string TMain_Form::ParityLetter(std::uint8_t parity) {
+    switch (parity) {
+    case 1:
+        return "O";
+    case 2:
+        return "E";
+    case 3:
+        return "M";
+    case 4:
+        return "S";
+    default:
+        return "N";
+    }
+}
+
+std::string TMain_Form::StopBitsText(std::uint8_t stopBits) {
+    switch (stopBits) {
+    case 1:
+        return "1.5";
+    case 2:
+        return "2";
+    default:
+        return "1";
+    }
+}
+
+std::string TMain_Form::PortStatusText(const TSerialLink& port) {
+    return port.CommPort() + ", " + std::to_string(port.BaudRate()) + ", " + std::to_string(port.DataBits()) +
+           ParityLetter(port.ParityType()) + StopBitsText(port.StopBits());
+}
+
+void TMain_Form::FormCreate() {
+    engine_->ResetExchange();
+    ReadSettings(SerialLink1, kSettingsKey, kSettingsSection, options_.store);
+    SerialLink1.SetActive(false);
+
+    // A new dialog every time, owned by the application: the port list is built afresh.
+    TSerialLinkDLG dialog(&SerialLink1, nullptr, options_.enumeratePorts);
+    const int result = options_.runPortDialog ? options_.runPortDialog(dialog) : dialog.exec();
+    if (result == QDialog::Accepted) {
+        dialog.StoreToPort(SerialLink1);
+        WriteSettings(SerialLink1, kSettingsKey, kSettingsSection, options_.store);
+        if (dialog.PortSelected()) {
+            SerialLink1.SetActive(true);
+            // Opening raises RTS; the sender stays unpowered until an operation needs it.
+            SerialLink1.SetRTSState(false);
+            if (!SerialLink1.Active()) {
+                prompts_->ShowWarningWithDetail(kPortClosed, SerialLink1.LastOpenErrorText());
+            }
+        } else {
+            // Nothing to open: no port was found or chosen.
+            prompts_->ShowWarningWithDetail(kPortClosed, "No serial port was selected.");
+        }
+    }
+    if (!SerialLink1.Active()) {
+        SetStatusPanel(0, "Please select COM port!");
+        SetStatusPanel(1, "");
+    } else {
+        SetStatusPanel(0, "");
+        SetStatusPanel(1, PortStatusText(SerialLink1));
+    }
+}
+
+void TMain_Form::UpdateCommands() {
+    const bool idle = !engine_ || !engine_->Running();
+    for (QAction* action : {Setting1, BatteryTest, Open1, Shape11, Volume, Height1}) {
+        action->setEnabled(idle);
+    }
+}
+
+void TMain_Form::ReadBtnClick() {
+    engine_->ReadBtnClick();
+}
+
+void TMain_Form::SetBtn1Click() {
+    engine_->SetBtn1Click();
+}
+
+void TMain_Form::RestBtnClick() {
+    engine_->RestBtnClick();
+}
+
+void TMain_Form::SerialLink1RxClusterEvent() {
+    engine_->SerialLink1RxClusterEvent();
+}
+
+void TMain_Form::Timer1Timer() {
+    engine_->Timer1Timer();
+}
+
+void TMain_Form::ExitBtnClick() {
+    close();
+}
+
+void TMain_Form::Close2Click() {
+    close();
+}
+
+void TMain_Form::Open1Click() {
+    LoadSettings(*controls_, *fileDialogs_);
+}
+
+void TMain_Form::Close1Click() {
+    SaveSettingsAs(*controls_, *prompts_, *fileDialogs_);
+}
+
+void TMain_Form::ShowModal(QDialog* form) {
+    if (form != nullptr) {
+        form->exec();
+    }
+}
+
+void TMain_Form::Shape11Click() {
+    ShowModal(shapeForm_);
+}
+
+void TMain_Form::VolumeClick() {
+    ShowModal(volumeForm_);
+}
+
+void TMain_Form::Height1Click() {
+    ShowModal(heightForm_);
+}
+
+void TMain_Form::About1Click() {
+    ShowModal(aboutForm_);
+}
+
+void TMain_Form::BatteryTestClick() {
+    if (SerialLink1.Active()) {
+        ShowModal(batteryTestForm_);
+    } else {
+        prompts_->ShowWarning("Please select COM port first!");
+    }
+}
+
+void TMain_Form::FirmwareUpdateClick() {
+    if (prompts_->AskWarning("Failed update could result the device un-usable. Continue?") == ConfirmAnswer::Yes) {
+        SerialLink1.SetActive(false);
+    }
+}
+
+void TMain_Form::Help2Click() {
+    QUrl page;
+#ifdef _WIN32
+    if (QFileInfo::exists(QStringLiteral("zeft.chm"))) {
+        page = QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("zeft.chm")));
+    }
+#endif
+    if (page.isEmpty()) {
+        const auto index = DataLocations::ForThisProgram().File("help", "index.html");
+        page = QUrl::fromLocalFile(QFileInfo(QString::fromStdString(index.string())).absoluteFilePath());
+    }
+    // As with the shell's "open": what the opener does with a missing page is its business.
+    if (options_.openUrl) {
+        options_.openUrl(page);
+    } else {
+        QDesktopServices::openUrl(page);
+    }
+}
+
+} // namespace zeft

@@ -1,0 +1,188 @@
+#pragma once
+
+#include "serial/PortSettingsStore.h"
+#include "serial/SerialLinkDlg.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class QAction;
+class QComboBox;
+class QDialog;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QUrl;
+
+namespace zeft {
+
+class ExchangeEngine;
+class Prompts;
+class SenderLink;
+class SerialSenderLink;
+class SettingsControls;
+class TSerialLink;
+
+namespace ui {
+class QtFileDialogs;
+class QtIntervalTimer;
+class QtOperationButtons;
+class QtPrompts;
+class QtSettingsControls;
+} // namespace ui
+
+// The program's main window: the eight sender settings, the device operations with their
+// reply display and status bar, and the menus that lead to files, calculators, the port
+// settings, help, the About box and the battery test. Creating it runs the start-up port
+// sequence (the Communication Settings dialog) before it is shown.
+class TMain_Form : public QMainWindow {
+    Q_OBJECT
+
+public:
+    struct Options;
+
+private:
+    // First, so that SerialLink1 below refers to a made component.
+    std::unique_ptr<TSerialLink> serialLink_;
+
+public:
+    // What the window uses from outside; the defaults are the program's.
+    struct Options {
+        // Where the port settings are kept.
+        PortSettingsStore store;
+        // How the ports present are found for the dialog (EnumCommPorts when empty).
+        TSerialLinkDLG::PortEnumerator enumeratePorts;
+        // Runs the Communication Settings dialog modally; returns its result (tests answer it).
+        std::function<int(TSerialLinkDLG& dialog)> runPortDialog;
+        // Opens a help page or web address (the desktop's opener when empty).
+        std::function<void(const QUrl& url)> openUrl;
+        // Runs the start-up port sequence while the window is created.
+        bool runStartup = true;
+    };
+
+    explicit TMain_Form(QWidget* parent = nullptr);
+    explicit TMain_Form(Options options, QWidget* parent = nullptr);
+    ~TMain_Form() override;
+
+    // The windows the menus show; created after this one at start-up, owned by the caller.
+    void SetAboutForm(QDialog* form) { aboutForm_ = form; }
+    void SetBatteryTestForm(QDialog* form) { batteryTestForm_ = form; }
+    void SetCalculatorForms(QDialog* shape, QDialog* volume, QDialog* height);
+
+    // What the other windows work on: the settings controls, the message boxes and the
+    // serial component as far as RTS goes.
+    SettingsControls& Controls();
+    Prompts& MessageBoxes();
+    SenderLink& Link();
+
+    // Handlers, named after their controls.
+    void FormCreate();
+    void ReadBtnClick();
+    void SetBtn1Click();
+    void RestBtnClick();
+    void ExitBtnClick();
+    void Open1Click();
+    void Close1Click();
+    void Close2Click();
+    void Shape11Click();
+    void VolumeClick();
+    void Height1Click();
+    void Help2Click();
+    void About1Click();
+    void FirmwareUpdateClick();
+    void BatteryTestClick();
+    void SerialLink1RxClusterEvent();
+    void Timer1Timer();
+
+    // Status bar texts: the port's parity letter and stop bits.
+    static std::string ParityLetter(std::uint8_t parity);
+    static std::string StopBitsText(std::uint8_t stopBits);
+    // The second panel for an open port: "COM1, 9600, 8N1".
+    static std::string PortStatusText(const TSerialLink& port);
+
+    // The two status bar panels as shown.
+    std::string StatusPanelText(int panel) const;
+
+    TSerialLink& SerialLink1;
+    ExchangeEngine& Engine();
+
+    QGroupBox* GroupBox1;
+    QLabel* Label1;
+    QComboBox* ComboBoxVoltage;
+    QLabel* Label2;
+    QComboBox* ComboBoxFluid;
+    QLabel* Label3;
+    QLineEdit* EditTopLimit;
+    QLabel* Label4;
+    QLineEdit* EditBottomLimit;
+    QLabel* Label11;
+    QGroupBox* GroupBox2;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLabel* Label7;
+    QLabel* Label8;
+    QLineEdit* EditLinearA;
+    QLineEdit* EditLinearB;
+    QLineEdit* EditLinearC;
+    QLineEdit* EditLinearD;
+    QLabel* Label10;
+    QFrame* Panel1;
+    QLabel* Label9;
+    QPushButton* ReadBtn;
+    QPushButton* Setbtn;
+    QPushButton* ResetBtn;
+    QPushButton* ExitBtn;
+
+    QMenu* File1;
+    QAction* Open1;
+    QAction* Close1;
+    QAction* Close2;
+    QMenu* ComPort1;
+    QAction* Setting1;
+    QMenu* NonLinearization1;
+    QAction* Shape11;
+    QAction* Volume;
+    QAction* Height1;
+    QMenu* Help1;
+    QAction* Help2;
+    QAction* About1;
+    QAction* FirmwareUpdate;
+    QAction* BatteryTest;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void LayOut();
+    void SetStatusPanel(int panel, const std::string& text);
+    // Commands that would disturb a running operation are off while it runs.
+    void UpdateCommands();
+    void ShowModal(QDialog* form);
+
+    Options options_;
+    QLabel* statusPanels_[2] = {nullptr, nullptr};
+    int firstPanelWidth_ = 300;
+    std::unique_ptr<ui::QtPrompts> prompts_;
+    std::unique_ptr<ui::QtFileDialogs> fileDialogs_;
+    std::unique_ptr<ui::QtIntervalTimer> timer_;
+    std::unique_ptr<ui::QtSettingsControls> controls_;
+    std::unique_ptr<ui::QtOperationButtons> buttons_;
+    std::unique_ptr<SerialSenderLink> senderLink_;
+    std::unique_ptr<ExchangeEngine> engine_;
+
+    QDialog* aboutForm_ = nullptr;
+    QDialog* batteryTestForm_ = nullptr;
+    QDialog* shapeForm_ = nullptr;
+    QDialog* volumeForm_ = nullptr;
+    QDialog* heightForm_ = nullptr;
+};
+
+// The program's main window, created first at start-up.
+extern TMain_Form* Main_Form;
+
+} // namespace zeft
