@@ -55,7 +55,7 @@ public:
     // What the window uses from outside; the defaults are the program's.
     struct Options {
         // Where the port settings are kept.
-        PortSettingsStore store;
+        PortSettingsStore store = PortSettingsStore();
         // How the ports present are found for the dialog (EnumCommPorts when empty).
         TSerialLinkDLG::PortEnumerator enumeratePorts;
         // Runs the Communication Settings dialog modally; returns its result (tests answer it).
