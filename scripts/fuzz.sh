@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets (clang-14, ASan + UBSan) in build/fuzz and runs each for
+# FUZZ_SECONDS (30) from a copy of its committed corpus, so that the committed corpus only
+# grows by hand. Fails when any target finds a crash; the input is kept in build/fuzz/crashes.
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="${FUZZ_BUILD_DIR:-$ROOT/build/fuzz}"
+SECONDS_EACH="${FUZZ_SECONDS:-30}"
+
+cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+      -DZEFT_CORE_ONLY=ON -DZEFT_BUILD_TESTS=OFF -DZEFT_FUZZ=ON >/dev/null
+cmake --build "$BUILD" --target zeft_fuzzers
+
+mkdir -p "$BUILD/crashes"
+failed=()
+for corpus in "$ROOT"/fuzz/corpus/*/; do
+    target="$(basename "$corpus")"
+    fuzzer="$BUILD/fuzz/$target"
+    if [ ! -x "$fuzzer" ]; then
+        echo "fuzz: no target for corpus $target" >&2
+        failed+=("$target")
+        continue
+    fi
+    work="$BUILD/corpus/$target"
+    rm -rf "$work"
+    mkdir -p "$work"
+    cp "$corpus"* "$work"/
+    printf '\n== %s (%s s) ==\n' "$target" "$SECONDS_EACH"
+    if ! "$fuzzer" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+         -artifact_prefix="$BUILD/crashes/$target-" "$work" 2>"$BUILD/$target.log"; then
+        tail -n 40 "$BUILD/$target.log" >&2
+        failed+=("$target")
+    else
+        grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' "$BUILD/$target.log" || true
+    fi
+done
+
+if [ "${#failed[@]}" -ne 0 ]; then
+    echo "fuzz: failed: ${failed[*]} (inputs in $BUILD/crashes)" >&2
+    exit 1
+fi
+echo "fuzz: every target ran ${SECONDS_EACH} s without a crash"
