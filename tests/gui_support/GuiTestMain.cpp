@@ -1,3 +1,6 @@
+#include "serial/HandOverQueue.h"
+#include "ui/QtHandOverWaker.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -10,5 +13,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
+    // The serial components' worker threads reach the windows through the event loop.
+    zeft::ui::QtHandOverWaker waker(zeft::HandOverQueue::MainThread());
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,421 @@
+#include "main/Main_Form.h"
+
+#include "main/ExchangeEngine.h"
+#include "serial/SerialLink.h"
+#include "serial/SettingsFileMedium.h"
+#include "serial/VirtualSerialDevice.h"
+#include "tests/support/TempFolder.h"
+#include "ui/QtPrompts.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zeft {
+namespace {
+
+using testing::TempFolder;
+
+const std::string kSender(kVirtualSenderPortName);
+const std::string kSilentSender = kSender + " (silent)";
+const std::string kMissingPort = "/dev/zeft-test-no-such-port";
+
+// Records every message box the windows show and answers it from a script (OK or Yes
+// when the script is empty).
+class Boxes {
+public:
+    struct Box {
+        QMessageBox::Icon icon;
+        std::string caption;
+        std::string text;
+        std::string detail;
+        QMessageBox::StandardButtons buttons;
+    };
+
+    Boxes() {
+        ui::QtPrompts::SetBoxHandlerForTests([this](QMessageBox& box) {
+            shown.push_back({box.icon(), box.windowTitle().toStdString(), box.text().toStdString(),
+                             box.informativeText().toStdString(), box.standardButtons()});
+            if (!answers.empty()) {
+                const auto answer = answers.front();
+                answers.pop_front();
+                return answer;
+            }
+            return box.standardButtons().testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
+        });
+    }
+    ~Boxes() { ui::QtPrompts::SetBoxHandlerForTests({}); }
+
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const Box& box : shown) {
+            texts.push_back(box.text);
+        }
+        return texts;
+    }
+
+    std::vector<Box> shown;
+    std::deque<QMessageBox::StandardButton> answers;
+};
+
+// The answer to the start-up dialog: OK with a port (and line settings the program itself
+// leaves alone), or Cancel.
+std::function<int(TSerialLinkDLG&)> Choose(const std::string& port, int parity = 0, int stop = 0) {
+    return [=](TSerialLinkDLG& dialog) {
+        dialog.CBPort->setCurrentIndex(dialog.CBPort->findText(QString::fromStdString(port)));
+        dialog.CBParity->setCurrentIndex(parity);
+        dialog.CBStop->setCurrentIndex(stop);
+        return int(QDialog::Accepted);
+    };
+}
+
+int Cancel(TSerialLinkDLG&) {
+    return QDialog::Rejected;
+}
+
+class MainFormTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        RegisterVirtualSenderPort();
+        RegisterVirtualSenderPort(kSilentSender);
+    }
+
+    std::unique_ptr<TMain_Form> Make(std::function<int(TSerialLinkDLG&)> answer) {
+        TMain_Form::Options options;
+        options.store =
+            PortSettingsStore([file = folder_ / "settings.ini"] { return std::make_unique<SettingsFileMedium>(file); });
+        options.enumeratePorts = [](std::vector<std::string>& ports) {
+            ports.insert(ports.end(), {kSender, kSilentSender, kMissingPort});
+        };
+        options.runPortDialog = std::move(answer);
+        options.openUrl = [this](const QUrl& url) { opened_.push_back(url); };
+        return std::make_unique<TMain_Form>(std::move(options));
+    }
+
+    static bool WaitIdle(TMain_Form& form, int milliseconds = 10000) {
+        return QTest::qWaitFor([&] { return !form.Engine().Running(); }, milliseconds);
+    }
+
+    static std::vector<bool> Enabled(std::initializer_list<QWidget*> widgets) {
+        std::vector<bool> states;
+        for (QWidget* widget : widgets) {
+            states.push_back(widget->isEnabled());
+        }
+        return states;
+    }
+
+    TempFolder folder_;
+    Boxes boxes_;
+    std::vector<QUrl> opened_;
+};
+
+TEST_F(MainFormTest, ControlsAsDesigned) {
+    auto form = Make(Cancel);
+    EXPECT_EQ(form->windowTitle(), "ZEFT Programmer");
+    EXPECT_EQ(form->GroupBox1->title(), "Sensor Parameters");
+    EXPECT_EQ(form->GroupBox2->title(), "Tank Linearization Parameters");
+    EXPECT_EQ(form->ComboBoxVoltage->currentText(), "Voltage 0 - 5V");
+    EXPECT_EQ(form->ComboBoxVoltage->count(), 4);
+    EXPECT_EQ(form->ComboBoxFluid->itemText(3), "Waste");
+    const std::tuple<QLineEdit*, const char*, const char*> edits[] = {
+        {form->EditTopLimit, "10", "Set Top Limit: 10 to 1000"},
+        {form->EditBottomLimit, "2000", "Set Bottom Limit: 100 to 2000"},
+        {form->EditLinearA, "20", "Set Level A: 0 to 100"},
+        {form->EditLinearB, "40", "Set Level B: 0 to 100"},
+        {form->EditLinearC, "60", "Set Level C: 0 to 100"},
+        {form->EditLinearD, "80", "Set Level D: 0 to 100"},
+    };
+    for (const auto& [edit, text, hint] : edits) {
+        EXPECT_EQ(edit->text(), text);
+        EXPECT_EQ(edit->toolTip(), hint);
+    }
+    EXPECT_TRUE(form->ComboBoxVoltage->toolTip().isEmpty());
+    EXPECT_EQ(form->Label8->text(), "Set Level D = 80% of Tank Level");
+    EXPECT_EQ(form->Label11->text(), "1 inch = 25.4 millimetre");
+    EXPECT_EQ(form->Label10->text(), "Current Settings:");
+    EXPECT_TRUE(form->Label9->text().isEmpty());
+    EXPECT_EQ(form->Setbtn->text(), "Program Device");
+    EXPECT_EQ(form->ResetBtn->text(), "Restore Default");
+
+    // Tab order: first group, second group, then the four buttons.
+    QWidget* order[] = {form->ComboBoxVoltage, form->ComboBoxFluid, form->EditTopLimit, form->EditBottomLimit,
+                        form->EditLinearA,     form->EditLinearB,   form->EditLinearC,  form->EditLinearD,
+                        form->ReadBtn,         form->Setbtn,        form->ResetBtn,     form->ExitBtn};
+    // The next widget that Tab reaches: the next one in the focus chain that takes Tab.
+    auto nextTabStop = [&](QWidget* widget) {
+        do {
+            widget = widget->nextInFocusChain();
+        } while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(form.get()) ||
+                 widget->focusProxy() != nullptr);
+        return widget;
+    };
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+        EXPECT_EQ(nextTabStop(order[i]), order[i + 1]) << order[i]->objectName().toStdString();
+    }
+
+    // Menus in order, the firmware item hidden.
+    const std::vector<std::pair<QAction*, const char*>> items = {{form->Open1, "&Load..."},
+                                                                 {form->Close1, "Save &As..."},
+                                                                 {form->Close2, "E&xit"},
+                                                                 {form->Setting1, "&Settings..."},
+                                                                 {form->Shape11, "Shape..."},
+                                                                 {form->Volume, "Volume..."},
+                                                                 {form->Height1, "Height..."},
+                                                                 {form->Help2, "Help"},
+                                                                 {form->About1, "About..."},
+                                                                 {form->FirmwareUpdate, "Firmware Update..."},
+                                                                 {form->BatteryTest, "Battery Test..."}};
+    for (const auto& [action, text] : items) {
+        EXPECT_EQ(action->text(), text);
+        EXPECT_TRUE(action->shortcut().isEmpty());
+    }
+    EXPECT_FALSE(form->FirmwareUpdate->isVisible());
+    EXPECT_EQ(form->File1->title(), "&File");
+    EXPECT_EQ(form->ComPort1->title(), "Com &Port");
+    EXPECT_EQ(form->NonLinearization1->title(), "Non-&Linearization");
+    EXPECT_EQ(form->Help1->title(), "&Help");
+
+    // Nothing cut: every label fits inside its parent.
+    for (QLabel* label : form->centralWidget()->findChildren<QLabel*>()) {
+        if (label == form->Label9 || label->text().isEmpty()) {
+            continue;
+        }
+        EXPECT_GE(label->width(), label->sizeHint().width()) << label->objectName().toStdString();
+        EXPECT_LE(label->geometry().right(), label->parentWidget()->width()) << label->objectName().toStdString();
+    }
+    for (QPushButton* button : {form->ReadBtn, form->Setbtn, form->ResetBtn, form->ExitBtn}) {
+        EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
+    }
+}
+
+TEST_F(MainFormTest, StartUpCancelledLeavesThePortClosed) {
+    auto form = Make(Cancel);
+    EXPECT_FALSE(form->SerialLink1.Active());
+    EXPECT_EQ(form->StatusPanelText(0), "Please select COM port!");
+    EXPECT_EQ(form->StatusPanelText(1), "");
+    EXPECT_TRUE(boxes_.shown.empty());
+
+    QTest::mouseClick(form->ReadBtn, Qt::LeftButton);
+    ASSERT_EQ(boxes_.shown.size(), 1u);
+    EXPECT_EQ(boxes_.shown[0].text, "Cannot Open COM port!");
+    EXPECT_EQ(boxes_.shown[0].caption, "Warning");
+    EXPECT_EQ(boxes_.shown[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(boxes_.shown[0].buttons, QMessageBox::Ok);
+    EXPECT_EQ(Enabled({form->ReadBtn, form->Setbtn, form->ResetBtn}), (std::vector<bool>{true, true, true}));
+
+    form->BatteryTest->trigger();
+    ASSERT_EQ(boxes_.shown.size(), 2u);
+    EXPECT_EQ(boxes_.shown[1].text, "Please select COM port first!");
+    EXPECT_EQ(boxes_.shown[1].caption, "Warning");
+}
+
+TEST_F(MainFormTest, StartUpConfirmedShowsThePortInTheSecondPanel) {
+    struct Case {
+        int parity;
+        int stop;
+        const char* line;
+    };
+    for (const Case& c : {Case{0, 0, "8N1"}, Case{2, 2, "8E2"}, Case{0, 1, "8N1.5"}, Case{1, 0, "8O1"},
+                          Case{3, 0, "8M1"}, Case{4, 2, "8S2"}}) {
+        auto form = Make(Choose(kSender, c.parity, c.stop));
+        EXPECT_TRUE(form->SerialLink1.Active());
+        EXPECT_FALSE(form->SerialLink1.RTSState()) << "the sender stays unpowered";
+        EXPECT_EQ(form->StatusPanelText(0), "");
+        EXPECT_EQ(form->StatusPanelText(1), kSender + ", 9600, " + c.line);
+    }
+    EXPECT_TRUE(boxes_.shown.empty());
+}
+
+TEST_F(MainFormTest, APortThatDoesNotOpenSaysWhy) {
+    auto form = Make(Choose(kMissingPort));
+    EXPECT_FALSE(form->SerialLink1.Active());
+    ASSERT_EQ(boxes_.shown.size(), 1u);
+    EXPECT_EQ(boxes_.shown[0].text, "Cannot Open COM port!");
+    EXPECT_EQ(boxes_.shown[0].caption, "Warning");
+    EXPECT_FALSE(boxes_.shown[0].detail.empty());
+    EXPECT_EQ(form->StatusPanelText(0), "Please select COM port!");
+    EXPECT_EQ(form->StatusPanelText(1), "");
+}
+
+TEST_F(MainFormTest, ThePortIsRememberedAndSettingsCancelClosesIt) {
+    {
+        auto first = Make(Choose(kSender));
+        EXPECT_TRUE(first->SerialLink1.Active());
+    }
+    std::string offered;
+    auto second = Make([&](TSerialLinkDLG& dialog) {
+        offered = dialog.CBPort->currentText().toStdString();
+        return int(QDialog::Accepted);
+    });
+    EXPECT_EQ(offered, kSender);
+    EXPECT_TRUE(second->SerialLink1.Active());
+
+    // "Com Port" / "Settings..." again, cancelled: the open port is closed.
+    second->Setting1->trigger();
+    EXPECT_TRUE(second->SerialLink1.Active()) << "the same answer again";
+    second.reset();
+    std::function<int(TSerialLinkDLG&)> answer = Choose(kSender);
+    auto third = Make([&](TSerialLinkDLG& dialog) { return answer(dialog); });
+    ASSERT_TRUE(third->SerialLink1.Active());
+    answer = Cancel;
+    third->Setting1->trigger();
+    EXPECT_FALSE(third->SerialLink1.Active());
+    EXPECT_EQ(third->StatusPanelText(0), "Please select COM port!");
+    EXPECT_EQ(third->StatusPanelText(1), "");
+}
+
+TEST_F(MainFormTest, ReadDeviceWithTheVirtualSender) {
+    auto form = Make(Choose(kSender));
+    form->ComboBoxVoltage->setCurrentIndex(2);
+    QTest::mouseClick(form->ReadBtn, Qt::LeftButton);
+    EXPECT_TRUE(form->Engine().Running());
+    EXPECT_EQ(form->ReadBtn->property("Tag").toInt(), 1);
+    EXPECT_EQ(Enabled({form->ReadBtn, form->Setbtn, form->ResetBtn, form->ExitBtn}),
+              (std::vector<bool>{false, false, false, true}));
+    EXPECT_TRUE(form->EditTopLimit->isEnabled()) << "Read Device leaves the edits enabled";
+    // While it runs, the commands that would disturb it are off; the rest stay on.
+    for (QAction* action :
+         {form->Setting1, form->BatteryTest, form->Open1, form->Shape11, form->Volume, form->Height1}) {
+        EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
+    }
+    for (QAction* action : {form->Close1, form->Close2, form->About1, form->Help2}) {
+        EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
+    }
+
+    ASSERT_TRUE(WaitIdle(*form));
+    EXPECT_EQ(form->StatusPanelText(0), "Device read successfully!");
+    EXPECT_TRUE(form->Label9->text().startsWith("KOV\n")) << form->Label9->text().toStdString();
+    EXPECT_EQ(Enabled({form->ReadBtn, form->Setbtn, form->ResetBtn}), (std::vector<bool>{true, true, true}));
+    EXPECT_TRUE(form->Setting1->isEnabled());
+    EXPECT_FALSE(form->SerialLink1.RTSState());
+    EXPECT_EQ(form->ReadBtn->property("Tag").toInt(), 0);
+    EXPECT_TRUE(boxes_.shown.empty()) << boxes_.Texts().front();
+}
+
+TEST_F(MainFormTest, ProgramThenReadBackThenRestore) {
+    auto form = Make(Choose(kSender));
+    form->ComboBoxVoltage->setCurrentIndex(3);
+    form->ComboBoxFluid->setCurrentIndex(2);
+    form->EditBottomLimit->setText("1500");
+    form->EditLinearA->setText("10");
+    form->EditLinearB->setText("30");
+    form->EditLinearC->setText("55");
+    form->EditLinearD->setText("90");
+    QTest::mouseClick(form->Setbtn, Qt::LeftButton);
+    EXPECT_EQ(Enabled({form->ComboBoxVoltage, form->ComboBoxFluid, form->EditTopLimit, form->EditLinearD}),
+              (std::vector<bool>{false, false, false, false}));
+    ASSERT_TRUE(WaitIdle(*form, 20000));
+    EXPECT_EQ(form->StatusPanelText(0), "Device programmed successfully!");
+    EXPECT_EQ(Enabled({form->ComboBoxVoltage, form->ComboBoxFluid, form->EditTopLimit, form->EditLinearD}),
+              (std::vector<bool>{true, true, true, true}));
+
+    // Forget locally, then read what the sender holds.
+    form->ComboBoxVoltage->setCurrentIndex(0);
+    form->ComboBoxFluid->setCurrentIndex(0);
+    form->EditBottomLimit->setText("2000");
+    form->EditLinearC->setText("60");
+    QTest::mouseClick(form->ReadBtn, Qt::LeftButton);
+    ASSERT_TRUE(WaitIdle(*form));
+    EXPECT_EQ(form->StatusPanelText(0), "Device read successfully!");
+    EXPECT_EQ(form->ComboBoxVoltage->currentIndex(), 3);
+    EXPECT_EQ(form->ComboBoxFluid->currentIndex(), 2);
+    EXPECT_EQ(form->EditBottomLimit->text(), "1500");
+    EXPECT_EQ(form->EditLinearC->text(), "55");
+
+    QTest::mouseClick(form->ResetBtn, Qt::LeftButton);
+    ASSERT_TRUE(WaitIdle(*form));
+    EXPECT_EQ(form->StatusPanelText(0), "Device restored successfully!");
+    EXPECT_EQ(form->ComboBoxVoltage->currentIndex(), 0);
+    EXPECT_EQ(form->EditBottomLimit->text(), "2000");
+    EXPECT_EQ(form->EditLinearA->text(), "20");
+    EXPECT_TRUE(boxes_.shown.empty()) << boxes_.Texts().front();
+}
+
+TEST_F(MainFormTest, AValidationMessageThroughTheWindow) {
+    auto form = Make(Choose(kSender));
+    form->EditLinearB->setText("20");
+    QTest::mouseClick(form->Setbtn, Qt::LeftButton);
+    ASSERT_EQ(boxes_.shown.size(), 1u);
+    EXPECT_EQ(boxes_.shown[0].text, "Level A cannot be equal or greater than Level B!");
+    EXPECT_EQ(boxes_.shown[0].caption, "Error");
+    EXPECT_EQ(boxes_.shown[0].icon, QMessageBox::Critical);
+    EXPECT_FALSE(form->Engine().Running());
+    EXPECT_FALSE(form->SerialLink1.RTSState());
+
+    // A top limit other than 10 asks first; No clears the status and the reply display.
+    form->EditLinearB->setText("40");
+    form->EditTopLimit->setText("11");
+    form->Label9->setText("old");
+    boxes_.answers.push_back(QMessageBox::No);
+    QTest::mouseClick(form->Setbtn, Qt::LeftButton);
+    ASSERT_EQ(boxes_.shown.size(), 2u);
+    EXPECT_EQ(boxes_.shown[1].caption, "Confirm");
+    EXPECT_EQ(boxes_.shown[1].icon, QMessageBox::Question);
+    EXPECT_EQ(boxes_.shown[1].buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(boxes_.shown[1].text, "The top limit should be 10mm except where tank sender spacer is used. Are you "
+                                    "sure to set it to 11mm?");
+    EXPECT_FALSE(form->Engine().Running());
+}
+
+TEST_F(MainFormTest, ASilentSenderFailsToConnect) {
+    auto form = Make(Choose(kSilentSender));
+    QTest::mouseClick(form->ReadBtn, Qt::LeftButton);
+    ASSERT_TRUE(WaitIdle(*form));
+    EXPECT_EQ(boxes_.Texts(),
+              std::vector<std::string>{"Fail to connect with the device! Check connection or battery!"});
+    EXPECT_EQ(boxes_.shown[0].caption, "Error");
+    EXPECT_EQ(form->StatusPanelText(0), "Fail to connect with the device!");
+    EXPECT_FALSE(form->SerialLink1.RTSState());
+    EXPECT_TRUE(form->ReadBtn->isEnabled());
+}
+
+TEST_F(MainFormTest, HiddenFirmwareUpdateClosesThePortOnYesOnly) {
+    auto form = Make(Choose(kSender));
+    const std::string shown = form->StatusPanelText(1);
+    boxes_.answers.push_back(QMessageBox::No);
+    form->FirmwareUpdate->trigger();
+    EXPECT_TRUE(form->SerialLink1.Active());
+    form->FirmwareUpdate->trigger();
+    EXPECT_FALSE(form->SerialLink1.Active());
+    EXPECT_EQ(form->StatusPanelText(1), shown) << "the status bar is not changed";
+    ASSERT_EQ(boxes_.shown.size(), 2u);
+    EXPECT_EQ(boxes_.shown[0].text, "Failed update could result the device un-usable. Continue?");
+    EXPECT_EQ(boxes_.shown[0].caption, "Warning");
+    EXPECT_EQ(boxes_.shown[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(boxes_.shown[0].buttons, QMessageBox::Yes | QMessageBox::No);
+}
+
+TEST_F(MainFormTest, HelpOpensTheUserGuide) {
+    auto form = Make(Cancel);
+    form->Help2->trigger();
+    ASSERT_EQ(opened_.size(), 1u);
+    EXPECT_TRUE(opened_[0].isLocalFile());
+    EXPECT_TRUE(opened_[0].toLocalFile().endsWith("help/index.html")) << opened_[0].toString().toStdString();
+}
+
+TEST(MainFormStatusTextTest, ParityLetterAndStopBits) {
+    const std::pair<int, const char*> parities[] = {{0, "N"}, {1, "O"}, {2, "E"}, {3, "M"}, {4, "S"}, {5, "N"}};
+    for (const auto& [code, letter] : parities) {
+        EXPECT_EQ(TMain_Form::ParityLetter(static_cast<std::uint8_t>(code)), letter);
+    }
+    const std::pair<int, const char*> stops[] = {{0, "1"}, {1, "1.5"}, {2, "2"}, {3, "1"}};
+    for (const auto& [code, text] : stops) {
+        EXPECT_EQ(TMain_Form::StopBitsText(static_cast<std::uint8_t>(code)), text);
+    }
+}
+
+} // namespace
+} // namespace zeft
