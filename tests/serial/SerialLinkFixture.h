@@ -27,7 +27,7 @@ class SerialLinkFixture : public ::testing::Test {
 protected:
     SerialLinkFixture() {
         link->SetDeviceCreator([this](const std::string&) {
-            auto made = std::make_unique<ScriptedSerialDevice>();
+            auto made = std::make_unique<ScriptedSerialDevice>(callLog);
             device = made.get();
             ++opens;
             if (prepare) {
@@ -59,6 +59,10 @@ protected:
         link->SetActive(true);
         ASSERT_TRUE(link->Active());
         ASSERT_TRUE(PumpUntil([this] { return link->WorkerRunning(); }));
+        // What the tests look at starts here; the open's own reports have their tests.
+        openReports = reports;
+        reports.clear();
+        log.clear();
     }
 
     bool HasReport(std::uint32_t place) const {
@@ -80,10 +84,13 @@ protected:
     }
 
     HandOverQueue queue;
+    std::shared_ptr<ScriptedSerialDevice::CallLog> callLog = std::make_shared<ScriptedSerialDevice::CallLog>();
+    // The device of the last open; the component frees it some time after a close.
     ScriptedSerialDevice* device = nullptr;
     std::function<void(ScriptedSerialDevice&)> prepare;
     int opens = 0;
     std::vector<SeenReport> reports;
+    std::vector<SeenReport> openReports;
     std::vector<std::string> clusters;
     std::vector<std::uint32_t> clusterErrors;
     std::vector<std::string> log;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <utility>
 
 namespace zeft::testing {
 
@@ -10,8 +11,8 @@ namespace {
 constexpr std::uint32_t kClosed = 9; // what a closed handle answers
 }
 
-ScriptedSerialDevice::ScriptedSerialDevice(std::uint32_t startTick)
-    : startTick_(startTick), now_(startTick), limit_(0) {}
+ScriptedSerialDevice::ScriptedSerialDevice(std::shared_ptr<CallLog> log, std::uint32_t startTick)
+    : startTick_(startTick), now_(startTick), limit_(0), log_(std::move(log)) {}
 
 void ScriptedSerialDevice::RunUntil(std::uint32_t at) {
     {
@@ -59,13 +60,13 @@ std::uint32_t ScriptedSerialDevice::Now() const {
 }
 
 std::vector<std::string> ScriptedSerialDevice::Calls() const {
-    std::lock_guard lock(mutex_);
-    return calls_;
+    std::lock_guard lock(log_->mutex);
+    return log_->calls;
 }
 
 int ScriptedSerialDevice::CountCalls(const std::string& call) const {
-    std::lock_guard lock(mutex_);
-    return static_cast<int>(std::count(calls_.begin(), calls_.end(), call));
+    const std::vector<std::string> calls = Calls();
+    return static_cast<int>(std::count(calls.begin(), calls.end(), call));
 }
 
 SerialTimeouts ScriptedSerialDevice::LastTimeouts() const {
@@ -93,7 +94,10 @@ std::uint32_t ScriptedSerialDevice::Failure(const std::string& operation) const 
 
 // Logs a main-thread call; returns its scripted failure.
 std::uint32_t ScriptedSerialDevice::Call(const std::string& operation, const std::string& argument) {
-    calls_.push_back(argument.empty() ? operation : operation + " " + argument);
+    {
+        std::lock_guard lock(log_->mutex);
+        log_->calls.push_back(argument.empty() ? operation : operation + " " + argument);
+    }
     return Failure(operation);
 }
 
@@ -211,9 +215,7 @@ std::uint32_t ScriptedSerialDevice::Purge(std::uint32_t flags) {
 std::uint32_t ScriptedSerialDevice::SetLine(SerialLine line) {
     static const char* const kNames[] = {"SetRts", "ClearRts", "SetDtr", "ClearDtr"};
     std::lock_guard lock(mutex_);
-    const std::string name = kNames[static_cast<int>(line)];
-    calls_.push_back(name);
-    return Failure(name);
+    return Call(kNames[static_cast<int>(line)]);
 }
 
 std::uint32_t ScriptedSerialDevice::SetBreak(bool on) {

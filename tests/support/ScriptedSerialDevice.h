@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -27,7 +28,15 @@ public:
         EndsShort,    // pending; finishes at the next poll with the bytes set below
     };
 
-    explicit ScriptedSerialDevice(std::uint32_t startTick = 0xFFFFFF00u);
+    // Calls of every device that shares it, so that a test can look at a device's calls
+    // after the component has freed it.
+    struct CallLog {
+        std::mutex mutex;
+        std::vector<std::string> calls;
+    };
+
+    explicit ScriptedSerialDevice(std::shared_ptr<CallLog> log = std::make_shared<CallLog>(),
+                                  std::uint32_t startTick = 0xFFFFFF00u);
 
     // --- script (test thread) ---
     void RunUntil(std::uint32_t at);
@@ -40,7 +49,7 @@ public:
     std::uint32_t StartTick() const { return startTick_; }
     // Milliseconds since the start tick.
     std::uint32_t Now() const;
-    // Calls as "Name" or "Name argument", in order.
+    // Calls of the main thread's kind as "Name" or "Name argument", in order (shared log).
     std::vector<std::string> Calls() const;
     int CountCalls(const std::string& call) const;
     SerialTimeouts LastTimeouts() const;
@@ -95,7 +104,7 @@ private:
     std::uint32_t limit_;
     std::multimap<std::uint32_t, Arrival> script_; // by elapsed time since the start
     std::map<std::string, std::uint32_t> failures_;
-    std::vector<std::string> calls_;
+    std::shared_ptr<CallLog> log_;
     std::vector<std::uint32_t> readTimes_;
     std::uint8_t* readBuffer_ = nullptr;
     bool open_ = false;
