@@ -1,0 +1,358 @@
+// Faults on the line, end to end: the engine over TSerialLink and the core main loop,
+// against the virtual sender and through a pseudo-terminal. Whatever arrives, every
+// operation ends by its own limits with one of the program's texts, RTS low and the
+// buttons back, and the port stays usable.
+#include "main/ExchangeEngine.h"
+#include "main/SerialSenderLink.h"
+#include "serial/CoreMainLoop.h"
+#include "serial/SerialLink.h"
+#include "serial/VirtualSerialDevice.h"
+#include "tests/support/FakeOperationButtons.h"
+#include "tests/support/FakeSettingsControls.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/VanishingSerialDevice.h"
+
+#ifndef _WIN32
+#include "tests/support/FaultyPtySender.h"
+
+#include <sys/resource.h>
+#endif
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <set>
+#include <string>
+
+namespace zeft::testing {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+const std::set<std::string> kStatusTexts = {
+    "Device read successfully!",        "Device restored successfully!",        "Device programmed successfully!",
+    "Fail to connect with the device!", "Fail to communicate with the device!", "Fail to program the device!"};
+const std::set<std::string> kBoxTexts = {
+    "Fail to connect with the device! Check connection or battery!",
+    "Fail to communicate with the device! Check connection or battery!",
+    "Fail to program the device! Check connection or battery!",
+    "Fail to program the device due to incompatible firmware! Please contact KOV to upgrade!"};
+const std::string kCommunicateBox = "Fail to communicate with the device! Check connection or battery!";
+const std::string kCommunicateStatus = "Fail to communicate with the device!";
+
+// The engine's timer with every interval divided, so that a soak of hundreds of
+// operations fits the test run. The waits keep their order and proportions; the sender
+// runs at 115200 baud to match.
+class ScaledTimer : public IntervalTimer {
+public:
+    ScaledTimer(CoreMainLoop& loop, int divisor) : inner_(loop), divisor_(divisor) {
+        inner_.OnTimer = [this] {
+            if (OnTimer) {
+                OnTimer();
+            }
+        };
+    }
+    void Start(int milliseconds) override {
+        interval_ = milliseconds;
+        inner_.Start(std::max(1, milliseconds / divisor_));
+    }
+    void Stop() override { inner_.Stop(); }
+    bool IsEnabled() const override { return inner_.IsEnabled(); }
+    int Interval() const override { return interval_; }
+
+private:
+    CoreLoopTimer inner_;
+    int divisor_;
+    int interval_ = 0;
+};
+
+// One program's worth of parts, as in the main window.
+class Rig {
+public:
+    explicit Rig(int timeDivisor = 1) : timer(loop, timeDivisor) {
+        link.OnRxClusterEvent = [this](TSerialLink&) { engine.SerialLink1RxClusterEvent(); };
+        controls.SetEdits({"", "", "", "", "", ""});
+    }
+    ~Rig() {
+        link.OnRxClusterEvent = nullptr;
+        link.SetActive(false);
+    }
+
+    bool Open(const std::string& name, std::uint32_t baudRate) {
+        link.SetBaudRate(baudRate);
+        link.SetCommPort(name);
+        link.SetActive(true);
+        link.SetRTSState(false);
+        return link.Active();
+    }
+
+    // Runs the loop until the operation ends; false when it did not within the limit.
+    bool Run(void (ExchangeEngine::*click)(), std::chrono::milliseconds limit, Clock::duration* took = nullptr) {
+        const auto start = Clock::now();
+        (engine.*click)();
+        const bool ended = loop.RunUntil([this] { return !engine.Running(); }, limit);
+        if (took != nullptr) {
+            *took = Clock::now() - start;
+        }
+        return ended;
+    }
+
+    // What every end leaves behind, and only the program's own texts shown.
+    void ExpectCleanEnd() {
+        EXPECT_FALSE(engine.Running());
+        EXPECT_EQ(engine.ExchangeState(), 0);
+        EXPECT_FALSE(timer.IsEnabled()) << "timer still running";
+        EXPECT_TRUE(buttons.AllEnabled()) << "a button still disabled";
+        EXPECT_TRUE(buttons.AllIdle()) << "a Tag still 1";
+        EXPECT_FALSE(link.RTSState()) << "RTS still high";
+        EXPECT_TRUE(kStatusTexts.count(controls.statusText) == 1) << "status: " << controls.statusText;
+        for (const auto& box : prompts.shown) {
+            EXPECT_TRUE(kBoxTexts.count(box.text) == 1) << "box: " << box.text;
+        }
+    }
+
+    void Clear() {
+        prompts.shown.clear();
+        controls.statusText.clear();
+    }
+
+    HandOverQueue queue;
+    CoreMainLoop loop{queue};
+    ScaledTimer timer;
+    FakeSettingsControls controls;
+    FakeOperationButtons buttons;
+    ScriptedPrompts prompts;
+    TSerialLink link{queue};
+    SerialSenderLink senderLink{link};
+    ExchangeEngine engine{controls, buttons, prompts, timer, senderLink};
+};
+
+#ifndef _WIN32
+std::chrono::microseconds ProcessCpuTime() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto us = [](const timeval& t) {
+        return std::chrono::seconds(t.tv_sec) + std::chrono::microseconds(t.tv_usec);
+    };
+    return us(usage.ru_utime) + us(usage.ru_stime);
+}
+
+// Threads of this process.
+int ThreadCount() {
+    int count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/task")) {
+        ++count;
+    }
+    return count;
+}
+
+// Resident memory in KiB.
+long ResidentKib() {
+    std::ifstream status("/proc/self/status");
+    std::string word;
+    while (status >> word) {
+        if (word == "VmRSS:") {
+            long kib = 0;
+            status >> kib;
+            return kib;
+        }
+    }
+    return 0;
+}
+#endif
+
+// The listing's worst case: power-up limit, pause, first-reply limit and listing window.
+constexpr auto kReadLimit = 1000ms + 500ms + 2000ms + 800ms;
+
+TEST(LineFaultsTest, VirtualSenderVanishingMidListingFailsAndThePortReopens) {
+    Rig rig;
+    auto unit = std::make_shared<VirtualSenderUnit>();
+    int devices = 0;
+    rig.link.SetDeviceCreator([&devices, unit](const std::string&) -> std::unique_ptr<SerialDevice> {
+        auto sender = std::make_unique<VirtualSerialDevice>(VirtualSenderFaults{}, unit);
+        if (devices++ > 0) {
+            return sender;
+        }
+        // Gone 40 bytes into the listing.
+        return std::make_unique<VanishingSerialDevice>(std::move(sender), 40);
+    });
+    ASSERT_TRUE(rig.Open(std::string(kVirtualSenderPortName), 9600)) << rig.link.LastOpenErrorText();
+
+    Clock::duration took{};
+    ASSERT_TRUE(rig.Run(&ExchangeEngine::ReadBtnClick, 15s, &took)) << "operation did not end";
+    ASSERT_EQ(rig.prompts.shown.size(), 1U);
+    EXPECT_EQ(rig.prompts.shown[0].text, kCommunicateBox);
+    EXPECT_EQ(rig.controls.statusText, kCommunicateStatus);
+    EXPECT_LT(took, kReadLimit + 3s);
+    rig.ExpectCleanEnd();
+
+#ifndef _WIN32
+    // A gone device is not polled in a loop.
+    const auto cpuBefore = ProcessCpuTime();
+    rig.loop.RunFor(1000ms);
+    EXPECT_LT(ProcessCpuTime() - cpuBefore, 300ms) << "the open, gone port keeps a core busy";
+#endif
+
+    rig.link.SetActive(false);
+    EXPECT_FALSE(rig.link.Active());
+    ASSERT_TRUE(rig.Open(std::string(kVirtualSenderPortName), 9600)) << rig.link.LastOpenErrorText();
+    rig.Clear();
+    ASSERT_TRUE(rig.Run(&ExchangeEngine::ReadBtnClick, 15s));
+    EXPECT_TRUE(rig.prompts.shown.empty());
+    EXPECT_EQ(rig.controls.statusText, "Device read successfully!");
+    EXPECT_EQ(rig.controls.edits, (std::array<std::string, 6>{"10", "2000", "20", "40", "60", "80"}));
+    rig.ExpectCleanEnd();
+}
+
+#ifndef _WIN32
+TEST(LineFaultsTest, PseudoTerminalHangingUpMidListingFailsAndAnotherPortOpens) {
+    Rig rig;
+    {
+        FaultyPtySender far({.vanishAfterReplyBytes = 40});
+        ASSERT_TRUE(far.Error().empty()) << far.Error();
+        ASSERT_TRUE(rig.Open(far.SlavePath(), 9600)) << rig.link.LastOpenErrorText();
+
+        Clock::duration took{};
+        ASSERT_TRUE(rig.Run(&ExchangeEngine::ReadBtnClick, 15s, &took)) << "operation did not end";
+        EXPECT_TRUE(far.HungUp());
+        ASSERT_EQ(rig.prompts.shown.size(), 1U);
+        EXPECT_EQ(rig.prompts.shown[0].text, kCommunicateBox);
+        EXPECT_EQ(rig.controls.statusText, kCommunicateStatus);
+        EXPECT_LT(took, kReadLimit + 3s);
+        rig.ExpectCleanEnd();
+
+        const auto cpuBefore = ProcessCpuTime();
+        rig.loop.RunFor(1000ms);
+        EXPECT_LT(ProcessCpuTime() - cpuBefore, 300ms) << "the open, hung-up port keeps a core busy";
+        rig.link.SetActive(false);
+        EXPECT_FALSE(rig.link.Active());
+    }
+    FaultyPtySender healthy({});
+    ASSERT_TRUE(healthy.Error().empty()) << healthy.Error();
+    ASSERT_TRUE(rig.Open(healthy.SlavePath(), 9600)) << rig.link.LastOpenErrorText();
+    rig.Clear();
+    ASSERT_TRUE(rig.Run(&ExchangeEngine::ReadBtnClick, 15s));
+    EXPECT_EQ(rig.controls.statusText, "Device read successfully!");
+    rig.ExpectCleanEnd();
+}
+
+struct NoiseRow {
+    const char* name;
+    LineFaults faults;
+};
+
+TEST(LineFaultsTest, NoiseAroundAndInsideRepliesEndsWithTheProgramsTexts) {
+    const NoiseRow rows[] = {
+        {"before", {.noiseBefore = 24, .seed = 11}},
+        {"inside", {.noiseInsideEvery = 9, .seed = 12}},
+        {"after", {.noiseAfter = 40, .seed = 13}},
+        {"everywhere", {.noiseBefore = 8, .noiseInsideEvery = 5, .noiseAfter = 8, .seed = 14}},
+    };
+    for (const NoiseRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        FaultyPtySender far(row.faults);
+        ASSERT_TRUE(far.Error().empty()) << far.Error();
+        Rig rig;
+        ASSERT_TRUE(rig.Open(far.SlavePath(), 9600)) << rig.link.LastOpenErrorText();
+        for (auto click : {&ExchangeEngine::ReadBtnClick, &ExchangeEngine::RestBtnClick}) {
+            rig.Clear();
+            ASSERT_TRUE(rig.Run(click, 15s)) << "operation did not end";
+            rig.ExpectCleanEnd();
+        }
+    }
+}
+
+TEST(LineFaultsTest, GarbageFloodEndsTheOperationAndThePortStaysUsable) {
+    constexpr std::size_t kFlood = 100 * 1024;
+    FaultyPtySender far({.floodBytes = kFlood, .seed = 21});
+    ASSERT_TRUE(far.Error().empty()) << far.Error();
+    Rig rig;
+    ASSERT_TRUE(rig.Open(far.SlavePath(), 9600)) << rig.link.LastOpenErrorText();
+
+    Clock::duration took{};
+    ASSERT_TRUE(rig.Run(&ExchangeEngine::ReadBtnClick, 20s, &took)) << "operation did not end";
+    EXPECT_LT(took, kReadLimit + 5s);
+    rig.ExpectCleanEnd();
+    // The rest of the flood drains; the next operation finds the sender again.
+    EXPECT_TRUE(rig.loop.RunUntil([&far] { return far.FloodSent() == kFlood; }, 20s));
+    rig.loop.RunFor(300ms);
+    rig.Clear();
+    ASSERT_TRUE(rig.Run(&ExchangeEngine::ReadBtnClick, 15s));
+    EXPECT_EQ(rig.controls.statusText, "Device read successfully!");
+    rig.ExpectCleanEnd();
+    EXPECT_LT(rig.link.ClusterCount(), 4U) << "clusters pile up unread";
+}
+
+// 500 Read Device operations in a row, each on a freshly opened port with a fault drawn at
+// random. Every one ends; threads and memory do not grow.
+TEST(LineFaultsSoakTest, FiveHundredReadsWithRandomFaults) {
+#if defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "minutes under ThreadSanitizer; the other line-fault tests run there";
+#endif
+    constexpr int kOperations = 500;
+    constexpr int kDivisor = 6;
+    const char* const kFaultNames[] = {"",      " (noise)",   " (split)",        " (noise, split)", " (silent)",
+                                       " (KK)", " (slow 40)", " (stop after 0)", " (first D)"};
+    constexpr int kNamedFaults = static_cast<int>(std::size(kFaultNames));
+    std::mt19937 random(20261207);
+    Rig rig(kDivisor);
+    auto unit = std::make_shared<VirtualSenderUnit>();
+    int vanishAfter = -1;
+    rig.link.SetDeviceCreator([&vanishAfter, unit](const std::string& name) -> std::unique_ptr<SerialDevice> {
+        VirtualSenderFaults faults;
+        ParseVirtualSenderPortName(name, faults);
+        auto sender = std::make_unique<VirtualSerialDevice>(faults, unit);
+        if (vanishAfter < 0) {
+            return sender;
+        }
+        return std::make_unique<VanishingSerialDevice>(std::move(sender), static_cast<std::uint32_t>(vanishAfter));
+    });
+
+    int threadsAtStart = 0;
+    long memoryAtStart = 0;
+    int succeeded = 0;
+    const auto start = Clock::now();
+    for (int i = 0; i < kOperations; ++i) {
+        const int pick = static_cast<int>(random() % (kNamedFaults + 2));
+        vanishAfter = pick >= kNamedFaults ? static_cast<int>(random() % 140) : -1;
+        const std::string name = std::string(kVirtualSenderPortName) + (pick < kNamedFaults ? kFaultNames[pick] : "");
+        rig.link.SetActive(false);
+        ASSERT_TRUE(rig.Open(name, 115200)) << name << ": " << rig.link.LastOpenErrorText();
+        rig.Clear();
+        ASSERT_TRUE(rig.Run(&ExchangeEngine::ReadBtnClick, 5s))
+            << "operation " << i << " on " << name << " did not end";
+        rig.ExpectCleanEnd();
+        if (::testing::Test::HasFailure()) {
+            FAIL() << "operation " << i << " on " << name << " vanishing after " << vanishAfter;
+        }
+        succeeded += rig.controls.statusText == "Device read successfully!" ? 1 : 0;
+#ifndef _WIN32
+        if (i == 50) {
+            threadsAtStart = ThreadCount();
+            memoryAtStart = ResidentKib();
+        }
+#endif
+    }
+    const auto took = Clock::now() - start;
+    std::printf("soak: %d operations, %d read successfully, %.1f s\n", kOperations, succeeded,
+                std::chrono::duration<double>(took).count());
+    EXPECT_GT(succeeded, kOperations / 5) << "the soak hardly ever got through";
+#ifndef _WIN32
+    EXPECT_LE(ThreadCount(), threadsAtStart + 1) << "threads pile up";
+#if defined(__SANITIZE_ADDRESS__)
+    static_cast<void>(memoryAtStart); // the sanitizer's quarantine holds freed memory
+#else
+    EXPECT_LT(ResidentKib() - memoryAtStart, 16 * 1024) << "memory grows over the soak";
+#endif
+#endif
+}
+#endif
+
+} // namespace
+} // namespace zeft::testing
