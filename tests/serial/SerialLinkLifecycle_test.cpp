@@ -1,5 +1,6 @@
 #include "tests/serial/SerialLinkFixture.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace zeft::testing {
@@ -19,6 +20,39 @@ TEST_F(Lifecycle, QuietPortClosesWithoutWaitingForTheWorker) {
     EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(1000));
     EXPECT_FALSE(HasReport(104));
     EXPECT_TRUE(PumpUntil([&] { return !link->WorkerRunning(); }));
+}
+
+} // namespace
+} // namespace zeft::testing
+
+namespace zeft::testing {
+namespace {
+
+// The worker waits in a hand-over that nobody drains; destruction must drain it instead
+// of waiting for a worker that waits for it.
+TEST_F(Lifecycle, DestroyingWhileTheWorkerWaitsInAHandOverDoesNotDeadlock) {
+    Open();
+    device->ScheduleInput(10, "abc");
+    device->ScheduleEvents(20, kEvRxFlag);
+    device->RunUntil(1000);
+    // Not draining: let the worker get stuck in its hand-over.
+    while (!queue.HasWork()) {
+        queue.WaitForWork(Clock::now() + std::chrono::milliseconds(100));
+    }
+    const auto start = Clock::now();
+    link.reset();
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(10));
+    // No handler ran during destruction.
+    EXPECT_TRUE(clusters.empty());
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(Lifecycle, DestroyingAnOpenPortClosesIt) {
+    Open();
+    link.reset();
+    const std::vector<std::string> calls = callLog->calls; // no thread left to add to it
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "Close"), calls.end());
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "ClearRts"), calls.end());
 }
 
 } // namespace

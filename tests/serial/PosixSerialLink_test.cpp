@@ -1,0 +1,181 @@
+// The component over the termios backend, with pseudo-terminals as the line.
+#include "serial/HandOverQueue.h"
+#include "serial/SerialLink.h"
+#include "tests/serial/PseudoTerminal.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+
+#include <ctime>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace zeft::testing {
+namespace {
+
+using Clock = HandOverQueue::Clock;
+using namespace std::chrono_literals;
+
+double ProcessCpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+std::string AllByteValues() {
+    std::string bytes;
+    for (int i = 0; i < 256; ++i) {
+        bytes += static_cast<char>(i);
+    }
+    return bytes;
+}
+
+class PosixLink : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(pty.Ok());
+        link.OnProcessError = [this](TSerialLink&, std::uint32_t place, std::uint32_t code, const std::string&,
+                                     std::uint8_t) {
+            reports.push_back({place, code});
+        };
+        link.OnRxClusterEvent = [this](TSerialLink& sender) { received += sender.ReadNextClusterAsString(); };
+    }
+
+    bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 10s) {
+        return queue.DrainUntil(done, Clock::now() + limit);
+    }
+
+    int Count(std::uint32_t place) const {
+        int count = 0;
+        for (const auto& [seen, code] : reports) {
+            count += seen == place ? 1 : 0;
+        }
+        return count;
+    }
+
+    std::uint32_t CodeOf(std::uint32_t place) const {
+        for (const auto& [seen, code] : reports) {
+            if (seen == place) {
+                return code;
+            }
+        }
+        return 0xFFFFFFFFu;
+    }
+
+    PseudoTerminal pty;
+    HandOverQueue queue;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> reports;
+    std::string received;
+    TSerialLink link{queue};
+};
+
+TEST_F(PosixLink, EveryByteValueGoesBothWays) {
+    link.SetCommPort(pty.SlavePath());
+    link.SetActive(true);
+    ASSERT_TRUE(link.Active());
+    const std::string bytes = AllByteValues();
+    pty.Write(bytes);
+    ASSERT_TRUE(PumpUntil([&] { return received.size() >= bytes.size(); }));
+    EXPECT_EQ(received, bytes);
+
+    link.SendString(bytes);
+    std::string sent;
+    ASSERT_TRUE(PumpUntil([&] {
+        sent += pty.Read(bytes.size() - sent.size(), 20);
+        return sent.size() >= bytes.size();
+    }));
+    EXPECT_EQ(sent, bytes);
+}
+
+TEST_F(PosixLink, PseudoTerminalRefusesRtsAndThePropertyStillTakesTheValue) {
+    link.SetCommPort(pty.SlavePath());
+    link.SetActive(true);
+    ASSERT_TRUE(link.Active());
+    EXPECT_EQ(Count(501), 1);
+    EXPECT_EQ(CodeOf(501), static_cast<std::uint32_t>(ENOTTY));
+    EXPECT_EQ(Count(601), 1);
+    EXPECT_TRUE(link.RTSState());
+    link.SetRTSState(false);
+    EXPECT_EQ(Count(502), 1);
+    EXPECT_FALSE(link.RTSState());
+}
+
+TEST_F(PosixLink, SecondOpenOfTheSamePortFails) {
+    link.SetCommPort(pty.SlavePath());
+    link.SetActive(true);
+    ASSERT_TRUE(link.Active());
+    TSerialLink second(queue);
+    std::vector<std::uint32_t> places;
+    second.OnProcessError = [&](TSerialLink&, std::uint32_t place, std::uint32_t code, const std::string&,
+                                std::uint8_t) {
+        places.push_back(place);
+        if (place == 112) {
+            EXPECT_EQ(code, static_cast<std::uint32_t>(EBUSY));
+        }
+    };
+    second.SetCommPort(pty.SlavePath());
+    second.SetActive(true);
+    EXPECT_FALSE(second.Active());
+    EXPECT_EQ(places, (std::vector<std::uint32_t>{110, 112}));
+    EXPECT_FALSE(second.LastOpenErrorText().empty());
+}
+
+TEST_F(PosixLink, RegularFileIsRefused) {
+    char path[] = "/tmp/zeft-serial-XXXXXX";
+    const int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    link.SetCommPort(path);
+    link.SetActive(true);
+    EXPECT_FALSE(link.Active());
+    EXPECT_EQ(CodeOf(112), static_cast<std::uint32_t>(ENOTTY));
+    close(fd);
+    unlink(path);
+}
+
+TEST_F(PosixLink, MissingDeviceIsRefused) {
+    link.SetCommPort("ttyZEFTnothere0");
+    link.SetActive(true);
+    EXPECT_FALSE(link.Active());
+    EXPECT_EQ(CodeOf(112), static_cast<std::uint32_t>(ENOENT));
+}
+
+// The far end goes away while bytes wait: reported once, and the worker does not spin.
+TEST_F(PosixLink, FarEndClosingIsReportedOnceWithoutSpinning) {
+    link.SetCommPort(pty.SlavePath());
+    link.SetActive(true);
+    ASSERT_TRUE(link.Active());
+    pty.Write("partial reply");
+    ASSERT_TRUE(PumpUntil([&] { return link.CommStateInQueue() > 0; }));
+    pty.CloseMaster();
+    ASSERT_TRUE(PumpUntil([&] { return Count(9803) > 0; }));
+    EXPECT_EQ(CodeOf(9803), static_cast<std::uint32_t>(EIO));
+
+    const double cpuBefore = ProcessCpuSeconds();
+    PumpUntil([] { return false; }, 2s);
+    const double cpuUsed = ProcessCpuSeconds() - cpuBefore;
+    EXPECT_EQ(Count(9803), 1);
+    EXPECT_LT(cpuUsed, 0.2) << "seconds of CPU in 2 s after the hang-up";
+    EXPECT_TRUE(link.Active()); // until the program closes it
+    link.SetActive(false);
+    EXPECT_FALSE(link.Active());
+}
+
+TEST_F(PosixLink, AnyBaudRateIsAccepted) {
+    link.SetCommPort(pty.SlavePath());
+    link.SetActive(true);
+    ASSERT_TRUE(link.Active());
+    for (std::uint32_t rate : {9600u, 250000u, 31250u, 1000000u}) {
+        link.SetBaudRate(rate);
+    }
+    EXPECT_EQ(Count(802), 0);
+    EXPECT_EQ(Count(801), 0);
+}
+
+} // namespace
+} // namespace zeft::testing
