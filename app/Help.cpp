@@ -2,6 +2,7 @@
 
 #include "app/ProgramFileVersion.h"
 #include "ui/DesignScale.h"
+#include "ui/ProgramIcon.h"
 
 #include "ZeftVersion.h"
 
@@ -9,7 +10,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QUrl>
@@ -40,32 +40,6 @@ struct VersionNote {
 
 namespace zeft::app {
 
-namespace {
-
-// The maker's logo, 84 by 108: drawn here so that the program needs no picture file.
-QPixmap MakerLogo() {
-    QPixmap logo(84, 108);
-    logo.fill(QColor(0, 0, 128));
-    QPainter painter(&logo);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(64, 160, 255));
-    // A tank with its liquid level.
-    painter.drawRect(14, 54, 56, 40);
-    painter.setPen(QPen(Qt::white, 2));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(14, 30, 56, 64);
-    painter.drawLine(42, 14, 42, 30);
-    QFont font = painter.font();
-    font.setBold(true);
-    font.setPixelSize(16);
-    painter.setFont(font);
-    painter.drawText(QRect(0, 0, 84, 28), Qt::AlignCenter, QStringLiteral("KOV"));
-    return logo;
-}
-
-} // namespace
-
 TAboutForm::TAboutForm(QWidget* parent, std::string programPath)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
@@ -87,7 +61,8 @@ TAboutForm::TAboutForm(QWidget* parent, std::string programPath)
 
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setLineWidth(1);
-    Image3->setPixmap(MakerLogo());
+    Image3->setPixmap(ui::MakerLogo());
+    setWindowIcon(ui::ProgramIcon());
     Image3->setAlignment(Qt::AlignCenter);
 
     QFont large = font();

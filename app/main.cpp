@@ -8,6 +8,7 @@
 #include "serial/HandOverQueue.h"
 #include "serial/SerialLinkDlg.h"
 #include "serial/VirtualSerialDevice.h"
+#include "ui/ProgramIcon.h"
 #include "ui/QtHandOverWaker.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     application.setProperty(
         "HelpFile", QString::fromStdString(zeft::DataLocations::ForThisProgram().File("help", "ZEF.HLP").string()));
     QApplication::setApplicationName(QStringLiteral("ZEFT"));
+    QApplication::setWindowIcon(zeft::ui::ProgramIcon());
 
     // The serial worker hands its events to this thread through the event loop.
     zeft::ui::QtHandOverWaker waker(zeft::HandOverQueue::MainThread());

@@ -8,6 +8,7 @@
 #include "serial/SerialLink.h"
 #include "serial/SerialLinkSettingsTarget.h"
 #include "ui/DesignScale.h"
+#include "ui/ProgramIcon.h"
 #include "ui/QtFileDialogs.h"
 #include "ui/QtIntervalTimer.h"
 #include "ui/QtOperationButtons.h"
@@ -25,6 +26,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QUrl>
 
@@ -80,9 +82,13 @@ TMain_Form::TMain_Form(Options options, QWidget* parent)
       serialLink_(std::make_unique<TSerialLink>()), SerialLink1(*serialLink_), options_(std::move(options)) {
     setObjectName(QStringLiteral("Main_Form"));
     setWindowTitle(QStringLiteral("ZEFT Programmer"));
+    setWindowIcon(ui::ProgramIcon());
     CreateControls();
     CreateMenus();
     LayOut();
+    if (const QScreen* shown = screen()) {
+        move(shown->availableGeometry().center() - rect().center());
+    }
 
     // The serial component as placed on the window: COM1, 500 us per character, every
     // report let through. The stored settings replace these at start-up.
