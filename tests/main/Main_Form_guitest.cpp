@@ -5,16 +5,19 @@
 #include "serial/SettingsFileMedium.h"
 #include "serial/VirtualSerialDevice.h"
 #include "tests/support/TempFolder.h"
+#include "ui/QtFileDialogs.h"
 #include "ui/QtPrompts.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -235,6 +238,11 @@ TEST_F(MainFormTest, StartUpConfirmedShowsThePortInTheSecondPanel) {
         EXPECT_FALSE(form->SerialLink1.RTSState()) << "the sender stays unpowered";
         EXPECT_EQ(form->StatusPanelText(0), "");
         EXPECT_EQ(form->StatusPanelText(1), kSender + ", 9600, " + c.line);
+        // The port text is not cut: the first panel gives up room for it.
+        form->show();
+        const auto* panel = form->findChild<QLabel*>("StatusPanel1");
+        ASSERT_NE(panel, nullptr);
+        EXPECT_GE(panel->width(), QFontMetrics(panel->font()).horizontalAdvance(panel->text()));
     }
     EXPECT_TRUE(boxes_.shown.empty());
 }
@@ -404,6 +412,69 @@ TEST_F(MainFormTest, HelpOpensTheUserGuide) {
     ASSERT_EQ(opened_.size(), 1u);
     EXPECT_TRUE(opened_[0].isLocalFile());
     EXPECT_TRUE(opened_[0].toLocalFile().endsWith("help/index.html")) << opened_[0].toString().toStdString();
+}
+
+TEST_F(MainFormTest, MenusShowTheirWindowsModally) {
+    auto form = Make(Choose(kSender));
+    QDialog about;
+    QDialog battery;
+    QDialog shape;
+    QDialog volume;
+    QDialog height;
+    form->SetAboutForm(&about);
+    form->SetBatteryTestForm(&battery);
+    form->SetCalculatorForms(&shape, &volume, &height);
+    const std::pair<QAction*, QDialog*> items[] = {{form->About1, &about},
+                                                   {form->BatteryTest, &battery},
+                                                   {form->Shape11, &shape},
+                                                   {form->Volume, &volume},
+                                                   {form->Height1, &height}};
+    for (const auto& [action, dialog] : items) {
+        bool wasModal = false;
+        QTimer::singleShot(0, dialog, [dialog = dialog, &wasModal] {
+            wasModal = dialog->isVisible() && dialog->isModal();
+            dialog->accept();
+        });
+        action->trigger();
+        EXPECT_TRUE(wasModal) << action->objectName().toStdString();
+        EXPECT_FALSE(dialog->isVisible());
+    }
+    EXPECT_TRUE(boxes_.shown.empty());
+
+    // Exit and E&xit close the window without asking.
+    form->show();
+    QTest::mouseClick(form->ExitBtn, Qt::LeftButton);
+    EXPECT_FALSE(form->isVisible());
+    form->show();
+    form->Close2->trigger();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(boxes_.shown.empty());
+}
+
+TEST_F(MainFormTest, SaveAsAndLoadMoveTheSettingsThroughAFile) {
+    auto form = Make(Cancel);
+    const std::string file = (folder_ / "tank.zcf").string();
+    std::vector<std::string> filters;
+    ui::QtFileDialogs::SetDialogHandlerForTests([&](QFileDialog& dialog) -> std::optional<std::string> {
+        for (const QString& filter : dialog.nameFilters()) {
+            filters.push_back(filter.toStdString());
+        }
+        EXPECT_EQ(dialog.defaultSuffix(), "zcf");
+        return file;
+    });
+    form->ComboBoxFluid->setCurrentIndex(3);
+    form->EditLinearA->setText("5");
+    form->Close1->trigger();
+    ASSERT_TRUE(std::filesystem::exists(file));
+    EXPECT_EQ(filters, (std::vector<std::string>{"ZEFT Config Files (*.zcf)", "All Files (*.*)"}));
+
+    form->ComboBoxFluid->setCurrentIndex(0);
+    form->EditLinearA->setText("20");
+    form->Open1->trigger();
+    ui::QtFileDialogs::SetDialogHandlerForTests({});
+    EXPECT_EQ(form->ComboBoxFluid->currentIndex(), 3);
+    EXPECT_EQ(form->EditLinearA->text(), "5");
+    EXPECT_TRUE(boxes_.shown.empty()) << boxes_.Texts().front();
 }
 
 TEST(MainFormStatusTextTest, ParityLetterAndStopBits) {
