@@ -1,5 +1,7 @@
 #include "ui/QtPrompts.h"
 
+#include <QAbstractButton>
+#include <QEvent>
 #include <QString>
 
 namespace zeft::ui {
@@ -10,6 +12,21 @@ QtPrompts::BoxHandler& TestHandler() {
     static QtPrompts::BoxHandler handler;
     return handler;
 }
+
+// Notes a box closed by its title-bar button: QMessageBox turns that into a click on its
+// escape button (No), where the program tells the two apart.
+class TitleBarCloseWatch : public QObject {
+public:
+    bool closed = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Close && event->spontaneous()) {
+            closed = true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -25,11 +42,15 @@ QMessageBox::StandardButton QtPrompts::Run(QMessageBox& box) {
     if (TestHandler()) {
         return TestHandler()(box);
     }
+    TitleBarCloseWatch watch;
+    box.installEventFilter(&watch);
     box.exec();
-    // A box closed by its title-bar button or Escape without an escape button has no
-    // clicked button; keep that apart from No.
+    box.removeEventFilter(&watch);
     QAbstractButton* clicked = box.clickedButton();
-    return clicked == nullptr ? QMessageBox::NoButton : box.standardButton(clicked);
+    if (watch.closed || clicked == nullptr) {
+        return QMessageBox::NoButton;
+    }
+    return box.standardButton(clicked);
 }
 
 void QtPrompts::ShowError(const std::string& text) {
