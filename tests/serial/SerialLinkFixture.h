@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,12 @@ protected:
         openReports = reports;
         reports.clear();
         log.clear();
+    }
+
+    // The calls of every device so far; safe after the component freed them.
+    std::vector<std::string> AllCalls() const {
+        std::lock_guard lock(callLog->mutex);
+        return callLog->calls;
     }
 
     bool HasReport(std::uint32_t place) const {

@@ -84,14 +84,14 @@ TEST_F(Settings, EveryOpenRaisesDtrAndRts) {
     link->SetActive(false);
     EXPECT_FALSE(link->RTSState());
     EXPECT_FALSE(link->DTRState());
-    std::vector<std::string> calls = device->Calls();
+    std::vector<std::string> calls = AllCalls();
     EXPECT_EQ(std::vector<std::string>(calls.end() - 3, calls.end()),
               (std::vector<std::string>{"ClearDtr", "ClearRts", "Close"}));
     const std::size_t closed = calls.size();
     link->SetActive(true);
     EXPECT_TRUE(link->RTSState());
     EXPECT_TRUE(link->DTRState());
-    calls = device->Calls();
+    calls = AllCalls();
     const std::vector<std::string> expected = {
         "Open scripted", "SetQueueSizes 4096 4096", "SetTimeouts 0", "SetLineSettings 9600", "SetDtr",
         "SetRts",        "SetEventMask 511"};
@@ -134,7 +134,7 @@ TEST_F(Settings, SameCommPortDoesNothingANewOneReopens) {
     link->SetCommPort("other");
     EXPECT_EQ(opens, 2);
     EXPECT_TRUE(link->Active());
-    const std::vector<std::string> calls = device->Calls();
+    const std::vector<std::string> calls = AllCalls();
     EXPECT_NE(std::find(calls.begin(), calls.end(), "Open other"), calls.end());
 }
 
