@@ -1,0 +1,293 @@
+// Serial throughput over a pseudo-terminal at full speed, side by side in one run: a plain
+// blocking read() loop (the floor), TSerialLink (clusters handed to the main thread),
+// libserialport and Qt's QSerialPort. A writer thread pushes the same bytes into the master
+// side for each; the reader's rate is measured from the first write to the last byte
+// received, and its CPU time is the process's minus the writer's.
+//
+// QSerialPort is used here only, never in the program.
+#include "serial/CoreMainLoop.h"
+#include "serial/HandOverQueue.h"
+#include "serial/SerialLink.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QSerialPort>
+#include <QTimer>
+#include <libserialport.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr std::size_t kTotalBytes = 32u << 20;
+
+double CpuSeconds(int who) {
+    rusage usage{};
+    getrusage(who, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// The far end: a pseudo-terminal whose master a thread fills as fast as it takes bytes.
+class PtyWriter {
+public:
+    PtyWriter() {
+        master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) {
+            std::perror("posix_openpt");
+            return;
+        }
+        path_ = ::ptsname(master_);
+        // Raw before anyone reads: no echo, no line editing.
+        slave_ = ::open(path_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+        termios mode{};
+        ::tcgetattr(slave_, &mode);
+        ::cfmakeraw(&mode);
+        ::cfsetspeed(&mode, B115200);
+        ::tcsetattr(slave_, TCSANOW, &mode);
+    }
+    ~PtyWriter() {
+        if (thread_.joinable()) {
+            thread_.join();
+        }
+        ::close(slave_);
+        ::close(master_);
+    }
+    const std::string& Path() const { return path_; }
+
+    void Start() {
+        start_ = Clock::now();
+        thread_ = std::thread([this] {
+            const double cpuStart = CpuSeconds(RUSAGE_THREAD);
+            std::vector<char> block(16384);
+            for (std::size_t i = 0; i < block.size(); ++i) {
+                block[i] = static_cast<char>('A' + i % 26);
+            }
+            std::size_t sent = 0;
+            while (sent < kTotalBytes) {
+                const ssize_t n = ::write(master_, block.data(), std::min(block.size(), kTotalBytes - sent));
+                if (n > 0) {
+                    sent += static_cast<std::size_t>(n);
+                } else if (errno != EINTR && errno != EAGAIN) {
+                    std::perror("write");
+                    break;
+                }
+            }
+            writerCpu_ = CpuSeconds(RUSAGE_THREAD) - cpuStart;
+        });
+    }
+    void Join() {
+        if (thread_.joinable()) {
+            thread_.join();
+        }
+    }
+    Clock::time_point StartTime() const { return start_; }
+    double WriterCpu() const { return writerCpu_; }
+
+private:
+    int master_ = -1;
+    int slave_ = -1;
+    std::string path_;
+    std::thread thread_;
+    Clock::time_point start_;
+    std::atomic<double> writerCpu_{0};
+};
+
+struct Result {
+    const char* name;
+    bool ok = false;
+    double mibPerSecond = 0;
+    double cpuMsPerMib = 0;
+};
+
+// Runs one reader: open(path) returns false on failure, read() blocks until all arrived.
+Result Measure(const char* name, const std::function<bool(const std::string&)>& open,
+               const std::function<std::size_t()>& readAll) {
+    Result result{name};
+    PtyWriter writer;
+    if (!open(writer.Path())) {
+        std::printf("%s: cannot open %s\n", name, writer.Path().c_str());
+        return result;
+    }
+    const double cpuStart = CpuSeconds(RUSAGE_SELF);
+    writer.Start();
+    const std::size_t received = readAll();
+    const auto elapsed = std::chrono::duration<double>(Clock::now() - writer.StartTime()).count();
+    writer.Join();
+    const double cpu = CpuSeconds(RUSAGE_SELF) - cpuStart - writer.WriterCpu();
+    const double mib = static_cast<double>(received) / (1u << 20);
+    result.ok = received >= kTotalBytes;
+    result.mibPerSecond = mib / elapsed;
+    result.cpuMsPerMib = cpu * 1000 / mib;
+    std::printf("%-14s %8.1f MiB/s  %7.2f ms CPU per MiB  (%zu bytes in %.2f s)\n", name, result.mibPerSecond,
+                result.cpuMsPerMib, received, elapsed);
+    return result;
+}
+
+Result PlainReadLoop() {
+    int fd = -1;
+    return Measure(
+        "read() loop",
+        [&fd](const std::string& path) {
+            fd = ::open(path.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
+            return fd >= 0;
+        },
+        [&fd] {
+            std::vector<char> buffer(65536);
+            std::size_t total = 0;
+            while (total < kTotalBytes) {
+                const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+                if (n <= 0 && errno != EINTR) {
+                    break;
+                }
+                total += n > 0 ? static_cast<std::size_t>(n) : 0;
+            }
+            ::close(fd);
+            return total;
+        });
+}
+
+Result SerialLinkClusters(const char* name, std::uint16_t clusterSize) {
+    zeft::HandOverQueue queue;
+    zeft::CoreMainLoop loop(queue);
+    zeft::TSerialLink link(queue);
+    std::size_t total = 0;
+    link.OnRxClusterEvent = [&total](zeft::TSerialLink& sender) { total += sender.ReadNextClusterAsString().size(); };
+    Result result = Measure(
+        name,
+        [&link, clusterSize](const std::string& path) {
+            link.SetBaudRate(115200);
+            link.SetClusterSize(clusterSize);
+            link.SetRxQueueSize(clusterSize);
+            link.SetCommPort(path);
+            link.SetActive(true);
+            return link.Active();
+        },
+        [&] {
+            loop.RunUntil([&total] { return total >= kTotalBytes; }, std::chrono::seconds(120));
+            return total;
+        });
+    link.OnRxClusterEvent = nullptr;
+    link.SetActive(false);
+    return result;
+}
+
+// libserialport 0.1 refuses pseudo-terminals: sp_get_port_by_name wants an entry in
+// /sys/class/tty, and sp_open reads the modem lines (ENOTTY on a pty). The row then says
+// why instead of a figure.
+Result LibSerialPort() {
+    sp_port* port = nullptr;
+    Result result = Measure(
+        "libserialport",
+        [&port](const std::string& path) {
+            if (sp_get_port_by_name(path.c_str(), &port) != SP_OK) {
+                std::printf("libserialport: %s\n", sp_last_error_message());
+                return false;
+            }
+            if (sp_open(port, SP_MODE_READ) != SP_OK) {
+                std::printf("libserialport: %s\n", sp_last_error_message());
+                return false;
+            }
+            sp_set_baudrate(port, 115200);
+            sp_set_bits(port, 8);
+            sp_set_parity(port, SP_PARITY_NONE);
+            sp_set_stopbits(port, 1);
+            sp_set_flowcontrol(port, SP_FLOWCONTROL_NONE);
+            return true;
+        },
+        [&port] {
+            std::vector<char> buffer(65536);
+            std::size_t total = 0;
+            while (total < kTotalBytes) {
+                const int n = sp_blocking_read_next(port, buffer.data(), buffer.size(), 5000);
+                if (n <= 0) {
+                    break;
+                }
+                total += static_cast<std::size_t>(n);
+            }
+            return total;
+        });
+    if (port != nullptr) {
+        sp_close(port);
+        sp_free_port(port);
+    }
+    return result;
+}
+
+Result QtSerialPort() {
+    QSerialPort port;
+    std::size_t total = 0;
+    return Measure(
+        "QSerialPort",
+        [&port](const std::string& path) {
+            port.setPortName(QString::fromStdString(path));
+            port.setBaudRate(115200);
+            if (!port.open(QIODevice::ReadOnly)) {
+                std::printf("QSerialPort: %s\n", port.errorString().toLocal8Bit().constData());
+                return false;
+            }
+            return true;
+        },
+        [&] {
+            QEventLoop loop;
+            QObject::connect(&port, &QSerialPort::readyRead, [&] {
+                total += static_cast<std::size_t>(port.readAll().size());
+                if (total >= kTotalBytes) {
+                    loop.quit();
+                }
+            });
+            QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+            loop.exec();
+            port.close();
+            return total;
+        });
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    std::printf("Serial throughput over a pseudo-terminal, %zu MiB each\n", kTotalBytes >> 20);
+    const Result plain = PlainReadLoop();
+    // The program's settings (clusters of up to 3072 bytes), and larger clusters to show
+    // what the hand-over per cluster costs.
+    const Result link = SerialLinkClusters("TSerialLink", 3072);
+    const Result bigClusters = SerialLinkClusters("TSerialLink 32K", 32768);
+    const Result libsp = LibSerialPort();
+    const Result qt = QtSerialPort();
+    // One line per figure for scripts/bench.sh's table: name | measured | goal.
+    for (const Result& r : {plain, link, bigClusters, libsp, qt}) {
+        if (r.ok) {
+            std::printf("result: %s throughput over a pty | %.0f MiB/s, %.1f ms CPU per MiB | %s\n", r.name,
+                        r.mibPerSecond, r.cpuMsPerMib,
+                        std::strcmp(r.name, "TSerialLink") == 0
+                            ? "at least 0.9 of read(), CPU per MiB no more than the best library"
+                            : "");
+        } else {
+            std::printf("result: %s throughput over a pty | not measured: cannot open a pty | \n", r.name);
+        }
+    }
+    if (plain.ok && link.ok) {
+        const double bestLibrary = std::min(libsp.ok ? libsp.cpuMsPerMib : 1e9, qt.ok ? qt.cpuMsPerMib : 1e9);
+        std::printf("result: TSerialLink rate / read() rate | %.2f | >= 0.90 %s\n",
+                    link.mibPerSecond / plain.mibPerSecond,
+                    link.mibPerSecond >= 0.9 * plain.mibPerSecond ? "(met)" : "(NOT met)");
+        std::printf("result: TSerialLink CPU per MiB / best library's | %.2f | <= 1.00 %s\n",
+                    link.cpuMsPerMib / bestLibrary, link.cpuMsPerMib <= bestLibrary ? "(met)" : "(NOT met)");
+    }
+    return plain.ok && link.ok ? 0 : 1;
+}
