@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <system_error>
+#include <utility>
 
 #include <fcntl.h>
 #include <grp.h>
@@ -36,7 +37,7 @@ void SetNonBlockingCloexec(int fd) {
 
 } // namespace
 
-PosixSerialDevice::PosixSerialDevice() {
+PosixSerialDevice::PosixSerialDevice() : rx_(4096) {
     int fds[2];
     if (pipe(fds) != 0) {
         wakeError_ = Errno();
@@ -83,10 +84,9 @@ std::uint32_t PosixSerialDevice::Open(const std::string& portName) {
     // Keeps other programs out; root passes it, the lock above still holds.
     ioctl(fd, TIOCEXCL);
     fd_ = fd;
-    gone_ = goneReported_ = modemRefusalReported_ = false;
+    gone_ = goneReported_ = modemRefusalReported_ = noModemLines_ = false;
     lastModemStatus_ = 0;
-    rx_.clear();
-    rxHead_ = 0;
+    ClearInput();
     lineErrors_ = 0;
     writePending_ = writeFinished_ = false;
     eventMask_ = history_ = 0;
@@ -121,8 +121,7 @@ std::uint32_t PosixSerialDevice::Close() {
         ::close(fd_);
     }
     fd_ = -1;
-    rx_.clear();
-    rxHead_ = 0;
+    ClearInput();
     WakeWorker();
     return kDeviceOk;
 }
@@ -171,7 +170,13 @@ std::uint32_t PosixSerialDevice::SetQueueSizes(std::uint32_t rxSize, std::uint32
     if (rxSize == 0 || txSize == 0) {
         return kErrorInvalidParameter;
     }
-    rxCapacity_ = rxSize; // the kernel keeps its own output buffer
+    // The kernel keeps its own output buffer. Bytes already waiting are kept.
+    std::vector<std::uint8_t> resized(std::max<std::size_t>(rxSize, Waiting()));
+    std::copy(rx_.begin() + static_cast<std::ptrdiff_t>(rxHead_), rx_.begin() + static_cast<std::ptrdiff_t>(rxTail_),
+              resized.begin());
+    rxTail_ = Waiting();
+    rxHead_ = 0;
+    rx_ = std::move(resized);
     return kDeviceOk;
 }
 
@@ -305,8 +310,7 @@ std::uint32_t PosixSerialDevice::Purge(std::uint32_t flags) {
         FinishWrite(kErrorOperationAborted);
     }
     if ((flags & kPurgeRxClear) != 0) {
-        rx_.clear();
-        rxHead_ = 0;
+        ClearInput();
     }
     if (!gone_) {
         if ((flags & kPurgeRxClear) != 0) {

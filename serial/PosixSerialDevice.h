@@ -81,6 +81,7 @@ private:
     bool gone_ = false;
     bool goneReported_ = false;
     bool modemRefusalReported_ = false;
+    bool noModemLines_ = false;
     std::uint32_t lastModemStatus_ = 0;
     bool hasCounters_ = true;
     int counts_[5] = {0, 0, 0, 0, 0}; // frame, overrun, parity, break, buffer overrun
@@ -88,10 +89,12 @@ private:
     SerialLineSettings settings_;
     SerialTimeouts timeouts_;
 
-    // Input buffer: bytes [rxHead_, rx_.size()) wait to be read.
+    // Input buffer of RxQueueSize bytes: bytes [rxHead_, rxTail_) wait to be read.
     std::vector<std::uint8_t> rx_;
     std::size_t rxHead_ = 0;
-    std::size_t rxCapacity_ = 4096;
+    std::size_t rxTail_ = 0;
+    std::size_t Waiting() const { return rxTail_ - rxHead_; }
+    void ClearInput() { rxHead_ = rxTail_ = 0; }
     std::uint32_t lineErrors_ = 0;
 
     // The outstanding write.

@@ -156,28 +156,26 @@ std::uint32_t PosixSerialDevice::ResetWriteCompletion() {
 void PosixSerialDevice::FillInput() {
     std::uint32_t events = 0;
     for (;;) {
-        const std::size_t waiting = rx_.size() - rxHead_;
-        if (waiting >= rxCapacity_) {
-            break; // the kernel keeps the rest until we have room
-        }
         if (rxHead_ > 0) {
-            rx_.erase(rx_.begin(), rx_.begin() + static_cast<std::ptrdiff_t>(rxHead_));
+            std::memmove(rx_.data(), rx_.data() + rxHead_, Waiting());
+            rxTail_ -= rxHead_;
             rxHead_ = 0;
         }
-        const std::size_t old = rx_.size();
-        rx_.resize(rxCapacity_);
-        const ssize_t n = ::read(fd_, rx_.data() + old, rxCapacity_ - old);
-        rx_.resize(old + static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
+        if (rxTail_ >= rx_.size()) {
+            break; // the kernel keeps the rest until we have room
+        }
+        const ssize_t n = ::read(fd_, rx_.data() + rxTail_, rx_.size() - rxTail_);
         if (n > 0) {
-            auto first = rx_.begin() + static_cast<std::ptrdiff_t>(old);
+            const auto first = rx_.begin() + static_cast<std::ptrdiff_t>(rxTail_);
+            auto last = first + n;
             if ((settings_.Flags & kDcbNull) != 0) {
-                rx_.erase(std::remove(first, rx_.end(), std::uint8_t{0}), rx_.end());
-                first = rx_.begin() + static_cast<std::ptrdiff_t>(std::min(old, rx_.size()));
+                last = std::remove(first, last, std::uint8_t{0});
             }
-            events |= kEvRxChar;
-            if (std::find(first, rx_.end(), static_cast<std::uint8_t>(settings_.EvtChar)) != rx_.end()) {
+            if (std::find(first, last, static_cast<std::uint8_t>(settings_.EvtChar)) != last) {
                 events |= kEvRxFlag;
             }
+            rxTail_ = static_cast<std::size_t>(last - rx_.begin());
+            events |= kEvRxChar;
             continue;
         }
         if (n < 0 && errno == EINTR) {
@@ -198,12 +196,11 @@ std::uint32_t PosixSerialDevice::StartRead(std::uint8_t* buffer, std::uint32_t c
     if (fd_ < 0) {
         return EBADF;
     }
-    const std::size_t n = std::min<std::size_t>(count, rx_.size() - rxHead_);
+    const std::size_t n = std::min<std::size_t>(count, Waiting());
     std::memcpy(buffer, rx_.data() + rxHead_, n);
     rxHead_ += n;
-    if (rxHead_ == rx_.size()) {
-        rx_.clear();
-        rxHead_ = 0;
+    if (rxHead_ == rxTail_) {
+        ClearInput();
     }
     read = static_cast<std::uint32_t>(n);
     return kDeviceOk;
@@ -265,11 +262,16 @@ std::uint32_t PosixSerialDevice::GetModemStatus(std::uint32_t& status) {
     if (gone_) {
         return kDeviceOk;
     }
+    if (modemRefusalReported_ && noModemLines_) {
+        status = 0;
+        return kDeviceOk;
+    }
     int bits = 0;
     if (ioctl(fd_, TIOCMGET, &bits) != 0) {
         const std::uint32_t code = Errno();
         // A tty without modem lines (a pseudo-terminal) says so once; its lines read as low.
-        if ((code != ENOTTY && code != EINVAL) || !modemRefusalReported_) {
+        noModemLines_ = code == ENOTTY || code == EINVAL;
+        if (!noModemLines_ || !modemRefusalReported_) {
             modemRefusalReported_ = true;
             return code;
         }
@@ -328,7 +330,7 @@ std::uint32_t PosixSerialDevice::ClearError(SerialDeviceStatus& status) {
     PollLineErrors();
     status.Errors = lineErrors_;
     lineErrors_ = 0;
-    status.InQueue = static_cast<std::uint32_t>(rx_.size() - rxHead_);
+    status.InQueue = static_cast<std::uint32_t>(Waiting());
     if (writePending_ && !writeFinished_) {
         status.OutQueue = writeCount_ - writeDone_;
     }
@@ -361,7 +363,7 @@ SerialWaitOutcome PosixSerialDevice::WaitForCompletion(bool read, bool event, st
         const int fd = (fd_ >= 0 && !gone_) ? fd_ : -1;
         if (fd >= 0) {
             short wanted = 0;
-            if (rx_.size() - rxHead_ < rxCapacity_) {
+            if (Waiting() < rx_.size()) {
                 wanted |= POLLIN;
             }
             if (writing) {

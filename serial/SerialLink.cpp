@@ -317,7 +317,7 @@ void TSerialLink::ProcessError(std::uint32_t place, std::uint32_t code, std::uin
     }
 }
 
-void TSerialLink::FireEvent(const TNotifyEvent& event) {
+void TSerialLink::FireEvent(const TSerialEvent<TNotifyEvent>& event) {
     // A step handed over just before destruction began must not reach a handler whose
     // owner is going away.
     if (event && !destroying_) {

@@ -3,6 +3,7 @@
 #include "serial/HandOverQueue.h"
 #include "serial/SerialCluster.h"
 #include "serial/SerialDevice.h"
+#include "serial/SerialEvent.h"
 
 #include <atomic>
 #include <cstdint>
@@ -122,22 +123,23 @@ public:
     std::uint32_t CommEvent() const { return commEvent_; }
     std::uint32_t WrittenBytes() const { return writtenBytes_; }
 
-    // Events; each runs on the main thread with this component as Sender.
-    TNotifyEvent OnCommEvent;
-    TNotifyEvent OnCommStat;
-    TNotifyEvent OnTxQueueEmptyEvent;
-    TNotifyEvent OnWriteDone;
-    TNotifyEvent OnBreakEvent;
-    TNotifyEvent OnCTSEvent;
-    TNotifyEvent OnDSREvent;
-    TNotifyEvent OnLineErrorEvent;
-    TNotifyEvent OnRingEvent;
-    TNotifyEvent OnRIEvent;
-    TNotifyEvent OnRLSDEvent;
-    TNotifyEvent OnRxClusterEvent;
-    TNotifyEvent OnRxCharEvent;
-    TNotifyEvent OnRxEventCharEvent;
-    TNotifyErrorEvent OnProcessError;
+    // Events; each runs on the main thread with this component as Sender. Assign a
+    // handler (or nullptr) like a std::function.
+    TSerialEvent<TNotifyEvent> OnCommEvent;
+    TSerialEvent<TNotifyEvent> OnCommStat;
+    TSerialEvent<TNotifyEvent> OnTxQueueEmptyEvent;
+    TSerialEvent<TNotifyEvent> OnWriteDone;
+    TSerialEvent<TNotifyEvent> OnBreakEvent;
+    TSerialEvent<TNotifyEvent> OnCTSEvent;
+    TSerialEvent<TNotifyEvent> OnDSREvent;
+    TSerialEvent<TNotifyEvent> OnLineErrorEvent;
+    TSerialEvent<TNotifyEvent> OnRingEvent;
+    TSerialEvent<TNotifyEvent> OnRIEvent;
+    TSerialEvent<TNotifyEvent> OnRLSDEvent;
+    TSerialEvent<TNotifyEvent> OnRxClusterEvent;
+    TSerialEvent<TNotifyEvent> OnRxCharEvent;
+    TSerialEvent<TNotifyEvent> OnRxEventCharEvent;
+    TSerialEvent<TNotifyErrorEvent> OnProcessError;
 
     // Writes count bytes under the write time-out; the bytes are copied.
     void SendData(const void* buffer, std::uint32_t count);
@@ -173,7 +175,7 @@ private:
     void ApplyIfOpen();
     void DriveLine(SerialLine line, std::uint32_t place, const char* msg);
     void SetQueueSizes(std::uint32_t place);
-    void FireEvent(const TNotifyEvent& event);
+    void FireEvent(const TSerialEvent<TNotifyEvent>& event);
     void AppendCluster(std::unique_ptr<TSerialCluster> cluster);
     void ReleaseRetiredDevices();
 

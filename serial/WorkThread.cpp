@@ -15,7 +15,7 @@ constexpr std::uint32_t kReadAtOnceErrors = kCeRxOver | kCeOverrun | kCeRxParity
 // Event handlers in the order the main thread sees them.
 struct EventSlot {
     std::uint32_t bit;
-    TNotifyEvent TSerialLink::*handler;
+    TSerialEvent<TNotifyEvent> TSerialLink::*handler;
 };
 constexpr EventSlot kEventOrder[] = {
     {kEvBreak, &TSerialLink::OnBreakEvent},
@@ -183,7 +183,7 @@ void TWorkThread::CheckModemAndComState() {
         link_.dsrState_ = (status & kMsDsrOn) != 0;
         link_.rlsdState_ = (status & kMsRlsdOn) != 0;
         link_.ringState_ = (status & kMsRingOn) != 0;
-        if (ringChanged) {
+        if (ringChanged && link_.OnRIEvent.Assigned()) {
             HandOver([this] { link_.FireEvent(link_.OnRIEvent); });
         }
         if (ringEnded) {
@@ -209,7 +209,9 @@ void TWorkThread::CheckModemAndComState() {
     link_.commStateFlags_ = device.HoldFlags;
     link_.commStateInQueue_ = device.InQueue;
     link_.commStateOutQueue_ = device.OutQueue;
-    HandOver([this] { link_.FireEvent(link_.OnCommStat); });
+    if (link_.OnCommStat.Assigned()) {
+        HandOver([this] { link_.FireEvent(link_.OnCommStat); });
+    }
 }
 
 void TWorkThread::CheckWrite() {
@@ -250,7 +252,9 @@ void TWorkThread::CheckWrite() {
         }
         Report(9702, code, "Error getting Overlapped Result");
     }
-    HandOver([this] { link_.FireEvent(link_.OnWriteDone); });
+    if (link_.OnWriteDone.Assigned()) {
+        HandOver([this] { link_.FireEvent(link_.OnWriteDone); });
+    }
 }
 
 void TWorkThread::TryRead() {
@@ -354,6 +358,13 @@ void TWorkThread::DispatchCommEvents() {
     if (mask == 0) {
         return;
     }
+    bool listened = link_.OnCommEvent.Assigned();
+    for (const EventSlot& slot : kEventOrder) {
+        listened = listened || ((mask & slot.bit) != 0 && (link_.*slot.handler).Assigned());
+    }
+    if (!listened) {
+        return;
+    }
     // One hand-over for the whole mask: the handlers run in order with the worker waiting.
     HandOver([this, mask] {
         for (const EventSlot& slot : kEventOrder) {
@@ -366,6 +377,9 @@ void TWorkThread::DispatchCommEvents() {
 }
 
 void TWorkThread::Report(std::uint32_t place, std::uint32_t code, const char* msg) {
+    if (!link_.OnProcessError.Assigned()) {
+        return; // nobody to tell: no need to stop for the main thread
+    }
     reportPlace_ = place;
     reportCode_ = code;
     reportMsg_ = msg;

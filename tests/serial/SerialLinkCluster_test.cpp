@@ -126,7 +126,7 @@ TEST_F(Cluster, WithoutAHandlerClustersCollectInTheQueue) {
 }
 
 TEST_F(Cluster, LineEventsAreDispatchedInTheirOrder) {
-    const std::vector<std::pair<TNotifyEvent TSerialLink::*, std::string>> handlers = {
+    const std::vector<std::pair<TSerialEvent<TNotifyEvent> TSerialLink::*, std::string>> handlers = {
         {&TSerialLink::OnCommEvent, "comm"},
         {&TSerialLink::OnTxQueueEmptyEvent, "txempty"},
         {&TSerialLink::OnRxEventCharEvent, "rxflag"},
