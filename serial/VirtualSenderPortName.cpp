@@ -3,7 +3,9 @@
 #include "serial/SerialDeviceFactory.h"
 #include "serial/VirtualSerialDevice.h"
 
+#include <map>
 #include <memory>
+#include <mutex>
 
 namespace zeft {
 namespace {
@@ -88,7 +90,18 @@ bool RegisterVirtualSenderPort(const std::string& name) {
     if (!ParseVirtualSenderPortName(name, faults)) {
         return false;
     }
-    auto unit = std::make_shared<VirtualSenderUnit>();
+    // Registering the same name again keeps the sender it already has.
+    static std::mutex mutex;
+    static std::map<std::string, std::shared_ptr<VirtualSenderUnit>> units;
+    std::shared_ptr<VirtualSenderUnit> unit;
+    {
+        std::lock_guard lock(mutex);
+        std::shared_ptr<VirtualSenderUnit>& known = units[name];
+        if (!known) {
+            known = std::make_shared<VirtualSenderUnit>();
+        }
+        unit = known;
+    }
     SerialDeviceFactory::Register(name, [faults, unit] { return std::make_unique<VirtualSerialDevice>(faults, unit); });
     return true;
 }

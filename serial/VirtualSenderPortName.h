@@ -17,7 +17,8 @@ inline constexpr std::string_view kVirtualSenderPortName = "ZEFT Virtual Sender"
 bool ParseVirtualSenderPortName(std::string_view name, VirtualSenderFaults& faults);
 
 // Makes the name (plain or with faults) a port of the backend factory. The sender behind
-// it keeps its settings from one open to the next for as long as the program runs.
+// it keeps its settings from one open to the next, and from one registration of the
+// name to the next, for as long as the program runs.
 // Returns false when the name is not a virtual sender name.
 bool RegisterVirtualSenderPort(const std::string& name = std::string(kVirtualSenderPortName));
 

@@ -1,5 +1,7 @@
 #include "serial/VirtualSerialDevice.h"
 
+#include "serial/SerialDeviceFactory.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -120,6 +122,28 @@ TEST(VirtualSerialDeviceTest, ClosedDeviceRefusesEverything) {
     SerialDeviceStatus status;
     EXPECT_NE(device.ClearError(status), kDeviceOk);
     EXPECT_FALSE(device.Powered());
+}
+
+TEST(VirtualSerialDeviceTest, RegisteredPortKeepsItsSettingsAcrossOpensAndRegistrations) {
+    const std::string name = "ZEFT Virtual Sender (slow 0)";
+    ASSERT_TRUE(RegisterVirtualSenderPort(name));
+    EXPECT_FALSE(RegisterVirtualSenderPort("ZEFT Virtual Sender (loud)"));
+    auto program = [&](const std::string& command) {
+        auto device = SerialDeviceFactory::Create(name);
+        ASSERT_EQ(device->Open(name), kDeviceOk);
+        ASSERT_EQ(device->SetLine(SerialLine::SetRts), kDeviceOk);
+        std::uint32_t written = 0;
+        device->StartWrite(reinterpret_cast<const std::uint8_t*>(command.data()),
+                           static_cast<std::uint32_t>(command.size()), written);
+        EXPECT_EQ(device->Close(), kDeviceOk);
+    };
+    program("+STL33\r");
+    ASSERT_TRUE(RegisterVirtualSenderPort(name));
+    auto device = SerialDeviceFactory::Create(name);
+    auto* virtualDevice = dynamic_cast<VirtualSerialDevice*>(device.get());
+    ASSERT_NE(virtualDevice, nullptr);
+    EXPECT_EQ(virtualDevice->Settings()[2], "33");
+    SerialDeviceFactory::Unregister(name);
 }
 
 } // namespace
