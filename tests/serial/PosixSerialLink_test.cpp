@@ -166,6 +166,46 @@ TEST_F(PosixLink, FarEndClosingIsReportedOnceWithoutSpinning) {
     EXPECT_FALSE(link.Active());
 }
 
+// More than the pair buffers: the write goes pending and the worker finishes it as the far
+// end reads.
+TEST_F(PosixLink, LongWriteFinishesAsTheFarEndReads) {
+    int writesDone = 0;
+    link.OnWriteDone = [&](TSerialLink&) { ++writesDone; };
+    link.SetCommPort(pty.SlavePath());
+    link.SetActive(true);
+    ASSERT_TRUE(link.Active());
+    const std::string bytes(256 * 1024, 'z');
+    link.SendString(bytes);
+    ASSERT_TRUE(link.SendInProgress());
+    std::string sent;
+    ASSERT_TRUE(PumpUntil([&] {
+        sent += pty.Read(bytes.size() - sent.size(), 10);
+        return writesDone == 1;
+    }));
+    EXPECT_EQ(link.WrittenBytes(), bytes.size());
+    EXPECT_EQ(Count(9701), 0);
+    sent += pty.Read(bytes.size() - sent.size(), 2000);
+    EXPECT_EQ(sent.size(), bytes.size());
+}
+
+// Nobody reads the far end: the write ends at its time-out with fewer bytes.
+TEST_F(PosixLink, WriteNobodyReadsEndsAtItsTimeOut) {
+    int writesDone = 0;
+    link.OnWriteDone = [&](TSerialLink&) { ++writesDone; };
+    link.SetCommPort(pty.SlavePath());
+    link.SetActive(true);
+    ASSERT_TRUE(link.Active());
+    link.SetXTOAuto(false);
+    link.SetWTOCharDelayTime(1); // 256 KiB x 1 us + 250 ms
+    const std::string bytes(256 * 1024, 'z');
+    link.SendString(bytes);
+    ASSERT_TRUE(link.SendInProgress());
+    ASSERT_TRUE(PumpUntil([&] { return writesDone == 1; }));
+    EXPECT_EQ(Count(9701), 1);
+    EXPECT_LT(link.WrittenBytes(), bytes.size());
+    EXPECT_FALSE(link.SendInProgress());
+}
+
 TEST_F(PosixLink, AnyBaudRateIsAccepted) {
     link.SetCommPort(pty.SlavePath());
     link.SetActive(true);

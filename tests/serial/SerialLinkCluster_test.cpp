@@ -151,5 +151,24 @@ TEST_F(Cluster, LineEventsAreDispatchedInTheirOrder) {
     EXPECT_EQ(link->CommEvent(), kEvAll);
 }
 
+// The modem lines and the device state are polled every pass; changes are events.
+TEST_F(Cluster, ModemAndDeviceStateChangesFireTheirEvents) {
+    std::vector<std::string> fired;
+    link->OnRIEvent = [&](TSerialLink& sender) { fired.push_back(sender.RingState() ? "ring on" : "ring off"); };
+    link->OnCommStat = [&](TSerialLink& sender) {
+        fired.push_back("stat " + std::to_string(sender.CommStateInQueue()));
+    };
+    Open();
+    device->ScheduleModemStatus(10, kMsCtsOn | kMsRingOn);
+    device->ScheduleModemStatus(200, kMsCtsOn);
+    device->ScheduleInput(300, "abc");
+    device->RunUntil(1000);
+    ASSERT_TRUE(PumpUntil([&] { return clusters.size() == 1 && device->Now() >= 1000; }));
+    EXPECT_EQ(fired, (std::vector<std::string>{"ring on", "ring off", "stat 3", "stat 0"}));
+    EXPECT_TRUE(link->CTSState());
+    EXPECT_FALSE(link->DSRState());
+    EXPECT_EQ(link->ModemState(), kMsCtsOn);
+}
+
 } // namespace
 } // namespace zeft::testing

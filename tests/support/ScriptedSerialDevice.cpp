@@ -25,7 +25,7 @@ void ScriptedSerialDevice::RunUntil(std::uint32_t at) {
 void ScriptedSerialDevice::ScheduleInput(std::uint32_t at, const std::string& bytes, std::uint32_t errors) {
     {
         std::lock_guard lock(mutex_);
-        script_.emplace(at, Arrival{bytes, errors, 0});
+        script_.emplace(at, Arrival{bytes, errors, 0, false, 0});
     }
     changed_.notify_all();
 }
@@ -33,7 +33,15 @@ void ScriptedSerialDevice::ScheduleInput(std::uint32_t at, const std::string& by
 void ScriptedSerialDevice::ScheduleEvents(std::uint32_t at, std::uint32_t mask) {
     {
         std::lock_guard lock(mutex_);
-        script_.emplace(at, Arrival{{}, 0, mask});
+        script_.emplace(at, Arrival{{}, 0, mask, false, 0});
+    }
+    changed_.notify_all();
+}
+
+void ScriptedSerialDevice::ScheduleModemStatus(std::uint32_t at, std::uint32_t status) {
+    {
+        std::lock_guard lock(mutex_);
+        script_.emplace(at, Arrival{{}, 0, 0, true, status});
     }
     changed_.notify_all();
 }
@@ -116,6 +124,9 @@ void ScriptedSerialDevice::Deliver() {
         script_.erase(script_.begin());
         input_ += arrival.bytes;
         errors_ |= arrival.errors;
+        if (arrival.setsModem) {
+            modem_ = arrival.modem;
+        }
         Notify((arrival.bytes.empty() ? 0 : kEvRxChar) | (arrival.errors != 0 ? kEvErr : 0) | arrival.events);
     }
 }
@@ -271,7 +282,7 @@ std::uint32_t ScriptedSerialDevice::ResetWriteCompletion() {
 
 std::uint32_t ScriptedSerialDevice::GetModemStatus(std::uint32_t& status) {
     std::lock_guard lock(mutex_);
-    status = 0;
+    status = modem_;
     return Failure("GetModemStatus");
 }
 

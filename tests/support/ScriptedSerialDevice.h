@@ -44,6 +44,8 @@ public:
     void ScheduleEvents(std::uint32_t at, std::uint32_t mask);
     void SetWriteMode(WriteMode mode, std::uint32_t transferred = 0);
     void SetReadsPend(bool pend);
+    // The modem status (kMs* bits) from the given time on.
+    void ScheduleModemStatus(std::uint32_t at, std::uint32_t status);
     // Makes every call of the operation (its method name) fail with the code.
     void Fail(const std::string& operation, std::uint32_t code);
     std::uint32_t StartTick() const { return startTick_; }
@@ -89,6 +91,8 @@ private:
         std::string bytes;
         std::uint32_t errors = 0;
         std::uint32_t events = 0;
+        bool setsModem = false;
+        std::uint32_t modem = 0;
     };
 
     std::uint32_t Call(const std::string& operation, const std::string& argument = {});
@@ -110,6 +114,7 @@ private:
     bool open_ = false;
     std::string input_;
     std::uint32_t errors_ = 0;
+    std::uint32_t modem_ = 0;
     std::uint32_t eventMask_ = 0;
     std::uint32_t history_ = 0;
     bool waitPending_ = false;
