@@ -261,18 +261,29 @@ Result QtSerialPort() {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    std::printf("Serial throughput over a pseudo-terminal, %zu MiB each\n", kTotalBytes >> 20);
-    const Result plain = PlainReadLoop();
-    // The program's settings (clusters of up to 3072 bytes), and larger clusters to show
-    // what the hand-over per cluster costs.
-    const Result link = SerialLinkClusters("TSerialLink", 3072);
-    const Result bigClusters = SerialLinkClusters("TSerialLink 32K", 32768);
-    const Result libsp = LibSerialPort();
-    const Result qt = QtSerialPort();
+    std::printf("Serial throughput over a pseudo-terminal, %zu MiB each, best of 3\n", kTotalBytes >> 20);
+    // Best of three rounds, each library in turn, so that a noisy moment of a shared
+    // machine does not decide.
+    Result plain{"read() loop"}, link{"TSerialLink"}, bigClusters{"TSerialLink 32K"}, libsp{"libserialport"},
+        qt{"QSerialPort"};
+    const auto keepBest = [](Result& best, const Result& round) {
+        if (round.ok && (!best.ok || round.mibPerSecond > best.mibPerSecond)) {
+            best = round;
+        }
+    };
+    for (int round = 0; round < 3; ++round) {
+        keepBest(plain, PlainReadLoop());
+        // The program's settings (clusters of up to 3072 bytes), and larger clusters to
+        // show what the hand-over per cluster costs.
+        keepBest(link, SerialLinkClusters("TSerialLink", 3072));
+        keepBest(bigClusters, SerialLinkClusters("TSerialLink 32K", 32768));
+        keepBest(libsp, LibSerialPort());
+        keepBest(qt, QtSerialPort());
+    }
     // One line per figure for scripts/bench.sh's table: name | measured | goal.
     for (const Result& r : {plain, link, bigClusters, libsp, qt}) {
         if (r.ok) {
-            std::printf("result: %s throughput over a pty | %.0f MiB/s, %.1f ms CPU per MiB | %s\n", r.name,
+            std::printf("result: %s throughput over a pty (best of 3) | %.0f MiB/s, %.1f ms CPU per MiB | %s\n", r.name,
                         r.mibPerSecond, r.cpuMsPerMib,
                         std::strcmp(r.name, "TSerialLink") == 0
                             ? "at least 0.9 of read(), CPU per MiB no more than the best library"

@@ -117,7 +117,7 @@ void BurstLatency() {
         std::printf("result: burst to cluster | cannot open: %s |\n", link.LastOpenErrorText().c_str());
         return;
     }
-    const std::string burst = "\r\nKOV\r\nOutput Type = 4 \r\n"; // 26 bytes, as a reply starts
+    const std::string burst = "\r\nKOV\r\nOutput Type = 4 \r\n"; // 25 bytes, as a reply starts
     const double allowanceMs =
         static_cast<double>(burst.size() * link.RTOCharDelayTime()) / 1000 + link.RTOExtraDelayTime();
     std::vector<double> late;

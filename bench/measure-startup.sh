@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
-# measure-startup.sh PROGRAM TITLE [RUNS]: run under an X server (xvfb-run). Starts the
-# program RUNS times (5), each time until its window titled TITLE is mapped, and prints
-# "<median ms to the first window> <largest peak resident KiB>". The peak is read from
-# /proc a second after the window shows, then the program is ended.
+# measure-startup.sh PROGRAM [RUNS]: run under an X server (xvfb-run). Starts the program
+# RUNS times (5), each time until its first window is mapped, and prints "<median ms to
+# the first window> <largest peak resident KiB> <title of that window>". The peak is read
+# from /proc a second after the window shows, then the program is ended.
 set -euo pipefail
 program="$1"
-title="$2"
-runs="${3:-5}"
+runs="${2:-5}"
 times=()
 peak=0
 for _ in $(seq "$runs"); do
@@ -15,15 +14,16 @@ for _ in $(seq "$runs"); do
     pid=$!
     shown=""
     for _ in $(seq 2000); do
-        if xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1; then
+        if window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1) && [ -n "$window" ]; then
             shown=$(date +%s%N)
+            title=$(xdotool getwindowname "$window" 2>/dev/null || true)
             break
         fi
         sleep 0.005
     done
     if [ -z "$shown" ]; then
         kill "$pid" 2>/dev/null || true
-        echo "no window titled '$title' from $program" >&2
+        echo "no window from $program" >&2
         exit 1
     fi
     times+=($(((shown - start) / 1000000)))
@@ -34,4 +34,4 @@ for _ in $(seq "$runs"); do
     wait "$pid" 2>/dev/null || true
 done
 median=$(printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')
-echo "$median $peak"
+echo "$median $peak $title"

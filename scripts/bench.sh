@@ -23,10 +23,10 @@ if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null && [ -x "$BUI
     [ -x "$BUILD/bench/minimal_widgets" ]; then
     printf '\n== start-up under Xvfb ==\n'
     measure="$ROOT/bench/measure-startup.sh"
-    read -r zeft_ms zeft_kib < <(xvfb-run -a "$measure" "$BUILD/app/zeft" "ZEFT Programmer")
-    read -r floor_ms floor_kib < <(xvfb-run -a "$measure" "$BUILD/bench/minimal_widgets" "minimal_widgets")
+    read -r zeft_ms zeft_kib zeft_title < <(xvfb-run -a "$measure" "$BUILD/app/zeft")
+    read -r floor_ms floor_kib _ < <(xvfb-run -a "$measure" "$BUILD/bench/minimal_widgets")
     {
-        echo "result: start-up to the first window, Xvfb (median of 5) | zeft ${zeft_ms} ms | minimal Qt Widgets program ${floor_ms} ms"
+        echo "result: start-up to the first window (\"${zeft_title}\"), Xvfb, median of 5 | zeft ${zeft_ms} ms | minimal Qt Widgets program ${floor_ms} ms"
         echo "result: peak resident memory | zeft $((zeft_kib / 1024)) MiB | minimal Qt Widgets program $((floor_kib / 1024)) MiB"
     } | tee -a "$results"
 else
