@@ -50,8 +50,8 @@ public:
     virtual void SetActive(bool active) = 0;
     // The CommPort setter: reopens an open port under a new name.
     virtual void SetCommPort(const std::string& name) = 0;
-    // Takes every value but Active without the setters' side effects, as far as the
-    // component allows; ParityErrorChar goes through its setter.
+    // Takes every value but Active without the setters' side effects; ParityErrorChar
+    // goes through its setter.
     virtual void StoreDirectly(const PortSettings& values) = 0;
     // The component's error reporting.
     virtual void Report(std::uint32_t place, std::uint32_t code, std::uint8_t noise, const std::string& msg) = 0;

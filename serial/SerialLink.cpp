@@ -26,7 +26,6 @@ constexpr std::uint32_t kErrorNoDevice = EBADF;
 
 constexpr auto kDestroyWaitStep = std::chrono::milliseconds(75);
 constexpr int kDestroyWaitSteps = 10;
-constexpr std::size_t kMaxCommPortLength = 255;
 
 // Character times by baud rate: each row whose threshold is reached replaces the result.
 struct CharTimeRow {

@@ -6,6 +6,7 @@
 #include "serial/SerialEvent.h"
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -15,6 +16,11 @@
 #include <vector>
 
 namespace zeft {
+
+struct PortSettings;
+
+// CommPort keeps at most this many characters.
+inline constexpr std::size_t kMaxCommPortLength = 255;
 
 class TSerialLink;
 class TWorkThread;
@@ -114,6 +120,12 @@ public:
     void SetErrorNoise(std::uint8_t value); // always stored
     bool ReadRequest() const { return readRequest_; }
     void SetReadRequest(bool value); // always stored
+
+    // Takes stored settings (every value but Active) without the setters' side effects:
+    // nothing reaches an open device, XTOAuto recomputes nothing, the buffer sizes are not
+    // passed on and the XON/XOFF dividers are not limited. ParityErrorChar still goes
+    // through its setter. The values take effect at the next open.
+    void StoreSettingsDirectly(const PortSettings& values);
     bool SendInProgress() const { return sendInProgress_; }
     std::uint32_t CommError() const { return commError_; }
     TComStateFlags CommStateFlags() const { return commStateFlags_; }

@@ -45,36 +45,7 @@ void SerialLinkSettingsTarget::SetCommPort(const std::string& name) {
 }
 
 void SerialLinkSettingsTarget::StoreDirectly(const PortSettings& s) {
-    // XTOAuto off first, so that the baud rate does not recompute the character times.
-    link_.SetXTOAuto(false);
-    link_.SetCommPort(s.CommPort);
-    link_.SetBaudRate(s.BaudRate);
-    link_.SetParityType(s.ParityType);
-    link_.SetParityErrorChar(s.ParityErrorChar);
-    link_.SetParityErrorReplacement(s.ParityErrorReplacement);
-    link_.SetStopBits(s.StopBits);
-    link_.SetDataBits(s.DataBits);
-    link_.SetXONChar(s.XONChar);
-    link_.SetXOFFChar(s.XOFFChar);
-    link_.SetXONLimDiv(s.XONLimDiv);
-    link_.SetXOFFLimDiv(s.XOFFLimDiv);
-    link_.SetFlowControl(s.FlowControl);
-    link_.SetStripNullChars(s.StripNullChars);
-    link_.SetEventChar(s.EventChar);
-    link_.SetRTOCharDelayTime(s.RTOCharDelayTime);
-    link_.SetRTOExtraDelayTime(s.RTOExtraDelayTime);
-    link_.SetClusterSize(s.ClusterSize);
-    link_.SetRxQueueSize(s.RxQueueSize);
-    link_.SetTxQueueSize(s.TxQueueSize);
-    link_.SetWTOCharDelayTime(s.WTOCharDelayTime);
-    link_.SetWTOExtraDelayTime(s.WTOExtraDelayTime);
-    link_.SetRTSState(s.RTSState);
-    link_.SetDTRState(s.DTRState);
-    link_.SetBREAKState(s.BREAKState);
-    link_.SetErrorNoise(s.ErrorNoise);
-    // Turning XTOAuto on derives the character times from the baud rate at once; a stored
-    // pair written by this program was derived the same way, so it comes out unchanged.
-    link_.SetXTOAuto(s.XTOAuto);
+    link_.StoreSettingsDirectly(s);
 }
 
 void SerialLinkSettingsTarget::Report(std::uint32_t place, std::uint32_t code, std::uint8_t noise,

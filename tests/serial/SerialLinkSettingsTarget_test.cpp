@@ -98,5 +98,29 @@ TEST_F(SerialLinkSettingsTest, StoredActiveOpensThePortAtTheEndOfReading) {
     EXPECT_FALSE(link.Active());
 }
 
+TEST_F(SerialLinkSettingsTest, ReadingStoresValuesWithoutTheSettersSideEffects) {
+    std::ofstream(file_) << "[Software\\KOV\\ZEFT\\CommSetting]\nCommPort=\"/dev/ttyUSB3\"\nBaudRate=\"19200\"\n"
+                            "XONLimDiv=\"150\"\nRTOCharDelayTime=\"777\"\nWTOCharDelayTime=\"888\"\n"
+                            "RxQueueSize=\"1000\"\nXTOAuto=\"1\"\nRTSState=\"0\"\nDTRState=\"0\"\nActive=\"0\"\n";
+    TSerialLink link(queue_);
+    std::vector<std::uint32_t> reports;
+    link.OnProcessError = [&](TSerialLink&, std::uint32_t place, std::uint32_t, const std::string&, std::uint8_t) {
+        reports.push_back(place);
+    };
+    ReadSettings(link, "Software\\KOV\\ZEFT", "CommSetting", Store());
+
+    EXPECT_EQ(reports, std::vector<std::uint32_t>{401}) << "no setter warnings on the way";
+    EXPECT_EQ(link.CommPort(), "/dev/ttyUSB3");
+    EXPECT_EQ(link.BaudRate(), 19200u);
+    EXPECT_EQ(link.XONLimDiv(), 150) << "not limited to 100";
+    EXPECT_EQ(link.RTOCharDelayTime(), 777u) << "XTOAuto recomputes nothing on reading";
+    EXPECT_EQ(link.WTOCharDelayTime(), 888u);
+    EXPECT_EQ(link.RxQueueSize(), 1000);
+    EXPECT_TRUE(link.XTOAuto());
+    EXPECT_FALSE(link.RTSState()) << "stored while closed, the line not driven";
+    EXPECT_FALSE(link.DTRState());
+    EXPECT_FALSE(link.Active());
+}
+
 } // namespace
 } // namespace zeft
