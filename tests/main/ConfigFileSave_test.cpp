@@ -35,7 +35,7 @@ TEST(SaveConfigFileTest, ReplacesAnExistingFileAndLeavesNothingElse) {
 
 TEST(SaveConfigFileTest, NameNearTheLengthLimitIsSaved) {
     const TempFolder folder;
-    const std::string name = std::string(246, 'n') + ".zcf"; // 250 characters
+    const std::string name = std::string(246, 'n').append(".zcf"); // 250 characters
     const fs::path path = folder.Write(name, kOldContent);
     EXPECT_EQ(SaveConfigFile(path, FakeSettingsControls()), std::nullopt);
     EXPECT_EQ(TempFolder::Read(path), ConfigFileText(FakeSettingsControls()));
@@ -73,7 +73,7 @@ TEST(SaveConfigFileTest, FailuresKeepWhatWasThereAndSayWhy) {
         {folder / "no such folder" / "tank.zcf", "File not found."},
         {folder / "folder.zcf", "File access denied."},            // a folder where the file should go
         {folder / "plain file" / "tank.zcf", "Invalid filename."}, // a file where a folder should be
-        {folder / (std::string(300, 'n') + ".zcf"), "Invalid filename."},
+        {folder / std::string(300, 'n').append(".zcf"), "Invalid filename."},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(SaveConfigFile(c.target, FakeSettingsControls()), c.error) << c.target;
