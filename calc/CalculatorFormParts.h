@@ -3,6 +3,8 @@
 // Small pieces the three calculator windows share (Qt; windows only).
 
 #include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -10,6 +12,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <array>
+#include <cstddef>
 #include <initializer_list>
 
 namespace zeft::calc_ui {
@@ -72,6 +76,41 @@ inline void SetPointSize(QWidget* widget, int pointSize) {
     QFont font = widget->font();
     font.setPointSize(pointSize);
     widget->setFont(font);
+}
+
+// The level set's result rows that every calculator shows in its "Non-Linear Calculated
+// Values" box: captions Label2 to Label5 and Label10, each with its value label.
+struct LevelSetRows {
+    std::array<QLabel*, 5> captions{};
+    std::array<QLabel*, 5> values{};
+};
+
+inline LevelSetRows MakeLevelSetRows(QGroupBox* box, const std::array<QString, 5>& valueNames, int pointSize = 0) {
+    const std::array<QString, 5> captions{QStringLiteral("Level A 20% = "), QStringLiteral("Level B 40% = "),
+                                          QStringLiteral("Level C 60% =  "), QStringLiteral("Level D 80% = "),
+                                          QStringLiteral("Bottom Limit  = ")};
+    const std::array<QString, 5> captionNames{QStringLiteral("Label2"), QStringLiteral("Label3"),
+                                              QStringLiteral("Label4"), QStringLiteral("Label5"),
+                                              QStringLiteral("Label10")};
+    const std::array<QString, 5> values{QStringLiteral("20"), QStringLiteral("40"), QStringLiteral("60"),
+                                        QStringLiteral("80"), QStringLiteral("2000")};
+    auto* grid = new QGridLayout(box);
+    LevelSetRows rows;
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        rows.captions[i] = new QLabel(captions[i], box);
+        rows.captions[i]->setObjectName(captionNames[i]);
+        rows.values[i] = new QLabel(values[i], box);
+        rows.values[i]->setObjectName(valueNames[i]);
+        rows.values[i]->setMinimumWidth(rows.values[i]->fontMetrics().horizontalAdvance(QStringLiteral("0000.00")));
+        if (pointSize > 0) {
+            SetPointSize(rows.captions[i], pointSize);
+            SetPointSize(rows.values[i], pointSize);
+        }
+        grid->addWidget(rows.captions[i], static_cast<int>(i), 0);
+        grid->addWidget(rows.values[i], static_cast<int>(i), 1);
+    }
+    grid->setColumnStretch(1, 1);
+    return rows;
 }
 
 // Sets the tab order along the chain of widgets.

@@ -113,42 +113,21 @@ TNonLinearizationForm::TNonLinearizationForm(SettingsControls& mainControls, Pro
     // Results.
     GroupBox2 = new QGroupBox(QStringLiteral("Non-Linear Calculated Values"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    auto* results = new QGridLayout(GroupBox2);
-    const std::array<QString, 5> captions{QStringLiteral("Level A 20% = "), QStringLiteral("Level B 40% = "),
-                                          QStringLiteral("Level C 60% =  "), QStringLiteral("Level D 80% = "),
-                                          QStringLiteral("Bottom Limit  = ")};
-    const std::array<QString, 5> values{QStringLiteral("20"), QStringLiteral("40"), QStringLiteral("60"),
-                                        QStringLiteral("80"), QStringLiteral("2000")};
-    const std::array<QString, 5> captionNames{QStringLiteral("Label2"), QStringLiteral("Label3"),
-                                              QStringLiteral("Label4"), QStringLiteral("Label5"),
-                                              QStringLiteral("Label10")};
-    const std::array<QString, 5> valueNames{QStringLiteral("Label6"), QStringLiteral("Label7"),
-                                            QStringLiteral("Label8"), QStringLiteral("Label9"),
-                                            QStringLiteral("Label11")};
-    std::array<QLabel*, 5> captionLabels{};
-    std::array<QLabel*, 5> valueLabels{};
-    for (std::size_t i = 0; i < captions.size(); ++i) {
-        captionLabels[i] = new QLabel(captions[i], GroupBox2);
-        captionLabels[i]->setObjectName(captionNames[i]);
-        valueLabels[i] = new QLabel(values[i], GroupBox2);
-        valueLabels[i]->setObjectName(valueNames[i]);
-        valueLabels[i]->setMinimumWidth(valueLabels[i]->fontMetrics().horizontalAdvance(QStringLiteral("0000.00")));
-        SetPointSize(captionLabels[i], 10);
-        SetPointSize(valueLabels[i], 10);
-        results->addWidget(captionLabels[i], static_cast<int>(i), 0);
-        results->addWidget(valueLabels[i], static_cast<int>(i), 1);
-    }
-    results->setColumnStretch(1, 1);
-    Label2 = captionLabels[0];
-    Label3 = captionLabels[1];
-    Label4 = captionLabels[2];
-    Label5 = captionLabels[3];
-    Label10 = captionLabels[4];
-    Label6 = valueLabels[0];
-    Label7 = valueLabels[1];
-    Label8 = valueLabels[2];
-    Label9 = valueLabels[3];
-    Label11 = valueLabels[4];
+    const LevelSetRows rows =
+        MakeLevelSetRows(GroupBox2,
+                         {QStringLiteral("Label6"), QStringLiteral("Label7"), QStringLiteral("Label8"),
+                          QStringLiteral("Label9"), QStringLiteral("Label11")},
+                         10);
+    Label2 = rows.captions[0];
+    Label3 = rows.captions[1];
+    Label4 = rows.captions[2];
+    Label5 = rows.captions[3];
+    Label10 = rows.captions[4];
+    Label6 = rows.values[0];
+    Label7 = rows.values[1];
+    Label8 = rows.values[2];
+    Label9 = rows.values[3];
+    Label11 = rows.values[4];
 
     // Buttons and the volume.
     CalBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Calculate"), this);

@@ -78,40 +78,19 @@ TTableCalculatorForm::TTableCalculatorForm(const Texts& texts, SettingsControls&
 
     GroupBox2 = new QGroupBox(QStringLiteral("Non-Linear Calculated Values"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    auto* results = new QGridLayout(GroupBox2);
-    const std::array<QString, 5> captions{QStringLiteral("Level A 20% = "), QStringLiteral("Level B 40% = "),
-                                          QStringLiteral("Level C 60% =  "), QStringLiteral("Level D 80% = "),
-                                          QStringLiteral("Bottom Limit  = ")};
-    const std::array<QString, 5> captionNames{QStringLiteral("Label2"), QStringLiteral("Label3"),
-                                              QStringLiteral("Label4"), QStringLiteral("Label5"),
-                                              QStringLiteral("Label10")};
-    const std::array<QString, 5> valueNames{QStringLiteral("LALabel"), QStringLiteral("LBLabel"),
-                                            QStringLiteral("LCLabel"), QStringLiteral("LDLabel"),
-                                            QStringLiteral("BLLabel")};
-    const std::array<QString, 5> values{QStringLiteral("20"), QStringLiteral("40"), QStringLiteral("60"),
-                                        QStringLiteral("80"), QStringLiteral("2000")};
-    std::array<QLabel*, 5> captionLabels{};
-    std::array<QLabel*, 5> valueLabels{};
-    for (std::size_t i = 0; i < captions.size(); ++i) {
-        captionLabels[i] = new QLabel(captions[i], GroupBox2);
-        captionLabels[i]->setObjectName(captionNames[i]);
-        valueLabels[i] = new QLabel(values[i], GroupBox2);
-        valueLabels[i]->setObjectName(valueNames[i]);
-        valueLabels[i]->setMinimumWidth(valueLabels[i]->fontMetrics().horizontalAdvance(QStringLiteral("0000.00")));
-        results->addWidget(captionLabels[i], static_cast<int>(i), 0);
-        results->addWidget(valueLabels[i], static_cast<int>(i), 1);
-    }
-    results->setColumnStretch(1, 1);
-    Label2 = captionLabels[0];
-    Label3 = captionLabels[1];
-    Label4 = captionLabels[2];
-    Label5 = captionLabels[3];
-    Label10 = captionLabels[4];
-    LALabel = valueLabels[0];
-    LBLabel = valueLabels[1];
-    LCLabel = valueLabels[2];
-    LDLabel = valueLabels[3];
-    BLLabel = valueLabels[4];
+    const LevelSetRows rows =
+        MakeLevelSetRows(GroupBox2, {QStringLiteral("LALabel"), QStringLiteral("LBLabel"), QStringLiteral("LCLabel"),
+                                     QStringLiteral("LDLabel"), QStringLiteral("BLLabel")});
+    Label2 = rows.captions[0];
+    Label3 = rows.captions[1];
+    Label4 = rows.captions[2];
+    Label5 = rows.captions[3];
+    Label10 = rows.captions[4];
+    LALabel = rows.values[0];
+    LBLabel = rows.values[1];
+    LCLabel = rows.values[2];
+    LDLabel = rows.values[3];
+    BLLabel = rows.values[4];
 
     CalBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Calculate"), this);
     CalBtn->setObjectName(QStringLiteral("CalBtn"));

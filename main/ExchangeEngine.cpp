@@ -70,12 +70,8 @@ bool ExchangeEngine::StartOperation(OperationButton button) {
         return false;
     }
     if (!link_.Active()) {
-        const std::string problem = link_.PortProblem();
-        if (problem.empty()) {
-            prompts_.ShowWarning(kPortClosed);
-        } else {
-            prompts_.ShowWarningWithDetail(kPortClosed, problem);
-        }
+        // An empty reason shows the warning alone.
+        prompts_.ShowWarningWithDetail(kPortClosed, link_.PortProblem());
         return false;
     }
     DisableButtons();

@@ -1,11 +1,11 @@
 #include "serial/PosixSenderBridge.h"
 
+#include "serial/PosixPseudoTerminal.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -37,60 +37,15 @@ PosixSenderBridge::~PosixSenderBridge() {
 }
 
 bool PosixSenderBridge::Open(std::string& errorText) {
-    master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) {
-        errorText = std::string("cannot create a pseudo-terminal: ") + std::strerror(errno);
+    if (!OpenSenderPseudoTerminal(master_, slave_, slavePath_, errorText)) {
         return false;
     }
-    const char* name = ::ptsname(master_);
-    if (name == nullptr) {
-        errorText = std::string("cannot name the pseudo-terminal: ") + std::strerror(errno);
-        return false;
-    }
-    slavePath_ = name;
-    slave_ = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
-    if (slave_ < 0) {
-        errorText = std::string("cannot open ") + slavePath_ + ": " + std::strerror(errno);
-        return false;
-    }
-    // Raw from the start: a terminal in its default mode would echo the sender's words
-    // back to it.
-    termios mode{};
-    if (::tcgetattr(slave_, &mode) == 0) {
-        ::cfmakeraw(&mode);
-        ::cfsetispeed(&mode, B9600);
-        ::cfsetospeed(&mode, B9600);
-        ::tcsetattr(slave_, TCSANOW, &mode);
-    }
-    const int flags = ::fcntl(master_, F_GETFL);
-    ::fcntl(master_, F_SETFL, flags | O_NONBLOCK);
     sender_.SetIdleAnnouncement(kAnnouncePeriodMs, NowUs());
     return true;
 }
 
 std::uint32_t PosixSenderBridge::SlaveBaudRate() const {
-    termios mode{};
-    if (::tcgetattr(master_, &mode) != 0) {
-        return 9600;
-    }
-    switch (::cfgetospeed(&mode)) {
-    case B1200:
-        return 1200;
-    case B2400:
-        return 2400;
-    case B4800:
-        return 4800;
-    case B19200:
-        return 19200;
-    case B38400:
-        return 38400;
-    case B57600:
-        return 57600;
-    case B115200:
-        return 115200;
-    default:
-        return 9600;
-    }
+    return PseudoTerminalBaudRate(master_);
 }
 
 void PosixSenderBridge::Deliver(const std::string& bytes) {

@@ -71,23 +71,16 @@ void QtPrompts::ShowWarningWithDetail(const std::string& text, const std::string
 }
 
 ConfirmAnswer QtPrompts::Confirm(const std::string& text) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), FromUtf8(text),
-                    QMessageBox::Yes | QMessageBox::No, parent_);
-    // Escape answers No, as in the product; the title-bar button still counts as closed.
-    box.setEscapeButton(QMessageBox::No);
-    switch (Run(box)) {
-    case QMessageBox::Yes:
-        return ConfirmAnswer::Yes;
-    case QMessageBox::No:
-        return ConfirmAnswer::No;
-    default:
-        return ConfirmAnswer::Closed;
-    }
+    return AskYesNo(QMessageBox::Question, QStringLiteral("Confirm"), text);
 }
 
 ConfirmAnswer QtPrompts::AskWarning(const std::string& text) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), FromUtf8(text), QMessageBox::Yes | QMessageBox::No,
-                    parent_);
+    return AskYesNo(QMessageBox::Warning, QStringLiteral("Warning"), text);
+}
+
+ConfirmAnswer QtPrompts::AskYesNo(QMessageBox::Icon icon, const QString& caption, const std::string& text) {
+    QMessageBox box(icon, caption, FromUtf8(text), QMessageBox::Yes | QMessageBox::No, parent_);
+    // Escape answers No, as in the product; the title-bar button still counts as closed.
     box.setEscapeButton(QMessageBox::No);
     switch (Run(box)) {
     case QMessageBox::Yes:

@@ -38,6 +38,8 @@ public:
 
 private:
     QMessageBox::StandardButton Run(QMessageBox& box);
+    // A Yes/No box whose Escape answers No; its title-bar button counts as closed.
+    ConfirmAnswer AskYesNo(QMessageBox::Icon icon, const QString& caption, const std::string& text);
 
     QWidget* parent_;
 };

@@ -2,14 +2,13 @@
 
 #include "tests/support/FaultyPtySender.h"
 
+#include "serial/PosixPseudoTerminal.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 
-#include <fcntl.h>
 #include <poll.h>
-#include <termios.h>
 #include <unistd.h>
 
 namespace zeft::testing {
@@ -26,28 +25,9 @@ constexpr int kAnnouncePeriodMs = 300;
 
 FaultyPtySender::FaultyPtySender(LineFaults faults, VirtualSenderFaults senderFaults)
     : faults_(faults), sender_(senderFaults), random_(faults.seed) {
-    master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    const char* name =
-        master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0 ? ::ptsname(master_) : nullptr;
-    if (name == nullptr) {
-        error_ = std::string("cannot create a pseudo-terminal: ") + std::strerror(errno);
+    if (!OpenSenderPseudoTerminal(master_, slave_, slavePath_, error_)) {
         return;
     }
-    // Held open so that the master does not see a hang-up before the program opens the port.
-    slave_ = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
-    if (slave_ < 0) {
-        error_ = std::string("cannot open ") + name + ": " + std::strerror(errno);
-        return;
-    }
-    termios mode{};
-    if (::tcgetattr(slave_, &mode) == 0) {
-        ::cfmakeraw(&mode);
-        ::cfsetispeed(&mode, B9600);
-        ::cfsetospeed(&mode, B9600);
-        ::tcsetattr(slave_, TCSANOW, &mode);
-    }
-    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
-    slavePath_ = name;
     sender_.SetIdleAnnouncement(kAnnouncePeriodMs, NowUs());
     thread_ = std::thread([this] { Run(); });
 }
@@ -61,22 +41,7 @@ FaultyPtySender::~FaultyPtySender() {
 }
 
 std::uint32_t FaultyPtySender::SlaveBaudRate() const {
-    termios mode{};
-    if (::tcgetattr(master_, &mode) != 0) {
-        return 9600;
-    }
-    switch (::cfgetospeed(&mode)) {
-    case B19200:
-        return 19200;
-    case B38400:
-        return 38400;
-    case B57600:
-        return 57600;
-    case B115200:
-        return 115200;
-    default:
-        return 9600;
-    }
+    return PseudoTerminalBaudRate(master_);
 }
 
 void FaultyPtySender::HangUp() {
