@@ -136,6 +136,13 @@ std::string FixedText(long double value, int decimals, char decimalSeparator) {
 }
 
 std::string VolumeText(long double value, char decimalSeparator) {
+    // Dimensions near the top of the number range can multiply beyond it.
+    if (std::isnan(value)) {
+        return "NAN";
+    }
+    if (std::isinf(value)) {
+        return value < 0 ? "-INF" : "INF";
+    }
     const long double rounded = RoundHalfEven(value);
     if (std::fabs(rounded) < 1e7L) {
         return WholeText(rounded);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,6 +59,10 @@ TEST(DecimalTextTest, Texts) {
     EXPECT_EQ(VolumeText(12345678, ','), "1,234568E7");
     EXPECT_EQ(VolumeText(1e7L, '.'), "1E7");
     EXPECT_EQ(VolumeText(2.5e12L, '.'), "2.5E12");
+    // A volume beyond the number range (found by fuzzing: it read past the text).
+    EXPECT_EQ(VolumeText(std::numeric_limits<long double>::infinity(), '.'), "INF");
+    EXPECT_EQ(VolumeText(-std::numeric_limits<long double>::infinity(), '.'), "-INF");
+    EXPECT_EQ(VolumeText(std::numeric_limits<long double>::quiet_NaN(), '.'), "NAN");
 }
 
 } // namespace
