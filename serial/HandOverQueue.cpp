@@ -10,8 +10,8 @@ HandOverQueue& HandOverQueue::MainThread() {
     return queue;
 }
 
-void HandOverQueue::RunOnMainThread(Step step) {
-    Entry entry{std::move(step), false};
+void HandOverQueue::RunOnMainThread(Step step, HandOverWaiter* waiter) {
+    Entry entry{std::move(step), waiter};
     std::function<void()> waker;
     {
         std::lock_guard lock(mutex_);
@@ -22,8 +22,12 @@ void HandOverQueue::RunOnMainThread(Step step) {
     if (waker) {
         waker();
     }
+    if (waiter) {
+        waiter->AwaitStep(entry.done);
+        return;
+    }
     std::unique_lock lock(mutex_);
-    stepDone_.wait(lock, [&entry] { return entry.done; });
+    stepDone_.wait(lock, [&entry] { return entry.done.load(); });
 }
 
 std::size_t HandOverQueue::Drain() {
@@ -41,11 +45,18 @@ std::size_t HandOverQueue::Drain() {
         // The step runs unlocked, so that it may drain again or hand-over steps may queue.
         entry->step();
         ++count;
+        // Taken before done is set: from then on the worker may return and the entry,
+        // which lives on its stack, be gone.
+        HandOverWaiter* waiter = entry->waiter;
         {
             std::lock_guard lock(mutex_);
             entry->done = true;
         }
-        stepDone_.notify_all();
+        if (waiter) {
+            waiter->StepDone();
+        } else {
+            stepDone_.notify_all();
+        }
     }
 }
 

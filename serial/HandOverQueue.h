@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstddef>
@@ -8,6 +9,18 @@
 #include <mutex>
 
 namespace zeft {
+
+// What a worker does while its step waits for the main thread, instead of sleeping on the
+// queue: a device whose driver lives in this process keeps receiving, as a kernel driver
+// does while the worker is blocked.
+class HandOverWaiter {
+public:
+    virtual ~HandOverWaiter() = default;
+    // Worker: returns once done holds.
+    virtual void AwaitStep(const std::atomic<bool>& done) = 0;
+    // Draining thread, right after done was set: cuts AwaitStep's wait short.
+    virtual void StepDone() = 0;
+};
 
 // Steps that worker threads hand to the main thread. A worker hands a step over and
 // blocks until the main thread has run it; steps run one at a time, in the order handed
@@ -28,8 +41,9 @@ public:
     static HandOverQueue& MainThread();
 
     // Worker side: queues the step, calls the waker, and returns once the step has run.
-    // Never call it on the draining thread.
-    void RunOnMainThread(Step step);
+    // Never call it on the draining thread. With a waiter, the worker waits in it; the
+    // waiter must outlive the step.
+    void RunOnMainThread(Step step, HandOverWaiter* waiter = nullptr);
 
     // Main thread: runs every step pending now and those handed over meanwhile, in order;
     // returns how many ran. Steps may drain again (a modal loop inside a handler).
@@ -51,7 +65,8 @@ public:
 private:
     struct Entry {
         Step step;
-        bool done = false;
+        HandOverWaiter* waiter = nullptr;
+        std::atomic<bool> done{false};
     };
 
     mutable std::mutex mutex_;

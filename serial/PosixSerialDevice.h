@@ -17,9 +17,12 @@ namespace zeft {
 // A hang-up (POLLHUP/POLLERR, EOF, EIO) makes the device gone: it is reported once by the
 // next error-state poll, pending work ends with an error, and the fd is not touched again.
 //
+// While the worker waits for a step it handed over, it keeps draining the tty into the
+// input buffer, as a driver would, so that the line does not stall behind the main thread.
+//
 // A mutex guards the state shared by the main thread and the worker, as a driver's lock
 // would; poll itself runs unlocked.
-class PosixSerialDevice : public SerialDevice {
+class PosixSerialDevice : public SerialDevice, private HandOverWaiter {
 public:
     PosixSerialDevice();
     ~PosixSerialDevice() override;
@@ -53,9 +56,16 @@ public:
     std::uint32_t SignalReadCompletion() override;
     std::uint32_t SignalEventCompletion() override;
     SerialWaitOutcome WaitForCompletion(bool read, bool event, std::uint32_t timeoutMs) override;
+    HandOverWaiter* WaiterForHandOvers() override { return this; }
 
 private:
     using Clock = std::chrono::steady_clock;
+
+    void AwaitStep(const std::atomic<bool>& done) override;
+    void StepDone() override;
+    // One poll of the tty and the wake pipe until `until` at most, then whatever it found
+    // done: input drained, the write pushed on, a hang-up noted. Returns poll's error, or 0.
+    int PollAndService(std::unique_lock<std::mutex>& lock, Clock::time_point until);
 
     std::uint32_t CheckUsable() const;
     void Notify(std::uint32_t events);

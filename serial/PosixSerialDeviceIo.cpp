@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <thread>
 
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -156,7 +157,8 @@ std::uint32_t PosixSerialDevice::ResetWriteCompletion() {
 void PosixSerialDevice::FillInput() {
     std::uint32_t events = 0;
     for (;;) {
-        if (rxHead_ > 0) {
+        if (rxHead_ > 0 && rxTail_ == rx_.size()) {
+            // Room only at the front: move what waits there.
             std::memmove(rx_.data(), rx_.data() + rxHead_, Waiting());
             rxTail_ -= rxHead_;
             rxHead_ = 0;
@@ -164,7 +166,8 @@ void PosixSerialDevice::FillInput() {
         if (rxTail_ >= rx_.size()) {
             break; // the kernel keeps the rest until we have room
         }
-        const ssize_t n = ::read(fd_, rx_.data() + rxTail_, rx_.size() - rxTail_);
+        const std::size_t room = rx_.size() - rxTail_;
+        const ssize_t n = ::read(fd_, rx_.data() + rxTail_, room);
         if (n > 0) {
             const auto first = rx_.begin() + static_cast<std::ptrdiff_t>(rxTail_);
             auto last = first + n;
@@ -176,6 +179,9 @@ void PosixSerialDevice::FillInput() {
             }
             rxTail_ = static_cast<std::size_t>(last - rx_.begin());
             events |= kEvRxChar;
+            if (static_cast<std::size_t>(n) < room) {
+                break; // a tty hands over all it has: the next poll says when more came
+            }
             continue;
         }
         if (n < 0 && errno == EINTR) {
@@ -349,63 +355,86 @@ SerialWaitOutcome PosixSerialDevice::WaitForCompletion(bool read, bool event, st
         if (event && waitDone_) {
             return {SerialWaitResult::EventDone, 0};
         }
-        Clock::time_point until = deadline;
-        const bool writing = writePending_ && !writeFinished_;
-        if (writing && writeHasDeadline_) {
-            until = std::min(until, writeDeadline_);
-        }
-        const Clock::time_point now = Clock::now();
-        if (now >= deadline) {
+        if (Clock::now() >= deadline) {
             return {SerialWaitResult::TimedOut, 0};
         }
-        pollfd fds[2] = {{wakeRead_, POLLIN, 0}, {-1, 0, 0}};
-        nfds_t count = 1;
-        const int fd = (fd_ >= 0 && !gone_) ? fd_ : -1;
-        if (fd >= 0) {
-            short wanted = 0;
-            if (Waiting() < rx_.size()) {
-                wanted |= POLLIN;
-            }
-            if (writing) {
-                wanted |= POLLOUT;
-            }
-            fds[1] = {fd, wanted, 0}; // hang-ups are reported whatever is asked for
-            count = 2;
-        }
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(std::max(until - now, Clock::duration{0}));
-        inPoll_ = true;
-        lock.unlock();
-        const int result = ::poll(fds, count, static_cast<int>(left.count()));
-        const int pollError = errno;
-        lock.lock();
-        inPoll_ = false;
-        if (closeAfterPoll_ >= 0) {
-            ::close(closeAfterPoll_);
-            closeAfterPoll_ = -1;
-        }
-        if (result < 0 && pollError != EINTR) {
-            return {SerialWaitResult::Failed, static_cast<std::uint32_t>(pollError)};
-        }
-        if (fds[0].revents != 0) {
-            DrainWakePipe();
-        }
-        if (count == 2 && fd == fd_ && !gone_) {
-            const short got = fds[1].revents;
-            if ((got & POLLIN) != 0) {
-                FillInput();
-            }
-            if ((got & POLLOUT) != 0) {
-                ProgressWrite();
-            }
-            // Whatever could still be read has been read above.
-            if (!gone_ && (got & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
-                MarkGone();
-            }
-        }
-        if (writePending_ && !writeFinished_ && writeHasDeadline_ && Clock::now() >= writeDeadline_) {
-            ProgressWrite();
+        if (const int error = PollAndService(lock, deadline); error != 0) {
+            return {SerialWaitResult::Failed, static_cast<std::uint32_t>(error)};
         }
     }
+}
+
+void PosixSerialDevice::AwaitStep(const std::atomic<bool>& done) {
+    // StepDone wakes the poll; the slice only bounds a wait whose wake-up went astray.
+    constexpr auto kSlice = std::chrono::milliseconds(75);
+    std::unique_lock lock(mutex_);
+    while (!done.load()) {
+        if (PollAndService(lock, Clock::now() + kSlice) != 0) {
+            // poll itself refused: nothing to service, so just wait for the step.
+            lock.unlock();
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            lock.lock();
+        }
+    }
+}
+
+void PosixSerialDevice::StepDone() {
+    WakeWorker();
+}
+
+int PosixSerialDevice::PollAndService(std::unique_lock<std::mutex>& lock, Clock::time_point until) {
+    const bool writing = writePending_ && !writeFinished_;
+    if (writing && writeHasDeadline_) {
+        until = std::min(until, writeDeadline_);
+    }
+    pollfd fds[2] = {{wakeRead_, POLLIN, 0}, {-1, 0, 0}};
+    nfds_t count = 1;
+    const int fd = (fd_ >= 0 && !gone_) ? fd_ : -1;
+    if (fd >= 0) {
+        short wanted = 0;
+        if (Waiting() < rx_.size()) {
+            wanted |= POLLIN;
+        }
+        if (writing) {
+            wanted |= POLLOUT;
+        }
+        fds[1] = {fd, wanted, 0}; // hang-ups are reported whatever is asked for
+        count = 2;
+    }
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(std::max(until - Clock::now(), Clock::duration{0}));
+    inPoll_ = true;
+    lock.unlock();
+    const int result = ::poll(fds, count, static_cast<int>(left.count()));
+    const int pollError = errno;
+    lock.lock();
+    inPoll_ = false;
+    if (closeAfterPoll_ >= 0) {
+        ::close(closeAfterPoll_);
+        closeAfterPoll_ = -1;
+    }
+    if (result < 0) {
+        return pollError == EINTR ? 0 : pollError;
+    }
+    if (fds[0].revents != 0) {
+        DrainWakePipe();
+    }
+    if (count == 2 && fd == fd_ && !gone_) {
+        const short got = fds[1].revents;
+        if ((got & POLLIN) != 0) {
+            FillInput();
+        }
+        if ((got & POLLOUT) != 0) {
+            ProgressWrite();
+        }
+        // Whatever could still be read has been read above.
+        if (!gone_ && (got & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+            MarkGone();
+        }
+    }
+    if (writePending_ && !writeFinished_ && writeHasDeadline_ && Clock::now() >= writeDeadline_) {
+        ProgressWrite();
+    }
+    return 0;
 }
 
 } // namespace zeft

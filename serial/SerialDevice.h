@@ -1,5 +1,7 @@
 #pragma once
 
+#include "serial/HandOverQueue.h"
+
 #include <cstdint>
 #include <string>
 
@@ -182,6 +184,9 @@ public:
     // timeoutMs has passed. Only the ones named are waited for; SetEventMask, Purge and
     // Close from the main thread cut the wait short.
     virtual SerialWaitOutcome WaitForCompletion(bool read, bool event, std::uint32_t timeoutMs) = 0;
+    // Where the worker waits while the main thread runs a step it handed over; none: it
+    // sleeps on the queue. A device that buffers input itself keeps receiving there.
+    virtual HandOverWaiter* WaiterForHandOvers() { return nullptr; }
 
     // --- either thread ---
 

@@ -387,7 +387,7 @@ void TWorkThread::Report(std::uint32_t place, std::uint32_t code, const char* ms
 }
 
 void TWorkThread::HandOver(const std::function<void()>& step) {
-    link_.queue_.RunOnMainThread(step);
+    link_.queue_.RunOnMainThread(step, device_ ? device_->WaiterForHandOvers() : nullptr);
 }
 
 } // namespace zeft
