@@ -4,6 +4,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -36,6 +38,54 @@ TEST(HandOverQueue, StepsRunOnTheDrainingThreadInOrderAndWorkersWaitForThem) {
     for (int i = 0; i < 50; ++i) {
         EXPECT_EQ(ran[static_cast<std::size_t>(i)], i);
     }
+}
+
+// A worker with a waiter waits in it: the waiter hears when each step has run, and the
+// worker goes on only after that.
+class CountingWaiter : public HandOverWaiter {
+public:
+    void AwaitStep(const std::atomic<bool>& done) override {
+        ++awaits;
+        std::unique_lock lock(mutex_);
+        woken_.wait(lock, [&] { return done.load(); });
+        EXPECT_GE(stepsDone.load(), awaits.load());
+    }
+    void StepDone() override {
+        {
+            std::lock_guard lock(mutex_);
+            ++stepsDone;
+        }
+        woken_.notify_all();
+    }
+    std::atomic<int> awaits{0};
+    std::atomic<int> stepsDone{0};
+
+private:
+    std::mutex mutex_;
+    std::condition_variable woken_;
+};
+
+TEST(HandOverQueue, WorkerWithAWaiterWaitsInItUntilItsStepRan) {
+    HandOverQueue queue;
+    CountingWaiter waiter;
+    std::vector<int> ran;
+    std::atomic<int> returned{0};
+    std::thread worker([&] {
+        for (int i = 0; i < 20; ++i) {
+            queue.RunOnMainThread(
+                [&, i] {
+                    EXPECT_EQ(returned.load(), i);
+                    ran.push_back(i);
+                },
+                &waiter);
+            ++returned;
+        }
+    });
+    EXPECT_TRUE(queue.DrainUntil([&] { return returned == 20; }, Clock::now() + 10s));
+    worker.join();
+    EXPECT_EQ(ran.size(), 20u);
+    EXPECT_EQ(waiter.awaits.load(), 20);
+    EXPECT_EQ(waiter.stepsDone.load(), 20);
 }
 
 TEST(HandOverQueue, WakerIsCalledForEveryStep) {

@@ -13,6 +13,7 @@
 
 #include <ctime>
 #include <string>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -150,6 +151,10 @@ TEST_F(PosixLink, FarEndClosingIsReportedOnceWithoutSpinning) {
     link.SetCommPort(pty.SlavePath());
     link.SetActive(true);
     ASSERT_TRUE(link.Active());
+    // Until the worker has seen the buffer empty once: bytes there before its first read
+    // decision would be read at once.
+    ASSERT_TRUE(PumpUntil([&] { return Count(9905) == 1; }));
+    PumpUntil([] { return false; }, 100ms);
     pty.Write("partial reply");
     ASSERT_TRUE(PumpUntil([&] { return link.CommStateInQueue() > 0; }));
     pty.CloseMaster();
@@ -204,6 +209,37 @@ TEST_F(PosixLink, WriteNobodyReadsEndsAtItsTimeOut) {
     EXPECT_EQ(Count(9701), 1);
     EXPECT_LT(link.WrittenBytes(), bytes.size());
     EXPECT_FALSE(link.SendInProgress());
+}
+
+// Bytes that come while a handler runs are taken off the tty meanwhile, as a driver would,
+// and make one cluster once the handler has returned.
+TEST_F(PosixLink, LineKeepsFlowingWhileAHandlerRuns) {
+    std::vector<std::size_t> clusters;
+    const std::string later(30000, 'b'); // more than the kernel holds for a reader
+    std::size_t laterWritten = 0;
+    link.OnRxClusterEvent = [&](TSerialLink& sender) {
+        clusters.push_back(sender.ReadNextClusterAsString().size());
+        if (clusters.size() == 1) {
+            laterWritten = pty.WriteWithin(later, 2000);
+            std::this_thread::sleep_for(300ms);
+        }
+    };
+    link.SetRxQueueSize(65535);
+    link.SetCommPort(pty.SlavePath());
+    link.SetActive(true);
+    ASSERT_TRUE(link.Active());
+    const std::string first(3500, 'a'); // over ClusterSize: read at once
+    pty.Write(first);
+    ASSERT_TRUE(PumpUntil([&] {
+        std::size_t total = 0;
+        for (std::size_t size : clusters) {
+            total += size;
+        }
+        return total >= first.size() + laterWritten;
+    }));
+    ASSERT_EQ(laterWritten, later.size());
+    ASSERT_GE(clusters.size(), 2u);
+    EXPECT_GE(clusters[1], later.size());
 }
 
 TEST_F(PosixLink, AnyBaudRateIsAccepted) {

@@ -23,6 +23,8 @@ public:
     bool Ok() const { return master_ >= 0; }
     const std::string& SlavePath() const { return slavePath_; }
     void Write(const std::string& bytes);
+    // Writes what the line takes within the time; returns how many bytes that was.
+    std::size_t WriteWithin(const std::string& bytes, int timeoutMs);
     // Reads until count bytes came or the time is up.
     std::string Read(std::size_t count, int timeoutMs);
     void CloseMaster();
@@ -69,6 +71,21 @@ inline void PseudoTerminal::Write(const std::string& bytes) {
             poll(&fd, 1, 100);
         }
     }
+}
+
+inline std::size_t PseudoTerminal::WriteWithin(const std::string& bytes, int timeoutMs) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    std::size_t done = 0;
+    while (done < bytes.size() && std::chrono::steady_clock::now() < end) {
+        const ssize_t n = write(master_, bytes.data() + done, bytes.size() - done);
+        if (n > 0) {
+            done += static_cast<std::size_t>(n);
+        } else {
+            pollfd fd{master_, POLLOUT, 0};
+            poll(&fd, 1, 50);
+        }
+    }
+    return done;
 }
 
 inline std::string PseudoTerminal::Read(std::size_t count, int timeoutMs) {
