@@ -145,7 +145,7 @@ Result Measure(const char* name, const std::function<bool(const std::string&)>& 
     result.ok = received.whole;
     result.mibPerSecond = mib / elapsed;
     result.cpuMsPerMib = cpu * 1000 / mib;
-    std::printf("%-14s %8.1f MiB/s  %7.2f ms CPU per MiB  (%zu bytes in %.2f s)\n", name, result.mibPerSecond,
+    std::printf("%-20s %8.1f MiB/s  %7.2f ms CPU per MiB  (%zu bytes in %.2f s)\n", name, result.mibPerSecond,
                 result.cpuMsPerMib, received.bytes, elapsed);
     return result;
 }
@@ -292,7 +292,7 @@ int main(int argc, char** argv) {
     std::printf("Serial throughput over a pseudo-terminal, %zu MiB each, best of 3\n", kTotalBytes >> 20);
     // Best of three rounds, each library in turn, so that a noisy moment of a shared
     // machine does not decide.
-    Result plain{"read() loop"}, link{"TSerialLink"}, bigClusters{"TSerialLink 64K"}, libsp{"libserialport"},
+    Result plain{"read() loop"}, link{"TSerialLink"}, bigClusters{"TSerialLink 64K/32K"}, libsp{"libserialport"},
         qt{"QSerialPort"};
     const auto keepBest = [](Result& best, const Result& round) {
         if (round.ok && (!best.ok || round.mibPerSecond > best.mibPerSecond)) {
@@ -301,10 +301,10 @@ int main(int argc, char** argv) {
     };
     for (int round = 0; round < 3; ++round) {
         keepBest(plain, PlainReadLoop());
-        // The program's settings (an input buffer of 4096 bytes, clusters from 3072), and a
-        // larger buffer, which lets clusters grow while the main thread is busy.
-        keepBest(link, SerialLinkClusters("TSerialLink", 4096));
-        keepBest(bigClusters, SerialLinkClusters("TSerialLink 64K", 65535, 32768));
+        // The program's settings (an input buffer of 4096 bytes, clusters from 3072 bytes),
+        // and settings for streaming: the largest buffer, clusters from 32 KiB.
+        keepBest(link, SerialLinkClusters(link.name, 4096));
+        keepBest(bigClusters, SerialLinkClusters(bigClusters.name, 65535, 32768));
         keepBest(libsp, LibSerialPort());
         keepBest(qt, QtSerialPort());
     }
@@ -313,20 +313,23 @@ int main(int argc, char** argv) {
         if (r.ok) {
             std::printf("result: %s throughput over a pty (best of 3) | %.0f MiB/s, %.1f ms CPU per MiB | %s\n", r.name,
                         r.mibPerSecond, r.cpuMsPerMib,
-                        std::strcmp(r.name, "TSerialLink") == 0
+                        std::strcmp(r.name, plain.name) == 0 ? "the floor"
+                        : std::strncmp(r.name, "TSerialLink", 11) == 0
                             ? "at least 0.9 of read(), CPU per MiB no more than the best library"
                             : "");
         } else {
             std::printf("result: %s throughput over a pty | not measured: cannot open a pty | \n", r.name);
         }
     }
-    if (plain.ok && link.ok) {
-        const double bestLibrary = std::min(libsp.ok ? libsp.cpuMsPerMib : 1e9, qt.ok ? qt.cpuMsPerMib : 1e9);
-        std::printf("result: TSerialLink rate / read() rate | %.2f | >= 0.90 %s\n",
-                    link.mibPerSecond / plain.mibPerSecond,
-                    link.mibPerSecond >= 0.9 * plain.mibPerSecond ? "(met)" : "(NOT met)");
-        std::printf("result: TSerialLink CPU per MiB / best library's | %.2f | <= 1.00 %s\n",
-                    link.cpuMsPerMib / bestLibrary, link.cpuMsPerMib <= bestLibrary ? "(met)" : "(NOT met)");
+    const double bestLibrary = std::min(libsp.ok ? libsp.cpuMsPerMib : 1e9, qt.ok ? qt.cpuMsPerMib : 1e9);
+    for (const Result& r : {link, bigClusters}) {
+        if (!plain.ok || !r.ok) {
+            continue;
+        }
+        std::printf("result: %s rate / read() rate | %.2f | >= 0.90 %s\n", r.name, r.mibPerSecond / plain.mibPerSecond,
+                    r.mibPerSecond >= 0.9 * plain.mibPerSecond ? "(met)" : "(NOT met)");
+        std::printf("result: %s CPU per MiB / best library's | %.2f | <= 1.00 %s\n", r.name,
+                    r.cpuMsPerMib / bestLibrary, r.cpuMsPerMib <= bestLibrary ? "(met)" : "(NOT met)");
     }
     return plain.ok && link.ok ? 0 : 1;
 }

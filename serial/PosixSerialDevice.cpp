@@ -88,7 +88,7 @@ std::uint32_t PosixSerialDevice::Open(const std::string& portName) {
     lastModemStatus_ = 0;
     ClearInput();
     lineErrors_ = 0;
-    writePending_ = writeFinished_ = false;
+    writePending_ = writeFinished_ = outputMayBeQueued_ = false;
     eventMask_ = history_ = 0;
     waitPending_ = waitDone_ = false;
     timeouts_ = SerialTimeouts{};

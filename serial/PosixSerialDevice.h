@@ -107,6 +107,8 @@ private:
     void ClearInput() { rxHead_ = rxTail_ = 0; }
     std::uint32_t lineErrors_ = 0;
 
+    bool outputMayBeQueued_ = false; // written bytes may wait in the kernel's output queue
+
     // The outstanding write.
     bool writePending_ = false;
     bool writeFinished_ = false;

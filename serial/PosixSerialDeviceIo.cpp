@@ -87,6 +87,7 @@ std::uint32_t PosixSerialDevice::StartWrite(const std::uint8_t* data, std::uint3
         return code;
     }
     const auto done = static_cast<std::uint32_t>(std::max<ssize_t>(n, 0));
+    outputMayBeQueued_ = outputMayBeQueued_ || done > 0;
     if (done == count) {
         written = count;
         Notify(kEvTxEmpty);
@@ -111,6 +112,7 @@ void PosixSerialDevice::ProgressWrite() {
         const ssize_t n = ::write(fd_, writeData_ + writeDone_, writeCount_ - writeDone_);
         if (n > 0) {
             writeDone_ += static_cast<std::uint32_t>(n);
+            outputMayBeQueued_ = true;
         } else if (n < 0 && errno == EINTR) {
             continue;
         } else if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
@@ -340,9 +342,12 @@ std::uint32_t PosixSerialDevice::ClearError(SerialDeviceStatus& status) {
     if (writePending_ && !writeFinished_) {
         status.OutQueue = writeCount_ - writeDone_;
     }
+    // The kernel is asked only while bytes we wrote may still wait there: a receiving
+    // port then costs no call per poll.
     int queued = 0;
-    if (!gone_ && ioctl(fd_, TIOCOUTQ, &queued) == 0 && queued > 0) {
-        status.OutQueue += static_cast<std::uint32_t>(queued);
+    if (!gone_ && outputMayBeQueued_ && ioctl(fd_, TIOCOUTQ, &queued) == 0) {
+        status.OutQueue += static_cast<std::uint32_t>(std::max(queued, 0));
+        outputMayBeQueued_ = queued > 0;
     }
     return kDeviceOk;
 }
