@@ -1,9 +1,14 @@
 #include "calc/DecimalText.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace zeft {
@@ -25,6 +30,59 @@ std::string DigitsOf(long double wholeValue) {
         return "0";
     }
     return std::string(buffer, static_cast<std::size_t>(n));
+}
+
+// A plain number ("-12.5e3": sign, digits with at most one point, exponent) with up to 19
+// significant digits and a power of ten up to 10^27, converted with one rounding: the
+// digits and the power are both exact in long double's 64-bit mantissa. That is the
+// correctly rounded value, whatever the C library does: the Windows runtime's conversion
+// goes through double and misses the typed limits ("3.94" came out below 3.94L).
+std::optional<long double> ExactSmallDecimal(std::string_view text) {
+    std::size_t pos = 0;
+    const bool negative = pos < text.size() && text[pos] == '-';
+    pos += negative ? 1 : 0;
+    std::uint64_t digits = 0;
+    int significant = 0;
+    int scale = 0; // decimal exponent the digits are scaled by
+    bool afterPoint = false;
+    for (; pos < text.size() && text[pos] != 'e'; ++pos) {
+        if (text[pos] == '.') {
+            afterPoint = true;
+            continue;
+        }
+        const int digit = text[pos] - '0';
+        if (significant == 0 && digit == 0) {
+            scale -= afterPoint ? 1 : 0; // a leading zero counts only for its place
+            continue;
+        }
+        if (++significant > 19) {
+            return std::nullopt;
+        }
+        digits = digits * 10 + static_cast<std::uint64_t>(digit);
+        scale -= afterPoint ? 1 : 0;
+    }
+    if (pos < text.size()) {
+        int exponent = 0;
+        std::from_chars_result parsed = std::from_chars(text.data() + pos + 1 + (text[pos + 1] == '+' ? 1 : 0),
+                                                        text.data() + text.size(), exponent);
+        if (parsed.ec != std::errc() || exponent < -1000 || exponent > 1000) {
+            return std::nullopt;
+        }
+        scale += exponent;
+    }
+    if (digits == 0) {
+        return negative ? -0.0L : 0.0L;
+    }
+    if (scale < -27 || scale > 27) {
+        return std::nullopt;
+    }
+    long double power = 1;
+    for (int i = 0; i < (scale < 0 ? -scale : scale); ++i) {
+        power *= 10; // exact up to 10^27
+    }
+    const long double value =
+        scale < 0 ? static_cast<long double>(digits) / power : static_cast<long double>(digits) * power;
+    return negative ? -value : value;
 }
 
 } // namespace
@@ -83,6 +141,20 @@ std::optional<long double> DecimalFromText(std::string_view text, char decimalSe
     if (pos != end) {
         return std::nullopt;
     }
+    if (const std::optional<long double> exact = ExactSmallDecimal(normal)) {
+        return exact;
+    }
+#ifdef _WIN32
+    // There from_chars goes through double too; the mingw runtime's own strtold is exact.
+    const char point = *std::localeconv()->decimal_point;
+    std::replace(normal.begin(), normal.end(), '.', point);
+    char* stop = nullptr;
+    errno = 0;
+    const long double value = std::strtold(normal.c_str(), &stop);
+    if (stop != normal.c_str() + normal.size() || errno == ERANGE || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+#else
     long double value = 0;
     const char* first = normal.data();
     const char* last = first + normal.size();
@@ -90,6 +162,7 @@ std::optional<long double> DecimalFromText(std::string_view text, char decimalSe
     if (error != std::errc() || ptr != last || !std::isfinite(value)) {
         return std::nullopt;
     }
+#endif
     return value;
 }
 

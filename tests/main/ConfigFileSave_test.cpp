@@ -10,8 +10,10 @@
 #include <cerrno>
 #include <csignal>
 #include <filesystem>
+#ifndef _WIN32
 #include <sys/resource.h>
 #include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -42,6 +44,8 @@ TEST(SaveConfigFileTest, NameNearTheLengthLimitIsSaved) {
     EXPECT_EQ(folder.Listing(), name);
 }
 
+#ifndef _WIN32
+// POSIX file modes and symbolic links.
 TEST(SaveConfigFileTest, KeepsThePermissionsOfTheFileItReplaces) {
     const TempFolder folder;
     const fs::path path = folder.Write("tank.zcf", kOldContent);
@@ -59,6 +63,7 @@ TEST(SaveConfigFileTest, ALinkStaysALinkAndItsFileIsReplaced) {
     EXPECT_EQ(TempFolder::Read(real), ConfigFileText(FakeSettingsControls()));
     EXPECT_EQ(folder.Listing(), "link.zcf real.zcf");
 }
+#endif
 
 TEST(SaveConfigFileTest, FailuresKeepWhatWasThereAndSayWhy) {
     const TempFolder folder;
@@ -70,19 +75,31 @@ TEST(SaveConfigFileTest, FailuresKeepWhatWasThereAndSayWhy) {
         const char* error;
     };
     const Case cases[] = {
+#ifdef _WIN32
+        {folder / "no such folder" / "tank.zcf", "Invalid filename."}, // the path is not found
+#else
         {folder / "no such folder" / "tank.zcf", "File not found."},
+#endif
         {folder / "folder.zcf", "File access denied."},            // a folder where the file should go
         {folder / "plain file" / "tank.zcf", "Invalid filename."}, // a file where a folder should be
-        {folder / std::string(300, 'n').append(".zcf"), "Invalid filename."},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(SaveConfigFile(c.target, FakeSettingsControls()), c.error) << c.target;
     }
+    // A name longer than the system takes: the error differs between systems.
+    const fs::path tooLong = folder / std::string(300, 'n').append(".zcf");
+#ifdef _WIN32
+    EXPECT_TRUE(SaveConfigFile(tooLong, FakeSettingsControls()).has_value());
+#else
+    EXPECT_EQ(SaveConfigFile(tooLong, FakeSettingsControls()), "Invalid filename.");
+#endif
     EXPECT_EQ(TempFolder::Read(folder / "folder.zcf/inside.txt"), "keep me");
     EXPECT_EQ(TempFolder::Read(folder / "plain file"), kOldContent);
     EXPECT_EQ(folder.Listing(), "folder.zcf plain file");
 }
 
+#ifndef _WIN32
+// POSIX folder modes and file size limits.
 TEST(SaveConfigFileTest, ReadOnlyFolderKeepsTheOldFile) {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "permissions do not stop the superuser";
@@ -114,6 +131,7 @@ TEST(SaveConfigFileTest, WriteFailingHalfWayKeepsTheOldFile) {
     EXPECT_EQ(TempFolder::Read(path), kOldContent);
     EXPECT_EQ(folder.Listing(), "tank.zcf");
 }
+#endif
 
 TEST(SaveConfigFileTest, EmptyNameIsRefused) {
     EXPECT_TRUE(SaveFileAtomically("", "x").has_value());
@@ -126,10 +144,12 @@ TEST(FileErrorTextTest, SystemErrorsGiveTheProgramsTexts) {
         const char* text;
     };
     const Case posix[] = {
-        {ENOENT, "File not found."},      {ENAMETOOLONG, "Invalid filename."},
-        {EMFILE, "Too many open files."}, {EACCES, "File access denied."},
-        {EROFS, "File access denied."},   {ENOSPC, "Disk full."},
-        {EDQUOT, "Disk full."},           {EIO, "I/O error 5."},
+        {ENOENT, "File not found."},     {ENAMETOOLONG, "Invalid filename."}, {EMFILE, "Too many open files."},
+        {EACCES, "File access denied."}, {EROFS, "File access denied."},      {ENOSPC, "Disk full."},
+#ifdef EDQUOT
+        {EDQUOT, "Disk full."},
+#endif
+        {EIO, "I/O error 5."},
     };
     for (const Case& c : posix) {
         EXPECT_EQ(FileErrorTextFromErrno(c.error), c.text) << c.error;

@@ -298,6 +298,7 @@ TEST(SettingsFileQuotingTest, EveryByteRoundTrips) {
     }
 }
 
+#ifndef _WIN32
 TEST(UserSettingsFilePathTest, FollowsXdgConfigHome) {
     const char* savedConfig = std::getenv("XDG_CONFIG_HOME");
     const char* savedHome = std::getenv("HOME");
@@ -313,6 +314,7 @@ TEST(UserSettingsFilePathTest, FollowsXdgConfigHome) {
     savedConfig ? ::setenv("XDG_CONFIG_HOME", config.c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
     savedHome ? ::setenv("HOME", home.c_str(), 1) : ::unsetenv("HOME");
 }
+#endif
 
 } // namespace
 } // namespace zeft
