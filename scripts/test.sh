@@ -83,6 +83,15 @@ if configure_build mingw -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-
     else
         failed+=("mingw tests")
     fi
+    # The Win32 serial backend against the simulated sender, through a Wine COM port.
+    bridge="$ROOT/build/normal/tools/zeft-sender-bridge"
+    if [ -x "$bridge" ] && "$ROOT/scripts/wine-com-port-test.sh" "$bridge" \
+        "$ROOT/build/mingw/tests/zeft_serial_tests.exe" >"$ROOT/build/mingw.comport.log" 2>&1; then
+        summary+=("[mingw] Win32 backend read the simulated sender through a Wine COM port")
+    else
+        cat "$ROOT/build/mingw.comport.log" 2>/dev/null || echo "no sender bridge: the normal build failed"
+        failed+=("Wine COM port")
+    fi
 else
     failed+=("mingw build")
     summary+=("[mingw] Windows cross-build FAILED")

@@ -31,6 +31,7 @@ void TSerialLink::ClosePort() {
         ProcessError(101, code, 0, "Error disabling CommEvents");
     }
     active_ = false;
+    worker_->Wake(); // out of a pause, so that it winds down now
     code = device_->Purge(kAllPurgeFlags);
     if (code != kDeviceOk) {
         ProcessError(102, code, 0, "Error clearing Queues");

@@ -42,8 +42,12 @@ std::uint32_t Win32SerialDevice::Result(BOOL ok) const {
 }
 
 // Done at once (count set), pending, or failed.
-std::uint32_t Win32SerialDevice::Overlapped(BOOL ok, DWORD done, std::uint32_t& count) const {
+std::uint32_t Win32SerialDevice::Overlapped(BOOL ok, OVERLAPPED& record, std::uint32_t& count) const {
     if (ok) {
+        // On an overlapped handle the count that the call itself gives may be wrong (Wine
+        // leaves it 0); the record has the real one.
+        DWORD done = 0;
+        GetOverlappedResult(handle_, &record, &done, FALSE);
         count = done;
         return kDeviceOk;
     }
@@ -203,8 +207,7 @@ std::uint32_t Win32SerialDevice::SetBreak(bool on) {
 
 std::uint32_t Win32SerialDevice::StartWrite(const std::uint8_t* data, std::uint32_t count, std::uint32_t& written) {
     ResetRecord(write_);
-    DWORD done = 0;
-    return Overlapped(WriteFile(handle_, data, count, &done, &write_), done, written);
+    return Overlapped(WriteFile(handle_, data, count, nullptr, &write_), write_, written);
 }
 
 std::uint32_t Win32SerialDevice::WriteResult(std::uint32_t& transferred) {
@@ -242,8 +245,7 @@ std::uint32_t Win32SerialDevice::ClearError(SerialDeviceStatus& status) {
 
 std::uint32_t Win32SerialDevice::StartRead(std::uint8_t* buffer, std::uint32_t count, std::uint32_t& read) {
     ResetRecord(read_);
-    DWORD done = 0;
-    return Overlapped(ReadFile(handle_, buffer, count, &done, &read_), done, read);
+    return Overlapped(ReadFile(handle_, buffer, count, nullptr, &read_), read_, read);
 }
 
 std::uint32_t Win32SerialDevice::ReadResult(std::uint32_t& transferred) {

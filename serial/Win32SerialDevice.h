@@ -47,7 +47,7 @@ public:
 
 private:
     std::uint32_t Result(BOOL ok) const;
-    std::uint32_t Overlapped(BOOL ok, DWORD done, std::uint32_t& count) const;
+    std::uint32_t Overlapped(BOOL ok, OVERLAPPED& record, std::uint32_t& count) const;
 
     HANDLE handle_ = INVALID_HANDLE_VALUE;
     OVERLAPPED write_{};

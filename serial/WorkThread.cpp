@@ -109,9 +109,23 @@ void TWorkThread::ServePass() {
         StartWaitCommEvent();
     }
     WaitForPending();
+    if (waitStartFailed_ && !readPending_ && !waitPending_ && link_.active_) {
+        PauseAfterFailedWait();
+    }
     if (!link_.active_) {
         WindDown();
     }
+}
+
+// An event wait that cannot even start leaves nothing to wait for, and the next pass would
+// follow at once: a device that keeps refusing (unplugged, or a driver without line
+// events) would keep the worker spinning and flood the main thread with reports. The
+// pass takes its usual time instead; closing or terminating cuts it short.
+void TWorkThread::PauseAfterFailedWait() {
+    std::unique_lock lock(sleepMutex_);
+    sleepWake_.wait_for(lock, std::chrono::milliseconds(kPassWaitMs),
+                        [this] { return wakeRequested_ || terminated_ || !link_.active_; });
+    wakeRequested_ = false;
 }
 
 void TWorkThread::WaitForPending() {
@@ -315,6 +329,7 @@ void TWorkThread::ReleaseReadBuffer() {
 
 void TWorkThread::StartWaitCommEvent() {
     const std::uint32_t code = device_->StartWaitEvent(eventMask_);
+    waitStartFailed_ = code != kDeviceOk && code != kErrorIoPending;
     if (code == kDeviceOk) {
         CheckModemAndComState();
         DispatchCommEvents();

@@ -36,6 +36,7 @@ private:
     void Execute();
     void ServePass();
     void IdlePause();
+    void PauseAfterFailedWait();
 
     void CheckModemAndComState();
     void CheckWrite();
@@ -64,6 +65,7 @@ private:
     bool serving_ = false;
     bool readPending_ = false;
     bool waitPending_ = false;
+    bool waitStartFailed_ = false;
     std::uint32_t lastEmptyTick_ = 0;
     std::uint32_t eventMask_ = 0;
     std::uint32_t lineErrors_ = 0;

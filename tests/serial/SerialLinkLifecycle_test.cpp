@@ -22,6 +22,22 @@ TEST_F(Lifecycle, QuietPortClosesWithoutWaitingForTheWorker) {
     EXPECT_TRUE(PumpUntil([&] { return !link->WorkerRunning(); }));
 }
 
+// A device that refuses every event wait (unplugged): one report a pass, not a spin, and
+// the port still closes at once.
+TEST_F(Lifecycle, EventWaitThatKeepsFailingPacesTheWorker) {
+    prepare = [](ScriptedSerialDevice& d) { d.Fail("StartWaitEvent", 50); };
+    Open();
+    PumpUntil([] { return false; }, std::chrono::milliseconds(600));
+    const auto refusals =
+        std::count_if(reports.begin(), reports.end(), [](const SeenReport& r) { return r.place == 9907; });
+    EXPECT_GE(refusals, 2);
+    EXPECT_LE(refusals, 12); // 600 ms of 75 ms passes, with room for a slow machine
+    const auto start = Clock::now();
+    link->SetActive(false);
+    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(1000));
+    EXPECT_FALSE(HasReport(104));
+}
+
 } // namespace
 } // namespace zeft::testing
 
