@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 #include <fcntl.h>
@@ -61,16 +62,7 @@ inline void PseudoTerminal::CloseMaster() {
 }
 
 inline void PseudoTerminal::Write(const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = write(master_, bytes.data() + done, bytes.size() - done);
-        if (n > 0) {
-            done += static_cast<std::size_t>(n);
-        } else {
-            pollfd fd{master_, POLLOUT, 0};
-            poll(&fd, 1, 100);
-        }
-    }
+    WriteWithin(bytes, std::numeric_limits<int>::max()); // weeks: until the line takes it all
 }
 
 inline std::size_t PseudoTerminal::WriteWithin(const std::string& bytes, int timeoutMs) {
