@@ -89,7 +89,8 @@ if configure_build mingw -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-
         "$ROOT/build/mingw/tests/zeft_serial_tests.exe" >"$ROOT/build/mingw.comport.log" 2>&1; then
         summary+=("[mingw] Win32 backend read the simulated sender through a Wine COM port")
     else
-        cat "$ROOT/build/mingw.comport.log" 2>/dev/null || echo "no sender bridge: the normal build failed"
+        echo "The Wine COM-port test failed; its output:"
+        cat "$ROOT/build/mingw.comport.log" 2>/dev/null || echo "(none: no sender bridge, the normal build failed)"
         failed+=("Wine COM port")
     fi
 else
