@@ -1,7 +1,6 @@
 // The component over the Win32 backend, talking to a sender on a real COM port. The port
 // is named by ZEFT_TEST_SENDER_PORT (scripts/wine-com-port-test.sh maps one to the
 // simulated sender's pseudo-terminal under Wine); without it the test is skipped.
-#ifdef _WIN32
 #include "serial/HandOverQueue.h"
 #include "serial/SerialLink.h"
 
@@ -65,4 +64,3 @@ TEST(Win32ComPortTest, ListingComesBackAndTheWriteEnds) {
 
 } // namespace
 } // namespace zeft
-#endif

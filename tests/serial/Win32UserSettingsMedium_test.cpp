@@ -1,5 +1,4 @@
 // The registry as the port settings' medium, under a key of its own that the test removes.
-#ifdef _WIN32
 #include "serial/SettingsMedium.h"
 
 #include <gtest/gtest.h>
@@ -68,4 +67,3 @@ TEST_F(RegistryMediumTest, AValueThatIsNoStringReadsAsNotText) {
 
 } // namespace
 } // namespace zeft
-#endif
