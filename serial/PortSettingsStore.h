@@ -25,6 +25,8 @@ public:
     // Reads Active first and applies it last; a missing value gets its default; a value
     // that is not a string stops the reading with what was loaded so far kept.
     void ReadSettings(PortSettingsTarget& port, const std::string& regKey, const std::string& section) const;
+    // Where the values are kept, for values of others that sit next to them.
+    const MediumFactory& Medium() const { return factory_; }
 
 private:
     MediumFactory factory_;

@@ -1,5 +1,6 @@
 #include "serial/SerialLinkSettingsTarget.h"
 
+#include "serial/RememberedAdapter.h"
 #include "serial/SerialLink.h"
 
 namespace zeft {
@@ -57,12 +58,18 @@ void WriteSettings(TSerialLink& port, const std::string& regKey, const std::stri
                    const PortSettingsStore& store) {
     SerialLinkSettingsTarget target(port);
     store.WriteSettings(target, regKey, section);
+    RememberedAdapter(store.Medium()).Remember(port.CommPort(), regKey, section);
 }
 
 void ReadSettings(TSerialLink& port, const std::string& regKey, const std::string& section,
                   const PortSettingsStore& store) {
     SerialLinkSettingsTarget target(port);
     store.ReadSettings(target, regKey, section);
+    // A USB adapter moved to another socket comes back under another name.
+    const std::string found = RememberedAdapter(store.Medium()).Find(port.CommPort(), regKey, section);
+    if (found != port.CommPort()) {
+        port.SetCommPort(found);
+    }
 }
 
 } // namespace zeft
