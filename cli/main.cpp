@@ -2,16 +2,14 @@
 #include "cli/CalcCommands.h"
 #include "cli/DeviceCommands.h"
 #include "cli/ExitStatus.h"
+#include "cli/PortsCommand.h"
 
 #include "ZeftVersion.h"
-#include "serial/CommPortList.h"
 #include "serial/VirtualSenderPortName.h"
 
 #include <CLI/CLI.hpp>
 
-#include <cstdio>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -59,6 +57,8 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
 
     CLI::App* ports = app.add_subcommand("ports", "list the serial ports, as the Communication Settings dialog does");
+    bool portsJson = false;
+    ports->add_flag("--json", portsJson, "print a JSON array of the ports with what each one is");
 
     DeviceCommandOptions device;
     CLI::App* read = app.add_subcommand("read", "Read Device: show the sender's settings");
@@ -151,12 +151,7 @@ int main(int argc, char** argv) {
     RegisterVirtualSenderPort();
 
     if (*ports) {
-        std::vector<std::string> names;
-        EnumCommPorts(names);
-        for (const std::string& name : names) {
-            std::printf("%s\n", name.c_str());
-        }
-        return kExitSuccess;
+        return RunPortsCommand(portsJson);
     }
     if (*read) {
         return RunDeviceCommand(DeviceOperation::Read, device, nullptr);

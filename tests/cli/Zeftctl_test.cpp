@@ -170,6 +170,29 @@ TEST(ZeftctlTest, PortsListsTheVirtualSender) {
     EXPECT_NE(r.out.find(kSender + "\n"), std::string::npos);
 }
 
+TEST(ZeftctlTest, PortsJsonDescribesEachPortWithNullForWhatIsUnknown) {
+    const RunResult r = RunZeftctl({"ports", "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const nlohmann::json ports = nlohmann::json::parse(r.out);
+    ASSERT_TRUE(ports.is_array());
+    const RunResult plain = RunZeftctl({"ports"});
+    std::string names;
+    for (const nlohmann::json& port : ports) {
+        names += port["name"].get<std::string>() + "\n";
+        for (const char* key : {"description", "vendorId", "productId", "serial", "stablePath"}) {
+            EXPECT_TRUE(port.contains(key)) << key;
+            EXPECT_TRUE(port[key].is_null() || port[key].is_string()) << key;
+        }
+        if (port["name"] == kSender) {
+            EXPECT_EQ(port["description"], "Sender simulated by this program, no hardware");
+            EXPECT_TRUE(port["vendorId"].is_null());
+            EXPECT_TRUE(port["stablePath"].is_null());
+        }
+    }
+    EXPECT_EQ(names, plain.out) << "the same ports as the plain list";
+    EXPECT_NE(names.find(kSender + "\n"), std::string::npos);
+}
+
 TEST(ZeftctlTest, ReadThroughAPseudoTerminalBridge) {
     PosixSenderBridge bridge;
     std::string error;

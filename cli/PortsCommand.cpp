@@ -1,0 +1,46 @@
+#include "cli/PortsCommand.h"
+
+#include "cli/ExitStatus.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <optional>
+
+namespace zeft::cli {
+
+namespace {
+
+nlohmann::ordered_json TextOrNull(const std::optional<std::string>& text) {
+    return text ? nlohmann::ordered_json(*text) : nlohmann::ordered_json(nullptr);
+}
+
+} // namespace
+
+std::string PortsJson(const std::vector<PortDescription>& ports) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const PortDescription& port : ports) {
+        list.push_back({{"name", port.name},
+                        {"description", TextOrNull(port.description)},
+                        {"vendorId", TextOrNull(port.vendorId)},
+                        {"productId", TextOrNull(port.productId)},
+                        {"serial", TextOrNull(port.serial)},
+                        {"stablePath", TextOrNull(port.stablePath)}});
+    }
+    // Names and sysfs texts are not always UTF-8: replace what is not, rather than throw.
+    return list.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+int RunPortsCommand(bool json) {
+    const std::vector<PortDescription> ports = DescribePresentPorts();
+    if (json) {
+        std::printf("%s\n", PortsJson(ports).c_str());
+        return kExitSuccess;
+    }
+    for (const PortDescription& port : ports) {
+        std::printf("%s\n", port.name.c_str());
+    }
+    return kExitSuccess;
+}
+
+} // namespace zeft::cli
