@@ -2,6 +2,7 @@
 
 #include "main/NumberText.h"
 #include "serial/CommPortList.h"
+#include "serial/PortWatcher.h"
 #include "serial/SerialLink.h"
 #include "ui/DesignScale.h"
 #include "ui/QtPrompts.h"
@@ -10,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSocketNotifier>
 
 #include <algorithm>
 #include <climits>
@@ -58,9 +61,31 @@ bool SelectText(QComboBox& box, const QString& text) {
     return true;
 }
 
+// Greedy word wrap of a text into lines no wider than width (a longer word stays whole).
+QStringList WrapWords(const QString& text, const QFontMetrics& metrics, int width) {
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            lines << line;
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    if (!line.isEmpty()) {
+        lines << line;
+    }
+    return lines;
+}
+
 } // namespace
 
 TSerialLinkDLG::TSerialLinkDLG(TSerialLink* port, QWidget* parent, PortEnumerator enumerate)
+    : TSerialLinkDLG(port, parent, PortSources{std::move(enumerate), {}, {}}) {}
+
+TSerialLinkDLG::TSerialLinkDLG(TSerialLink* port, QWidget* parent, PortSources sources)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       Label3(MakeLabel(this, "Label3", "Port")), CBPort(MakeList(this, "CBPort", {}, true)),
@@ -77,7 +102,17 @@ TSerialLinkDLG::TSerialLinkDLG(TSerialLink* port, QWidget* parent, PortEnumerato
                       false)),
       Label5(MakeLabel(this, "Label5", "Databits")),
       CBData(MakeList(this, "CBData", {"4 Bit", "5 Bit", "6 Bit", "7 Bit", "8 Bit"}, false)),
-      Button1(new QPushButton(QStringLiteral("OK"), this)), Button2(new QPushButton(QStringLiteral("Cancel"), this)) {
+      Button1(new QPushButton(QStringLiteral("OK"), this)), Button2(new QPushButton(QStringLiteral("Cancel"), this)),
+      LabelPortDescription(MakeLabel(this, "LabelPortDescription", "")), sources_(std::move(sources)) {
+    if (!sources_.enumerate) {
+        sources_.enumerate = EnumCommPorts;
+    }
+    if (!sources_.describe) {
+        sources_.describe = [](const std::string& name) { return DescribePort(name); };
+    }
+    if (sources_.watchFolder.empty()) {
+        sources_.watchFolder = "/dev";
+    }
     setObjectName(QStringLiteral("SerialLinkDLG"));
     setWindowTitle(QStringLiteral("Communication Settings"));
     setModal(true);
@@ -87,33 +122,145 @@ TSerialLinkDLG::TSerialLinkDLG(TSerialLink* port, QWidget* parent, PortEnumerato
     Button1->setAutoDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
-    setTabOrder(CBPort, CBParity);
-    setTabOrder(CBParity, CBStop);
-    setTabOrder(CBStop, CBFlow);
-    setTabOrder(CBFlow, CBBaud);
-    setTabOrder(CBBaud, CBData);
-    setTabOrder(CBData, Button1);
+    // Row by row as laid out, left to right, then the buttons.
+    setTabOrder(CBPort, CBBaud);
+    setTabOrder(CBBaud, CBParity);
+    setTabOrder(CBParity, CBFlow);
+    setTabOrder(CBFlow, CBData);
+    setTabOrder(CBData, CBStop);
+    setTabOrder(CBStop, Button1);
     setTabOrder(Button1, Button2);
+    // A screen reader announces each list by its caption.
     Label3->setBuddy(CBPort);
+    Label4->setBuddy(CBBaud);
+    Label7->setBuddy(CBParity);
+    Label8->setBuddy(CBFlow);
+    Label5->setBuddy(CBData);
+    Label6->setBuddy(CBStop);
+    LabelPortDescription->setTextFormat(Qt::PlainText);
+    connect(CBPort, &QComboBox::activated, this, [this](int index) {
+        wantedPort_ = CBPort->itemText(index).toStdString();
+        wantedIdentity_ = described_[static_cast<std::size_t>(index)].Identity();
+    });
+    connect(CBPort, &QComboBox::currentIndexChanged, this, [this] { ShowDescription(); });
 
-    FormCreate(port, enumerate ? enumerate : PortEnumerator(EnumCommPorts));
+    FormCreate(port);
     LayOut();
+    ShowDescription();
 }
 
-void TSerialLinkDLG::FormCreate(TSerialLink* port, const PortEnumerator& enumerate) {
-    std::vector<std::string> ports;
-    enumerate(ports);
-    // A sorted list, as the user reads it: letter case does not order it.
-    QStringList names;
-    for (const std::string& name : ports) {
-        names << QString::fromStdString(name);
-    }
-    names.sort(Qt::CaseInsensitive);
-    CBPort->addItems(names);
+TSerialLinkDLG::~TSerialLinkDLG() {
+    // The notifier goes before the descriptor it watches.
+    delete watchNotifier_;
+}
+
+void TSerialLinkDLG::FormCreate(TSerialLink* port) {
+    FillPorts();
     CBPort->setCurrentIndex(-1);
     if (port != nullptr) {
         LoadFromPort(*port);
     }
+}
+
+void TSerialLinkDLG::FillPorts() {
+    std::vector<std::string> ports;
+    sources_.enumerate(ports);
+    // A sorted list, as the user reads it: letter case does not order it.
+    std::stable_sort(ports.begin(), ports.end(), [](const std::string& a, const std::string& b) {
+        return QString::compare(QString::fromStdString(a), QString::fromStdString(b), Qt::CaseInsensitive) < 0;
+    });
+    const QSignalBlocker blocker(CBPort);
+    CBPort->clear();
+    described_.clear();
+    for (const std::string& name : ports) {
+        described_.push_back(sources_.describe(name));
+        const PortDescription& port = described_.back();
+        CBPort->addItem(QString::fromStdString(name));
+        const std::string details = port.Details();
+        const std::string tip = port.description.value_or("") + (details.empty() ? "" : "\n" + details);
+        CBPort->setItemData(CBPort->count() - 1, QString::fromStdString(tip), Qt::ToolTipRole);
+    }
+}
+
+void TSerialLinkDLG::RefreshPorts() {
+    const std::string current = CBPort->currentIndex() >= 0 ? CBPort->currentText().toStdString() : std::string();
+    FillPorts();
+    // The chosen port, else its adapter under a new name, else what was selected.
+    int index = CBPort->findText(QString::fromStdString(wantedPort_), Qt::MatchFixedString);
+    if (index < 0 && !wantedIdentity_.empty()) {
+        const std::string moved = FindRememberedPort(wantedPort_, wantedIdentity_, described_);
+        index = moved != wantedPort_ ? CBPort->findText(QString::fromStdString(moved), Qt::MatchFixedString) : -1;
+    }
+    if (index < 0 && !current.empty()) {
+        index = CBPort->findText(QString::fromStdString(current), Qt::MatchFixedString);
+    }
+    {
+        const QSignalBlocker blocker(CBPort);
+        CBPort->setCurrentIndex(index);
+    }
+    ShowDescription();
+}
+
+void TSerialLinkDLG::ShowDescription() {
+    const int index = CBPort->currentIndex();
+    QString description;
+    QString details;
+    if (index >= 0 && static_cast<std::size_t>(index) < described_.size()) {
+        const PortDescription& port = described_[static_cast<std::size_t>(index)];
+        description = QString::fromStdString(port.description.value_or(""));
+        details = QString::fromStdString(port.Details());
+    } else if (!wantedPort_.empty()) {
+        description = QString::fromStdString(wantedPort_) + QStringLiteral(" is not present.");
+    }
+    // Two lines fit beside the buttons: the description on the first and the details on
+    // the second when they fit so, else both wrapped into the two lines; what does not fit
+    // is cut short and stays whole in the tooltips.
+    const QFontMetrics metrics(LabelPortDescription->font());
+    const int width = LabelPortDescription->width();
+    QStringList parts{description, details};
+    parts.removeAll(QString());
+    QStringList lines = WrapWords(description, metrics, width) + WrapWords(details, metrics, width);
+    if (lines.size() > 2) {
+        lines = WrapWords(parts.join(QStringLiteral(", ")), metrics, width);
+    }
+    if (lines.size() > 2) {
+        lines[1] = lines.mid(1).join(QLatin1Char(' '));
+        lines = lines.mid(0, 2);
+    }
+    bool cut = false;
+    for (QString& line : lines) {
+        const QString shown = metrics.elidedText(line, Qt::ElideRight, width);
+        cut = cut || shown != line;
+        line = shown;
+    }
+    const QString full = parts.join(QLatin1Char('\n'));
+    LabelPortDescription->setText(lines.join(QLatin1Char('\n')));
+    LabelPortDescription->setToolTip(cut ? full : QString());
+    CBPort->setToolTip(full);
+    CBPort->setAccessibleDescription(full);
+}
+
+void TSerialLinkDLG::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (watcher_) {
+        return;
+    }
+    watcher_ = std::make_unique<PortWatcher>(sources_.watchFolder);
+    if (watcher_->Handle() >= 0) {
+        watchNotifier_ = new QSocketNotifier(static_cast<qintptr>(watcher_->Handle()), QSocketNotifier::Read, this);
+        connect(watchNotifier_, &QSocketNotifier::activated, this, [this] {
+            if (watcher_->TakeChanges()) {
+                RefreshPorts();
+            }
+        });
+    }
+}
+
+void TSerialLinkDLG::hideEvent(QHideEvent* event) {
+    delete watchNotifier_;
+    watchNotifier_ = nullptr;
+    watcher_.reset();
+    QDialog::hideEvent(event);
 }
 
 void TSerialLinkDLG::LayOut() {
@@ -150,12 +297,19 @@ void TSerialLinkDLG::LayOut() {
         rightLabels[row]->move(scale(192),
                                rightLists[row]->y() + (rightLists[row]->height() - rightLabels[row]->height()) / 2);
     }
+    // Two lines for what the port is, under the lists and left of the buttons.
+    scale.Place(*LabelPortDescription, 8, 115, 184, 40);
+    LabelPortDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     scale.Place(*Button1, 200, 124, 75, 25);
     scale.Place(*Button2, 281, 124, 75, 25);
 }
 
 void TSerialLinkDLG::LoadFromPort(const TSerialLink& Port) {
-    if (!SelectText(*CBPort, QString::fromStdString(Port.CommPort()))) {
+    wantedPort_ = Port.CommPort();
+    wantedIdentity_.clear();
+    if (SelectText(*CBPort, QString::fromStdString(Port.CommPort()))) {
+        wantedIdentity_ = described_[static_cast<std::size_t>(CBPort->currentIndex())].Identity();
+    } else {
         // The second port of the sorted list, as the product has always done.
         CBPort->setCurrentIndex(CBPort->count() >= 2 ? 1 : -1);
     }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "serial/PortDescription.h"
+
 #include <QDialog>
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,9 +16,11 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSocketNotifier;
 
 namespace zeft {
 
+class PortWatcher;
 class TSerialLink;
 
 // The Communication Settings dialog: the ports present and the serial component's line
@@ -24,11 +30,21 @@ class TSerialLinkDLG : public QDialog {
 
 public:
     using PortEnumerator = std::function<void(std::vector<std::string>& ports)>;
+    using PortDescriber = std::function<PortDescription(const std::string& name)>;
+
+    // Where the dialog learns about ports; each empty member means the system's.
+    struct PortSources {
+        PortEnumerator enumerate;          // the ports present: EnumCommPorts
+        PortDescriber describe;            // what a port is: DescribePort
+        std::filesystem::path watchFolder; // where ports come and go while open: /dev
+    };
 
     // port: the component whose settings the dialog shows at creation (may be null, as
     // for the instance the program creates and never shows). enumerate: how the ports
     // present are found; EnumCommPorts unless a test gives another.
     explicit TSerialLinkDLG(TSerialLink* port, QWidget* parent = nullptr, PortEnumerator enumerate = {});
+    TSerialLinkDLG(TSerialLink* port, QWidget* parent, PortSources sources);
+    ~TSerialLinkDLG() override;
 
     // Shows the settings of a component in the lists.
     void LoadFromPort(const TSerialLink& Port);
@@ -69,10 +85,32 @@ public:
     QComboBox* CBData;
     QPushButton* Button1;
     QPushButton* Button2;
+    // What the selected port is (maker, model, serial number; or the kind of port).
+    QLabel* LabelPortDescription;
+
+    // Reads the ports present again, keeping the user's choice when it is still there
+    // (or has come back under another name); run when the watcher sees ports come or go.
+    void RefreshPorts();
+
+protected:
+    // Ports are watched only while the dialog is on screen.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
-    void FormCreate(TSerialLink* port, const PortEnumerator& enumerate);
+    void FormCreate(TSerialLink* port);
     void LayOut();
+    void FillPorts();
+    void ShowDescription();
+
+    PortSources sources_;
+    std::vector<PortDescription> described_; // of the items, in their order
+    // The port the user (or the component) chose, and its adapter's identity: followed
+    // while adapters come and go.
+    std::string wantedPort_;
+    std::string wantedIdentity_;
+    std::unique_ptr<PortWatcher> watcher_;
+    QSocketNotifier* watchNotifier_ = nullptr;
 };
 
 } // namespace zeft

@@ -3,6 +3,7 @@
 #include "serial/SerialLink.h"
 #include "ui/QtPrompts.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -59,6 +62,169 @@ TEST(SerialLinkDlgTest, ControlsAsDesigned) {
     EXPECT_EQ(dialog.CBStop->currentText(), "1 Bit (*)");
     EXPECT_EQ(dialog.CBParity->currentText(), "None (*)");
     EXPECT_EQ(dialog.CBFlow->currentText(), "None (*)");
+}
+
+TEST(SerialLinkDlgTest, ScreenReadersHearEachListByItsCaptionAndTabFollowsTheLayout) {
+    TSerialLink link;
+    TSerialLinkDLG dialog(&link, nullptr, Ports({"COM1"}));
+    const std::pair<QComboBox*, const char*> lists[] = {{dialog.CBPort, "Port"},     {dialog.CBBaud, "Baudrate"},
+                                                        {dialog.CBParity, "Parity"}, {dialog.CBFlow, "Flowcontrol"},
+                                                        {dialog.CBData, "Databits"}, {dialog.CBStop, "Stop"}};
+    for (const auto& [list, caption] : lists) {
+        QAccessibleInterface* control = QAccessible::queryAccessibleInterface(list);
+        ASSERT_NE(control, nullptr);
+        const auto labels = control->relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1) << caption;
+        EXPECT_EQ(labels.front().first->text(QAccessible::Name).toStdString(), caption);
+    }
+    // Row by row, left to right, then OK and Cancel.
+    std::vector<QWidget*> order;
+    QWidget* widget = dialog.CBPort;
+    do {
+        if (widget->focusPolicy() != Qt::NoFocus) {
+            order.push_back(widget);
+        }
+        widget = widget->nextInFocusChain();
+    } while (widget != dialog.CBPort);
+    EXPECT_EQ(order, (std::vector<QWidget*>{dialog.CBPort, dialog.CBBaud, dialog.CBParity, dialog.CBFlow, dialog.CBData,
+                                            dialog.CBStop, dialog.Button1, dialog.Button2}));
+}
+
+// Describes ports as a USB adapter whose serial number is in the file standing for its
+// node (empty: a port of unknown kind).
+PortDescription DescribeFromFile(const std::string& name) {
+    PortDescription port;
+    port.name = name;
+    std::string serial;
+    std::getline(std::ifstream(name), serial);
+    if (!serial.empty()) {
+        port.description = "FTDI FT232R USB UART";
+        port.vendorId = "0403";
+        port.productId = "6001";
+        port.serial = serial;
+    }
+    return port;
+}
+
+TEST(SerialLinkDlgTest, ShowsWhatTheSelectedPortIs) {
+    TSerialLink link;
+    link.SetCommPort("USB");
+    const QString longName = QString("Maker Model ").repeated(20);
+    TSerialLinkDLG dialog(&link, nullptr,
+                          TSerialLinkDLG::PortSources{Ports({"USB", "LONG", "PLAIN", "WORDY"}),
+                                                      [&](const std::string& name) {
+                                                          PortDescription port;
+                                                          port.name = name;
+                                                          if (name == "USB") {
+                                                              port.description = "FTDI FT232R USB UART";
+                                                              port.serial = "A50285BI";
+                                                              port.vendorId = "0403";
+                                                              port.productId = "6001";
+                                                          } else if (name == "LONG") {
+                                                              port.description = longName.toStdString();
+                                                          } else if (name == "WORDY") {
+                                                              port.description =
+                                                                  "Prolific Technology Inc. USB-Serial Controller";
+                                                          }
+                                                          return port;
+                                                      },
+                                                      {}});
+    struct Case {
+        const char* port;
+        QString shown;   // the label's text
+        QString tooltip; // the list's tooltip and accessible description
+    };
+    const Case cases[] = {
+        {"USB", "FTDI FT232R USB UART\nserial A50285BI, USB ID 0403:6001",
+         "FTDI FT232R USB UART\nserial A50285BI, USB ID 0403:6001"},
+        {"PLAIN", "", ""},
+    };
+    for (const Case& c : cases) {
+        dialog.CBPort->setCurrentIndex(dialog.CBPort->findText(c.port));
+        EXPECT_EQ(dialog.LabelPortDescription->text(), c.shown) << c.port;
+        EXPECT_EQ(dialog.CBPort->toolTip(), c.tooltip) << c.port;
+        EXPECT_EQ(dialog.CBPort->accessibleDescription(), c.tooltip) << c.port;
+    }
+    EXPECT_EQ(dialog.CBPort->itemData(dialog.CBPort->findText("USB"), Qt::ToolTipRole).toString(),
+              "FTDI FT232R USB UART\nserial A50285BI, USB ID 0403:6001");
+
+    // A long model name wraps onto the second line; a longer one is cut short there and
+    // stays whole in the tooltips.
+    dialog.CBPort->setCurrentIndex(dialog.CBPort->findText("WORDY"));
+    EXPECT_EQ(dialog.LabelPortDescription->text().count('\n'), 1);
+    EXPECT_EQ(dialog.LabelPortDescription->text().replace('\n', ' '), "Prolific Technology Inc. USB-Serial Controller");
+    EXPECT_TRUE(dialog.LabelPortDescription->toolTip().isEmpty());
+    dialog.CBPort->setCurrentIndex(dialog.CBPort->findText("LONG"));
+    EXPECT_EQ(dialog.LabelPortDescription->text().count('\n'), 1);
+    EXPECT_TRUE(dialog.LabelPortDescription->text().endsWith(QChar(0x2026)));
+    EXPECT_EQ(dialog.LabelPortDescription->toolTip(), longName);
+    for (const QString& line : dialog.LabelPortDescription->text().split('\n')) {
+        EXPECT_LE(dialog.LabelPortDescription->fontMetrics().horizontalAdvance(line),
+                  dialog.LabelPortDescription->width());
+    }
+
+    // The line lies under the lists, left of the buttons, inside the window.
+    const QRect line = dialog.LabelPortDescription->geometry();
+    EXPECT_GT(line.top(), dialog.CBData->geometry().bottom());
+    EXPECT_LT(line.right(), dialog.Button1->geometry().left());
+    EXPECT_LE(line.bottom(), dialog.height());
+    EXPECT_GE(line.height(), 2 * dialog.LabelPortDescription->fontMetrics().lineSpacing());
+}
+
+TEST(SerialLinkDlgTest, PortsComingAndGoingWhileOpenUpdateTheListAndKeepTheChoice) {
+    namespace fs = std::filesystem;
+    const fs::path dev = fs::temp_directory_path() / "zeft-dialog-hotplug";
+    fs::remove_all(dev);
+    fs::create_directories(dev);
+    // As udev does: the node's contents are complete before its name appears.
+    const auto plug = [&](const std::string& tty, const std::string& serial) {
+        std::ofstream(dev / ".new") << serial << "\n";
+        fs::rename(dev / ".new", dev / tty);
+    };
+    plug("ttyS0", "");
+    plug("ttyUSB0", "A502");
+    const auto listed = [&](std::vector<std::string>& ports) {
+        for (const auto& entry : fs::directory_iterator(dev)) {
+            if (entry.path().filename().string().rfind("tty", 0) == 0) {
+                ports.push_back(entry.path().string());
+            }
+        }
+    };
+    const auto path = [&](const char* tty) { return QString::fromStdString((dev / tty).string()); };
+    TSerialLink link;
+    link.SetCommPort((dev / "ttyUSB0").string());
+    TSerialLinkDLG dialog(&link, nullptr, TSerialLinkDLG::PortSources{listed, DescribeFromFile, dev});
+    dialog.show();
+    ASSERT_EQ(dialog.CBPort->currentText(), path("ttyUSB0"));
+
+    plug("ttyUSB1", "B7");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.CBPort->count() == 3; }, 5000));
+    EXPECT_EQ(dialog.CBPort->currentText(), path("ttyUSB0")) << "the choice stays";
+
+    fs::remove(dev / "ttyUSB0");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.CBPort->count() == 2; }, 5000));
+    EXPECT_EQ(dialog.CBPort->currentIndex(), -1) << "nothing else chosen in its place";
+    EXPECT_EQ(dialog.LabelPortDescription->text(), path("ttyUSB0") + " is not present.");
+
+    // The same adapter in another socket.
+    plug("ttyUSB2", "A502");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.CBPort->currentText() == path("ttyUSB2"); }, 5000));
+    EXPECT_EQ(dialog.LabelPortDescription->text(), "FTDI FT232R USB UART\nserial A502, USB ID 0403:6001");
+
+    // The user picks the built-in port; another adapter arriving does not change that.
+    const int builtIn = dialog.CBPort->findText(path("ttyS0"));
+    dialog.CBPort->setCurrentIndex(builtIn);
+    emit dialog.CBPort->activated(builtIn);
+    plug("ttyUSB3", "C9");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.CBPort->count() == 4; }, 5000));
+    EXPECT_EQ(dialog.CBPort->currentText(), path("ttyS0"));
+
+    // Closed: no longer watched.
+    dialog.hide();
+    plug("ttyUSB4", "D1");
+    QTest::qWait(100);
+    EXPECT_EQ(dialog.CBPort->count(), 4);
+    fs::remove_all(dev);
 }
 
 TEST(SerialLinkDlgTest, PortListIsSortedAndTheStoredPortIsSelected) {
