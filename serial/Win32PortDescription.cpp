@@ -2,8 +2,7 @@
 
 namespace zeft {
 
-// Windows has no sysfs: its ports are known by their COM names only (Windows itself gives
-// an adapter with a serial number the same COM name in every socket).
+// No sysfs on Windows: its ports are known by their COM names only.
 void DescribeDevicePort(PortDescription&, const DeviceTree&) {}
 
 } // namespace zeft
