@@ -228,6 +228,14 @@ const std::vector<CheckCase> kChecks = {
      {4},
      {"1000", "800", "800", "1000", "0", "0", ""},
      "Y value cannot be equal or greater than H value!"},
+    // Results that overflow are refused rather than shown as "nan".
+    {"X overflows", {7}, {"1e4931", "1000", "", "1000", "", "", ""}, "Invalid input for X value!"},
+    {"X overflows, reserve",
+     {6, false, true, false},
+     {"1e4931", "1000", "", "1000", "", "", ""},
+     "Invalid input for X value!"},
+    {"W overflows", {7}, {"1000", "1000", "", "1e4931", "", "", ""}, "Invalid input for W value!"},
+    {"cylinder length overflows", {12}, {"1e4931", "1000", "", "", "", "", ""}, "Invalid input for X value!"},
     {"bad shape", {13}, {"1000", "800", "0", "1000", "0", "0", ""}, "Invalid Shape Number!"},
 };
 
