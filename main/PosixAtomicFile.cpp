@@ -123,6 +123,11 @@ std::optional<std::string> SaveFileAtomically(const fs::path& requested, std::st
         return FileErrorTextFromErrno(ENOENT);
     }
     const fs::path target = ResolveTarget(requested);
+    // A file the user may not write stays as it is, although the folder would let a rename
+    // replace it.
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) {
+        return FileErrorTextFromErrno(errno);
+    }
 
     fs::path temporary;
     int error = 0;

@@ -102,6 +102,12 @@ std::optional<std::string> SaveFileAtomically(const fs::path& requested, std::st
         }
     }
 
+    // A read-only file stays as it is (not every system's rename refuses to replace it).
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        return FileErrorTextFromWin32(ERROR_ACCESS_DENIED);
+    }
+
     fs::path temporary;
     DWORD error = 0;
     HANDLE file = CreateTemporary(target, temporary, error);
@@ -119,11 +125,9 @@ std::optional<std::string> SaveFileAtomically(const fs::path& requested, std::st
         ok = false;
         error = GetLastError();
     }
-    // The replacement keeps the old file's attributes (hidden, archive...); a read-only
-    // file is refused by the rename below, as it should be.
-    const DWORD attributes = GetFileAttributesW(target.c_str());
+    // The replacement keeps the old file's attributes (hidden, archive...).
     if (ok && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-        SetFileAttributesW(temporary.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY});
+        SetFileAttributesW(temporary.c_str(), attributes);
     }
     if (ok && !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         ok = false;

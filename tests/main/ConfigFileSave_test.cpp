@@ -12,7 +12,9 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/resource.h>
 #include <unistd.h>
 #endif
@@ -67,6 +69,25 @@ TEST(SaveConfigFileTest, ALinkStaysALinkAndItsFileIsReplaced) {
 }
 #endif
 
+#ifdef _WIN32
+// The replacement keeps the attributes of the file it replaces; a read-only file is refused.
+TEST(SaveConfigFileTest, KeepsTheAttributesOfTheFileItReplaces) {
+    const TempFolder folder;
+    const fs::path hidden = folder.Write("hidden.zcf", kOldContent);
+    ASSERT_TRUE(SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    ASSERT_EQ(SaveConfigFile(hidden, FakeSettingsControls()), std::nullopt);
+    EXPECT_EQ(GetFileAttributesW(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN, DWORD{FILE_ATTRIBUTE_HIDDEN});
+    EXPECT_EQ(TempFolder::Read(hidden), ConfigFileText(FakeSettingsControls()));
+    const fs::path readOnly = folder.Write("read-only.zcf", kOldContent);
+    ASSERT_TRUE(SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(SaveConfigFile(readOnly, FakeSettingsControls()), "File access denied.");
+    EXPECT_EQ(TempFolder::Read(readOnly), kOldContent);
+    SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL); // so that the folder can go
+    SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(folder.Listing(), "hidden.zcf read-only.zcf");
+}
+#endif
+
 TEST(SaveConfigFileTest, FailuresKeepWhatWasThereAndSayWhy) {
     const TempFolder folder;
     fs::create_directory(folder / "folder.zcf");
@@ -103,21 +124,24 @@ TEST(SaveConfigFileTest, FailuresKeepWhatWasThereAndSayWhy) {
 #ifndef _WIN32
 // POSIX folder modes and file size limits.
 // A folder where no file may be created: a file the user may write is rewritten in place,
-// keeping its mode; anything else is refused and nothing changes.
-TEST(SaveConfigFileTest, ReadOnlyFolderRewritesAWritableFileInPlace) {
+// keeping its mode; anything else is refused and nothing changes. A file the user may not
+// write is refused also where the folder would let a rename replace it.
+TEST(SaveConfigFileTest, WritableFileInAReadOnlyFolderIsRewrittenInPlace) {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "permissions do not stop the superuser";
     }
     constexpr auto kWritable = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     struct Case {
+        bool folderWritable;
         bool exists;
         fs::perms mode;
         std::optional<std::string> error;
     };
     const Case cases[] = {
-        {true, kWritable, std::nullopt},
-        {true, fs::perms::owner_read, "File access denied."},
-        {false, kWritable, "File access denied."},
+        {false, true, kWritable, std::nullopt},
+        {false, true, fs::perms::owner_read, "File access denied."},
+        {false, false, kWritable, "File access denied."},
+        {true, true, fs::perms::owner_read, "File access denied."},
     };
     for (const Case& c : cases) {
         const TempFolder folder;
@@ -126,7 +150,9 @@ TEST(SaveConfigFileTest, ReadOnlyFolderRewritesAWritableFileInPlace) {
             folder.Write("tank.zcf", kOldContent);
             fs::permissions(path, c.mode);
         }
-        fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+        if (!c.folderWritable) {
+            fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+        }
         EXPECT_EQ(SaveConfigFile(path, FakeSettingsControls()), c.error);
         fs::permissions(folder.Path(), fs::perms::owner_all);
         EXPECT_EQ(folder.Listing(), c.exists ? "tank.zcf" : "");
