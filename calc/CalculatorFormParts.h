@@ -27,8 +27,14 @@ inline char DecimalSeparator() {
     return '.';
 }
 
+// The point size of the bold captions and check boxes and of the shape window's results,
+// whatever the platform's window font is.
+inline constexpr int kEmphasisPointSize = 10;
+
 // A labelled edit: its caption above it, both in one panel so that hiding the panel hides
-// the pair. The edit carries the control's name; the caption gets name + "Label".
+// the pair. The edit carries the control's name; the caption gets name + "Label" and is the
+// edit's buddy, so that a screen reader announces the edit by its caption. A bold caption
+// is bold 10 point.
 inline QLineEdit* MakeLabeledEdit(QWidget* parent, const QString& name, const QString& caption, const QString& text,
                                   bool boldCaption, QLabel** captionOut = nullptr) {
     auto* panel = new QWidget(parent);
@@ -41,6 +47,7 @@ inline QLineEdit* MakeLabeledEdit(QWidget* parent, const QString& name, const QS
     if (boldCaption) {
         QFont font = label->font();
         font.setBold(true);
+        font.setPointSize(kEmphasisPointSize);
         label->setFont(font);
     }
     auto* edit = new QLineEdit(text, panel);

@@ -2,6 +2,7 @@
 
 #include "calc/DecimalText.h"
 
+#include <cmath>
 #include <cstddef>
 
 namespace zeft {
@@ -15,6 +16,9 @@ std::optional<std::string> BottomLimitMillimetreText(std::string_view text, bool
         return std::nullopt;
     }
     const long double millimetres = inchUnit ? *value * 25.4L : *value;
+    if (!std::isfinite(millimetres)) {
+        return std::nullopt;
+    }
     return WholeText(millimetres);
 }
 

@@ -91,7 +91,7 @@ TNonLinearizationForm::TNonLinearizationForm(SettingsControls& mainControls, Pro
     ReserveCheckBox = new QCheckBox(QStringLiteral("10% Reserve"), GroupBox1);
     ReserveCheckBox->setObjectName(QStringLiteral("ReserveCheckBox"));
     for (QCheckBox* box : {InchCheckBox, HalfTankCheckBox, ReserveCheckBox}) {
-        SetBold(box);
+        SetBold(box, kEmphasisPointSize);
     }
     auto* dimensions = new QGridLayout(GroupBox1);
     dimensions->addWidget(X_Edit->parentWidget(), 0, 0);
@@ -117,7 +117,7 @@ TNonLinearizationForm::TNonLinearizationForm(SettingsControls& mainControls, Pro
         MakeLevelSetRows(GroupBox2,
                          {QStringLiteral("Label6"), QStringLiteral("Label7"), QStringLiteral("Label8"),
                           QStringLiteral("Label9"), QStringLiteral("Label11")},
-                         10);
+                         kEmphasisPointSize);
     Label2 = rows.captions[0];
     Label3 = rows.captions[1];
     Label4 = rows.captions[2];

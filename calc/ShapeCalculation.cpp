@@ -3,6 +3,7 @@
 #include "calc/DecimalText.h"
 #include "calc/TankGeometry.h"
 
+#include <cmath>
 #include <cstddef>
 #include <optional>
 #include <utility>
@@ -54,6 +55,19 @@ std::string RelationError(int shape, bool half, const TankDimensions& d) {
     default:
         return "Invalid Shape Number!";
     }
+}
+
+// Dimensions near the top of the number range overflow the areas. Only X (and the widths
+// it bounds) reach the levels and the bottom limit; the volume also grows with W.
+std::string OverflowError(int shape, const ShapeResult& result) {
+    bool levelsFinite = std::isfinite(result.bottomLimit);
+    for (const long double level : result.levels) {
+        levelsFinite = levelsFinite && std::isfinite(level);
+    }
+    if (!levelsFinite || (shape == kCylinderShape && !std::isfinite(result.volume))) {
+        return "Invalid input for X value!";
+    }
+    return std::isfinite(result.volume) ? "" : "Invalid input for W value!";
 }
 
 } // namespace
@@ -118,6 +132,9 @@ ShapeCalculation CalculateShape(const ShapeOptions& options, const ShapeEditText
     ShapeCalculation result;
     if (options.shape == kCylinderShape) {
         const ShapeResult cylinder = CalculateCylinder(options.reserve, entered.h, entered.x, options.inchUnit);
+        if (std::string overflow = OverflowError(options.shape, cylinder); !overflow.empty()) {
+            return Failure(std::move(overflow));
+        }
         result.volume = VolumeText(cylinder.volume, sep);
         result.levelSet.bottomLimit = WholeText(cylinder.bottomLimit);
         for (std::size_t i = 0; i < 4; ++i) {
@@ -127,6 +144,9 @@ ShapeCalculation CalculateShape(const ShapeOptions& options, const ShapeEditText
     }
     const TankDimensions d = DeriveShapeDimensions(options.shape, options.halfTank, entered);
     const ShapeResult profile = CalculateProfile(d, options.halfTank, options.reserve, options.inchUnit);
+    if (std::string overflow = OverflowError(options.shape, profile); !overflow.empty()) {
+        return Failure(std::move(overflow));
+    }
     result.volume = VolumeText(profile.volume, sep);
     result.levelSet.bottomLimit = FixedText(profile.bottomLimit, 2, sep);
     for (std::size_t i = 0; i < 4; ++i) {

@@ -2,6 +2,7 @@
 
 #include "calc/DecimalText.h"
 
+#include <cmath>
 #include <cstddef>
 #include <optional>
 #include <utility>
@@ -78,7 +79,12 @@ TableCalculation CalculateByVolume(const TableEditTexts& volumes, const std::str
     TableCalculation result;
     // Level A is the 20 % volume, the last of the edits.
     for (std::size_t i = 0; i < 4; ++i) {
-        result.levelSet.levels[i] = WholeText((*v)[4 - i] * 100 / (*v)[0]);
+        const long double level = (*v)[4 - i] * 100 / (*v)[0];
+        // A volume near the top of the number range overflows when multiplied by 100.
+        if (!std::isfinite(level)) {
+            return Failure(std::string("Invalid input for ") + kVolumeNames[4 - i] + "!");
+        }
+        result.levelSet.levels[i] = WholeText(level);
     }
     result.levelSet.bottomLimit = heightText;
     return result;

@@ -67,7 +67,7 @@ TTableCalculatorForm::TTableCalculatorForm(const Texts& texts, SettingsControls&
     Vol20LEdit = edits[4];
     InchCheckBox = new QCheckBox(QStringLiteral("Inch Unit"), GroupBox1);
     InchCheckBox->setObjectName(QStringLiteral("InchCheckBox"));
-    SetBold(InchCheckBox);
+    SetBold(InchCheckBox, kEmphasisPointSize);
     inputGrid_ = new QGridLayout(GroupBox1);
     inputGrid_->addWidget(Vol100LEdit->parentWidget(), 0, 0);
     inputGrid_->addWidget(Vol80LEdit->parentWidget(), 1, 0);

@@ -1,7 +1,8 @@
 // The calculators' number reading and checks on arbitrary field texts. The input holds
 // the shape and the options in its first two bytes and the field texts after them, separated by newlines.
 // Besides not crashing (UBSan catches a float that does not fit its integer): a number
-// read is finite, and a calculation that passes its checks hands over a level set.
+// read is finite, and a calculation that passes its checks shows whole-number levels and
+// a bottom limit that the main window takes.
 #include "calc/DecimalText.h"
 #include "calc/LevelSet.h"
 #include "calc/ShapeCalculation.h"
@@ -29,9 +30,10 @@ void Check(bool condition, const char* what) {
 void CheckLevelSet(const zeft::LevelSetTexts& levelSet, bool inchUnit, char separator) {
     for (const std::string& level : levelSet.levels) {
         Check(!level.empty(), "an empty level in a result");
+        Check(level.find_first_not_of("-0123456789") == std::string::npos, "a level that is no whole number");
     }
     zeft::testing::FakeSettingsControls controls;
-    zeft::HandOverLevelSet(controls, levelSet, inchUnit, separator);
+    Check(zeft::HandOverLevelSet(controls, levelSet, inchUnit, separator), "a bottom limit the hand-over refuses");
 }
 
 } // namespace

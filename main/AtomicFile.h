@@ -11,7 +11,11 @@ namespace zeft {
 // to a temporary file in the target's folder, are flushed to the disk, and only then is
 // the temporary file renamed over the target. When any step fails, the temporary file is
 // removed and the old file stays intact. A symbolic link is followed, so the file it
-// points to is replaced. An existing file keeps its permissions.
+// points to is replaced. An existing file keeps its permissions (its attributes on Windows);
+// one the user may not write (read-only on Windows) is refused, as opening it would be.
+//
+// In a folder where no new file may be created but the file itself may be written, the
+// file is rewritten in place instead; should that write fail, its old bytes are put back.
 //
 // Returns nothing on success, else the text for the user (see FileErrorText.h).
 std::optional<std::string> SaveFileAtomically(const std::filesystem::path& target, std::string_view contents);

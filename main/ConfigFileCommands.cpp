@@ -1,6 +1,7 @@
 #include "main/ConfigFileCommands.h"
 
 #include "main/ConfigFile.h"
+#include "main/SaveFileName.h"
 #include "main/SettingsValidator.h"
 
 #include <filesystem>
@@ -26,7 +27,11 @@ bool SaveSettingsAs(SettingsControls& controls, Prompts& prompts, FileDialogs& d
     if (!name) {
         return false;
     }
-    if (const std::optional<std::string> error = SaveConfigFile(PathFromUtf8(*name), controls)) {
+    const SaveFileName target = ChooseSaveFileName(PathFromUtf8(*name));
+    if (target.askBeforeReplacing && prompts.Confirm(ReplaceQuestion(target.path)) != ConfirmAnswer::Yes) {
+        return false;
+    }
+    if (const std::optional<std::string> error = SaveConfigFile(target.path, controls)) {
         prompts.ShowApplicationError(*error);
         return false;
     }

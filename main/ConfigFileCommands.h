@@ -7,8 +7,9 @@
 namespace zeft {
 
 // File › "Save &As..." (Close1Click): validates the settings (with their messages and the
-// top-limit question), asks for a file name, and saves. A file that cannot be written is
-// reported in the application's general error box; the old file stays as it was.
+// top-limit question), asks for a file name, adds ".zcf" to a name without an extension
+// (asking before it replaces a file the dialog did not ask about), and saves. A file that
+// cannot be written is reported in the application's general error box; the old file stays as it was.
 // Returns true when the file was saved.
 bool SaveSettingsAs(SettingsControls& controls, Prompts& prompts, FileDialogs& dialogs);
 

@@ -6,9 +6,10 @@
 namespace zeft {
 
 // The open and save dialogs for configuration files. Both offer the filter
-// "ZEFT Config Files (*.zcf)" first and "All Files (*.*)"; the save dialog adds the
-// default extension "zcf" to a name typed without one and asks before it replaces an
-// existing file. An empty result means the user cancelled.
+// "ZEFT Config Files (*.zcf)" first, then all files. Both return the name exactly as the
+// user chose it, with no extension added: the save dialog asks before it replaces that
+// file, and Save As adds ".zcf" itself (and asks about the longer name). An empty result
+// means the user cancelled.
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;

@@ -61,6 +61,52 @@ bool WriteAll(int fd, std::string_view contents) {
     return true;
 }
 
+bool ReadAll(int fd, std::string& bytes) {
+    char buffer[4096];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return false;
+        }
+        if (got == 0) {
+            return true;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+bool Rewrite(int fd, std::string_view contents) {
+    return ::lseek(fd, 0, SEEK_SET) == 0 && ::ftruncate(fd, 0) == 0 && WriteAll(fd, contents) && ::fsync(fd) == 0;
+}
+
+// A folder where the user may change the file but not create one leaves no room for a
+// temporary file: the file is rewritten where it is. Its old bytes are kept in memory and
+// put back when the write fails, so a failed save still leaves the old file.
+std::optional<std::string> SaveInPlace(const fs::path& target, std::string_view contents, int folderError) {
+    const int fd = ::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) {
+        return FileErrorTextFromErrno(folderError);
+    }
+    struct stat info {};
+    std::string old;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || !ReadAll(fd, old)) {
+        ::close(fd);
+        return FileErrorTextFromErrno(folderError);
+    }
+    int error = 0;
+    if (!Rewrite(fd, contents)) {
+        error = errno;
+        Rewrite(fd, old);
+    }
+    if (::close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    return error == 0 ? std::nullopt : std::optional<std::string>(FileErrorTextFromErrno(error));
+}
+
 // Makes the rename itself durable; a failure here does not undo a complete save.
 void SyncFolder(const fs::path& folder) {
     const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -77,11 +123,19 @@ std::optional<std::string> SaveFileAtomically(const fs::path& requested, std::st
         return FileErrorTextFromErrno(ENOENT);
     }
     const fs::path target = ResolveTarget(requested);
+    // A file the user may not write stays as it is, although the folder would let a rename
+    // replace it.
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) {
+        return FileErrorTextFromErrno(errno);
+    }
 
     fs::path temporary;
     int error = 0;
     int fd = CreateTemporary(target, temporary, error);
     if (fd < 0) {
+        if (error == EACCES || error == EPERM) {
+            return SaveInPlace(target, contents, error);
+        }
         return FileErrorTextFromErrno(error);
     }
 

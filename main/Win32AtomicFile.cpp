@@ -50,6 +50,43 @@ bool WriteAll(HANDLE file, std::string_view contents) {
     return true;
 }
 
+bool Rewrite(HANDLE file, std::string_view contents) {
+    LARGE_INTEGER start{};
+    return SetFilePointerEx(file, start, nullptr, FILE_BEGIN) && SetEndOfFile(file) && WriteAll(file, contents) &&
+           FlushFileBuffers(file);
+}
+
+// A folder where the user may change the file but not create one leaves no room for a
+// temporary file: the file is rewritten where it is. Its old bytes are kept in memory and
+// put back when the write fails, so a failed save still leaves the old file.
+std::optional<std::string> SaveInPlace(const fs::path& target, std::string_view contents, DWORD folderError) {
+    HANDLE file = CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return FileErrorTextFromWin32(folderError);
+    }
+    std::string old;
+    char buffer[4096];
+    DWORD got = 0;
+    BOOL read = FALSE;
+    while ((read = ReadFile(file, buffer, sizeof buffer, &got, nullptr)) && got > 0) {
+        old.append(buffer, got);
+    }
+    if (!read) {
+        CloseHandle(file);
+        return FileErrorTextFromWin32(folderError);
+    }
+    DWORD error = 0;
+    if (!Rewrite(file, contents)) {
+        error = GetLastError();
+        Rewrite(file, old);
+    }
+    if (!CloseHandle(file) && error == 0) {
+        error = GetLastError();
+    }
+    return error == 0 ? std::nullopt : std::optional<std::string>(FileErrorTextFromWin32(error));
+}
+
 } // namespace
 
 std::optional<std::string> SaveFileAtomically(const fs::path& requested, std::string_view contents) {
@@ -65,10 +102,19 @@ std::optional<std::string> SaveFileAtomically(const fs::path& requested, std::st
         }
     }
 
+    // A read-only file stays as it is (not every system's rename refuses to replace it).
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        return FileErrorTextFromWin32(ERROR_ACCESS_DENIED);
+    }
+
     fs::path temporary;
     DWORD error = 0;
     HANDLE file = CreateTemporary(target, temporary, error);
     if (file == INVALID_HANDLE_VALUE) {
+        if (error == ERROR_ACCESS_DENIED) {
+            return SaveInPlace(target, contents, error);
+        }
         return FileErrorTextFromWin32(error);
     }
     bool ok = WriteAll(file, contents) && FlushFileBuffers(file);
@@ -78,6 +124,10 @@ std::optional<std::string> SaveFileAtomically(const fs::path& requested, std::st
     if (!CloseHandle(file) && ok) {
         ok = false;
         error = GetLastError();
+    }
+    // The replacement keeps the old file's attributes (hidden, archive...).
+    if (ok && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        SetFileAttributesW(temporary.c_str(), attributes);
     }
     if (ok && !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         ok = false;

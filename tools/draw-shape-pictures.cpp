@@ -323,7 +323,8 @@ bool DrawPrism(int shape, bool half, const std::string& path) {
     if (reads.y) {
         const double yLine = 56;
         Extension(canvas, mirror(upperR) - 4, joint, yLine - 5, joint);
-        Dimension(canvas, yLine, top, yLine, joint, "Y", yLine + 13, (top + joint) / 2);
+        // The letter goes left of its line: on the right it would touch a straight wall.
+        Dimension(canvas, yLine, top, yLine, joint, "Y", yLine - 12, (top + joint) / 2);
     }
     if (reads.z) {
         Extension(canvas, mirror(bottomR), bottom + 4, mirror(bottomR), bottom + 22);
@@ -365,14 +366,11 @@ bool DrawCylinder(const std::string& path) {
     Extension(canvas, endX, bottom, 30, bottom);
     Dimension(canvas, 35, top, 35, bottom, "H", 21, cy);
     canvas.Text(endX, 222, "End", kSmallScale, kGrey);
-    // Side view: the length X.
+    // Side view: flat ends, so the length X runs over the whole body.
     const double sideL = 245;
     const double sideR = 415;
-    const double er = 16;
-    canvas.Ellipse(sideL, cy, er, r, 2.2, kInk, std::numbers::pi / 2, 3 * std::numbers::pi / 2);
-    canvas.Ellipse(sideR, cy, er, r, 2.2, kInk, -std::numbers::pi / 2, std::numbers::pi / 2);
-    canvas.Line(sideL, top, sideR, top, 2.2, kInk);
-    canvas.Line(sideL, bottom, sideR, bottom, 2.2, kInk);
+    canvas.Polyline({{sideL, top}, {sideR, top}, {sideR, bottom}, {sideL, bottom}}, 2.2, kInk, true);
+    canvas.Line(sideL - 8, cy, sideR + 8, cy, 0.8, kGrey, true); // the cylinder's axis
     Extension(canvas, sideL, top - 4, sideL, top - 24);
     Extension(canvas, sideR, top - 4, sideR, top - 24);
     Dimension(canvas, sideL, top - 18, sideR, top - 18, "X", (sideL + sideR) / 2, top - 32);

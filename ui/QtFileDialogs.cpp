@@ -17,9 +17,17 @@ bool& UseNative() {
     return useNative;
 }
 
+// On Windows "*.*" matches every file; elsewhere it would hide the names without a dot.
+#ifdef _WIN32
+constexpr const char* kAllFilesFilter = "All Files (*.*)";
+#else
+constexpr const char* kAllFilesFilter = "All Files (*)";
+#endif
+
+// No default suffix: with the desktop's own dialog Qt adds it only after the dialog's
+// overwrite check, so Save As adds ".zcf" itself and asks about the final name.
 void SetUpConfigDialog(QFileDialog& dialog) {
-    dialog.setNameFilters({QStringLiteral("ZEFT Config Files (*.zcf)"), QStringLiteral("All Files (*.*)")});
-    dialog.setDefaultSuffix(QStringLiteral("zcf"));
+    dialog.setNameFilters({QStringLiteral("ZEFT Config Files (*.zcf)"), QString::fromLatin1(kAllFilesFilter)});
     if (!UseNative()) {
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     }
@@ -63,6 +71,8 @@ std::optional<std::string> QtFileDialogs::AskOpenConfigPath() {
     QFileDialog dialog(parent_, QStringLiteral("Open"));
     SetUpConfigDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // A name that does not exist would load as all keys missing and wipe the window's
+    // settings; the dialog refuses it.
     dialog.setFileMode(QFileDialog::ExistingFile);
     return Run(dialog);
 }

@@ -23,7 +23,7 @@ TEST(LevelSetTest, BottomLimitInWholeMillimetres) {
         {"78.74", true, ',', "2000"},    {"39", true, '.', "991"},       {"10", true, '.', "254"},
         {"40", true, '.', "1016"},       {"1500.6", false, '.', "1501"}, {"1500.5", false, '.', "1500"},
         {"1501.5", false, '.', "1502"},  {"653,91", false, ',', "654"},  {"1500.0", false, '.', "1500"},
-        {"2000", false, ',', "2000"},    {"abc", false, '.', {}},
+        {"2000", false, ',', "2000"},    {"abc", false, '.', {}},        {"1e4931", true, '.', {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -3,6 +3,7 @@
 #include "tests/support/FakeSettingsControls.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
+#include "ui/JpegPicture.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -66,6 +67,26 @@ TEST_F(ShapeFormTest, OpensOnShapeOneWithItsEditsAndPicture) {
     EXPECT_TRUE(form.HalfTankCheckBox->isVisible());
     EXPECT_EQ(form.SaveBtn1->text(), QStringLiteral("Save && Close")); // shown as "Save & Close"
     EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("X2_Edit")), form.X2_Edit);
+}
+
+// Each shape shows its own picture, and its half-tank picture while "Half Tank" is checked.
+TEST_F(ShapeFormTest, EachShapeShowsItsOwnPicture) {
+    const auto shows = [&](const QString& name) {
+        QString problem;
+        const QImage expected = zeft::ui::DecodeJpegFile(zeft::ui::FindPicture(name), problem);
+        return !expected.isNull() && form.Image1->pixmap().toImage().convertToFormat(QImage::Format_RGB32) ==
+                                         expected.convertToFormat(QImage::Format_RGB32);
+    };
+    for (int shape = 1; shape <= 12; ++shape) {
+        GoToShape(shape);
+        EXPECT_TRUE(shows(QStringLiteral("pictures/shape%1.jpg").arg(shape))) << shape;
+        if (shape < 12) {
+            form.HalfTankCheckBox->click();
+            EXPECT_TRUE(shows(QStringLiteral("pictures/shape%1h.jpg").arg(shape))) << shape << " half";
+            form.HalfTankCheckBox->click();
+        }
+    }
+    EXPECT_TRUE(prompts.shown.empty());
 }
 
 TEST_F(ShapeFormTest, PagingWrapsBothWays) {

@@ -77,6 +77,8 @@ TEST(VolumeTableTest, ChecksInOrder) {
          "78.75",
          true,
          "Invalid input for H value! H must be at least 3.94 inch and no more than 78.74 inch!"},
+        // A product that overflows is refused rather than shown as "nan".
+        {{"1.1e4932", "1e4931", "1e4930", "1e4929", "1e4928"}, "1000", false, "Invalid input for Volume @ 80% of H!"},
         {{"100", "80", "60", "40", "20"}, "100", false, ""},
         {{"100", "80", "60", "40", "20"}, "2000", false, ""},
         {{"100", "80", "60", "40", "20"}, "3.94", true, ""},

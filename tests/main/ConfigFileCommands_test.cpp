@@ -53,6 +53,53 @@ TEST(SaveSettingsAsTest, SavesTheControlsToTheChosenFile) {
     EXPECT_EQ(TempFolder::Read(path), ConfigFileText(controls));
 }
 
+// The dialog asked only about the name it returned: Save As asks about the name it writes
+// when that differs, and never twice.
+TEST(SaveSettingsAsTest, ExtensionIsAddedAndTheFinalNameIsAskedAbout) {
+    struct Case {
+        const char* typed;
+        const char* existing; // holds the old text before the save
+        std::optional<ConfirmAnswer> answer;
+        const char* written; // nullptr: nothing is written
+    };
+    const Case cases[] = {
+        {"tank", nullptr, std::nullopt, "tank.zcf"},
+        {"tank", "tank", std::nullopt, "tank.zcf"}, // a file without extension is not the target
+        {"tank", "tank.zcf", ConfirmAnswer::No, nullptr},
+        {"tank", "tank.zcf", ConfirmAnswer::Closed, nullptr},
+        {"tank", "tank.zcf", ConfirmAnswer::Yes, "tank.zcf"},
+        {"tank.zcf", "tank.zcf", std::nullopt, "tank.zcf"}, // the dialog asked already
+        {"tank.txt", nullptr, std::nullopt, "tank.txt"},
+        {"tank.", nullptr, std::nullopt, "tank."},
+    };
+    for (const Case& c : cases) {
+        const TempFolder folder;
+        if (c.existing != nullptr) {
+            folder.Write(c.existing, "old");
+        }
+        FakeSettingsControls controls;
+        ScriptedPrompts prompts;
+        if (c.answer) {
+            prompts.Answer(*c.answer);
+        }
+        AnsweringDialogs dialogs((folder / c.typed).string());
+        EXPECT_EQ(SaveSettingsAs(controls, prompts, dialogs), c.written != nullptr) << c.typed;
+        if (c.answer) {
+            ASSERT_EQ(prompts.shown.size(), 1u) << c.typed;
+            EXPECT_EQ(prompts.shown[0].kind, Kind::Confirm);
+            EXPECT_EQ(prompts.shown[0].text, "tank.zcf already exists.\nDo you want to replace it?");
+        } else {
+            EXPECT_TRUE(prompts.shown.empty()) << c.typed;
+        }
+        if (c.written != nullptr) {
+            EXPECT_EQ(TempFolder::Read(folder / c.written), ConfigFileText(controls)) << c.typed;
+        }
+        if (c.existing != nullptr && (c.written == nullptr || std::string(c.written) != c.existing)) {
+            EXPECT_EQ(TempFolder::Read(folder / c.existing), "old") << c.typed;
+        }
+    }
+}
+
 TEST(SaveSettingsAsTest, NothingIsAskedOrWrittenWhenValidationFails) {
     const TempFolder folder;
     const std::string path = (folder / "tank.zcf").string();

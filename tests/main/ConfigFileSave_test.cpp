@@ -10,7 +10,11 @@
 #include <cerrno>
 #include <csignal>
 #include <filesystem>
-#ifndef _WIN32
+#include <optional>
+#include <string>
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/resource.h>
 #include <unistd.h>
 #endif
@@ -65,6 +69,25 @@ TEST(SaveConfigFileTest, ALinkStaysALinkAndItsFileIsReplaced) {
 }
 #endif
 
+#ifdef _WIN32
+// The replacement keeps the attributes of the file it replaces; a read-only file is refused.
+TEST(SaveConfigFileTest, KeepsTheAttributesOfTheFileItReplaces) {
+    const TempFolder folder;
+    const fs::path hidden = folder.Write("hidden.zcf", kOldContent);
+    ASSERT_TRUE(SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    ASSERT_EQ(SaveConfigFile(hidden, FakeSettingsControls()), std::nullopt);
+    EXPECT_EQ(GetFileAttributesW(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN, DWORD{FILE_ATTRIBUTE_HIDDEN});
+    EXPECT_EQ(TempFolder::Read(hidden), ConfigFileText(FakeSettingsControls()));
+    const fs::path readOnly = folder.Write("read-only.zcf", kOldContent);
+    ASSERT_TRUE(SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(SaveConfigFile(readOnly, FakeSettingsControls()), "File access denied.");
+    EXPECT_EQ(TempFolder::Read(readOnly), kOldContent);
+    SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL); // so that the folder can go
+    SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(folder.Listing(), "hidden.zcf read-only.zcf");
+}
+#endif
+
 TEST(SaveConfigFileTest, FailuresKeepWhatWasThereAndSayWhy) {
     const TempFolder folder;
     fs::create_directory(folder / "folder.zcf");
@@ -100,36 +123,73 @@ TEST(SaveConfigFileTest, FailuresKeepWhatWasThereAndSayWhy) {
 
 #ifndef _WIN32
 // POSIX folder modes and file size limits.
-TEST(SaveConfigFileTest, ReadOnlyFolderKeepsTheOldFile) {
+// A folder where no file may be created: a file the user may write is rewritten in place,
+// keeping its mode; anything else is refused and nothing changes. A file the user may not
+// write is refused also where the folder would let a rename replace it.
+TEST(SaveConfigFileTest, WritableFileInAReadOnlyFolderIsRewrittenInPlace) {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "permissions do not stop the superuser";
     }
-    const TempFolder folder;
-    const fs::path path = folder.Write("tank.zcf", kOldContent);
-    fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_EQ(SaveConfigFile(path, FakeSettingsControls()), "File access denied.");
-    fs::permissions(folder.Path(), fs::perms::owner_all);
-    EXPECT_EQ(TempFolder::Read(path), kOldContent);
-    EXPECT_EQ(folder.Listing(), "tank.zcf");
+    constexpr auto kWritable = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    struct Case {
+        bool folderWritable;
+        bool exists;
+        fs::perms mode;
+        std::optional<std::string> error;
+    };
+    const Case cases[] = {
+        {false, true, kWritable, std::nullopt},
+        {false, true, fs::perms::owner_read, "File access denied."},
+        {false, false, kWritable, "File access denied."},
+        {true, true, fs::perms::owner_read, "File access denied."},
+    };
+    for (const Case& c : cases) {
+        const TempFolder folder;
+        const fs::path path = folder / "tank.zcf";
+        if (c.exists) {
+            folder.Write("tank.zcf", kOldContent);
+            fs::permissions(path, c.mode);
+        }
+        if (!c.folderWritable) {
+            fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+        }
+        EXPECT_EQ(SaveConfigFile(path, FakeSettingsControls()), c.error);
+        fs::permissions(folder.Path(), fs::perms::owner_all);
+        EXPECT_EQ(folder.Listing(), c.exists ? "tank.zcf" : "");
+        if (c.exists) {
+            EXPECT_EQ(TempFolder::Read(path), c.error ? kOldContent : ConfigFileText(FakeSettingsControls()));
+            EXPECT_EQ(fs::status(path).permissions(), c.mode);
+        }
+    }
 }
 
 // The disk fills up while the file is written: a file size limit makes the write fail
 // the same way, as any user can set it.
 TEST(SaveConfigFileTest, WriteFailingHalfWayKeepsTheOldFile) {
-    const TempFolder folder;
-    const fs::path path = folder.Write("tank.zcf", kOldContent);
-    rlimit before{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tiny = before;
-    tiny.rlim_cur = 20;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const auto error = SaveConfigFile(path, FakeSettingsControls());
-    ::setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, previousHandler);
-    EXPECT_EQ(error, "Disk full.");
-    EXPECT_EQ(TempFolder::Read(path), kOldContent);
-    EXPECT_EQ(folder.Listing(), "tank.zcf");
+    for (const bool folderWritable : {true, false}) {
+        if (!folderWritable && ::geteuid() == 0) {
+            continue; // permissions do not stop the superuser
+        }
+        const TempFolder folder;
+        // Shorter than the limit, so that the in-place save can put it back.
+        const fs::path path = folder.Write("tank.zcf", "old\r\n");
+        if (!folderWritable) {
+            fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+        }
+        rlimit before{};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit tiny = before;
+        tiny.rlim_cur = 20;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        const auto error = SaveConfigFile(path, FakeSettingsControls());
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, previousHandler);
+        fs::permissions(folder.Path(), fs::perms::owner_all);
+        EXPECT_EQ(error, "Disk full.") << folderWritable;
+        EXPECT_EQ(TempFolder::Read(path), "old\r\n") << folderWritable;
+        EXPECT_EQ(folder.Listing(), "tank.zcf");
+    }
 }
 #endif
 

@@ -1,0 +1,25 @@
+#include "main/SaveFileName.h"
+
+namespace fs = std::filesystem;
+
+namespace zeft {
+
+SaveFileName ChooseSaveFileName(const fs::path& chosen) {
+    const fs::path::string_type name = chosen.filename().native();
+    if (name.empty() || name.find(fs::path::value_type('.')) != fs::path::string_type::npos) {
+        return {chosen, false};
+    }
+    fs::path withExtension = chosen;
+    withExtension += ".zcf";
+    std::error_code error;
+    // Anything of that name (a folder too) is reported when the save tries it.
+    const bool exists = fs::symlink_status(withExtension, error).type() != fs::file_type::not_found && !error;
+    return {withExtension, exists};
+}
+
+std::string ReplaceQuestion(const fs::path& path) {
+    const std::u8string name = path.filename().u8string();
+    return std::string(name.begin(), name.end()) + " already exists.\nDo you want to replace it?";
+}
+
+} // namespace zeft

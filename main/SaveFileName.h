@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace zeft {
+
+// The name Save As writes to, from the name the save dialog returned.
+struct SaveFileName {
+    std::filesystem::path path;
+    // The dialog's own question covered only the name it returned; once ".zcf" is added,
+    // an existing file of the final name has not been asked about.
+    bool askBeforeReplacing = false;
+};
+
+// Adds ".zcf" to a name without any dot in its last part (as typed: "tank" is saved as
+// "tank.zcf", "tank.txt" and "tank." stay). Asks when the extension was added and a file
+// of the final name exists.
+SaveFileName ChooseSaveFileName(const std::filesystem::path& chosen);
+
+// The question for a file that would be replaced.
+std::string ReplaceQuestion(const std::filesystem::path& path);
+
+} // namespace zeft
