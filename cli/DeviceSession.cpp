@@ -41,7 +41,7 @@ bool DeviceSession::Open(const std::string& port, const LineOptions& line) {
     link_.SetStopBits(StopBitsCode(line.stopBits).value_or(0));
     link_.SetActive(true);
     if (!link_.Active()) {
-        prompts_.ShowWarningWithDetail("Cannot Open COM port!", senderLink_.PortProblem());
+        prompts_.ShowWarningWithDetail("Cannot Open COM port!", link_.LastOpenErrorText());
         return false;
     }
     link_.SetRTSState(false);

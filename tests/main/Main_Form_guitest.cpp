@@ -258,6 +258,50 @@ TEST_F(MainFormTest, APortThatDoesNotOpenSaysWhy) {
     EXPECT_EQ(form->StatusPanelText(1), "");
 }
 
+// The reason under "Cannot Open COM port!" is that of the port's present state: a failed
+// open's system reason does not outlive the next Settings... answer.
+TEST_F(MainFormTest, TheReasonUnderCannotOpenIsTheCurrentOne) {
+    std::function<int(TSerialLinkDLG&)> answer = Choose(kMissingPort);
+    auto form = Make([&](TSerialLinkDLG& dialog) { return answer(dialog); });
+    ASSERT_EQ(boxes_.shown.size(), 1u);
+    const std::string openFailure = boxes_.shown[0].detail;
+    ASSERT_FALSE(openFailure.empty());
+    auto readDetail = [&] {
+        boxes_.shown.clear();
+        QTest::mouseClick(form->ReadBtn, Qt::LeftButton);
+        EXPECT_EQ(boxes_.Texts(), std::vector<std::string>{"Cannot Open COM port!"});
+        return boxes_.shown.empty() ? std::string() : boxes_.shown[0].detail;
+    };
+    EXPECT_EQ(readDetail(), openFailure);
+
+    answer = Cancel;
+    form->Setting1->trigger();
+    const std::string cancelled = readDetail();
+    EXPECT_NE(cancelled, openFailure);
+    EXPECT_FALSE(cancelled.empty());
+
+    // OK with no port selected: nothing is opened, the warning says so at once and later.
+    boxes_.shown.clear();
+    answer = Choose("no port in the list");
+    form->Setting1->trigger();
+    EXPECT_FALSE(form->SerialLink1.Active());
+    ASSERT_EQ(boxes_.shown.size(), 1u);
+    EXPECT_EQ(boxes_.shown[0].text, "Cannot Open COM port!");
+    EXPECT_EQ(boxes_.shown[0].detail, "No serial port was selected.");
+    EXPECT_EQ(form->StatusPanelText(0), "Please select COM port!");
+    EXPECT_EQ(form->StatusPanelText(1), "");
+    EXPECT_EQ(readDetail(), "No serial port was selected.");
+
+    answer = Choose(kSender);
+    form->Setting1->trigger();
+    EXPECT_TRUE(form->SerialLink1.Active());
+    boxes_.answers.push_back(QMessageBox::Yes);
+    form->FirmwareUpdate->trigger();
+    const std::string closedForUpdate = readDetail();
+    EXPECT_FALSE(closedForUpdate.empty());
+    EXPECT_NE(closedForUpdate, "No serial port was selected.");
+}
+
 TEST_F(MainFormTest, ThePortIsRememberedAndSettingsCancelClosesIt) {
     {
         auto first = Make(Choose(kSender));
