@@ -245,7 +245,7 @@ void ExchangeEngine::SerialLink1RxClusterEvent() {
 }
 
 void ExchangeEngine::AppendReply(const std::string& text) {
-    controls_.SetReplyText(controls_.ReplyText() + text);
+    controls_.AppendReplyText(text);
 }
 
 void ExchangeEngine::Receive(char c) {

@@ -1,13 +1,16 @@
 #include "main/Main_Form.h"
 
 #include "main/ExchangeEngine.h"
+#include "main/SettingsControls.h"
 #include "serial/SerialLink.h"
 #include "serial/SettingsFileMedium.h"
 #include "serial/VirtualSerialDevice.h"
 #include "tests/support/TempFolder.h"
 #include "ui/QtFileDialogs.h"
 #include "ui/QtPrompts.h"
+#include "ui/QtSettingsControls.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
@@ -519,6 +522,59 @@ TEST_F(MainFormTest, SaveAsAndLoadMoveTheSettingsThroughAFile) {
     EXPECT_EQ(form->ComboBoxFluid->currentIndex(), 3);
     EXPECT_EQ(form->EditLinearA->text(), "5");
     EXPECT_TRUE(boxes_.shown.empty()) << boxes_.Texts().front();
+}
+
+// Values are kept as received: every byte, valid UTF-8 or not, comes back out of an edit
+// as it went in, so that a program step sends it unchanged.
+TEST_F(MainFormTest, EditsAndReplyKeepTheBytesAsReceived) {
+    auto form = Make(Cancel);
+    std::string bytes;
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        bytes += static_cast<char>(b);
+    }
+    const std::string values[] = {bytes, "1" + bytes.substr(0x69, 1) + "0", "\xC3\xA9", "\xEF\xBF\xBD"};
+    SettingsControls& controls = form->Controls();
+    for (const std::string& value : values) {
+        controls.SetEditText(SettingsEdit::TopLimit, value);
+        EXPECT_EQ(controls.EditText(SettingsEdit::TopLimit), value);
+        EXPECT_EQ(form->EditTopLimit->text().size(), static_cast<qsizetype>(value.size()));
+        controls.SetReplyText(value);
+        EXPECT_EQ(controls.ReplyText(), value);
+    }
+}
+
+// A long burst keeps every byte in the reply but lays out only what the panel can show:
+// the lines that fit, each cut where the panel ends, and the label within reach of it.
+TEST_F(MainFormTest, ALongReplyShowsWhatThePanelHolds) {
+    auto form = Make(Cancel);
+    SettingsControls& controls = form->Controls();
+    controls.SetReplyText("KOV");
+    std::string burst;
+    for (int i = 0; i < 10 * 1024; ++i) {
+        burst += i % 700 == 699 ? '\r' : static_cast<char>(0x21 + i % 90);
+    }
+    for (const char c : burst) {
+        controls.AppendReplyText(std::string(1, c));
+    }
+    EXPECT_EQ(controls.ReplyText(), "KOV" + burst);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Label9->text().size() > 3; }, 5000));
+    const QString shown = form->Label9->text();
+    const std::string whole = ui::QtSettingsControls::DisplayText("KOV" + burst);
+    ASSERT_FALSE(shown.isEmpty());
+    const QStringList lines = shown.split(QLatin1Char('\n'));
+    const QFontMetrics metrics(form->Label9->font());
+    EXPECT_LE(lines.size() - 1, form->Panel1->height() / metrics.lineSpacing() + 1);
+    for (const QString& line : lines) {
+        // Each shown line is the start of the same line of the whole reply, reaching past the panel.
+        EXPECT_GE(metrics.horizontalAdvance(line), form->Panel1->width() - form->Label9->x() - metrics.maxWidth());
+    }
+    EXPECT_EQ(lines.front().toStdString(), whole.substr(0, static_cast<std::size_t>(lines.front().size())));
+    // Cut near the panel's edge, not thousands of characters wide.
+    EXPECT_LT(form->Label9->width(), 4 * form->Panel1->width());
+
+    // A new reply starts afresh.
+    controls.SetReplyText("KOV\rOutput Type = 0 ");
+    EXPECT_EQ(form->Label9->text(), "KOV\nOutput Type = 0 ");
 }
 
 TEST(MainFormStatusTextTest, ParityLetterAndStopBits) {
