@@ -30,6 +30,8 @@
 #include <QStatusBar>
 #include <QUrl>
 
+#include <utility>
+
 namespace zeft {
 
 TMain_Form* Main_Form = nullptr;
@@ -189,8 +191,12 @@ void TMain_Form::CreateControls() {
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
-    for (QWidget* widget : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2)}) {
-        widget->setFocusPolicy(Qt::NoFocus);
+    // Each caption names its control, so a screen reader announces the control by it.
+    const std::pair<QLabel*, QWidget*> buddies[] = {
+        {Label1, ComboBoxVoltage}, {Label2, ComboBoxFluid}, {Label3, EditTopLimit}, {Label4, EditBottomLimit},
+        {Label5, EditLinearA},     {Label6, EditLinearB},   {Label7, EditLinearC},  {Label8, EditLinearD}};
+    for (const auto& [label, control] : buddies) {
+        label->setBuddy(control);
     }
 
     auto* bar = Named(new QStatusBar(this), "StatusBar1");

@@ -172,6 +172,32 @@ TEST_F(MainFormTest, ControlsAsDesigned) {
         EXPECT_EQ(nextTabStop(order[i]), order[i + 1]) << order[i]->objectName().toStdString();
     }
 
+    // A screen reader announces each list and edit by its own caption.
+    const std::pair<QWidget*, const char*> named[] = {{form->ComboBoxVoltage, "Output Type"},
+                                                      {form->ComboBoxFluid, "Fluid Type"},
+                                                      {form->EditTopLimit, "Set Top Limit (Millimetre)"},
+                                                      {form->EditBottomLimit, "Set Bottom Limit (Millimetre)"},
+                                                      {form->EditLinearA, "Set Level A = 20% of Tank Level"},
+                                                      {form->EditLinearB, "Set Level B = 40% of Tank Level"},
+                                                      {form->EditLinearC, "Set Level C = 60% of Tank Level"},
+                                                      {form->EditLinearD, "Set Level D = 80% of Tank Level"}};
+    for (const auto& [control, caption] : named) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(accessible, nullptr);
+        // Tied to its caption's label; edits also take the caption as their name (lists
+        // are named by their value on some platforms, and by the label relation).
+        std::vector<std::string> labels;
+        for (const auto& [other, relation] : accessible->relations(QAccessible::Label)) {
+            labels.push_back(other->text(QAccessible::Name).toStdString());
+        }
+        // The group box around it follows as a label of its own.
+        ASSERT_FALSE(labels.empty()) << control->objectName().toStdString();
+        EXPECT_EQ(labels.front(), caption) << control->objectName().toStdString();
+        if (qobject_cast<QLineEdit*>(control) != nullptr) {
+            EXPECT_EQ(accessible->text(QAccessible::Name), caption) << control->objectName().toStdString();
+        }
+    }
+
     // Menus in order, the firmware item hidden.
     const std::vector<std::pair<QAction*, const char*>> items = {{form->Open1, "&Load..."},
                                                                  {form->Close1, "Save &As..."},
