@@ -439,7 +439,8 @@ TEST_F(MainFormTest, AValidationMessageThroughTheWindow) {
     // A top limit other than 10 asks first; No clears the status and the reply display.
     form->EditLinearB->setText("40");
     form->EditTopLimit->setText("11");
-    form->Label9->setText("old");
+    form->Controls().SetReplyText("KOV\rold listing");
+    form->Controls().SetStatusText("Device read successfully!");
     boxes_.answers.push_back(QMessageBox::No);
     QTest::mouseClick(form->Setbtn, Qt::LeftButton);
     ASSERT_EQ(boxes_.shown.size(), 2u);
@@ -449,6 +450,20 @@ TEST_F(MainFormTest, AValidationMessageThroughTheWindow) {
     EXPECT_EQ(boxes_.shown[1].text, "The top limit should be 10mm except where tank sender spacer is used. Are you "
                                     "sure to set it to 11mm?");
     EXPECT_FALSE(form->Engine().Running());
+    EXPECT_EQ(form->Label9->text(), "");
+    EXPECT_EQ(form->StatusPanelText(0), "");
+
+    // Closed by its title-bar button, the box is not a No: the operation goes on.
+    form->Controls().SetReplyText("KOV\rold listing");
+    boxes_.answers.push_back(QMessageBox::NoButton);
+    QTest::mouseClick(form->Setbtn, Qt::LeftButton);
+    ASSERT_EQ(boxes_.shown.size(), 3u);
+    EXPECT_EQ(boxes_.shown[2].caption, "Confirm");
+    EXPECT_TRUE(form->Engine().Running());
+    EXPECT_TRUE(form->SerialLink1.RTSState());
+    ASSERT_TRUE(WaitIdle(*form, 20000));
+    EXPECT_EQ(form->StatusPanelText(0), "Device programmed successfully!");
+    EXPECT_EQ(form->EditTopLimit->text(), "11");
 }
 
 TEST_F(MainFormTest, ASilentSenderFailsToConnect) {
