@@ -84,6 +84,9 @@ TAboutForm::TAboutForm(QWidget* parent, std::string programPath)
     Label4->installEventFilter(this);
     // The link is reached by Tab too and opened with Enter or Space, before OK.
     Label4->setFocusPolicy(Qt::TabFocus);
+    // A label draws no focus of its own: a dotted frame shows where the keyboard is.
+    Label4->setStyleSheet(
+        QStringLiteral("QLabel { border: 1px solid transparent; } QLabel:focus { border: 1px dotted #000080; }"));
     Label4->setToolTip(QString::fromLatin1(kMakerWebAddress));
     BitBtn2->setText(QStringLiteral("&OK"));
     BitBtn2->setDefault(true);
@@ -107,6 +110,8 @@ TAboutForm::TAboutForm(QWidget* parent, std::string programPath)
     Label4->adjustSize();
     scale.Place(*BitBtn2, 328, 100, 75, 25);
     setTabOrder(Label4, BitBtn2);
+    // Enter closes the box as it opens; the link comes first only for Tab.
+    BitBtn2->setFocus();
 
     FormCreate();
 }

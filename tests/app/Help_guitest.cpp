@@ -161,6 +161,7 @@ TEST(AboutFormTest, TheLinkIsReachedAndOpenedFromTheKeyboard) {
     TAboutForm form;
     form.show();
     QSignalSpy accepted(&form, &QDialog::accepted);
+    EXPECT_EQ(form.focusWidget(), form.BitBtn2) << "Enter on opening closes the box";
     EXPECT_EQ(form.Label4->nextInFocusChain(), form.BitBtn2);
     form.Label4->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&] { return form.Label4->hasFocus(); }, 2000));
