@@ -8,6 +8,7 @@
 
 #include <QDesktopServices>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -81,6 +82,12 @@ TAboutForm::TAboutForm(QWidget* parent, std::string programPath)
     Label4->setPalette(palette);
     Label4->setCursor(Qt::PointingHandCursor);
     Label4->installEventFilter(this);
+    // The link is reached by Tab too and opened with Enter or Space, before OK.
+    Label4->setFocusPolicy(Qt::TabFocus);
+    // A label draws no focus of its own: a dotted frame shows where the keyboard is.
+    Label4->setStyleSheet(
+        QStringLiteral("QLabel { border: 1px solid transparent; } QLabel:focus { border: 1px dotted #000080; }"));
+    Label4->setToolTip(QString::fromLatin1(kMakerWebAddress));
     BitBtn2->setText(QStringLiteral("&OK"));
     BitBtn2->setDefault(true);
     connect(BitBtn2, &QPushButton::clicked, this, &TAboutForm::BitBtn2Click);
@@ -102,6 +109,9 @@ TAboutForm::TAboutForm(QWidget* parent, std::string programPath)
     Label4->move(scale(112), Label3->y() + Label3->height() + scale(6));
     Label4->adjustSize();
     scale.Place(*BitBtn2, 328, 100, 75, 25);
+    setTabOrder(Label4, BitBtn2);
+    // Enter closes the box as it opens; the link comes first only for Tab.
+    BitBtn2->setFocus();
 
     FormCreate();
 }
@@ -142,6 +152,14 @@ bool TAboutForm::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         Label4Click();
         return true;
+    }
+    if (watched == Label4 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            // Taken here, so that Enter on the link does not also press the default OK.
+            Label4Click();
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -37,6 +37,15 @@ void ConsoleControls::SetReplyText(const std::string& text) {
     }
 }
 
+void ConsoleControls::AppendReplyText(const std::string& text) {
+    replyText_ += text;
+    if (progress_ != nullptr && !text.empty()) {
+        WriteReplyText(progress_, text);
+        replyLineOpen_ = text.back() != '\r' && text.back() != '\n';
+        std::fflush(progress_);
+    }
+}
+
 void ConsoleControls::SetStatusText(const std::string& text) {
     if (progress_ != nullptr && !text.empty() && text != statusText_) {
         if (replyLineOpen_) {

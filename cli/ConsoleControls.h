@@ -23,6 +23,7 @@ public:
     void SetEditText(SettingsEdit edit, const std::string& text) override;
     std::string ReplyText() const override { return replyText_; }
     void SetReplyText(const std::string& text) override;
+    void AppendReplyText(const std::string& text) override;
     void SetStatusText(const std::string& text) override;
     void SetSettingsEnabled(bool enabled) override { settingsEnabled_ = enabled; }
 

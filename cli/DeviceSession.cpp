@@ -3,18 +3,12 @@
 #include "cli/ExitStatus.h"
 #include "serial/VirtualSenderPortName.h"
 
-#include <array>
-#include <string_view>
-
 namespace zeft::cli {
 namespace {
 
 // Longest operation: power-up, pause, eight acknowledgements and the read-back, each at
 // its limit, is about 20 s; past this the engine has stopped answering.
 constexpr std::chrono::seconds kOperationLimit{60};
-
-constexpr std::array<std::string_view, 3> kSuccessTexts = {"Device read successfully!", "Device restored successfully!",
-                                                           "Device programmed successfully!"};
 
 } // namespace
 
@@ -41,7 +35,7 @@ bool DeviceSession::Open(const std::string& port, const LineOptions& line) {
     link_.SetStopBits(StopBitsCode(line.stopBits).value_or(0));
     link_.SetActive(true);
     if (!link_.Active()) {
-        prompts_.ShowWarningWithDetail("Cannot Open COM port!", senderLink_.PortProblem());
+        prompts_.ShowWarningWithDetail("Cannot Open COM port!", link_.LastOpenErrorText());
         return false;
     }
     link_.SetRTSState(false);
@@ -62,8 +56,9 @@ int DeviceSession::Run(DeviceOperation operation, const std::function<bool()>& i
         break;
     }
     if (!engine_.Running()) {
-        // Refused before any port activity: a validation message or a declined question.
-        return link_.Active() ? kExitInvalidInput : kExitPortNotOpened;
+        // Refused before any port activity: a closed port, a validation message or a
+        // declined question.
+        return engine_.Outcome() == ExchangeOutcome::PortClosed ? kExitPortNotOpened : kExitInvalidInput;
     }
     const bool ended = loop_.RunUntil([&] { return !engine_.Running() || interrupted(); }, kOperationLimit);
     if (!ended || engine_.Running()) {
@@ -72,12 +67,7 @@ int DeviceSession::Run(DeviceOperation operation, const std::function<bool()>& i
                                  : "The operation did not end in time: the sender was switched off.");
         return kExitOperationFailed;
     }
-    for (std::string_view success : kSuccessTexts) {
-        if (controls_.StatusText() == success) {
-            return kExitSuccess;
-        }
-    }
-    return kExitOperationFailed;
+    return engine_.Succeeded() ? kExitSuccess : kExitOperationFailed;
 }
 
 void DeviceSession::SetPower(bool on) {

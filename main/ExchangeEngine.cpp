@@ -46,7 +46,11 @@ void ExchangeEngine::RestBtnClick() {
 }
 
 void ExchangeEngine::SetBtn1Click() {
-    if (Running() || !ValidateSettings(controls_, prompts_) || !HasListSelections()) {
+    if (Running()) {
+        return;
+    }
+    if (!ValidateSettings(controls_, prompts_) || !HasListSelections()) {
+        outcome_ = ExchangeOutcome::Refused;
         return;
     }
     StartOperation(OperationButton::Setbtn);
@@ -71,9 +75,11 @@ bool ExchangeEngine::StartOperation(OperationButton button) {
     }
     if (!link_.Active()) {
         // An empty reason shows the warning alone.
+        outcome_ = ExchangeOutcome::PortClosed;
         prompts_.ShowWarningWithDetail(kPortClosed, link_.PortProblem());
         return false;
     }
+    outcome_ = ExchangeOutcome::None;
     DisableButtons();
     if (button == OperationButton::Setbtn) {
         DisableEdits();
@@ -88,6 +94,10 @@ bool ExchangeEngine::StartOperation(OperationButton button) {
 }
 
 void ExchangeEngine::PowerOffZEFT() {
+    if (Running() && outcome_ == ExchangeOutcome::None) {
+        // Whoever ends a running operation without an outcome has stopped it.
+        outcome_ = ExchangeOutcome::Stopped;
+    }
     link_.SetRTSState(false);
     timer_.Stop();
     for (OperationButton button : kButtons) {
@@ -142,7 +152,7 @@ void ExchangeEngine::Timer1Timer() {
     case 0:
     case 1:
     case 2:
-        Fail(kConnectFailureBox, kConnectFailure);
+        Fail(ExchangeOutcome::ConnectFailed, kConnectFailureBox, kConnectFailure);
         return;
     case 3:
         if (!commandSent_) {
@@ -152,16 +162,16 @@ void ExchangeEngine::Timer1Timer() {
             // The sender may stay silent after the command: limit the wait for its reply.
             timer_.Start(kFirstReplyLimitMs);
         } else if (operation == ExchangeOperation::ProgramDevice) {
-            Fail(kProgramFailureBox, kProgramFailure);
+            Fail(ExchangeOutcome::ProgramFailed, kProgramFailureBox, kProgramFailure);
         } else {
-            Fail(kCommunicateFailureBox, kCommunicateFailure);
+            Fail(ExchangeOutcome::CommunicateFailed, kCommunicateFailureBox, kCommunicateFailure);
         }
         return;
     case 4:
     case 5:
     case 6:
     case 7:
-        Fail(kCommunicateFailureBox, kCommunicateFailure);
+        Fail(ExchangeOutcome::CommunicateFailed, kCommunicateFailureBox, kCommunicateFailure);
         return;
     case 8:
     case 9:
@@ -169,7 +179,7 @@ void ExchangeEngine::Timer1Timer() {
     case 11:
     case 12:
     case 14: // the "I" of a rejection without its "n" is just a missing acknowledgement
-        Fail(kProgramFailureBox, kProgramFailure);
+        Fail(ExchangeOutcome::ProgramFailed, kProgramFailureBox, kProgramFailure);
         return;
     case 13:
         if (operation == ExchangeOperation::ReadDevice) {
@@ -180,10 +190,11 @@ void ExchangeEngine::Timer1Timer() {
             controls_.SetStatusText("Device programmed successfully!");
             EnableEdits();
         }
+        outcome_ = ExchangeOutcome::Success;
         PowerOffZEFT();
         return;
     case 15:
-        Fail(kFirmwareFailureBox, kProgramFailure);
+        Fail(ExchangeOutcome::IncompatibleFirmware, kFirmwareFailureBox, kProgramFailure);
         return;
     default:
         PowerOffZEFT();
@@ -212,7 +223,8 @@ void ExchangeEngine::SendFirstCommand(ExchangeOperation operation) {
 
 // The end of a failed operation: power off first, so that ticks and data arriving while
 // the modal box is up change nothing.
-void ExchangeEngine::Fail(const std::string& box, const std::string& status) {
+void ExchangeEngine::Fail(ExchangeOutcome outcome, const std::string& box, const std::string& status) {
+    outcome_ = outcome;
     PowerOffZEFT();
     prompts_.ShowError(box);
     controls_.SetStatusText(status);
@@ -233,7 +245,7 @@ void ExchangeEngine::SerialLink1RxClusterEvent() {
 }
 
 void ExchangeEngine::AppendReply(const std::string& text) {
-    controls_.SetReplyText(controls_.ReplyText() + text);
+    controls_.AppendReplyText(text);
 }
 
 void ExchangeEngine::Receive(char c) {

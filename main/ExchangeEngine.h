@@ -16,6 +16,20 @@ namespace zeft {
 // Restore Default, Program Device.
 enum class ExchangeOperation { None, ReadDevice, RestoreDefault, ProgramDevice };
 
+// How the last device operation ended, beside the texts it showed: callers decide on this
+// value, never on the wording of a status text.
+enum class ExchangeOutcome {
+    None,                 // no operation yet, or one is running
+    Success,              // read, restored or programmed
+    PortClosed,           // "Cannot Open COM port!": nothing started
+    Refused,              // a validation message, a declined question or an empty list
+    ConnectFailed,        // no identification after power-up
+    CommunicateFailed,    // listing incomplete
+    ProgramFailed,        // an acknowledgement missing
+    IncompatibleFirmware, // the sender rejected a set command
+    Stopped,              // ended from outside (PowerOffZEFT while it ran)
+};
+
 // Waits of an operation, in milliseconds. The timer guards every one of them.
 inline constexpr int kIdentificationLimitMs = 1000; // power-up to the identification
 inline constexpr int kCommandPauseMs = 500;         // identification to the first command
@@ -72,6 +86,11 @@ public:
     ExchangeOperation Operation() const;
     bool Running() const { return Operation() != ExchangeOperation::None; }
 
+    // The outcome of the last operation started; None while one runs.
+    ExchangeOutcome Outcome() const { return outcome_; }
+    // The outcome is a success.
+    bool Succeeded() const { return outcome_ == ExchangeOutcome::Success; }
+
     std::uint8_t ExchangeState() const { return exchangeState_; }
     std::int32_t ProgramStep() const { return programStep_; }
     zeft::ListingField ListingField() const { return parser_.Field(); }
@@ -89,7 +108,7 @@ private:
     void ReceiveAcknowledgement(char c);
     void SendNextProgramStep();
     void SendFirstCommand(ExchangeOperation operation);
-    void Fail(const std::string& box, const std::string& status);
+    void Fail(ExchangeOutcome outcome, const std::string& box, const std::string& status);
     void AppendReply(const std::string& text);
 
     SettingsControls& controls_;
@@ -100,6 +119,7 @@ private:
 
     std::uint8_t exchangeState_ = 0;
     std::int32_t programStep_ = 0;
+    ExchangeOutcome outcome_ = ExchangeOutcome::None;
     ListingParser parser_;
     // In state 3: the pause has ended and the first command is out, so the next
     // character is the first of the reply (the timer now guards the first-reply limit).

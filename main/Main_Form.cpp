@@ -30,6 +30,8 @@
 #include <QStatusBar>
 #include <QUrl>
 
+#include <utility>
+
 namespace zeft {
 
 TMain_Form* Main_Form = nullptr;
@@ -41,6 +43,10 @@ const std::string kSettingsKey = "Software\\KOV\\ZEFT";
 const std::string kSettingsSection = "CommSetting";
 
 const char kPortClosed[] = "Cannot Open COM port!";
+// Why the port is closed, under "Cannot Open COM port!".
+const char kNoPortSelected[] = "No serial port was selected.";
+const char kSettingsCancelled[] = "No serial port is open: the Communication Settings were cancelled.";
+const char kClosedForUpdate[] = "The serial port was closed for a firmware update.";
 
 template <typename Widget> Widget* Named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
@@ -185,8 +191,12 @@ void TMain_Form::CreateControls() {
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
-    for (QWidget* widget : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2)}) {
-        widget->setFocusPolicy(Qt::NoFocus);
+    // Each caption names its control, so a screen reader announces the control by it.
+    const std::pair<QLabel*, QWidget*> buddies[] = {
+        {Label1, ComboBoxVoltage}, {Label2, ComboBoxFluid}, {Label3, EditTopLimit}, {Label4, EditBottomLimit},
+        {Label5, EditLinearA},     {Label6, EditLinearB},   {Label7, EditLinearC},  {Label8, EditLinearD}};
+    for (const auto& [label, control] : buddies) {
+        label->setBuddy(control);
     }
 
     auto* bar = Named(new QStatusBar(this), "StatusBar1");
@@ -349,6 +359,9 @@ void TMain_Form::FormCreate() {
     // A new dialog every time, owned by the application: the port list is built afresh.
     TSerialLinkDLG dialog(&SerialLink1, nullptr, options_.enumeratePorts);
     const int result = options_.runPortDialog ? options_.runPortDialog(dialog) : dialog.exec();
+    // The device operations show why the port is closed: the reason of this attempt, never
+    // one left over from an earlier one.
+    senderLink_->NotePortProblem(kSettingsCancelled);
     if (result == QDialog::Accepted) {
         dialog.StoreToPort(SerialLink1);
         WriteSettings(SerialLink1, kSettingsKey, kSettingsSection, options_.store);
@@ -356,12 +369,14 @@ void TMain_Form::FormCreate() {
             SerialLink1.SetActive(true);
             // Opening raises RTS; the sender stays unpowered until an operation needs it.
             SerialLink1.SetRTSState(false);
+            senderLink_->NotePortProblem(SerialLink1.Active() ? std::string() : SerialLink1.LastOpenErrorText());
             if (!SerialLink1.Active()) {
-                prompts_->ShowWarningWithDetail(kPortClosed, SerialLink1.LastOpenErrorText());
+                prompts_->ShowWarningWithDetail(kPortClosed, senderLink_->PortProblem());
             }
         } else {
             // Nothing to open: no port was found or chosen.
-            prompts_->ShowWarningWithDetail(kPortClosed, "No serial port was selected.");
+            senderLink_->NotePortProblem(kNoPortSelected);
+            prompts_->ShowWarningWithDetail(kPortClosed, kNoPortSelected);
         }
     }
     if (!SerialLink1.Active()) {
@@ -449,6 +464,7 @@ void TMain_Form::BatteryTestClick() {
 void TMain_Form::FirmwareUpdateClick() {
     if (prompts_->AskWarning("Failed update could result the device un-usable. Continue?") == ConfirmAnswer::Yes) {
         SerialLink1.SetActive(false);
+        senderLink_->NotePortProblem(kClosedForUpdate);
     }
 }
 

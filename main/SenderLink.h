@@ -19,8 +19,8 @@ public:
     virtual void SendString(const std::string& text) = 0;
     // Removes and returns the oldest received cluster as text; empty when none is queued.
     virtual std::string ReadNextClusterAsString() = 0;
-    // Why the port is not open, in the operating system's words, for the detail text of
-    // "Cannot Open COM port!"; empty when unknown.
+    // Why the port is not open now (in the operating system's words when an open failed),
+    // for the detail text of "Cannot Open COM port!"; empty when unknown.
     virtual std::string PortProblem() const { return {}; }
 };
 

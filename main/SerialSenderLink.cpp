@@ -21,7 +21,7 @@ std::string SerialSenderLink::ReadNextClusterAsString() {
 }
 
 std::string SerialSenderLink::PortProblem() const {
-    return serialLink_.LastOpenErrorText();
+    return serialLink_.Active() ? std::string() : portProblem_;
 }
 
 } // namespace zeft

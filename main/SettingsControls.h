@@ -28,6 +28,9 @@ public:
     // Label9, the device reply display under "Current Settings:".
     virtual std::string ReplyText() const = 0;
     virtual void SetReplyText(const std::string& text) = 0;
+    // Adds to the end of the reply display; controls that keep the text themselves do it
+    // without copying what is already there.
+    virtual void AppendReplyText(const std::string& text) { SetReplyText(ReplyText() + text); }
 
     // The first panel of the status bar.
     virtual void SetStatusText(const std::string& text) = 0;

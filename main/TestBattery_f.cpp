@@ -44,6 +44,7 @@ TBatteryTestForm::TBatteryTestForm(SenderLink& link, QWidget* parent)
     Button2->setObjectName(QStringLiteral("Button2"));
     connect(ButtonTest, &QPushButton::clicked, this, &TBatteryTestForm::ButtonTestClick);
     connect(Button2, &QPushButton::clicked, this, &TBatteryTestForm::Button2Click);
+    setTabOrder(ButtonTest, Button2);
 
     // The labels are designed at 10 point against the window's 8.
     QFont labelFont = font();
@@ -76,6 +77,8 @@ void TBatteryTestForm::ShowStatus(const QString& text, const QColor& colour) {
     palette.setColor(QPalette::WindowText, colour);
     LabelStatus->setPalette(palette);
     LabelStatus->adjustSize();
+    // Read out whole: "OFF" alone would not say what is off.
+    LabelStatus->setAccessibleName(LabelPower->text() + QLatin1Char(' ') + text);
 }
 
 bool TBatteryTestForm::PowerShownOn() const {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "main/SettingsControls.h"
+#include "ui/ReplyDisplayText.h"
+
+#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -13,7 +16,9 @@ class QLineEdit;
 namespace zeft::ui {
 
 // The main window's settings widgets as the core's settings controls. The reply display
-// keeps its text as received (CR line ends included) and shows it with the line breaks.
+// keeps its text as received (CR line ends included) and shows it with the line breaks,
+// as much of it as its panel has room for. Appended characters reach the label together,
+// a few times a second at most, however they were split into receive events.
 class QtSettingsControls : public SettingsControls {
 public:
     QtSettingsControls(QComboBox& outputType, QComboBox& fluidType, const std::array<QLineEdit*, 6>& edits,
@@ -27,19 +32,27 @@ public:
     void SetEditText(SettingsEdit edit, const std::string& text) override;
     std::string ReplyText() const override { return reply_; }
     void SetReplyText(const std::string& text) override;
+    void AppendReplyText(const std::string& text) override;
     void SetStatusText(const std::string& text) override;
     void SetSettingsEnabled(bool enabled) override;
 
     // The text a label shows for a reply: CR, LF and CR LF end lines.
     static std::string DisplayText(const std::string& reply);
 
+    // Shows the reply now rather than at the next turn of the event loop.
+    void FlushReplyDisplay();
+
 private:
+    void FitDisplayToPanel();
+
     QComboBox& outputType_;
     QComboBox& fluidType_;
     std::array<QLineEdit*, 6> edits_;
     QLabel& replyLabel_;
     std::function<void(const std::string&)> setStatus_;
     std::string reply_;
+    ReplyDisplayText shown_;
+    QTimer labelUpdate_;
 };
 
 } // namespace zeft::ui

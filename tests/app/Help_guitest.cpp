@@ -1,6 +1,7 @@
 #include "app/Help.h"
 #include "app/ProgramFileVersion.h"
 
+#include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -141,6 +142,37 @@ TEST(AboutFormTest, OkClosesTheBoxWithAccept) {
     EXPECT_FALSE(form.isVisible());
 }
 
+// Takes the web addresses the box asks the desktop to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    std::vector<QUrl> opened;
+
+public slots:
+    void Open(const QUrl& url) { opened.push_back(url); }
+};
+
+// The keyboard reaches the web link, then OK; Enter on the link opens it and does not
+// press the default OK.
+TEST(AboutFormTest, TheLinkIsReachedAndOpenedFromTheKeyboard) {
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "Open");
+    TAboutForm form;
+    form.show();
+    QSignalSpy accepted(&form, &QDialog::accepted);
+    EXPECT_EQ(form.focusWidget(), form.BitBtn2) << "Enter on opening closes the box";
+    EXPECT_EQ(form.Label4->nextInFocusChain(), form.BitBtn2);
+    form.Label4->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.Label4->hasFocus(); }, 2000));
+    QTest::keyClick(form.Label4, Qt::Key_Return);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    ASSERT_EQ(catcher.opened.size(), 1u);
+    EXPECT_EQ(catcher.opened[0].toString(), zeft::app::kMakerWebAddress);
+    EXPECT_EQ(accepted.count(), 0);
+    EXPECT_TRUE(form.isVisible());
+}
+
 TEST(AboutFormTest, NoTextIsClipped) {
     TAboutForm form;
     for (QLabel* label : {form.Label1, form.Label2, form.LabelVerNum, form.Label3, form.Label4}) {
@@ -152,3 +184,5 @@ TEST(AboutFormTest, NoTextIsClipped) {
 }
 
 } // namespace
+
+#include "Help_guitest.moc"

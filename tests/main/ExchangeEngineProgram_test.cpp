@@ -167,6 +167,7 @@ TEST_F(ExchangeEngineProgramTest, RefusedBeforeAnyPortActivity) {
         EXPECT_TRUE(link.rtsChanges.empty());
         EXPECT_TRUE(timer.starts.empty());
         EXPECT_TRUE(controls.settingsEnabled);
+        EXPECT_EQ(engine.Outcome(), ExchangeOutcome::Refused);
         ExpectIdle();
     }
 }

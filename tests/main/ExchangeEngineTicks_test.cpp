@@ -22,31 +22,50 @@ struct TickRow {
     long long tickAfter; // ms from the reply (or the button press) to the ending tick
     const char* box;     // error box, nullptr for none
     const char* status;  // first status panel afterwards
+    ExchangeOutcome outcome;
 };
 
 // Every row of the tick table, reached by what a sender really says.
 const TickRow kRows[] = {
-    {"silent sender", Op::Read, true, "", 0, 1000, kConnectBox, "Fail to connect with the device!"},
-    {"K only", Op::Restore, true, "K", 1, 1000, kConnectBox, "Fail to connect with the device!"},
-    {"KO only", Op::Program, true, "KO", 2, 1000, kConnectBox, "Fail to connect with the device!"},
-    {"no reply to ++++", Op::Read, false, "", 3, 2000, kCommunicateBox, "Fail to communicate with the device!"},
-    {"no reply to +RST", Op::Restore, false, "", 3, 2000, kCommunicateBox, "Fail to communicate with the device!"},
-    {"no reply to +SOT", Op::Program, false, "", 3, 2000, kProgramBox, "Fail to program the device!"},
-    {"one character", Op::Read, false, "\r", 4, 800, kCommunicateBox, "Fail to communicate with the device!"},
-    {"listing K", Op::Read, false, "\rK", 5, 800, kCommunicateBox, "Fail to communicate with the device!"},
-    {"listing KO", Op::Restore, false, "\rKO", 6, 800, kCommunicateBox, "Fail to communicate with the device!"},
+    {"silent sender", Op::Read, true, "", 0, 1000, kConnectBox, "Fail to connect with the device!",
+     ExchangeOutcome::ConnectFailed},
+    {"K only", Op::Restore, true, "K", 1, 1000, kConnectBox, "Fail to connect with the device!",
+     ExchangeOutcome::ConnectFailed},
+    {"KO only", Op::Program, true, "KO", 2, 1000, kConnectBox, "Fail to connect with the device!",
+     ExchangeOutcome::ConnectFailed},
+    {"no reply to ++++", Op::Read, false, "", 3, 2000, kCommunicateBox, "Fail to communicate with the device!",
+     ExchangeOutcome::CommunicateFailed},
+    {"no reply to +RST", Op::Restore, false, "", 3, 2000, kCommunicateBox, "Fail to communicate with the device!",
+     ExchangeOutcome::CommunicateFailed},
+    {"no reply to +SOT", Op::Program, false, "", 3, 2000, kProgramBox, "Fail to program the device!",
+     ExchangeOutcome::ProgramFailed},
+    {"one character", Op::Read, false, "\r", 4, 800, kCommunicateBox, "Fail to communicate with the device!",
+     ExchangeOutcome::CommunicateFailed},
+    {"listing K", Op::Read, false, "\rK", 5, 800, kCommunicateBox, "Fail to communicate with the device!",
+     ExchangeOutcome::CommunicateFailed},
+    {"listing KO", Op::Restore, false, "\rKO", 6, 800, kCommunicateBox, "Fail to communicate with the device!",
+     ExchangeOutcome::CommunicateFailed},
     {"listing cut", Op::Read, false, "\rKOV\r\nOutput Type", 7, 800, kCommunicateBox,
-     "Fail to communicate with the device!"},
-    {"echo only", Op::Program, false, "+SOT0\r", 8, 800, kProgramBox, "Fail to program the device!"},
-    {"D", Op::Program, false, "xD", 9, 800, kProgramBox, "Fail to program the device!"},
-    {"Do", Op::Program, false, "xDo", 10, 800, kProgramBox, "Fail to program the device!"},
-    {"Don", Op::Program, false, "xDon", 11, 800, kProgramBox, "Fail to program the device!"},
-    {"Done and nothing after", Op::Program, false, "xDone", 12, 800, kProgramBox, "Fail to program the device!"},
-    {"first reply D", Op::Program, false, "Done\r\n", 8, 800, kProgramBox, "Fail to program the device!"},
-    {"I without n", Op::Program, false, "xI", 14, 800, kProgramBox, "Fail to program the device!"},
-    {"rejection", Op::Program, false, "xInvalid command\r\n", 15, 800, kFirmwareBox, "Fail to program the device!"},
-    {"read listing", Op::Read, false, kListing.c_str(), 13, 800, nullptr, "Device read successfully!"},
-    {"restore listing", Op::Restore, false, kListing.c_str(), 13, 800, nullptr, "Device restored successfully!"},
+     "Fail to communicate with the device!", ExchangeOutcome::CommunicateFailed},
+    {"echo only", Op::Program, false, "+SOT0\r", 8, 800, kProgramBox, "Fail to program the device!",
+     ExchangeOutcome::ProgramFailed},
+    {"D", Op::Program, false, "xD", 9, 800, kProgramBox, "Fail to program the device!", ExchangeOutcome::ProgramFailed},
+    {"Do", Op::Program, false, "xDo", 10, 800, kProgramBox, "Fail to program the device!",
+     ExchangeOutcome::ProgramFailed},
+    {"Don", Op::Program, false, "xDon", 11, 800, kProgramBox, "Fail to program the device!",
+     ExchangeOutcome::ProgramFailed},
+    {"Done and nothing after", Op::Program, false, "xDone", 12, 800, kProgramBox, "Fail to program the device!",
+     ExchangeOutcome::ProgramFailed},
+    {"first reply D", Op::Program, false, "Done\r\n", 8, 800, kProgramBox, "Fail to program the device!",
+     ExchangeOutcome::ProgramFailed},
+    {"I without n", Op::Program, false, "xI", 14, 800, kProgramBox, "Fail to program the device!",
+     ExchangeOutcome::ProgramFailed},
+    {"rejection", Op::Program, false, "xInvalid command\r\n", 15, 800, kFirmwareBox, "Fail to program the device!",
+     ExchangeOutcome::IncompatibleFirmware},
+    {"read listing", Op::Read, false, kListing.c_str(), 13, 800, nullptr, "Device read successfully!",
+     ExchangeOutcome::Success},
+    {"restore listing", Op::Restore, false, kListing.c_str(), 13, 800, nullptr, "Device restored successfully!",
+     ExchangeOutcome::Success},
 };
 
 class ExchangeEngineTickTest : public ExchangeEngineTest, public ::testing::WithParamInterface<TickRow> {};
@@ -83,6 +102,7 @@ TEST_P(ExchangeEngineTickTest, EndsAsTheTableSays) {
         EXPECT_EQ(controls.replyText, "");
     }
     EXPECT_EQ(controls.statusText, row.status);
+    EXPECT_EQ(engine.Outcome(), row.outcome);
     EXPECT_TRUE(controls.settingsEnabled);
     EXPECT_EQ(link.sent.size(), sentBefore);
     ExpectIdle();

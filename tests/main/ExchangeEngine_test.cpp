@@ -38,6 +38,7 @@ TEST_F(ExchangeEngineTest, ClosedPortWarnsAndChangesNothing) {
         EXPECT_EQ(controls.statusText, "before");
         EXPECT_EQ(controls.replyText, "before");
         EXPECT_TRUE(timer.starts.empty());
+        EXPECT_EQ(engine.Outcome(), ExchangeOutcome::PortClosed);
         ExpectIdle();
     }
 }

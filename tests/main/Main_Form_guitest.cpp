@@ -1,13 +1,16 @@
 #include "main/Main_Form.h"
 
 #include "main/ExchangeEngine.h"
+#include "main/SettingsControls.h"
 #include "serial/SerialLink.h"
 #include "serial/SettingsFileMedium.h"
 #include "serial/VirtualSerialDevice.h"
 #include "tests/support/TempFolder.h"
 #include "ui/QtFileDialogs.h"
 #include "ui/QtPrompts.h"
+#include "ui/QtSettingsControls.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
@@ -169,6 +172,32 @@ TEST_F(MainFormTest, ControlsAsDesigned) {
         EXPECT_EQ(nextTabStop(order[i]), order[i + 1]) << order[i]->objectName().toStdString();
     }
 
+    // A screen reader announces each list and edit by its own caption.
+    const std::pair<QWidget*, const char*> named[] = {{form->ComboBoxVoltage, "Output Type"},
+                                                      {form->ComboBoxFluid, "Fluid Type"},
+                                                      {form->EditTopLimit, "Set Top Limit (Millimetre)"},
+                                                      {form->EditBottomLimit, "Set Bottom Limit (Millimetre)"},
+                                                      {form->EditLinearA, "Set Level A = 20% of Tank Level"},
+                                                      {form->EditLinearB, "Set Level B = 40% of Tank Level"},
+                                                      {form->EditLinearC, "Set Level C = 60% of Tank Level"},
+                                                      {form->EditLinearD, "Set Level D = 80% of Tank Level"}};
+    for (const auto& [control, caption] : named) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(accessible, nullptr);
+        // Tied to its caption's label; edits also take the caption as their name (lists
+        // are named by their value on some platforms, and by the label relation).
+        std::vector<std::string> labels;
+        for (const auto& [other, relation] : accessible->relations(QAccessible::Label)) {
+            labels.push_back(other->text(QAccessible::Name).toStdString());
+        }
+        // The group box around it follows as a label of its own.
+        ASSERT_FALSE(labels.empty()) << control->objectName().toStdString();
+        EXPECT_EQ(labels.front(), caption) << control->objectName().toStdString();
+        if (qobject_cast<QLineEdit*>(control) != nullptr) {
+            EXPECT_EQ(accessible->text(QAccessible::Name), caption) << control->objectName().toStdString();
+        }
+    }
+
     // Menus in order, the firmware item hidden.
     const std::vector<std::pair<QAction*, const char*>> items = {{form->Open1, "&Load..."},
                                                                  {form->Close1, "Save &As..."},
@@ -256,6 +285,50 @@ TEST_F(MainFormTest, APortThatDoesNotOpenSaysWhy) {
     EXPECT_FALSE(boxes_.shown[0].detail.empty());
     EXPECT_EQ(form->StatusPanelText(0), "Please select COM port!");
     EXPECT_EQ(form->StatusPanelText(1), "");
+}
+
+// The reason under "Cannot Open COM port!" is that of the port's present state: a failed
+// open's system reason does not outlive the next Settings... answer.
+TEST_F(MainFormTest, TheReasonUnderCannotOpenIsTheCurrentOne) {
+    std::function<int(TSerialLinkDLG&)> answer = Choose(kMissingPort);
+    auto form = Make([&](TSerialLinkDLG& dialog) { return answer(dialog); });
+    ASSERT_EQ(boxes_.shown.size(), 1u);
+    const std::string openFailure = boxes_.shown[0].detail;
+    ASSERT_FALSE(openFailure.empty());
+    auto readDetail = [&] {
+        boxes_.shown.clear();
+        QTest::mouseClick(form->ReadBtn, Qt::LeftButton);
+        EXPECT_EQ(boxes_.Texts(), std::vector<std::string>{"Cannot Open COM port!"});
+        return boxes_.shown.empty() ? std::string() : boxes_.shown[0].detail;
+    };
+    EXPECT_EQ(readDetail(), openFailure);
+
+    answer = Cancel;
+    form->Setting1->trigger();
+    const std::string cancelled = readDetail();
+    EXPECT_NE(cancelled, openFailure);
+    EXPECT_FALSE(cancelled.empty());
+
+    // OK with no port selected: nothing is opened, the warning says so at once and later.
+    boxes_.shown.clear();
+    answer = Choose("no port in the list");
+    form->Setting1->trigger();
+    EXPECT_FALSE(form->SerialLink1.Active());
+    ASSERT_EQ(boxes_.shown.size(), 1u);
+    EXPECT_EQ(boxes_.shown[0].text, "Cannot Open COM port!");
+    EXPECT_EQ(boxes_.shown[0].detail, "No serial port was selected.");
+    EXPECT_EQ(form->StatusPanelText(0), "Please select COM port!");
+    EXPECT_EQ(form->StatusPanelText(1), "");
+    EXPECT_EQ(readDetail(), "No serial port was selected.");
+
+    answer = Choose(kSender);
+    form->Setting1->trigger();
+    EXPECT_TRUE(form->SerialLink1.Active());
+    boxes_.answers.push_back(QMessageBox::Yes);
+    form->FirmwareUpdate->trigger();
+    const std::string closedForUpdate = readDetail();
+    EXPECT_FALSE(closedForUpdate.empty());
+    EXPECT_NE(closedForUpdate, "No serial port was selected.");
 }
 
 TEST_F(MainFormTest, ThePortIsRememberedAndSettingsCancelClosesIt) {
@@ -366,7 +439,8 @@ TEST_F(MainFormTest, AValidationMessageThroughTheWindow) {
     // A top limit other than 10 asks first; No clears the status and the reply display.
     form->EditLinearB->setText("40");
     form->EditTopLimit->setText("11");
-    form->Label9->setText("old");
+    form->Controls().SetReplyText("KOV\rold listing");
+    form->Controls().SetStatusText("Device read successfully!");
     boxes_.answers.push_back(QMessageBox::No);
     QTest::mouseClick(form->Setbtn, Qt::LeftButton);
     ASSERT_EQ(boxes_.shown.size(), 2u);
@@ -376,6 +450,20 @@ TEST_F(MainFormTest, AValidationMessageThroughTheWindow) {
     EXPECT_EQ(boxes_.shown[1].text, "The top limit should be 10mm except where tank sender spacer is used. Are you "
                                     "sure to set it to 11mm?");
     EXPECT_FALSE(form->Engine().Running());
+    EXPECT_EQ(form->Label9->text(), "");
+    EXPECT_EQ(form->StatusPanelText(0), "");
+
+    // Closed by its title-bar button, the box is not a No: the operation goes on.
+    form->Controls().SetReplyText("KOV\rold listing");
+    boxes_.answers.push_back(QMessageBox::NoButton);
+    QTest::mouseClick(form->Setbtn, Qt::LeftButton);
+    ASSERT_EQ(boxes_.shown.size(), 3u);
+    EXPECT_EQ(boxes_.shown[2].caption, "Confirm");
+    EXPECT_TRUE(form->Engine().Running());
+    EXPECT_TRUE(form->SerialLink1.RTSState());
+    ASSERT_TRUE(WaitIdle(*form, 20000));
+    EXPECT_EQ(form->StatusPanelText(0), "Device programmed successfully!");
+    EXPECT_EQ(form->EditTopLimit->text(), "11");
 }
 
 TEST_F(MainFormTest, ASilentSenderFailsToConnect) {
@@ -474,6 +562,59 @@ TEST_F(MainFormTest, SaveAsAndLoadMoveTheSettingsThroughAFile) {
     EXPECT_EQ(form->ComboBoxFluid->currentIndex(), 3);
     EXPECT_EQ(form->EditLinearA->text(), "5");
     EXPECT_TRUE(boxes_.shown.empty()) << boxes_.Texts().front();
+}
+
+// Values are kept as received: every byte, valid UTF-8 or not, comes back out of an edit
+// as it went in, so that a program step sends it unchanged.
+TEST_F(MainFormTest, EditsAndReplyKeepTheBytesAsReceived) {
+    auto form = Make(Cancel);
+    std::string bytes;
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        bytes += static_cast<char>(b);
+    }
+    const std::string values[] = {bytes, "1" + bytes.substr(0x69, 1) + "0", "\xC3\xA9", "\xEF\xBF\xBD"};
+    SettingsControls& controls = form->Controls();
+    for (const std::string& value : values) {
+        controls.SetEditText(SettingsEdit::TopLimit, value);
+        EXPECT_EQ(controls.EditText(SettingsEdit::TopLimit), value);
+        EXPECT_EQ(form->EditTopLimit->text().size(), static_cast<qsizetype>(value.size()));
+        controls.SetReplyText(value);
+        EXPECT_EQ(controls.ReplyText(), value);
+    }
+}
+
+// A long burst keeps every byte in the reply but lays out only what the panel can show:
+// the lines that fit, each cut where the panel ends, and the label within reach of it.
+TEST_F(MainFormTest, ALongReplyShowsWhatThePanelHolds) {
+    auto form = Make(Cancel);
+    SettingsControls& controls = form->Controls();
+    controls.SetReplyText("KOV");
+    std::string burst;
+    for (int i = 0; i < 10 * 1024; ++i) {
+        burst += i % 700 == 699 ? '\r' : static_cast<char>(0x21 + i % 90);
+    }
+    for (const char c : burst) {
+        controls.AppendReplyText(std::string(1, c));
+    }
+    EXPECT_EQ(controls.ReplyText(), "KOV" + burst);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Label9->text().size() > 3; }, 5000));
+    const QString shown = form->Label9->text();
+    const std::string whole = ui::QtSettingsControls::DisplayText("KOV" + burst);
+    ASSERT_FALSE(shown.isEmpty());
+    const QStringList lines = shown.split(QLatin1Char('\n'));
+    const QFontMetrics metrics(form->Label9->font());
+    EXPECT_LE(lines.size() - 1, form->Panel1->height() / metrics.lineSpacing() + 1);
+    for (const QString& line : lines) {
+        // Each shown line is the start of the same line of the whole reply, reaching past the panel.
+        EXPECT_GE(metrics.horizontalAdvance(line), form->Panel1->width() - form->Label9->x() - metrics.maxWidth());
+    }
+    EXPECT_EQ(lines.front().toStdString(), whole.substr(0, static_cast<std::size_t>(lines.front().size())));
+    // Cut near the panel's edge, not thousands of characters wide.
+    EXPECT_LT(form->Label9->width(), 4 * form->Panel1->width());
+
+    // A new reply starts afresh.
+    controls.SetReplyText("KOV\rOutput Type = 0 ");
+    EXPECT_EQ(form->Label9->text(), "KOV\nOutput Type = 0 ");
 }
 
 TEST(MainFormStatusTextTest, ParityLetterAndStopBits) {

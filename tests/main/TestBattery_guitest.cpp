@@ -2,6 +2,7 @@
 
 #include "tests/support/FakeSenderLink.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -35,6 +36,21 @@ TEST(BatteryTestFormTest, TestTogglesRtsAndTheShownState) {
     EXPECT_EQ(form.LabelStatus->text(), "OFF");
     EXPECT_EQ(TextColour(*form.LabelStatus), QColor(Qt::black));
     EXPECT_EQ(link.rtsChanges, (std::vector<bool>{true, false}));
+    form.close();
+}
+
+// The keyboard reaches TEST, then Close; a screen reader reads the power state whole.
+TEST(BatteryTestFormTest, KeyboardOrderAndThePowerStateReadOut) {
+    FakeSenderLink link;
+    TBatteryTestForm form(link);
+    form.show();
+    EXPECT_EQ(form.ButtonTest->nextInFocusChain(), form.Button2);
+    auto spoken = [&] { return QAccessible::queryAccessibleInterface(form.LabelStatus)->text(QAccessible::Name); };
+    EXPECT_EQ(spoken(), "Power is OFF");
+    form.ButtonTest->setFocus();
+    QTest::keyClick(form.ButtonTest, Qt::Key_Space);
+    EXPECT_TRUE(link.rts);
+    EXPECT_EQ(spoken(), "Power is ON");
     form.close();
 }
 

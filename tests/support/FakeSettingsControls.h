@@ -21,6 +21,7 @@ public:
     void SetEditText(SettingsEdit edit, const std::string& text) override;
     std::string ReplyText() const override { return replyText; }
     void SetReplyText(const std::string& text) override { replyText = text; }
+    void AppendReplyText(const std::string& text) override { replyText += text; }
     void SetStatusText(const std::string& text) override { statusText = text; }
     void SetSettingsEnabled(bool enabled) override { settingsEnabled = enabled; }
 
