@@ -38,6 +38,33 @@ TEST_F(Lifecycle, EventWaitThatKeepsFailingPacesTheWorker) {
     EXPECT_FALSE(HasReport(104));
 }
 
+// A close that gives up on a worker held in a hand-over, then an open under another name at
+// once: the worker must leave the closed device's outstanding wait behind and serve the new
+// one, so that its events come and the next close finds the worker idle.
+TEST_F(Lifecycle, ReopenWhileTheWorkerIsHeldMovesItToTheNewDevice) {
+    link->OnRIEvent = [](TSerialLink&) {};
+    int flagEvents = 0;
+    link->OnRxEventCharEvent = [&](TSerialLink&) { ++flagEvents; };
+    Open();
+    device->ScheduleModemStatus(100, kMsRingOn); // seen by the poll after a wait ran out
+    device->RunUntil(1000);
+    while (!queue.HasWork()) {
+        queue.WaitForWork(Clock::now() + std::chrono::milliseconds(100));
+    }
+    link->SetCommPort("another");
+    ASSERT_TRUE(HasReport(104));
+    ASSERT_TRUE(link->Active());
+    device->ScheduleEvents(50, kEvRxFlag);
+    device->RunUntil(1000);
+    EXPECT_TRUE(PumpUntil([&] { return flagEvents > 0; }, std::chrono::seconds(3)));
+    reports.clear();
+    link->SetActive(false);
+    EXPECT_FALSE(HasReport(104));
+    if (HasReport(104)) {
+        (void)link.release(); // its destructor would wait for the worker for ever
+    }
+}
+
 } // namespace
 } // namespace zeft::testing
 
