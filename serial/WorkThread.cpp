@@ -429,7 +429,13 @@ void TWorkThread::Report(std::uint32_t place, std::uint32_t code, const char* ms
 }
 
 void TWorkThread::HandOver(const std::function<void()>& step) {
-    link_.queue_.RunOnMainThread(step, device_ ? device_->WaiterForHandOvers() : nullptr);
+    // The mark is the main thread's own: steps run there, one at a time.
+    const auto marked = [this, &step] {
+        ++link_.workerStepsRunning_;
+        step();
+        --link_.workerStepsRunning_;
+    };
+    link_.queue_.RunOnMainThread(marked, device_ ? device_->WaiterForHandOvers() : nullptr);
 }
 
 } // namespace zeft

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <chrono>
 
+#include <unistd.h>
+
 namespace zeft::testing {
 namespace {
 
@@ -88,6 +90,22 @@ TEST_F(Lifecycle, DestroyingWhileTheWorkerWaitsInAHandOverDoesNotDeadlock) {
     // No handler ran during destruction.
     EXPECT_TRUE(clusters.empty());
     EXPECT_TRUE(reports.empty());
+}
+
+// The worker waits for the handler, so a handler that destroys the component can never be
+// waited out: the program stops with a message instead of hanging in the destructor.
+TEST_F(Lifecycle, DestroyingFromInsideAHandlerStopsWithAMessageInsteadOfHanging) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            alarm(20); // a hang ends the child without the message
+            link->OnRxClusterEvent = [this](TSerialLink&) { link.reset(); };
+            Open();
+            device->ScheduleInput(10, "abc");
+            device->RunUntil(1000);
+            PumpUntil([] { return false; }, std::chrono::seconds(10));
+        },
+        "TSerialLink destroyed inside one of its own event handlers");
 }
 
 TEST_F(Lifecycle, DestroyingAnOpenPortClosesIt) {
