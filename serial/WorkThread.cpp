@@ -132,7 +132,6 @@ void TWorkThread::MoveToDevice(SerialDevice* device) {
     eventMask_ = 0;
     lineErrors_ = 0;
     inQueue_ = 0;
-    lastEmptyTick_ = device->TickCount();
 }
 
 bool TWorkThread::Replaced() const {
