@@ -204,7 +204,9 @@ void PortSettingsStore::ReadSettings(PortSettingsTarget& port, const std::string
         fail();
         return;
     }
-    PortSettings loaded = port.Current();
+    if (!active) {
+        port.SetActive(false); // before anything else is read
+    }
     std::string name;
     if (!in.Text("CommPort", PortSettings{}.CommPort, name)) {
         fail();
@@ -212,9 +214,9 @@ void PortSettingsStore::ReadSettings(PortSettingsTarget& port, const std::string
     }
     if (active) {
         port.SetCommPort(name);
-    } else {
-        port.SetActive(false);
     }
+    // Taken after the close or reopen: values not read keep what the component has now.
+    PortSettings loaded = port.Current();
     loaded.CommPort = name;
     const bool complete = ReadRest(in, loaded);
     // What was loaded before a failure keeps its new value.

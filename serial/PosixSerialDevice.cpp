@@ -1,6 +1,7 @@
 #include "serial/PosixSerialDevice.h"
 
 #include "serial/PosixBaudRate.h"
+#include "serial/PosixTermios.h"
 #include "serial/SerialDeviceName.h"
 
 #include <algorithm>
@@ -201,64 +202,15 @@ std::uint32_t PosixSerialDevice::SetLineSettings(const SerialLineSettings& setti
     return code;
 }
 
+// Written whole every time: a tty keeps what its last user left, so nothing is taken over.
 std::uint32_t PosixSerialDevice::ApplyTermios(const SerialLineSettings& settings) {
     struct termios tio {};
     if (tcgetattr(fd_, &tio) != 0) {
         return Errno();
     }
-    cfmakeraw(&tio);
-    tio.c_cflag |= CLOCAL | CREAD;
-    tio.c_cc[VMIN] = 1; // a read of 0 bytes then means the device is gone
-    tio.c_cc[VTIME] = 0;
-    static constexpr tcflag_t kSizes[] = {CS5, CS6, CS7, CS8};
-    if (settings.ByteSize < 5 || settings.ByteSize > 8 || settings.BaudRate == 0) {
-        return kErrorInvalidParameter;
+    if (const std::uint32_t code = BuildTermios(settings, tio); code != kDeviceOk) {
+        return code;
     }
-    tio.c_cflag = (tio.c_cflag & ~static_cast<tcflag_t>(CSIZE)) | kSizes[settings.ByteSize - 5];
-    tcflag_t parity = 0;
-    switch (settings.Parity) {
-    case 0:
-        break;
-    case 1:
-        parity = PARENB | PARODD;
-        break;
-    case 2:
-        parity = PARENB;
-        break;
-#ifdef CMSPAR
-    case 3:
-        parity = PARENB | PARODD | CMSPAR;
-        break;
-    case 4:
-        parity = PARENB | CMSPAR;
-        break;
-#endif
-    default:
-        return kErrorInvalidParameter;
-    }
-    tio.c_cflag |= parity;
-    if ((settings.Flags & kDcbParity) != 0) {
-        tio.c_iflag |= INPCK;
-    }
-    // One and a half stop bits exist only with five data bits, two only with more.
-    const bool fiveBits = settings.ByteSize == 5;
-    if (settings.StopBits > 2 || (settings.StopBits == 1 && !fiveBits) || (settings.StopBits == 2 && fiveBits)) {
-        return kErrorInvalidParameter;
-    }
-    if (settings.StopBits != 0) {
-        tio.c_cflag |= CSTOPB;
-    }
-    if ((settings.Flags & kDcbOutxCtsFlow) != 0 || (settings.Flags & kDcbRtsControlMask) == kDcbRtsHandshake) {
-        tio.c_cflag |= CRTSCTS;
-    }
-    if ((settings.Flags & kDcbOutX) != 0) {
-        tio.c_iflag |= IXON;
-    }
-    if ((settings.Flags & kDcbInX) != 0) {
-        tio.c_iflag |= IXOFF;
-    }
-    tio.c_cc[VSTART] = static_cast<cc_t>(settings.XonChar);
-    tio.c_cc[VSTOP] = static_cast<cc_t>(settings.XoffChar);
     if (tcsetattr(fd_, TCSANOW, &tio) != 0) {
         return Errno();
     }

@@ -31,7 +31,8 @@ void PosixSerialDevice::WakeWorker() {
 
 void PosixSerialDevice::DrainWakePipe() {
     char buffer[64];
-    while (::read(wakeRead_, buffer, sizeof(buffer)) > 0) {
+    // A pipe hands over all it holds: only a full buffer can have left bytes behind.
+    while (::read(wakeRead_, buffer, sizeof(buffer)) == static_cast<ssize_t>(sizeof(buffer))) {
     }
 }
 
@@ -176,13 +177,20 @@ void PosixSerialDevice::FillInput() {
             if ((settings_.Flags & kDcbNull) != 0) {
                 last = std::remove(first, last, std::uint8_t{0});
             }
-            if (std::find(first, last, static_cast<std::uint8_t>(settings_.EvtChar)) != last) {
+            // memchr, not a byte loop: every received byte passes here.
+            if (first != last && std::memchr(&*first, static_cast<std::uint8_t>(settings_.EvtChar),
+                                             static_cast<std::size_t>(last - first)) != nullptr) {
                 events |= kEvRxFlag;
             }
             rxTail_ = static_cast<std::size_t>(last - rx_.begin());
             events |= kEvRxChar;
-            if (static_cast<std::size_t>(n) < room) {
-                break; // a tty hands over all it has: the next poll says when more came
+            // A small read took all there was. A big one means the line outpaces our wake-ups,
+            // and more may wait already (a tty hands over at most its 4 KiB line buffer a
+            // read): reading on while another big read fits saves a poll and a pass.
+            constexpr std::size_t kBigRead = 1024;
+            const auto got = static_cast<std::size_t>(n);
+            if (got < room && (got < kBigRead || rx_.size() - rxTail_ < kBigRead)) {
+                break;
             }
             continue;
         }

@@ -5,6 +5,8 @@
 
 #include <array>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 #ifdef _WIN32
@@ -64,6 +66,14 @@ TSerialLink::TSerialLink(HandOverQueue& queue)
 }
 
 TSerialLink::~TSerialLink() {
+    if (workerStepsRunning_ > 0) {
+        // The worker waits for the handler that is destroying us, and we would wait for the
+        // worker: neither could ever go on. Stop loudly instead of hanging.
+        std::fputs("TSerialLink destroyed inside one of its own event handlers; destroy it after the handler "
+                   "has returned\n",
+                   stderr);
+        std::abort();
+    }
     destroying_ = true;
     ReactivatePort(false);
     worker_->Terminate();

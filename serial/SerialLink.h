@@ -52,7 +52,9 @@ inline constexpr TComStateFlags kTxim = 0x40;
 class TSerialLink {
 public:
     explicit TSerialLink(HandOverQueue& queue = HandOverQueue::MainThread());
-    // Closes the port and ends the worker, draining the hand-over queue meanwhile.
+    // Closes the port and ends the worker, draining the hand-over queue meanwhile. Not from
+    // inside a handler that the worker handed over (it waits for that handler to return):
+    // that stops the program with a message on stderr rather than hanging it.
     ~TSerialLink();
     TSerialLink(const TSerialLink&) = delete;
     TSerialLink& operator=(const TSerialLink&) = delete;
@@ -254,6 +256,7 @@ private:
     std::atomic<bool> workerRunning_{false};
     std::atomic<bool> workerFinished_{false};
     std::atomic<bool> destroying_{false};
+    int workerStepsRunning_ = 0; // main thread: handed-over steps of our worker now running
     int platformFamily_;
     std::string lastOpenErrorText_;
 

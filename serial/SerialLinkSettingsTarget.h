@@ -9,12 +9,11 @@ namespace zeft {
 
 class TSerialLink;
 
-// The port settings store's view of a TSerialLink. The component offers its setters only,
-// so "stored directly" is done through them in an order that keeps their side effects
-// away: character times after the baud rate with XTOAuto off, XTOAuto last. What the
-// setters still do: XONLimDiv and XOFFLimDiv above 100 become 100 (with the component's
-// warning), queue sizes are offered to the device, and RTS, DTR and BREAK keep their
-// values while the port is closed.
+// The port settings store's view of a TSerialLink. Active and CommPort go through the
+// component's setters (they close, open and reopen the port); every other value is taken
+// by StoreSettingsDirectly without the setters' side effects (nothing reaches the device,
+// no character times are recomputed, the XON/XOFF dividers are not limited, the lines are
+// not driven), except ParityErrorChar, which goes through its setter.
 class SerialLinkSettingsTarget : public PortSettingsTarget {
 public:
     explicit SerialLinkSettingsTarget(TSerialLink& link) : link_(link) {}

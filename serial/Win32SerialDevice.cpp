@@ -55,6 +55,7 @@ std::uint32_t Win32SerialDevice::Overlapped(BOOL ok, OVERLAPPED& record, std::ui
 }
 
 std::uint32_t Win32SerialDevice::Open(const std::string& portName) {
+    std::lock_guard lock(mutex_);
     if (eventError_ != 0) {
         return eventError_;
     }
@@ -65,15 +66,45 @@ std::uint32_t Win32SerialDevice::Open(const std::string& portName) {
 }
 
 std::uint32_t Win32SerialDevice::Close() {
+    std::lock_guard lock(mutex_);
     if (handle_ == INVALID_HANDLE_VALUE) {
         return ERROR_INVALID_HANDLE;
+    }
+    // Outstanding I/O ends before the handle goes: until then the system may still write
+    // into the records and into the worker's read buffer.
+    CancelIoEx(handle_, nullptr);
+    for (OVERLAPPED* record : {&write_, &read_, &wait_}) {
+        AwaitRecord(*record);
     }
     const std::uint32_t code = Result(CloseHandle(handle_));
     handle_ = INVALID_HANDLE_VALUE;
     return code;
 }
 
+void Win32SerialDevice::AwaitRecord(OVERLAPPED& record) const {
+    // Its event may have been set by hand: the record itself says when the system is done.
+    // A driver that never finishes a cancelled request is not waited for beyond a second.
+    const ULONGLONG end = GetTickCount64() + 1000;
+    while (!HasOverlappedIoCompleted(&record) && GetTickCount64() < end) {
+        Sleep(1);
+    }
+}
+
+std::uint32_t Win32SerialDevice::TakeBack(OVERLAPPED& record, std::uint32_t& count) {
+    if (!HasOverlappedIoCompleted(&record) && handle_ != INVALID_HANDLE_VALUE) {
+        // Ended by hand while the system still holds the request: cancel it and let it finish.
+        CancelIoEx(handle_, &record);
+        AwaitRecord(record);
+    }
+    // Only the record is asked: after a close it still holds how its request ended.
+    DWORD done = 0;
+    const BOOL ok = GetOverlappedResult(handle_, &record, &done, FALSE);
+    count = done;
+    return Result(ok);
+}
+
 std::uint32_t Win32SerialDevice::NativeHandle() const {
+    std::lock_guard lock(mutex_);
     if (handle_ == INVALID_HANDLE_VALUE) {
         return kNoDeviceHandle;
     }
@@ -98,10 +129,12 @@ std::string Win32SerialDevice::ErrorText(std::uint32_t code) const {
 }
 
 std::uint32_t Win32SerialDevice::SetQueueSizes(std::uint32_t rxSize, std::uint32_t txSize) {
+    std::lock_guard lock(mutex_);
     return Result(SetupComm(handle_, rxSize, txSize));
 }
 
 std::uint32_t Win32SerialDevice::GetLineSettings(SerialLineSettings& settings) {
+    std::lock_guard lock(mutex_);
     dcb_ = DCB{};
     dcb_.DCBlength = sizeof(DCB);
     if (!GetCommState(handle_, &dcb_)) {
@@ -126,6 +159,7 @@ std::uint32_t Win32SerialDevice::GetLineSettings(SerialLineSettings& settings) {
 }
 
 std::uint32_t Win32SerialDevice::SetLineSettings(const SerialLineSettings& settings) {
+    std::lock_guard lock(mutex_);
     // The length field and the reserved words keep what was read.
     DCB dcb = dcb_;
     dcb.DCBlength = sizeof(DCB);
@@ -159,6 +193,7 @@ std::uint32_t Win32SerialDevice::SetLineSettings(const SerialLineSettings& setti
 }
 
 std::uint32_t Win32SerialDevice::GetTimeouts(SerialTimeouts& timeouts) {
+    std::lock_guard lock(mutex_);
     COMMTIMEOUTS native{};
     if (!GetCommTimeouts(handle_, &native)) {
         return GetLastError();
@@ -169,6 +204,7 @@ std::uint32_t Win32SerialDevice::GetTimeouts(SerialTimeouts& timeouts) {
 }
 
 std::uint32_t Win32SerialDevice::SetTimeouts(const SerialTimeouts& timeouts) {
+    std::lock_guard lock(mutex_);
     COMMTIMEOUTS native{timeouts.ReadIntervalTimeout, timeouts.ReadTotalTimeoutMultiplier,
                         timeouts.ReadTotalTimeoutConstant, timeouts.WriteTotalTimeoutMultiplier,
                         timeouts.WriteTotalTimeoutConstant};
@@ -176,13 +212,16 @@ std::uint32_t Win32SerialDevice::SetTimeouts(const SerialTimeouts& timeouts) {
 }
 
 std::uint32_t Win32SerialDevice::SetEventMask(std::uint32_t mask) {
+    std::lock_guard lock(mutex_);
     return Result(SetCommMask(handle_, mask));
 }
 std::uint32_t Win32SerialDevice::Purge(std::uint32_t flags) {
+    std::lock_guard lock(mutex_);
     return Result(PurgeComm(handle_, flags));
 }
 
 std::uint32_t Win32SerialDevice::SetLine(SerialLine line) {
+    std::lock_guard lock(mutex_);
     DWORD function = SETRTS;
     switch (line) {
     case SerialLine::SetRts:
@@ -202,15 +241,18 @@ std::uint32_t Win32SerialDevice::SetLine(SerialLine line) {
 }
 
 std::uint32_t Win32SerialDevice::SetBreak(bool on) {
+    std::lock_guard lock(mutex_);
     return Result(on ? SetCommBreak(handle_) : ClearCommBreak(handle_));
 }
 
 std::uint32_t Win32SerialDevice::StartWrite(const std::uint8_t* data, std::uint32_t count, std::uint32_t& written) {
+    std::lock_guard lock(mutex_);
     ResetRecord(write_);
     return Overlapped(WriteFile(handle_, data, count, nullptr, &write_), write_, written);
 }
 
 std::uint32_t Win32SerialDevice::WriteResult(std::uint32_t& transferred) {
+    std::lock_guard lock(mutex_);
     DWORD done = 0;
     const BOOL ok = GetOverlappedResult(handle_, &write_, &done, FALSE);
     transferred = done;
@@ -222,6 +264,7 @@ std::uint32_t Win32SerialDevice::ResetWriteCompletion() {
 }
 
 std::uint32_t Win32SerialDevice::GetModemStatus(std::uint32_t& status) {
+    std::lock_guard lock(mutex_);
     DWORD bits = 0;
     const BOOL ok = GetCommModemStatus(handle_, &bits);
     status = bits;
@@ -229,6 +272,7 @@ std::uint32_t Win32SerialDevice::GetModemStatus(std::uint32_t& status) {
 }
 
 std::uint32_t Win32SerialDevice::ClearError(SerialDeviceStatus& status) {
+    std::lock_guard lock(mutex_);
     DWORD errors = 0;
     COMSTAT stat{};
     if (!ClearCommError(handle_, &errors, &stat)) {
@@ -244,18 +288,18 @@ std::uint32_t Win32SerialDevice::ClearError(SerialDeviceStatus& status) {
 }
 
 std::uint32_t Win32SerialDevice::StartRead(std::uint8_t* buffer, std::uint32_t count, std::uint32_t& read) {
+    std::lock_guard lock(mutex_);
     ResetRecord(read_);
     return Overlapped(ReadFile(handle_, buffer, count, nullptr, &read_), read_, read);
 }
 
 std::uint32_t Win32SerialDevice::ReadResult(std::uint32_t& transferred) {
-    DWORD done = 0;
-    const BOOL ok = GetOverlappedResult(handle_, &read_, &done, FALSE);
-    transferred = done;
-    return Result(ok);
+    std::lock_guard lock(mutex_);
+    return TakeBack(read_, transferred);
 }
 
 std::uint32_t Win32SerialDevice::StartWaitEvent(std::uint32_t& mask) {
+    std::lock_guard lock(mutex_);
     ResetRecord(wait_);
     waitMask_ = 0;
     if (!WaitCommEvent(handle_, &waitMask_, &wait_)) {
@@ -266,8 +310,12 @@ std::uint32_t Win32SerialDevice::StartWaitEvent(std::uint32_t& mask) {
 }
 
 std::uint32_t Win32SerialDevice::EventResult(std::uint32_t& mask) {
-    mask = waitMask_;
-    return kDeviceOk;
+    std::lock_guard lock(mutex_);
+    std::uint32_t count = 0;
+    const std::uint32_t code = TakeBack(wait_, count);
+    // The mask is the system's only once the wait has really ended with an event.
+    mask = code == kDeviceOk ? waitMask_ : 0;
+    return code;
 }
 
 std::uint32_t Win32SerialDevice::SignalReadCompletion() {

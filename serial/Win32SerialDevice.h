@@ -2,12 +2,19 @@
 
 #include "serial/SerialDevice.h"
 
+#include <mutex>
+
 #include <windows.h>
 
 namespace zeft {
 
 // A COM port through the Win32 comm API with overlapped I/O: one OVERLAPPED record each for
 // writes, reads and event waits, each with its own manual-reset event.
+//
+// The main thread and the worker both use the handle; a mutex keeps a close from pulling it
+// away under a call of the other thread, as a driver's lock would. Nothing waits under it:
+// the worker's waits are on the events only. A record is reused only once the system has
+// given it back: a close and a read or event wait ended by hand take their I/O back first.
 class Win32SerialDevice : public SerialDevice {
 public:
     Win32SerialDevice();
@@ -48,7 +55,12 @@ public:
 private:
     std::uint32_t Result(BOOL ok) const;
     std::uint32_t Overlapped(BOOL ok, OVERLAPPED& record, std::uint32_t& count) const;
+    // The finished result of an I/O whose completion event may have been set by hand: one
+    // still running is cancelled and waited for, so that the system is done with the record.
+    std::uint32_t TakeBack(OVERLAPPED& record, std::uint32_t& count);
+    void AwaitRecord(OVERLAPPED& record) const;
 
+    mutable std::mutex mutex_;
     HANDLE handle_ = INVALID_HANDLE_VALUE;
     OVERLAPPED write_{};
     OVERLAPPED read_{};

@@ -90,31 +90,57 @@ void TWorkThread::IdlePause() {
 
 void TWorkThread::ServePass() {
     link_.workerRunning_ = true;
-    if (SerialDevice* current = link_.workerDevice_) {
-        device_ = current;
+    if (SerialDevice* current = link_.workerDevice_; current && current != device_) {
+        MoveToDevice(current);
     }
     if (!device_) {
         // Opened and closed again before this pass began: nothing was started.
         serving_ = false;
         return;
     }
-    if (link_.active_) {
+    if (DeviceActive()) {
         CheckModemAndComState();
     }
     CheckWrite();
-    if (!readPending_ && link_.active_) {
+    if (!readPending_ && DeviceActive()) {
         TryRead();
     }
-    if (!waitPending_ && link_.active_) {
+    if (!waitPending_ && DeviceActive()) {
         StartWaitCommEvent();
     }
     WaitForPending();
-    if (waitStartFailed_ && !readPending_ && !waitPending_ && link_.active_) {
+    if (waitStartFailed_ && !readPending_ && !waitPending_ && DeviceActive()) {
         PauseAfterFailedWait();
+    }
+    if (Replaced()) {
+        return; // the next pass moves to the new device
     }
     if (!link_.active_) {
         WindDown();
     }
+}
+
+// A close that gave up on the worker (it was held in a hand-over) may be followed by an
+// open before the worker comes back. What was outstanding belonged to the closed device,
+// whose close ended it; nothing of it may be waited for on the new one.
+void TWorkThread::MoveToDevice(SerialDevice* device) {
+    device_ = device;
+    readPending_ = false;
+    waitPending_ = false;
+    waitStartFailed_ = false;
+    ReleaseReadBuffer();
+    eventMask_ = 0;
+    lineErrors_ = 0;
+    inQueue_ = 0;
+}
+
+bool TWorkThread::Replaced() const {
+    SerialDevice* current = link_.workerDevice_;
+    return current != nullptr && current != device_;
+}
+
+bool TWorkThread::DeviceActive() const {
+    return link_.active_ && link_.workerDevice_ == device_;
 }
 
 // An event wait that cannot even start leaves nothing to wait for, and the next pass would
@@ -124,7 +150,7 @@ void TWorkThread::ServePass() {
 void TWorkThread::PauseAfterFailedWait() {
     std::unique_lock lock(sleepMutex_);
     sleepWake_.wait_for(lock, std::chrono::milliseconds(kPassWaitMs),
-                        [this] { return wakeRequested_ || terminated_ || !link_.active_; });
+                        [this] { return wakeRequested_ || terminated_ || !DeviceActive(); });
     wakeRequested_ = false;
 }
 
@@ -134,7 +160,7 @@ void TWorkThread::WaitForPending() {
     }
     const bool both = readPending_ && waitPending_;
     const SerialWaitOutcome outcome = device_->WaitForCompletion(readPending_, waitPending_, kPassWaitMs);
-    if (link_.active_) {
+    if (DeviceActive()) {
         CheckModemAndComState();
     }
     switch (outcome.Result) {
@@ -229,8 +255,8 @@ void TWorkThread::CheckModemAndComState() {
 }
 
 void TWorkThread::CheckWrite() {
-    if (!link_.sendInProgress_) {
-        return;
+    if (!link_.sendInProgress_ || Replaced()) {
+        return; // a write the main thread started since belongs to the new device
     }
     std::uint32_t transferred = 0;
     const std::uint32_t code = device_->WriteResult(transferred);
@@ -357,7 +383,7 @@ void TWorkThread::FinishRead() {
 
 void TWorkThread::FinishWaitCommEvent() {
     device_->EventResult(eventMask_);
-    if (link_.active_) {
+    if (DeviceActive()) {
         CheckModemAndComState();
         DispatchCommEvents();
     }
@@ -402,7 +428,13 @@ void TWorkThread::Report(std::uint32_t place, std::uint32_t code, const char* ms
 }
 
 void TWorkThread::HandOver(const std::function<void()>& step) {
-    link_.queue_.RunOnMainThread(step, device_ ? device_->WaiterForHandOvers() : nullptr);
+    // The mark is the main thread's own: steps run there, one at a time.
+    const auto marked = [this, &step] {
+        ++link_.workerStepsRunning_;
+        step();
+        --link_.workerStepsRunning_;
+    };
+    link_.queue_.RunOnMainThread(marked, device_ ? device_->WaiterForHandOvers() : nullptr);
 }
 
 } // namespace zeft

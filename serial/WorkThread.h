@@ -48,6 +48,11 @@ private:
     void DispatchCommEvents();
     void WaitForPending();
     void WindDown();
+    void MoveToDevice(SerialDevice* device);
+    // The port was reopened on another device while this pass still had the old one.
+    bool Replaced() const;
+    // The port is open on the device this pass works with.
+    bool DeviceActive() const;
 
     void Report(std::uint32_t place, std::uint32_t code, const char* msg);
     void HandOver(const std::function<void()>& step);

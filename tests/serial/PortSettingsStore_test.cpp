@@ -24,6 +24,9 @@ public:
     PortSettings Current() const override { return values; }
     void SetActive(bool active) override {
         log.push_back(active ? "open" : "close");
+        if (values.Active && !active) {
+            values.RTSState = values.DTRState = false; // as the component's close leaves them
+        }
         values.Active = active;
     }
     void SetCommPort(const std::string& name) override {
@@ -220,6 +223,31 @@ TEST_F(PortSettingsStoreTest, AValueThatIsNoTextStopsTheReading) {
     EXPECT_EQ(port.values.RxQueueSize, 777) << "after the failure: kept";
     EXPECT_FALSE(port.values.Active) << "Active is not applied";
     EXPECT_EQ(port.reports, (std::vector<std::string>{"402/0/0 Error reading Settings"}));
+}
+
+// Stored "0" with the port open: the port is closed before CommPort is read, and a reading
+// that then fails keeps the line states the close left.
+TEST_F(PortSettingsStoreTest, FailedReadingAfterTheCloseKeepsWhatTheCloseLeft) {
+    const struct {
+        const char* name;
+        std::string lines;
+        std::vector<std::string> log;
+    } cases[] = {
+        {"CommPort is no text", "CommPort=1234\nActive=\"0\"\n", {"close"}},
+        {"a later value is no text", "CommPort=\"ttyUSB3\"\nClusterSize=1234\nActive=\"0\"\n", {"close", "store"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteValues(c.lines);
+        FakeTarget port;
+        port.values.Active = true;
+        Store().ReadSettings(port, kKey, kSection);
+        EXPECT_EQ(port.log, c.log);
+        EXPECT_FALSE(port.values.Active);
+        EXPECT_FALSE(port.values.RTSState);
+        EXPECT_FALSE(port.values.DTRState);
+        EXPECT_EQ(port.reports, (std::vector<std::string>{"402/0/0 Error reading Settings"}));
+    }
 }
 
 TEST_F(PortSettingsStoreTest, ACorruptFileIsAReadFailureAndIsPutAsideByTheNextWrite) {

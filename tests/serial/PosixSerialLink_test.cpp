@@ -9,7 +9,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <functional>
+#include <termios.h>
 
 #include <ctime>
 #include <string>
@@ -251,6 +253,65 @@ TEST_F(PosixLink, AnyBaudRateIsAccepted) {
     }
     EXPECT_EQ(Count(802), 0);
     EXPECT_EQ(Count(801), 0);
+}
+
+// What the previous user of a port left must not survive the open or any setter. A
+// pseudo-terminal forces 8 data bits and no parity enable, so those are left to the table
+// of the termios builder; the rest is read back from the kernel.
+TEST_F(PosixLink, LineSettingsAreWrittenWholeOverWhatThePortKept) {
+    const int slave = open(pty.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(slave, 0);
+    struct termios left {};
+    ASSERT_EQ(tcgetattr(slave, &left), 0);
+    left.c_cflag |= CSTOPB | CRTSCTS | PARODD;
+    left.c_iflag |= IXON | IXOFF | IXANY | ICRNL | INLCR | IGNCR | ISTRIP | BRKINT | INPCK | IMAXBEL;
+    left.c_oflag |= OPOST | ONLCR;
+    left.c_lflag |= ECHO | ECHOE | ICANON | ISIG | IEXTEN;
+    ASSERT_EQ(tcsetattr(slave, TCSANOW, &left), 0);
+
+    auto kernel = [slave] {
+        struct termios now {};
+        EXPECT_EQ(tcgetattr(slave, &now), 0);
+        return now;
+    };
+    constexpr tcflag_t kWatched = CSTOPB | CRTSCTS | PARODD;
+    struct Step {
+        const char* name;
+        std::function<void()> change;
+        tcflag_t cflag; // of kWatched
+        tcflag_t iflag;
+    };
+    const Step steps[] = {
+        {"open at 9600 8N1 without flow control", [this] { link.SetActive(true); }, 0, 0},
+        {"two stop bits", [this] { link.SetStopBits(2); }, CSTOPB, 0},
+        {"RTS/CTS", [this] { link.SetFlowControl(0x2004); }, CSTOPB | CRTSCTS, 0},
+        {"odd parity", [this] { link.SetParityType(1); }, CSTOPB | CRTSCTS | PARODD, INPCK},
+        {"XON/XOFF instead of RTS/CTS", [this] { link.SetFlowControl(0x380); }, CSTOPB | PARODD, INPCK | IXON | IXOFF},
+        {"one stop bit", [this] { link.SetStopBits(0); }, PARODD, INPCK | IXON | IXOFF},
+        {"no parity", [this] { link.SetParityType(0); }, 0, IXON | IXOFF},
+        {"no flow control", [this] { link.SetFlowControl(0); }, 0, 0},
+    };
+    link.SetCommPort(pty.SlavePath());
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.change();
+        ASSERT_TRUE(link.Active());
+        const struct termios now = kernel();
+        EXPECT_EQ(now.c_cflag & kWatched, step.cflag);
+        EXPECT_EQ(now.c_cflag & (CLOCAL | CREAD), CLOCAL | CREAD);
+        EXPECT_EQ(now.c_iflag, step.iflag);
+        EXPECT_EQ(now.c_oflag, 0u);
+        EXPECT_EQ(now.c_lflag, 0u);
+        EXPECT_EQ(now.c_cc[VMIN], 1);
+        EXPECT_EQ(now.c_cc[VTIME], 0);
+    }
+    link.SetXONChar('A');
+    link.SetXOFFChar('B');
+    EXPECT_EQ(kernel().c_cc[VSTART], 'A');
+    EXPECT_EQ(kernel().c_cc[VSTOP], 'B');
+    EXPECT_EQ(Count(802), 0);
+    link.SetActive(false);
+    close(slave);
 }
 
 } // namespace

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <chrono>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 namespace zeft::testing {
 namespace {
 
@@ -38,6 +42,33 @@ TEST_F(Lifecycle, EventWaitThatKeepsFailingPacesTheWorker) {
     EXPECT_FALSE(HasReport(104));
 }
 
+// A close that gives up on a worker held in a hand-over, then an open under another name at
+// once: the worker must leave the closed device's outstanding wait behind and serve the new
+// one, so that its events come and the next close finds the worker idle.
+TEST_F(Lifecycle, ReopenWhileTheWorkerIsHeldMovesItToTheNewDevice) {
+    link->OnRIEvent = [](TSerialLink&) {};
+    int flagEvents = 0;
+    link->OnRxEventCharEvent = [&](TSerialLink&) { ++flagEvents; };
+    Open();
+    device->ScheduleModemStatus(100, kMsRingOn); // seen by the poll after a wait ran out
+    device->RunUntil(1000);
+    while (!queue.HasWork()) {
+        queue.WaitForWork(Clock::now() + std::chrono::milliseconds(100));
+    }
+    link->SetCommPort("another");
+    ASSERT_TRUE(HasReport(104));
+    ASSERT_TRUE(link->Active());
+    device->ScheduleEvents(50, kEvRxFlag);
+    device->RunUntil(1000);
+    EXPECT_TRUE(PumpUntil([&] { return flagEvents > 0; }, std::chrono::seconds(3)));
+    reports.clear();
+    link->SetActive(false);
+    EXPECT_FALSE(HasReport(104));
+    if (HasReport(104)) {
+        (void)link.release(); // its destructor would wait for the worker for ever
+    }
+}
+
 } // namespace
 } // namespace zeft::testing
 
@@ -62,6 +93,24 @@ TEST_F(Lifecycle, DestroyingWhileTheWorkerWaitsInAHandOverDoesNotDeadlock) {
     EXPECT_TRUE(clusters.empty());
     EXPECT_TRUE(reports.empty());
 }
+
+#ifndef _WIN32 // the timer that ends a hanging child is POSIX's
+// The worker waits for the handler, so a handler that destroys the component can never be
+// waited out: the program stops with a message instead of hanging in the destructor.
+TEST_F(Lifecycle, DestroyingFromInsideAHandlerStopsWithAMessageInsteadOfHanging) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            alarm(20); // a hang ends the child without the message
+            link->OnRxClusterEvent = [this](TSerialLink&) { link.reset(); };
+            Open();
+            device->ScheduleInput(10, "abc");
+            device->RunUntil(1000);
+            PumpUntil([] { return false; }, std::chrono::seconds(10));
+        },
+        "TSerialLink destroyed inside one of its own event handlers");
+}
+#endif
 
 TEST_F(Lifecycle, DestroyingAnOpenPortClosesIt) {
     Open();

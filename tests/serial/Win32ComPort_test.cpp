@@ -3,6 +3,7 @@
 // simulated sender's pseudo-terminal under Wine); without it the test is skipped.
 #include "serial/HandOverQueue.h"
 #include "serial/SerialLink.h"
+#include "serial/Win32SerialDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -60,6 +61,36 @@ TEST(Win32ComPortTest, ListingComesBackAndTheWriteEnds) {
             << place;
         EXPECT_EQ(codes[i], 50u) << place;
     }
+}
+
+// The worker ends an event wait by hand when the port closes. The system still holds that
+// wait's record, so before the record is reused the wait must be taken back: it reports
+// itself aborted with no mask, and a close with a wait outstanding gives the record back too.
+TEST(Win32ComPortTest, EventWaitEndedByHandIsTakenBack) {
+    const char* port = std::getenv("ZEFT_TEST_SENDER_PORT");
+    if (port == nullptr || *port == '\0') {
+        GTEST_SKIP() << "no sender port given in ZEFT_TEST_SENDER_PORT";
+    }
+    Win32SerialDevice device;
+    ASSERT_EQ(device.Open(port), kDeviceOk) << port;
+    // Received characters only: a pseudo-terminal has no modem lines to watch.
+    ASSERT_EQ(device.SetEventMask(kEvRxChar), kDeviceOk);
+    ASSERT_EQ(device.Purge(kPurgeRxClear), kDeviceOk);
+    std::uint32_t mask = 0xFFFFFFFFu;
+    const std::uint32_t started = device.StartWaitEvent(mask);
+    if (started != kErrorIoPending) {
+        GTEST_SKIP() << "the event wait did not stay outstanding here: " << started;
+    }
+    ASSERT_EQ(device.SignalEventCompletion(), kDeviceOk);
+    ASSERT_EQ(device.WaitForCompletion(false, true, 0).Result, SerialWaitResult::EventDone);
+    EXPECT_EQ(device.EventResult(mask), kErrorOperationAborted);
+    EXPECT_EQ(mask, 0u);
+
+    ASSERT_EQ(device.StartWaitEvent(mask), kErrorIoPending);
+    EXPECT_EQ(device.Close(), kDeviceOk);
+    EXPECT_EQ(device.WaitForCompletion(false, true, 1000).Result, SerialWaitResult::EventDone);
+    EXPECT_NE(device.EventResult(mask), kDeviceOk);
+    EXPECT_EQ(mask, 0u);
 }
 
 } // namespace
