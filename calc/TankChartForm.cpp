@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -123,6 +124,7 @@ TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWi
     DipTableView->setModel(model_);
     DipTableView->verticalHeader()->hide();
     DipTableView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    DipTableView->verticalHeader()->setDefaultSectionSize(DipTableView->fontMetrics().height() + 6);
     DipTableView->setSelectionBehavior(QAbstractItemView::SelectRows);
     DipTableView->setAlternatingRowColors(true);
     TableLabel->setBuddy(DipTableView);
@@ -174,7 +176,21 @@ TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWi
     StepEditChange();
 }
 
-TTankChartForm::~TTankChartForm() = default;
+TTankChartForm::~TTankChartForm() {
+    // A PDF still being written is finished first: its file must not be left half done.
+    if (pdfThread_) {
+        pdfThread_->wait();
+    }
+}
+
+bool TTankChartForm::SavingPdf() const {
+    return pdfThread_ != nullptr;
+}
+
+void TTankChartForm::UpdateSaveButtons() {
+    SaveCsvBtn->setEnabled(stepValid_ && !SavingPdf());
+    SavePdfBtn->setEnabled(stepValid_ && !SavingPdf());
+}
 
 const std::vector<DipRow>& TTankChartForm::Rows() const {
     return model_->Rows();
@@ -214,42 +230,68 @@ void TTankChartForm::StepEditChange() {
     // A step being typed keeps the last table; the saves wait for a valid one.
     StepErrorLabel->setText(QString::fromStdString(table.error));
     StepErrorLabel->setVisible(!ok);
-    SaveCsvBtn->setEnabled(ok);
-    SavePdfBtn->setEnabled(ok);
+    stepValid_ = ok;
+    UpdateSaveButtons();
     if (ok) {
         model_->SetRows(std::move(table.rows));
     }
 }
 
 void TTankChartForm::SaveCsvBtnClick() {
-    SaveAs("Save CSV", "CSV Files (*.csv)", ".csv", [this] { return DipTableCsv(Rows()); });
+    const std::optional<std::filesystem::path> target = AskTarget("Save CSV", "CSV Files (*.csv)", ".csv");
+    if (!target) {
+        return;
+    }
+    if (const std::optional<std::string> error = SaveFileAtomically(*target, DipTableCsv(Rows()))) {
+        prompts_.ShowApplicationError(*error);
+    }
 }
 
 void TTankChartForm::SavePdfBtnClick() {
-    SaveAs("Save PDF", "PDF Files (*.pdf)", ".pdf", [this] {
-        const QByteArray pdf = TankChartPdf(content_, Rows(), Description());
-        return pdf.toStdString();
-    });
+    if (SavingPdf()) {
+        return;
+    }
+    const std::optional<std::filesystem::path> target = AskTarget("Save PDF", "PDF Files (*.pdf)", ".pdf");
+    if (!target) {
+        return;
+    }
+    // The thread works on copies; the window reads pdfError_ only after the thread ended.
+    pdfError_.reset();
+    pdfThread_.reset(
+        QThread::create([this, content = content_, rows = Rows(), description = Description(), path = *target] {
+            const QByteArray pdf = TankChartPdf(content, rows, description);
+            pdfError_ =
+                pdf.isEmpty()
+                    ? std::optional<std::string>("The chart could not be drawn.")
+                    : SaveFileAtomically(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+        }));
+    connect(pdfThread_.get(), &QThread::finished, this, &TTankChartForm::PdfSaved);
+    UpdateSaveButtons();
+    setCursor(Qt::BusyCursor);
+    pdfThread_->start();
 }
 
-void TTankChartForm::SaveAs(const std::string& caption, const std::string& filter, const std::string& extension,
-                            const std::function<std::string()>& contents) {
+void TTankChartForm::PdfSaved() {
+    pdfThread_->wait();
+    pdfThread_.reset();
+    unsetCursor();
+    UpdateSaveButtons();
+    if (pdfError_) {
+        prompts_.ShowApplicationError(*pdfError_);
+    }
+}
+
+std::optional<std::filesystem::path> TTankChartForm::AskTarget(const std::string& caption, const std::string& filter,
+                                                               const std::string& extension) {
     const std::optional<std::string> name = dialogs_->AskSavePath(caption, filter);
     if (!name) {
-        return;
+        return std::nullopt;
     }
     const SaveFileName target = ChooseSaveFileName(PathFromUtf8(*name), extension);
     if (target.askBeforeReplacing && prompts_.Confirm(ReplaceQuestion(target.path)) != ConfirmAnswer::Yes) {
-        return;
+        return std::nullopt;
     }
-    const std::string bytes = contents();
-    if (bytes.empty()) {
-        prompts_.ShowApplicationError("The chart could not be drawn.");
-        return;
-    }
-    if (const std::optional<std::string> error = SaveFileAtomically(target.path, bytes)) {
-        prompts_.ShowApplicationError(*error);
-    }
+    return target.path;
 }
 
 } // namespace zeft::calc_ui

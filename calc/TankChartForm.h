@@ -5,12 +5,14 @@
 
 #include <QDialog>
 
-#include <functional>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 class QLabel;
+class QThread;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -40,6 +42,10 @@ public:
     void SaveCsvBtnClick();
     void SavePdfBtnClick();
 
+    // True while a PDF is being drawn and written (in a thread of its own: a long table
+    // takes seconds).
+    bool SavingPdf() const;
+
     // The table shown (the last step that was valid).
     const std::vector<DipRow>& Rows() const;
     // One line on the tank: shape, dimensions and volume.
@@ -57,15 +63,21 @@ public:
     QPushButton* CloseBtn;
 
 private:
-    // Asks for the name, adds the extension when none was typed, and writes the bytes
-    // through the atomic save; failures are shown in the application's error box.
-    void SaveAs(const std::string& caption, const std::string& filter, const std::string& extension,
-                const std::function<std::string()>& contents);
+    // Asks for the name and adds the extension when none was typed (asking before it
+    // replaces a file of that longer name). Nothing when the user cancelled.
+    std::optional<std::filesystem::path> AskTarget(const std::string& caption, const std::string& filter,
+                                                   const std::string& extension);
+    void UpdateSaveButtons();
+    void PdfSaved();
 
     TankContent content_;
     Prompts& prompts_;
     std::unique_ptr<ui::QtFileDialogs> dialogs_;
     DipTableModel* model_;
+    bool stepValid_ = true;
+    // The PDF thread and what it leaves behind: the file error, if any.
+    std::unique_ptr<QThread> pdfThread_;
+    std::optional<std::string> pdfError_;
 };
 
 } // namespace zeft::calc_ui

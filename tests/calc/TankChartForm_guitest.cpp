@@ -129,12 +129,17 @@ TEST_F(TankChartFormTest, SavesCsvWithTheExtensionAddedAndAsksBeforeReplacing) {
 }
 
 TEST_F(TankChartFormTest, FailedSaveShowsTheFileErrorAndWritesNothing) {
-    AnsweringDialogs dialogs((folder / "missing" / "dip.csv").string());
-    form.SaveCsvBtn->click();
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].kind, ScriptedPrompts::Kind::ApplicationError);
-    EXPECT_EQ(prompts.shown[0].text, "File not found.");
-    EXPECT_EQ(folder.Listing(), "");
+    for (QPushButton* button : {form.SaveCsvBtn, form.SavePdfBtn}) {
+        SCOPED_TRACE(button->objectName().toStdString());
+        prompts.shown.clear();
+        AnsweringDialogs dialogs((folder / "missing" / "chart").string());
+        button->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !form.SavingPdf(); }, 60000));
+        ASSERT_EQ(prompts.shown.size(), 1u);
+        EXPECT_EQ(prompts.shown[0].kind, ScriptedPrompts::Kind::ApplicationError);
+        EXPECT_EQ(prompts.shown[0].text, "File not found.");
+        EXPECT_EQ(folder.Listing(), "");
+    }
 }
 
 TEST_F(TankChartFormTest, PdfCarriesTheCurveAndTheWholeTable) {
@@ -148,6 +153,10 @@ TEST_F(TankChartFormTest, PdfCarriesTheCurveAndTheWholeTable) {
         form.SavePdfBtn->click();
         EXPECT_EQ(dialogs.filters.front(), "PDF Files (*.pdf)");
     }
+    // Drawn in a thread of its own; the saves wait for it.
+    EXPECT_FALSE(form.SavePdfBtn->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.SavingPdf(); }, 60000));
+    EXPECT_TRUE(form.SavePdfBtn->isEnabled());
     ASSERT_TRUE(prompts.shown.empty()) << prompts.shown[0].text;
     EXPECT_EQ(TempFolder::Read(folder / "chart.pdf").rfind("%PDF", 0), 0u);
     QProcess process;
