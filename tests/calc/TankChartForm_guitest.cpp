@@ -170,11 +170,11 @@ TEST_F(TankChartFormTest, PdfCarriesTheCurveAndTheWholeTable) {
     EXPECT_NE(text.find("Height (mm)"), std::string::npos) << text;
     // Every row's three numbers side by side, on the first page and the next.
     ASSERT_EQ(form.Rows().size(), 201u);
+    const auto literal = [](const std::string& number) { return std::regex_replace(number, std::regex("\\."), "\\."); };
     for (const auto& row : form.Rows()) {
         const zeft::DipRowTexts cells = zeft::DipRowText(row);
-        const std::regex printed("(^|\\s)" + std::regex_replace(cells.height, std::regex("\\."), "\\.") + "\\s+" +
-                                 std::regex_replace(cells.percent, std::regex("\\."), "\\.") + "\\s+" +
-                                 std::regex_replace(cells.volume, std::regex("\\."), "\\.") + "(\\s|$)");
+        const std::regex printed("(^|\\s)" + literal(cells.height) + "\\s+" + literal(cells.percent) + "\\s+" +
+                                 literal(cells.volume) + "(\\s|$)");
         EXPECT_TRUE(std::regex_search(text, printed)) << cells.height << " " << cells.percent << " " << cells.volume;
     }
 }
