@@ -3,6 +3,7 @@
 #include "calc/CalculatorFormParts.h"
 #include "calc/LevelSet.h"
 #include "calc/ShapeCalculation.h"
+#include "calc/TankChartForm.h"
 #include "main/Prompts.h"
 #include "main/SettingsControls.h"
 #include "ui/JpegPicture.h"
@@ -142,12 +143,16 @@ TNonLinearizationForm::TNonLinearizationForm(SettingsControls& mainControls, Pro
     SaveBtn1->setObjectName(QStringLiteral("SaveBtn1"));
     CloseBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Close"), this);
     CloseBtn1->setObjectName(QStringLiteral("CloseBtn1"));
+    ChartBtn1 = new QPushButton(QStringLiteral("Chart..."), this);
+    ChartBtn1->setObjectName(QStringLiteral("ChartBtn1"));
+    ChartBtn1->setEnabled(false);
 
     auto* lower = new QGridLayout;
     lower->addWidget(GroupBox1, 0, 0);
     lower->addWidget(GroupBox2, 0, 1, 1, 2);
     lower->addWidget(CalBtn1, 1, 0, Qt::AlignBottom);
     lower->addWidget(LabeledEdit1->parentWidget(), 1, 1, 1, 2);
+    lower->addWidget(ChartBtn1, 2, 0);
     lower->addWidget(SaveBtn1, 2, 1);
     lower->addWidget(CloseBtn1, 2, 2);
     auto* layout = new QVBoxLayout(this);
@@ -156,7 +161,7 @@ TNonLinearizationForm::TNonLinearizationForm(SettingsControls& mainControls, Pro
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     SetTabChain({Panel1, X_Edit, H_Edit, Y_Edit, W_Edit, X1_Edit, Z_Edit, X2_Edit, InchCheckBox, HalfTankCheckBox,
-                 ReserveCheckBox, CalBtn1, LabeledEdit1, SaveBtn1, CloseBtn1});
+                 ReserveCheckBox, CalBtn1, LabeledEdit1, ChartBtn1, SaveBtn1, CloseBtn1});
 
     connect(PicLeftBtn, &QPushButton::clicked, this, &TNonLinearizationForm::PicLeftBtnClick);
     connect(PicRightBtn, &QPushButton::clicked, this, &TNonLinearizationForm::PicRightBtnClick);
@@ -165,6 +170,7 @@ TNonLinearizationForm::TNonLinearizationForm(SettingsControls& mainControls, Pro
     connect(InchCheckBox, &QCheckBox::toggled, this, &TNonLinearizationForm::InchCheckBoxClick);
     connect(CalBtn1, &QPushButton::clicked, this, &TNonLinearizationForm::CalBtn2Click);
     connect(SaveBtn1, &QPushButton::clicked, this, &TNonLinearizationForm::SaveBtn1Click);
+    connect(ChartBtn1, &QPushButton::clicked, this, &TNonLinearizationForm::ChartBtn1Click);
     connect(CloseBtn1, &QPushButton::clicked, this, &TNonLinearizationForm::CloseBtn1Click);
 }
 
@@ -274,6 +280,9 @@ void TNonLinearizationForm::InchCheckBoxClick() {
     LabeledEdit1->setText(QStringLiteral("0"));
     const std::string_view bottom = inch ? kDefaultBottomLimitInches : kDefaultBottomLimitMillimetres;
     Label11->setText(QString::fromUtf8(bottom.data(), static_cast<qsizetype>(bottom.size())));
+    // The volume shown is gone; a chart would no longer match the window.
+    calculated_.reset();
+    ChartBtn1->setEnabled(false);
 }
 
 void TNonLinearizationForm::CalBtn2Click() {
@@ -294,6 +303,16 @@ void TNonLinearizationForm::CalBtn2Click() {
     for (std::size_t i = 0; i < levels.size(); ++i) {
         levels[i]->setText(QString::fromStdString(result.levelSet.levels[i]));
     }
+    calculated_.emplace(options.shape, options.halfTank, options.inchUnit, result.dimensions);
+    ChartBtn1->setEnabled(true);
+}
+
+void TNonLinearizationForm::ChartBtn1Click() {
+    if (!calculated_) {
+        return;
+    }
+    TTankChartForm chart(*calculated_, prompts_, this);
+    chart.exec();
 }
 
 void TNonLinearizationForm::SaveBtn1Click() {
@@ -329,6 +348,8 @@ void TNonLinearizationForm::FormClose() {
     for (std::size_t i = 0; i < results.size(); ++i) {
         results[i]->setText(QString::fromLatin1(defaults[i]));
     }
+    calculated_.reset();
+    ChartBtn1->setEnabled(false);
 }
 
 } // namespace zeft::calc_ui

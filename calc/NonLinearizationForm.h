@@ -1,6 +1,10 @@
 #pragma once
 
+#include "calc/TankContent.h"
+
 #include <QDialog>
+
+#include <optional>
 
 class QCheckBox;
 class QFrame;
@@ -36,6 +40,8 @@ public:
     void UpdateForm();
     void PicLeftBtnClick();
     void FormActivate();
+    // Opens the Tank Chart of the last successful calculation.
+    void ChartBtn1Click();
 
     QPushButton* CloseBtn1;
     QFrame* Panel1;
@@ -70,6 +76,7 @@ public:
     QLabel* Label1;
     QLineEdit* X2_Edit;
     QLabel* LabeledEdit1Label;
+    QPushButton* ChartBtn1;
 
     // The shape shown (1 to ShapeCount) and the number of shapes.
     int ShapeNo = 1;
@@ -88,6 +95,8 @@ private:
     Prompts& prompts_;
     // Set while UpdateForm unchecks "Half Tank" itself: it loads the picture once after.
     bool pictureLoadDeferred_ = false;
+    // The tank of the last successful calculation, while its results are shown.
+    std::optional<TankContent> calculated_;
 };
 
 } // namespace zeft::calc_ui

@@ -130,6 +130,7 @@ ShapeCalculation CalculateShape(const ShapeOptions& options, const ShapeEditText
     }
 
     ShapeCalculation result;
+    result.dimensions = entered;
     if (options.shape == kCylinderShape) {
         const ShapeResult cylinder = CalculateCylinder(options.reserve, entered.h, entered.x, options.inchUnit);
         if (std::string overflow = OverflowError(options.shape, cylinder); !overflow.empty()) {

@@ -26,11 +26,12 @@ struct ShapeOptions {
 };
 
 // Either the message of the first failing check, or the results as the window shows
-// them: the level set and the volume text.
+// them: the level set and the volume text, with the dimensions they were computed from.
 struct ShapeCalculation {
     std::string error;
     LevelSetTexts levelSet;
     std::string volume;
+    TankDimensions dimensions; // as entered; the letters the shape does not read are 0
 
     bool ok() const { return error.empty(); }
 };

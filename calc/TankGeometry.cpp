@@ -11,11 +11,6 @@ namespace {
 
 constexpr std::array<long double, 4> kLevelFractions{0.2L, 0.4L, 0.6L, 0.8L};
 
-// Cubic millimetres per litre and cubic inches per US gallon.
-long double VolumeDivisor(bool inchUnit) {
-    return inchUnit ? 231.0L : 1000000.0L;
-}
-
 // Area of the segment of height q of a circle of radius r. The degree factor 0.01745
 // (not pi/180) is kept on purpose: the sender's tables were worked out with it.
 long double SegmentArea(long double r, long double q) {
@@ -27,6 +22,10 @@ long double SegmentArea(long double r, long double q) {
 }
 
 } // namespace
+
+long double VolumeDivisor(bool inchUnit) {
+    return inchUnit ? 231.0L : 1000000.0L;
+}
 
 long double CalculateTrapezoidArea(long double h, long double s, long double b) {
     return h * (b + s * h);
@@ -62,7 +61,8 @@ ShapeResult CalculateCylinder(bool reserve, long double h, long double x, bool i
     if (!reserve) {
         for (std::size_t i = 0; i < kLevelFractions.size(); ++i) {
             const long double fill = kLevelFractions[i] * h;
-            result.levels[i] = RoundHalfEven(CalculateCirclePercent(i < 2, r, fill, h - fill, ac));
+            result.exactLevels[i] = CalculateCirclePercent(i < 2, r, fill, h - fill, ac);
+            result.levels[i] = RoundHalfEven(result.exactLevels[i]);
         }
         result.bottomLimit = RoundHalfEven(h);
     } else {
@@ -73,7 +73,8 @@ ShapeResult CalculateCylinder(bool reserve, long double h, long double x, bool i
         for (std::size_t i = 0; i < kLevelFractions.size(); ++i) {
             const long double level = reserveHeight + kLevelFractions[i] * usable;
             const long double filled = CalculateCircleChordArea(i < 2, r, level, h - level, ac);
-            result.levels[i] = RoundHalfEven((filled - reserveArea) / usableArea * 100);
+            result.exactLevels[i] = (filled - reserveArea) / usableArea * 100;
+            result.levels[i] = RoundHalfEven(result.exactLevels[i]);
         }
         result.bottomLimit = RoundHalfEven(usable);
     }
@@ -81,27 +82,40 @@ ShapeResult CalculateCylinder(bool reserve, long double h, long double x, bool i
     return result;
 }
 
-ShapeResult CalculateProfile(const TankDimensions& d, bool halfTank, bool reserve, bool inchUnit) {
-    const long double xw = halfTank ? 2 * d.x : d.x;
-    long double zw = halfTank ? 2 * d.z : d.z;
+ProfileSections MakeProfileSections(const TankDimensions& d, bool halfTank) {
+    ProfileSections p;
+    p.xw = halfTank ? 2 * d.x : d.x;
+    p.zw = halfTank ? 2 * d.z : d.z;
+    p.x1 = d.x1;
+    p.percentFactor = halfTank ? 50 : 100;
     const long double f = halfTank ? 0.25L : 0.5L;
-    const long double m = halfTank ? 50 : 100;
-    const long double k = halfTank ? 2 : 1;
-    const long double c = halfTank ? 8 : 4;
-    const long double x1 = d.x1;
     const long double x2 = d.x2;
     const long double y = d.y;
 
-    long double hb = d.h - y;
-    const long double lowerArea = hb * f * (zw + xw - 2 * x1 - 2 * x2);
-    long double g = (xw - zw - 2 * x1 - 2 * x2) / (2 * hb);
-    long double upperArea = 0;
-    long double s = 0;
+    p.hb = d.h - y;
+    p.lowerArea = p.hb * f * (p.zw + p.xw - 2 * p.x1 - 2 * x2);
+    p.g = (p.xw - p.zw - 2 * p.x1 - 2 * x2) / (2 * p.hb);
     if (y != 0) {
-        upperArea = y * f * (2 * xw - 2 * x1);
-        s = x1 / y;
+        p.upperArea = y * f * (2 * p.xw - 2 * p.x1);
+        p.s = p.x1 / y;
     }
-    const long double area = lowerArea + upperArea;
+    p.area = p.lowerArea + p.upperArea;
+    return p;
+}
+
+long double FilledProfileArea(const ProfileSections& p, long double level) {
+    if (level <= p.hb || p.upperArea == 0) {
+        return CalculateTrapezoidArea(level, p.g, p.zw);
+    }
+    return CalculateTrapezoidArea(p.hb, p.g, p.zw) + CalculateTrapezoidArea(level - p.hb, p.s, p.xw - 2 * p.x1);
+}
+
+ShapeResult CalculateProfile(const TankDimensions& d, bool halfTank, bool reserve, bool inchUnit) {
+    ProfileSections p = MakeProfileSections(d, halfTank);
+    const long double k = halfTank ? 2 : 1;
+    const long double c = halfTank ? 8 : 4;
+    const long double y = d.y;
+    const long double area = p.area;
 
     ShapeResult result;
     result.volume = area * d.w / VolumeDivisor(inchUnit);
@@ -110,43 +124,39 @@ ShapeResult CalculateProfile(const TankDimensions& d, bool halfTank, bool reserv
     long double usable = d.h;
     if (reserve) {
         reserveArea = 0.1L * area;
-        if (reserveArea >= lowerArea) {
+        if (reserveArea >= p.lowerArea) {
             // The reserve level lies in the upper section: what is left is one trapezoid.
-            const long double upperBottom = xw - 2 * x1;
+            const long double upperBottom = p.xw - 2 * p.x1;
             long double t = 0;
-            if (s == 0) {
-                t = k * (reserveArea - lowerArea) / xw;
+            if (p.s == 0) {
+                t = k * (reserveArea - p.lowerArea) / p.xw;
             } else {
-                t = (2 * x1 - xw + std::sqrt(upperBottom * upperBottom + c * s * (reserveArea - lowerArea))) / (2 * s);
+                t = (2 * p.x1 - p.xw + std::sqrt(upperBottom * upperBottom + c * p.s * (reserveArea - p.lowerArea))) /
+                    (2 * p.s);
             }
-            zw = 2 * t * s + upperBottom;
-            g = s;
-            upperArea = 0;
-            hb = 0;
+            p.zw = 2 * t * p.s + upperBottom;
+            p.g = p.s;
+            p.upperArea = 0;
+            p.hb = 0;
             usable = y - t;
         } else {
             long double t = 0;
-            if (g == 0) {
-                t = k * reserveArea / zw;
+            if (p.g == 0) {
+                t = k * reserveArea / p.zw;
             } else {
-                t = (std::sqrt(zw * zw + c * reserveArea * g) - zw) / (2 * g);
+                t = (std::sqrt(p.zw * p.zw + c * reserveArea * p.g) - p.zw) / (2 * p.g);
             }
-            zw = 2 * t * g + zw;
+            p.zw = 2 * t * p.g + p.zw;
             usable = d.h - t;
-            hb = usable - y;
+            p.hb = usable - y;
         }
     }
     result.bottomLimit = usable;
 
     for (std::size_t i = 0; i < kLevelFractions.size(); ++i) {
-        const long double level = kLevelFractions[i] * usable;
-        long double filled = 0;
-        if (level <= hb || upperArea == 0) {
-            filled = CalculateTrapezoidArea(level, g, zw);
-        } else {
-            filled = CalculateTrapezoidArea(hb, g, zw) + CalculateTrapezoidArea(level - hb, s, xw - 2 * x1);
-        }
-        result.levels[i] = RoundHalfEven(filled * m / (area - reserveArea));
+        const long double filled = FilledProfileArea(p, kLevelFractions[i] * usable);
+        result.exactLevels[i] = filled * p.percentFactor / (area - reserveArea);
+        result.levels[i] = RoundHalfEven(result.exactLevels[i]);
     }
     return result;
 }

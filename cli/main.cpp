@@ -1,5 +1,6 @@
 // zeftctl: the main window's device work and the calculators' arithmetic from a shell.
 #include "cli/CalcCommands.h"
+#include "cli/ChartCommand.h"
 #include "cli/DeviceCommands.h"
 #include "cli/ExitStatus.h"
 #include "cli/PortsCommand.h"
@@ -140,6 +141,8 @@ int main(int argc, char** argv) {
     heightCommand->add_flag("--inch", inchUnit, "heights in inches");
     heightCommand->add_flag("--json", json, "print one JSON object");
 
+    ChartCommand chart(*calc);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -167,6 +170,9 @@ int main(int argc, char** argv) {
     }
     if (*shape) {
         return RunShapeCalculation(shapeOptions, shapeTexts, json);
+    }
+    if (chart.Chosen()) {
+        return chart.Run();
     }
     if (*volume) {
         return RunVolumeCalculation(volumes, height, inchUnit, json);

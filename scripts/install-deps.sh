@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libjpeg-dev libgtest-dev libgmock-dev
-    xvfb xauth xdotool imagemagick fonts-dejavu-core
+    xvfb xauth xdotool imagemagick fonts-dejavu-core poppler-utils
     g++-mingw-w64-x86-64 googletest wine64 clang-14 libclang-rt-14-dev clang-format
     libcli11-dev nlohmann-json3-dev libserialport-dev qt6-serialport-dev
 )

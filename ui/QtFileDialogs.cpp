@@ -67,6 +67,18 @@ std::optional<std::string> QtFileDialogs::AskSaveConfigPath() {
     return Run(dialog);
 }
 
+std::optional<std::string> QtFileDialogs::AskSavePath(const std::string& caption, const std::string& filter) {
+    QFileDialog dialog(parent_, QString::fromStdString(caption));
+    dialog.setNameFilters({QString::fromStdString(filter), QString::fromLatin1(kAllFilesFilter)});
+    if (!UseNative()) {
+        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    }
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    return Run(dialog);
+}
+
 std::optional<std::string> QtFileDialogs::AskOpenConfigPath() {
     QFileDialog dialog(parent_, QStringLiteral("Open"));
     SetUpConfigDialog(dialog);

@@ -18,6 +18,9 @@ public:
 
     std::optional<std::string> AskSaveConfigPath() override;
     std::optional<std::string> AskOpenConfigPath() override;
+    // A save dialog for other files the program writes (such as a chart): the caption and
+    // the name filter ("CSV Files (*.csv)"), then all files. Same rules as above.
+    std::optional<std::string> AskSavePath(const std::string& caption, const std::string& filter);
 
     // Window tests replace the modal run: the handler gets the set-up dialog and returns
     // the chosen path, or nothing for Cancel. An empty function shows the dialogs again.

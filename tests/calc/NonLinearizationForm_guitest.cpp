@@ -1,16 +1,20 @@
 #include "calc/NonLinearizationForm.h"
 
+#include "calc/TankChartForm.h"
+
 #include "tests/support/FakeSettingsControls.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 #include "ui/JpegPicture.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -158,6 +162,48 @@ TEST_F(ShapeFormTest, CalculatesTheCylinderAndKeepsResultsOnBadInput) {
     EXPECT_EQ(prompts.shown[0].text, "Invalid input for H value! H must be at least 100 mm and no more than 2000 mm!");
     EXPECT_EQ(Results(), (std::array<std::string, 5>{"14", "37", "63", "86", "1000"}));
     EXPECT_EQ(form.LabeledEdit1->text(), "1571");
+}
+
+TEST_F(ShapeFormTest, ChartShowsTheLastSuccessfulCalculation) {
+    EXPECT_FALSE(form.ChartBtn1->isEnabled());
+    Click(form.PicLeftBtn);
+    form.X_Edit->setText("2000");
+    form.H_Edit->setText("1000");
+    Click(form.CalBtn1);
+    ASSERT_TRUE(form.ChartBtn1->isEnabled());
+    form.H_Edit->setText("99.9"); // refused: the results and their chart stay
+    Click(form.CalBtn1);
+    EXPECT_TRUE(form.ChartBtn1->isEnabled());
+
+    std::string title;
+    std::size_t rows = 0;
+    long double top = 0;
+    long double volume = 0;
+    QTimer::singleShot(0, [&] {
+        auto* chart = qobject_cast<zeft::calc_ui::TTankChartForm*>(QApplication::activeModalWidget());
+        if (chart != nullptr) {
+            title = chart->windowTitle().toStdString();
+            rows = chart->Rows().size();
+            top = chart->Rows().back().height;
+            volume = chart->Rows().back().volume;
+            chart->CloseBtn->click();
+        }
+    });
+    Click(form.ChartBtn1);
+    EXPECT_EQ(title, "Tank Chart");
+    EXPECT_EQ(rows, 101u);
+    EXPECT_EQ(top, 1000);
+    EXPECT_NEAR(static_cast<double>(volume), 1570.796, 0.001);
+    EXPECT_TRUE(form.isVisible());
+
+    form.InchCheckBox->click(); // the volume shown is reset, so is the chart
+    EXPECT_FALSE(form.ChartBtn1->isEnabled());
+    form.InchCheckBox->click();
+    form.H_Edit->setText("1000");
+    Click(form.CalBtn1);
+    Click(form.CloseBtn1);
+    form.show();
+    EXPECT_FALSE(form.ChartBtn1->isEnabled());
 }
 
 TEST_F(ShapeFormTest, InchToggleResetsVolumeAndBottomLimitButKeepsLevels) {

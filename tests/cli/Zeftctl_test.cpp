@@ -247,7 +247,42 @@ INSTANTIATE_TEST_SUITE_P(
                  0,
                  "Level A = 20\nLevel B = 40\nLevel C = 60\nLevel D = 80\nBottom Limit = 1000 mm\n"
                  "Bottom Limit (mm) = 1000\n"},
-        CalcCase{"ShapeOutOfRange", {"calc", "shape", "--shape", "13", "--x", "1", "--h", "1"}, 2, ""}));
+        CalcCase{"ShapeOutOfRange", {"calc", "shape", "--shape", "13", "--x", "1", "--h", "1"}, 2, ""},
+        CalcCase{"ChartTable",
+                 {"calc", "chart", "--shape", "6", "--x", "1000", "--h", "1000", "--w", "1000", "--step", "300"},
+                 0,
+                 "Height (mm)  Percent  Volume (L)\n"
+                 "          0     0.00       0.000\n"
+                 "        300     9.00      45.000\n"
+                 "        600    36.00     180.000\n"
+                 "        900    81.00     405.000\n"
+                 "       1000   100.00     500.000\n"},
+        CalcCase{"ChartCsvInches",
+                 {"calc", "chart", "--shape", "7", "--x", "10", "--h", "10", "--w", "10", "--inch", "--step", "2.5",
+                  "--csv"},
+                 0,
+                 "height,percent,volume\n0,0.00,0.000\n2.5,25.00,1.082\n5,50.00,2.165\n7.5,75.00,3.247\n"
+                 "10,100.00,4.329\n"},
+        CalcCase{"ChartJsonUnrounded",
+                 {"calc", "chart", "--shape", "5", "--half", "--x", "500", "--z", "200", "--h", "1000", "--w", "1000",
+                  "--step", "500", "--json"},
+                 0,
+                 "{\"unit\":\"mm\",\"volume\":350.0,\"rows\":[{\"height\":0.0,\"percent\":0.0,\"volume\":0.0},"
+                 "{\"height\":500.0,\"percent\":39.285714285714285,\"volume\":137.5},"
+                 "{\"height\":1000.0,\"percent\":100.0,\"volume\":350.0}]}\n"},
+        CalcCase{"ChartShapeCheck",
+                 {"calc", "chart", "--shape", "2", "--x", "1000", "--h", "1000", "--w", "1000", "--y", "100", "--z",
+                  "1000", "--json"},
+                 2,
+                 "{\"error\":\"Z value must be smaller than X value!\"}\n"},
+        CalcCase{"ChartTooManyRows",
+                 {"calc", "chart", "--shape", "7", "--x", "1000", "--h", "2000", "--w", "1000", "--step", "0.01"},
+                 2,
+                 ""},
+        CalcCase{"ChartNoReserve",
+                 {"calc", "chart", "--shape", "7", "--x", "1000", "--h", "1000", "--w", "1000", "--reserve"},
+                 2,
+                 ""}));
 
 } // namespace
 } // namespace zeft::cli::testing

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "calc/TankContent.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zeft {
+
+// One row of a dip table: a height above the tank's bottom, the percentage of the whole
+// volume below it and that volume (litres or US gallons).
+struct DipRow {
+    long double height = 0;
+    long double percent = 0;
+    long double volume = 0;
+};
+
+// Heights 0, S, 2S, ... and H itself as the last row.
+struct DipTable {
+    std::string error;
+    std::vector<DipRow> rows;
+
+    bool ok() const { return error.empty(); }
+};
+
+inline constexpr std::size_t kMaxDipRows = 100001;
+inline constexpr std::string_view kDefaultDipStep = "10";
+
+// The step as typed (a number greater than 0, read like the dimension edits); more than
+// kMaxDipRows rows is refused, since nobody reads such a table and it would only eat memory.
+DipTable MakeDipTable(const TankContent& content, std::string_view stepText, char decimalSeparator);
+
+// The shortest text that reads back as the same double, with a dot ("12.5", "0.1", "1e+30").
+std::string ShortestNumberText(long double value);
+
+// Header "height,percent,volume", then a row a line: the height as ShortestNumberText,
+// percent with 2 decimals and volume with 3, always with a dot.
+std::string DipTableCsv(const std::vector<DipRow>& rows);
+
+// The texts of one row as a reader sees them in the CSV, the window and the PDF.
+struct DipRowTexts {
+    std::string height;
+    std::string percent;
+    std::string volume;
+};
+DipRowTexts DipRowText(const DipRow& row);
+
+} // namespace zeft

@@ -1,0 +1,297 @@
+#include "calc/TankChartForm.h"
+
+#include "calc/CalculatorFormParts.h"
+#include "calc/ContentCurveForm.h"
+#include "calc/DecimalText.h"
+#include "calc/TankChartPdfForm.h"
+#include "main/AtomicFile.h"
+#include "main/Prompts.h"
+#include "main/SaveFileName.h"
+#include "ui/QtFileDialogs.h"
+
+#include <QAbstractTableModel>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QThread>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <optional>
+
+namespace zeft::calc_ui {
+
+// The dip table's rows for the view; texts made on demand, so a long table costs little.
+class DipTableModel : public QAbstractTableModel {
+public:
+    DipTableModel(bool inch, QObject* parent) : QAbstractTableModel(parent), inch_(inch) {}
+
+    void SetRows(std::vector<DipRow> rows) {
+        beginResetModel();
+        rows_ = std::move(rows);
+        endResetModel();
+    }
+    const std::vector<DipRow>& Rows() const { return rows_; }
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    }
+    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : 3; }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || index.row() >= rowCount({})) {
+            return {};
+        }
+        if (role == Qt::TextAlignmentRole) {
+            return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+        }
+        if (role != Qt::DisplayRole) {
+            return {};
+        }
+        const DipRowTexts texts = DipRowText(rows_[static_cast<std::size_t>(index.row())]);
+        const std::array<const std::string*, 3> cells{&texts.height, &texts.percent, &texts.volume};
+        return QString::fromStdString(*cells[static_cast<std::size_t>(index.column())]);
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 2) {
+            return QAbstractTableModel::headerData(section, orientation, role);
+        }
+        const std::array<QString, 3> headers{inch_ ? QStringLiteral("Height (in)") : QStringLiteral("Height (mm)"),
+                                             QStringLiteral("Percent"),
+                                             inch_ ? QStringLiteral("Volume (US gal)") : QStringLiteral("Volume (L)")};
+        return headers[static_cast<std::size_t>(section)];
+    }
+
+private:
+    bool inch_;
+    std::vector<DipRow> rows_;
+};
+
+namespace {
+
+// The dialogs hand over UTF-8 names.
+std::filesystem::path PathFromUtf8(const std::string& name) {
+    return std::filesystem::path(std::u8string(name.begin(), name.end()));
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    // Enter in the step edit must not press a button.
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), content_(content), prompts_(prompts), dialogs_(std::make_unique<ui::QtFileDialogs>(this)) {
+    setObjectName(QStringLiteral("TankChartForm"));
+    setWindowTitle(QStringLiteral("Tank Chart"));
+    const QString unit = content_.inchUnit() ? QStringLiteral("in") : QStringLiteral("mm");
+
+    TankLabel = new QLabel(Description(), this);
+    TankLabel->setObjectName(QStringLiteral("TankLabel"));
+    TankLabel->setWordWrap(true);
+    TankLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ContentCurve = new ContentCurveForm(content_, this);
+
+    StepLabel = new QLabel(QStringLiteral("&Step (%1):").arg(unit), this);
+    StepLabel->setObjectName(QStringLiteral("StepLabel"));
+    StepEdit = new QLineEdit(
+        QString::fromLatin1(kDefaultDipStep.data(), static_cast<qsizetype>(kDefaultDipStep.size())), this);
+    StepEdit->setObjectName(QStringLiteral("StepEdit"));
+    StepLabel->setBuddy(StepEdit);
+    StepErrorLabel = new QLabel(this);
+    StepErrorLabel->setObjectName(QStringLiteral("StepErrorLabel"));
+    StepErrorLabel->setWordWrap(true);
+    StepErrorLabel->setStyleSheet(QStringLiteral("color: #b00000;"));
+    StepErrorLabel->hide();
+
+    TableLabel = new QLabel(QStringLiteral("Dip &table:"), this);
+    TableLabel->setObjectName(QStringLiteral("TableLabel"));
+    model_ = new DipTableModel(content_.inchUnit(), this);
+    DipTableView = new QTableView(this);
+    DipTableView->setObjectName(QStringLiteral("DipTableView"));
+    DipTableView->setModel(model_);
+    DipTableView->verticalHeader()->hide();
+    DipTableView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    DipTableView->verticalHeader()->setDefaultSectionSize(DipTableView->fontMetrics().height() + 6);
+    DipTableView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    DipTableView->setAlternatingRowColors(true);
+    TableLabel->setBuddy(DipTableView);
+    const QFontMetrics metrics = DipTableView->fontMetrics();
+    int tableWidth = 0;
+    for (int column = 0; column < 3; ++column) {
+        const QString header = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        const int width =
+            std::max(metrics.horizontalAdvance(header), metrics.horizontalAdvance(QStringLiteral("00000.000"))) +
+            metrics.height() * 2;
+        DipTableView->setColumnWidth(column, width);
+        tableWidth += width;
+    }
+    DipTableView->horizontalHeader()->setStretchLastSection(true);
+    DipTableView->setMinimumWidth(tableWidth + DipTableView->verticalScrollBar()->sizeHint().width() +
+                                  DipTableView->frameWidth() * 2 + 2);
+
+    SaveCsvBtn = MakeButton(this, QStringLiteral("SaveCsvBtn"), QStringLiteral("Save &CSV..."));
+    SavePdfBtn = MakeButton(this, QStringLiteral("SavePdfBtn"), QStringLiteral("Save &PDF..."));
+    CloseBtn = MakeButton(this, QStringLiteral("CloseBtn"), QStringLiteral("Close"));
+
+    auto* stepRow = new QHBoxLayout;
+    stepRow->addWidget(StepLabel);
+    stepRow->addWidget(StepEdit, 1);
+    auto* tableSide = new QVBoxLayout;
+    tableSide->addLayout(stepRow);
+    tableSide->addWidget(StepErrorLabel);
+    tableSide->addWidget(TableLabel);
+    tableSide->addWidget(DipTableView, 1);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(ContentCurve, 1);
+    middle->addLayout(tableSide);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(SaveCsvBtn);
+    buttons->addWidget(SavePdfBtn);
+    buttons->addStretch(1);
+    buttons->addWidget(CloseBtn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(TankLabel);
+    layout->addLayout(middle, 1);
+    layout->addLayout(buttons);
+
+    SetTabChain({StepEdit, DipTableView, SaveCsvBtn, SavePdfBtn, CloseBtn});
+
+    connect(StepEdit, &QLineEdit::textChanged, this, &TTankChartForm::StepEditChange);
+    connect(SaveCsvBtn, &QPushButton::clicked, this, &TTankChartForm::SaveCsvBtnClick);
+    connect(SavePdfBtn, &QPushButton::clicked, this, &TTankChartForm::SavePdfBtnClick);
+    connect(CloseBtn, &QPushButton::clicked, this, &QDialog::accept);
+    StepEditChange();
+}
+
+TTankChartForm::~TTankChartForm() {
+    // A PDF still being written is finished first: its file must not be left half done.
+    if (pdfThread_) {
+        pdfThread_->wait();
+    }
+}
+
+bool TTankChartForm::SavingPdf() const {
+    return pdfThread_ != nullptr;
+}
+
+void TTankChartForm::UpdateSaveButtons() {
+    SaveCsvBtn->setEnabled(stepValid_ && !SavingPdf());
+    SavePdfBtn->setEnabled(stepValid_ && !SavingPdf());
+}
+
+const std::vector<DipRow>& TTankChartForm::Rows() const {
+    return model_->Rows();
+}
+
+QString TTankChartForm::Description() const {
+    const std::string unit = content_.inchUnit() ? " in" : " mm";
+    const TankDimensions& d = content_.dimensions();
+    std::string text = "Shape " + std::to_string(content_.shape());
+    if (content_.shape() != kCylinderShape) {
+        text += content_.halfTank() ? ", half tank" : ", full tank";
+    }
+    const ShapeReads reads = ShapeReadsOf(content_.shape());
+    const std::array<std::pair<const char*, std::optional<long double>>, 7> letters{{
+        {"X", d.x},
+        {"H", d.h},
+        {"W", reads.w ? std::optional(d.w) : std::nullopt},
+        {"Y", reads.y ? std::optional(d.y) : std::nullopt},
+        {"Z", reads.z ? std::optional(d.z) : std::nullopt},
+        {"X1", reads.x1 ? std::optional(d.x1) : std::nullopt},
+        {"X2", reads.x2 ? std::optional(d.x2) : std::nullopt},
+    }};
+    const char* separator = ": ";
+    for (const auto& [letter, value] : letters) {
+        if (value) {
+            text += separator + std::string(letter) + " = " + ShortestNumberText(*value) + unit;
+            separator = ", ";
+        }
+    }
+    text += ". Volume " + FixedText(content_.volume(), 3, '.') + (content_.inchUnit() ? " US gallons." : " litres.");
+    return QString::fromStdString(text);
+}
+
+void TTankChartForm::StepEditChange() {
+    DipTable table = MakeDipTable(content_, StepEdit->text().toStdString(), DecimalSeparator());
+    const bool ok = table.ok();
+    // A step being typed keeps the last table; the saves wait for a valid one.
+    StepErrorLabel->setText(QString::fromStdString(table.error));
+    StepErrorLabel->setVisible(!ok);
+    stepValid_ = ok;
+    UpdateSaveButtons();
+    if (ok) {
+        model_->SetRows(std::move(table.rows));
+    }
+}
+
+void TTankChartForm::SaveCsvBtnClick() {
+    const std::optional<std::filesystem::path> target = AskTarget("Save CSV", "CSV Files (*.csv)", ".csv");
+    if (!target) {
+        return;
+    }
+    if (const std::optional<std::string> error = SaveFileAtomically(*target, DipTableCsv(Rows()))) {
+        prompts_.ShowApplicationError(*error);
+    }
+}
+
+void TTankChartForm::SavePdfBtnClick() {
+    if (SavingPdf()) {
+        return;
+    }
+    const std::optional<std::filesystem::path> target = AskTarget("Save PDF", "PDF Files (*.pdf)", ".pdf");
+    if (!target) {
+        return;
+    }
+    // The thread works on copies; the window reads pdfError_ only after the thread ended.
+    pdfError_.reset();
+    pdfThread_.reset(
+        QThread::create([this, content = content_, rows = Rows(), description = Description(), path = *target] {
+            const QByteArray pdf = TankChartPdf(content, rows, description);
+            pdfError_ =
+                pdf.isEmpty()
+                    ? std::optional<std::string>("The chart could not be drawn.")
+                    : SaveFileAtomically(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+        }));
+    connect(pdfThread_.get(), &QThread::finished, this, &TTankChartForm::PdfSaved);
+    UpdateSaveButtons();
+    setCursor(Qt::BusyCursor);
+    pdfThread_->start();
+}
+
+void TTankChartForm::PdfSaved() {
+    pdfThread_->wait();
+    pdfThread_.reset();
+    unsetCursor();
+    UpdateSaveButtons();
+    if (pdfError_) {
+        prompts_.ShowApplicationError(*pdfError_);
+    }
+}
+
+std::optional<std::filesystem::path> TTankChartForm::AskTarget(const std::string& caption, const std::string& filter,
+                                                               const std::string& extension) {
+    const std::optional<std::string> name = dialogs_->AskSavePath(caption, filter);
+    if (!name) {
+        return std::nullopt;
+    }
+    const SaveFileName target = ChooseSaveFileName(PathFromUtf8(*name), extension);
+    if (target.askBeforeReplacing && prompts_.Confirm(ReplaceQuestion(target.path)) != ConfirmAnswer::Yes) {
+        return std::nullopt;
+    }
+    return target.path;
+}
+
+} // namespace zeft::calc_ui

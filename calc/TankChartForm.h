@@ -1,0 +1,83 @@
+#pragma once
+
+#include "calc/DipTable.h"
+#include "calc/TankContent.h"
+
+#include <QDialog>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QThread;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace zeft {
+class Prompts;
+namespace ui {
+class QtFileDialogs;
+} // namespace ui
+} // namespace zeft
+
+namespace zeft::calc_ui {
+
+class ContentCurveForm;
+class DipTableModel;
+
+// "Tank Chart": how much a tank holds at any height. The content curve with the points of
+// levels A to D, the dip table at a step the user picks, and both saved as CSV or PDF.
+class TTankChartForm : public QDialog {
+    Q_OBJECT
+
+public:
+    TTankChartForm(const TankContent& content, Prompts& prompts, QWidget* parent = nullptr);
+    ~TTankChartForm() override;
+
+    void StepEditChange();
+    void SaveCsvBtnClick();
+    void SavePdfBtnClick();
+
+    // True while a PDF is being drawn and written (in a thread of its own: a long table
+    // takes seconds).
+    bool SavingPdf() const;
+
+    // The table shown (the last step that was valid).
+    const std::vector<DipRow>& Rows() const;
+    // One line on the tank: shape, dimensions and volume.
+    QString Description() const;
+
+    QLabel* TankLabel;
+    ContentCurveForm* ContentCurve;
+    QLabel* StepLabel;
+    QLineEdit* StepEdit;
+    QLabel* StepErrorLabel;
+    QLabel* TableLabel;
+    QTableView* DipTableView;
+    QPushButton* SaveCsvBtn;
+    QPushButton* SavePdfBtn;
+    QPushButton* CloseBtn;
+
+private:
+    // Asks for the name and adds the extension when none was typed (asking before it
+    // replaces a file of that longer name). Nothing when the user cancelled.
+    std::optional<std::filesystem::path> AskTarget(const std::string& caption, const std::string& filter,
+                                                   const std::string& extension);
+    void UpdateSaveButtons();
+    void PdfSaved();
+
+    TankContent content_;
+    Prompts& prompts_;
+    std::unique_ptr<ui::QtFileDialogs> dialogs_;
+    DipTableModel* model_;
+    bool stepValid_ = true;
+    // The PDF thread and what it leaves behind: the file error, if any.
+    std::unique_ptr<QThread> pdfThread_;
+    std::optional<std::string> pdfError_;
+};
+
+} // namespace zeft::calc_ui

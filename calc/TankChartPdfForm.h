@@ -1,0 +1,18 @@
+#pragma once
+
+#include "calc/DipTable.h"
+#include "calc/TankContent.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+namespace zeft::calc_ui {
+
+// The Tank Chart on A4 as PDF bytes: the title, the tank's description, the content curve,
+// then the dip table in columns over as many pages as it needs. Empty when Qt could not
+// paint the document. (Named *Form so that it builds with the windows.)
+QByteArray TankChartPdf(const TankContent& content, const std::vector<DipRow>& rows, const QString& description);
+
+} // namespace zeft::calc_ui

@@ -1,0 +1,113 @@
+#include "cli/ChartCommand.h"
+
+#include "calc/DecimalText.h"
+#include "cli/CalcCommands.h"
+#include "cli/ExitStatus.h"
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+namespace zeft::cli {
+
+std::string ChartText(const TankContent& content, const std::vector<DipRow>& rows) {
+    const bool inch = content.inchUnit();
+    std::vector<std::array<std::string, 3>> lines;
+    lines.reserve(rows.size() + 1);
+    lines.push_back({inch ? "Height (in)" : "Height (mm)", "Percent", inch ? "Volume (US gal)" : "Volume (L)"});
+    for (const DipRow& row : rows) {
+        DipRowTexts texts = DipRowText(row);
+        lines.push_back({std::move(texts.height), std::move(texts.percent), std::move(texts.volume)});
+    }
+    std::array<std::size_t, 3> widths{};
+    for (const auto& line : lines) {
+        for (std::size_t i = 0; i < widths.size(); ++i) {
+            widths[i] = std::max(widths[i], line[i].size());
+        }
+    }
+    std::string text;
+    for (const auto& line : lines) {
+        for (std::size_t i = 0; i < widths.size(); ++i) {
+            if (i > 0) {
+                text += "  ";
+            }
+            text.append(widths[i] - line[i].size(), ' ');
+            text += line[i];
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+std::string ChartJson(const TankContent& content, const std::vector<DipRow>& rows) {
+    nlohmann::ordered_json result;
+    result["unit"] = content.inchUnit() ? "inch" : "mm";
+    result["volume"] = static_cast<double>(content.volume());
+    nlohmann::ordered_json table = nlohmann::ordered_json::array();
+    for (const DipRow& row : rows) {
+        nlohmann::ordered_json line;
+        line["height"] = static_cast<double>(row.height);
+        line["percent"] = static_cast<double>(row.percent);
+        line["volume"] = static_cast<double>(row.volume);
+        table.push_back(std::move(line));
+    }
+    result["rows"] = std::move(table);
+    return result.dump() + '\n';
+}
+
+int RunChartCommand(const ShapeOptions& options, const ShapeEditTexts& texts, const std::string& step,
+                    ChartFormat format) {
+    // The command line is not localised: numbers use a decimal point.
+    constexpr char kPoint = '.';
+    const TankContentCalculation calculation = CalculateTankContent(options, texts, kPoint);
+    std::string error = calculation.error;
+    DipTable table;
+    if (error.empty()) {
+        table = MakeDipTable(*calculation.content, step, kPoint);
+        error = table.error;
+    }
+    if (!error.empty()) {
+        if (format == ChartFormat::Json) {
+            std::fputs(CalculationErrorJson(error).c_str(), stdout);
+        }
+        std::fprintf(stderr, "Error: %s\n", error.c_str());
+        return kExitInvalidInput;
+    }
+    const TankContent& content = *calculation.content;
+    const std::string text = format == ChartFormat::Json  ? ChartJson(content, table.rows)
+                             : format == ChartFormat::Csv ? DipTableCsv(table.rows)
+                                                          : ChartText(content, table.rows);
+    std::fputs(text.c_str(), stdout);
+    return kExitSuccess;
+}
+
+ChartCommand::ChartCommand(CLI::App& calc) {
+    command_ = calc.add_subcommand("chart", "the dip table: the tank's content at each height");
+    command_->add_option("--shape", options_.shape, "shape number, 1 to 12")->required()->check(CLI::Range(1, 12));
+    command_->add_option("--x", texts_.x, "dimension X")->required();
+    command_->add_option("--h", texts_.h, "dimension H")->required();
+    command_->add_option("--w", texts_.w, "dimension W");
+    command_->add_option("--y", texts_.y, "dimension Y");
+    command_->add_option("--z", texts_.z, "dimension Z");
+    command_->add_option("--x1", texts_.x1, "dimension X1");
+    command_->add_option("--x2", texts_.x2, "dimension X2");
+    command_->add_flag("--half", options_.halfTank, "half tank");
+    command_->add_flag("--inch", options_.inchUnit, "dimensions in inches");
+    command_->add_option("--step", step_, "height between rows, in the dimensions' unit (default 10)");
+    CLI::Option* json = command_->add_flag("--json", json_, "print one JSON object");
+    command_->add_flag("--csv", csv_, "print comma-separated values")->excludes(json);
+}
+
+bool ChartCommand::Chosen() const {
+    return command_->parsed();
+}
+
+int ChartCommand::Run() const {
+    const ChartFormat format = json_ ? ChartFormat::Json : csv_ ? ChartFormat::Csv : ChartFormat::Text;
+    return RunChartCommand(options_, texts_, step_, format);
+}
+
+} // namespace zeft::cli
