@@ -1,6 +1,11 @@
 #pragma once
 
+#include "main/LevelSource.h"
+
 #include <QDialog>
+
+#include <functional>
+#include <optional>
 
 class QCheckBox;
 class QFrame;
@@ -71,6 +76,9 @@ public:
     QLineEdit* X2_Edit;
     QLabel* LabeledEdit1Label;
 
+    // Told what went over on a confirmed "Save & Close" (the main window keeps it for the setup sheet).
+    std::function<void(const LevelSource&)> OnLevelSetHandedOver;
+
     // The shape shown (1 to ShapeCount) and the number of shapes.
     int ShapeNo = 1;
     int ShapeCount = 12;
@@ -88,6 +96,8 @@ private:
     Prompts& prompts_;
     // Set while UpdateForm unchecks "Half Tank" itself: it loads the picture once after.
     bool pictureLoadDeferred_ = false;
+    // What the last calculation of this opening was made from.
+    std::optional<LevelSource> lastCalculation_;
 };
 
 } // namespace zeft::calc_ui

@@ -4,13 +4,13 @@ namespace fs = std::filesystem;
 
 namespace zeft {
 
-SaveFileName ChooseSaveFileName(const fs::path& chosen) {
+SaveFileName ChooseSaveFileName(const fs::path& chosen, std::string_view extension) {
     const fs::path::string_type name = chosen.filename().native();
     if (name.empty() || name.find(fs::path::value_type('.')) != fs::path::string_type::npos) {
         return {chosen, false};
     }
     fs::path withExtension = chosen;
-    withExtension += ".zcf";
+    withExtension += std::string(extension);
     std::error_code error;
     // Anything of that name (a folder too) is reported when the save tries it.
     const bool exists = fs::symlink_status(withExtension, error).type() != fs::file_type::not_found && !error;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace zeft {
 
@@ -13,10 +14,10 @@ struct SaveFileName {
     bool askBeforeReplacing = false;
 };
 
-// Adds ".zcf" to a name without any dot in its last part (as typed: "tank" is saved as
-// "tank.zcf", "tank.txt" and "tank." stay). Asks when the extension was added and a file
-// of the final name exists.
-SaveFileName ChooseSaveFileName(const std::filesystem::path& chosen);
+// Adds the extension (".zcf" unless told) to a name without any dot in its last part (as
+// typed: "tank" is saved as "tank.zcf", "tank.txt" and "tank." stay). Asks when the
+// extension was added and a file of the final name exists.
+SaveFileName ChooseSaveFileName(const std::filesystem::path& chosen, std::string_view extension = ".zcf");
 
 // The question for a file that would be replaced.
 std::string ReplaceQuestion(const std::filesystem::path& path);

@@ -77,4 +77,16 @@ std::optional<std::string> QtFileDialogs::AskOpenConfigPath() {
     return Run(dialog);
 }
 
+std::optional<std::string> QtFileDialogs::AskSaveSetupSheetPath() {
+    QFileDialog dialog(parent_, QStringLiteral("Save Setup Sheet"));
+    dialog.setNameFilters({QStringLiteral("PDF Files (*.pdf)"), QString::fromLatin1(kAllFilesFilter)});
+    if (!UseNative()) {
+        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    }
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    return Run(dialog);
+}
+
 } // namespace zeft::ui

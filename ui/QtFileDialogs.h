@@ -11,13 +11,14 @@ class QWidget;
 
 namespace zeft::ui {
 
-// The configuration files' open and save dialogs on QFileDialog.
+// The configuration files' open and save dialogs, and the setup sheet's save dialog, on QFileDialog.
 class QtFileDialogs : public FileDialogs {
 public:
     explicit QtFileDialogs(QWidget* parent = nullptr) : parent_(parent) {}
 
     std::optional<std::string> AskSaveConfigPath() override;
     std::optional<std::string> AskOpenConfigPath() override;
+    std::optional<std::string> AskSaveSetupSheetPath() override;
 
     // Window tests replace the modal run: the handler gets the set-up dialog and returns
     // the chosen path, or nothing for Cancel. An empty function shows the dialogs again.
