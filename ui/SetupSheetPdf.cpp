@@ -14,6 +14,7 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <vector>
 
 namespace zeft::ui {
 
@@ -75,30 +76,49 @@ private:
     int y_ = 0;
 };
 
-void DrawRows(PageCursor& cursor, QPainter& painter, const SetupSheetSection& section) {
-    const QFont heading = SheetFont(12, true);
-    const QFont body = SheetFont(10);
+// A section's heading with its rule, then its rows in two columns. A picture stands on
+// the right of the rows, beside them; rows and picture stay on one page together.
+void DrawRows(PageCursor& cursor, QPainter& painter, const SetupSheetSection& section,
+              const QImage& picture = QImage()) {
     cursor.Skip(Millimetres(4));
-    cursor.Text(FromUtf8(section.title), heading);
+    cursor.Text(FromUtf8(section.title), SheetFont(12, true));
     const int rule = cursor.Take(Millimetres(2));
     painter.setPen(QPen(Qt::darkGray, Millimetres(0.2)));
     painter.drawLine(0, rule + Millimetres(0.5), cursor.Width(), rule + Millimetres(0.5));
     painter.setPen(Qt::black);
 
-    const int nameWidth = cursor.Width() * 2 / 5;
-    const int valueLeft = nameWidth + Millimetres(3);
-    const int valueWidth = cursor.Width() - valueLeft;
-    painter.setFont(body);
+    const int gap = Millimetres(3);
+    const int rowsWidth = picture.isNull() ? cursor.Width() : cursor.Width() * 11 / 20;
+    const int nameWidth = rowsWidth * 2 / 5;
+    const int valueLeft = nameWidth + gap;
+    const int valueWidth = rowsWidth - valueLeft;
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    painter.setFont(SheetFont(10));
+    std::vector<int> heights;
+    int rowsHeight = 0;
     for (const SetupSheetRow& row : section.rows) {
-        const QString name = FromUtf8(row.name);
-        const QString value = FromUtf8(row.value);
-        const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-        const int height = std::max(painter.boundingRect(QRect(0, 0, nameWidth, 10000), flags, name).height(),
-                                    painter.boundingRect(QRect(0, 0, valueWidth, 10000), flags, value).height()) +
-                           Millimetres(1.2);
-        const int top = cursor.Take(height);
-        painter.drawText(QRect(0, top, nameWidth, height), flags, name);
-        painter.drawText(QRect(valueLeft, top, valueWidth, height), flags, value);
+        const int height =
+            std::max(painter.boundingRect(QRect(0, 0, nameWidth, 10000), flags, FromUtf8(row.name)).height(),
+                     painter.boundingRect(QRect(0, 0, valueWidth, 10000), flags, FromUtf8(row.value)).height()) +
+            Millimetres(1.2);
+        heights.push_back(height);
+        rowsHeight += height;
+    }
+    QRect pictureRect;
+    if (!picture.isNull()) {
+        // No larger than the calculator shows it on a 96 dpi screen.
+        const int width =
+            std::min(cursor.Width() - rowsWidth - gap, static_cast<int>(picture.width() * kResolution / 96));
+        pictureRect = QRect(cursor.Width() - width, 0, width, picture.height() * width / std::max(1, picture.width()));
+    }
+    int top = cursor.Take(std::max(rowsHeight, pictureRect.height()));
+    if (!picture.isNull()) {
+        painter.drawImage(pictureRect.translated(0, top), picture);
+    }
+    for (std::size_t i = 0; i < section.rows.size(); ++i) {
+        painter.drawText(QRect(0, top, nameWidth, heights[i]), flags, FromUtf8(section.rows[i].name));
+        painter.drawText(QRect(valueLeft, top, valueWidth, heights[i]), flags, FromUtf8(section.rows[i].value));
+        top += heights[i];
     }
 }
 
@@ -129,21 +149,10 @@ void DrawReply(PageCursor& cursor, QPainter& painter, const SetupSheetContent& s
     }
 }
 
-void DrawPicture(PageCursor& cursor, QPainter& painter, const std::string& relativeName) {
-    QString problem;
-    const QImage picture = DecodeJpegFile(FindPicture(FromUtf8(relativeName)), problem);
-    cursor.Skip(Millimetres(4));
-    if (picture.isNull()) {
-        cursor.Text(
-            QStringLiteral("(The shape's picture %1 could not be loaded: %2)").arg(FromUtf8(relativeName), problem),
-            SheetFont(9));
-        return;
-    }
-    // As large as the calculator shows it on a 96 dpi screen, or narrower to fit.
-    const int width = std::min(cursor.Width(), picture.width() * kResolution / 96);
-    const int height = picture.height() * width / std::max(1, picture.width());
-    const int top = cursor.Take(height);
-    painter.drawImage(QRect(0, top, width, height), picture);
+// The shape's picture as the calculator finds it; null when it cannot be loaded, and the
+// sheet then says so under the section.
+QImage ShapePicture(const std::string& relativeName, QString& problem) {
+    return DecodeJpegFile(FindPicture(FromUtf8(relativeName)), problem);
 }
 
 } // namespace
@@ -170,10 +179,15 @@ std::string SetupSheetPdf(const SetupSheetContent& sheet) {
         }
         DrawReply(cursor, painter, sheet);
         if (sheet.levelSource) {
-            DrawRows(cursor, painter, *sheet.levelSource);
-        }
-        if (!sheet.picture.empty()) {
-            DrawPicture(cursor, painter, sheet.picture);
+            QString problem;
+            const QImage picture = sheet.picture.empty() ? QImage() : ShapePicture(sheet.picture, problem);
+            DrawRows(cursor, painter, *sheet.levelSource, picture);
+            if (!sheet.picture.empty() && picture.isNull()) {
+                cursor.Skip(Millimetres(2));
+                cursor.Text(QStringLiteral("(The shape's picture %1 could not be loaded: %2)")
+                                .arg(FromUtf8(sheet.picture), problem),
+                            SheetFont(9));
+            }
         }
         painter.end();
     }

@@ -34,26 +34,30 @@ std::optional<std::string> TextOfPdf(const std::string& pdf, const TempFolder& f
     return process.readAllStandardOutput().toStdString();
 }
 
+// As the sender lists the settings below (shape 3: X 1200, H 800, W 600, Y 100, X1 300 mm).
+const std::string kReply = "KOV\r\nOutput Type = 1 \r\nFluid Type = 2 \r\nTop Limit = 25\r\nBottom Limit = 800\r\n"
+                           "Linear Levels = 4, 15, 33, 59, \r\n";
+
 SetupSheetContent ShapeSheet(const std::string& reply) {
     FakeSettingsControls controls;
     controls.outputTypeIndex = 1;
     controls.fluidTypeIndex = 2;
-    controls.SetEdits({"25", "800", "14", "33", "60", "86"});
+    controls.SetEdits({"25", "800", "4", "15", "33", "59"});
     controls.replyText = reply;
     LevelSource source;
     source.calculated = true;
     source.shape = 3;
     source.picture = "pictures/shape3.jpg";
-    source.volume = "412 litres";
+    source.volume = "180 litres";
     source.inputs = {{"X", "1200"}, {"H", "800"}, {"W", "600"}, {"Y", "100"}, {"X1", "300"}};
-    source.levels = {"14", "33", "60", "86"};
+    source.levels = {"4", "15", "33", "59"};
     source.bottomLimitMillimetres = "800";
     return BuildSetupSheet(controls, {"/dev/ttyUSB0", true, 9600, 8, 0, 0}, "2026-12-07 15:30", source);
 }
 
 TEST(SetupSheetPdfTest, PopplerReadsTheSettingsBack) {
     const TempFolder folder;
-    const std::string pdf = SetupSheetPdf(ShapeSheet("KOV\r\nOutput Type = 1\r\nTop Limit = 25\r\n"));
+    const std::string pdf = SetupSheetPdf(ShapeSheet(kReply));
     ASSERT_EQ(pdf.rfind("%PDF-", 0), 0u);
     // The shape's picture is in the file.
     EXPECT_NE(pdf.find("/Subtype /Image"), std::string::npos);
@@ -64,8 +68,8 @@ TEST(SetupSheetPdfTest, PopplerReadsTheSettingsBack) {
     }
     for (const char* expected :
          {"ZEFT Programmer - Setup Sheet", "2026-12-07 15:30", "/dev/ttyUSB0", "9600 baud, 8 data bits, no parity",
-          "Resistive 240 - 33R", "Diesel", "Top Limit (Millimetre)", "25", "Level D = 80% of Tank Level", "86 %",
-          "Output Type = 1", "Levels from the Shape Calculator", "No. 3", "412 litres", "X1"}) {
+          "Resistive 240 - 33R", "Diesel", "Top Limit (Millimetre)", "25", "Level D = 80% of Tank Level", "59 %",
+          "Linear Levels = 4, 15, 33, 59,", "Levels from the Shape Calculator", "No. 3", "180 litres", "X1"}) {
         EXPECT_NE(text->find(expected), std::string::npos) << expected << "\n" << *text;
     }
 }
@@ -85,7 +89,7 @@ TEST(SetupSheetPdfTest, ALongReplyAndThePictureFitTwoPages) {
     // pdftotext ends every page with a form feed.
     EXPECT_LE(std::count(text->begin(), text->end(), '\f'), 2) << *text;
     EXPECT_NE(text->find("more lines not printed"), std::string::npos);
-    EXPECT_NE(text->find("412 litres"), std::string::npos);
+    EXPECT_NE(text->find("180 litres"), std::string::npos);
 }
 
 TEST(SetupSheetPdfTest, NoPictureWithoutAShapeCalculation) {
