@@ -38,6 +38,11 @@ ApplicationWindows::ApplicationWindows(TMain_Form::Options mainOptions,
     mainForm_->SetAboutForm(aboutForm_.get());
     mainForm_->SetBatteryTestForm(batteryTestForm_.get());
     mainForm_->SetCalculatorForms(nonLinearizationForm_.get(), nonLinearVolumeForm_.get(), nonLinearHeightForm_.get());
+    // The setup sheet tells which calculator the levels came from.
+    const auto noteSource = [main = mainForm_.get()](const LevelSource& source) { main->NoteLevelSource(source); };
+    nonLinearizationForm_->OnLevelSetHandedOver = noteSource;
+    nonLinearVolumeForm_->OnLevelSetHandedOver = noteSource;
+    nonLinearHeightForm_->OnLevelSetHandedOver = noteSource;
 }
 
 ApplicationWindows::~ApplicationWindows() {

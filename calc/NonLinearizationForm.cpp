@@ -1,5 +1,6 @@
 #include "calc/NonLinearizationForm.h"
 
+#include "calc/CalculationRecord.h"
 #include "calc/CalculatorFormParts.h"
 #include "calc/LevelSet.h"
 #include "calc/ShapeCalculation.h"
@@ -304,6 +305,7 @@ void TNonLinearizationForm::CalBtn2Click() {
         levels[i]->setText(QString::fromStdString(result.levelSet.levels[i]));
     }
     calculated_.emplace(options.shape, options.halfTank, options.inchUnit, result.dimensions);
+    lastCalculation_ = ShapeCalculationRecord(options, texts, result);
     ChartBtn1->setEnabled(true);
 }
 
@@ -324,6 +326,9 @@ void TNonLinearizationForm::SaveBtn1Click() {
         levelSet.bottomLimit = Label11->text().toStdString();
         if (!HandOverLevelSet(mainControls_, levelSet, InchCheckBox->isChecked(), DecimalSeparator())) {
             prompts_.ShowError("The bottom limit \"" + levelSet.bottomLimit + "\" is not a number.");
+        } else if (OnLevelSetHandedOver) {
+            OnLevelSetHandedOver(HandedOverRecord(LevelCalculator::Shape, lastCalculation_, levelSet,
+                                                  InchCheckBox->isChecked(), DecimalSeparator()));
         }
         accept();
         return;
@@ -336,6 +341,7 @@ void TNonLinearizationForm::CloseBtn1Click() {
 }
 
 void TNonLinearizationForm::FormClose() {
+    lastCalculation_.reset();
     for (QLineEdit* edit : {X_Edit, H_Edit, Y_Edit, W_Edit, X1_Edit, Z_Edit, X2_Edit, LabeledEdit1}) {
         edit->setText(QStringLiteral("0"));
     }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "calc/TankContent.h"
+#include "main/LevelSource.h"
 
 #include <QDialog>
 
+#include <functional>
 #include <optional>
 
 class QCheckBox;
@@ -78,6 +80,9 @@ public:
     QLabel* LabeledEdit1Label;
     QPushButton* ChartBtn1;
 
+    // Told what went over on a confirmed "Save & Close" (the main window keeps it for the setup sheet).
+    std::function<void(const LevelSource&)> OnLevelSetHandedOver;
+
     // The shape shown (1 to ShapeCount) and the number of shapes.
     int ShapeNo = 1;
     int ShapeCount = 12;
@@ -97,6 +102,8 @@ private:
     bool pictureLoadDeferred_ = false;
     // The tank of the last successful calculation, while its results are shown.
     std::optional<TankContent> calculated_;
+    // What the last calculation of this opening was made from.
+    std::optional<LevelSource> lastCalculation_;
 };
 
 } // namespace zeft::calc_ui

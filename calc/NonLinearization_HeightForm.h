@@ -16,6 +16,7 @@ public:
 protected:
     void UnitChanged(bool inchUnit) override;
     TableCalculation Calculate(const TableEditTexts& texts, bool inchUnit, char decimalSeparator) const override;
+    LevelCalculator Calculator() const override { return LevelCalculator::Height; }
 };
 
 } // namespace zeft::calc_ui

@@ -19,6 +19,7 @@ protected:
     void ResetInputs() override;
     void UnitChanged(bool inchUnit) override;
     TableCalculation Calculate(const TableEditTexts& texts, bool inchUnit, char decimalSeparator) const override;
+    LevelCalculator Calculator() const override { return LevelCalculator::Volume; }
 };
 
 } // namespace zeft::calc_ui

@@ -1,5 +1,6 @@
 #include "calc/TableCalculatorForm.h"
 
+#include "calc/CalculationRecord.h"
 #include "calc/CalculatorFormParts.h"
 #include "calc/LevelSet.h"
 #include "main/Prompts.h"
@@ -125,6 +126,7 @@ void TTableCalculatorForm::showEvent(QShowEvent* event) {
 }
 
 void TTableCalculatorForm::FormActivate() {
+    lastCalculation_.reset();
     ui::LoadPicture(*Image1, picture_, prompts_);
     for (QLineEdit* edit : {Vol100LEdit, Vol80LEdit, Vol60LEdit, Vol40LEdit, Vol20LEdit}) {
         edit->setText(QStringLiteral("0"));
@@ -158,6 +160,14 @@ void TTableCalculatorForm::CalBtnClick() {
         levels[i]->setText(QString::fromStdString(result.levelSet.levels[i]));
     }
     BLLabel->setText(QString::fromStdString(result.levelSet.bottomLimit));
+    // Every input with its caption, in the order the window made them.
+    std::vector<std::pair<std::string, std::string>> inputs;
+    for (const QLineEdit* edit : GroupBox1->findChildren<QLineEdit*>()) {
+        const auto* caption = edit->parentWidget()->findChild<QLabel*>();
+        inputs.emplace_back(caption != nullptr ? caption->text().toStdString() : std::string(),
+                            edit->text().toStdString());
+    }
+    lastCalculation_ = TableCalculationRecord(Calculator(), std::move(inputs), InchCheckBox->isChecked());
 }
 
 void TTableCalculatorForm::SaveCloseBtnClick() {
@@ -168,6 +178,9 @@ void TTableCalculatorForm::SaveCloseBtnClick() {
         levelSet.bottomLimit = BLLabel->text().toStdString();
         if (!HandOverLevelSet(mainControls_, levelSet, InchCheckBox->isChecked(), DecimalSeparator())) {
             prompts_.ShowError("The bottom limit \"" + levelSet.bottomLimit + "\" is not a number.");
+        } else if (OnLevelSetHandedOver) {
+            OnLevelSetHandedOver(HandedOverRecord(Calculator(), lastCalculation_, levelSet, InchCheckBox->isChecked(),
+                                                  DecimalSeparator()));
         }
         accept();
         return;

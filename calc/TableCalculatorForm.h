@@ -1,11 +1,14 @@
 #pragma once
 
 #include "calc/TableCalculation.h"
+#include "main/LevelSource.h"
 
 #include <QDialog>
 #include <QString>
 
 #include <array>
+#include <functional>
+#include <optional>
 #include <string>
 
 class QCheckBox;
@@ -60,6 +63,9 @@ public:
     QPushButton* SaveCloseBtn;
     QPushButton* CloseBtn;
 
+    // Told what went over on a confirmed "Save & Close" (the main window keeps it for the setup sheet).
+    std::function<void(const LevelSource&)> OnLevelSetHandedOver;
+
 protected:
     struct Texts {
         QString objectName;
@@ -79,6 +85,7 @@ protected:
     virtual void ResetInputs() {}
     virtual void UnitChanged(bool inchUnit) = 0;
     virtual TableCalculation Calculate(const TableEditTexts& texts, bool inchUnit, char decimalSeparator) const = 0;
+    virtual LevelCalculator Calculator() const = 0;
 
     void showEvent(QShowEvent* event) override;
 
@@ -88,6 +95,8 @@ private:
     QString picture_;
     std::string confirmation_;
     QGridLayout* inputGrid_;
+    // What the last calculation of this opening was made from.
+    std::optional<LevelSource> lastCalculation_;
 };
 
 } // namespace zeft::calc_ui

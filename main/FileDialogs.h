@@ -16,6 +16,8 @@ public:
 
     virtual std::optional<std::string> AskSaveConfigPath() = 0;
     virtual std::optional<std::string> AskOpenConfigPath() = 0;
+    // The save dialog for a setup sheet: filter "PDF Files (*.pdf)", the same rules otherwise.
+    virtual std::optional<std::string> AskSaveSetupSheetPath() = 0;
 };
 
 } // namespace zeft

@@ -5,6 +5,7 @@
 #include "main/ExchangeEngine.h"
 #include "main/SenderSettings.h"
 #include "main/SerialSenderLink.h"
+#include "main/SetupSheetCommands.h"
 #include "serial/SerialLink.h"
 #include "serial/SerialLinkSettingsTarget.h"
 #include "ui/DesignScale.h"
@@ -14,6 +15,7 @@
 #include "ui/QtOperationButtons.h"
 #include "ui/QtPrompts.h"
 #include "ui/QtSettingsControls.h"
+#include "ui/SetupSheetPdf.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -30,6 +32,7 @@
 #include <QStatusBar>
 #include <QUrl>
 
+#include <ctime>
 #include <utility>
 
 namespace zeft {
@@ -220,6 +223,7 @@ void TMain_Form::CreateMenus() {
     File1 = Named(bar->addMenu(QStringLiteral("&File")), "File1");
     Open1 = item(File1, "Open1", "&Load...", &TMain_Form::Open1Click);
     Close1 = item(File1, "Close1", "Save &As...", &TMain_Form::Close1Click);
+    SaveSetupSheet1 = item(File1, "SaveSetupSheet1", "Save Setup Sheet...", &TMain_Form::SaveSetupSheet1Click);
     Close2 = item(File1, "Close2", "E&xit", &TMain_Form::Close2Click);
     ComPort1 = Named(bar->addMenu(QStringLiteral("Com &Port")), "ComPort1");
     Setting1 = item(ComPort1, "Setting1", "&Settings...", &TMain_Form::FormCreate);
@@ -429,6 +433,15 @@ void TMain_Form::Open1Click() {
 
 void TMain_Form::Close1Click() {
     SaveSettingsAs(*controls_, *prompts_, *fileDialogs_);
+}
+
+void TMain_Form::SaveSetupSheet1Click() {
+    const auto buildSheet = [this] {
+        const SetupSheetPort port{SerialLink1.CommPort(), SerialLink1.Active(),     SerialLink1.BaudRate(),
+                                  SerialLink1.DataBits(), SerialLink1.ParityType(), SerialLink1.StopBits()};
+        return BuildSetupSheet(*controls_, port, LocalDateTimeText(std::time(nullptr)), levelSource_);
+    };
+    SaveSetupSheet(*controls_, *prompts_, *fileDialogs_, buildSheet, ui::SetupSheetPdf);
 }
 
 void TMain_Form::ShowModal(QDialog* form) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "main/LevelSource.h"
 #include "serial/PortSettingsStore.h"
 #include "serial/SerialLinkDlg.h"
 
@@ -7,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -81,6 +83,9 @@ public:
     Prompts& MessageBoxes();
     SenderLink& Link();
 
+    // A calculator handed its level set over; the setup sheet tells where the levels came from.
+    void NoteLevelSource(const LevelSource& source) { levelSource_ = source; }
+
     // Handlers, named after their controls.
     void FormCreate();
     void ReadBtnClick();
@@ -89,6 +94,7 @@ public:
     void ExitBtnClick();
     void Open1Click();
     void Close1Click();
+    void SaveSetupSheet1Click();
     void Close2Click();
     void Shape11Click();
     void VolumeClick();
@@ -142,6 +148,7 @@ public:
     QMenu* File1;
     QAction* Open1;
     QAction* Close1;
+    QAction* SaveSetupSheet1;
     QAction* Close2;
     QMenu* ComPort1;
     QAction* Setting1;
@@ -180,6 +187,7 @@ private:
     QDialog* shapeForm_ = nullptr;
     QDialog* volumeForm_ = nullptr;
     QDialog* heightForm_ = nullptr;
+    std::optional<LevelSource> levelSource_;
 };
 
 // The program's main window, created first at start-up.

@@ -10,7 +10,7 @@ SaveFileName ChooseSaveFileName(const fs::path& chosen, std::string_view extensi
         return {chosen, false};
     }
     fs::path withExtension = chosen;
-    withExtension += extension;
+    withExtension += std::string(extension);
     std::error_code error;
     // Anything of that name (a folder too) is reported when the save tries it.
     const bool exists = fs::symlink_status(withExtension, error).type() != fs::file_type::not_found && !error;

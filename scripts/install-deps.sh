@@ -9,6 +9,7 @@ PACKAGES=(
     xvfb xauth xdotool imagemagick fonts-dejavu-core poppler-utils
     g++-mingw-w64-x86-64 googletest wine64 clang-14 libclang-rt-14-dev clang-format
     libcli11-dev nlohmann-json3-dev libserialport-dev qt6-serialport-dev
+    poppler-utils
 )
 
 missing=()

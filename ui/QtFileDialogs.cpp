@@ -89,4 +89,8 @@ std::optional<std::string> QtFileDialogs::AskOpenConfigPath() {
     return Run(dialog);
 }
 
+std::optional<std::string> QtFileDialogs::AskSaveSetupSheetPath() {
+    return AskSavePath("Save Setup Sheet", "PDF Files (*.pdf)");
+}
+
 } // namespace zeft::ui

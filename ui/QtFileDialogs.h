@@ -11,7 +11,7 @@ class QWidget;
 
 namespace zeft::ui {
 
-// The configuration files' open and save dialogs on QFileDialog.
+// The configuration files' open and save dialogs, and the setup sheet's save dialog, on QFileDialog.
 class QtFileDialogs : public FileDialogs {
 public:
     explicit QtFileDialogs(QWidget* parent = nullptr) : parent_(parent) {}
@@ -21,6 +21,7 @@ public:
     // A save dialog for other files the program writes (such as a chart): the caption and
     // the name filter ("CSV Files (*.csv)"), then all files. Same rules as above.
     std::optional<std::string> AskSavePath(const std::string& caption, const std::string& filter);
+    std::optional<std::string> AskSaveSetupSheetPath() override;
 
     // Window tests replace the modal run: the handler gets the set-up dialog and returns
     // the chosen path, or nothing for Cancel. An empty function shows the dialogs again.

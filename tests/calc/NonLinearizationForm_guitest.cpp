@@ -21,6 +21,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -227,9 +228,21 @@ TEST_F(ShapeFormTest, InchToggleResetsVolumeAndBottomLimitButKeepsLevels) {
 }
 
 TEST_F(ShapeFormTest, SaveAndCloseWithYesHandsTheLevelSetOver) {
+    std::vector<zeft::LevelSource> told;
+    form.OnLevelSetHandedOver = [&](const zeft::LevelSource& source) { told.push_back(source); };
+    // A calculation of an earlier opening is not what goes over now.
+    form.H_Edit->setText("1000");
+    form.X_Edit->setText("1000");
+    Click(form.PicLeftBtn);
+    Click(form.CalBtn1);
+    Click(form.CloseBtn1);
+    form.show();
     form.InchCheckBox->click(); // defaults in inch mode: 78.74 inches is 2000 mm
     prompts.Answer(ConfirmAnswer::Yes);
     Click(form.SaveBtn1);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_FALSE(told[0].calculated);
+    EXPECT_EQ(told[0].bottomLimitMillimetres, "2000");
     EXPECT_FALSE(form.isVisible());
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].kind, ScriptedPrompts::Kind::Confirm);
@@ -246,12 +259,22 @@ TEST_F(ShapeFormTest, CylinderInInchesHandsOverWholeMillimetres) {
     form.H_Edit->setText("39.37");
     Click(form.CalBtn1);
     EXPECT_EQ(Text(form.Label11), "39");
+    std::vector<zeft::LevelSource> told;
+    form.OnLevelSetHandedOver = [&](const zeft::LevelSource& source) { told.push_back(source); };
     prompts.Answer(ConfirmAnswer::Yes);
     Click(form.SaveBtn1);
     EXPECT_EQ(controls.edits, (std::array<std::string, 6>{"1500", "991", "14", "37", "63", "86"}));
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_TRUE(told[0].calculated);
+    EXPECT_EQ(told[0].shape, 12);
+    EXPECT_EQ(told[0].inputs, (std::vector<std::pair<std::string, std::string>>{{"X", "78.74"}, {"H", "39.37"}}));
+    EXPECT_EQ(told[0].levels, (std::array<std::string, 4>{"14", "37", "63", "86"}));
+    EXPECT_EQ(told[0].bottomLimitMillimetres, "991");
+    EXPECT_EQ(told[0].picture, "pictures/shape12.jpg");
 }
 
 TEST_F(ShapeFormTest, NoWritesNothingAndClosesAnyway) {
+    form.OnLevelSetHandedOver = [](const zeft::LevelSource&) { ADD_FAILURE() << "nothing went over"; };
     for (ConfirmAnswer answer : {ConfirmAnswer::No, ConfirmAnswer::Closed}) {
         form.show();
         prompts.Answer(answer);

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -120,6 +121,9 @@ TEST_F(HeightFormTest, InterpolatesAndHandsOverWithTheEstimateWarning) {
     Fill(form, {"1000", "800", "650", "500", "300"});
     QTest::mouseClick(form.CalBtn, Qt::LeftButton);
     EXPECT_EQ(Results(form), (std::array<std::string, 5>{"13", "30", "53", "80", "1000"}));
+    std::vector<zeft::LevelSource> told;
+    form.OnLevelSetHandedOver = [&](const zeft::LevelSource& source) { told.push_back(source); };
+    form.Vol20LEdit->setText("299"); // typed after the calculation: not what it was made from
     prompts.Answer(ConfirmAnswer::Yes);
     QTest::mouseClick(form.SaveCloseBtn, Qt::LeftButton);
     ASSERT_EQ(prompts.shown.size(), 1u);
@@ -127,6 +131,14 @@ TEST_F(HeightFormTest, InterpolatesAndHandsOverWithTheEstimateWarning) {
               "This method is just an estimation and is not accurate comparing to the Volume and Shape method! Are you "
               "sure you want to update the parameters with those in the Non-Linear Calculated Values group box?");
     EXPECT_EQ(controls.edits, (Edits{"1500", "1000", "13", "30", "53", "80"}));
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].calculator, zeft::LevelCalculator::Height);
+    EXPECT_EQ(told[0].inputs, (std::vector<std::pair<std::string, std::string>>{{"Height @ Full Tank", "1000"},
+                                                                                {"Height @ 80% Volume", "800"},
+                                                                                {"Height @ 60% Volume", "650"},
+                                                                                {"Height @ 40% Volume", "500"},
+                                                                                {"Height @ 20% Volume", "300"}}));
+    EXPECT_EQ(told[0].bottomLimitMillimetres, "1000");
 }
 
 TEST_F(HeightFormTest, UnitShowsInTheGroupCaptionAndResetsOnReopen) {

@@ -34,6 +34,7 @@ public:
         ++openAsked;
         return answer_;
     }
+    std::optional<std::string> AskSaveSetupSheetPath() override { return std::nullopt; }
     int saveAsked = 0;
     int openAsked = 0;
 

@@ -201,6 +201,7 @@ TEST_F(MainFormTest, ControlsAsDesigned) {
     // Menus in order, the firmware item hidden.
     const std::vector<std::pair<QAction*, const char*>> items = {{form->Open1, "&Load..."},
                                                                  {form->Close1, "Save &As..."},
+                                                                 {form->SaveSetupSheet1, "Save Setup Sheet..."},
                                                                  {form->Close2, "E&xit"},
                                                                  {form->Setting1, "&Settings..."},
                                                                  {form->Shape11, "Shape..."},
@@ -562,6 +563,30 @@ TEST_F(MainFormTest, SaveAsAndLoadMoveTheSettingsThroughAFile) {
     EXPECT_EQ(form->ComboBoxFluid->currentIndex(), 3);
     EXPECT_EQ(form->EditLinearA->text(), "5");
     EXPECT_TRUE(boxes_.shown.empty()) << boxes_.Texts().front();
+}
+
+TEST_F(MainFormTest, SaveSetupSheetWritesAPdfOfTheSettings) {
+    auto form = Make(Cancel);
+    EXPECT_EQ(form->File1->actions(),
+              (QList<QAction*>{form->Open1, form->Close1, form->SaveSetupSheet1, form->Close2}));
+    std::vector<std::string> filters;
+    ui::QtFileDialogs::SetDialogHandlerForTests([&](QFileDialog& dialog) -> std::optional<std::string> {
+        for (const QString& filter : dialog.nameFilters()) {
+            filters.push_back(filter.toStdString());
+        }
+        return (folder_ / "customer").string();
+    });
+    LevelSource source;
+    source.calculator = LevelCalculator::Volume;
+    source.levels = {"20", "40", "60", "80"};
+    form->NoteLevelSource(source);
+    form->SaveSetupSheet1->trigger();
+    ui::QtFileDialogs::SetDialogHandlerForTests({});
+    EXPECT_TRUE(boxes_.shown.empty()) << boxes_.Texts().front();
+    ASSERT_FALSE(filters.empty());
+    EXPECT_EQ(filters.front(), "PDF Files (*.pdf)");
+    const std::string pdf = TempFolder::Read(folder_ / "customer.pdf");
+    EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
 }
 
 // Values are kept as received: every byte, valid UTF-8 or not, comes back out of an edit

@@ -1,0 +1,195 @@
+#include "main/SetupSheet.h"
+
+#include "main/SenderSettings.h"
+
+#include <array>
+#include <cstdio>
+
+namespace zeft {
+
+namespace {
+
+std::string ItemText(int index, const auto& items) {
+    if (index < 0 || static_cast<std::size_t>(index) >= items.size()) {
+        return "(none selected)";
+    }
+    return std::string(items[static_cast<std::size_t>(index)]);
+}
+
+std::string ParityName(std::uint8_t parity) {
+    constexpr std::array<const char*, 5> kNames{"no parity", "odd parity", "even parity", "mark parity",
+                                                "space parity"};
+    return parity < kNames.size() ? kNames[parity] : kNames[0];
+}
+
+std::string StopBitsName(std::uint8_t stopBits) {
+    switch (stopBits) {
+    case 1:
+        return "1.5 stop bits";
+    case 2:
+        return "2 stop bits";
+    default:
+        return "1 stop bit";
+    }
+}
+
+SetupSheetSection PortSection(const SetupSheetPort& port) {
+    SetupSheetSection section{"Serial Port", {}};
+    if (port.name.empty()) {
+        section.rows.push_back({"Port", "(none selected)"});
+        return section;
+    }
+    section.rows.push_back({"Port", port.open ? port.name : port.name + " (not open)"});
+    section.rows.push_back({"Line settings", std::to_string(port.baudRate) + " baud, " + std::to_string(port.dataBits) +
+                                                 " data bits, " + ParityName(port.parity) + ", " +
+                                                 StopBitsName(port.stopBits)});
+    return section;
+}
+
+constexpr std::array<SettingsEdit, 4> kLevelEdits{SettingsEdit::LevelA, SettingsEdit::LevelB, SettingsEdit::LevelC,
+                                                  SettingsEdit::LevelD};
+
+SetupSheetSection SettingsSection(const SettingsControls& controls) {
+    SetupSheetSection section{"Sender Settings", {}};
+    section.rows.push_back({"Output Type", ItemText(controls.OutputTypeIndex(), kOutputTypeItems)});
+    section.rows.push_back({"Fluid Type", ItemText(controls.FluidTypeIndex(), kFluidTypeItems)});
+    section.rows.push_back({"Top Limit (Millimetre)", controls.EditText(SettingsEdit::TopLimit)});
+    section.rows.push_back({"Bottom Limit (Millimetre)", controls.EditText(SettingsEdit::BottomLimit)});
+    const std::array<const char*, 4> names{"Level A = 20% of Tank Level", "Level B = 40% of Tank Level",
+                                           "Level C = 60% of Tank Level", "Level D = 80% of Tank Level"};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        section.rows.push_back({names[i], controls.EditText(kLevelEdits[i]) + " %"});
+    }
+    return section;
+}
+
+const char* CalculatorName(LevelCalculator calculator) {
+    switch (calculator) {
+    case LevelCalculator::Volume:
+        return "Volume";
+    case LevelCalculator::Height:
+        return "Height";
+    default:
+        return "Shape";
+    }
+}
+
+std::string UnitText(const LevelSource& source) {
+    if (source.calculator == LevelCalculator::Volume) {
+        return source.inchUnit ? "Inch, US gallons" : "Millimetre, litres";
+    }
+    return source.inchUnit ? "Inch" : "Millimetre";
+}
+
+SetupSheetSection SourceSection(const LevelSource& source) {
+    const std::string name = CalculatorName(source.calculator);
+    SetupSheetSection section{"Levels from the " + name + " Calculator", {}};
+    section.rows.push_back({"Calculator", "Non-Linearization > " + name + "..."});
+    if (!source.calculated) {
+        section.rows.push_back({"Calculation", "none: the window's starting values were handed over"});
+    } else {
+        if (source.calculator == LevelCalculator::Shape) {
+            std::string shape = "No. " + std::to_string(source.shape);
+            shape += source.halfTank ? ", half tank" : "";
+            shape += source.reserve ? ", 10% reserve" : "";
+            section.rows.push_back({"Shape", shape});
+        }
+        section.rows.push_back({"Unit", UnitText(source)});
+        for (const auto& [input, text] : source.inputs) {
+            section.rows.push_back({input, text});
+        }
+        if (!source.volume.empty()) {
+            section.rows.push_back({"Volume", source.volume});
+        }
+    }
+    const std::array<const char*, 4> names{"Level A", "Level B", "Level C", "Level D"};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        section.rows.push_back({names[i], source.levels[i] + " %"});
+    }
+    section.rows.push_back({"Bottom Limit (Millimetre)", source.bottomLimitMillimetres});
+    return section;
+}
+
+bool Printable(unsigned char c) {
+    return c >= 0x20 && c < 0x7F;
+}
+
+} // namespace
+
+bool LevelsFromSource(const SettingsControls& controls, const LevelSource& source) {
+    for (std::size_t i = 0; i < kLevelEdits.size(); ++i) {
+        if (controls.EditText(kLevelEdits[i]) != source.levels[i]) {
+            return false;
+        }
+    }
+    return controls.EditText(SettingsEdit::BottomLimit) == source.bottomLimitMillimetres;
+}
+
+std::vector<std::string> ReplyLines(std::string_view reply, std::size_t columns, std::size_t maxLines) {
+    std::vector<std::string> lines(1);
+    bool afterCr = false;
+    for (const char byte : reply) {
+        const auto c = static_cast<unsigned char>(byte);
+        if (c == '\n' && afterCr) {
+            afterCr = false;
+            continue;
+        }
+        afterCr = c == '\r';
+        if (c == '\r' || c == '\n') {
+            lines.emplace_back();
+            continue;
+        }
+        std::string piece(1, byte);
+        if (!Printable(c)) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "<%02X>", c);
+            piece = hex;
+        }
+        if (lines.back().size() + piece.size() > columns) {
+            lines.emplace_back();
+        }
+        lines.back() += piece;
+    }
+    // A reply ends with its line end; no empty line after it.
+    if (lines.back().empty()) {
+        lines.pop_back();
+    }
+    if (lines.size() > maxLines && maxLines > 0) {
+        const std::size_t left = lines.size() - (maxLines - 1);
+        lines.resize(maxLines - 1);
+        lines.push_back("... " + std::to_string(left) + " more lines not printed");
+    }
+    return lines;
+}
+
+std::string LocalDateTimeText(std::time_t when) {
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &when);
+#else
+    localtime_r(&when, &local);
+#endif
+    char text[32];
+    const std::size_t length = std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
+    return std::string(text, length);
+}
+
+SetupSheetContent BuildSetupSheet(const SettingsControls& controls, const SetupSheetPort& port,
+                                  const std::string& dateTime, const std::optional<LevelSource>& source) {
+    SetupSheetContent sheet;
+    sheet.title = "ZEFT Programmer - Setup Sheet";
+    sheet.dateTime = dateTime;
+    sheet.sections.push_back(PortSection(port));
+    sheet.sections.push_back(SettingsSection(controls));
+    sheet.replyTitle = "Sender's Reply as Last Read";
+    sheet.replyLines = ReplyLines(controls.ReplyText());
+    if (source && LevelsFromSource(controls, *source)) {
+        sheet.levelSource = SourceSection(*source);
+        if (source->calculator == LevelCalculator::Shape && source->calculated) {
+            sheet.picture = source->picture;
+        }
+    }
+    return sheet;
+}
+
+} // namespace zeft

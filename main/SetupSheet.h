@@ -1,0 +1,71 @@
+#pragma once
+
+#include "main/LevelSource.h"
+#include "main/SettingsControls.h"
+
+#include <cstdint>
+#include <ctime>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zeft {
+
+// The serial port as the main window holds it.
+struct SetupSheetPort {
+    std::string name;
+    bool open = false;
+    std::uint32_t baudRate = 0;
+    int dataBits = 8;
+    std::uint8_t parity = 0;   // 0 none, 1 odd, 2 even, 3 mark, 4 space
+    std::uint8_t stopBits = 0; // 0 one, 1 one and a half, 2 two
+};
+
+struct SetupSheetRow {
+    std::string name;
+    std::string value;
+};
+
+struct SetupSheetSection {
+    std::string title;
+    std::vector<SetupSheetRow> rows;
+};
+
+// What the setup sheet says, in reading order: the title and date, the port, the eight
+// settings, the sender's reply (one entry per printed line, in a monospace font), and
+// where the levels came from with the shape's picture when there is one.
+struct SetupSheetContent {
+    std::string title;
+    std::string dateTime;
+    std::vector<SetupSheetSection> sections;
+    std::string replyTitle;
+    std::vector<std::string> replyLines;
+    std::optional<SetupSheetSection> levelSource;
+    // Relative picture name for the picture finder; empty for none.
+    std::string picture;
+};
+
+// Printed lines of the reply display, at most this many characters each.
+inline constexpr std::size_t kSheetReplyColumns = 80;
+// The reply keeps the sheet to two pages; the rest is counted, not printed.
+inline constexpr std::size_t kSheetReplyMaxLines = 60;
+
+// The sheet for the window's state. source: what the last calculator hand-over of this run
+// computed; it is on the sheet only while the main window still holds the levels and the
+// bottom limit it handed over.
+SetupSheetContent BuildSetupSheet(const SettingsControls& controls, const SetupSheetPort& port,
+                                  const std::string& dateTime, const std::optional<LevelSource>& source);
+
+// True when the main window's levels and bottom limit are those the calculator handed over.
+bool LevelsFromSource(const SettingsControls& controls, const LevelSource& source);
+
+// The reply as printed lines: CR, LF and CR LF end lines, long lines are wrapped, and
+// bytes that have no printed form are written as <hex>, so nothing is lost or hidden.
+std::vector<std::string> ReplyLines(std::string_view reply, std::size_t columns = kSheetReplyColumns,
+                                    std::size_t maxLines = kSheetReplyMaxLines);
+
+// Local date and time as "2026-12-07 15:30".
+std::string LocalDateTimeText(std::time_t when);
+
+} // namespace zeft

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "main/FileDialogs.h"
+#include "main/Prompts.h"
+#include "main/SettingsControls.h"
+#include "main/SetupSheet.h"
+
+#include <functional>
+#include <string>
+
+namespace zeft {
+
+// Turns a sheet into the bytes of its file (a PDF in the program).
+using SetupSheetWriter = std::function<std::string(const SetupSheetContent& sheet)>;
+
+// File > "Save Setup Sheet...": validates the settings as Save As does, asks for a file
+// name (adding ".pdf" to a name without an extension, asking before it replaces a file the
+// dialog did not ask about), builds the sheet at that moment and saves it atomically. A file
+// that cannot be written is reported in the application's general error box, with the texts
+// Save As uses; the old file stays as it was. Returns true when the sheet was saved.
+bool SaveSetupSheet(SettingsControls& controls, Prompts& prompts, FileDialogs& dialogs,
+                    const std::function<SetupSheetContent()>& buildSheet, const SetupSheetWriter& write);
+
+} // namespace zeft

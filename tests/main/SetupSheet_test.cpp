@@ -1,0 +1,241 @@
+#include "main/SetupSheet.h"
+#include "main/SetupSheetCommands.h"
+
+#include "tests/support/FakeSettingsControls.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace zeft {
+namespace {
+
+using testing::FakeSettingsControls;
+using testing::ScriptedPrompts;
+using testing::TempFolder;
+using Kind = ScriptedPrompts::Kind;
+
+std::string ValueOf(const SetupSheetSection& section, const std::string& name) {
+    for (const SetupSheetRow& row : section.rows) {
+        if (row.name == name) {
+            return row.value;
+        }
+    }
+    return "<missing>";
+}
+
+TEST(SetupSheetReplyTest, LinesArePrintedAsReceived) {
+    struct Case {
+        const char* name;
+        std::string reply;
+        std::size_t columns;
+        std::size_t maxLines;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"every line end", "KOV\r++++\nA\r\nB", 80, 60, {"KOV", "++++", "A", "B"}},
+        {"LF then CR are two ends", "A\n\rB\r", 80, 60, {"A", "", "B"}},
+        {"empty lines inside stay", "A\r\rB\r\n", 80, 60, {"A", "", "B"}},
+        {"nothing read", "", 80, 60, {}},
+        {"unprintable bytes are named", std::string("O\x07K\0\xff", 5), 80, 60, {"O<07>K<00><FF>"}},
+        {"long lines wrap", "ABCDEFG", 3, 60, {"ABC", "DEF", "G"}},
+        {"a named byte is not split", "AB\x01", 4, 60, {"AB", "<01>"}},
+        {"the rest is counted", "1\r2\r3\r4\r5\r", 80, 3, {"1", "2", "... 3 more lines not printed"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ReplyLines(c.reply, c.columns, c.maxLines), c.lines) << c.name;
+    }
+}
+
+TEST(SetupSheetContentTest, PortAndSettingsWithTheirItemTexts) {
+    FakeSettingsControls controls;
+    controls.outputTypeIndex = 3;
+    controls.fluidTypeIndex = kNoSelection;
+    controls.SetEdits({"15", "1500", "12", "33", "61", "86"});
+    controls.replyText = "KOV\r";
+    const SetupSheetPort port{"/dev/ttyUSB0", true, 9600, 8, 2, 2};
+    const SetupSheetContent sheet = BuildSetupSheet(controls, port, "2026-12-07 15:30", std::nullopt);
+
+    EXPECT_EQ(sheet.dateTime, "2026-12-07 15:30");
+    ASSERT_EQ(sheet.sections.size(), 2u);
+    EXPECT_EQ(ValueOf(sheet.sections[0], "Port"), "/dev/ttyUSB0");
+    EXPECT_EQ(ValueOf(sheet.sections[0], "Line settings"), "9600 baud, 8 data bits, even parity, 2 stop bits");
+    const SetupSheetSection& settings = sheet.sections[1];
+    EXPECT_EQ(settings.rows.size(), 8u);
+    EXPECT_EQ(ValueOf(settings, "Output Type"), "Resistive 300 - 10R");
+    EXPECT_EQ(ValueOf(settings, "Fluid Type"), "(none selected)");
+    EXPECT_EQ(ValueOf(settings, "Top Limit (Millimetre)"), "15");
+    EXPECT_EQ(ValueOf(settings, "Bottom Limit (Millimetre)"), "1500");
+    EXPECT_EQ(ValueOf(settings, "Level D = 80% of Tank Level"), "86 %");
+    EXPECT_EQ(sheet.replyLines, std::vector<std::string>{"KOV"});
+    EXPECT_FALSE(sheet.levelSource);
+    EXPECT_TRUE(sheet.picture.empty());
+
+    const SetupSheetContent closed = BuildSetupSheet(controls, {"COM3", false, 19200, 7, 1, 1}, "", std::nullopt);
+    EXPECT_EQ(ValueOf(closed.sections[0], "Port"), "COM3 (not open)");
+    EXPECT_EQ(ValueOf(closed.sections[0], "Line settings"), "19200 baud, 7 data bits, odd parity, 1.5 stop bits");
+}
+
+LevelSource ShapeSource() {
+    LevelSource source;
+    source.calculator = LevelCalculator::Shape;
+    source.calculated = true;
+    source.shape = 3;
+    source.halfTank = true;
+    source.picture = "pictures/shape3h.jpg";
+    source.volume = "412 litres";
+    source.inputs = {{"X", "1200"}, {"H", "800"}, {"W", "600"}, {"Y", "100"}, {"X1", "300"}};
+    source.levels = {"14", "33", "60", "86"};
+    source.bottomLimitMillimetres = "800";
+    return source;
+}
+
+// The calculator is named only while the main window still holds what it handed over.
+TEST(SetupSheetContentTest, LevelSourceOnlyWhileTheLevelsAreStillItsOwn) {
+    struct Case {
+        const char* name;
+        std::array<std::string, 6> edits;
+        bool shown;
+    };
+    const Case cases[] = {
+        {"as handed over", {"10", "800", "14", "33", "60", "86"}, true},
+        {"a level edited since", {"10", "800", "14", "33", "61", "86"}, false},
+        {"the bottom limit edited since", {"10", "1800", "14", "33", "60", "86"}, false},
+    };
+    for (const Case& c : cases) {
+        FakeSettingsControls controls;
+        controls.SetEdits(c.edits);
+        const SetupSheetContent sheet = BuildSetupSheet(controls, {}, "", ShapeSource());
+        ASSERT_EQ(sheet.levelSource.has_value(), c.shown) << c.name;
+        EXPECT_EQ(sheet.picture, c.shown ? "pictures/shape3h.jpg" : "") << c.name;
+        if (c.shown) {
+            EXPECT_EQ(sheet.levelSource->title, "Levels from the Shape Calculator");
+            EXPECT_EQ(ValueOf(*sheet.levelSource, "Shape"), "No. 3, half tank");
+            EXPECT_EQ(ValueOf(*sheet.levelSource, "X1"), "300");
+            EXPECT_EQ(ValueOf(*sheet.levelSource, "Volume"), "412 litres");
+            EXPECT_EQ(ValueOf(*sheet.levelSource, "Level A"), "14 %");
+            EXPECT_EQ(ValueOf(*sheet.levelSource, "Bottom Limit (Millimetre)"), "800");
+        }
+    }
+}
+
+TEST(SetupSheetContentTest, TableAndUncalculatedSourcesCarryNoPicture) {
+    FakeSettingsControls controls;
+    LevelSource height;
+    height.calculator = LevelCalculator::Height;
+    height.calculated = true;
+    height.inchUnit = true;
+    height.inputs = {{"Height @ Full Tank", "40"}};
+    height.bottomLimitMillimetres = "1016";
+    controls.SetEdits({"10", "1016", "20", "40", "60", "80"});
+    SetupSheetContent sheet = BuildSetupSheet(controls, {}, "", height);
+    ASSERT_TRUE(sheet.levelSource);
+    EXPECT_EQ(ValueOf(*sheet.levelSource, "Unit"), "Inch");
+    EXPECT_EQ(ValueOf(*sheet.levelSource, "Height @ Full Tank"), "40");
+    EXPECT_TRUE(sheet.picture.empty());
+
+    LevelSource fresh; // a shape window handed over its starting values
+    controls.SetEdits({"10", "2000", "20", "40", "60", "80"});
+    sheet = BuildSetupSheet(controls, {}, "", fresh);
+    ASSERT_TRUE(sheet.levelSource);
+    EXPECT_EQ(ValueOf(*sheet.levelSource, "Calculation"), "none: the window's starting values were handed over");
+    EXPECT_EQ(ValueOf(*sheet.levelSource, "Shape"), "<missing>");
+    EXPECT_TRUE(sheet.picture.empty());
+}
+
+// Answers the save dialog with a fixed name, or cancels.
+class SheetDialogs : public FileDialogs {
+public:
+    explicit SheetDialogs(std::optional<std::string> answer) : answer_(std::move(answer)) {}
+    std::optional<std::string> AskSaveConfigPath() override { return std::nullopt; }
+    std::optional<std::string> AskOpenConfigPath() override { return std::nullopt; }
+    std::optional<std::string> AskSaveSetupSheetPath() override {
+        ++asked;
+        return answer_;
+    }
+    int asked = 0;
+
+private:
+    std::optional<std::string> answer_;
+};
+
+struct SheetSave {
+    FakeSettingsControls controls;
+    ScriptedPrompts prompts;
+    int built = 0;
+
+    bool Run(SheetDialogs& dialogs) {
+        return SaveSetupSheet(
+            controls, prompts, dialogs,
+            [this] {
+                ++built;
+                return BuildSetupSheet(controls, {}, "2026-12-07 15:30", std::nullopt);
+            },
+            [](const SetupSheetContent& sheet) { return "sheet of " + sheet.dateTime; });
+    }
+};
+
+TEST(SaveSetupSheetTest, ValidatesAsksAddsTheExtensionAndSaves) {
+    const TempFolder folder;
+    SheetSave save;
+    SheetDialogs dialogs((folder / "customer").string());
+    EXPECT_TRUE(save.Run(dialogs));
+    EXPECT_TRUE(save.prompts.shown.empty());
+    EXPECT_EQ(TempFolder::Read(folder / "customer.pdf"), "sheet of 2026-12-07 15:30");
+
+    // The dialog did not ask about "customer.pdf": replacing it is asked here.
+    save.prompts.Answer(ConfirmAnswer::No);
+    EXPECT_FALSE(save.Run(dialogs));
+    ASSERT_EQ(save.prompts.shown.size(), 1u);
+    EXPECT_EQ(save.prompts.shown[0].kind, Kind::Confirm);
+    EXPECT_EQ(save.built, 1);
+}
+
+TEST(SaveSetupSheetTest, NothingIsAskedOrWrittenWhenValidationFailsOrTheDialogIsCancelled) {
+    const TempFolder folder;
+    SheetSave invalid;
+    invalid.controls.SetEdits({"10", "2000", "20", "40", "40", "80"});
+    SheetDialogs dialogs((folder / "sheet.pdf").string());
+    EXPECT_FALSE(invalid.Run(dialogs));
+    EXPECT_EQ(dialogs.asked, 0);
+    ASSERT_EQ(invalid.prompts.shown.size(), 1u);
+    EXPECT_EQ(invalid.prompts.shown[0].kind, Kind::Error);
+
+    SheetSave cancelled;
+    SheetDialogs cancelling(std::nullopt);
+    EXPECT_FALSE(cancelled.Run(cancelling));
+    EXPECT_EQ(cancelling.asked, 1);
+    EXPECT_EQ(cancelled.built, 0);
+    EXPECT_TRUE(folder.Listing().empty());
+}
+
+TEST(SaveSetupSheetTest, AFailedWriteShowsTheFileErrorAndKeepsWhatWasThere) {
+    const TempFolder folder;
+    fs::create_directory(folder / "taken.pdf");
+    SheetSave save;
+    SheetDialogs dialogs((folder / "taken.pdf").string());
+    EXPECT_FALSE(save.Run(dialogs));
+    ASSERT_EQ(save.prompts.shown.size(), 1u);
+    EXPECT_EQ(save.prompts.shown[0].kind, Kind::ApplicationError);
+    EXPECT_EQ(save.prompts.shown[0].text, "File access denied.");
+    EXPECT_TRUE(fs::is_directory(folder / "taken.pdf"));
+}
+
+TEST(SetupSheetDateTest, LocalDateAndTimeInAnUnambiguousForm) {
+    const std::string text =
+        LocalDateTimeText(std::time_t{1796650200}); // 2026-12-07 13:30 UTC: the 7th or a neighbour anywhere
+    ASSERT_EQ(text.size(), 16u) << text;
+    EXPECT_EQ(text.substr(0, 8), "2026-12-") << text;
+    EXPECT_EQ(text[10], ' ');
+    EXPECT_EQ(text[13], ':');
+}
+
+} // namespace
+} // namespace zeft

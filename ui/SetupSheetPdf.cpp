@@ -1,0 +1,197 @@
+#include "ui/SetupSheetPdf.h"
+
+#include "ui/JpegPicture.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <vector>
+
+namespace zeft::ui {
+
+namespace {
+
+constexpr int kResolution = 300; // dots per inch of the page's coordinates
+
+constexpr int Millimetres(double mm) {
+    return static_cast<int>(mm * kResolution / 25.4 + 0.5);
+}
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont SheetFont(double pointSize, bool bold = false) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+// Writes from the top of the page down, starting a new page when the next block does not fit.
+class PageCursor {
+public:
+    PageCursor(QPdfWriter& writer, QPainter& painter)
+        : writer_(writer), painter_(painter), width_(writer.width()), height_(writer.height()) {}
+
+    int Width() const { return width_; }
+
+    // Room for a block of that height: on this page if it fits, else on a new one.
+    int Take(int blockHeight) {
+        if (y_ > 0 && y_ + blockHeight > height_) {
+            writer_.newPage();
+            y_ = 0;
+        }
+        const int top = y_;
+        y_ += blockHeight;
+        return top;
+    }
+
+    void Skip(int space) { y_ = std::min(y_ + space, height_); }
+
+    int Text(const QString& text, const QFont& font, int left = 0, int width = -1, int flags = 0) {
+        painter_.setFont(font);
+        const int usable = width < 0 ? width_ - left : width;
+        const QRect needed = painter_.boundingRect(QRect(left, 0, usable, height_), flags | Qt::TextWordWrap, text);
+        const int top = Take(needed.height());
+        painter_.drawText(QRect(left, top, usable, needed.height()), flags | Qt::TextWordWrap, text);
+        return needed.height();
+    }
+
+private:
+    QPdfWriter& writer_;
+    QPainter& painter_;
+    int width_;
+    int height_;
+    int y_ = 0;
+};
+
+// A section's heading with its rule, then its rows in two columns. A picture stands on
+// the right of the rows, beside them; rows and picture stay on one page together.
+void DrawRows(PageCursor& cursor, QPainter& painter, const SetupSheetSection& section,
+              const QImage& picture = QImage()) {
+    cursor.Skip(Millimetres(4));
+    cursor.Text(FromUtf8(section.title), SheetFont(12, true));
+    const int rule = cursor.Take(Millimetres(2));
+    painter.setPen(QPen(Qt::darkGray, Millimetres(0.2)));
+    painter.drawLine(0, rule + Millimetres(0.5), cursor.Width(), rule + Millimetres(0.5));
+    painter.setPen(Qt::black);
+
+    const int gap = Millimetres(3);
+    const int rowsWidth = picture.isNull() ? cursor.Width() : cursor.Width() * 11 / 20;
+    const int nameWidth = rowsWidth * 2 / 5;
+    const int valueLeft = nameWidth + gap;
+    const int valueWidth = rowsWidth - valueLeft;
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    painter.setFont(SheetFont(10));
+    std::vector<int> heights;
+    int rowsHeight = 0;
+    for (const SetupSheetRow& row : section.rows) {
+        const int height =
+            std::max(painter.boundingRect(QRect(0, 0, nameWidth, 10000), flags, FromUtf8(row.name)).height(),
+                     painter.boundingRect(QRect(0, 0, valueWidth, 10000), flags, FromUtf8(row.value)).height()) +
+            Millimetres(1.2);
+        heights.push_back(height);
+        rowsHeight += height;
+    }
+    QRect pictureRect;
+    if (!picture.isNull()) {
+        // No larger than the calculator shows it on a 96 dpi screen.
+        const int width =
+            std::min(cursor.Width() - rowsWidth - gap, static_cast<int>(picture.width() * kResolution / 96));
+        pictureRect = QRect(cursor.Width() - width, 0, width, picture.height() * width / std::max(1, picture.width()));
+    }
+    int top = cursor.Take(std::max(rowsHeight, pictureRect.height()));
+    if (!picture.isNull()) {
+        painter.drawImage(pictureRect.translated(0, top), picture);
+    }
+    for (std::size_t i = 0; i < section.rows.size(); ++i) {
+        painter.drawText(QRect(0, top, nameWidth, heights[i]), flags, FromUtf8(section.rows[i].name));
+        painter.drawText(QRect(valueLeft, top, valueWidth, heights[i]), flags, FromUtf8(section.rows[i].value));
+        top += heights[i];
+    }
+}
+
+void DrawReply(PageCursor& cursor, QPainter& painter, const SetupSheetContent& sheet) {
+    cursor.Skip(Millimetres(4));
+    cursor.Text(FromUtf8(sheet.replyTitle), SheetFont(12, true));
+    cursor.Skip(Millimetres(2));
+    if (sheet.replyLines.empty()) {
+        cursor.Text(QStringLiteral("(nothing has been read from the sender in this run)"), SheetFont(10));
+        return;
+    }
+    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    mono.setStyleHint(QFont::Monospace);
+    mono.setPointSizeF(9);
+    // The printed lines are at most kSheetReplyColumns wide: they must fit the page.
+    while (mono.pointSizeF() > 5 &&
+           QFontMetrics(mono, painter.device())
+                   .horizontalAdvance(QString(static_cast<qsizetype>(kSheetReplyColumns), QLatin1Char('M'))) >
+               cursor.Width() - Millimetres(4)) {
+        mono.setPointSizeF(mono.pointSizeF() - 0.5);
+    }
+    painter.setFont(mono);
+    const int lineHeight = QFontMetrics(mono, painter.device()).lineSpacing();
+    for (const std::string& line : sheet.replyLines) {
+        const int top = cursor.Take(lineHeight);
+        painter.drawText(QRect(Millimetres(4), top, cursor.Width() - Millimetres(4), lineHeight),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, FromUtf8(line));
+    }
+}
+
+// The shape's picture as the calculator finds it; null when it cannot be loaded, and the
+// sheet then says so under the section.
+QImage ShapePicture(const std::string& relativeName, QString& problem) {
+    return DecodeJpegFile(FindPicture(FromUtf8(relativeName)), problem);
+}
+
+} // namespace
+
+std::string SetupSheetPdf(const SetupSheetContent& sheet) {
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kResolution);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 18, 20, 18),
+                                         QPageLayout::Millimeter));
+        writer.setTitle(FromUtf8(sheet.title));
+        writer.setCreator(QStringLiteral("ZEFT Programmer"));
+        QPainter painter(&writer);
+        PageCursor cursor(writer, painter);
+
+        cursor.Text(FromUtf8(sheet.title), SheetFont(18, true));
+        cursor.Skip(Millimetres(1));
+        cursor.Text(QStringLiteral("Date: ") + FromUtf8(sheet.dateTime), SheetFont(10));
+        for (const SetupSheetSection& section : sheet.sections) {
+            DrawRows(cursor, painter, section);
+        }
+        DrawReply(cursor, painter, sheet);
+        if (sheet.levelSource) {
+            QString problem;
+            const QImage picture = sheet.picture.empty() ? QImage() : ShapePicture(sheet.picture, problem);
+            DrawRows(cursor, painter, *sheet.levelSource, picture);
+            if (!sheet.picture.empty() && picture.isNull()) {
+                cursor.Skip(Millimetres(2));
+                cursor.Text(QStringLiteral("(The shape's picture %1 could not be loaded: %2)")
+                                .arg(FromUtf8(sheet.picture), problem),
+                            SheetFont(9));
+            }
+        }
+        painter.end();
+    }
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+} // namespace zeft::ui
