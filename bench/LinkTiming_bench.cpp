@@ -6,12 +6,12 @@
 //     protocol's minimum: the waits of the exchange table, the cluster allowance of every
 //     reply the engine waits for, and the bytes on the wire at 9600 baud.
 #include "main/ExchangeEngine.h"
+#include "main/PlainOperationButtons.h"
+#include "main/PlainSettingsControls.h"
 #include "main/SerialSenderLink.h"
 #include "serial/CoreMainLoop.h"
 #include "serial/SerialLink.h"
 #include "serial/VirtualSerialDevice.h"
-#include "tests/support/FakeOperationButtons.h"
-#include "tests/support/FakeSettingsControls.h"
 
 #include <algorithm>
 #include <chrono>
@@ -153,8 +153,8 @@ void OperationWallTime() {
     zeft::HandOverQueue queue;
     zeft::CoreMainLoop loop(queue);
     zeft::CoreLoopTimer timer(loop);
-    zeft::testing::FakeSettingsControls controls;
-    zeft::testing::FakeOperationButtons buttons;
+    zeft::PlainSettingsControls controls;
+    zeft::PlainOperationButtons buttons;
     NoPrompts prompts;
     zeft::TSerialLink link(queue);
     zeft::SerialSenderLink senderLink(link);

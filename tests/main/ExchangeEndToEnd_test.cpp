@@ -1,13 +1,14 @@
 // The exchange engine through the real serial component, its worker and the virtual
 // sender, with real timing.
 #include "main/ExchangeEngine.h"
+#include "main/PlainOperationButtons.h"
+#include "main/PlainSettingsControls.h"
+#include "main/SenderSettings.h"
 #include "main/SerialSenderLink.h"
 #include "serial/CoreMainLoop.h"
 #include "serial/SerialDeviceFactory.h"
 #include "serial/SerialLink.h"
 #include "serial/VirtualSerialDevice.h"
-#include "tests/support/FakeOperationButtons.h"
-#include "tests/support/FakeSettingsControls.h"
 #include "tests/support/ScriptedPrompts.h"
 
 #ifndef _WIN32
@@ -71,8 +72,8 @@ public:
     HandOverQueue queue;
     CoreMainLoop loop{queue};
     CoreLoopTimer timer{loop};
-    FakeSettingsControls controls;
-    FakeOperationButtons buttons;
+    PlainSettingsControls controls;
+    PlainOperationButtons buttons;
     ScriptedPrompts prompts;
     TSerialLink link{queue};
     SerialSenderLink senderLink{link};
