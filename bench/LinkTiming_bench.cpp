@@ -5,13 +5,13 @@
 //   - wall time of Read Device and Program Device against the virtual sender, against the
 //     protocol's minimum: the waits of the exchange table, the cluster allowance of every
 //     reply the engine waits for, and the bytes on the wire at 9600 baud.
+#include "main/DeviceSession.h"
 #include "main/ExchangeEngine.h"
-#include "main/SerialSenderLink.h"
+#include "main/PlainOperationButtons.h"
+#include "main/PlainSettingsControls.h"
 #include "serial/CoreMainLoop.h"
 #include "serial/SerialLink.h"
 #include "serial/VirtualSerialDevice.h"
-#include "tests/support/FakeOperationButtons.h"
-#include "tests/support/FakeSettingsControls.h"
 
 #include <algorithm>
 #include <chrono>
@@ -153,18 +153,16 @@ void OperationWallTime() {
     zeft::HandOverQueue queue;
     zeft::CoreMainLoop loop(queue);
     zeft::CoreLoopTimer timer(loop);
-    zeft::testing::FakeSettingsControls controls;
-    zeft::testing::FakeOperationButtons buttons;
+    zeft::PlainSettingsControls controls;
+    zeft::PlainOperationButtons buttons;
     NoPrompts prompts;
     zeft::TSerialLink link(queue);
-    zeft::SerialSenderLink senderLink(link);
-    zeft::ExchangeEngine engine(controls, buttons, prompts, timer, senderLink);
-    link.OnRxClusterEvent = [&engine](zeft::TSerialLink&) { engine.SerialLink1RxClusterEvent(); };
+    zeft::DeviceSession session(link, controls, buttons, prompts, timer);
+    zeft::ExchangeEngine& engine = session.Engine();
     link.SetDeviceCreator([](const std::string&) { return std::make_unique<zeft::VirtualSerialDevice>(); });
     link.SetBaudRate(9600);
     link.SetCommPort(std::string(zeft::kVirtualSenderPortName));
-    link.SetActive(true);
-    link.SetRTSState(false);
+    session.Open();
 
     const double clusterMs = link.RTOExtraDelayTime(); // the extra wait of every cluster
     // Read: identification cluster, the pause, "++++", the first reply cluster, the window.
@@ -193,8 +191,6 @@ void OperationWallTime() {
     };
     run("Read Device", &zeft::ExchangeEngine::ReadBtnClick, readMinimum);
     run("Program Device", &zeft::ExchangeEngine::SetBtn1Click, programMinimum);
-    link.OnRxClusterEvent = nullptr;
-    link.SetActive(false);
 }
 
 } // namespace

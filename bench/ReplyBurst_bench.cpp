@@ -6,7 +6,7 @@
 // case of all, one byte each with no pause; the cost is the main thread's CPU time.
 #include "main/ExchangeEngine.h"
 #include "main/Main_Form.h"
-#include "tests/support/FakeOperationButtons.h"
+#include "main/PlainOperationButtons.h"
 #include "tests/support/FakeSenderLink.h"
 #include "tests/support/ManualTimer.h"
 #include "ui/QtSettingsControls.h"
@@ -69,7 +69,7 @@ struct Burst {
 
 double BurstCpuMs(zeft::TMain_Form& form, const Burst& burst) {
     zeft::testing::FakeSenderLink link;
-    zeft::testing::FakeOperationButtons buttons;
+    zeft::PlainOperationButtons buttons;
     zeft::testing::ManualTimer timer;
     SilentPrompts prompts;
     zeft::ui::QtSettingsControls controls(*form.ComboBoxVoltage, *form.ComboBoxFluid,

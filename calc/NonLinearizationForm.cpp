@@ -5,6 +5,7 @@
 #include "calc/LevelSet.h"
 #include "calc/ShapeCalculation.h"
 #include "calc/TankChartForm.h"
+#include "calc/TankShape.h"
 #include "main/Prompts.h"
 #include "main/SettingsControls.h"
 #include "ui/JpegPicture.h"
@@ -218,48 +219,23 @@ void TNonLinearizationForm::UpdateForm() {
         HalfTankCheckBox->setVisible(false);
     } else {
         HalfTankCheckBox->setVisible(true);
-        SetLabeledEditVisible(W_Edit, true);
     }
     LoadShapePicture();
 
-    // Shown, hidden and cleared edits per shape: X1, Y, Z, X2.
-    enum Rule { Shown, HiddenCleared, ShownCleared, Hidden };
-    struct Row {
-        Rule x1, y, z, x2;
-    };
-    static constexpr std::array<Row, 12> kRows{{
-        {Shown, Shown, Shown, HiddenCleared},
-        {HiddenCleared, Shown, Shown, HiddenCleared},
-        {Shown, Shown, HiddenCleared, HiddenCleared},
-        {HiddenCleared, Shown, HiddenCleared, HiddenCleared},
-        {HiddenCleared, HiddenCleared, Shown, HiddenCleared},
-        {HiddenCleared, HiddenCleared, HiddenCleared, HiddenCleared},
-        {HiddenCleared, HiddenCleared, HiddenCleared, HiddenCleared},
-        {HiddenCleared, Shown, Shown, HiddenCleared},
-        {HiddenCleared, Shown, Shown, HiddenCleared},
-        {HiddenCleared, Shown, Shown, ShownCleared},
-        {ShownCleared, Shown, Shown, ShownCleared},
-        {Hidden, Hidden, Hidden, Hidden},
-    }};
-    if (ShapeNo < 1 || ShapeNo > static_cast<int>(kRows.size())) {
+    if (!IsValidShape(ShapeNo)) {
         return;
     }
-    const Row& row = kRows[static_cast<std::size_t>(ShapeNo - 1)];
-    const auto apply = [](QLineEdit* edit, Rule rule) {
-        SetLabeledEditVisible(edit, rule == Shown || rule == ShownCleared);
-        if (rule == HiddenCleared || rule == ShownCleared) {
+    const ShapeEditRules rules = ShapeEditRulesOf(ShapeNo);
+    const std::pair<QLineEdit*, ShapeEditRule> edits[] = {
+        {W_Edit, rules.w}, {X1_Edit, rules.x1}, {Y_Edit, rules.y}, {Z_Edit, rules.z}, {X2_Edit, rules.x2}};
+    for (const auto& [edit, rule] : edits) {
+        SetLabeledEditVisible(edit, rule.shown);
+        if (rule.cleared) {
             edit->setText(QStringLiteral("0"));
         }
-    };
-    apply(X1_Edit, row.x1);
-    apply(Y_Edit, row.y);
-    apply(Z_Edit, row.z);
-    apply(X2_Edit, row.x2);
-    if (ShapeNo == kCylinderShape) {
-        SetLabeledEditVisible(W_Edit, false);
-        SetLabeledEditVisible(X_Edit, true);
-        SetLabeledEditVisible(H_Edit, true);
     }
+    SetLabeledEditVisible(X_Edit, true);
+    SetLabeledEditVisible(H_Edit, true);
 }
 
 void TNonLinearizationForm::LoadShapePicture() {

@@ -36,6 +36,14 @@ ShapeReads ShapeReadsOf(int shape) {
     }
 }
 
+ShapeEditRules ShapeEditRulesOf(int shape) {
+    const ShapeReads reads = ShapeReadsOf(shape);
+    const bool clears = IsValidShape(shape) && shape != kCylinderShape;
+    const auto rule = [clears](bool read, bool fresh) { return ShapeEditRule{read, clears && (!read || fresh)}; };
+    return {rule(reads.w, false), rule(reads.y, false), rule(reads.z, false), rule(reads.x1, reads.x2),
+            rule(reads.x2, reads.x2)};
+}
+
 TankDimensions DeriveShapeDimensions(int shape, bool halfTank, const TankDimensions& entered) {
     const ShapeReads reads = ShapeReadsOf(shape);
     TankDimensions d = entered;

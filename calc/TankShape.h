@@ -31,6 +31,25 @@ bool IsValidShape(int shape);
 // The catalogue entry of shapes 1 to 12; shapes outside that read nothing.
 ShapeReads ShapeReadsOf(int shape);
 
+// The shape window's dimension edits besides X and H, which always show: whether one shows
+// for a shape, and whether its text goes back to 0 when the window turns to the shape.
+struct ShapeEditRule {
+    bool shown = false;
+    bool cleared = false;
+};
+struct ShapeEditRules {
+    ShapeEditRule w;
+    ShapeEditRule y;
+    ShapeEditRule z;
+    ShapeEditRule x1;
+    ShapeEditRule x2;
+};
+
+// Derived from the catalogue: a shape shows what it reads and clears what it does not;
+// the shapes with an X2 offset start both offsets from 0; the cylinder hides the profile
+// edits and keeps their texts for the way back. Shapes outside 1 to 12 show nothing.
+ShapeEditRules ShapeEditRulesOf(int shape);
+
 // Fills in the letters a shape fixes or derives (from the entered X and Z), keeping the
 // ones it reads. Half tank changes the derivations of shapes 8 and 9.
 TankDimensions DeriveShapeDimensions(int shape, bool halfTank, const TankDimensions& entered);

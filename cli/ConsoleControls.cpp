@@ -1,9 +1,5 @@
 #include "cli/ConsoleControls.h"
 
-#include "main/SenderSettings.h"
-
-#include <cstddef>
-
 namespace zeft::cli {
 namespace {
 
@@ -16,29 +12,16 @@ void WriteReplyText(std::FILE* out, const std::string& text) {
 
 } // namespace
 
-ConsoleControls::ConsoleControls(std::FILE* progress)
-    : progress_(progress), edits_{std::string(kDefaultTopLimit),  std::string(kDefaultBottomLimit),
-                                  std::string(kDefaultLevels[0]), std::string(kDefaultLevels[1]),
-                                  std::string(kDefaultLevels[2]), std::string(kDefaultLevels[3])} {}
-
-std::string ConsoleControls::EditText(SettingsEdit edit) const {
-    return edits_.at(static_cast<std::size_t>(edit));
-}
-
-void ConsoleControls::SetEditText(SettingsEdit edit, const std::string& text) {
-    edits_.at(static_cast<std::size_t>(edit)) = text;
-}
-
 void ConsoleControls::SetReplyText(const std::string& text) {
-    const std::string before = replyText_;
-    replyText_ = text;
+    const std::string before = replyText;
+    replyText = text;
     if (progress_ != nullptr) {
         EchoReplyChange(before, text);
     }
 }
 
 void ConsoleControls::AppendReplyText(const std::string& text) {
-    replyText_ += text;
+    replyText += text;
     if (progress_ != nullptr && !text.empty()) {
         WriteReplyText(progress_, text);
         replyLineOpen_ = text.back() != '\r' && text.back() != '\n';
@@ -47,7 +30,7 @@ void ConsoleControls::AppendReplyText(const std::string& text) {
 }
 
 void ConsoleControls::SetStatusText(const std::string& text) {
-    if (progress_ != nullptr && !text.empty() && text != statusText_) {
+    if (progress_ != nullptr && !text.empty() && text != statusText) {
         if (replyLineOpen_) {
             std::fputc('\n', progress_);
             replyLineOpen_ = false;
@@ -55,7 +38,7 @@ void ConsoleControls::SetStatusText(const std::string& text) {
         std::fprintf(progress_, "%s\n", text.c_str());
         std::fflush(progress_);
     }
-    statusText_ = text;
+    statusText = text;
 }
 
 // The reply display mostly grows a character at a time: echo what was appended, and start

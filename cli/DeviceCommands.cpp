@@ -66,7 +66,8 @@ void ApplyProgramSettings(const ProgramSettings& settings, SettingsControls& con
     }
 }
 
-int RunDeviceCommand(DeviceOperation operation, const DeviceCommandOptions& options, const ProgramSettings* settings) {
+int RunDeviceCommand(ExchangeOperation operation, const DeviceCommandOptions& options,
+                     const ProgramSettings* settings) {
     StopRequest::BlockStopSignals();
     ConsoleControls controls(isatty(STDERR_FILENO) != 0 ? stderr : nullptr);
     ConsolePrompts prompts(stderr, stdin, QuestionPolicyFor(options));

@@ -33,7 +33,7 @@ void ApplyProgramSettings(const ProgramSettings& settings, SettingsControls& con
 
 // read, restore and program: opens the port, runs the operation, saves when asked, and
 // prints the report. Returns the exit status.
-int RunDeviceCommand(DeviceOperation operation, const DeviceCommandOptions& options, const ProgramSettings* settings);
+int RunDeviceCommand(ExchangeOperation operation, const DeviceCommandOptions& options, const ProgramSettings* settings);
 
 // power: the battery test. RTS high until Enter, the given seconds (0: no limit) or
 // Ctrl-C; RTS low on every way out.

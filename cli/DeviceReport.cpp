@@ -42,9 +42,9 @@ nlohmann::ordered_json CodeOrNull(int code) {
 
 } // namespace
 
-std::string DeviceReportText(const ConsoleControls& controls) {
+std::string DeviceReportText(const PlainSettingsControls& controls) {
     std::ostringstream out;
-    out << controls.StatusText() << '\n';
+    out << controls.statusText << '\n';
     const int outputIndex = controls.OutputTypeIndex();
     const int fluidIndex = controls.FluidTypeIndex();
     out << ListLine("Output Type", OutputTypeCodeFromIndex(outputIndex), outputIndex, kOutputTypeItems) << '\n';
@@ -55,7 +55,7 @@ std::string DeviceReportText(const ConsoleControls& controls) {
     return out.str();
 }
 
-std::string DeviceReportJson(const ConsoleControls& controls, const std::optional<std::string>& error) {
+std::string DeviceReportJson(const PlainSettingsControls& controls, const std::optional<std::string>& error) {
     nlohmann::ordered_json settings;
     settings["Output Type"] = CodeOrNull(OutputTypeCodeFromIndex(controls.OutputTypeIndex()));
     settings["Fluid Type"] = CodeOrNull(FluidTypeCodeFromIndex(controls.FluidTypeIndex()));
@@ -63,7 +63,7 @@ std::string DeviceReportJson(const ConsoleControls& controls, const std::optiona
         settings[key.key] = controls.EditText(key.edit);
     }
     nlohmann::ordered_json report;
-    report["status"] = controls.StatusText();
+    report["status"] = controls.statusText;
     report["error"] = error ? nlohmann::ordered_json(*error) : nlohmann::ordered_json(nullptr);
     report["settings"] = settings;
     report["reply"] = controls.ReplyText();

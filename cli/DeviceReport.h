@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/ConsoleControls.h"
+#include "main/PlainSettingsControls.h"
 
 #include <optional>
 #include <string>
@@ -9,7 +9,7 @@ namespace zeft::cli {
 
 // What a device command prints at its end: the first status panel's text and the eight
 // settings the main window's controls would hold, as text lines or as one JSON object.
-std::string DeviceReportText(const ConsoleControls& controls);
-std::string DeviceReportJson(const ConsoleControls& controls, const std::optional<std::string>& error);
+std::string DeviceReportText(const PlainSettingsControls& controls);
+std::string DeviceReportJson(const PlainSettingsControls& controls, const std::optional<std::string>& error);
 
 } // namespace zeft::cli

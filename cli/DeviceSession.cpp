@@ -1,6 +1,7 @@
 #include "cli/DeviceSession.h"
 
 #include "cli/ExitStatus.h"
+#include "serial/LineSettingNames.h"
 #include "serial/VirtualSenderPortName.h"
 
 namespace zeft::cli {
@@ -13,16 +14,9 @@ constexpr std::chrono::seconds kOperationLimit{60};
 } // namespace
 
 DeviceSession::DeviceSession(ConsoleControls& controls, ConsolePrompts& prompts)
-    : controls_(controls), prompts_(prompts), loop_(), link_(loop_.Queue()), senderLink_(link_), timer_(loop_),
-      engine_(controls, buttons_, prompts, timer_, senderLink_) {
+    : prompts_(prompts), loop_(), link_(loop_.Queue()), timer_(loop_),
+      session_(link_, controls, buttons_, prompts, timer_) {
     link_.SetErrorNoise(2);
-    link_.OnRxClusterEvent = [this](TSerialLink&) { engine_.SerialLink1RxClusterEvent(); };
-}
-
-DeviceSession::~DeviceSession() {
-    engine_.PowerOffZEFT();
-    link_.OnRxClusterEvent = nullptr;
-    link_.SetActive(false);
 }
 
 bool DeviceSession::Open(const std::string& port, const LineOptions& line) {
@@ -33,41 +27,28 @@ bool DeviceSession::Open(const std::string& port, const LineOptions& line) {
     link_.SetDataBits(line.dataBits);
     link_.SetParityType(ParityCode(line.parity).value_or(0));
     link_.SetStopBits(StopBitsCode(line.stopBits).value_or(0));
-    link_.SetActive(true);
-    if (!link_.Active()) {
-        prompts_.ShowWarningWithDetail("Cannot Open COM port!", link_.LastOpenErrorText());
+    if (!session_.Open()) {
         return false;
     }
-    link_.SetRTSState(false);
-    engine_.ResetExchange();
+    session_.Engine().ResetExchange();
     return true;
 }
 
-int DeviceSession::Run(DeviceOperation operation, const std::function<bool()>& interrupted) {
-    switch (operation) {
-    case DeviceOperation::Read:
-        engine_.ReadBtnClick();
-        break;
-    case DeviceOperation::Restore:
-        engine_.RestBtnClick();
-        break;
-    case DeviceOperation::Program:
-        engine_.SetBtn1Click();
-        break;
-    }
-    if (!engine_.Running()) {
+int DeviceSession::Run(ExchangeOperation operation, const std::function<bool()>& interrupted) {
+    ExchangeEngine& engine = session_.Engine();
+    if (!session_.Start(operation)) {
         // Refused before any port activity: a closed port, a validation message or a
         // declined question.
-        return engine_.Outcome() == ExchangeOutcome::PortClosed ? kExitPortNotOpened : kExitInvalidInput;
+        return session_.Outcome() == ExchangeOutcome::PortClosed ? kExitPortNotOpened : kExitInvalidInput;
     }
-    const bool ended = loop_.RunUntil([&] { return !engine_.Running() || interrupted(); }, kOperationLimit);
-    if (!ended || engine_.Running()) {
-        engine_.PowerOffZEFT();
+    const bool ended = loop_.RunUntil([&] { return !engine.Running() || interrupted(); }, kOperationLimit);
+    if (!ended || engine.Running()) {
+        engine.PowerOffZEFT();
         prompts_.ShowError(ended ? "Interrupted: the sender was switched off."
                                  : "The operation did not end in time: the sender was switched off.");
         return kExitOperationFailed;
     }
-    return engine_.Succeeded() ? kExitSuccess : kExitOperationFailed;
+    return engine.Succeeded() ? kExitSuccess : kExitOperationFailed;
 }
 
 void DeviceSession::SetPower(bool on) {

@@ -1,31 +1,23 @@
 #include "cli/LineOptions.h"
 
-#include <array>
-#include <string_view>
+#include "serial/LineSettingNames.h"
 
 namespace zeft::cli {
 
-std::optional<std::uint8_t> ParityCode(const std::string& word) {
-    constexpr std::array<std::string_view, 5> kWords = {"none", "odd", "even", "mark", "space"};
-    for (std::size_t code = 0; code < kWords.size(); ++code) {
-        if (word == kWords[code]) {
-            return static_cast<std::uint8_t>(code);
-        }
+std::vector<std::string> ParityWords() {
+    std::vector<std::string> words;
+    for (const ParityName& name : kParityNames) {
+        words.emplace_back(name.word);
     }
-    return std::nullopt;
+    return words;
 }
 
-std::optional<std::uint8_t> StopBitsCode(const std::string& word) {
-    if (word == "1") {
-        return 0;
+std::vector<std::string> StopBitsWords() {
+    std::vector<std::string> words;
+    for (const StopBitsName& name : kStopBitsNames) {
+        words.emplace_back(name.text);
     }
-    if (word == "1.5") {
-        return 1;
-    }
-    if (word == "2") {
-        return 2;
-    }
-    return std::nullopt;
+    return words;
 }
 
 } // namespace zeft::cli

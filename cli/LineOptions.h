@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
+#include <vector>
 
 namespace zeft::cli {
 
@@ -15,9 +15,8 @@ struct LineOptions {
     std::string stopBits = "1";
 };
 
-// The component's codes: parity 0 none, 1 odd, 2 even, 3 mark, 4 space; stop bits 0 one,
-// 1 one and a half, 2 two. Empty for a word the tool does not know.
-std::optional<std::uint8_t> ParityCode(const std::string& word);
-std::optional<std::uint8_t> StopBitsCode(const std::string& word);
+// The words --parity and --stop-bits take, from the line settings table.
+std::vector<std::string> ParityWords();
+std::vector<std::string> StopBitsWords();
 
 } // namespace zeft::cli

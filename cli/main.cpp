@@ -27,10 +27,10 @@ void AddLineOptions(CLI::App& command, DeviceCommandOptions& options) {
     command.add_option("--data-bits", options.line.dataBits, "data bits")->default_val(8)->check(CLI::Range(5, 8));
     command.add_option("--parity", options.line.parity, "parity")
         ->default_val("none")
-        ->check(CLI::IsMember({"none", "odd", "even", "mark", "space"}));
+        ->check(CLI::IsMember(ParityWords()));
     command.add_option("--stop-bits", options.line.stopBits, "stop bits")
         ->default_val("1")
-        ->check(CLI::IsMember({"1", "1.5", "2"}));
+        ->check(CLI::IsMember(StopBitsWords()));
 }
 
 void AddReportOptions(CLI::App& command, DeviceCommandOptions& options) {
@@ -157,13 +157,13 @@ int main(int argc, char** argv) {
         return RunPortsCommand(portsJson);
     }
     if (*read) {
-        return RunDeviceCommand(DeviceOperation::Read, device, nullptr);
+        return RunDeviceCommand(ExchangeOperation::ReadDevice, device, nullptr);
     }
     if (*restore) {
-        return RunDeviceCommand(DeviceOperation::Restore, device, nullptr);
+        return RunDeviceCommand(ExchangeOperation::RestoreDefault, device, nullptr);
     }
     if (*program) {
-        return RunDeviceCommand(DeviceOperation::Program, device, &settings);
+        return RunDeviceCommand(ExchangeOperation::ProgramDevice, device, &settings);
     }
     if (*power) {
         return RunPowerCommand(device, powerSeconds);

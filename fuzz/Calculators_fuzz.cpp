@@ -7,7 +7,7 @@
 #include "calc/LevelSet.h"
 #include "calc/ShapeCalculation.h"
 #include "calc/TableCalculation.h"
-#include "tests/support/FakeSettingsControls.h"
+#include "main/PlainSettingsControls.h"
 
 #include <cmath>
 #include <cstddef>
@@ -32,7 +32,7 @@ void CheckLevelSet(const zeft::LevelSetTexts& levelSet, bool inchUnit, char sepa
         Check(!level.empty(), "an empty level in a result");
         Check(level.find_first_not_of("-0123456789") == std::string::npos, "a level that is no whole number");
     }
-    zeft::testing::FakeSettingsControls controls;
+    zeft::PlainSettingsControls controls;
     Check(zeft::HandOverLevelSet(controls, levelSet, inchUnit, separator), "a bottom limit the hand-over refuses");
 }
 

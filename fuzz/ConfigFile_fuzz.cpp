@@ -2,8 +2,8 @@
 // selection they have or none, no edit gets more than the longest value, a byte order mark
 // changes nothing, and what was loaded survives being saved and loaded again.
 #include "main/ConfigFile.h"
+#include "main/PlainSettingsControls.h"
 #include "main/SenderSettings.h"
-#include "tests/support/FakeSettingsControls.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -21,7 +21,7 @@ void Check(bool condition, const char* what) {
     }
 }
 
-bool SameControls(const zeft::testing::FakeSettingsControls& a, const zeft::testing::FakeSettingsControls& b) {
+bool SameControls(const zeft::PlainSettingsControls& a, const zeft::PlainSettingsControls& b) {
     return a.outputTypeIndex == b.outputTypeIndex && a.fluidTypeIndex == b.fluidTypeIndex && a.edits == b.edits;
 }
 
@@ -29,7 +29,7 @@ bool SameControls(const zeft::testing::FakeSettingsControls& a, const zeft::test
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    zeft::testing::FakeSettingsControls loaded;
+    zeft::PlainSettingsControls loaded;
     zeft::LoadConfigText(text, loaded);
 
     const auto listIndexOk = [](int index, std::size_t items) {
@@ -42,12 +42,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     if (!text.starts_with("\xEF\xBB\xBF")) {
-        zeft::testing::FakeSettingsControls withMark;
+        zeft::PlainSettingsControls withMark;
         zeft::LoadConfigText("\xEF\xBB\xBF" + std::string(text), withMark);
         Check(SameControls(loaded, withMark), "a byte order mark changed what was loaded");
     }
 
-    zeft::testing::FakeSettingsControls again;
+    zeft::PlainSettingsControls again;
     zeft::LoadConfigText(zeft::ConfigFileText(loaded), again);
     Check(SameControls(loaded, again), "saving and loading again changed the settings");
     return 0;

@@ -11,10 +11,10 @@
 // on: every operation must end by its own time limits. ZEFT_FUZZ_SHOW=1 prints how each
 // input ended (run the target on one file to see what a seed does).
 #include "main/ExchangeEngine.h"
+#include "main/PlainOperationButtons.h"
+#include "main/PlainSettingsControls.h"
 #include "main/SenderCommands.h"
-#include "tests/support/FakeOperationButtons.h"
 #include "tests/support/FakeSenderLink.h"
-#include "tests/support/FakeSettingsControls.h"
 #include "tests/support/ManualTimer.h"
 
 #include <algorithm>
@@ -196,8 +196,8 @@ private:
     }
 
 public:
-    zeft::testing::FakeSettingsControls controls;
-    zeft::testing::FakeOperationButtons buttons;
+    zeft::PlainSettingsControls controls;
+    zeft::PlainOperationButtons buttons;
     RecordingPrompts prompts;
     zeft::testing::ManualTimer timer;
     zeft::testing::FakeSenderLink link;

@@ -85,7 +85,7 @@ bool ExchangeEngine::StartOperation(OperationButton button) {
         DisableEdits();
     }
     buttons_.SetTag(button, 1);
-    exchangeState_ = 0;
+    exchangeState_ = kAwaitPowerUpK;
     commandSent_ = false;
     timer_.Start(kIdentificationLimitMs);
     // Nothing is sent: the sender announces itself after power-up.
@@ -104,7 +104,7 @@ void ExchangeEngine::PowerOffZEFT() {
         buttons_.SetTag(button, 0);
         buttons_.SetButtonEnabled(button, true);
     }
-    exchangeState_ = 0;
+    exchangeState_ = kAwaitPowerUpK;
     commandSent_ = false;
 }
 
@@ -123,7 +123,7 @@ void ExchangeEngine::EnableEdits() {
 }
 
 void ExchangeEngine::ResetExchange() {
-    exchangeState_ = 0;
+    exchangeState_ = kAwaitPowerUpK;
     programStep_ = 0;
     controls_.SetReplyText("");
 }
@@ -149,12 +149,12 @@ void ExchangeEngine::Timer1Timer() {
         return;
     }
     switch (exchangeState_) {
-    case 0:
-    case 1:
-    case 2:
+    case kAwaitPowerUpK:
+    case kAwaitPowerUpO:
+    case kAwaitPowerUpV:
         Fail(ExchangeOutcome::ConnectFailed, kConnectFailureBox, kConnectFailure);
         return;
-    case 3:
+    case kAwaitPause:
         if (!commandSent_) {
             timer_.Stop();
             SendFirstCommand(operation);
@@ -167,21 +167,21 @@ void ExchangeEngine::Timer1Timer() {
             Fail(ExchangeOutcome::CommunicateFailed, kCommunicateFailureBox, kCommunicateFailure);
         }
         return;
-    case 4:
-    case 5:
-    case 6:
-    case 7:
+    case kAwaitListingK:
+    case kAwaitListingO:
+    case kAwaitListingV:
+    case kAwaitFields:
         Fail(ExchangeOutcome::CommunicateFailed, kCommunicateFailureBox, kCommunicateFailure);
         return;
-    case 8:
-    case 9:
-    case 10:
-    case 11:
-    case 12:
-    case 14: // the "I" of a rejection without its "n" is just a missing acknowledgement
+    case kAwaitDoneD:
+    case kAwaitDoneO:
+    case kAwaitDoneN:
+    case kAwaitDoneE:
+    case kAwaitAfterDone:
+    case kAwaitRejectionN: // the "I" of a rejection without its "n" is just a missing acknowledgement
         Fail(ExchangeOutcome::ProgramFailed, kProgramFailureBox, kProgramFailure);
         return;
-    case 13:
+    case kAwaitSuccessTick:
         if (operation == ExchangeOperation::ReadDevice) {
             controls_.SetStatusText("Device read successfully!");
         } else if (operation == ExchangeOperation::RestoreDefault) {
@@ -193,7 +193,7 @@ void ExchangeEngine::Timer1Timer() {
         outcome_ = ExchangeOutcome::Success;
         PowerOffZEFT();
         return;
-    case 15:
+    case kAwaitRejectionTick:
         Fail(ExchangeOutcome::IncompatibleFirmware, kFirmwareFailureBox, kProgramFailure);
         return;
     default:
@@ -250,108 +250,108 @@ void ExchangeEngine::AppendReply(const std::string& text) {
 
 void ExchangeEngine::Receive(char c) {
     switch (exchangeState_) {
-    case 0:
-    case 1:
-    case 2:
+    case kAwaitPowerUpK:
+    case kAwaitPowerUpO:
+    case kAwaitPowerUpV:
         ReceiveIdentification(c);
         return;
-    case 3:
+    case kAwaitPause:
         // During the pause everything is dropped; after the command the first character
         // only starts the reply window.
         if (commandSent_) {
             ReceiveFirstReply();
         }
         return;
-    case 4:
-    case 5:
-    case 6:
+    case kAwaitListingK:
+    case kAwaitListingO:
+    case kAwaitListingV:
         ReceiveListingIdentification(c);
         return;
-    case 7:
+    case kAwaitFields:
         ReceiveListing(c);
         return;
-    case 8:
-    case 9:
-    case 10:
-    case 11:
-    case 14:
+    case kAwaitDoneD:
+    case kAwaitDoneO:
+    case kAwaitDoneN:
+    case kAwaitDoneE:
+    case kAwaitRejectionN:
         ReceiveAcknowledgement(c);
         return;
-    case 12:
+    case kAwaitAfterDone:
         SendNextProgramStep();
         return;
-    case 13:
+    case kAwaitSuccessTick:
         AppendReply(std::string(1, c));
         return;
-    default: // 15: the rejection is known, wait for the tick
+    default: // kAwaitRejectionTick: the rejection is known, wait for the tick
         return;
     }
 }
 
 void ExchangeEngine::ReceiveIdentification(char c) {
-    if (exchangeState_ == 0) {
+    if (exchangeState_ == kAwaitPowerUpK) {
         controls_.SetStatusText("");
         controls_.SetReplyText("");
-        exchangeState_ = c == 'K' ? 1 : 0;
-    } else if (exchangeState_ == 1) {
-        exchangeState_ = c == 'O' ? 2 : 0;
+        exchangeState_ = c == 'K' ? kAwaitPowerUpO : kAwaitPowerUpK;
+    } else if (exchangeState_ == kAwaitPowerUpO) {
+        exchangeState_ = c == 'O' ? kAwaitPowerUpV : kAwaitPowerUpK;
     } else if (c == 'V') {
-        exchangeState_ = 3;
+        exchangeState_ = kAwaitPause;
         commandSent_ = false;
         timer_.Start(kCommandPauseMs);
     } else {
-        exchangeState_ = 0;
+        exchangeState_ = kAwaitPowerUpK;
     }
 }
 
 void ExchangeEngine::ReceiveFirstReply() {
-    exchangeState_ = Operation() == ExchangeOperation::ProgramDevice ? 8 : 4;
+    exchangeState_ = Operation() == ExchangeOperation::ProgramDevice ? kAwaitDoneD : kAwaitListingK;
     commandSent_ = false;
     timer_.Start(kListingWindowMs);
 }
 
 void ExchangeEngine::ReceiveListingIdentification(char c) {
-    if (exchangeState_ == 4) {
-        exchangeState_ = c == 'K' ? 5 : 4;
-    } else if (exchangeState_ == 5) {
-        exchangeState_ = c == 'O' ? 6 : 4;
+    if (exchangeState_ == kAwaitListingK) {
+        exchangeState_ = c == 'K' ? kAwaitListingO : kAwaitListingK;
+    } else if (exchangeState_ == kAwaitListingO) {
+        exchangeState_ = c == 'O' ? kAwaitListingV : kAwaitListingK;
     } else if (c == 'V') {
         controls_.SetReplyText("KOV");
         parser_.Start();
-        exchangeState_ = 7;
+        exchangeState_ = kAwaitFields;
     } else {
-        exchangeState_ = 4;
+        exchangeState_ = kAwaitListingK;
     }
 }
 
 void ExchangeEngine::ReceiveListing(char c) {
     AppendReply(std::string(1, c));
     if (parser_.Feed(c, controls_)) {
-        exchangeState_ = 13;
+        exchangeState_ = kAwaitSuccessTick;
     }
 }
 
 void ExchangeEngine::ReceiveAcknowledgement(char c) {
     switch (exchangeState_) {
-    case 8:
-        exchangeState_ = c == 'D' ? 9 : c == 'I' ? 14 : 8;
+    case kAwaitDoneD:
+        exchangeState_ = c == 'D' ? kAwaitDoneO : c == 'I' ? kAwaitRejectionN : kAwaitDoneD;
         return;
-    case 9:
-        exchangeState_ = c == 'o' ? 10 : 8;
+    case kAwaitDoneO:
+        exchangeState_ = c == 'o' ? kAwaitDoneN : kAwaitDoneD;
         return;
-    case 10:
-        exchangeState_ = c == 'n' ? 11 : 8;
+    case kAwaitDoneN:
+        exchangeState_ = c == 'n' ? kAwaitDoneE : kAwaitDoneD;
         return;
-    case 11:
+    case kAwaitDoneE:
         if (c == 'e') {
             ++programStep_;
-            exchangeState_ = 12;
+            exchangeState_ = kAwaitAfterDone;
         } else {
-            exchangeState_ = 8;
+            exchangeState_ = kAwaitDoneD;
         }
         return;
-    default: // 14
-        exchangeState_ = c == 'n' ? 15 : 8;
+    default: // kAwaitRejectionN
+        exchangeState_ = c == 'n' ? kAwaitRejectionTick : kAwaitDoneD;
         return;
     }
 }
@@ -361,13 +361,13 @@ void ExchangeEngine::ReceiveAcknowledgement(char c) {
 void ExchangeEngine::SendNextProgramStep() {
     timer_.Stop();
     int interval = kAcknowledgeLimitMs;
-    exchangeState_ = 8;
+    exchangeState_ = kAwaitDoneD;
     const ProgramStepAction action = ProgramStepAfter(programStep_);
     AppendReply(std::string(action.replyLine) + "\r");
     if (action.requestsListing) {
         link_.SendString(std::string(kRequestListingCommand));
         interval = kListingWindowMs;
-        exchangeState_ = 4;
+        exchangeState_ = kAwaitListingK;
     } else {
         link_.SendString(BuildSetCommandFromControls(action.nextCommand, controls_));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "main/ExchangeStates.h"
 #include "main/IntervalTimer.h"
 #include "main/ListingParser.h"
 #include "main/OperationButtons.h"
@@ -72,7 +73,7 @@ public:
     // Timer tick: ends a wait by the current state.
     void Timer1Timer();
 
-    // Ends any operation: RTS low, timer stopped, Tags 0, buttons enabled, state 0. Leaves
+    // Ends any operation: RTS low, timer stopped, Tags 0, buttons enabled, state kAwaitPowerUpK. Leaves
     // the settings controls, the reply display and the status panel alone.
     void PowerOffZEFT();
     void DisableButtons();
@@ -91,6 +92,7 @@ public:
     // The outcome is a success.
     bool Succeeded() const { return outcome_ == ExchangeOutcome::Success; }
 
+    // One of the kAwait... values of main/ExchangeStates.h.
     std::uint8_t ExchangeState() const { return exchangeState_; }
     std::int32_t ProgramStep() const { return programStep_; }
     zeft::ListingField ListingField() const { return parser_.Field(); }
@@ -117,11 +119,11 @@ private:
     IntervalTimer& timer_;
     SenderLink& link_;
 
-    std::uint8_t exchangeState_ = 0;
+    std::uint8_t exchangeState_ = kAwaitPowerUpK;
     std::int32_t programStep_ = 0;
     ExchangeOutcome outcome_ = ExchangeOutcome::None;
     ListingParser parser_;
-    // In state 3: the pause has ended and the first command is out, so the next
+    // In kAwaitPause: the pause has ended and the first command is out, so the next
     // character is the first of the reply (the timer now guards the first-reply limit).
     bool commandSent_ = false;
 };

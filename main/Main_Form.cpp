@@ -2,10 +2,11 @@
 
 #include "main/ConfigFileCommands.h"
 #include "main/DataLocations.h"
+#include "main/DeviceSession.h"
 #include "main/ExchangeEngine.h"
 #include "main/SenderSettings.h"
-#include "main/SerialSenderLink.h"
 #include "main/SetupSheetCommands.h"
+#include "serial/LineSettingNames.h"
 #include "serial/SerialLink.h"
 #include "serial/SerialLinkSettingsTarget.h"
 #include "ui/DesignScale.h"
@@ -16,6 +17,7 @@
 #include "ui/QtPrompts.h"
 #include "ui/QtSettingsControls.h"
 #include "ui/SetupSheetPdf.h"
+#include "ui/WidgetFactory.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -45,41 +47,16 @@ namespace {
 const std::string kSettingsKey = "Software\\KOV\\ZEFT";
 const std::string kSettingsSection = "CommSetting";
 
-const char kPortClosed[] = "Cannot Open COM port!";
 // Why the port is closed, under "Cannot Open COM port!".
 const char kNoPortSelected[] = "No serial port was selected.";
 const char kSettingsCancelled[] = "No serial port is open: the Communication Settings were cancelled.";
 const char kClosedForUpdate[] = "The serial port was closed for a firmware update.";
 
-template <typename Widget> Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text) {
-    return Named(new QLabel(QString::fromLatin1(text), parent), name);
-}
-
-QLineEdit* MakeEdit(QWidget* parent, const char* name, std::string_view text, const char* hint) {
-    auto* edit =
-        Named(new QLineEdit(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), parent), name);
-    edit->setToolTip(QString::fromLatin1(hint));
-    return edit;
-}
-
-template <std::size_t N>
-QComboBox* MakeList(QWidget* parent, const char* name, const std::array<std::string_view, N>& items) {
-    auto* box = Named(new QComboBox(parent), name);
-    for (const std::string_view item : items) {
-        box->addItem(QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size())));
-    }
-    box->setCurrentIndex(0);
-    return box;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* text) {
-    return Named(new QPushButton(QString::fromLatin1(text), parent), name);
-}
+using ui::MakeButton;
+using ui::MakeEdit;
+using ui::MakeLabel;
+using ui::MakeList;
+using ui::Named;
 
 } // namespace
 
@@ -114,10 +91,7 @@ TMain_Form::TMain_Form(Options options, QWidget* parent)
         *Label9, [this](const std::string& text) { SetStatusPanel(0, text); });
     buttons_ = std::make_unique<ui::QtOperationButtons>(*ReadBtn, *ResetBtn, *Setbtn);
     buttons_->OnTagChanged = [this] { UpdateCommands(); };
-    senderLink_ = std::make_unique<SerialSenderLink>(SerialLink1);
-    engine_ = std::make_unique<ExchangeEngine>(*controls_, *buttons_, *prompts_, *timer_, *senderLink_);
-    timer_->OnTimer = [this] { Timer1Timer(); };
-    SerialLink1.OnRxClusterEvent = [this](TSerialLink&) { SerialLink1RxClusterEvent(); };
+    session_ = std::make_unique<DeviceSession>(SerialLink1, *controls_, *buttons_, *prompts_, *timer_);
 
     if (options_.runStartup) {
         FormCreate();
@@ -125,11 +99,8 @@ TMain_Form::TMain_Form(Options options, QWidget* parent)
 }
 
 TMain_Form::~TMain_Form() {
-    // The component still delivers while it closes; nothing may reach the engine then.
-    SerialLink1.OnRxClusterEvent = nullptr;
     timer_->Stop();
-    timer_->OnTimer = nullptr;
-    engine_.reset();
+    session_.reset();
     if (Main_Form == this) {
         Main_Form = nullptr;
     }
@@ -286,7 +257,7 @@ void TMain_Form::LayOut() {
 }
 
 ExchangeEngine& TMain_Form::Engine() {
-    return *engine_;
+    return session_->Engine();
 }
 
 SettingsControls& TMain_Form::Controls() {
@@ -298,7 +269,7 @@ Prompts& TMain_Form::MessageBoxes() {
 }
 
 SenderLink& TMain_Form::Link() {
-    return *senderLink_;
+    return session_->Link();
 }
 
 void TMain_Form::SetCalculatorForms(QDialog* shape, QDialog* volume, QDialog* height) {
@@ -324,63 +295,23 @@ std::string TMain_Form::StatusPanelText(int panel) const {
     return statusPanels_[panel]->text().toStdString();
 }
 
-std::string TMain_Form::ParityLetter(std::uint8_t parity) {
-    switch (parity) {
-    case 1:
-        return "O";
-    case 2:
-        return "E";
-    case 3:
-        return "M";
-    case 4:
-        return "S";
-    default:
-        return "N";
-    }
-}
-
-std::string TMain_Form::StopBitsText(std::uint8_t stopBits) {
-    switch (stopBits) {
-    case 1:
-        return "1.5";
-    case 2:
-        return "2";
-    default:
-        return "1";
-    }
-}
-
-std::string TMain_Form::PortStatusText(const TSerialLink& port) {
-    return port.CommPort() + ", " + std::to_string(port.BaudRate()) + ", " + std::to_string(port.DataBits()) +
-           ParityLetter(port.ParityType()) + StopBitsText(port.StopBits());
-}
-
 void TMain_Form::FormCreate() {
-    engine_->ResetExchange();
+    Engine().ResetExchange();
     ReadSettings(SerialLink1, kSettingsKey, kSettingsSection, options_.store);
-    SerialLink1.SetActive(false);
+    // Closed while the dialog is up; the reason stands unless OK opens a port.
+    session_->Close(kSettingsCancelled);
 
     // A new dialog every time, owned by the application: the port list is built afresh.
     TSerialLinkDLG dialog(&SerialLink1, nullptr, options_.enumeratePorts);
     const int result = options_.runPortDialog ? options_.runPortDialog(dialog) : dialog.exec();
-    // The device operations show why the port is closed: the reason of this attempt, never
-    // one left over from an earlier one.
-    senderLink_->NotePortProblem(kSettingsCancelled);
     if (result == QDialog::Accepted) {
         dialog.StoreToPort(SerialLink1);
         WriteSettings(SerialLink1, kSettingsKey, kSettingsSection, options_.store);
         if (dialog.PortSelected()) {
-            SerialLink1.SetActive(true);
-            // Opening raises RTS; the sender stays unpowered until an operation needs it.
-            SerialLink1.SetRTSState(false);
-            senderLink_->NotePortProblem(SerialLink1.Active() ? std::string() : SerialLink1.LastOpenErrorText());
-            if (!SerialLink1.Active()) {
-                prompts_->ShowWarningWithDetail(kPortClosed, senderLink_->PortProblem());
-            }
+            session_->Open();
         } else {
             // Nothing to open: no port was found or chosen.
-            senderLink_->NotePortProblem(kNoPortSelected);
-            prompts_->ShowWarningWithDetail(kPortClosed, kNoPortSelected);
+            session_->CloseAndWarn(kNoPortSelected);
         }
     }
     if (!SerialLink1.Active()) {
@@ -393,30 +324,30 @@ void TMain_Form::FormCreate() {
 }
 
 void TMain_Form::UpdateCommands() {
-    const bool idle = !engine_ || !engine_->Running();
+    const bool idle = !session_ || !Engine().Running();
     for (QAction* action : {Setting1, BatteryTest, Open1, Shape11, Volume, Height1}) {
         action->setEnabled(idle);
     }
 }
 
 void TMain_Form::ReadBtnClick() {
-    engine_->ReadBtnClick();
+    Engine().ReadBtnClick();
 }
 
 void TMain_Form::SetBtn1Click() {
-    engine_->SetBtn1Click();
+    Engine().SetBtn1Click();
 }
 
 void TMain_Form::RestBtnClick() {
-    engine_->RestBtnClick();
+    Engine().RestBtnClick();
 }
 
 void TMain_Form::SerialLink1RxClusterEvent() {
-    engine_->SerialLink1RxClusterEvent();
+    Engine().SerialLink1RxClusterEvent();
 }
 
 void TMain_Form::Timer1Timer() {
-    engine_->Timer1Timer();
+    Engine().Timer1Timer();
 }
 
 void TMain_Form::ExitBtnClick() {
@@ -476,8 +407,7 @@ void TMain_Form::BatteryTestClick() {
 
 void TMain_Form::FirmwareUpdateClick() {
     if (prompts_->AskWarning("Failed update could result the device un-usable. Continue?") == ConfirmAnswer::Yes) {
-        SerialLink1.SetActive(false);
-        senderLink_->NotePortProblem(kClosedForUpdate);
+        session_->Close(kClosedForUpdate);
     }
 }
 

@@ -24,10 +24,10 @@ class QUrl;
 
 namespace zeft {
 
+class DeviceSession;
 class ExchangeEngine;
 class Prompts;
 class SenderLink;
-class SerialSenderLink;
 class SettingsControls;
 class TSerialLink;
 
@@ -106,12 +106,6 @@ public:
     void SerialLink1RxClusterEvent();
     void Timer1Timer();
 
-    // Status bar texts: the port's parity letter and stop bits.
-    static std::string ParityLetter(std::uint8_t parity);
-    static std::string StopBitsText(std::uint8_t stopBits);
-    // The second panel for an open port: "COM1, 9600, 8N1".
-    static std::string PortStatusText(const TSerialLink& port);
-
     // The two status bar panels as shown.
     std::string StatusPanelText(int panel) const;
 
@@ -179,8 +173,7 @@ private:
     std::unique_ptr<ui::QtIntervalTimer> timer_;
     std::unique_ptr<ui::QtSettingsControls> controls_;
     std::unique_ptr<ui::QtOperationButtons> buttons_;
-    std::unique_ptr<SerialSenderLink> senderLink_;
-    std::unique_ptr<ExchangeEngine> engine_;
+    std::unique_ptr<DeviceSession> session_;
 
     QDialog* aboutForm_ = nullptr;
     QDialog* batteryTestForm_ = nullptr;

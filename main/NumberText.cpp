@@ -76,4 +76,13 @@ std::int32_t IntegerFromText(std::string_view text, std::int32_t defaultValue) {
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
+std::optional<std::int32_t> WholeInteger(std::string_view text) {
+    // Two defaults that cannot both come out of a number tell a number from none.
+    const std::int32_t low = IntegerFromText(text, std::numeric_limits<std::int32_t>::min());
+    if (low != IntegerFromText(text, std::numeric_limits<std::int32_t>::max())) {
+        return std::nullopt;
+    }
+    return low;
+}
+
 } // namespace zeft

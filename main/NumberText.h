@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace zeft {
@@ -10,5 +11,8 @@ namespace zeft {
 // "$", "x", "X", "0x" or "0X". Nothing may follow the digits. Any other text, the empty
 // text, and values outside the 32-bit range give defaultValue.
 std::int32_t IntegerFromText(std::string_view text, std::int32_t defaultValue);
+
+// The same rule without a default: nothing when the text is not such a number.
+std::optional<std::int32_t> WholeInteger(std::string_view text);
 
 } // namespace zeft

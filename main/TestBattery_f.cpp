@@ -2,6 +2,7 @@
 
 #include "main/SenderLink.h"
 #include "ui/DesignScale.h"
+#include "ui/WidgetFactory.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -11,11 +12,7 @@ namespace zeft {
 
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
+using ui::MakeLabel;
 
 QFrame* MakeBevel(QWidget* parent, const char* name) {
     auto* bevel = new QFrame(parent);

@@ -1,11 +1,14 @@
 #include "serial/SerialLinkDlg.h"
 
+#include "main/CharFromText.h"
 #include "main/NumberText.h"
 #include "serial/CommPortList.h"
+#include "serial/LineSettingNames.h"
 #include "serial/PortWatcher.h"
 #include "serial/SerialLink.h"
 #include "ui/DesignScale.h"
 #include "ui/QtPrompts.h"
+#include "ui/WidgetFactory.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -15,40 +18,29 @@
 #include <QSocketNotifier>
 
 #include <algorithm>
-#include <climits>
-#include <cstdio>
+#include <array>
+#include <span>
+#include <string_view>
+#include <vector>
 
 namespace zeft {
 
 namespace {
 
-// The dialog's flow control choices, by CBFlow index.
-constexpr std::int32_t kFlowCodes[] = {0, 896, 8196, 40};
-
-QComboBox* MakeList(QWidget* parent, const char* name, std::initializer_list<const char*> items, bool enabled) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    for (const char* item : items) {
-        box->addItem(QString::fromLatin1(item));
+// The items of a list from the line settings table.
+template <typename Name, std::size_t N> std::vector<std::string_view> ListItems(const std::array<Name, N>& names) {
+    std::vector<std::string_view> items;
+    for (const Name& name : names) {
+        items.push_back(name.listItem);
     }
-    box->setEnabled(enabled);
+    return items;
+}
+
+QComboBox* MakeFixedList(QWidget* parent, const char* name, std::span<const std::string_view> items) {
+    QComboBox* box = ui::MakeList(parent, name, items);
+    // Only the port can be chosen; the other lists show the current settings.
+    box->setEnabled(false);
     return box;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-// A whole text as a signed 32-bit integer (the program's one number rule); nothing when
-// it is not one.
-std::optional<std::int32_t> WholeInteger(const std::string& text) {
-    const std::int32_t low = IntegerFromText(text, INT32_MIN);
-    if (low != IntegerFromText(text, INT32_MAX)) {
-        return std::nullopt;
-    }
-    return low;
 }
 
 // Selects the item equal to text without regard to letter case; false when there is none.
@@ -88,22 +80,16 @@ TSerialLinkDLG::TSerialLinkDLG(TSerialLink* port, QWidget* parent, PortEnumerato
 TSerialLinkDLG::TSerialLinkDLG(TSerialLink* port, QWidget* parent, PortSources sources)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      Label3(MakeLabel(this, "Label3", "Port")), CBPort(MakeList(this, "CBPort", {}, true)),
-      Label7(MakeLabel(this, "Label7", "Parity")),
-      CBParity(MakeList(this, "CBParity", {"None (*)", "Odd", "Even", "Mark", "Space"}, false)),
-      Label6(MakeLabel(this, "Label6", "Stop")),
-      CBStop(MakeList(this, "CBStop", {"1 Bit (*)", "1,5 Bits", "2 Bits"}, false)),
-      Label8(MakeLabel(this, "Label8", "Flowcontrol")),
-      CBFlow(MakeList(this, "CBFlow", {"None (*)", "XOn-XOff", "RTS-CTS", "DSR-DTR"}, false)),
-      Label4(MakeLabel(this, "Label4", "Baudrate")),
-      CBBaud(MakeList(this, "CBBaud",
-                      {"110", "300", "600", "1200", "2400", "4800", "9600", "14400", "19200", "38400", "56000", "57600",
-                       "115000", "128000", "256000"},
-                      false)),
-      Label5(MakeLabel(this, "Label5", "Databits")),
-      CBData(MakeList(this, "CBData", {"4 Bit", "5 Bit", "6 Bit", "7 Bit", "8 Bit"}, false)),
+      Label3(ui::MakeLabel(this, "Label3", "Port")), CBPort(ui::MakeList(this, "CBPort", {})),
+      Label7(ui::MakeLabel(this, "Label7", "Parity")),
+      CBParity(MakeFixedList(this, "CBParity", ListItems(kParityNames))), Label6(ui::MakeLabel(this, "Label6", "Stop")),
+      CBStop(MakeFixedList(this, "CBStop", ListItems(kStopBitsNames))),
+      Label8(ui::MakeLabel(this, "Label8", "Flowcontrol")),
+      CBFlow(MakeFixedList(this, "CBFlow", ListItems(kFlowControlNames))),
+      Label4(ui::MakeLabel(this, "Label4", "Baudrate")), CBBaud(MakeFixedList(this, "CBBaud", kBaudRateItems)),
+      Label5(ui::MakeLabel(this, "Label5", "Databits")), CBData(MakeFixedList(this, "CBData", kDataBitsItems)),
       Button1(new QPushButton(QStringLiteral("OK"), this)), Button2(new QPushButton(QStringLiteral("Cancel"), this)),
-      LabelPortDescription(MakeLabel(this, "LabelPortDescription", "")), sources_(std::move(sources)) {
+      LabelPortDescription(ui::MakeLabel(this, "LabelPortDescription", "")), sources_(std::move(sources)) {
     if (!sources_.enumerate) {
         sources_.enumerate = EnumCommPorts;
     }
@@ -314,10 +300,10 @@ void TSerialLinkDLG::LoadFromPort(const TSerialLink& Port) {
         CBPort->setCurrentIndex(CBPort->count() >= 2 ? 1 : -1);
     }
     if (!SelectText(*CBBaud, QString::number(Port.BaudRate()))) {
-        CBBaud->setCurrentIndex(6);
+        CBBaud->setCurrentIndex(kUsualBaudRateIndex);
     }
     if (!SelectText(*CBData, QString::number(Port.DataBits()) + QStringLiteral(" Bit"))) {
-        CBData->setCurrentIndex(4);
+        CBData->setCurrentIndex(kUsualDataBitsIndex);
     }
     CBStop->setCurrentIndex(Port.StopBits() < CBStop->count() ? Port.StopBits() : -1);
     CBParity->setCurrentIndex(Port.ParityType() < CBParity->count() ? Port.ParityType() : -1);
@@ -341,39 +327,6 @@ void TSerialLinkDLG::StoreToPort(TSerialLink& Port) const {
 
 bool TSerialLinkDLG::PortSelected() const {
     return CBPort->currentIndex() >= 0;
-}
-
-std::int32_t TSerialLinkDLG::FlowCodeFromIndex(int index) {
-    return index >= 0 && index < 4 ? kFlowCodes[index] : 0;
-}
-
-int TSerialLinkDLG::FlowIndexFromCode(std::int32_t code) {
-    for (int index = 0; index < 4; ++index) {
-        if (kFlowCodes[index] == code) {
-            return index;
-        }
-    }
-    return 0;
-}
-
-TSerialLinkDLG::CharResult TSerialLinkDLG::CharFromText(const std::string& S, int Default) {
-    if (S.size() == 1) {
-        return {true, static_cast<unsigned char>(S[0]), {}};
-    }
-    if (S.empty()) {
-        return {true, Default, {}};
-    }
-    const bool hex = S.rfind("0x", 0) == 0;
-    const auto number = WholeInteger(hex ? "$" + S.substr(2) : S);
-    if (!number || (hex && S.size() == 2)) {
-        return {false, 0, "'" + S + "' is not a valid integer value"};
-    }
-    if (*number < 0 || *number > 255) {
-        char message[96];
-        std::snprintf(message, sizeof(message), "%d is not within the valid range of %d..%d", *number, 0, 255);
-        return {false, 0, message};
-    }
-    return {true, *number, {}};
 }
 
 bool TSerialLinkDLG::ValidateInteger(QLineEdit* Control) {

@@ -58,19 +58,6 @@ public:
     bool ValidateCharInput(QLineEdit* Control);
     bool ValidateInteger(QLineEdit* Control);
 
-    // One character gives its code; empty gives Default; a longer text is a number,
-    // hexadecimal after "0x", that must lie within 0..255. On failure error holds why.
-    struct CharResult {
-        bool ok = false;
-        int value = 0;
-        std::string error;
-    };
-    static CharResult CharFromText(const std::string& S, int Default);
-
-    // Flow control code of a CBFlow index and back.
-    static std::int32_t FlowCodeFromIndex(int index);
-    static int FlowIndexFromCode(std::int32_t code);
-
     QLabel* Label3;
     QComboBox* CBPort;
     QLabel* Label7;

@@ -2,7 +2,7 @@
 #include "calc/NonLinearization_HeightForm.h"
 #include "calc/NonLinearization_VolumeForm.h"
 
-#include "tests/support/FakeSettingsControls.h"
+#include "main/PlainSettingsControls.h"
 #include "tests/support/ScriptedPrompts.h"
 
 #include <QAccessible>
@@ -21,10 +21,10 @@
 
 namespace {
 
+using zeft::PlainSettingsControls;
 using zeft::calc_ui::TNonLinearHeightForm;
 using zeft::calc_ui::TNonLinearizationForm;
 using zeft::calc_ui::TNonLinearVolumeForm;
-using zeft::testing::FakeSettingsControls;
 using zeft::testing::ScriptedPrompts;
 
 using Names = std::vector<std::string>;
@@ -59,7 +59,7 @@ Names TabOrder(QWidget& window, QWidget* first) {
 
 class CalculatorWindowsTest : public ::testing::Test {
 protected:
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     ScriptedPrompts prompts;
 };
 

@@ -1,6 +1,6 @@
 #include "calc/LevelSet.h"
 
-#include "tests/support/FakeSettingsControls.h"
+#include "main/PlainSettingsControls.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ TEST(LevelSetTest, BottomLimitInWholeMillimetres) {
 }
 
 TEST(LevelSetTest, HandOverWritesLevelsAsTheyStandAndLeavesTheRest) {
-    testing::FakeSettingsControls controls;
+    PlainSettingsControls controls;
     controls.SetEdits({"123", "9", "8", "7", "6", "5"});
     controls.outputTypeIndex = 2;
     controls.fluidTypeIndex = 3;

@@ -1,8 +1,7 @@
 #include "calc/NonLinearizationForm.h"
 
 #include "calc/TankChartForm.h"
-
-#include "tests/support/FakeSettingsControls.h"
+#include "main/PlainSettingsControls.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 #include "ui/JpegPicture.h"
@@ -26,8 +25,8 @@
 namespace {
 
 using zeft::ConfirmAnswer;
+using zeft::PlainSettingsControls;
 using zeft::calc_ui::TNonLinearizationForm;
-using zeft::testing::FakeSettingsControls;
 using zeft::testing::ScriptedPrompts;
 
 bool Shown(const QLineEdit* edit) {
@@ -56,7 +55,7 @@ protected:
         return {Text(form.Label6), Text(form.Label7), Text(form.Label8), Text(form.Label9), Text(form.Label11)};
     }
 
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     ScriptedPrompts prompts;
     TNonLinearizationForm form{controls, prompts};
 };
@@ -316,7 +315,7 @@ TEST(ShapeFormPictureTest, DamagedPictureIsReportedAndTheWindowGoesOn) {
     folder.Write("pictures/shape1.jpg", "not a jpeg");
     const auto saved = std::filesystem::current_path();
     std::filesystem::current_path(folder.Path());
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     ScriptedPrompts prompts;
     {
         TNonLinearizationForm form(controls, prompts);

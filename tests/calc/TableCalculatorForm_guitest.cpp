@@ -1,7 +1,7 @@
 #include "calc/NonLinearization_HeightForm.h"
 #include "calc/NonLinearization_VolumeForm.h"
 
-#include "tests/support/FakeSettingsControls.h"
+#include "main/PlainSettingsControls.h"
 #include "tests/support/ScriptedPrompts.h"
 
 #include <QCheckBox>
@@ -20,10 +20,10 @@
 namespace {
 
 using zeft::ConfirmAnswer;
+using zeft::PlainSettingsControls;
 using zeft::calc_ui::TNonLinearHeightForm;
 using zeft::calc_ui::TNonLinearVolumeForm;
 using zeft::calc_ui::TTableCalculatorForm;
-using zeft::testing::FakeSettingsControls;
 using zeft::testing::ScriptedPrompts;
 
 using Edits = std::array<std::string, 6>;
@@ -48,7 +48,7 @@ protected:
         controls.SetEdits(kBefore);
         form.show();
     }
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     ScriptedPrompts prompts;
     TNonLinearVolumeForm form{controls, prompts};
 };
@@ -111,7 +111,7 @@ protected:
         controls.SetEdits(kBefore);
         form.show();
     }
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     ScriptedPrompts prompts;
     TNonLinearHeightForm form{controls, prompts};
 };

@@ -1,9 +1,13 @@
 #include "calc/TankGeometry.h"
 
+#include "calc/TankShape.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
+#include <string>
+#include <utility>
 
 namespace zeft {
 namespace {
@@ -80,6 +84,33 @@ TEST(TankGeometryTest, CatalogueDerivations) {
     EXPECT_EQ(three.z, 0);
     EXPECT_EQ(three.x1, 77);
     EXPECT_EQ(three.y, 300);
+}
+
+// The shape window's edits besides X and H, as letters: W, Y, Z, 1 (X1), 2 (X2).
+TEST(TankGeometryTest, ShapeEditsShownAndCleared) {
+    struct Case {
+        int shape;
+        std::string shown;
+        std::string cleared;
+    };
+    const Case cases[] = {
+        {1, "WYZ1", "2"},    {2, "WYZ", "12"}, {3, "WY1", "Z2"}, {4, "WY", "Z12"}, {5, "WZ", "Y12"},
+        {6, "W", "YZ12"},    {7, "W", "YZ12"}, {8, "WYZ", "12"}, {9, "WYZ", "12"}, {10, "WYZ2", "12"},
+        {11, "WYZ12", "12"}, {12, "", ""},     {0, "", ""},      {13, "", ""},
+    };
+    for (const Case& c : cases) {
+        const ShapeEditRules rules = ShapeEditRulesOf(c.shape);
+        const std::pair<char, ShapeEditRule> edits[] = {
+            {'W', rules.w}, {'Y', rules.y}, {'Z', rules.z}, {'1', rules.x1}, {'2', rules.x2}};
+        std::string shown;
+        std::string cleared;
+        for (const auto& [letter, rule] : edits) {
+            shown += rule.shown ? std::string(1, letter) : "";
+            cleared += rule.cleared ? std::string(1, letter) : "";
+        }
+        EXPECT_EQ(shown, c.shown) << c.shape;
+        EXPECT_EQ(cleared, c.cleared) << c.shape;
+    }
 }
 
 } // namespace

@@ -8,7 +8,7 @@ namespace zeft::cli {
 namespace {
 
 TEST(DeviceReportTest, TextListsStatusThenTheEightSettingsInFileOrder) {
-    ConsoleControls controls;
+    PlainSettingsControls controls;
     controls.SetStatusText("Device read successfully!");
     controls.SetOutputTypeIndex(3);
     controls.SetFluidTypeIndex(kNoSelection);
@@ -25,7 +25,7 @@ TEST(DeviceReportTest, TextListsStatusThenTheEightSettingsInFileOrder) {
 }
 
 TEST(DeviceReportTest, JsonCarriesCodesOrNullTextsAndTheReplyWithItsCarriageReturns) {
-    ConsoleControls controls;
+    PlainSettingsControls controls;
     controls.SetStatusText("Fail to program the device!");
     controls.SetOutputTypeIndex(kNoSelection);
     controls.SetFluidTypeIndex(2);
@@ -40,7 +40,7 @@ TEST(DeviceReportTest, JsonCarriesCodesOrNullTextsAndTheReplyWithItsCarriageRetu
 }
 
 TEST(DeviceReportTest, JsonSurvivesBytesThatAreNotUtf8) {
-    ConsoleControls controls;
+    PlainSettingsControls controls;
     controls.SetReplyText(std::string("KOV\xff\xfe", 5));
     const std::string json = DeviceReportJson(controls, std::nullopt);
     EXPECT_NE(json.find("\"error\":null"), std::string::npos);

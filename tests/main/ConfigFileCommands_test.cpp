@@ -2,7 +2,7 @@
 
 #include "main/ConfigFile.h"
 
-#include "tests/support/FakeSettingsControls.h"
+#include "main/PlainSettingsControls.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 
@@ -17,7 +17,6 @@ namespace fs = std::filesystem;
 namespace zeft {
 namespace {
 
-using testing::FakeSettingsControls;
 using testing::ScriptedPrompts;
 using testing::TempFolder;
 using Kind = ScriptedPrompts::Kind;
@@ -45,7 +44,7 @@ private:
 TEST(SaveSettingsAsTest, SavesTheControlsToTheChosenFile) {
     const TempFolder folder;
     const std::string path = (folder / "tank.zcf").string();
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     controls.outputTypeIndex = 3;
     ScriptedPrompts prompts;
     AnsweringDialogs dialogs(path);
@@ -78,7 +77,7 @@ TEST(SaveSettingsAsTest, ExtensionIsAddedAndTheFinalNameIsAskedAbout) {
         if (c.existing != nullptr) {
             folder.Write(c.existing, "old");
         }
-        FakeSettingsControls controls;
+        PlainSettingsControls controls;
         ScriptedPrompts prompts;
         if (c.answer) {
             prompts.Answer(*c.answer);
@@ -111,7 +110,7 @@ TEST(SaveSettingsAsTest, NothingIsAskedOrWrittenWhenValidationFails) {
     };
     const Case cases[] = {{"9", std::nullopt, 1}, {"11", ConfirmAnswer::No, 1}};
     for (const Case& c : cases) {
-        FakeSettingsControls controls;
+        PlainSettingsControls controls;
         controls.edits[0] = c.top;
         ScriptedPrompts prompts;
         if (c.answer) {
@@ -128,7 +127,7 @@ TEST(SaveSettingsAsTest, NothingIsAskedOrWrittenWhenValidationFails) {
 TEST(SaveSettingsAsTest, ConfirmedTopLimitIsSavedAsTyped) {
     const TempFolder folder;
     const std::string path = (folder / "tank.zcf").string();
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     controls.edits[0] = " 11";
     ScriptedPrompts prompts;
     prompts.Answer(ConfirmAnswer::Yes);
@@ -138,7 +137,7 @@ TEST(SaveSettingsAsTest, ConfirmedTopLimitIsSavedAsTyped) {
 }
 
 TEST(SaveSettingsAsTest, CancelledDialogWritesNothing) {
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     ScriptedPrompts prompts;
     AnsweringDialogs dialogs(std::nullopt);
     EXPECT_FALSE(SaveSettingsAs(controls, prompts, dialogs));
@@ -149,7 +148,7 @@ TEST(SaveSettingsAsTest, CancelledDialogWritesNothing) {
 TEST(SaveSettingsAsTest, FailedSaveShowsTheApplicationErrorAndKeepsTheOldFile) {
     const TempFolder folder;
     fs::create_directory(folder / "taken.zcf");
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     ScriptedPrompts prompts;
     AnsweringDialogs dialogs((folder / "taken.zcf").string());
     EXPECT_FALSE(SaveSettingsAs(controls, prompts, dialogs));
@@ -164,7 +163,7 @@ TEST(LoadSettingsTest, LoadsTheChosenFileWithoutAnyMessage) {
     const fs::path path = folder.Write("tank.zcf", "[Sensor Parameters]\r\nOutput Type = 0x4\r\nFluid Type = 3\r\n"
                                                    "Top Limit = 9\r\n[Tank Linearization Parameters]\r\n"
                                                    "Level A = 50\r\nLevel B = 40\r\nLevel D = \r\n");
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     AnsweringDialogs dialogs(path.string());
     EXPECT_TRUE(LoadSettings(controls, dialogs));
     EXPECT_EQ(controls.outputTypeIndex, 3);
@@ -174,7 +173,7 @@ TEST(LoadSettingsTest, LoadsTheChosenFileWithoutAnyMessage) {
 }
 
 TEST(LoadSettingsTest, CancelledDialogLeavesTheControls) {
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     controls.edits[0] = "typed";
     AnsweringDialogs dialogs(std::nullopt);
     EXPECT_FALSE(LoadSettings(controls, dialogs));

@@ -2,7 +2,7 @@
 #include "main/ConfigFile.h"
 #include "main/FileErrorText.h"
 
-#include "tests/support/FakeSettingsControls.h"
+#include "main/PlainSettingsControls.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +24,6 @@ namespace fs = std::filesystem;
 namespace zeft {
 namespace {
 
-using testing::FakeSettingsControls;
 using testing::TempFolder;
 
 constexpr const char* kOldContent = "[Sensor Parameters]\r\nTop Limit = 15\r\n; the user's old file\r\n";
@@ -32,7 +31,7 @@ constexpr const char* kOldContent = "[Sensor Parameters]\r\nTop Limit = 15\r\n; 
 TEST(SaveConfigFileTest, ReplacesAnExistingFileAndLeavesNothingElse) {
     const TempFolder folder;
     const fs::path path = folder.Write("tank.zcf", kOldContent);
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     controls.outputTypeIndex = 3;
     EXPECT_EQ(SaveConfigFile(path, controls), std::nullopt);
     EXPECT_EQ(TempFolder::Read(path), ConfigFileText(controls));
@@ -43,8 +42,8 @@ TEST(SaveConfigFileTest, NameNearTheLengthLimitIsSaved) {
     const TempFolder folder;
     const std::string name = std::string(246, 'n').append(".zcf"); // 250 characters
     const fs::path path = folder.Write(name, kOldContent);
-    EXPECT_EQ(SaveConfigFile(path, FakeSettingsControls()), std::nullopt);
-    EXPECT_EQ(TempFolder::Read(path), ConfigFileText(FakeSettingsControls()));
+    EXPECT_EQ(SaveConfigFile(path, PlainSettingsControls()), std::nullopt);
+    EXPECT_EQ(TempFolder::Read(path), ConfigFileText(PlainSettingsControls()));
     EXPECT_EQ(folder.Listing(), name);
 }
 
@@ -54,7 +53,7 @@ TEST(SaveConfigFileTest, KeepsThePermissionsOfTheFileItReplaces) {
     const TempFolder folder;
     const fs::path path = folder.Write("tank.zcf", kOldContent);
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ASSERT_EQ(SaveConfigFile(path, FakeSettingsControls()), std::nullopt);
+    ASSERT_EQ(SaveConfigFile(path, PlainSettingsControls()), std::nullopt);
     EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
@@ -62,9 +61,9 @@ TEST(SaveConfigFileTest, ALinkStaysALinkAndItsFileIsReplaced) {
     const TempFolder folder;
     const fs::path real = folder.Write("real.zcf", kOldContent);
     fs::create_symlink("real.zcf", folder / "link.zcf");
-    ASSERT_EQ(SaveConfigFile(folder / "link.zcf", FakeSettingsControls()), std::nullopt);
+    ASSERT_EQ(SaveConfigFile(folder / "link.zcf", PlainSettingsControls()), std::nullopt);
     EXPECT_TRUE(fs::is_symlink(folder / "link.zcf"));
-    EXPECT_EQ(TempFolder::Read(real), ConfigFileText(FakeSettingsControls()));
+    EXPECT_EQ(TempFolder::Read(real), ConfigFileText(PlainSettingsControls()));
     EXPECT_EQ(folder.Listing(), "link.zcf real.zcf");
 }
 #endif
@@ -75,12 +74,12 @@ TEST(SaveConfigFileTest, KeepsTheAttributesOfTheFileItReplaces) {
     const TempFolder folder;
     const fs::path hidden = folder.Write("hidden.zcf", kOldContent);
     ASSERT_TRUE(SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN));
-    ASSERT_EQ(SaveConfigFile(hidden, FakeSettingsControls()), std::nullopt);
+    ASSERT_EQ(SaveConfigFile(hidden, PlainSettingsControls()), std::nullopt);
     EXPECT_EQ(GetFileAttributesW(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN, DWORD{FILE_ATTRIBUTE_HIDDEN});
-    EXPECT_EQ(TempFolder::Read(hidden), ConfigFileText(FakeSettingsControls()));
+    EXPECT_EQ(TempFolder::Read(hidden), ConfigFileText(PlainSettingsControls()));
     const fs::path readOnly = folder.Write("read-only.zcf", kOldContent);
     ASSERT_TRUE(SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_EQ(SaveConfigFile(readOnly, FakeSettingsControls()), "File access denied.");
+    EXPECT_EQ(SaveConfigFile(readOnly, PlainSettingsControls()), "File access denied.");
     EXPECT_EQ(TempFolder::Read(readOnly), kOldContent);
     SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL); // so that the folder can go
     SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -107,14 +106,14 @@ TEST(SaveConfigFileTest, FailuresKeepWhatWasThereAndSayWhy) {
         {folder / "plain file" / "tank.zcf", "Invalid filename."}, // a file where a folder should be
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(SaveConfigFile(c.target, FakeSettingsControls()), c.error) << c.target;
+        EXPECT_EQ(SaveConfigFile(c.target, PlainSettingsControls()), c.error) << c.target;
     }
     // A name longer than the system takes: the error differs between systems.
     const fs::path tooLong = folder / std::string(300, 'n').append(".zcf");
 #ifdef _WIN32
-    EXPECT_TRUE(SaveConfigFile(tooLong, FakeSettingsControls()).has_value());
+    EXPECT_TRUE(SaveConfigFile(tooLong, PlainSettingsControls()).has_value());
 #else
-    EXPECT_EQ(SaveConfigFile(tooLong, FakeSettingsControls()), "Invalid filename.");
+    EXPECT_EQ(SaveConfigFile(tooLong, PlainSettingsControls()), "Invalid filename.");
 #endif
     EXPECT_EQ(TempFolder::Read(folder / "folder.zcf/inside.txt"), "keep me");
     EXPECT_EQ(TempFolder::Read(folder / "plain file"), kOldContent);
@@ -153,11 +152,11 @@ TEST(SaveConfigFileTest, WritableFileInAReadOnlyFolderIsRewrittenInPlace) {
         if (!c.folderWritable) {
             fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
         }
-        EXPECT_EQ(SaveConfigFile(path, FakeSettingsControls()), c.error);
+        EXPECT_EQ(SaveConfigFile(path, PlainSettingsControls()), c.error);
         fs::permissions(folder.Path(), fs::perms::owner_all);
         EXPECT_EQ(folder.Listing(), c.exists ? "tank.zcf" : "");
         if (c.exists) {
-            EXPECT_EQ(TempFolder::Read(path), c.error ? kOldContent : ConfigFileText(FakeSettingsControls()));
+            EXPECT_EQ(TempFolder::Read(path), c.error ? kOldContent : ConfigFileText(PlainSettingsControls()));
             EXPECT_EQ(fs::status(path).permissions(), c.mode);
         }
     }
@@ -182,7 +181,7 @@ TEST(SaveConfigFileTest, WriteFailingHalfWayKeepsTheOldFile) {
         rlimit tiny = before;
         tiny.rlim_cur = 20;
         ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-        const auto error = SaveConfigFile(path, FakeSettingsControls());
+        const auto error = SaveConfigFile(path, PlainSettingsControls());
         ::setrlimit(RLIMIT_FSIZE, &before);
         std::signal(SIGXFSZ, previousHandler);
         fs::permissions(folder.Path(), fs::perms::owner_all);

@@ -1,6 +1,6 @@
 #include "main/ConfigFile.h"
 
-#include "tests/support/FakeSettingsControls.h"
+#include "main/PlainSettingsControls.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +18,6 @@ using namespace std::string_literals;
 namespace zeft {
 namespace {
 
-using testing::FakeSettingsControls;
 using testing::TempFolder;
 
 constexpr const char* kMissing = "Invalid Data";
@@ -36,8 +35,8 @@ const std::string kDefaultsFile = "[Sensor Parameters]\r\n"
 
 // Controls that hold something different from anything a file gives, so that every
 // control a load leaves alone shows.
-FakeSettingsControls Untouched() {
-    FakeSettingsControls controls;
+PlainSettingsControls Untouched() {
+    PlainSettingsControls controls;
     controls.outputTypeIndex = 2;
     controls.fluidTypeIndex = 2;
     controls.SetEdits({"old", "old", "old", "old", "old", "old"});
@@ -45,7 +44,7 @@ FakeSettingsControls Untouched() {
 }
 
 TEST(ConfigFileTextTest, DefaultsGiveTheTenLinesWithCrLf) {
-    EXPECT_EQ(ConfigFileText(FakeSettingsControls()), kDefaultsFile);
+    EXPECT_EQ(ConfigFileText(PlainSettingsControls()), kDefaultsFile);
 }
 
 TEST(ConfigFileTextTest, CodesAndEditTextsAsTyped) {
@@ -60,7 +59,7 @@ TEST(ConfigFileTextTest, CodesAndEditTextsAsTyped) {
         {-1, -1, "Output Type = -1\r\n", "Fluid Type = -1\r\n"},
     };
     for (const Case& c : cases) {
-        FakeSettingsControls controls;
+        PlainSettingsControls controls;
         controls.outputTypeIndex = c.outputIndex;
         controls.fluidTypeIndex = c.fluidIndex;
         controls.SetEdits({" 11", "$7D0", "+0", "1", "2", "100"});
@@ -95,7 +94,7 @@ class LoadConfigTextTest : public ::testing::TestWithParam<LoadCase> {};
 
 TEST_P(LoadConfigTextTest, PutsWhatTheRulesFindIntoTheControls) {
     const LoadCase& c = GetParam();
-    FakeSettingsControls controls = Untouched();
+    PlainSettingsControls controls = Untouched();
     LoadConfigText(c.text, controls);
     EXPECT_EQ(controls.outputTypeIndex, c.outputIndex);
     EXPECT_EQ(controls.fluidTypeIndex, c.fluidIndex);
@@ -187,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LoadConfigTextTest, LongValuesAreCutTo2047Characters) {
     const std::string longValue = std::string(3000, '7') + "   ";
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     LoadConfigText("[Sensor Parameters]\nTop Limit = " + longValue + "\nBottom Limit = " + std::string(2047, 'x') +
                        "    " + std::string(10, 'y') + "\nOutput Type = " + std::string(3000, ' ') + "4",
                    controls);
@@ -197,7 +196,7 @@ TEST(LoadConfigTextTest, LongValuesAreCutTo2047Characters) {
 }
 
 TEST(LoadConfigTextTest, VeryLongNamesMatchNothing) {
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     LoadConfigText("[" + std::string(100000, 'S') + "]\nTop Limit = 1\n[Sensor Parameters]\n" +
                        std::string(100000, 'k') + "Top Limit = 2\nTop Limit" + std::string(100000, ' ') + "= 3\n",
                    controls);
@@ -217,12 +216,12 @@ TEST(ConfigFileRoundTripTest, SaveThenLoadRestoresAllEightSettings) {
         {-1, -1, {" 11", "$7D0", "+5", "0x0A", "  50", "99"}, {"11", "$7D0", "+5", "0x0A", "50", "99"}},
     };
     for (const Case& c : cases) {
-        FakeSettingsControls saved;
+        PlainSettingsControls saved;
         saved.outputTypeIndex = c.outputIndex;
         saved.fluidTypeIndex = c.fluidIndex;
         saved.SetEdits(c.edits);
         ASSERT_EQ(SaveConfigFile(folder / "tank.zcf", saved), std::nullopt);
-        FakeSettingsControls loaded = Untouched();
+        PlainSettingsControls loaded = Untouched();
         LoadConfigFile(folder / "tank.zcf", loaded);
         EXPECT_EQ(loaded.outputTypeIndex, c.outputIndex);
         EXPECT_EQ(loaded.fluidTypeIndex, c.fluidIndex);
@@ -240,7 +239,7 @@ TEST(LoadConfigFileTest, WhatCannotBeReadLoadsAsIfEveryKeyWereMissing) {
     paths.push_back("/dev/zero");
 #endif
     for (const auto& path : paths) {
-        FakeSettingsControls controls = Untouched();
+        PlainSettingsControls controls = Untouched();
         LoadConfigFile(path, controls); // a pipe with no writer must not block
         EXPECT_EQ(controls.outputTypeIndex, -1) << path;
         EXPECT_EQ(controls.fluidTypeIndex, -1) << path;
@@ -251,7 +250,7 @@ TEST(LoadConfigFileTest, WhatCannotBeReadLoadsAsIfEveryKeyWereMissing) {
 TEST(LoadConfigFileTest, FileWithByteOrderMarkLoads) {
     const TempFolder folder;
     const auto path = folder.Write("bom.zcf", "\xEF\xBB\xBF[Sensor Parameters]\r\nTop Limit = 12\r\n");
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     LoadConfigFile(path, controls);
     EXPECT_EQ(controls.edits[0], "12");
 }
@@ -261,7 +260,7 @@ TEST(LoadConfigFileTest, HugeFileReadsOnlyItsFirstMegabyte) {
     std::string text =
         "[Sensor Parameters]\nTop Limit = 12\n" + std::string(2 * 1024 * 1024, 'x') + "\n" + "Bottom Limit = 1999\n";
     const auto path = folder.Write("huge.zcf", text);
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     const auto start = std::chrono::steady_clock::now();
     LoadConfigFile(path, controls);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
@@ -280,7 +279,7 @@ TEST(LoadConfigFileTest, RandomBytesLoadWithinTheRules) {
             text.insert(random() % (text.size() + 1), 1,
                         random() % 4 == 0 ? static_cast<char>(random() % 256) : alphabet[random() % alphabet.size()]);
         }
-        FakeSettingsControls controls;
+        PlainSettingsControls controls;
         LoadConfigText(text, controls);
         EXPECT_GE(controls.outputTypeIndex, -1);
         EXPECT_LE(controls.outputTypeIndex, 3);

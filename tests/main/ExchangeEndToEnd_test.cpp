@@ -1,13 +1,14 @@
-// The exchange engine through the real serial component, its worker and the virtual
-// sender, with real timing.
+// The exchange engine through the device session, the real serial component, its worker
+// and the virtual sender, with real timing.
+#include "main/DeviceSession.h"
 #include "main/ExchangeEngine.h"
-#include "main/SerialSenderLink.h"
+#include "main/PlainOperationButtons.h"
+#include "main/PlainSettingsControls.h"
+#include "main/SenderSettings.h"
 #include "serial/CoreMainLoop.h"
 #include "serial/SerialDeviceFactory.h"
 #include "serial/SerialLink.h"
 #include "serial/VirtualSerialDevice.h"
-#include "tests/support/FakeOperationButtons.h"
-#include "tests/support/FakeSettingsControls.h"
 #include "tests/support/ScriptedPrompts.h"
 
 #ifndef _WIN32
@@ -29,26 +30,17 @@ using Clock = std::chrono::steady_clock;
 const std::array<std::string, 6> kDefaultEdits = {"10", "2000", "20", "40", "60", "80"};
 
 // One program's worth of parts: the serial component on its own hand-over queue, the
-// engine over it, and a main loop that runs both.
+// device session over it, and a main loop that runs both.
 class EndToEnd {
 public:
-    EndToEnd() {
-        link.OnRxClusterEvent = [this](TSerialLink&) { engine.SerialLink1RxClusterEvent(); };
-    }
-    ~EndToEnd() {
-        link.OnRxClusterEvent = nullptr;
-        link.SetActive(false);
-    }
-
-    // Opens the port as the main window does: the stored settings, then RTS low.
+    // Opens the port as the main window does: the stored settings, then the session's open.
     void OpenPort(const std::string& name) {
         link.SetRTOCharDelayTime(1100);
         link.SetRTOExtraDelayTime(250);
         link.SetBaudRate(9600);
         link.SetCommPort(name);
-        link.SetActive(true);
-        link.SetRTSState(false);
-        ASSERT_TRUE(link.Active()) << link.LastOpenErrorText();
+        ASSERT_TRUE(session.Open()) << link.LastOpenErrorText();
+        ASSERT_FALSE(link.RTSState()) << "the sender stays unpowered until an operation";
     }
 
     // Runs the loop until the operation ends; the time it took.
@@ -71,12 +63,13 @@ public:
     HandOverQueue queue;
     CoreMainLoop loop{queue};
     CoreLoopTimer timer{loop};
-    FakeSettingsControls controls;
-    FakeOperationButtons buttons;
+    PlainSettingsControls controls;
+    PlainOperationButtons buttons;
     ScriptedPrompts prompts;
+    // Closed last: the session lets go of its receive event and switches the sender off first.
     TSerialLink link{queue};
-    SerialSenderLink senderLink{link};
-    ExchangeEngine engine{controls, buttons, prompts, timer, senderLink};
+    DeviceSession session{link, controls, buttons, prompts, timer};
+    ExchangeEngine& engine = session.Engine();
 };
 
 // A sender whose settings the test can look at, on its own unit.
@@ -203,6 +196,37 @@ TEST(ExchangeEndToEndTest, SilentSenderFailsToConnectAfterAboutOneSecond) {
     EXPECT_GE(took, 950ms);
     EXPECT_LT(took, 3s);
     e.ExpectIdle();
+}
+
+// The port sequence: a failed open warns with the system's reason and every operation
+// repeats it; a port closed on purpose gives its own reason.
+TEST(ExchangeEndToEndTest, SessionWarnsWithWhyThePortIsClosed) {
+    EndToEnd e;
+    e.link.SetCommPort("ZEFT no such port");
+    EXPECT_FALSE(e.session.Open());
+    const std::string reason = e.link.LastOpenErrorText();
+    EXPECT_FALSE(reason.empty());
+    e.session.Start(ExchangeOperation::ReadDevice);
+    EXPECT_EQ(e.session.Outcome(), ExchangeOutcome::PortClosed);
+    e.session.Close("closed for a test");
+    EXPECT_FALSE(e.session.Start(ExchangeOperation::ProgramDevice));
+    e.session.CloseAndWarn("no port chosen");
+    ASSERT_EQ(e.prompts.shown.size(), 4U);
+    const std::pair<const char*, std::string> warned[] = {
+        {"open", reason}, {"read", reason}, {"program", "closed for a test"}, {"no port", "no port chosen"}};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(e.prompts.shown[i].kind, ScriptedPrompts::Kind::Warning) << warned[i].first;
+        EXPECT_EQ(e.prompts.shown[i].text, "Cannot Open COM port!") << warned[i].first;
+        EXPECT_EQ(e.prompts.shown[i].detail, warned[i].second) << warned[i].first;
+    }
+    // Nothing started: the port never opened.
+    EXPECT_FALSE(e.engine.Running());
+    EXPECT_TRUE(e.buttons.AllEnabled());
+
+    // Open at last: no reason is left over.
+    UseVirtualSender(e);
+    EXPECT_EQ(e.session.Link().PortProblem(), "");
+    EXPECT_EQ(e.prompts.shown.size(), 4U);
 }
 
 #ifndef _WIN32

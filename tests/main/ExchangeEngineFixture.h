@@ -1,9 +1,9 @@
 #pragma once
 
 #include "main/ExchangeEngine.h"
-#include "tests/support/FakeOperationButtons.h"
+#include "main/PlainOperationButtons.h"
+#include "main/PlainSettingsControls.h"
 #include "tests/support/FakeSenderLink.h"
-#include "tests/support/FakeSettingsControls.h"
 #include "tests/support/ManualTimer.h"
 #include "tests/support/ScriptedPrompts.h"
 
@@ -58,8 +58,8 @@ protected:
         return texts;
     }
 
-    FakeSettingsControls controls;
-    FakeOperationButtons buttons;
+    PlainSettingsControls controls;
+    PlainOperationButtons buttons;
     ScriptedPrompts prompts;
     ManualTimer timer;
     FakeSenderLink link;

@@ -231,8 +231,8 @@ public:
 };
 
 TEST(ExchangeEnginePortTest, PortProblemGoesIntoTheWarningDetail) {
-    FakeSettingsControls controls;
-    FakeOperationButtons buttons;
+    PlainSettingsControls controls;
+    PlainOperationButtons buttons;
     DetailPrompts prompts;
     ManualTimer timer;
     FakeSenderLink link;

@@ -3,12 +3,12 @@
 // operation ends by its own limits with one of the program's texts, RTS low and the
 // buttons back, and the port stays usable.
 #include "main/ExchangeEngine.h"
+#include "main/PlainOperationButtons.h"
+#include "main/PlainSettingsControls.h"
 #include "main/SerialSenderLink.h"
 #include "serial/CoreMainLoop.h"
 #include "serial/SerialLink.h"
 #include "serial/VirtualSerialDevice.h"
-#include "tests/support/FakeOperationButtons.h"
-#include "tests/support/FakeSettingsControls.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/VanishingSerialDevice.h"
 
@@ -118,8 +118,8 @@ public:
     }
 
     ScaledTimer timer;
-    FakeSettingsControls controls;
-    FakeOperationButtons buttons;
+    PlainSettingsControls controls;
+    PlainOperationButtons buttons;
     ScriptedPrompts prompts;
     TSerialLink link;
     SerialSenderLink senderLink{link};

@@ -1,7 +1,7 @@
 #include "main/ListingParser.h"
 
+#include "main/PlainSettingsControls.h"
 #include "main/SenderSettings.h"
-#include "tests/support/FakeSettingsControls.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +12,13 @@
 namespace zeft {
 namespace {
 
-using testing::FakeSettingsControls;
-
 // The worked example: what follows the identification of a sender with output type 4,
 // fluid 2, limits 10 and 1500 and the straight-tank levels.
 const std::string kExample = "\r\nOutput Type = 4 \r\nFluid Type = 2 \r\nTop Limit = 10\r\n"
                              "Bottom Limit = 1500\r\nLinearization = 20, 40, 60, 80, \r\n";
 
 struct ParseResult {
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     bool completed = false;
     std::size_t completedAt = 0;
 };

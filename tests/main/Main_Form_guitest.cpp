@@ -642,16 +642,5 @@ TEST_F(MainFormTest, ALongReplyShowsWhatThePanelHolds) {
     EXPECT_EQ(form->Label9->text(), "KOV\nOutput Type = 0 ");
 }
 
-TEST(MainFormStatusTextTest, ParityLetterAndStopBits) {
-    const std::pair<int, const char*> parities[] = {{0, "N"}, {1, "O"}, {2, "E"}, {3, "M"}, {4, "S"}, {5, "N"}};
-    for (const auto& [code, letter] : parities) {
-        EXPECT_EQ(TMain_Form::ParityLetter(static_cast<std::uint8_t>(code)), letter);
-    }
-    const std::pair<int, const char*> stops[] = {{0, "1"}, {1, "1.5"}, {2, "2"}, {3, "1"}};
-    for (const auto& [code, text] : stops) {
-        EXPECT_EQ(TMain_Form::StopBitsText(static_cast<std::uint8_t>(code)), text);
-    }
-}
-
 } // namespace
 } // namespace zeft

@@ -1,7 +1,7 @@
 #include "main/SenderCommands.h"
 
+#include "main/PlainSettingsControls.h"
 #include "main/SenderSettings.h"
-#include "tests/support/FakeSettingsControls.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,7 @@
 namespace zeft {
 namespace {
 
-using testing::FakeSettingsControls;
-
-std::vector<std::string> AllSetCommands(const FakeSettingsControls& controls) {
+std::vector<std::string> AllSetCommands(const PlainSettingsControls& controls) {
     std::vector<std::string> commands;
     for (int step = 0; step < kSetCommandCount; ++step) {
         commands.push_back(BuildSetCommandFromControls(static_cast<SetCommand>(step), controls));
@@ -27,14 +25,14 @@ TEST(SenderCommandsTest, FixedCommandsAreExactBytes) {
 }
 
 TEST(SenderCommandsTest, DefaultSettingsGiveTheEightCommandsInOrder) {
-    const FakeSettingsControls controls;
+    const PlainSettingsControls controls;
     const std::vector<std::string> expected = {"+SOT0\r",  "+SFT0\r",  "+STL10\r", "+SBL2000\r",
                                                "+SLA20\r", "+SLB40\r", "+SLC60\r", "+SLD80\r"};
     EXPECT_EQ(AllSetCommands(controls), expected);
 }
 
 TEST(SenderCommandsTest, CodesFollowTheTablesAndTextsGoOutAsTyped) {
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     controls.outputTypeIndex = 3;
     controls.fluidTypeIndex = 2;
     controls.SetEdits({"010", " 1500", "$14", "+40", "60", "80"});

@@ -1,6 +1,7 @@
 #include "main/SettingsValidator.h"
 
-#include "tests/support/FakeSettingsControls.h"
+#include "main/PlainSettingsControls.h"
+#include "main/SenderSettings.h"
 #include "tests/support/ScriptedPrompts.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,6 @@
 namespace zeft {
 namespace {
 
-using testing::FakeSettingsControls;
 using testing::ScriptedPrompts;
 using Kind = ScriptedPrompts::Kind;
 
@@ -49,11 +49,11 @@ class ValidateSettingsTest : public ::testing::TestWithParam<ValidationCase> {};
 
 TEST_P(ValidateSettingsTest, StopsAtTheFirstProblemWithItsMessage) {
     const ValidationCase& c = GetParam();
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     controls.SetEdits(c.edits);
     controls.statusText = "status";
     controls.replyText = "reply";
-    const FakeSettingsControls before = controls;
+    const PlainSettingsControls before = controls;
     ScriptedPrompts prompts;
     if (c.answer) {
         prompts.Answer(*c.answer);
@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<ValidationCase>& info) { return std::string(info.param.name); });
 
 TEST(ValidateSettingsNoAnswerTest, NoClearsStatusAndReplyAndStopsQuietly) {
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     controls.SetEdits({"11", "5", "20", "40", "60", "80"}); // the bad bottom limit is never reached
     controls.statusText = "Device read successfully!";
     controls.replyText = "KOV listing";
@@ -135,7 +135,7 @@ TEST(ValidateSettingsNoAnswerTest, NoClearsStatusAndReplyAndStopsQuietly) {
 }
 
 TEST(ValidateSettingsNoAnswerTest, ListWithoutSelectionDoesNotStopValidation) {
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     controls.outputTypeIndex = kNoSelection;
     controls.fluidTypeIndex = kNoSelection;
     ScriptedPrompts prompts;

@@ -1,7 +1,8 @@
 #include "main/SetupSheet.h"
 #include "main/SetupSheetCommands.h"
 
-#include "tests/support/FakeSettingsControls.h"
+#include "main/PlainSettingsControls.h"
+#include "main/SenderSettings.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 
@@ -17,7 +18,6 @@ namespace fs = std::filesystem;
 namespace zeft {
 namespace {
 
-using testing::FakeSettingsControls;
 using testing::ScriptedPrompts;
 using testing::TempFolder;
 using Kind = ScriptedPrompts::Kind;
@@ -55,7 +55,7 @@ TEST(SetupSheetReplyTest, LinesArePrintedAsReceived) {
 }
 
 TEST(SetupSheetContentTest, PortAndSettingsWithTheirItemTexts) {
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     controls.outputTypeIndex = 3;
     controls.fluidTypeIndex = kNoSelection;
     controls.SetEdits({"15", "1500", "12", "33", "61", "86"});
@@ -110,7 +110,7 @@ TEST(SetupSheetContentTest, LevelSourceOnlyWhileTheLevelsAreStillItsOwn) {
         {"the bottom limit edited since", {"10", "1800", "14", "33", "60", "86"}, false},
     };
     for (const Case& c : cases) {
-        FakeSettingsControls controls;
+        PlainSettingsControls controls;
         controls.SetEdits(c.edits);
         const SetupSheetContent sheet = BuildSetupSheet(controls, {}, "", ShapeSource());
         ASSERT_EQ(sheet.levelSource.has_value(), c.shown) << c.name;
@@ -127,7 +127,7 @@ TEST(SetupSheetContentTest, LevelSourceOnlyWhileTheLevelsAreStillItsOwn) {
 }
 
 TEST(SetupSheetContentTest, TableAndUncalculatedSourcesCarryNoPicture) {
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     LevelSource height;
     height.calculator = LevelCalculator::Height;
     height.calculated = true;
@@ -167,7 +167,7 @@ private:
 };
 
 struct SheetSave {
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     ScriptedPrompts prompts;
     int built = 0;
 

@@ -2,7 +2,7 @@
 #include "serial/VirtualSerialDevice.h"
 
 #include "main/ListingParser.h"
-#include "tests/support/FakeSettingsControls.h"
+#include "main/PlainSettingsControls.h"
 
 #include <gtest/gtest.h>
 
@@ -47,8 +47,8 @@ std::string Text(const std::vector<Heard>& heard) {
 }
 
 // A listing is good when the program's own parser reads all eight fields from it.
-testing::FakeSettingsControls ParseListing(const std::string& reply, bool& complete) {
-    testing::FakeSettingsControls controls;
+PlainSettingsControls ParseListing(const std::string& reply, bool& complete) {
+    PlainSettingsControls controls;
     controls.SetEdits({"", "", "", "", "", ""});
     const std::size_t kov = reply.find("KOV");
     complete = false;

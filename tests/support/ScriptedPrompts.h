@@ -16,12 +16,16 @@ public:
     struct Shown {
         Kind kind;
         std::string text;
+        std::string detail;
     };
 
-    void ShowError(const std::string& text) override { shown.push_back({Kind::Error, text}); }
-    void ShowWarning(const std::string& text) override { shown.push_back({Kind::Warning, text}); }
+    void ShowError(const std::string& text) override { shown.push_back({Kind::Error, text, {}}); }
+    void ShowWarning(const std::string& text) override { shown.push_back({Kind::Warning, text, {}}); }
+    void ShowWarningWithDetail(const std::string& text, const std::string& detail) override {
+        shown.push_back({Kind::Warning, text, detail});
+    }
     ConfirmAnswer Confirm(const std::string& text) override;
-    void ShowApplicationError(const std::string& text) override { shown.push_back({Kind::ApplicationError, text}); }
+    void ShowApplicationError(const std::string& text) override { shown.push_back({Kind::ApplicationError, text, {}}); }
 
     void Answer(ConfirmAnswer answer) { answers.push_back(answer); }
 

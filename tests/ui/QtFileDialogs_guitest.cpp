@@ -2,7 +2,7 @@
 
 #include "main/ConfigFile.h"
 #include "main/ConfigFileCommands.h"
-#include "tests/support/FakeSettingsControls.h"
+#include "main/PlainSettingsControls.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 
@@ -25,7 +25,6 @@
 namespace zeft::ui {
 namespace {
 
-using testing::FakeSettingsControls;
 using testing::ScriptedPrompts;
 using testing::TempFolder;
 
@@ -108,7 +107,7 @@ TEST_F(QtFileDialogsTest, SaveAsksOnceAboutTheNameItWrites) {
     };
     for (const Case& c : cases) {
         folder_.Write("tank.zcf", "old");
-        FakeSettingsControls controls;
+        PlainSettingsControls controls;
         ScriptedPrompts prompts;
         if (c.programAsks) {
             prompts.Answer(ConfirmAnswer::Yes);

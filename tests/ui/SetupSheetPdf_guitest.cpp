@@ -1,6 +1,6 @@
 #include "ui/SetupSheetPdf.h"
 
-#include "tests/support/FakeSettingsControls.h"
+#include "main/PlainSettingsControls.h"
 #include "tests/support/TempFolder.h"
 
 #include <QProcess>
@@ -17,7 +17,7 @@
 namespace zeft::ui {
 namespace {
 
-using zeft::testing::FakeSettingsControls;
+using zeft::PlainSettingsControls;
 using zeft::testing::TempFolder;
 
 // The text poppler reads back from the PDF; nothing when the program is not there.
@@ -39,7 +39,7 @@ const std::string kReply = "KOV\r\nOutput Type = 1 \r\nFluid Type = 2 \r\nTop Li
                            "Linear Levels = 4, 15, 33, 59, \r\n";
 
 SetupSheetContent ShapeSheet(const std::string& reply) {
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     controls.outputTypeIndex = 1;
     controls.fluidTypeIndex = 2;
     controls.SetEdits({"25", "800", "4", "15", "33", "59"});
@@ -93,7 +93,7 @@ TEST(SetupSheetPdfTest, ALongReplyAndThePictureFitTwoPages) {
 }
 
 TEST(SetupSheetPdfTest, NoPictureWithoutAShapeCalculation) {
-    FakeSettingsControls controls;
+    PlainSettingsControls controls;
     const std::string pdf = SetupSheetPdf(BuildSetupSheet(controls, {}, "2026-12-07 15:30", std::nullopt));
     ASSERT_EQ(pdf.rfind("%PDF-", 0), 0u);
     EXPECT_EQ(pdf.find("/Subtype /Image"), std::string::npos);

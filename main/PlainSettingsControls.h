@@ -1,17 +1,18 @@
 #pragma once
 
-#include "main/SenderSettings.h"
 #include "main/SettingsControls.h"
 
 #include <array>
 #include <string>
 
-namespace zeft::testing {
+namespace zeft {
 
-// The settings controls as plain values, starting from the main window's defaults.
-class FakeSettingsControls : public SettingsControls {
+// The settings controls as plain values, starting from the main window's initial values:
+// the controls of the command-line tool, and of the tests, fuzz targets and benchmarks.
+// The values are open, so that their owner can set them up and report them directly.
+class PlainSettingsControls : public SettingsControls {
 public:
-    FakeSettingsControls();
+    PlainSettingsControls();
 
     int OutputTypeIndex() const override { return outputTypeIndex; }
     void SetOutputTypeIndex(int index) override { outputTypeIndex = index; }
@@ -26,7 +27,7 @@ public:
     void SetSettingsEnabled(bool enabled) override { settingsEnabled = enabled; }
 
     // Sets the six edits at once: top, bottom, A, B, C, D.
-    void SetEdits(const std::array<std::string, 6>& texts);
+    void SetEdits(const std::array<std::string, 6>& texts) { edits = texts; }
 
     int outputTypeIndex = 0;
     int fluidTypeIndex = 0;
@@ -36,4 +37,4 @@ public:
     bool settingsEnabled = true;
 };
 
-} // namespace zeft::testing
+} // namespace zeft

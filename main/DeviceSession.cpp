@@ -1,0 +1,64 @@
+#include "main/DeviceSession.h"
+
+#include "serial/SerialLink.h"
+
+#include <utility>
+
+namespace zeft {
+namespace {
+
+const char kPortClosed[] = "Cannot Open COM port!";
+
+} // namespace
+
+DeviceSession::DeviceSession(TSerialLink& port, SettingsControls& controls, OperationButtons& buttons, Prompts& prompts,
+                             IntervalTimer& timer)
+    : port_(port), prompts_(prompts), link_(port), engine_(controls, buttons, prompts, timer, link_) {
+    port_.OnRxClusterEvent = [this](TSerialLink&) { engine_.SerialLink1RxClusterEvent(); };
+}
+
+DeviceSession::~DeviceSession() {
+    // The component still delivers while it closes; nothing may reach the engine then.
+    port_.OnRxClusterEvent = nullptr;
+    engine_.PowerOffZEFT();
+}
+
+bool DeviceSession::Open() {
+    port_.SetActive(true);
+    port_.SetRTSState(false);
+    // The reason of this attempt, never one left over from an earlier one.
+    link_.NotePortProblem(port_.Active() ? std::string() : port_.LastOpenErrorText());
+    if (!port_.Active()) {
+        prompts_.ShowWarningWithDetail(kPortClosed, link_.PortProblem());
+    }
+    return port_.Active();
+}
+
+void DeviceSession::Close(std::string reason) {
+    port_.SetActive(false);
+    link_.NotePortProblem(std::move(reason));
+}
+
+void DeviceSession::CloseAndWarn(std::string reason) {
+    Close(std::move(reason));
+    prompts_.ShowWarningWithDetail(kPortClosed, link_.PortProblem());
+}
+
+bool DeviceSession::Start(ExchangeOperation operation) {
+    switch (operation) {
+    case ExchangeOperation::ReadDevice:
+        engine_.ReadBtnClick();
+        break;
+    case ExchangeOperation::RestoreDefault:
+        engine_.RestBtnClick();
+        break;
+    case ExchangeOperation::ProgramDevice:
+        engine_.SetBtn1Click();
+        break;
+    case ExchangeOperation::None:
+        break;
+    }
+    return engine_.Running();
+}
+
+} // namespace zeft

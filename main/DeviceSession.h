@@ -1,0 +1,54 @@
+#pragma once
+
+#include "main/ExchangeEngine.h"
+#include "main/SerialSenderLink.h"
+
+#include <string>
+
+namespace zeft {
+
+class TSerialLink;
+
+// The device side of the main window, shared with the command-line tool: the serial
+// component as the link to the sender, the exchange engine over the front end's controls,
+// buttons, prompts and timer, and the one way the port is opened and closed for them.
+// The front end keeps the component (and its settings) and forwards nothing: the session
+// takes the component's received clusters and the engine the timer's ticks.
+class DeviceSession {
+public:
+    DeviceSession(TSerialLink& port, SettingsControls& controls, OperationButtons& buttons, Prompts& prompts,
+                  IntervalTimer& timer);
+    // Switches the sender off and lets go of the component's receive event.
+    ~DeviceSession();
+    DeviceSession(const DeviceSession&) = delete;
+    DeviceSession& operator=(const DeviceSession&) = delete;
+
+    // Opens the port with the component's settings and drops RTS: opening raises it, and
+    // the sender stays unpowered until an operation needs it. On failure shows
+    // "Cannot Open COM port!" with the system's reason, which the operations repeat.
+    // Returns whether the port is open.
+    bool Open();
+    // Closes the port (or keeps it closed) for a reason that the operations then show
+    // under "Cannot Open COM port!".
+    void Close(std::string reason);
+    // As Close, and shows "Cannot Open COM port!" with the reason at once.
+    void CloseAndWarn(std::string reason);
+
+    // Starts an operation as its button does (ignored while one runs); false when it was
+    // refused before any port activity, and Outcome says why.
+    bool Start(ExchangeOperation operation);
+
+    TSerialLink& Port() { return port_; }
+    SenderLink& Link() { return link_; }
+    ExchangeEngine& Engine() { return engine_; }
+    const ExchangeEngine& Engine() const { return engine_; }
+    ExchangeOutcome Outcome() const { return engine_.Outcome(); }
+
+private:
+    TSerialLink& port_;
+    Prompts& prompts_;
+    SerialSenderLink link_;
+    ExchangeEngine engine_;
+};
+
+} // namespace zeft

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include <span>
+#include <string_view>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace zeft::ui {
+
+// The small widgets every window makes, each with its objectName: the product's name of
+// the control, by which tests and the accessibility tree find it. Texts are Latin-1, as
+// the product's captions are.
+
+// Names a widget made elsewhere.
+template <typename Widget> Widget* Named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* text);
+// An edit with its initial text and a tooltip hint (none when hint is empty).
+QLineEdit* MakeEdit(QWidget* parent, const char* name, std::string_view text, const char* hint = "");
+// A drop-down list of the items, the first selected (none when there are no items).
+QComboBox* MakeList(QWidget* parent, const char* name, std::span<const std::string_view> items);
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* text);
+
+} // namespace zeft::ui
