@@ -9,7 +9,7 @@
 #include "main/SerialSenderLink.h"
 #include "serial/CoreMainLoop.h"
 #include "serial/SerialLink.h"
-#include "serial/VirtualSerialDevice.h"
+#include "serial/virtual/VirtualSerialDevice.h"
 #include "tests/support/FakeOperationButtons.h"
 #include "tests/support/FakeSettingsControls.h"
 

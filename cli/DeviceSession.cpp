@@ -1,7 +1,7 @@
 #include "cli/DeviceSession.h"
 
 #include "cli/ExitStatus.h"
-#include "serial/VirtualSenderPortName.h"
+#include "serial/virtual/VirtualSenderPortName.h"
 
 namespace zeft::cli {
 namespace {

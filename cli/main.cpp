@@ -5,7 +5,7 @@
 #include "cli/PortsCommand.h"
 
 #include "ZeftVersion.h"
-#include "serial/VirtualSenderPortName.h"
+#include "serial/virtual/VirtualSenderPortName.h"
 
 #include <CLI/CLI.hpp>
 

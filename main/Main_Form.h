@@ -1,7 +1,7 @@
 #pragma once
 
-#include "serial/PortSettingsStore.h"
 #include "serial/SerialLinkDlg.h"
+#include "serial/settings/PortSettingsStore.h"
 
 #include <QMainWindow>
 

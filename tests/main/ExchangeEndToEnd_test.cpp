@@ -3,15 +3,15 @@
 #include "main/ExchangeEngine.h"
 #include "main/SerialSenderLink.h"
 #include "serial/CoreMainLoop.h"
-#include "serial/SerialDeviceFactory.h"
 #include "serial/SerialLink.h"
-#include "serial/VirtualSerialDevice.h"
+#include "serial/device/SerialDeviceFactory.h"
+#include "serial/virtual/VirtualSerialDevice.h"
 #include "tests/support/FakeOperationButtons.h"
 #include "tests/support/FakeSettingsControls.h"
 #include "tests/support/ScriptedPrompts.h"
 
 #ifndef _WIN32
-#include "serial/PosixSenderBridge.h"
+#include "serial/virtual/PosixSenderBridge.h"
 #endif
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "serial/CommPortList.h"
 #include "serial/PortDescription.h"
 #include "serial/RememberedAdapter.h"
-#include "serial/SerialDeviceFactory.h"
-#include "serial/SettingsFileMedium.h"
+#include "serial/device/SerialDeviceFactory.h"
+#include "serial/settings/SettingsFileMedium.h"
 
 #include <gtest/gtest.h>
 
