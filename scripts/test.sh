@@ -17,6 +17,13 @@ cd "$ROOT"
 "$ROOT/scripts/install-deps.sh" || exit 1
 
 JOBS="$(nproc 2>/dev/null || echo 2)"
+# The test presets set these for ctest; the fuzz targets and the Wine COM-port test run
+# outside ctest and get the same.
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp:print_suppressions=0"
+export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
 
 failed=()
 summary=()
