@@ -1,7 +1,7 @@
 #include "app/ApplicationWindows.h"
 #include "main/DataLocations.h"
 #include "serial/HandOverQueue.h"
-#include "serial/VirtualSerialDevice.h"
+#include "serial/virtual/VirtualSerialDevice.h"
 #include "ui/ProgramIcon.h"
 #include "ui/QtHandOverWaker.h"
 

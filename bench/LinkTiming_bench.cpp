@@ -11,7 +11,7 @@
 #include "main/PlainSettingsControls.h"
 #include "serial/CoreMainLoop.h"
 #include "serial/SerialLink.h"
-#include "serial/VirtualSerialDevice.h"
+#include "serial/virtual/VirtualSerialDevice.h"
 
 #include <algorithm>
 #include <chrono>

@@ -3,7 +3,7 @@
 #include "calc/CalculatorFormParts.h"
 #include "calc/ContentCurveForm.h"
 #include "calc/DecimalText.h"
-#include "calc/TankChartPdfForm.h"
+#include "calc/TankChartPdf.h"
 #include "main/AtomicFile.h"
 #include "main/Prompts.h"
 #include "main/SaveFileName.h"

@@ -2,7 +2,7 @@
 
 #include "cli/ExitStatus.h"
 #include "serial/LineSettingNames.h"
-#include "serial/VirtualSenderPortName.h"
+#include "serial/virtual/VirtualSenderPortName.h"
 
 namespace zeft::cli {
 namespace {

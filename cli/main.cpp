@@ -6,7 +6,7 @@
 #include "cli/PortsCommand.h"
 
 #include "ZeftVersion.h"
-#include "serial/VirtualSenderPortName.h"
+#include "serial/virtual/VirtualSenderPortName.h"
 
 #include <CLI/CLI.hpp>
 

@@ -2,9 +2,9 @@
 # every target of the project links it.
 add_library(zeft_options INTERFACE)
 target_compile_features(zeft_options INTERFACE cxx_std_20)
-target_include_directories(zeft_options INTERFACE
-    "${PROJECT_SOURCE_DIR}"
-    "${PROJECT_BINARY_DIR}/generated")
+# Only the generated headers (ZeftVersion.h): each folder's own headers come with its
+# target (cmake/ZeftIncludes.cmake).
+target_include_directories(zeft_options INTERFACE "${PROJECT_BINARY_DIR}/generated")
 
 if(MSVC)
     target_compile_options(zeft_options INTERFACE /W4 $<$<BOOL:${ZEFT_WERROR}>:/WX>)

@@ -2,8 +2,8 @@
 // reads it at start-up, into a component that records what it is given. Besides not
 // crashing: every outcome is one of the store's reports, and quoting any value read
 // gives it back unchanged.
-#include "serial/PortSettingsStore.h"
-#include "serial/SettingsFileMedium.h"
+#include "serial/settings/PortSettingsStore.h"
+#include "serial/settings/SettingsFileMedium.h"
 
 #include <unistd.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "main/LevelSource.h"
-#include "serial/PortSettingsStore.h"
 #include "serial/SerialLinkDlg.h"
+#include "serial/settings/PortSettingsStore.h"
 
 #include <QMainWindow>
 

@@ -6,7 +6,10 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${BENCH_BUILD_DIR:-$ROOT/build/bench}"
 "$ROOT/scripts/install-deps.sh"
-cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZEFT_BUILD_TESTS=OFF >/dev/null
+# The "bench" preset of CMakePresets.json; ZEFT_CMAKE_ARGS adds configure arguments.
+read -r -a extra_args <<<"${ZEFT_CMAKE_ARGS:-}"
+cd "$ROOT"
+cmake --preset bench -B "$BUILD" "${extra_args[@]}" >/dev/null
 cmake --build "$BUILD" -j "$(nproc 2>/dev/null || echo 2)"
 
 results="$(mktemp)"

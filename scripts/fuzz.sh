@@ -7,9 +7,10 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${FUZZ_BUILD_DIR:-$ROOT/build/fuzz}"
 SECONDS_EACH="${FUZZ_SECONDS:-30}"
 
-cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
-      -DZEFT_CORE_ONLY=ON -DZEFT_BUILD_TESTS=OFF -DZEFT_FUZZ=ON >/dev/null
+# The "fuzz" preset of CMakePresets.json; ZEFT_CMAKE_ARGS adds configure arguments.
+read -r -a extra_args <<<"${ZEFT_CMAKE_ARGS:-}"
+cd "$ROOT"
+cmake --preset fuzz -B "$BUILD" "${extra_args[@]}" >/dev/null
 cmake --build "$BUILD" --target zeft_fuzzers
 
 mkdir -p "$BUILD/crashes"

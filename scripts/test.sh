@@ -3,10 +3,13 @@
 #   1. the normal build and all its tests
 #   2. the same tests under AddressSanitizer + UndefinedBehaviorSanitizer
 #   3. the core tests under ThreadSanitizer
-#   4. the Windows cross-build of the core (mingw-w64, build only)
+#   4. the Windows cross-build of the core (mingw-w64), its tests under Wine, and the Win32
+#      backend against the simulated sender through a Wine COM port
 #   5. the fuzz targets, 30 s each from their corpus (clang-14, ASan + UBSan)
 #   6. the clang-format check of every C++ file
-# Every step runs; the script fails when any of them failed.
+# Every step runs; the script fails when any of them failed. Each build is a preset of
+# CMakePresets.json (build/<preset>); ZEFT_CMAKE_ARGS adds arguments to every configure
+# step, e.g. a compiler launcher.
 set -uo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -14,6 +17,8 @@ cd "$ROOT"
 "$ROOT/scripts/install-deps.sh" || exit 1
 
 JOBS="$(nproc 2>/dev/null || echo 2)"
+# The test presets set these for ctest; the fuzz targets and the Wine COM-port test run
+# outside ctest and get the same.
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
@@ -25,20 +30,22 @@ summary=()
 
 step() { printf '\n==== %s ====\n' "$1"; }
 
-# configure_build NAME CMAKE-ARGS...
+read -r -a extra_args <<<"${ZEFT_CMAKE_ARGS:-}"
+
+# configure_build PRESET: configures and builds build/PRESET.
 configure_build() {
     local name="$1"
-    shift
-    cmake -S "$ROOT" -B "$ROOT/build/$name" -G Ninja -DZEFT_WERROR=ON "$@" \
-        >"$ROOT/build/$name.configure.log" 2>&1 || { cat "$ROOT/build/$name.configure.log"; return 1; }
-    cmake --build "$ROOT/build/$name" -j "$JOBS"
+    cmake --preset "$name" "${extra_args[@]}" >"$ROOT/build/$name.configure.log" 2>&1 ||
+        { cat "$ROOT/build/$name.configure.log"; return 1; }
+    cmake --build --preset "$name" -j "$JOBS"
 }
 
-# run_tests NAME: runs ctest and keeps its summary lines for the end.
+# run_tests PRESET: runs ctest (the test preset sets the sanitizers' and Qt's environment)
+# and keeps its summary lines for the end.
 run_tests() {
     local name="$1"
     local log="$ROOT/build/$name.ctest.log"
-    ctest --test-dir "$ROOT/build/$name" --output-on-failure -j "$JOBS" --timeout 300 2>&1 | tee "$log"
+    ctest --preset "$name" -j "$JOBS" 2>&1 | tee "$log"
     local status="${PIPESTATUS[0]}"
     summary+=("[$name] $(grep -E 'tests passed|tests failed' "$log" | tail -1)")
     return "$status"
@@ -46,36 +53,33 @@ run_tests() {
 
 mkdir -p "$ROOT/build"
 
-# The sanitizer builds skip the benchmarks and tools and use -O1: they are there for the
-# tests, and the whole run has to stay well inside CI's time.
-SANITIZER_BUILD=(-DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS=-O1 -DZEFT_BUILD_EXTRAS=OFF)
-
 step "1/6 normal build and tests"
-# -O2, not Release's -O3: GCC 12 gives false string-overflow warnings at -O3.
-if configure_build normal -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG"; then
+if configure_build normal; then
     run_tests normal || failed+=("normal tests")
 else
     failed+=("normal build")
 fi
 
 step "2/6 AddressSanitizer + UndefinedBehaviorSanitizer"
-if configure_build asan "${SANITIZER_BUILD[@]}" -DZEFT_SANITIZE=address,undefined; then
+# The sanitizer builds skip the benchmarks and tools and use -O1: they are there for the
+# tests, and the whole run has to stay well inside CI's time.
+if configure_build asan; then
     run_tests asan || failed+=("asan tests")
 else
     failed+=("asan build")
 fi
 
 step "3/6 ThreadSanitizer (core)"
-if configure_build tsan "${SANITIZER_BUILD[@]}" -DZEFT_CORE_ONLY=ON -DZEFT_SANITIZE=thread; then
+if configure_build tsan; then
     run_tests tsan || failed+=("tsan tests")
 else
     failed+=("tsan build")
 fi
 
 step "4/6 Windows cross-build of the core, its tests run under Wine"
-if configure_build mingw -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DZEFT_CORE_ONLY=ON \
-    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw64.cmake" -DCMAKE_CROSSCOMPILING_EMULATOR=/usr/lib/wine/wine64; then
-    # A Wine prefix of the build's own, made before the tests start; no Wine chatter.
+if configure_build mingw; then
+    # A Wine prefix of the build's own (the one the mingw test preset names), made before
+    # the tests start; no Wine chatter.
     export WINEPREFIX="$ROOT/build/mingw/wine" WINEDEBUG=-all
     /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1 || true
     if run_tests mingw; then
@@ -107,9 +111,7 @@ else
 fi
 
 step "6/6 clang-format"
-mapfile -t cxx_files < <(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' | while read -r f; do
-    [ -f "$f" ] && echo "$f"
-done)
+mapfile -t cxx_files < <("$ROOT/scripts/format.sh" --list)
 if clang-format --dry-run --Werror "${cxx_files[@]}"; then
     summary+=("[format] ${#cxx_files[@]} files checked, no drift")
 else

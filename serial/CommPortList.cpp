@@ -1,6 +1,6 @@
 #include "serial/CommPortList.h"
 
-#include "serial/SerialDeviceFactory.h"
+#include "serial/device/SerialDeviceFactory.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 #include "serial/PortDescription.h"
 
 #include "serial/CommPortList.h"
-#include "serial/VirtualSenderPortName.h"
+#include "serial/virtual/VirtualSenderPortName.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "serial/PortDescription.h"
-#include "serial/SettingsMedium.h"
+#include "serial/settings/SettingsMedium.h"
 
 #include <functional>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "serial/SerialLink.h"
 
-#include "serial/SerialDeviceFactory.h"
 #include "serial/WorkThread.h"
+#include "serial/device/SerialDeviceFactory.h"
 
 #include <array>
 #include <chrono>

@@ -2,8 +2,8 @@
 
 #include "serial/HandOverQueue.h"
 #include "serial/SerialCluster.h"
-#include "serial/SerialDevice.h"
 #include "serial/SerialEvent.h"
+#include "serial/device/SerialDevice.h"
 
 #include <atomic>
 #include <cstddef>

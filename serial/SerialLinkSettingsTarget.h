@@ -1,7 +1,7 @@
 #pragma once
 
-#include "serial/PortSettings.h"
-#include "serial/PortSettingsStore.h"
+#include "serial/settings/PortSettings.h"
+#include "serial/settings/PortSettingsStore.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
-#include "serial/PortSettings.h"
 #include "serial/SerialLink.h"
+#include "serial/settings/PortSettings.h"
 
 namespace zeft {
 

@@ -13,8 +13,8 @@ int main() {
     return 1;
 }
 #else
-#include "serial/PosixSenderBridge.h"
-#include "serial/VirtualSenderPortName.h"
+#include "serial/virtual/PosixSenderBridge.h"
+#include "serial/virtual/VirtualSenderPortName.h"
 
 #include <csignal>
 #include <cstdio>

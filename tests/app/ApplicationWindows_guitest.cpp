@@ -1,7 +1,7 @@
 #include "app/ApplicationWindows.h"
 
 #include "serial/SerialLink.h"
-#include "serial/SettingsFileMedium.h"
+#include "serial/settings/SettingsFileMedium.h"
 #include "tests/support/TempFolder.h"
 
 #include <QApplication>

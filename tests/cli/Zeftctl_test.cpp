@@ -1,6 +1,6 @@
 #include "tests/cli/ZeftctlRunner.h"
 
-#include "serial/PosixSenderBridge.h"
+#include "serial/virtual/PosixSenderBridge.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

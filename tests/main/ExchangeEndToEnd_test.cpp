@@ -6,13 +6,13 @@
 #include "main/PlainSettingsControls.h"
 #include "main/SenderSettings.h"
 #include "serial/CoreMainLoop.h"
-#include "serial/SerialDeviceFactory.h"
 #include "serial/SerialLink.h"
-#include "serial/VirtualSerialDevice.h"
+#include "serial/device/SerialDeviceFactory.h"
+#include "serial/virtual/VirtualSerialDevice.h"
 #include "tests/support/ScriptedPrompts.h"
 
 #ifndef _WIN32
-#include "serial/PosixSenderBridge.h"
+#include "serial/virtual/PosixSenderBridge.h"
 #endif
 
 #include <gtest/gtest.h>

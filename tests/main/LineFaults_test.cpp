@@ -8,7 +8,7 @@
 #include "main/SerialSenderLink.h"
 #include "serial/CoreMainLoop.h"
 #include "serial/SerialLink.h"
-#include "serial/VirtualSerialDevice.h"
+#include "serial/virtual/VirtualSerialDevice.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/VanishingSerialDevice.h"
 

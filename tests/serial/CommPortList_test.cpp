@@ -1,8 +1,9 @@
 #include "serial/CommPortList.h"
 #include "serial/PortDescription.h"
 #include "serial/RememberedAdapter.h"
-#include "serial/SerialDeviceFactory.h"
-#include "serial/SettingsFileMedium.h"
+#include "serial/device/SerialDeviceFactory.h"
+#include "serial/settings/SettingsFileMedium.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,12 +22,11 @@ namespace fs = std::filesystem;
 class SysfsScanTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() / "zeft-sysfs-scan";
-        fs::remove_all(root_);
+        // A folder of each test's own: ctest runs the tests side by side.
+        root_ = folder_.Path();
         fs::create_directories(root_ / "class");
         fs::create_directories(root_ / "dev");
     }
-    void TearDown() override { fs::remove_all(root_); }
 
     // One tty of the class folder: with or without a device behind it, the 8250 "type"
     // attribute when given, and its /dev node when present.
@@ -83,6 +83,7 @@ protected:
     }
     DeviceTree Tree() const { return {root_ / "class", root_ / "dev"}; }
 
+    testing::TempFolder folder_;
     fs::path root_;
 };
 

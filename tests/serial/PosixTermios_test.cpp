@@ -1,6 +1,6 @@
 // The whole termios built for the line settings, from a structure with every bit set: only
 // what the settings ask for may be on afterwards.
-#include "serial/PosixTermios.h"
+#include "serial/device/PosixTermios.h"
 
 #include <gtest/gtest.h>
 

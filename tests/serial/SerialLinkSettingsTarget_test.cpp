@@ -2,8 +2,8 @@
 
 #include "serial/HandOverQueue.h"
 #include "serial/SerialLink.h"
-#include "serial/SettingsFileMedium.h"
-#include "serial/VirtualSerialDevice.h"
+#include "serial/settings/SettingsFileMedium.h"
+#include "serial/virtual/VirtualSerialDevice.h"
 
 #include <gtest/gtest.h>
 

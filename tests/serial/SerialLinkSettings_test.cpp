@@ -1,7 +1,7 @@
 #include "tests/serial/SerialLinkFixture.h"
 
-#include "serial/SerialDeviceFactory.h"
-#include "serial/SerialDeviceName.h"
+#include "serial/device/SerialDeviceFactory.h"
+#include "serial/device/SerialDeviceName.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // simulated sender's pseudo-terminal under Wine); without it the test is skipped.
 #include "serial/HandOverQueue.h"
 #include "serial/SerialLink.h"
-#include "serial/Win32SerialDevice.h"
+#include "serial/device/Win32SerialDevice.h"
 
 #include <gtest/gtest.h>
 

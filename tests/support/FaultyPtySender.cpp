@@ -2,7 +2,7 @@
 
 #include "tests/support/FaultyPtySender.h"
 
-#include "serial/PosixPseudoTerminal.h"
+#include "serial/virtual/PosixPseudoTerminal.h"
 
 #include <algorithm>
 #include <cerrno>

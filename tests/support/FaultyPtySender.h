@@ -2,7 +2,7 @@
 
 #ifndef _WIN32
 
-#include "serial/VirtualSender.h"
+#include "serial/virtual/VirtualSender.h"
 
 #include <atomic>
 #include <cstddef>

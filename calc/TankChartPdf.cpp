@@ -1,0 +1,119 @@
+#include "calc/TankChartPdf.h"
+
+#include "calc/ContentCurveForm.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <array>
+#include <cstddef>
+
+namespace zeft::calc_ui {
+
+namespace {
+
+constexpr int kTableGroups = 3; // side by side on a page
+
+std::array<QString, 3> Headers(bool inch) {
+    return {inch ? QStringLiteral("Height (in)") : QStringLiteral("Height (mm)"), QStringLiteral("Percent"),
+            inch ? QStringLiteral("Volume (US gal)") : QStringLiteral("Volume (L)")};
+}
+
+// Shares of a group's width: height, percent, volume.
+constexpr std::array<double, 3> kColumnShares{0.36, 0.26, 0.38};
+
+// Draws rows [first, first + count) as one group of three right-aligned columns.
+void PaintTableGroup(QPainter& painter, const QRectF& area, const std::vector<DipRow>& rows, std::size_t first,
+                     std::size_t count, bool inch, double line) {
+    const std::array<QString, 3> headers = Headers(inch);
+    std::array<QRectF, 3> columns;
+    double left = area.left();
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        columns[c] = QRectF(left, 0, area.width() * kColumnShares[c], line);
+        left = columns[c].right();
+    }
+    const auto cell = [&](std::size_t c, double top) { return columns[c].translated(0, top); };
+    QFont bold = painter.font();
+    bold.setBold(true);
+    painter.save();
+    painter.setFont(bold);
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        painter.drawText(cell(c, area.top()), Qt::AlignRight | Qt::AlignVCenter, headers[c]);
+    }
+    painter.restore();
+    painter.drawLine(QPointF(area.left(), area.top() + line * 1.05), QPointF(area.right(), area.top() + line * 1.05));
+    for (std::size_t i = 0; i < count; ++i) {
+        const DipRowTexts texts = DipRowText(rows[first + i]);
+        const std::array<const std::string*, 3> cells{&texts.height, &texts.percent, &texts.volume};
+        const double top = area.top() + line * (1.2 + static_cast<double>(i));
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            painter.drawText(cell(c, top), Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(*cells[c]));
+        }
+    }
+}
+
+} // namespace
+
+QByteArray TankChartPdf(const TankContent& content, const std::vector<DipRow>& rows, const QString& description) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setResolution(300);
+        writer.setTitle(QStringLiteral("Tank Chart"));
+        writer.setCreator(QStringLiteral("ZEFT Programmer"));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            return {};
+        }
+        QFont font = painter.font();
+        font.setPointSizeF(8.5);
+        painter.setFont(font);
+        const double line = QFontMetricsF(font).height();
+        const QRectF page(0, 0, writer.width(), writer.height());
+
+        QFont heading = font;
+        heading.setPointSizeF(16);
+        heading.setBold(true);
+        painter.setFont(heading);
+        const double headingLine = QFontMetricsF(heading).height();
+        painter.drawText(QRectF(page.left(), page.top(), page.width(), headingLine), Qt::AlignLeft,
+                         QStringLiteral("Tank Chart"));
+        painter.setFont(font);
+        const QRectF about(page.left(), page.top() + headingLine * 1.2, page.width(), line * 3);
+        painter.drawText(about, Qt::AlignLeft | Qt::TextWordWrap, description);
+
+        const QRectF curve(page.left(), about.bottom() + line, page.width(), page.height() * 0.42);
+        PaintContentCurve(painter, curve, content);
+
+        double top = curve.bottom() + line * 2;
+        std::size_t next = 0;
+        while (next < rows.size()) {
+            const auto perGroup = static_cast<std::size_t>(std::max(1.0, (page.bottom() - top) / line - 1.5));
+            for (int group = 0; group < kTableGroups && next < rows.size(); ++group) {
+                const std::size_t count = std::min(perGroup, rows.size() - next);
+                // The groups stand a line apart.
+                const double width = (page.width() - line * (kTableGroups - 1)) / kTableGroups;
+                const QRectF area(page.left() + (width + line) * group, top, width, page.bottom() - top);
+                PaintTableGroup(painter, area, rows, next, count, content.inchUnit(), line);
+                next += count;
+            }
+            if (next < rows.size()) {
+                writer.newPage();
+                top = page.top();
+            }
+        }
+        painter.end();
+    }
+    return bytes;
+}
+
+} // namespace zeft::calc_ui

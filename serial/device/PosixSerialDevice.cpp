@@ -1,0 +1,297 @@
+#include "serial/device/PosixSerialDevice.h"
+
+#include "serial/device/PosixBaudRate.h"
+#include "serial/device/PosixTermios.h"
+#include "serial/device/SerialDeviceName.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+#include <utility>
+
+#include <fcntl.h>
+#include <grp.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+#ifdef __linux__
+#include <linux/serial.h>
+#endif
+
+namespace zeft {
+
+namespace {
+
+std::uint32_t Errno() {
+    return static_cast<std::uint32_t>(errno);
+}
+
+void SetNonBlockingCloexec(int fd) {
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+    fcntl(fd, F_SETFD, FD_CLOEXEC);
+}
+
+} // namespace
+
+PosixSerialDevice::PosixSerialDevice() : rx_(4096) {
+    int fds[2];
+    if (pipe(fds) != 0) {
+        wakeError_ = Errno();
+        return;
+    }
+    wakeRead_ = fds[0];
+    wakeWrite_ = fds[1];
+    SetNonBlockingCloexec(wakeRead_);
+    SetNonBlockingCloexec(wakeWrite_);
+}
+
+PosixSerialDevice::~PosixSerialDevice() {
+    Close();
+    for (int fd : {wakeRead_, wakeWrite_, closeAfterPoll_}) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+}
+
+std::uint32_t PosixSerialDevice::Open(const std::string& portName) {
+    std::lock_guard lock(mutex_);
+    if (wakeError_ != 0) {
+        return wakeError_;
+    }
+    if (fd_ >= 0) {
+        return EBUSY;
+    }
+    path_ = PosixDevicePath(portName);
+    const int fd = ::open(path_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return Errno();
+    }
+    std::uint32_t code = 0;
+    if (!isatty(fd)) {
+        code = ENOTTY;
+    } else if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        code = errno == EWOULDBLOCK ? EBUSY : Errno();
+    }
+    if (code != 0) {
+        ::close(fd);
+        return code;
+    }
+    // Keeps other programs out; root passes it, the lock above still holds.
+    ioctl(fd, TIOCEXCL);
+    fd_ = fd;
+    gone_ = goneReported_ = modemRefusalReported_ = noModemLines_ = false;
+    lastModemStatus_ = 0;
+    ClearInput();
+    lineErrors_ = 0;
+    writePending_ = writeFinished_ = outputMayBeQueued_ = false;
+    eventMask_ = history_ = 0;
+    waitPending_ = waitDone_ = false;
+    timeouts_ = SerialTimeouts{};
+    hasCounters_ = true;
+    PollLineErrors(); // the counters' starting point
+    lineErrors_ = 0;
+    history_ = 0;
+    code = ApplyTermios(settings_);
+    if (code != 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    return code;
+}
+
+std::uint32_t PosixSerialDevice::Close() {
+    std::lock_guard lock(mutex_);
+    if (fd_ < 0) {
+        return EBADF;
+    }
+    if (writePending_ && !writeFinished_) {
+        FinishWrite(kErrorOperationAborted);
+    }
+    if (waitPending_ && !waitDone_) {
+        CompleteWait(0);
+    }
+    if (inPoll_) {
+        closeAfterPoll_ = fd_; // the worker closes it when poll returns
+    } else {
+        ::close(fd_);
+    }
+    fd_ = -1;
+    ClearInput();
+    WakeWorker();
+    return kDeviceOk;
+}
+
+std::uint32_t PosixSerialDevice::NativeHandle() const {
+    std::lock_guard lock(mutex_);
+    return fd_ < 0 ? kNoDeviceHandle : static_cast<std::uint32_t>(fd_);
+}
+
+std::string PosixSerialDevice::ErrorText(std::uint32_t code) const {
+    std::string text = std::error_code(static_cast<int>(code), std::generic_category()).message();
+    std::lock_guard lock(mutex_);
+    if (code == EACCES || code == EPERM) {
+        struct stat info {};
+        if (::stat(path_.c_str(), &info) == 0) {
+            struct group entry {};
+            struct group* found = nullptr;
+            char buffer[1024];
+            if (getgrgid_r(info.st_gid, &entry, buffer, sizeof(buffer), &found) == 0 && found) {
+                text += " (" + path_ + " belongs to the group \"" + found->gr_name +
+                        "\": add your user to it and log in again)";
+            }
+        }
+    } else if (code == EBUSY) {
+        text += " (" + path_ + " is in use by another program)";
+    } else if (code == ENOTTY) {
+        text += " (" + path_ + " is not a serial port)";
+    } else if (code == ENOENT) {
+        text += " (" + path_ + " is not there; is the adapter plugged in?)";
+    }
+    return text;
+}
+
+std::uint32_t PosixSerialDevice::CheckUsable() const {
+    if (fd_ < 0) {
+        return EBADF;
+    }
+    return gone_ ? EIO : kDeviceOk;
+}
+
+std::uint32_t PosixSerialDevice::SetQueueSizes(std::uint32_t rxSize, std::uint32_t txSize) {
+    std::lock_guard lock(mutex_);
+    if (fd_ < 0) {
+        return EBADF;
+    }
+    if (rxSize == 0 || txSize == 0) {
+        return kErrorInvalidParameter;
+    }
+    // The kernel keeps its own output buffer. Bytes already waiting are kept.
+    std::vector<std::uint8_t> resized(std::max<std::size_t>(rxSize, Waiting()));
+    std::copy(rx_.begin() + static_cast<std::ptrdiff_t>(rxHead_), rx_.begin() + static_cast<std::ptrdiff_t>(rxTail_),
+              resized.begin());
+    rxTail_ = Waiting();
+    rxHead_ = 0;
+    rx_ = std::move(resized);
+    return kDeviceOk;
+}
+
+std::uint32_t PosixSerialDevice::GetLineSettings(SerialLineSettings& settings) {
+    std::lock_guard lock(mutex_);
+    if (fd_ < 0) {
+        return EBADF;
+    }
+    settings = settings_;
+    return kDeviceOk;
+}
+
+std::uint32_t PosixSerialDevice::SetLineSettings(const SerialLineSettings& settings) {
+    std::lock_guard lock(mutex_);
+    if (const std::uint32_t code = CheckUsable(); code != kDeviceOk) {
+        return code;
+    }
+    const std::uint32_t code = ApplyTermios(settings);
+    if (code == kDeviceOk) {
+        settings_ = settings;
+    }
+    return code;
+}
+
+// Written whole every time: a tty keeps what its last user left, so nothing is taken over.
+std::uint32_t PosixSerialDevice::ApplyTermios(const SerialLineSettings& settings) {
+    struct termios tio {};
+    if (tcgetattr(fd_, &tio) != 0) {
+        return Errno();
+    }
+    if (const std::uint32_t code = BuildTermios(settings, tio); code != kDeviceOk) {
+        return code;
+    }
+    if (tcsetattr(fd_, TCSANOW, &tio) != 0) {
+        return Errno();
+    }
+    const int code = SetTtyBaudRate(fd_, settings.BaudRate);
+    if (code == EINVAL) {
+        return kErrorInvalidParameter;
+    }
+    return static_cast<std::uint32_t>(code);
+}
+
+std::uint32_t PosixSerialDevice::GetTimeouts(SerialTimeouts& timeouts) {
+    std::lock_guard lock(mutex_);
+    if (fd_ < 0) {
+        return EBADF;
+    }
+    timeouts = timeouts_;
+    return kDeviceOk;
+}
+
+std::uint32_t PosixSerialDevice::SetTimeouts(const SerialTimeouts& timeouts) {
+    std::lock_guard lock(mutex_);
+    if (fd_ < 0) {
+        return EBADF;
+    }
+    timeouts_ = timeouts;
+    return kDeviceOk;
+}
+
+std::uint32_t PosixSerialDevice::SetEventMask(std::uint32_t mask) {
+    std::lock_guard lock(mutex_);
+    if (fd_ < 0) {
+        return EBADF;
+    }
+    eventMask_ = mask;
+    history_ = 0;
+    if (waitPending_ && !waitDone_) {
+        CompleteWait(0);
+    }
+    WakeWorker();
+    return kDeviceOk;
+}
+
+std::uint32_t PosixSerialDevice::Purge(std::uint32_t flags) {
+    std::lock_guard lock(mutex_);
+    if (fd_ < 0) {
+        return EBADF;
+    }
+    if ((flags & kPurgeTxAbort) != 0 && writePending_ && !writeFinished_) {
+        FinishWrite(kErrorOperationAborted);
+    }
+    if ((flags & kPurgeRxClear) != 0) {
+        ClearInput();
+    }
+    if (!gone_) {
+        if ((flags & kPurgeRxClear) != 0) {
+            tcflush(fd_, TCIFLUSH);
+        }
+        if ((flags & kPurgeTxClear) != 0) {
+            tcflush(fd_, TCOFLUSH);
+        }
+    }
+    WakeWorker();
+    return kDeviceOk;
+}
+
+std::uint32_t PosixSerialDevice::SetLine(SerialLine line) {
+    std::lock_guard lock(mutex_);
+    if (const std::uint32_t code = CheckUsable(); code != kDeviceOk) {
+        return code;
+    }
+    const bool raise = line == SerialLine::SetRts || line == SerialLine::SetDtr;
+    int bits = (line == SerialLine::SetRts || line == SerialLine::ClearRts) ? TIOCM_RTS : TIOCM_DTR;
+    return ioctl(fd_, raise ? TIOCMBIS : TIOCMBIC, &bits) == 0 ? kDeviceOk : Errno();
+}
+
+std::uint32_t PosixSerialDevice::SetBreak(bool on) {
+    std::lock_guard lock(mutex_);
+    if (const std::uint32_t code = CheckUsable(); code != kDeviceOk) {
+        return code;
+    }
+    return ioctl(fd_, on ? TIOCSBRK : TIOCCBRK) == 0 ? kDeviceOk : Errno();
+}
+
+} // namespace zeft

@@ -1,0 +1,109 @@
+#include "serial/virtual/VirtualSenderPortName.h"
+
+#include "serial/device/SerialDeviceFactory.h"
+#include "serial/virtual/VirtualSerialDevice.h"
+
+#include <map>
+#include <memory>
+#include <mutex>
+
+namespace zeft {
+namespace {
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+bool ReadCount(std::string_view text, int& value) {
+    text = Trim(text);
+    if (text.empty() || text.size() > 6) {
+        return false;
+    }
+    int result = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+        result = result * 10 + (c - '0');
+    }
+    value = result;
+    return true;
+}
+
+bool ApplyFault(std::string_view fault, VirtualSenderFaults& faults) {
+    fault = Trim(fault);
+    if (fault == "silent") {
+        faults.silent = true;
+    } else if (fault == "old firmware") {
+        faults.oldFirmware = true;
+    } else if (fault == "first D") {
+        faults.firstReplyD = true;
+    } else if (fault == "KK") {
+        faults.doubledK = true;
+    } else if (fault == "noise") {
+        faults.noise = true;
+    } else if (fault == "split") {
+        faults.splitBursts = true;
+    } else if (fault.substr(0, 11) == "stop after ") {
+        return ReadCount(fault.substr(11), faults.stopAfterCommands);
+    } else if (fault.substr(0, 5) == "slow ") {
+        return ReadCount(fault.substr(5), faults.replyDelayMs);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool ParseVirtualSenderPortName(std::string_view name, VirtualSenderFaults& faults) {
+    if (name.substr(0, kVirtualSenderPortName.size()) != kVirtualSenderPortName) {
+        return false;
+    }
+    std::string_view rest = name.substr(kVirtualSenderPortName.size());
+    VirtualSenderFaults parsed;
+    if (!rest.empty()) {
+        if (rest.size() < 3 || rest.substr(0, 2) != " (" || rest.back() != ')') {
+            return false;
+        }
+        rest = rest.substr(2, rest.size() - 3);
+        while (!rest.empty()) {
+            const std::size_t comma = rest.find(',');
+            if (!ApplyFault(rest.substr(0, comma), parsed)) {
+                return false;
+            }
+            rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+        }
+    }
+    faults = parsed;
+    return true;
+}
+
+bool RegisterVirtualSenderPort(const std::string& name) {
+    VirtualSenderFaults faults;
+    if (!ParseVirtualSenderPortName(name, faults)) {
+        return false;
+    }
+    // Registering the same name again keeps the sender it already has.
+    static std::mutex mutex;
+    static std::map<std::string, std::shared_ptr<VirtualSenderUnit>> units;
+    std::shared_ptr<VirtualSenderUnit> unit;
+    {
+        std::lock_guard lock(mutex);
+        std::shared_ptr<VirtualSenderUnit>& known = units[name];
+        if (!known) {
+            known = std::make_shared<VirtualSenderUnit>();
+        }
+        unit = known;
+    }
+    SerialDeviceFactory::Register(name, [faults, unit] { return std::make_unique<VirtualSerialDevice>(faults, unit); });
+    return true;
+}
+
+} // namespace zeft
