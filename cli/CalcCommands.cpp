@@ -3,6 +3,7 @@
 #include "calc/LevelSet.h"
 #include "cli/ExitStatus.h"
 
+#include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
@@ -83,6 +84,19 @@ int RunVolumeCalculation(const TableEditTexts& volumes, const std::string& heigh
 int RunHeightCalculation(const TableEditTexts& heights, bool inchUnit, bool json) {
     const TableCalculation calculation = CalculateByHeight(heights, inchUnit, kDecimalSeparator);
     return Report(calculation.error, calculation.levelSet, nullptr, inchUnit, json);
+}
+
+void AddShapeDimensionOptions(CLI::App& command, ShapeOptions& options, ShapeEditTexts& texts) {
+    command.add_option("--shape", options.shape, "shape number, 1 to 12")->required()->check(CLI::Range(1, 12));
+    command.add_option("--x", texts.x, "dimension X")->required();
+    command.add_option("--h", texts.h, "dimension H")->required();
+    command.add_option("--w", texts.w, "dimension W");
+    command.add_option("--y", texts.y, "dimension Y");
+    command.add_option("--z", texts.z, "dimension Z");
+    command.add_option("--x1", texts.x1, "dimension X1");
+    command.add_option("--x2", texts.x2, "dimension X2");
+    command.add_flag("--half", options.halfTank, "half tank");
+    command.add_flag("--inch", options.inchUnit, "dimensions in inches");
 }
 
 } // namespace zeft::cli

@@ -5,7 +5,15 @@
 
 #include <string>
 
+namespace CLI {
+class App;
+}
+
 namespace zeft::cli {
+
+// The shape calculator's options on a command: --shape, the seven dimensions, --half and
+// --inch (calc shape adds --reserve; calc chart has none).
+void AddShapeDimensionOptions(CLI::App& command, ShapeOptions& options, ShapeEditTexts& texts);
 
 // The calculators without their windows. Each prints the results as the window shows them
 // (or one JSON object) on standard output, or the window's message for the first failing

@@ -86,16 +86,7 @@ int RunChartCommand(const ShapeOptions& options, const ShapeEditTexts& texts, co
 
 ChartCommand::ChartCommand(CLI::App& calc) {
     command_ = calc.add_subcommand("chart", "the dip table: the tank's content at each height");
-    command_->add_option("--shape", options_.shape, "shape number, 1 to 12")->required()->check(CLI::Range(1, 12));
-    command_->add_option("--x", texts_.x, "dimension X")->required();
-    command_->add_option("--h", texts_.h, "dimension H")->required();
-    command_->add_option("--w", texts_.w, "dimension W");
-    command_->add_option("--y", texts_.y, "dimension Y");
-    command_->add_option("--z", texts_.z, "dimension Z");
-    command_->add_option("--x1", texts_.x1, "dimension X1");
-    command_->add_option("--x2", texts_.x2, "dimension X2");
-    command_->add_flag("--half", options_.halfTank, "half tank");
-    command_->add_flag("--inch", options_.inchUnit, "dimensions in inches");
+    AddShapeDimensionOptions(*command_, options_, texts_);
     command_->add_option("--step", step_, "height between rows, in the dimensions' unit (default 10)");
     CLI::Option* json = command_->add_flag("--json", json_, "print one JSON object");
     command_->add_flag("--csv", csv_, "print comma-separated values")->excludes(json);

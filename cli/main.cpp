@@ -114,17 +114,8 @@ int main(int argc, char** argv) {
     ShapeOptions shapeOptions;
     ShapeEditTexts shapeTexts;
     CLI::App* shape = calc->add_subcommand("shape", "levels from the tank's shape and dimensions");
-    shape->add_option("--shape", shapeOptions.shape, "shape number, 1 to 12")->required()->check(CLI::Range(1, 12));
-    shape->add_option("--x", shapeTexts.x, "dimension X")->required();
-    shape->add_option("--h", shapeTexts.h, "dimension H")->required();
-    shape->add_option("--w", shapeTexts.w, "dimension W");
-    shape->add_option("--y", shapeTexts.y, "dimension Y");
-    shape->add_option("--z", shapeTexts.z, "dimension Z");
-    shape->add_option("--x1", shapeTexts.x1, "dimension X1");
-    shape->add_option("--x2", shapeTexts.x2, "dimension X2");
-    shape->add_flag("--half", shapeOptions.halfTank, "half tank");
+    AddShapeDimensionOptions(*shape, shapeOptions, shapeTexts);
     shape->add_flag("--reserve", shapeOptions.reserve, "10% reserve");
-    shape->add_flag("--inch", shapeOptions.inchUnit, "dimensions in inches");
     shape->add_flag("--json", json, "print one JSON object");
 
     TableEditTexts volumes;
