@@ -3,6 +3,7 @@
 #include "cli/ChartCommand.h"
 #include "cli/DeviceCommands.h"
 #include "cli/ExitStatus.h"
+#include "cli/PortNameInput.h"
 #include "cli/PortsCommand.h"
 
 #include "ZeftVersion.h"
@@ -149,6 +150,7 @@ int main(int argc, char** argv) {
         const int status = app.exit(error);
         return status == 0 ? kExitSuccess : kExitInvalidInput;
     }
+    device.port = PortNameFromInput(device.port);
 
     // The virtual sender is always there, so the tool can be tried without hardware.
     RegisterVirtualSenderPort();
