@@ -1,6 +1,7 @@
 // zeftctl: the main window's device work and the calculators' arithmetic from a shell.
 #include "cli/CalcCommands.h"
 #include "cli/ChartCommand.h"
+#include "cli/ConsoleCodePage.h"
 #include "cli/DeviceCommands.h"
 #include "cli/ExitStatus.h"
 #include "cli/PortNameInput.h"
@@ -53,6 +54,7 @@ void AddTableOptions(CLI::App& command, TableEditTexts& texts, const char* what)
 } // namespace
 
 int main(int argc, char** argv) {
+    const ConsoleCodePage codePage;
     CLI::App app{"zeftctl: reads, programs and restores ZEFT tank level senders, and computes their "
                  "linearisation levels"};
     app.set_version_flag("--version", std::string("zeftctl ") + ZEFT_VERSION_TEXT);
