@@ -8,7 +8,16 @@ linux="$1"
 exe="$2"
 : "${WINEPREFIX:?set WINEPREFIX to the prefix to use}"
 wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver64
 failures=0
+
+# Runs zeftctl.exe once the Wine server of the last run is gone: a program that starts
+# while the server stops after its lingering time loses its connection and crashes.
+# (A server kept running for good would keep the output pipe open through its services.)
+run_exe() {
+    "$wineserver" -w
+    "$wine" "$exe" "$@"
+}
 
 fail() {
     echo "FAIL: $*"
@@ -60,7 +69,7 @@ for line in "${cases[@]}"; do
     want="$("$linux" "${args[@]}" 2>&1)"
     want_status=$?
     # Windows writes its lines with CR LF; the bytes before each line end are compared.
-    got="$("$wine" "$exe" "${args[@]}" 2>&1 | sed 's/\r$//')"
+    got="$(run_exe "${args[@]}" 2>&1 | sed 's/\r$//')"
     got_status=${PIPESTATUS[0]}
     if [ "$want_status" -ne "$got_status" ]; then
         fail "zeftctl $line: exit status $want_status on Linux, $got_status on Windows"
@@ -71,10 +80,10 @@ for line in "${cases[@]}"; do
     fi
 done
 
-ports="$("$wine" "$exe" ports 2>&1 | sed 's/\r$//')" || fail "zeftctl.exe ports: exit status $?"
+ports="$(run_exe ports 2>&1 | sed 's/\r$//')" || fail "zeftctl.exe ports: exit status $?"
 grep -qx "ZEFT Virtual Sender" <<<"$ports" || fail "zeftctl.exe ports does not list the virtual sender: $ports"
 
-read_out="$("$wine" "$exe" read --port "ZEFT Virtual Sender" --json 2>&1)"
+read_out="$(run_exe read --port "ZEFT Virtual Sender" --json 2>&1)"
 read_status=$?
 if [ "$read_status" -ne 0 ]; then
     fail "zeftctl.exe read --port \"ZEFT Virtual Sender\" --json: exit status $read_status: $read_out"
