@@ -3,6 +3,7 @@
 #include "cli/DeviceReport.h"
 #include "cli/ExitStatus.h"
 #include "cli/StopRequest.h"
+#include "cli/Terminal.h"
 #include "main/ConfigFile.h"
 #include "main/NumberText.h"
 #include "main/SenderSettings.h"
@@ -10,7 +11,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <unistd.h>
 
 namespace zeft::cli {
 namespace {
@@ -23,7 +23,7 @@ ConsolePrompts::QuestionPolicy QuestionPolicyFor(const DeviceCommandOptions& opt
     if (options.answerYes) {
         return ConsolePrompts::QuestionPolicy::AnswerYes;
     }
-    return isatty(STDIN_FILENO) != 0 ? ConsolePrompts::QuestionPolicy::AskTerminal
+    return StandardInputIsTerminal() ? ConsolePrompts::QuestionPolicy::AskTerminal
                                      : ConsolePrompts::QuestionPolicy::AnswerNo;
 }
 
@@ -69,7 +69,7 @@ void ApplyProgramSettings(const ProgramSettings& settings, SettingsControls& con
 int RunDeviceCommand(ExchangeOperation operation, const DeviceCommandOptions& options,
                      const ProgramSettings* settings) {
     StopRequest::BlockStopSignals();
-    ConsoleControls controls(isatty(STDERR_FILENO) != 0 ? stderr : nullptr);
+    ConsoleControls controls(StandardErrorIsTerminal() ? stderr : nullptr);
     ConsolePrompts prompts(stderr, stdin, QuestionPolicyFor(options));
     if (settings != nullptr) {
         ApplyProgramSettings(*settings, controls);
@@ -103,7 +103,7 @@ int RunPowerCommand(const DeviceCommandOptions& options, int seconds) {
     DeviceSession session(controls, prompts);
     // Enter ends the test on a terminal; without a time limit the end of a piped input
     // does too, so that a script never leaves the interface powered for ever.
-    const bool watchInput = isatty(STDIN_FILENO) != 0 || seconds == 0;
+    const bool watchInput = StandardInputIsTerminal() || seconds == 0;
     StopRequest stop(watchInput, [&session] { session.WakeLoop(); });
     if (!session.Open(options.port, options.line)) {
         return kExitPortNotOpened;

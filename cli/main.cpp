@@ -1,8 +1,10 @@
 // zeftctl: the main window's device work and the calculators' arithmetic from a shell.
 #include "cli/CalcCommands.h"
 #include "cli/ChartCommand.h"
+#include "cli/ConsoleCodePage.h"
 #include "cli/DeviceCommands.h"
 #include "cli/ExitStatus.h"
+#include "cli/PortNameInput.h"
 #include "cli/PortsCommand.h"
 
 #include "ZeftVersion.h"
@@ -52,6 +54,7 @@ void AddTableOptions(CLI::App& command, TableEditTexts& texts, const char* what)
 } // namespace
 
 int main(int argc, char** argv) {
+    const ConsoleCodePage codePage;
     CLI::App app{"zeftctl: reads, programs and restores ZEFT tank level senders, and computes their "
                  "linearisation levels"};
     app.set_version_flag("--version", std::string("zeftctl ") + ZEFT_VERSION_TEXT);
@@ -140,6 +143,7 @@ int main(int argc, char** argv) {
         const int status = app.exit(error);
         return status == 0 ? kExitSuccess : kExitInvalidInput;
     }
+    device.port = PortNameFromInput(device.port);
 
     // The virtual sender is always there, so the tool can be tried without hardware.
     RegisterVirtualSenderPort();

@@ -3,8 +3,9 @@
 #   1. the normal build and all its tests
 #   2. the same tests under AddressSanitizer + UndefinedBehaviorSanitizer
 #   3. the core tests under ThreadSanitizer
-#   4. the Windows cross-build of the core (mingw-w64), its tests under Wine, and the Win32
-#      backend against the simulated sender through a Wine COM port
+#   4. the Windows cross-build of the core (mingw-w64), its tests under Wine, the Win32
+#      backend against the simulated sender through a Wine COM port, and zeftctl.exe
+#      against the Linux zeftctl
 #   5. the fuzz targets, 30 s each from their corpus (clang-14, ASan + UBSan)
 #   6. the clang-format check of every C++ file
 # Every step runs; the script fails when any of them failed. Each build is a preset of
@@ -96,6 +97,16 @@ if configure_build mingw; then
         echo "The Wine COM-port test failed; its output:"
         cat "$ROOT/build/mingw.comport.log" 2>/dev/null || echo "(none: no sender bridge, the normal build failed)"
         failed+=("Wine COM port")
+    fi
+    # zeftctl.exe gives the Linux build's calculator output and reaches the virtual sender.
+    linux_zeftctl="$ROOT/build/normal/cli/zeftctl"
+    if [ -x "$linux_zeftctl" ] && "$ROOT/scripts/wine-zeftctl-test.sh" "$linux_zeftctl" \
+        "$ROOT/build/mingw/cli/zeftctl.exe" >"$ROOT/build/mingw.zeftctl.log" 2>&1; then
+        summary+=("[mingw] zeftctl.exe matched the Linux zeftctl under Wine")
+    else
+        echo "The Wine zeftctl test failed; its output:"
+        cat "$ROOT/build/mingw.zeftctl.log" 2>/dev/null || echo "(none: no Linux zeftctl, the normal build failed)"
+        failed+=("Wine zeftctl")
     fi
 else
     failed+=("mingw build")

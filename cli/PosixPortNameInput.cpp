@@ -1,0 +1,9 @@
+#include "cli/PortNameInput.h"
+
+namespace zeft::cli {
+
+std::string PortNameFromInput(const std::string& typed) {
+    return typed;
+}
+
+} // namespace zeft::cli
