@@ -77,11 +77,6 @@ private:
 
 namespace {
 
-// The dialogs hand over UTF-8 names.
-std::filesystem::path PathFromUtf8(const std::string& name) {
-    return std::filesystem::path(std::u8string(name.begin(), name.end()));
-}
-
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
@@ -287,11 +282,7 @@ std::optional<std::filesystem::path> TTankChartForm::AskTarget(const std::string
     if (!name) {
         return std::nullopt;
     }
-    const SaveFileName target = ChooseSaveFileName(PathFromUtf8(*name), extension);
-    if (target.askBeforeReplacing && prompts_.Confirm(ReplaceQuestion(target.path)) != ConfirmAnswer::Yes) {
-        return std::nullopt;
-    }
-    return target.path;
+    return ConfirmSaveTarget(*name, extension, prompts_);
 }
 
 } // namespace zeft::calc_ui

@@ -10,15 +10,6 @@
 
 namespace zeft {
 
-namespace {
-
-// The dialogs hand over UTF-8 names.
-std::filesystem::path PathFromUtf8(const std::string& name) {
-    return std::filesystem::path(std::u8string(name.begin(), name.end()));
-}
-
-} // namespace
-
 bool SaveSettingsAs(SettingsControls& controls, Prompts& prompts, FileDialogs& dialogs) {
     if (!ValidateSettings(controls, prompts)) {
         return false;
@@ -27,11 +18,11 @@ bool SaveSettingsAs(SettingsControls& controls, Prompts& prompts, FileDialogs& d
     if (!name) {
         return false;
     }
-    const SaveFileName target = ChooseSaveFileName(PathFromUtf8(*name));
-    if (target.askBeforeReplacing && prompts.Confirm(ReplaceQuestion(target.path)) != ConfirmAnswer::Yes) {
+    const std::optional<std::filesystem::path> target = ConfirmSaveTarget(*name, ".zcf", prompts);
+    if (!target) {
         return false;
     }
-    if (const std::optional<std::string> error = SaveConfigFile(target.path, controls)) {
+    if (const std::optional<std::string> error = SaveConfigFile(*target, controls)) {
         prompts.ShowApplicationError(*error);
         return false;
     }

@@ -22,4 +22,16 @@ std::string ReplaceQuestion(const fs::path& path) {
     return std::string(name.begin(), name.end()) + " already exists.\nDo you want to replace it?";
 }
 
+fs::path PathFromUtf8(const std::string& name) {
+    return fs::path(std::u8string(name.begin(), name.end()));
+}
+
+std::optional<fs::path> ConfirmSaveTarget(const std::string& dialogName, std::string_view extension, Prompts& prompts) {
+    const SaveFileName target = ChooseSaveFileName(PathFromUtf8(dialogName), extension);
+    if (target.askBeforeReplacing && prompts.Confirm(ReplaceQuestion(target.path)) != ConfirmAnswer::Yes) {
+        return std::nullopt;
+    }
+    return target.path;
+}
+
 } // namespace zeft

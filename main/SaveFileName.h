@@ -1,6 +1,9 @@
 #pragma once
 
+#include "main/Prompts.h"
+
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,5 +24,13 @@ SaveFileName ChooseSaveFileName(const std::filesystem::path& chosen, std::string
 
 // The question for a file that would be replaced.
 std::string ReplaceQuestion(const std::filesystem::path& path);
+
+// A path from the UTF-8 name a dialog hands over.
+std::filesystem::path PathFromUtf8(const std::string& name);
+
+// Every save's last step before writing: the dialog's name with the extension added, and
+// the question asked when that final name exists. Nothing when the answer is No.
+std::optional<std::filesystem::path> ConfirmSaveTarget(const std::string& dialogName, std::string_view extension,
+                                                       Prompts& prompts);
 
 } // namespace zeft

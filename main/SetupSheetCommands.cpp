@@ -18,13 +18,11 @@ bool SaveSetupSheet(SettingsControls& controls, Prompts& prompts, FileDialogs& d
     if (!name) {
         return false;
     }
-    // The dialogs hand over UTF-8 names.
-    const SaveFileName target =
-        ChooseSaveFileName(std::filesystem::path(std::u8string(name->begin(), name->end())), ".pdf");
-    if (target.askBeforeReplacing && prompts.Confirm(ReplaceQuestion(target.path)) != ConfirmAnswer::Yes) {
+    const std::optional<std::filesystem::path> target = ConfirmSaveTarget(*name, ".pdf", prompts);
+    if (!target) {
         return false;
     }
-    if (const std::optional<std::string> error = SaveFileAtomically(target.path, write(buildSheet()))) {
+    if (const std::optional<std::string> error = SaveFileAtomically(*target, write(buildSheet()))) {
         prompts.ShowApplicationError(*error);
         return false;
     }
