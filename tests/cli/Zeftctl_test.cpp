@@ -1,168 +1,12 @@
 #include "tests/cli/ZeftctlRunner.h"
 
-#include "serial/virtual/PosixSenderBridge.h"
-
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <thread>
 
 namespace zeft::cli::testing {
 namespace {
 
 const std::string kSender = "ZEFT Virtual Sender";
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-class TempDir {
-public:
-    TempDir() {
-        char pattern[] = "/tmp/zeftctl-test-XXXXXX";
-        path_ = mkdtemp(pattern);
-    }
-    ~TempDir() { std::filesystem::remove_all(path_); }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
-};
-
-struct DeviceCase {
-    const char* name;
-    std::vector<std::string> arguments;
-    int exitCode;
-    std::string status; // first line of the text report
-    std::string stderrHas;
-};
-
-void PrintTo(const DeviceCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class ZeftctlDeviceTest : public ::testing::TestWithParam<DeviceCase> {};
-
-TEST_P(ZeftctlDeviceTest, EndsWithItsStatusTextAndExitCode) {
-    const DeviceCase& c = GetParam();
-    const RunResult r = RunZeftctl(c.arguments);
-    EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
-    if (!c.status.empty()) {
-        EXPECT_EQ(r.out.substr(0, r.out.find('\n')), c.status) << r.out;
-    }
-    EXPECT_NE(r.err.find(c.stderrHas), std::string::npos) << r.err;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Commands, ZeftctlDeviceTest,
-    ::testing::Values(
-        DeviceCase{"Read", {"read", "--port", kSender}, 0, "Device read successfully!", ""},
-        DeviceCase{"Restore", {"restore", "--port", kSender}, 0, "Device restored successfully!", ""},
-        DeviceCase{
-            "Program", {"program", "--port", kSender, "--level-a", "10"}, 0, "Device programmed successfully!", ""},
-        DeviceCase{"Silent",
-                   {"read", "--port", kSender + " (silent)"},
-                   1,
-                   "Fail to connect with the device!",
-                   "Error: Fail to connect with the device! Check connection or battery!"},
-        DeviceCase{"OldFirmware",
-                   {"program", "--port", kSender + " (old firmware)"},
-                   1,
-                   "Fail to program the device!",
-                   "Error: Fail to program the device due to incompatible firmware! Please contact KOV to upgrade!"},
-        DeviceCase{"FirstReplyD",
-                   {"program", "--port", kSender + " (first D)"},
-                   1,
-                   "Fail to program the device!",
-                   "Error: Fail to program the device! Check connection or battery!"},
-        DeviceCase{"ValidationMessage",
-                   {"program", "--port", kSender, "--level-b", "101"},
-                   2,
-                   "",
-                   "Error: Invalid data in Set Level B! Level B must be an integer, >= 0 and <= 100!"},
-        DeviceCase{"TopQuestionNoWithoutTerminal",
-                   {"program", "--port", kSender, "--top", "11"},
-                   2,
-                   "",
-                   "Confirm: The top limit should be 10mm except where tank sender spacer is used. Are you sure to "
-                   "set it to 11mm?"},
-        DeviceCase{"TopQuestionYes",
-                   {"program", "--port", kSender, "--top", "11", "--yes"},
-                   0,
-                   "Device programmed successfully!",
-                   "Confirm: "},
-        DeviceCase{"UnknownOutputCode", {"program", "--port", kSender, "--output-type", "3"}, 2, "", "Error: "},
-        DeviceCase{
-            "MissingPort", {"read", "--port", "/dev/zeft-no-such-port"}, 3, "", "Warning: Cannot Open COM port!"},
-        DeviceCase{"NotASerialPort", {"read", "--port", "/dev/null"}, 3, "", "Warning: Cannot Open COM port!"},
-        DeviceCase{"BadParity", {"read", "--port", kSender, "--parity", "sideways"}, 2, "", "--parity"},
-        DeviceCase{"NoPort", {"read"}, 2, "", "--port"}, DeviceCase{"NoCommand", {}, 2, "", ""}));
-
-TEST(ZeftctlTest, ReadJsonHasTheSettingsAndTheReplyWithCarriageReturns) {
-    const RunResult r = RunZeftctl({"read", "--port", kSender + " (noise)", "--json"});
-    ASSERT_EQ(r.exitCode, 0) << r.err;
-    const nlohmann::json json = nlohmann::json::parse(r.out);
-    EXPECT_EQ(json["status"], "Device read successfully!");
-    EXPECT_TRUE(json["error"].is_null());
-    EXPECT_EQ(json["settings"]["Output Type"], 0);
-    EXPECT_EQ(json["settings"]["Bottom Limit"], "2000");
-    EXPECT_EQ(json["settings"]["Level D"], "80");
-    EXPECT_EQ(json["reply"].get<std::string>().rfind("KOV", 0), 0u);
-    EXPECT_NE(json["reply"].get<std::string>().find("\r"), std::string::npos);
-}
-
-TEST(ZeftctlTest, FailedReadJsonCarriesTheErrorBoxText) {
-    const RunResult r = RunZeftctl({"read", "--port", kSender + " (silent)", "--json"});
-    EXPECT_EQ(r.exitCode, 1);
-    const nlohmann::json json = nlohmann::json::parse(r.out);
-    EXPECT_EQ(json["status"], "Fail to connect with the device!");
-    EXPECT_EQ(json["error"], "Fail to connect with the device! Check connection or battery!");
-    EXPECT_EQ(json["reply"], "");
-}
-
-TEST(ZeftctlTest, ProgramFromAConfigFileThenSaveWritesWhatTheSenderReportsBack) {
-    TempDir dir;
-    {
-        std::ofstream config(dir / "tank.zcf", std::ios::binary);
-        config << "[Sensor Parameters]\r\nOutput Type=0x4\r\nFluid Type=2\r\nTop Limit=10\r\nBottom Limit=1500\r\n"
-                  "[Tank Linearization Parameters]\r\nLevel A=14\r\nLevel B=37\r\nLevel C=63\r\nLevel D=86\r\n";
-    }
-    const RunResult r = RunZeftctl({"program", "--port", kSender, "--config", (dir / "tank.zcf").string(), "--level-d",
-                                    "90", "--save", (dir / "out.zcf").string()});
-    ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_NE(r.out.find("Output Type = 4 (Resistive 300 - 10R)\nFluid Type = 2 (Diesel)\n"), std::string::npos);
-    EXPECT_EQ(ReadFile(dir / "out.zcf"), "[Sensor Parameters]\r\nOutput Type = 4\r\nFluid Type = 2\r\n"
-                                         "Top Limit = 10\r\nBottom Limit = 1500\r\n"
-                                         "[Tank Linearization Parameters]\r\nLevel A = 14\r\nLevel B = 37\r\n"
-                                         "Level C = 63\r\nLevel D = 90\r\n");
-}
-
-TEST(ZeftctlTest, ConfigFileMissingKeysFailsValidationLikeLoad) {
-    TempDir dir;
-    {
-        std::ofstream config(dir / "partial.zcf", std::ios::binary);
-        config << "[Sensor Parameters]\r\nOutput Type=1\r\n";
-    }
-    const RunResult r = RunZeftctl({"program", "--port", kSender, "--config", (dir / "partial.zcf").string()});
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_NE(r.err.find("Error: Invalid data in Set Top Limit!"), std::string::npos) << r.err;
-}
-
-TEST(ZeftctlTest, PowerSwitchesOnAndOffAfterTheTimeOrCtrlC) {
-    const RunResult timed = RunZeftctl({"power", "--port", kSender, "--seconds", "1"});
-    EXPECT_EQ(timed.exitCode, 0);
-    EXPECT_EQ(timed.out, "Power is ON\nPower is OFF\n");
-
-    const RunResult interrupted = RunZeftctl({"power", "--port", kSender}, "", "Power is ON");
-    EXPECT_EQ(interrupted.exitCode, 0);
-    EXPECT_EQ(interrupted.out, "Power is ON\nPower is OFF\n");
-}
 
 TEST(ZeftctlTest, PortsListsTheVirtualSender) {
     const RunResult r = RunZeftctl({"ports"});
@@ -191,18 +35,6 @@ TEST(ZeftctlTest, PortsJsonDescribesEachPortWithNullForWhatIsUnknown) {
     }
     EXPECT_EQ(names, plain.out) << "the same ports as the plain list";
     EXPECT_NE(names.find(kSender + "\n"), std::string::npos);
-}
-
-TEST(ZeftctlTest, ReadThroughAPseudoTerminalBridge) {
-    PosixSenderBridge bridge;
-    std::string error;
-    ASSERT_TRUE(bridge.Open(error)) << error;
-    std::thread server([&bridge] { bridge.Run(); });
-    const RunResult r = RunZeftctl({"read", "--port", bridge.SlavePath()});
-    bridge.Stop();
-    server.join();
-    EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "Device read successfully!");
 }
 
 struct CalcCase {
