@@ -98,11 +98,12 @@ if configure_build mingw; then
         cat "$ROOT/build/mingw.comport.log" 2>/dev/null || echo "(none: no sender bridge, the normal build failed)"
         failed+=("Wine COM port")
     fi
-    # zeftctl.exe gives the Linux build's calculator output and reaches the virtual sender.
+    # zeftctl.exe gives the Linux build's calculator output, and the results of the device
+    # cases the Linux tests run, through a Wine COM port.
     linux_zeftctl="$ROOT/build/normal/cli/zeftctl"
-    if [ -x "$linux_zeftctl" ] && "$ROOT/scripts/wine-zeftctl-test.sh" "$linux_zeftctl" \
-        "$ROOT/build/mingw/cli/zeftctl.exe" >"$ROOT/build/mingw.zeftctl.log" 2>&1; then
-        summary+=("[mingw] zeftctl.exe matched the Linux zeftctl under Wine")
+    if [ -x "$linux_zeftctl" ] && [ -x "$bridge" ] && "$ROOT/scripts/wine-zeftctl-test.sh" "$linux_zeftctl" \
+        "$ROOT/build/mingw/cli/zeftctl.exe" "$bridge" >"$ROOT/build/mingw.zeftctl.log" 2>&1; then
+        summary+=("[mingw] zeftctl.exe matched the Linux zeftctl under Wine: calculators and device cases")
     else
         echo "The Wine zeftctl test failed; its output:"
         cat "$ROOT/build/mingw.zeftctl.log" 2>/dev/null || echo "(none: no Linux zeftctl, the normal build failed)"

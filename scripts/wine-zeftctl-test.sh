@@ -1,12 +1,20 @@
 #!/usr/bin/env bash
-# wine-zeftctl-test.sh LINUX_ZEFTCTL ZEFTCTL_EXE: runs the Windows zeftctl.exe under Wine
-# (prefix in $WINEPREFIX) beside the Linux build. Every calculator gives the same --json
-# bytes and exit status for the same tanks; the port list holds the virtual sender and the
-# virtual sender reads. Prints each difference and fails on any.
+# wine-zeftctl-test.sh LINUX_ZEFTCTL ZEFTCTL_EXE BRIDGE: runs the Windows zeftctl.exe under
+# Wine (prefix in $WINEPREFIX) beside the Linux build.
+#  - Every calculator gives the same --json bytes and exit status for the same tanks.
+#  - The port list holds the virtual sender.
+#  - The device cases of tests/cli/device-cases.txt, the table the Linux tests run, give
+#    the same results through a COM port: each case has a native sender bridge (BRIDGE,
+#    with the case's faults) whose pseudo-terminal is COM7 of the prefix.
+# Prints each difference and fails on any.
 set -uo pipefail
 linux="$1"
 exe="$2"
+bridge="$3"
 : "${WINEPREFIX:?set WINEPREFIX to the prefix to use}"
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cases_file="$root/tests/cli/device-cases.txt"
+data="$root/tests/cli/data"
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
 failures=0
@@ -83,11 +91,107 @@ done
 ports="$(run_exe ports 2>&1 | sed 's/\r$//')" || fail "zeftctl.exe ports: exit status $?"
 grep -qx "ZEFT Virtual Sender" <<<"$ports" || fail "zeftctl.exe ports does not list the virtual sender: $ports"
 
-read_out="$(run_exe read --port "ZEFT Virtual Sender" --json 2>&1)"
-read_status=$?
-if [ "$read_status" -ne 0 ]; then
-    fail "zeftctl.exe read --port \"ZEFT Virtual Sender\" --json: exit status $read_status: $read_out"
-fi
+# trimmed TEXT: TEXT without the spaces around it.
+trimmed() {
+    local text="$1"
+    text="${text#"${text%%[! ]*}"}"
+    printf '%s' "${text%"${text##*[! ]}"}"
+}
 
-echo "${#cases[@]} calculator commands compared; $failures failure(s)"
+# One device case: name, faults, arguments, exit status, output begins, error output
+# holds, saved file, Ctrl-C after (the fields of the table).
+run_device_case() {
+    local name="$1" faults="$2" words="$3" want_status="$4" begins="$5" err_has="$6" saved="$7" interrupt="$8"
+    local work bridge_pid pty args=() word got_status
+    work="$(mktemp -d)"
+    mkdir "$work/out"
+    if [ -n "$faults" ]; then
+        "$bridge" "$faults" >"$work/bridge" 2>&1 &
+    else
+        "$bridge" >"$work/bridge" 2>&1 &
+    fi
+    bridge_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$work/bridge" ] && break
+        sleep 0.05
+    done
+    pty="$(head -n 1 "$work/bridge")"
+    if [[ "$pty" != /dev/* ]]; then
+        fail "$name: the sender bridge did not start: $pty"
+        kill "$bridge_pid" 2>/dev/null
+        wait "$bridge_pid" 2>/dev/null
+        rm -rf "$work"
+        return
+    fi
+    mkdir -p "$WINEPREFIX/dosdevices"
+    ln -sfn "$pty" "$WINEPREFIX/dosdevices/com7"
+
+    read -r -a table_words <<<"$words"
+    for word in "${table_words[@]}"; do
+        case "$word" in
+        PORT) args+=("COM7") ;;
+        MISSING) args+=("COM199") ;;
+        DATA/*) args+=("Z:$data/${word#DATA/}") ;;
+        OUT/*) args+=("Z:$work/out/${word#OUT/}") ;;
+        *) args+=("$word") ;;
+        esac
+    done
+
+    "$wineserver" -w
+    if [ -z "$interrupt" ]; then
+        "$wine" "$exe" "${args[@]}" </dev/null >"$work/stdout" 2>"$work/stderr"
+        got_status=$?
+    else
+        # Standard input stays open (a writer that sleeps) until Ctrl-C, which Wine gives
+        # the program as the console's Ctrl-C.
+        mkfifo "$work/input"
+        sleep 60 >"$work/input" &
+        local holder=$!
+        "$wine" "$exe" "${args[@]}" <"$work/input" >"$work/stdout" 2>"$work/stderr" &
+        local pid=$!
+        for _ in $(seq 300); do
+            grep -qF "$interrupt" "$work/stdout" 2>/dev/null && break
+            sleep 0.1
+        done
+        kill -INT "$pid"
+        wait "$pid"
+        got_status=$?
+        kill "$holder" 2>/dev/null
+        wait "$holder" 2>/dev/null
+    fi
+    kill "$bridge_pid" 2>/dev/null
+    wait "$bridge_pid" 2>/dev/null
+
+    local got_out got_err want_out
+    got_out="$(sed 's/\r$//' "$work/stdout"; printf x)"
+    got_out="${got_out%x}"
+    got_err="$(sed 's/\r$//' "$work/stderr")"
+    want_out="${begins//\\n/$'\n'}"
+    if [ "$got_status" -ne "$want_status" ]; then
+        fail "$name: exit status $got_status, not $want_status; error output: $got_err"
+    fi
+    if [[ "$got_out" != "$want_out"* ]]; then
+        fail "$name: the output does not begin with the table's"
+        printf '  want: %q\n  got:  %q\n' "$want_out" "${got_out:0:${#want_out}}"
+    fi
+    if [[ "$got_err" != *"$err_has"* ]]; then
+        fail "$name: the error output lacks \"$err_has\": $got_err"
+    fi
+    if [ -n "$saved" ] && ! cmp -s "$work/out/saved.zcf" "$data/$saved"; then
+        fail "$name: the saved file differs from $saved"
+    fi
+    rm -rf "$work"
+}
+
+device_cases=0
+while IFS= read -r line <&3 || [ -n "$line" ]; do
+    line="${line%$'\r'}"
+    [[ -z "$(trimmed "$line")" || "$line" == \#* ]] && continue
+    IFS='|' read -r f1 f2 f3 f4 f5 f6 f7 f8 <<<"$line"
+    run_device_case "$(trimmed "$f1")" "$(trimmed "$f2")" "$(trimmed "$f3")" "$(trimmed "$f4")" \
+        "$(trimmed "$f5")" "$(trimmed "$f6")" "$(trimmed "${f7:-}")" "$(trimmed "${f8:-}")"
+    device_cases=$((device_cases + 1))
+done 3<"$cases_file"
+
+echo "${#cases[@]} calculator commands compared, $device_cases device cases run; $failures failure(s)"
 [ "$failures" -eq 0 ]

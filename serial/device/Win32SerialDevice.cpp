@@ -62,7 +62,19 @@ std::uint32_t Win32SerialDevice::Open(const std::string& portName) {
     const std::string name = Win32DeviceName(portName);
     handle_ = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_FLAG_OVERLAPPED,
                           nullptr);
-    return handle_ == INVALID_HANDLE_VALUE ? GetLastError() : kDeviceOk;
+    if (handle_ == INVALID_HANDLE_VALUE) {
+        return GetLastError();
+    }
+    // A file or another device opens as well; only a port has a line state to read.
+    DCB probe{};
+    probe.DCBlength = sizeof(DCB);
+    if (GetFileType(handle_) != FILE_TYPE_CHAR || !GetCommState(handle_, &probe)) {
+        CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+        notAPortName_ = portName;
+        return kNotASerialPort;
+    }
+    return kDeviceOk;
 }
 
 std::uint32_t Win32SerialDevice::Close() {
@@ -124,6 +136,8 @@ std::string Win32SerialDevice::ErrorText(std::uint32_t code) const {
         text += " (the port is in use by another program)";
     } else if (code == ERROR_FILE_NOT_FOUND) {
         text += " (no such port; is the adapter plugged in?)";
+    } else if (code == kNotASerialPort) {
+        text += " (" + notAPortName_ + " is not a serial port)";
     }
     return text;
 }

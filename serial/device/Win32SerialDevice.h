@@ -3,6 +3,7 @@
 #include "serial/device/SerialDevice.h"
 
 #include <mutex>
+#include <string>
 
 #include <windows.h>
 
@@ -53,6 +54,10 @@ public:
     std::uint32_t TickCount() const override;
 
 private:
+    // The open's answer for a name that opens but is no serial port (a file, NUL): what
+    // the system itself says when asked for a line state there.
+    static constexpr std::uint32_t kNotASerialPort = ERROR_INVALID_FUNCTION;
+
     std::uint32_t Result(BOOL ok) const;
     std::uint32_t Overlapped(BOOL ok, OVERLAPPED& record, std::uint32_t& count) const;
     // The finished result of an I/O whose completion event may have been set by hand: one
@@ -68,6 +73,7 @@ private:
     DWORD waitMask_ = 0;
     DCB dcb_{};
     std::uint32_t eventError_ = 0;
+    std::string notAPortName_; // the last name refused as no serial port
 };
 
 } // namespace zeft
