@@ -1,6 +1,13 @@
 #pragma once
 
+#include <filesystem>
+#include <string>
+
 namespace zeft::cli {
+
+// A file name from the command line, which comes in the process's code page: UTF-8 where
+// the manifest takes effect on Windows, else the ANSI one; bytes as they are elsewhere.
+std::filesystem::path PathFromCommandLine(const std::string& text);
 
 // While it exists, the console shows text in the code page the program's file names come
 // in. The product's own texts are ASCII and look the same in any code page; a file name

@@ -1,5 +1,7 @@
 #include "cli/DeviceCommands.h"
 
+#include "cli/ConsoleCodePage.h"
+
 #include "cli/DeviceReport.h"
 #include "cli/ExitStatus.h"
 #include "cli/StopRequest.h"
@@ -32,7 +34,7 @@ int SaveAfterSuccess(const std::string& file, ConsoleControls& controls, Console
     if (!ValidateSettings(controls, prompts)) {
         return kExitInvalidInput;
     }
-    if (const std::optional<std::string> error = SaveConfigFile(file, controls)) {
+    if (const std::optional<std::string> error = SaveConfigFile(PathFromCommandLine(file), controls)) {
         prompts.ShowApplicationError(*error);
         return kExitOperationFailed;
     }
@@ -43,7 +45,7 @@ int SaveAfterSuccess(const std::string& file, ConsoleControls& controls, Console
 
 void ApplyProgramSettings(const ProgramSettings& settings, SettingsControls& controls) {
     if (settings.configFile) {
-        LoadConfigFile(*settings.configFile, controls);
+        LoadConfigFile(PathFromCommandLine(*settings.configFile), controls);
     }
     if (settings.outputType) {
         controls.SetOutputTypeIndex(OutputTypeIndexFromCode(IntegerFromText(*settings.outputType, kUnreadableCode)));

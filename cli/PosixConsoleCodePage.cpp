@@ -2,6 +2,10 @@
 
 namespace zeft::cli {
 
+std::filesystem::path PathFromCommandLine(const std::string& text) {
+    return text;
+}
+
 ConsoleCodePage::ConsoleCodePage() = default;
 
 ConsoleCodePage::~ConsoleCodePage() = default;

@@ -6,4 +6,8 @@ std::string PortNameFromInput(const std::string& typed) {
     return typed;
 }
 
+std::string_view PortNameExample() {
+    return "a device path such as /dev/ttyUSB0";
+}
+
 } // namespace zeft::cli

@@ -6,4 +6,8 @@ std::string PortNameFromInput(const std::string& typed) {
     return WindowsPortName(typed);
 }
 
+std::string_view PortNameExample() {
+    return "a COM port such as COM3";
+}
+
 } // namespace zeft::cli

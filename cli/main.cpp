@@ -22,7 +22,7 @@ using namespace zeft::cli;
 void AddLineOptions(CLI::App& command, DeviceCommandOptions& options) {
     command
         .add_option("--port", options.port,
-                    "serial port: a device path such as /dev/ttyUSB0, or \"" + std::string(kVirtualSenderPortName) +
+                    "serial port: " + std::string(PortNameExample()) + ", or \"" + std::string(kVirtualSenderPortName) +
                         "\"")
         ->required();
     command.add_option("--baud", options.line.baudRate, "baud rate")->default_val(9600)->check(CLI::PositiveNumber);
@@ -57,6 +57,7 @@ int main(int argc, char** argv) {
     const ConsoleCodePage codePage;
     CLI::App app{"zeftctl: reads, programs and restores ZEFT tank level senders, and computes their "
                  "linearisation levels"};
+    app.name("zeftctl"); // in the usage lines, rather than the path it was started by
     app.set_version_flag("--version", std::string("zeftctl ") + ZEFT_VERSION_TEXT);
     app.require_subcommand(1);
 

@@ -12,6 +12,9 @@ linux="$1"
 exe="$2"
 bridge="$3"
 : "${WINEPREFIX:?set WINEPREFIX to the prefix to use}"
+# Wine reads the command line in the locale's encoding: UTF-8, for the file names that
+# are not ASCII.
+export LC_ALL=C.UTF-8
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cases_file="$root/tests/cli/device-cases.txt"
 data="$root/tests/cli/data"
