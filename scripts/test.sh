@@ -3,9 +3,10 @@
 #   1. the normal build and all its tests
 #   2. the same tests under AddressSanitizer + UndefinedBehaviorSanitizer
 #   3. the core tests under ThreadSanitizer
-#   4. the Windows cross-build of the core (mingw-w64), its tests under Wine, the Win32
-#      backend against the simulated sender through a Wine COM port, and zeftctl.exe
-#      against the Linux zeftctl
+#   4. the Windows cross-build of the core and zeftctl.exe (mingw-w64): its tests and the
+#      ZIP package's check under Wine, the Win32 backend against the simulated sender
+#      through a Wine COM port, zeftctl.exe's calculators against the Linux zeftctl, and
+#      the device cases the Linux tests run, through a Wine COM port
 #   5. the fuzz targets, 30 s each from their corpus (clang-14, ASan + UBSan)
 #   6. the clang-format check of every C++ file
 # Every step runs; the script fails when any of them failed. Each build is a preset of
@@ -99,15 +100,24 @@ if configure_build mingw; then
         failed+=("Wine COM port")
     fi
     # zeftctl.exe gives the Linux build's calculator output, and the results of the device
-    # cases the Linux tests run, through a Wine COM port.
+    # cases the Linux tests run through a Wine COM port.
     linux_zeftctl="$ROOT/build/normal/cli/zeftctl"
-    if [ -x "$linux_zeftctl" ] && [ -x "$bridge" ] && "$ROOT/scripts/wine-zeftctl-test.sh" "$linux_zeftctl" \
-        "$ROOT/build/mingw/cli/zeftctl.exe" "$bridge" >"$ROOT/build/mingw.zeftctl.log" 2>&1; then
-        summary+=("[mingw] zeftctl.exe matched the Linux zeftctl under Wine: calculators and device cases")
+    zeftctl_exe="$ROOT/build/mingw/cli/zeftctl.exe"
+    if [ -x "$linux_zeftctl" ] && "$ROOT/scripts/wine-zeftctl-test.sh" calc "$linux_zeftctl" "$zeftctl_exe" \
+        >"$ROOT/build/mingw.zeftctl-calc.log" 2>&1; then
+        summary+=("[mingw] zeftctl.exe calculators: $(tail -n 1 "$ROOT/build/mingw.zeftctl-calc.log")")
     else
-        echo "The Wine zeftctl test failed; its output:"
-        cat "$ROOT/build/mingw.zeftctl.log" 2>/dev/null || echo "(none: no Linux zeftctl, the normal build failed)"
-        failed+=("Wine zeftctl")
+        echo "The Wine zeftctl calculator test failed; its output:"
+        cat "$ROOT/build/mingw.zeftctl-calc.log" 2>/dev/null || echo "(none: no Linux zeftctl, the normal build failed)"
+        failed+=("Wine zeftctl calculators")
+    fi
+    if [ -x "$bridge" ] && "$ROOT/scripts/wine-zeftctl-test.sh" devices "$bridge" "$zeftctl_exe" \
+        >"$ROOT/build/mingw.zeftctl-devices.log" 2>&1; then
+        summary+=("[mingw] zeftctl.exe device cases: $(tail -n 1 "$ROOT/build/mingw.zeftctl-devices.log")")
+    else
+        echo "The Wine zeftctl device test failed; its output:"
+        cat "$ROOT/build/mingw.zeftctl-devices.log" 2>/dev/null || echo "(none: no sender bridge, the normal build failed)"
+        failed+=("Wine zeftctl devices")
     fi
 else
     failed+=("mingw build")

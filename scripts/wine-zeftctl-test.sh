@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
-# wine-zeftctl-test.sh LINUX_ZEFTCTL ZEFTCTL_EXE BRIDGE: runs the Windows zeftctl.exe under
-# Wine (prefix in $WINEPREFIX) beside the Linux build.
-#  - Every calculator gives the same --json bytes and exit status for the same tanks.
-#  - The port list holds the virtual sender.
-#  - The device cases of tests/cli/device-cases.txt, the table the Linux tests run, give
-#    the same results through a COM port: each case has a native sender bridge (BRIDGE,
-#    with the case's faults) whose pseudo-terminal is COM7 of the prefix.
+# Runs the Windows zeftctl.exe under Wine (prefix in $WINEPREFIX) beside the Linux build:
+#   wine-zeftctl-test.sh calc LINUX_ZEFTCTL ZEFTCTL_EXE
+#     every calculator gives the same --json bytes and exit status for the same tanks
+#   wine-zeftctl-test.sh devices BRIDGE ZEFTCTL_EXE
+#     the port list holds the virtual sender, and the device cases of
+#     tests/cli/device-cases.txt (the table the Linux tests run) give the same results
+#     through a COM port: each case has a native sender bridge (BRIDGE, with the case's
+#     faults) whose pseudo-terminal is COM7 of the prefix
 # Prints each difference and fails on any.
 set -uo pipefail
-linux="$1"
-exe="$2"
-bridge="$3"
+if [ $# -ne 3 ] || [[ "$1" != calc && "$1" != devices ]]; then
+    echo "usage: $0 calc LINUX_ZEFTCTL ZEFTCTL_EXE | devices BRIDGE ZEFTCTL_EXE" >&2
+    exit 2
+fi
+part="$1"
+exe="$3"
 : "${WINEPREFIX:?set WINEPREFIX to the prefix to use}"
 # Wine reads the command line in the locale's encoding: UTF-8, for the file names that
 # are not ASCII.
@@ -26,7 +30,7 @@ failures=0
 # while the server stops after its lingering time loses its connection and crashes.
 # (A server kept running for good would keep the output pipe open through its services.)
 run_exe() {
-    "$wineserver" -w
+    "$wineserver" -w 2>/dev/null # a Wine server dumps its state on the error output it has
     "$wine" "$exe" "$@"
 }
 
@@ -34,65 +38,6 @@ fail() {
     echo "FAIL: $*"
     failures=$((failures + 1))
 }
-
-# One tank per line: the arguments after "zeftctl". Metric and inch, whole and half tanks,
-# every shape, fractions and large values, readable and unreadable input.
-cases=(
-    "calc shape --shape 1 --x 1000 --h 1000 --json"
-    "calc shape --shape 1 --x abc --h 1000 --json"
-    "calc shape --shape 2 --x 1000 --h 1000 --w 1000 --y 100 --z 100 --json"
-    "calc shape --shape 3 --x 1200 --h 800 --w 600 --y 150 --z 200 --x1 300 --json"
-    "calc shape --shape 4 --x 1500 --h 900 --w 700 --y 120 --z 130 --json"
-    "calc shape --shape 5 --half --x 500 --z 200 --h 1000 --w 1000 --json"
-    "calc shape --shape 5 --x 500 --z 200 --h 1000 --w 1000 --reserve --json"
-    "calc shape --shape 6 --x 1000 --h 1000 --w 1000 --json"
-    "calc shape --shape 6 --half --x 1000 --h 1000 --w 1000 --json"
-    "calc shape --shape 7 --x 10 --h 10 --w 10 --inch --json"
-    "calc shape --shape 7 --x 39.37 --h 19.5 --w 12.25 --inch --half --json"
-    "calc shape --shape 8 --x 1000 --h 1000 --w 800 --x1 200 --x2 300 --y 100 --z 120 --json"
-    "calc shape --shape 9 --x 1000 --h 1000 --w 800 --x1 200 --x2 300 --y 50 --z 60 --json"
-    "calc shape --shape 9 --x 1000 --h 1000 --w 800 --x1 abc --x2 300 --y 50 --z 60 --json"
-    "calc shape --shape 10 --x 2000 --h 1200 --w 900 --y 300 --z 200 --x1 150 --x2 250 --json"
-    "calc shape --shape 11 --x 1800 --h 1100 --w 700 --z 250 --y 200 --x1 150 --x2 100 --json"
-    "calc shape --shape 12 --x 1000 --h 1000 --json"
-    "calc shape --shape 12 --x 1000 --h 39 --inch --json"
-    "calc shape --shape 12 --x 0.001 --h 123456789 --json"
-    "calc shape --shape 12 --x 0.5 --h 1999.99 --json"
-    "calc volume --full 100 --at80 80 --at60 60 --at40 40 --at20 20 --height 1000 --json"
-    "calc volume --full 1234.5 --at80 1000.25 --at60 700 --at40 333.3 --at20 99.9 --height 39.4 --inch --json"
-    "calc volume --full 100 --at80 90 --at60 95 --at40 40 --at20 20 --height 1000 --json"
-    "calc height --full 1000 --at80 850 --at60 650 --at40 420 --at20 200 --json"
-    "calc height --full 40 --at80 33.3 --at60 25.1 --at40 17.75 --at20 8.2 --inch --json"
-    "calc chart --shape 6 --x 1000 --h 1000 --w 1000 --step 300 --json"
-    "calc chart --shape 7 --x 10 --h 10 --w 10 --inch --step 2.5 --json"
-    "calc chart --shape 5 --half --x 500 --z 200 --h 1000 --w 1000 --json"
-    "calc chart --shape 2 --x 1000 --h 1000 --w 1000 --y 100 --z 100 --step 77.7 --json"
-    "calc chart --shape 12 --x 3000 --h 2500 --step 125 --json"
-    "calc chart --shape 7 --x 1000 --h 2000 --w 1000 --step 0.01 --json"
-    "calc chart --shape 7 --x 1000 --h 2000 --w 1000 --step 1 --json"
-    "calc chart --shape 11 --x 1800 --h 1100 --w 700 --z 250 --y 200 --x1 150 --x2 100 --step 33.3 --json"
-    "calc chart --shape 3 --x 47 --h 31.5 --w 23.6 --y 6 --z 8 --x1 12 --step 0.7 --half --inch --json"
-    "calc chart --shape 10 --x 2000 --h 1200 --w 900 --y 300 --z 200 --x1 150 --x2 250 --step 12.5 --json"
-)
-
-for line in "${cases[@]}"; do
-    read -r -a args <<<"$line"
-    want="$("$linux" "${args[@]}" 2>&1)"
-    want_status=$?
-    # Windows writes its lines with CR LF; the bytes before each line end are compared.
-    got="$(run_exe "${args[@]}" 2>&1 | sed 's/\r$//')"
-    got_status=${PIPESTATUS[0]}
-    if [ "$want_status" -ne "$got_status" ]; then
-        fail "zeftctl $line: exit status $want_status on Linux, $got_status on Windows"
-    fi
-    if [ "$want" != "$got" ]; then
-        fail "zeftctl $line: the outputs differ (< Linux, > Windows)"
-        diff <(printf '%s\n' "$want") <(printf '%s\n' "$got") | head -n 20
-    fi
-done
-
-ports="$(run_exe ports 2>&1 | sed 's/\r$//')" || fail "zeftctl.exe ports: exit status $?"
-grep -qx "ZEFT Virtual Sender" <<<"$ports" || fail "zeftctl.exe ports does not list the virtual sender: $ports"
 
 # trimmed TEXT: TEXT without the spaces around it.
 trimmed() {
@@ -140,7 +85,7 @@ run_device_case() {
         esac
     done
 
-    "$wineserver" -w
+    "$wineserver" -w 2>/dev/null # a Wine server dumps its state on the error output it has
     if [ -z "$interrupt" ]; then
         "$wine" "$exe" "${args[@]}" </dev/null >"$work/stdout" 2>"$work/stderr"
         got_status=$?
@@ -186,15 +131,87 @@ run_device_case() {
     rm -rf "$work"
 }
 
-device_cases=0
-while IFS= read -r line <&3 || [ -n "$line" ]; do
-    line="${line%$'\r'}"
-    [[ -z "$(trimmed "$line")" || "$line" == \#* ]] && continue
-    IFS='|' read -r f1 f2 f3 f4 f5 f6 f7 f8 <<<"$line"
-    run_device_case "$(trimmed "$f1")" "$(trimmed "$f2")" "$(trimmed "$f3")" "$(trimmed "$f4")" \
-        "$(trimmed "$f5")" "$(trimmed "$f6")" "$(trimmed "${f7:-}")" "$(trimmed "${f8:-}")"
-    device_cases=$((device_cases + 1))
-done 3<"$cases_file"
+# run_calculator_cases LINUX_ZEFTCTL
+run_calculator_cases() {
+    local linux="$1" line args want want_status got got_status
+    # One tank per line: the arguments after "zeftctl". Metric and inch, whole and half tanks,
+    # every shape, fractions and large values, readable and unreadable input.
+    cases=(
+        "calc shape --shape 1 --x 1000 --h 1000 --json"
+        "calc shape --shape 1 --x abc --h 1000 --json"
+        "calc shape --shape 2 --x 1000 --h 1000 --w 1000 --y 100 --z 100 --json"
+        "calc shape --shape 3 --x 1200 --h 800 --w 600 --y 150 --z 200 --x1 300 --json"
+        "calc shape --shape 4 --x 1500 --h 900 --w 700 --y 120 --z 130 --json"
+        "calc shape --shape 5 --half --x 500 --z 200 --h 1000 --w 1000 --json"
+        "calc shape --shape 5 --x 500 --z 200 --h 1000 --w 1000 --reserve --json"
+        "calc shape --shape 6 --x 1000 --h 1000 --w 1000 --json"
+        "calc shape --shape 6 --half --x 1000 --h 1000 --w 1000 --json"
+        "calc shape --shape 7 --x 10 --h 10 --w 10 --inch --json"
+        "calc shape --shape 7 --x 39.37 --h 19.5 --w 12.25 --inch --half --json"
+        "calc shape --shape 8 --x 1000 --h 1000 --w 800 --x1 200 --x2 300 --y 100 --z 120 --json"
+        "calc shape --shape 9 --x 1000 --h 1000 --w 800 --x1 200 --x2 300 --y 50 --z 60 --json"
+        "calc shape --shape 9 --x 1000 --h 1000 --w 800 --x1 abc --x2 300 --y 50 --z 60 --json"
+        "calc shape --shape 10 --x 2000 --h 1200 --w 900 --y 300 --z 200 --x1 150 --x2 250 --json"
+        "calc shape --shape 11 --x 1800 --h 1100 --w 700 --z 250 --y 200 --x1 150 --x2 100 --json"
+        "calc shape --shape 12 --x 1000 --h 1000 --json"
+        "calc shape --shape 12 --x 1000 --h 39 --inch --json"
+        "calc shape --shape 12 --x 0.001 --h 123456789 --json"
+        "calc shape --shape 12 --x 0.5 --h 1999.99 --json"
+        "calc volume --full 100 --at80 80 --at60 60 --at40 40 --at20 20 --height 1000 --json"
+        "calc volume --full 1234.5 --at80 1000.25 --at60 700 --at40 333.3 --at20 99.9 --height 39.4 --inch --json"
+        "calc volume --full 100 --at80 90 --at60 95 --at40 40 --at20 20 --height 1000 --json"
+        "calc height --full 1000 --at80 850 --at60 650 --at40 420 --at20 200 --json"
+        "calc height --full 40 --at80 33.3 --at60 25.1 --at40 17.75 --at20 8.2 --inch --json"
+        "calc chart --shape 6 --x 1000 --h 1000 --w 1000 --step 300 --json"
+        "calc chart --shape 7 --x 10 --h 10 --w 10 --inch --step 2.5 --json"
+        "calc chart --shape 5 --half --x 500 --z 200 --h 1000 --w 1000 --json"
+        "calc chart --shape 2 --x 1000 --h 1000 --w 1000 --y 100 --z 100 --step 77.7 --json"
+        "calc chart --shape 12 --x 3000 --h 2500 --step 125 --json"
+        "calc chart --shape 7 --x 1000 --h 2000 --w 1000 --step 0.01 --json"
+        "calc chart --shape 7 --x 1000 --h 2000 --w 1000 --step 1 --json"
+        "calc chart --shape 11 --x 1800 --h 1100 --w 700 --z 250 --y 200 --x1 150 --x2 100 --step 33.3 --json"
+        "calc chart --shape 3 --x 47 --h 31.5 --w 23.6 --y 6 --z 8 --x1 12 --step 0.7 --half --inch --json"
+        "calc chart --shape 10 --x 2000 --h 1200 --w 900 --y 300 --z 200 --x1 150 --x2 250 --step 12.5 --json"
+    )
 
-echo "${#cases[@]} calculator commands compared, $device_cases device cases run; $failures failure(s)"
+    for line in "${cases[@]}"; do
+        read -r -a args <<<"$line"
+        want="$("$linux" "${args[@]}" 2>&1)"
+        want_status=$?
+        # Windows writes its lines with CR LF; the bytes before each line end are compared.
+        got="$(run_exe "${args[@]}" 2>&1 | sed 's/\r$//')"
+        got_status=${PIPESTATUS[0]}
+        if [ "$want_status" -ne "$got_status" ]; then
+            fail "zeftctl $line: exit status $want_status on Linux, $got_status on Windows"
+        fi
+        if [ "$want" != "$got" ]; then
+            fail "zeftctl $line: the outputs differ (< Linux, > Windows)"
+            diff <(printf '%s\n' "$want") <(printf '%s\n' "$got") | head -n 20
+        fi
+    done
+    echo "${#cases[@]} calculator commands compared; $failures failure(s)"
+}
+
+# run_device_cases BRIDGE
+run_device_cases() {
+    local bridge="$1" ports line f1 f2 f3 f4 f5 f6 f7 f8 device_cases=0
+    ports="$(run_exe ports 2>&1 | sed 's/\r$//')" || fail "zeftctl.exe ports: exit status $?"
+    grep -qx "ZEFT Virtual Sender" <<<"$ports" || fail "zeftctl.exe ports does not list the virtual sender: $ports"
+
+    while IFS= read -r line <&3 || [ -n "$line" ]; do
+        line="${line%$'\r'}"
+        [[ -z "$(trimmed "$line")" || "$line" == \#* ]] && continue
+        IFS='|' read -r f1 f2 f3 f4 f5 f6 f7 f8 <<<"$line"
+        run_device_case "$(trimmed "$f1")" "$(trimmed "$f2")" "$(trimmed "$f3")" "$(trimmed "$f4")" \
+            "$(trimmed "$f5")" "$(trimmed "$f6")" "$(trimmed "${f7:-}")" "$(trimmed "${f8:-}")"
+        device_cases=$((device_cases + 1))
+    done 3<"$cases_file"
+    echo "$device_cases device cases run; $failures failure(s)"
+}
+
+if [ "$part" = calc ]; then
+    run_calculator_cases "$2"
+else
+    run_device_cases "$2"
+fi
 [ "$failures" -eq 0 ]
