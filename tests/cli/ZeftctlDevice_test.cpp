@@ -23,6 +23,10 @@ namespace {
 
 enum class SenderPort { PortName, PseudoTerminal };
 
+void PrintTo(SenderPort port, std::ostream* out) {
+    *out << (port == SenderPort::PortName ? "by port name" : "through a pseudo-terminal");
+}
+
 std::string SenderName(const std::string& faults) {
     const std::string name(kVirtualSenderPortName);
     return faults.empty() ? name : name + " (" + faults + ")";
