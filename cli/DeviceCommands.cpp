@@ -1,7 +1,6 @@
 #include "cli/DeviceCommands.h"
 
 #include "cli/ConsoleCodePage.h"
-
 #include "cli/DeviceReport.h"
 #include "cli/ExitStatus.h"
 #include "cli/StopRequest.h"
