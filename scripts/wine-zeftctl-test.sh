@@ -14,7 +14,7 @@ if [ $# -ne 3 ] || [[ "$1" != calc && "$1" != devices ]]; then
     exit 2
 fi
 part="$1"
-exe="$3"
+exe="$(realpath "$3")"
 : "${WINEPREFIX:?set WINEPREFIX to the prefix to use}"
 # Wine reads the command line in the locale's encoding: UTF-8, for the file names that
 # are not ASCII.
@@ -197,6 +197,21 @@ run_device_cases() {
     local bridge="$1" ports line f1 f2 f3 f4 f5 f6 f7 f8 device_cases=0
     ports="$(run_exe ports 2>&1 | sed 's/\r$//')" || fail "zeftctl.exe ports: exit status $?"
     grep -qx "ZEFT Virtual Sender" <<<"$ports" || fail "zeftctl.exe ports does not list the virtual sender: $ports"
+
+    # A USB adapter on COM7 as its driver registers it with the device manager: ports --json
+    # describes it from there.
+    local adapter_key='HKEY_LOCAL_MACHINE\System\CurrentControlSet\Enum\USB\VID_0403&PID_6001\A600ABCD'
+    printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' "[$adapter_key]" \
+        '"Class"="Ports"' '"ClassGUID"="{4d36e978-e325-11ce-bfc1-08002be10318}"' \
+        '"DeviceDesc"="USB Serial Port"' '"Mfg"="FTDI"' '' "[$adapter_key\\Device Parameters]" \
+        '"PortName"="COM7"' '' '[HKEY_LOCAL_MACHINE\HARDWARE\DEVICEMAP\SERIALCOMM]' \
+        '"\\Device\\VCP0"="COM7"' >"$WINEPREFIX/drive_c/zeft-adapter.reg"
+    # The device map is volatile: imported and read while one Wine server lives.
+    local described='{"name":"COM7","description":"FTDI USB Serial Port","vendorId":"0403","productId":"6001",'
+    described+='"serial":"A600ABCD","stablePath":null}'
+    "$wineserver" -w 2>/dev/null
+    ports="$("$wine" cmd /c "reg import C:\\zeft-adapter.reg >NUL 2>&1 & Z:${exe//\//\\} ports --json" 2>&1)"
+    grep -qF "$described" <<<"$ports" || fail "zeftctl.exe ports --json does not describe the adapter on COM7: $ports"
 
     while IFS= read -r line <&3 || [ -n "$line" ]; do
         line="${line%$'\r'}"
