@@ -53,6 +53,21 @@ run_tests() {
     return "$status"
 }
 
+# wine_zeftctl_step PART INPUT WHAT: one part of scripts/wine-zeftctl-test.sh (INPUT is the
+# Linux zeftctl or the sender bridge, from the normal build), its log kept in build/.
+wine_zeftctl_step() {
+    local part="$1" input="$2" what="$3"
+    local log="$ROOT/build/mingw.zeftctl-$part.log"
+    if [ -x "$input" ] && "$ROOT/scripts/wine-zeftctl-test.sh" "$part" "$input" \
+        "$ROOT/build/mingw/cli/zeftctl.exe" >"$log" 2>&1; then
+        summary+=("[mingw] zeftctl.exe $what: $(tail -n 1 "$log")")
+    else
+        echo "The Wine zeftctl test of the $what failed; its output:"
+        cat "$log" 2>/dev/null || echo "(none: the normal build failed)"
+        failed+=("Wine zeftctl $what")
+    fi
+}
+
 mkdir -p "$ROOT/build"
 
 step "1/6 normal build and tests"
@@ -101,24 +116,8 @@ if configure_build mingw; then
     fi
     # zeftctl.exe gives the Linux build's calculator output, and the results of the device
     # cases the Linux tests run through a Wine COM port.
-    linux_zeftctl="$ROOT/build/normal/cli/zeftctl"
-    zeftctl_exe="$ROOT/build/mingw/cli/zeftctl.exe"
-    if [ -x "$linux_zeftctl" ] && "$ROOT/scripts/wine-zeftctl-test.sh" calc "$linux_zeftctl" "$zeftctl_exe" \
-        >"$ROOT/build/mingw.zeftctl-calc.log" 2>&1; then
-        summary+=("[mingw] zeftctl.exe calculators: $(tail -n 1 "$ROOT/build/mingw.zeftctl-calc.log")")
-    else
-        echo "The Wine zeftctl calculator test failed; its output:"
-        cat "$ROOT/build/mingw.zeftctl-calc.log" 2>/dev/null || echo "(none: no Linux zeftctl, the normal build failed)"
-        failed+=("Wine zeftctl calculators")
-    fi
-    if [ -x "$bridge" ] && "$ROOT/scripts/wine-zeftctl-test.sh" devices "$bridge" "$zeftctl_exe" \
-        >"$ROOT/build/mingw.zeftctl-devices.log" 2>&1; then
-        summary+=("[mingw] zeftctl.exe device cases: $(tail -n 1 "$ROOT/build/mingw.zeftctl-devices.log")")
-    else
-        echo "The Wine zeftctl device test failed; its output:"
-        cat "$ROOT/build/mingw.zeftctl-devices.log" 2>/dev/null || echo "(none: no sender bridge, the normal build failed)"
-        failed+=("Wine zeftctl devices")
-    fi
+    wine_zeftctl_step calc "$ROOT/build/normal/cli/zeftctl" calculators
+    wine_zeftctl_step devices "$bridge" "device cases"
 else
     failed+=("mingw build")
     summary+=("[mingw] Windows cross-build FAILED")

@@ -50,7 +50,7 @@ trimmed() {
 # holds, saved file, Ctrl-C after (the fields of the table).
 run_device_case() {
     local name="$1" faults="$2" words="$3" want_status="$4" begins="$5" err_has="$6" saved="$7" interrupt="$8"
-    local work bridge_pid pty args=() word got_status
+    local work bridge_pid pty args=() table_words word got_status
     work="$(mktemp -d)"
     mkdir "$work/out"
     if [ -n "$faults" ]; then
