@@ -26,12 +26,19 @@ wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
 failures=0
 
-# Runs zeftctl.exe once the Wine server of the last run is gone: a program that starts
-# while the server stops after its lingering time loses its connection and crashes.
-# (A server kept running for good would keep the output pipe open through its services.)
 run_exe() {
-    "$wineserver" -w 2>/dev/null # a Wine server dumps its state on the error output it has
     "$wine" "$exe" "$@"
+}
+
+# One Wine server for the whole run, kept alive, with its services started while nothing
+# of ours is open: a server that stops between two runs can take a program that starts
+# just then down with it, and services started by a run whose output is captured would
+# hold that pipe open. (Quiet: a Wine server dumps its state on the error output it has.)
+start_wine() {
+    "$wineserver" -w 2>/dev/null
+    "$wineserver" -p </dev/null >/dev/null 2>&1
+    "$wine" cmd /c exit </dev/null >/dev/null 2>&1
+    trap '"$wineserver" -k 2>/dev/null' EXIT
 }
 
 fail() {
@@ -85,7 +92,6 @@ run_device_case() {
         esac
     done
 
-    "$wineserver" -w 2>/dev/null # a Wine server dumps its state on the error output it has
     if [ -z "$interrupt" ]; then
         "$wine" "$exe" "${args[@]}" </dev/null >"$work/stdout" 2>"$work/stderr"
         got_status=$?
@@ -206,11 +212,10 @@ run_device_cases() {
         '"DeviceDesc"="USB Serial Port"' '"Mfg"="FTDI"' '' "[$adapter_key\\Device Parameters]" \
         '"PortName"="COM7"' '' '[HKEY_LOCAL_MACHINE\HARDWARE\DEVICEMAP\SERIALCOMM]' \
         '"\\Device\\VCP0"="COM7"' >"$WINEPREFIX/drive_c/zeft-adapter.reg"
-    # The device map is volatile: imported and read while one Wine server lives.
+    "$wine" reg import 'C:\zeft-adapter.reg' >/dev/null 2>&1 || fail "the adapter's registry entries were not imported"
     local described='{"name":"COM7","description":"FTDI USB Serial Port","vendorId":"0403","productId":"6001",'
     described+='"serial":"A600ABCD","stablePath":null}'
-    "$wineserver" -w 2>/dev/null
-    ports="$("$wine" cmd /c "reg import C:\\zeft-adapter.reg >NUL 2>&1 & Z:${exe//\//\\} ports --json" 2>&1)"
+    ports="$(run_exe ports --json 2>&1)"
     grep -qF "$described" <<<"$ports" || fail "zeftctl.exe ports --json does not describe the adapter on COM7: $ports"
 
     while IFS= read -r line <&3 || [ -n "$line" ]; do
@@ -224,6 +229,7 @@ run_device_cases() {
     echo "$device_cases device cases run; $failures failure(s)"
 }
 
+start_wine
 if [ "$part" = calc ]; then
     run_calculator_cases "$2"
 else
