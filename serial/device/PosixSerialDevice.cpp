@@ -106,7 +106,7 @@ std::uint32_t PosixSerialDevice::Open(const std::string& portName) {
 }
 
 std::uint32_t PosixSerialDevice::Close() {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
     if (fd_ < 0) {
         return EBADF;
     }
@@ -116,14 +116,25 @@ std::uint32_t PosixSerialDevice::Close() {
     if (waitPending_ && !waitDone_) {
         CompleteWait(0);
     }
-    if (inPoll_) {
-        closeAfterPoll_ = fd_; // the worker closes it when poll returns
-    } else {
-        ::close(fd_);
+    const int fd = fd_;
+    if (!gone_) {
+        // Exclusive mode lives in the tty, not in our descriptor: left set, it would keep
+        // every other user out for as long as anybody else still holds the port.
+        ioctl(fd, TIOCNXCL);
     }
     fd_ = -1;
     ClearInput();
     WakeWorker();
+    // A poll in progress holds the tty's file (and with it our lock) until it returns, so
+    // the close waits for the worker to come out of it: the port must be free for the
+    // next open the moment the close returns, even when the close gave up on the worker.
+    constexpr auto kPollLeaveLimit = std::chrono::seconds(2);
+    const std::uint64_t polls = pollsEnded_;
+    if (inPoll_ && !pollEnded_.wait_for(lock, kPollLeaveLimit, [&] { return !inPoll_ || pollsEnded_ != polls; })) {
+        closeAfterPoll_ = fd; // the worker is stuck somewhere else; it closes it later
+        return kDeviceOk;
+    }
+    ::close(fd);
     return kDeviceOk;
 }
 

@@ -3,6 +3,7 @@
 #include "serial/device/SerialDevice.h"
 
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -86,7 +87,9 @@ private:
     std::uint32_t wakeError_ = 0;
     std::string path_;
     bool inPoll_ = false;
-    int closeAfterPoll_ = -1; // an fd closed while the worker polled it
+    std::uint64_t pollsEnded_ = 0;
+    std::condition_variable pollEnded_;
+    int closeAfterPoll_ = -1; // an fd whose close could not wait for the worker's poll
 
     bool gone_ = false;
     bool goneReported_ = false;

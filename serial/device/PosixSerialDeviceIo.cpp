@@ -421,6 +421,8 @@ int PosixSerialDevice::PollAndService(std::unique_lock<std::mutex>& lock, Clock:
     const int pollError = errno;
     lock.lock();
     inPoll_ = false;
+    ++pollsEnded_;
+    pollEnded_.notify_all();
     if (closeAfterPoll_ >= 0) {
         ::close(closeAfterPoll_);
         closeAfterPoll_ = -1;
