@@ -7,6 +7,7 @@
 #include "cli/Terminal.h"
 #include "main/ConfigFile.h"
 #include "main/NumberText.h"
+#include "main/SenderLink.h"
 #include "main/SenderSettings.h"
 #include "main/SettingsValidator.h"
 
@@ -109,12 +110,18 @@ int RunPowerCommand(const DeviceCommandOptions& options, int seconds) {
     if (!session.Open(options.port, options.line)) {
         return kExitPortNotOpened;
     }
-    session.SetPower(true);
+    if (!session.SetPower(true)) {
+        prompts.ShowError(kCannotSwitchRtsText);
+        return kExitOperationFailed;
+    }
     std::printf("Power is ON\n");
     std::fflush(stdout);
     const std::chrono::milliseconds limit = seconds > 0 ? std::chrono::seconds(seconds) : std::chrono::hours(24 * 365);
     session.RunUntil([&stop] { return stop.Requested(); }, limit);
-    session.SetPower(false);
+    if (!session.SetPower(false)) {
+        prompts.ShowError(kCannotSwitchRtsText);
+        return kExitOperationFailed;
+    }
     std::printf("Power is OFF\n");
     return kExitSuccess;
 }

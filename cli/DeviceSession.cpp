@@ -51,8 +51,9 @@ int DeviceSession::Run(ExchangeOperation operation, const std::function<bool()>&
     return engine.Succeeded() ? kExitSuccess : kExitOperationFailed;
 }
 
-void DeviceSession::SetPower(bool on) {
+bool DeviceSession::SetPower(bool on) {
     link_.SetRTSState(on);
+    return link_.LastRTSError() == 0;
 }
 
 void DeviceSession::RunUntil(const std::function<bool()>& stop, std::chrono::milliseconds limit) {

@@ -32,8 +32,8 @@ public:
     // (the sender is then switched off); returns the exit status.
     int Run(ExchangeOperation operation, const std::function<bool()>& interrupted);
 
-    // Raises or drops RTS (the battery test).
-    void SetPower(bool on);
+    // Raises or drops RTS (the battery test); false when the port cannot switch it.
+    bool SetPower(bool on);
     // Runs the loop until stop() holds or the time is up; another thread may end the wait
     // early with WakeLoop.
     void RunUntil(const std::function<bool()>& stop, std::chrono::milliseconds limit);

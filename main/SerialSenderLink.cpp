@@ -12,6 +12,10 @@ void SerialSenderLink::SetRTSState(bool raised) {
     serialLink_.SetRTSState(raised);
 }
 
+bool SerialSenderLink::RTSSwitchable() const {
+    return serialLink_.LastRTSError() == 0;
+}
+
 void SerialSenderLink::SendString(const std::string& text) {
     serialLink_.SendString(text);
 }

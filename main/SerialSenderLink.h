@@ -16,6 +16,7 @@ public:
 
     bool Active() const override;
     void SetRTSState(bool raised) override;
+    bool RTSSwitchable() const override;
     void SendString(const std::string& text) override;
     std::string ReadNextClusterAsString() override;
     // The reason noted for the port's present state while it is closed; empty while open.

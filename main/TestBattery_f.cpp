@@ -2,6 +2,7 @@
 
 #include "main/SenderLink.h"
 #include "ui/DesignScale.h"
+#include "ui/QtPrompts.h"
 #include "ui/WidgetFactory.h"
 
 #include <QFrame>
@@ -23,7 +24,7 @@ QFrame* MakeBevel(QWidget* parent, const char* name) {
 
 } // namespace
 
-TBatteryTestForm::TBatteryTestForm(SenderLink& link, QWidget* parent)
+TBatteryTestForm::TBatteryTestForm(SenderLink& link, QWidget* parent, Prompts* prompts)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       Bevel1(MakeBevel(this, "Bevel1")), Label1(MakeLabel(this, "Label1", "Step 1: Press the TEST button to power on")),
@@ -33,7 +34,9 @@ TBatteryTestForm::TBatteryTestForm(SenderLink& link, QWidget* parent)
       Label8(MakeLabel(this, "Label8", "Step 3: Replace battery if below 8 Volts.")), Bevel2(MakeBevel(this, "Bevel2")),
       LabelPower(MakeLabel(this, "LabelPower", "Power is")), LabelStatus(MakeLabel(this, "LabelStatus", "OFF")),
       ButtonTest(new QPushButton(QStringLiteral("TEST"), this)),
-      Button2(new QPushButton(QStringLiteral("Close"), this)), link_(link) {
+      Button2(new QPushButton(QStringLiteral("Close"), this)), link_(link),
+      ownPrompts_(prompts ? nullptr : std::make_unique<ui::QtPrompts>(this)),
+      prompts_(prompts ? *prompts : *ownPrompts_) {
     setObjectName(QStringLiteral("BatteryTestForm"));
     setWindowTitle(QStringLiteral("Battery Test"));
     setModal(true);
@@ -68,6 +71,8 @@ TBatteryTestForm::TBatteryTestForm(SenderLink& link, QWidget* parent)
     ShowStatus(QStringLiteral("OFF"), Qt::black);
 }
 
+TBatteryTestForm::~TBatteryTestForm() = default;
+
 void TBatteryTestForm::ShowStatus(const QString& text, const QColor& colour) {
     LabelStatus->setText(text);
     QPalette palette = LabelStatus->palette();
@@ -89,12 +94,21 @@ void TBatteryTestForm::FormActivate() {
 
 void TBatteryTestForm::ButtonTestClick() {
     if (LabelStatus->text() == QLatin1String("OFF")) {
-        link_.SetRTSState(true);
-        ShowStatus(QStringLiteral("ON"), Qt::red);
-    } else {
-        link_.SetRTSState(false);
+        if (SwitchPower(true)) {
+            ShowStatus(QStringLiteral("ON"), Qt::red);
+        }
+    } else if (SwitchPower(false)) {
         ShowStatus(QStringLiteral("OFF"), Qt::black);
     }
+}
+
+bool TBatteryTestForm::SwitchPower(bool on) {
+    link_.SetRTSState(on);
+    if (link_.RTSSwitchable()) {
+        return true;
+    }
+    prompts_.ShowWarning(kCannotSwitchRtsText);
+    return false;
 }
 
 void TBatteryTestForm::Button2Click() {

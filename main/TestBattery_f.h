@@ -2,12 +2,15 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QFrame;
 class QLabel;
 class QPushButton;
 
 namespace zeft {
 
+class Prompts;
 class SenderLink;
 
 // The battery test: powers the programming interface through RTS so that the user can
@@ -17,8 +20,10 @@ class TBatteryTestForm : public QDialog {
     Q_OBJECT
 
 public:
-    // link: the main window's serial component, as far as RTS goes.
-    explicit TBatteryTestForm(SenderLink& link, QWidget* parent = nullptr);
+    // link: the main window's serial component, as far as RTS goes. prompts: where a port
+    // that cannot switch RTS is told; none: the program's own message boxes.
+    explicit TBatteryTestForm(SenderLink& link, QWidget* parent = nullptr, Prompts* prompts = nullptr);
+    ~TBatteryTestForm() override;
 
     void FormActivate();
     void ButtonTestClick();
@@ -48,7 +53,12 @@ protected:
 private:
     void ShowStatus(const QString& text, const QColor& colour);
 
+    // Switches RTS; a port that refuses keeps the shown state and says why.
+    bool SwitchPower(bool on);
+
     SenderLink& link_;
+    std::unique_ptr<Prompts> ownPrompts_;
+    Prompts& prompts_;
 };
 
 } // namespace zeft

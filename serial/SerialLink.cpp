@@ -102,11 +102,10 @@ std::uint32_t TSerialLink::ComHandle() const {
 }
 
 void TSerialLink::SetCommPort(const std::string& value) {
-    std::string name = value.substr(0, kMaxCommPortLength);
-    if (name == commPort_) {
+    if (value == commPort_) {
         return;
     }
-    commPort_ = std::move(name);
+    commPort_ = value;
     ReactivatePort(active_);
 }
 
@@ -265,22 +264,20 @@ void TSerialLink::AutoSetXTO() {
     SetWTOCharDelayTime(microseconds);
 }
 
-void TSerialLink::DriveLine(SerialLine line, std::uint32_t place, const char* msg) {
+std::uint32_t TSerialLink::DriveLine(SerialLine line, std::uint32_t place, const char* msg) {
     const std::uint32_t code = device_->SetLine(line);
     if (code != kDeviceOk) {
         ProcessError(place, code, 0, msg);
     }
+    return code;
 }
 
 void TSerialLink::SetRTSState(bool value) {
     if (!device_) {
         return;
     }
-    if (value) {
-        DriveLine(SerialLine::SetRts, 501, "Error setting RTS");
-    } else {
-        DriveLine(SerialLine::ClearRts, 502, "Error clearing RTS");
-    }
+    lastRtsError_ = value ? DriveLine(SerialLine::SetRts, 501, "Error setting RTS")
+                          : DriveLine(SerialLine::ClearRts, 502, "Error clearing RTS");
     rtsState_ = value;
 }
 

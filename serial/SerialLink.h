@@ -19,7 +19,8 @@ namespace zeft {
 
 struct PortSettings;
 
-// CommPort keeps at most this many characters.
+// The longest port name that opens. A longer one is kept as given and refused at the
+// open: cut short, it could name another device.
 inline constexpr std::size_t kMaxCommPortLength = 255;
 
 class TSerialLink;
@@ -65,7 +66,7 @@ public:
     void SetActive(bool value);
     std::uint32_t ComHandle() const;
     const std::string& CommPort() const { return commPort_; }
-    void SetCommPort(const std::string& value); // at most 255 characters are kept
+    void SetCommPort(const std::string& value);
     std::uint32_t BaudRate() const { return baudRate_; }
     void SetBaudRate(std::uint32_t value);
     std::uint8_t ParityType() const { return parityType_; }
@@ -110,6 +111,9 @@ public:
     void SetXTOAuto(bool value);
     bool RTSState() const { return rtsState_; }
     void SetRTSState(bool value); // drives the line while open (always), ignored while closed
+    // The platform's code of the last RTS switch the open port refused (a port without
+    // modem lines, such as a pseudo-terminal), 0 when the last switch went through.
+    std::uint32_t LastRTSError() const { return lastRtsError_; }
     bool DTRState() const { return dtrState_; }
     void SetDTRState(bool value);
     bool BREAKState() const { return breakState_; }
@@ -187,7 +191,7 @@ private:
     void ApplyCommState();
     void AutoSetXTO();
     void ApplyIfOpen();
-    void DriveLine(SerialLine line, std::uint32_t place, const char* msg);
+    std::uint32_t DriveLine(SerialLine line, std::uint32_t place, const char* msg);
     void SetQueueSizes(std::uint32_t place);
     void FireEvent(const TSerialEvent<TNotifyEvent>& event);
     void AppendCluster(std::unique_ptr<TSerialCluster> cluster);
@@ -259,6 +263,7 @@ private:
     int workerStepsRunning_ = 0; // main thread: handed-over steps of our worker now running
     int platformFamily_;
     std::string lastOpenErrorText_;
+    std::uint32_t lastRtsError_ = 0;
 
     // Touched on the main thread only.
     std::deque<std::unique_ptr<TSerialCluster>> clusters_;

@@ -312,7 +312,7 @@ void TSerialLinkDLG::LoadFromPort(const TSerialLink& Port) {
 
 void TSerialLinkDLG::StoreToPort(TSerialLink& Port) const {
     if (PortSelected()) {
-        Port.SetCommPort(CBPort->currentText().toStdString().substr(0, 255));
+        Port.SetCommPort(CBPort->currentText().toStdString());
     }
     const auto baud = WholeInteger(CBBaud->currentText().toStdString());
     Port.SetBaudRate(baud ? static_cast<std::uint32_t>(*baud) : 9600u);

@@ -4,6 +4,7 @@
 #include "serial/WorkThread.h"
 
 #include <chrono>
+#include <string>
 #include <thread>
 #include <utility>
 
@@ -58,6 +59,11 @@ void TSerialLink::ClosePort() {
 void TSerialLink::OpenPort() {
     ProcessError(110, 0, 2, "Msg start reactivating Port");
     ReleaseRetiredDevices();
+    if (commPort_.size() > kMaxCommPortLength) {
+        lastOpenErrorText_ = "the port name is longer than " + std::to_string(kMaxCommPortLength) + " characters";
+        ProcessError(112, kErrorInvalidParameter, 0, "Error reopening Port");
+        return;
+    }
     std::unique_ptr<SerialDevice> device = deviceCreator_ ? deviceCreator_(commPort_) : nullptr;
     if (!device) {
         lastOpenErrorText_ = "no device backend for this port";

@@ -4,7 +4,7 @@
 namespace zeft {
 
 void TSerialLink::StoreSettingsDirectly(const PortSettings& s) {
-    commPort_ = s.CommPort.substr(0, kMaxCommPortLength);
+    commPort_ = s.CommPort;
     baudRate_ = s.BaudRate;
     parityType_ = s.ParityType;
     SetParityErrorChar(s.ParityErrorChar);

@@ -73,8 +73,14 @@ std::uint32_t PosixSerialDevice::Open(const std::string& portName) {
         return Errno();
     }
     std::uint32_t code = 0;
+    ownTerminal_ = false;
     if (!isatty(fd)) {
         code = ENOTTY;
+    } else if (tcgetsid(fd) >= 0) {
+        // Our own controlling terminal (/dev/tty, or the pts it stands for): raw mode and
+        // a new speed would wreck the user's session.
+        ownTerminal_ = true;
+        code = EBUSY;
     } else if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         code = errno == EWOULDBLOCK ? EBUSY : Errno();
     }
@@ -157,6 +163,8 @@ std::string PosixSerialDevice::ErrorText(std::uint32_t code) const {
                         "\": add your user to it and log in again)";
             }
         }
+    } else if (code == EBUSY && ownTerminal_) {
+        text += " (" + path_ + " is the terminal this program runs in, not a serial port)";
     } else if (code == EBUSY) {
         text += " (" + path_ + " is in use by another program)";
     } else if (code == ENOTTY) {

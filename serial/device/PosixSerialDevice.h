@@ -12,11 +12,11 @@
 namespace zeft {
 
 // A tty through termios. Opened non-blocking and exclusively (flock and TIOCEXCL); anything
-// that is not a tty is refused. The input is drained into a buffer of our own whenever
-// poll wakes, so that "characters arrived" is an edge: bytes waiting for their cluster do
-// not keep poll awake. Writes go out as the line takes them, pushed by the worker's wait.
-// A hang-up (POLLHUP/POLLERR, EOF, EIO) makes the device gone: it is reported once by the
-// next error-state poll, pending work ends with an error, and the fd is not touched again.
+// that is not a tty is refused, and so is the process's own controlling terminal. The input is drained into a buffer of
+// our own whenever poll wakes, so that "characters arrived" is an edge: bytes waiting for their cluster do not keep
+// poll awake. Writes go out as the line takes them, pushed by the worker's wait. A hang-up (POLLHUP/POLLERR, EOF, EIO)
+// makes the device gone: it is reported once by the next error-state poll, pending work ends with an error, and the fd
+// is not touched again.
 //
 // While the worker waits for a step it handed over, it keeps draining the tty into the
 // input buffer, as a driver would, so that the line does not stall behind the main thread.
@@ -86,6 +86,7 @@ private:
     int wakeWrite_ = -1;
     std::uint32_t wakeError_ = 0;
     std::string path_;
+    bool ownTerminal_ = false; // the last open was refused as the process's own terminal
     bool inPoll_ = false;
     std::uint64_t pollsEnded_ = 0;
     std::condition_variable pollEnded_;

@@ -62,7 +62,8 @@ public:
         if (status == SettingsMedium::ReadStatus::NotText) {
             return false;
         }
-        value = status == SettingsMedium::ReadStatus::Missing ? fallback : text.substr(0, 255);
+        // Kept whole: a name cut short could open another device, so the open refuses it.
+        value = status == SettingsMedium::ReadStatus::Missing ? fallback : text;
         return true;
     }
 

@@ -20,6 +20,7 @@ struct VirtualSenderFaults {
     bool splitBursts = false;   // the listing in small bursts with pauses under 150 ms
     int stopAfterCommands = -1; // answers only this many commands, then stays quiet (-1: never)
     int replyDelayMs = 0;       // extra time before every reply (a slow sender)
+    bool noRts = false;         // on a line without RTS: always powered, RTS and DTR refused
 };
 
 // The sender's eight settings as it stores them: codes and values as text, in the order

@@ -50,6 +50,8 @@ bool ApplyFault(std::string_view fault, VirtualSenderFaults& faults) {
         faults.noise = true;
     } else if (fault == "split") {
         faults.splitBursts = true;
+    } else if (fault == "no RTS") {
+        faults.noRts = true;
     } else if (fault.substr(0, 11) == "stop after ") {
         return ReadCount(fault.substr(11), faults.stopAfterCommands);
     } else if (fault.substr(0, 5) == "slow ") {

@@ -11,6 +11,10 @@ namespace {
 // Error codes of this backend (the Win32 numbers for the same meaning).
 constexpr std::uint32_t kErrorInUse = 5;
 constexpr std::uint32_t kErrorNotOpen = 6;
+constexpr std::uint32_t kErrorNoModemLines = 1; // ERROR_INVALID_FUNCTION
+// Without RTS the sender cannot be woken, so it announces itself while idle, as over a
+// pseudo-terminal.
+constexpr int kNoRtsAnnouncePeriodMs = 1000;
 constexpr std::uint32_t kHandle = 0x5E4D;
 
 } // namespace
@@ -71,6 +75,10 @@ std::uint32_t VirtualSerialDevice::Open(const std::string& portName) {
     readSignalled_ = false;
     eventMask_ = 0;
     sender_.SetBaudRate(line_.BaudRate);
+    if (sender_.Faults().noRts) {
+        sender_.SetPower(true, NowUs());
+        sender_.SetIdleAnnouncement(kNoRtsAnnouncePeriodMs, NowUs());
+    }
     return kDeviceOk;
 }
 
@@ -106,6 +114,8 @@ std::string VirtualSerialDevice::ErrorText(std::uint32_t code) const {
         return "The virtual sender's port is not open.";
     case kErrorInvalidParameter:
         return "The virtual sender cannot use this setting.";
+    case kErrorNoModemLines:
+        return "The virtual sender's line has no RTS or DTR.";
     default:
         return "Virtual sender error " + std::to_string(code) + ".";
     }
@@ -192,6 +202,9 @@ std::uint32_t VirtualSerialDevice::SetLine(SerialLine line) {
     std::lock_guard lock(mutex_);
     if (!open_) {
         return kErrorNotOpen;
+    }
+    if (sender_.Faults().noRts) {
+        return kErrorNoModemLines;
     }
     const std::int64_t now = NowUs();
     AdvanceLocked(now);

@@ -1,6 +1,7 @@
 #include "main/TestBattery_f.h"
 
 #include "tests/support/FakeSenderLink.h"
+#include "tests/support/ScriptedPrompts.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -14,6 +15,7 @@ namespace zeft {
 namespace {
 
 using testing::FakeSenderLink;
+using testing::ScriptedPrompts;
 
 QColor TextColour(const QLabel& label) {
     return label.palette().color(QPalette::WindowText);
@@ -82,6 +84,22 @@ TEST(BatteryTestFormTest, EveryWayOfClosingDropsRtsAndReopeningShowsOff) {
         EXPECT_EQ(TextColour(*form.LabelStatus), QColor(Qt::black));
         form.close();
     }
+}
+
+// A port without RTS (a pseudo-terminal, an adapter without the line) powers nothing:
+// the window says so in a warning and does not claim the power is on.
+TEST(BatteryTestFormTest, PortThatCannotSwitchRtsGetsAWarningNotPowerOn) {
+    FakeSenderLink link;
+    link.rtsRefused = true;
+    ScriptedPrompts prompts;
+    TBatteryTestForm form(link, nullptr, &prompts);
+    form.show();
+    QTest::mouseClick(form.ButtonTest, Qt::LeftButton);
+    EXPECT_EQ(form.LabelStatus->text(), "OFF");
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].kind, ScriptedPrompts::Kind::Warning);
+    EXPECT_EQ(prompts.shown[0].text, "This port cannot switch RTS, so it cannot power the programming interface.");
+    form.close();
 }
 
 TEST(BatteryTestFormTest, ModalRunEndsWithRtsLow) {

@@ -4,7 +4,7 @@ namespace zeft::testing {
 
 void FakeSenderLink::SetRTSState(bool raised) {
     // Like the component: RTS cannot change while the port is closed.
-    if (!active) {
+    if (!active || rtsRefused) {
         return;
     }
     rts = raised;

@@ -15,6 +15,7 @@ class FakeSenderLink : public SenderLink {
 public:
     bool Active() const override { return active; }
     void SetRTSState(bool raised) override;
+    bool RTSSwitchable() const override { return !rtsRefused; }
     void SendString(const std::string& text) override;
     std::string ReadNextClusterAsString() override;
     std::string PortProblem() const override { return portProblem; }
@@ -24,6 +25,7 @@ public:
 
     bool active = true;
     bool rts = false;
+    bool rtsRefused = false; // a port without RTS: switching it fails and changes nothing
     std::string portProblem;
     std::vector<bool> rtsChanges;
     std::vector<std::string> sent;
