@@ -25,6 +25,8 @@ std::string PortsJson(const std::vector<PortDescription>& ports) {
                         {"vendorId", TextOrNull(port.vendorId)},
                         {"productId", TextOrNull(port.productId)},
                         {"serial", TextOrNull(port.serial)},
+                        {"location", port.usbLocation ? nlohmann::ordered_json("USB " + *port.usbLocation)
+                                                      : nlohmann::ordered_json(nullptr)},
                         {"stablePath", TextOrNull(port.stablePath)}});
     }
     // Names and sysfs texts are not always UTF-8: replace what is not, rather than throw.

@@ -7,7 +7,8 @@
 
 namespace zeft::cli {
 
-// The ports as a JSON array: name, description, vendorId, productId, serial, stablePath,
+// The ports as a JSON array: name, description, vendorId, productId, serial, location (the
+// USB socket, "USB 1-1.2"), stablePath,
 // each null when unknown.
 std::string PortsJson(const std::vector<PortDescription>& ports);
 

@@ -3,35 +3,47 @@
 #include "serial/CommPortList.h"
 #include "serial/virtual/VirtualSenderPortName.h"
 
-#include <algorithm>
-#include <cctype>
-
 namespace zeft {
 
-namespace {
-
-bool SameName(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-} // namespace
-
 std::string PortDescription::Identity() const {
-    if (stablePath) {
-        return "by-id:" + std::filesystem::path(*stablePath).filename().string();
+    if (!vendorId || !productId) {
+        return {};
     }
-    if (serial && vendorId && productId) {
-        return "usb:" + *vendorId + ":" + *productId + ":" + *serial + ":" + usbInterface.value_or("");
+    const std::string ids = *vendorId + ":" + *productId + ":";
+    if (serial) {
+        return "usb:" + ids + *serial + ":" + usbInterface.value_or("");
+    }
+    if (usbLocation) {
+        return "usb-port:" + ids + *usbLocation + ":" + usbInterface.value_or("");
     }
     return {};
+}
+
+bool PortDescription::Matches(const std::string& identity) const {
+    if (identity.empty()) {
+        return false;
+    }
+    if (identity == Identity()) {
+        return true;
+    }
+    const std::string byId = "by-id:";
+    if (!serial || identity.rfind(byId, 0) != 0) {
+        return false;
+    }
+    const std::string link = identity.substr(byId.size());
+    if (stablePath) {
+        return std::filesystem::path(*stablePath).filename().string() == link;
+    }
+    // udev has not made the link (yet): its name holds the serial number and interface.
+    return link.find("_" + *serial + "-if" + usbInterface.value_or("")) != std::string::npos;
 }
 
 std::string PortDescription::Details() const {
     std::string text;
     if (serial) {
         text = "serial " + *serial;
+    } else if (usbLocation) {
+        text = "USB " + *usbLocation;
     }
     if (vendorId && productId) {
         text += (text.empty() ? "USB ID " : ", USB ID ") + *vendorId + ":" + *productId;
@@ -63,19 +75,13 @@ std::vector<PortDescription> DescribePresentPorts() {
 
 std::string FindRememberedPort(const std::string& storedName, const std::string& identity,
                                const std::vector<PortDescription>& present) {
-    if (identity.empty()) {
-        return storedName;
-    }
     const PortDescription* found = nullptr;
     for (const PortDescription& port : present) {
-        if (port.Identity() != identity) {
+        if (!port.Matches(identity)) {
             continue;
         }
-        if (SameName(port.name, storedName)) {
-            return storedName;
-        }
         if (found != nullptr) {
-            // Two alike adapters: no way to tell which one was meant.
+            // Two adapters answer to it: no way to tell which one was meant.
             return storedName;
         }
         found = &port;

@@ -17,13 +17,19 @@ struct PortDescription {
     std::optional<std::string> productId;
     std::optional<std::string> serial;
     std::optional<std::string> usbInterface; // the adapter's interface number, for multi-port adapters
-    std::optional<std::string> stablePath;   // the udev link that follows the adapter to any socket
+    std::optional<std::string> usbLocation;  // bus and port path ("1-1.2"), as sysfs and by-path show it
+    std::optional<std::string> stablePath;   // the udev by-id link, when udev made one
 
-    // What names the adapter wherever it is plugged in: its /dev/serial/by-id link, else
-    // its vendor, product, serial number and interface. Empty when nothing does (built-in
-    // ports, adapters without a serial number or link).
+    // What tells this adapter from every other: its vendor, product, serial number and
+    // interface; for an adapter without a serial number, its vendor, product and USB
+    // socket (two alike cables differ only there). Empty when nothing does (built-in ports).
     std::string Identity() const;
-    // The second line under the description: serial number and USB ids, when known.
+    // The identity is this adapter's, in either form a setting may hold: Identity(), or the
+    // by-id link name that older settings kept. A by-id link counts only with a serial
+    // number: without one, udev gives alike adapters one link that points at either.
+    bool Matches(const std::string& identity) const;
+    // The second line under the description: serial number (else the USB socket, "USB
+    // 1-1.2") and USB ids, when known.
     std::string Details() const;
 };
 
@@ -40,9 +46,9 @@ PortDescription DescribePort(const std::string& name, const DeviceTree& tree = D
 // The ports present (EnumCommPorts) with their descriptions.
 std::vector<PortDescription> DescribePresentPorts();
 
-// The port to use for a stored name whose adapter had the given identity: the stored
-// name while that adapter is still there (or nothing is remembered, or the adapter is not
-// found once and only once); otherwise the name under which the adapter came back.
+// The port to use for a stored name whose adapter had the given identity: the name under
+// which that adapter is present when exactly one present port matches it; otherwise (none,
+// or more than one) the stored name, unchanged.
 std::string FindRememberedPort(const std::string& storedName, const std::string& identity,
                                const std::vector<PortDescription>& present);
 

@@ -68,6 +68,8 @@ bool DescribeUsb(PortDescription& port, const fs::path& device) {
             if (!below.empty()) {
                 port.usbInterface = Attribute(below / "bInterfaceNumber");
             }
+            // The USB device's own folder is named after its bus and port path.
+            port.usbLocation = level.filename().string();
             port.description = Describe(Attribute(level / "manufacturer"), Attribute(level / "product"));
             return true;
         }

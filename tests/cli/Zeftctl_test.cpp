@@ -23,7 +23,7 @@ TEST(ZeftctlTest, PortsJsonDescribesEachPortWithNullForWhatIsUnknown) {
     std::string names;
     for (const nlohmann::json& port : ports) {
         names += port["name"].get<std::string>() + "\n";
-        for (const char* key : {"description", "vendorId", "productId", "serial", "stablePath"}) {
+        for (const char* key : {"description", "vendorId", "productId", "serial", "location", "stablePath"}) {
             EXPECT_TRUE(port.contains(key)) << key;
             EXPECT_TRUE(port[key].is_null() || port[key].is_string()) << key;
         }

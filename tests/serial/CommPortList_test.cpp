@@ -129,11 +129,12 @@ TEST_F(SysfsScanTest, DescribesWhatEachPortIs) {
     };
     const std::string byId = Dev("serial/by-id/usb-FTDI_FT232R-if00-port0");
     const Case cases[] = {
-        {Dev("ttyUSB0"), "FTDI FT232R USB UART", "0403", "6001", "A50285BI", byId, "by-id:usb-FTDI_FT232R-if00-port0"},
-        {Dev("ttyUSB1"), "USB Serial", "1a86", "7523", std::nullopt, std::nullopt, ""},
+        {Dev("ttyUSB0"), "FTDI FT232R USB UART", "0403", "6001", "A50285BI", byId, "usb:0403:6001:A50285BI:00"},
+        {Dev("ttyUSB1"), "USB Serial", "1a86", "7523", std::nullopt, std::nullopt, "usb-port:1a86:7523:1-3:00"},
         {Dev("ttyACM0"), "Arduino Uno", "2341", "0043", "8573", std::nullopt, "usb:2341:0043:8573:00"},
         // A blank serial number is none; a model that names its maker is not doubled.
-        {Dev("ttyUSB2"), "Prolific USB-Serial", "067b", "2303", std::nullopt, std::nullopt, ""},
+        {Dev("ttyUSB2"), "Prolific USB-Serial", "067b", "2303", std::nullopt, std::nullopt,
+         "usb-port:067b:2303:1-5:00"},
         {Dev("ttyS0"), "Built-in serial port, 16550A UART", std::nullopt, std::nullopt, std::nullopt, std::nullopt, ""},
         {Dev("ttyS1"), "Built-in serial port, UART", std::nullopt, std::nullopt, std::nullopt, std::nullopt, ""},
         {Dev("rfcomm0"), "Bluetooth serial port (RFCOMM)", std::nullopt, std::nullopt, std::nullopt, std::nullopt, ""},
@@ -181,6 +182,90 @@ TEST_F(SysfsScanTest, ARememberedAdapterIsFoundUnderItsNewName) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FindRememberedPort(c.stored, c.identity, present), c.chosen) << c.why;
+    }
+}
+
+// Two alike cables without a serial number share one by-id link, which points at whichever
+// udev handled last: only the USB socket tells them apart, and a guess is never made.
+TEST_F(SysfsScanTest, AlikeAdaptersWithoutASerialNumberAreToldApartBySocket) {
+    const char* const kLink = "usb-1a86_USB_Serial-if00-port0";
+    const fs::path link = root_ / "dev" / "serial" / "by-id" / kLink;
+    auto scene = [&](std::vector<std::pair<const char*, const char*>> ttyAndSocket, const char* linked) {
+        fs::remove_all(root_ / "class");
+        fs::remove_all(root_ / "dev");
+        fs::remove_all(root_ / "devices");
+        fs::create_directories(root_ / "dev");
+        std::vector<PortDescription> present;
+        for (const auto& [tty, socket] : ttyAndSocket) {
+            Adapter({tty, socket, "1a86", "7523", nullptr, "USB Serial", nullptr, nullptr});
+        }
+        fs::create_directories(link.parent_path());
+        fs::create_symlink(fs::path("../..") / linked, link);
+        for (const auto& [tty, socket] : ttyAndSocket) {
+            present.push_back(DescribePort(Dev(tty), Tree()));
+        }
+        return present;
+    };
+    const std::string socket12 = "usb-port:1a86:7523:1-2:00";
+    const std::string oldForm = std::string("by-id:") + kLink;
+    struct Case {
+        const char* why;
+        std::vector<std::pair<const char*, const char*>> adapters;
+        const char* linked;
+        std::string stored, identity, chosen;
+    };
+    const Case cases[] = {
+        {"link moved to the other cable",
+         {{"ttyUSB0", "1-2"}, {"ttyUSB1", "1-3"}},
+         "ttyUSB1",
+         "ttyUSB0",
+         socket12,
+         "ttyUSB0"},
+        {"renumbered in its socket",
+         {{"ttyUSB2", "1-2"}, {"ttyUSB1", "1-3"}},
+         "ttyUSB1",
+         "ttyUSB0",
+         socket12,
+         "ttyUSB2"},
+        {"chosen cable unplugged", {{"ttyUSB1", "1-3"}}, "ttyUSB1", "ttyUSB0", socket12, "ttyUSB0"},
+        {"shared link of older settings",
+         {{"ttyUSB0", "1-2"}, {"ttyUSB1", "1-3"}},
+         "ttyUSB1",
+         "ttyUSB0",
+         oldForm,
+         "ttyUSB0"},
+        {"shared link, one cable left", {{"ttyUSB1", "1-3"}}, "ttyUSB1", "ttyUSB0", oldForm, "ttyUSB0"},
+    };
+    for (const Case& c : cases) {
+        const std::vector<PortDescription> present = scene(c.adapters, c.linked);
+        EXPECT_EQ(FindRememberedPort(Dev(c.stored), c.identity, present), Dev(c.chosen)) << c.why;
+    }
+    const std::vector<PortDescription> present = scene({{"ttyUSB0", "1-2"}, {"ttyUSB1", "1-3"}}, "ttyUSB0");
+    EXPECT_EQ(present[0].Details(), "USB 1-2, USB ID 1a86:7523");
+    EXPECT_EQ(present[1].Details(), "USB 1-3, USB ID 1a86:7523");
+}
+
+// udev's timing decides whether an adapter with a serial number was remembered by its link
+// or by its numbers: either finds it, with or without the link there now.
+TEST_F(SysfsScanTest, BothFormsOfAnIdentityFindTheSameAdapter) {
+    const char* const kLink = "usb-FTDI_FT232R_A502-if00-port0";
+    const std::string byId = std::string("by-id:") + kLink;
+    const std::string numbers = "usb:0403:6001:A502:00";
+    for (const bool linked : {true, false}) {
+        fs::remove_all(root_ / "class");
+        fs::remove_all(root_ / "dev");
+        fs::remove_all(root_ / "devices");
+        fs::create_directories(root_ / "dev");
+        Adapter({"ttyUSB0", "1-2", "1a86", "7523", nullptr, "USB Serial", "OTHER", nullptr});
+        Adapter({"ttyUSB3", "1-4", "0403", "6001", "FTDI", "FT232R", "A502", linked ? kLink : nullptr});
+        std::vector<PortDescription> present;
+        for (const char* tty : {"ttyUSB0", "ttyUSB3"}) {
+            present.push_back(DescribePort(Dev(tty), Tree()));
+        }
+        for (const std::string& identity : {byId, numbers}) {
+            EXPECT_EQ(FindRememberedPort(Dev("ttyUSB0"), identity, present), Dev("ttyUSB3"))
+                << identity << (linked ? ", link there" : ", no link yet");
+        }
     }
 }
 
