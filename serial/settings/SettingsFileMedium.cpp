@@ -2,15 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <system_error>
-
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 
 namespace zeft {
 
@@ -165,28 +159,26 @@ bool SettingsFileMedium::OpenKey(const std::string& key) {
     if (file_.empty() || key.empty()) {
         return false;
     }
-    std::error_code error;
-    const auto status = std::filesystem::status(file_, error);
-    if (status.type() == std::filesystem::file_type::not_found) {
-        open_ = true; // nothing stored yet: every value is missing
-        return true;
-    }
-    if (error || status.type() != std::filesystem::file_type::regular ||
-        std::filesystem::file_size(file_, error) > kLargestFile || error) {
+    lock_ = std::make_unique<SettingsFileLock>(file_);
+    if (!lock_->Held()) {
+        lock_.reset();
+        std::error_code error;
+        if (!std::filesystem::exists(file_.parent_path(), error) && !error) {
+            open_ = true; // not even the folder yet: every value is missing
+            return true;
+        }
         return false;
     }
-    std::ifstream in(file_, std::ios::binary);
-    if (!in) {
+    std::string contents;
+    const SettingsFileRead read = ReadSettingsFile(file_, kLargestFile, contents);
+    if (read == SettingsFileRead::Failed) {
+        lock_.reset();
         return false;
     }
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    if (in.bad()) {
-        return false;
-    }
-    // A file not in our form reads as values that are no strings (a read failure); writing
-    // puts it aside and starts afresh, so that the next choice of port is remembered.
-    corrupt_ = !Parse(contents.str());
+    // A file not in our form (or far too large to be ours) reads as values that are no
+    // strings (a read failure); writing puts it aside and starts afresh, so that the next
+    // choice of port is remembered.
+    corrupt_ = read == SettingsFileRead::TooLarge || (read == SettingsFileRead::Read && !Parse(contents));
     if (corrupt_) {
         sections_.clear();
     }
@@ -243,6 +235,8 @@ bool SettingsFileMedium::Close() {
     open_ = false;
     dirty_ = false;
     corrupt_ = false;
+    // Let go of the lock whatever happens below.
+    std::unique_ptr<SettingsFileLock> lock = std::move(lock_);
     if (!write) {
         return true;
     }
@@ -257,25 +251,10 @@ bool SettingsFileMedium::Close() {
     if (error) {
         return false;
     }
-    const std::filesystem::path temporary = file_.string() + ".tmp";
-    const std::string contents = Format();
-    std::FILE* out = std::fopen(temporary.string().c_str(), "wb");
-    if (out == nullptr) {
-        return false;
+    if (!lock) {
+        lock = std::make_unique<SettingsFileLock>(file_); // the folder is new: nothing was read
     }
-    bool ok = std::fwrite(contents.data(), 1, contents.size(), out) == contents.size() && std::fflush(out) == 0;
-#ifndef _WIN32
-    ok = ok && ::fsync(::fileno(out)) == 0;
-#endif
-    ok = std::fclose(out) == 0 && ok;
-    if (ok) {
-        std::filesystem::rename(temporary, file_, error);
-        ok = !error;
-    }
-    if (!ok) {
-        std::filesystem::remove(temporary, error);
-    }
-    return ok;
+    return lock->Held() && ReplaceSettingsFile(file_, Format());
 }
 
 std::filesystem::path UserSettingsFilePath() {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "serial/settings/SettingsFileAccess.h"
 #include "serial/settings/SettingsMedium.h"
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,9 +16,11 @@ namespace zeft {
 // Name="text", with backslash, quote, control characters and NUL written as \\, \" and
 // \xHH so that the file stays text. A value line whose right side is no quoted text is a
 // value that is not a string. The file is read at OpenKey and replaced atomically
-// (temporary file, then rename) at Close when something was written. A file that is not
-// in this form reads as values that are no strings (a read failure); writing moves it to
-// "<name>.bad" and starts a new one. A file that is too large or unreadable cannot be
+// (temporary file, then rename) at Close when something was written; from OpenKey to
+// Close the medium holds the file's advisory lock, so that two programs saving at once
+// do not interleave. A file that is not in this form, or too large to be ours, reads as
+// values that are no strings (a read failure); writing moves it to "<name>.bad" and
+// starts a new one. A file that cannot be read, or a lock not had in time, cannot be
 // opened.
 class SettingsFileMedium : public SettingsMedium {
 public:
@@ -47,6 +51,7 @@ private:
     Section* FindSection(const std::string& path);
 
     std::filesystem::path file_;
+    std::unique_ptr<SettingsFileLock> lock_;
     std::string key_;
     std::vector<Section> sections_;
     bool open_ = false;

@@ -256,6 +256,7 @@ TEST_F(PortSettingsStoreTest, ACorruptFileIsAReadFailureAndIsPutAsideByTheNextWr
         "[Software\\KOV\\ZEFT\\CommSetting]\nno equals sign\n",
         "[Software\\KOV\\ZEFT\\CommSetting\nBaudRate=\"1\"\n",
         "[Software\\KOV\\ZEFT\\CommSetting]\nBaudRate=\"1\0\"\n"s,
+        std::string(2u << 20, 'x'), // too large to be ours
     };
     for (const std::string& contents : cases) {
         WriteFile(contents);
@@ -271,21 +272,11 @@ TEST_F(PortSettingsStoreTest, ACorruptFileIsAReadFailureAndIsPutAsideByTheNextWr
         Store().WriteSettings(writer, kKey, kSection);
         EXPECT_EQ(writer.reports, (std::vector<std::string>{"501/0/2 Settings saved"}));
         std::ifstream aside(file_.string() + ".bad", std::ios::binary);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(aside), {}), contents) << "kept aside";
+        EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(aside), {}) == contents) << "kept aside";
         FakeTarget reader;
         Store().ReadSettings(reader, kKey, kSection);
         EXPECT_EQ(reader.values.BaudRate, 4800u);
     }
-    // Too large to be ours: neither read nor replaced.
-    const std::string huge(2u << 20, 'x');
-    WriteFile(huge);
-    FakeTarget port;
-    Store().ReadSettings(port, kKey, kSection);
-    EXPECT_EQ(port.reports, (std::vector<std::string>{"402/0/0 Error reading Settings"}));
-    FakeTarget writer;
-    Store().WriteSettings(writer, kKey, kSection);
-    EXPECT_EQ(writer.reports, (std::vector<std::string>{"502/0/0 Error saving Settings"}));
-    EXPECT_EQ(ReadFile().size(), huge.size());
     // A folder where the file should be.
     fs::remove_all(file_);
     fs::create_directories(file_);

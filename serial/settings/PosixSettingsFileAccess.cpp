@@ -1,0 +1,130 @@
+#include "serial/settings/SettingsFileAccess.h"
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zeft {
+
+namespace {
+
+constexpr int kOpenFlags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+// A save takes milliseconds; a lock held longer belongs to a program that hangs.
+constexpr auto kLockPatience = std::chrono::seconds(3);
+constexpr auto kLockRetry = std::chrono::milliseconds(5);
+
+bool WriteAll(int fd, const std::string& contents) {
+    std::size_t done = 0;
+    while (done < contents.size()) {
+        const ssize_t n = ::write(fd, contents.data() + done, contents.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+SettingsFileLock::SettingsFileLock(const std::filesystem::path& file) {
+    const int fd = ::open((file.string() + ".lock").c_str(), O_RDWR | O_CREAT | kOpenFlags, 0600);
+    if (fd < 0) {
+        return;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return;
+    }
+    handle_ = fd;
+    // Polled rather than blocking, so that a program that hangs with the lock costs a
+    // failed save, not a hung one.
+    const auto end = std::chrono::steady_clock::now() + kLockPatience;
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            held_ = true;
+            return;
+        }
+        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= end) {
+            return;
+        }
+        std::this_thread::sleep_for(kLockRetry);
+    }
+}
+
+SettingsFileLock::~SettingsFileLock() {
+    if (handle_ >= 0) {
+        ::close(static_cast<int>(handle_)); // lets go of the lock
+    }
+}
+
+SettingsFileRead ReadSettingsFile(const std::filesystem::path& file, std::uintmax_t largest, std::string& contents) {
+    contents.clear();
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return errno == ENOENT ? SettingsFileRead::Missing : SettingsFileRead::Failed;
+    }
+    struct stat info {};
+    SettingsFileRead result = SettingsFileRead::Read;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        result = SettingsFileRead::Failed;
+    } else if (static_cast<std::uintmax_t>(info.st_size) > largest) {
+        result = SettingsFileRead::TooLarge;
+    } else {
+        char buffer[8192];
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, sizeof(buffer));
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n < 0) {
+                result = SettingsFileRead::Failed;
+            }
+            if (n <= 0) {
+                break;
+            }
+            contents.append(buffer, static_cast<std::size_t>(n));
+            if (contents.size() > largest) {
+                result = SettingsFileRead::TooLarge; // it grew while we read
+                break;
+            }
+        }
+    }
+    ::close(fd);
+    return result;
+}
+
+bool ReplaceSettingsFile(const std::filesystem::path& file, const std::string& contents) {
+    static std::atomic<unsigned> counter{0};
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = file.string() + ".tmp." + std::to_string(::getpid()) + "." + std::to_string(counter++);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | kOpenFlags, 0600);
+        if (fd < 0 && errno != EEXIST) {
+            return false;
+        }
+    }
+    if (fd < 0) {
+        return false;
+    }
+    const bool ok = WriteAll(fd, contents) && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !ok || ::rename(temporary.c_str(), file.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace zeft
