@@ -21,11 +21,14 @@ public:
     // The descriptor to wait on for reading; -1 when nothing is watched.
     int Handle() const { return fd_; }
     // Reads the notices queued so far without blocking; true when one concerns a port (a
-    // tty or rfcomm node, or a udev serial link).
+    // tty or rfcomm node, or a udev serial link), or when notices were lost (the kernel's
+    // queue overflowed) and the ports must be read afresh.
     bool TakeChanges();
 
 private:
-    void WatchFolders();
+    // (Re)watches serial/ and serial/by-id/; true when it began to watch one that already
+    // holds entries, which came before the watch and so said nothing.
+    bool WatchFolders();
 
     std::filesystem::path devices_;
     int fd_ = -1;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <system_error>
 
 namespace zeft {
 
@@ -41,14 +42,23 @@ PortWatcher::~PortWatcher() {
 
 // udev makes serial/by-id/ with the first adapter and may remove it with the last, so
 // the two folders are watched again whenever something changes.
-void PortWatcher::WatchFolders() {
+bool PortWatcher::WatchFolders() {
+    const std::vector<int> before = linkWatches_;
     linkWatches_.clear();
+    bool unseen = false;
     for (const std::filesystem::path& folder : {devices_ / "serial", devices_ / "serial" / "by-id"}) {
         const int watch = inotify_add_watch(fd_, folder.c_str(), kComingAndGoing | IN_ONLYDIR);
-        if (watch >= 0) {
-            linkWatches_.push_back(watch);
+        if (watch < 0) {
+            continue;
+        }
+        linkWatches_.push_back(watch);
+        std::error_code error;
+        if (std::find(before.begin(), before.end(), watch) == before.end() &&
+            !std::filesystem::is_empty(folder, error) && !error) {
+            unseen = true;
         }
     }
+    return unseen;
 }
 
 bool PortWatcher::TakeChanges() {
@@ -56,12 +66,14 @@ bool PortWatcher::TakeChanges() {
         return false;
     }
     bool changed = false;
+    bool noticed = false;
     alignas(inotify_event) char buffer[4096];
     for (;;) {
         const ssize_t length = ::read(fd_, buffer, sizeof(buffer));
         if (length <= 0) {
             break;
         }
+        noticed = true;
         for (ssize_t offset = 0; offset < length;) {
             inotify_event event;
             std::memcpy(&event, buffer + offset, sizeof(event));
@@ -71,11 +83,16 @@ bool PortWatcher::TakeChanges() {
             if ((event.mask & kComingAndGoing) != 0 && (inLinkFolder || (event.len > 0 && NamesAPort(name)))) {
                 changed = true;
             }
+            if ((event.mask & IN_Q_OVERFLOW) != 0) {
+                changed = true; // notices were lost: only a fresh look tells what is there
+            }
             offset += static_cast<ssize_t>(sizeof(inotify_event) + event.len);
         }
     }
-    if (changed) {
-        WatchFolders();
+    // Any notice may mean a folder came or went (after an overflow nothing else says so):
+    // a folder watched anew is read at once for what came before its watch.
+    if (noticed && WatchFolders()) {
+        changed = true;
     }
     return changed;
 }

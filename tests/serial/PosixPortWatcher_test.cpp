@@ -49,6 +49,25 @@ TEST(PortWatcherTest, SeesPortsAndUdevLinksComeAndGoButNothingElse) {
     fs::remove_all(dev);
 }
 
+// More notices than the kernel queues: the ones lost may have been ports, so the overflow
+// itself is a change.
+TEST(PortWatcherTest, LostNoticesCountAsAChange) {
+    const fs::path dev = fs::temp_directory_path() / "zeft-port-watcher-overflow";
+    fs::remove_all(dev);
+    fs::create_directories(dev);
+    PortWatcher watcher(dev);
+    ASSERT_GE(watcher.Handle(), 0);
+    int queued = 16384;
+    std::ifstream("/proc/sys/fs/inotify/max_queued_events") >> queued;
+    for (int i = 0; i <= queued / 2; ++i) {
+        std::ofstream(dev / "video0") << "";
+        fs::remove(dev / "video0");
+    }
+    std::ofstream(dev / "ttyUSB0") << ""; // lost with the overflow
+    EXPECT_TRUE(ChangedWithin(watcher, 5000));
+    fs::remove_all(dev);
+}
+
 TEST(PortWatcherTest, AMissingFolderWatchesNothing) {
     PortWatcher watcher(fs::temp_directory_path() / "zeft-no-such-dev");
     EXPECT_EQ(watcher.Handle(), -1);
