@@ -12,6 +12,8 @@ bool PortWatcher::TakeChanges() {
     return false;
 }
 
-void PortWatcher::WatchFolders() {}
+bool PortWatcher::WatchFolders() {
+    return false;
+}
 
 } // namespace zeft

@@ -174,6 +174,15 @@ void TWorkThread::WaitForPending() {
         break;
     case SerialWaitResult::Failed: {
         const std::uint32_t place = both ? 9911 : (readPending_ ? 9912 : 9913);
+        // The requests are taken back before their records and the read buffer are given
+        // up: the system may still be completing them.
+        std::uint32_t ignored = 0;
+        if (readPending_) {
+            device_->ReadResult(ignored);
+        }
+        if (waitPending_) {
+            device_->EventResult(ignored);
+        }
         readPending_ = false;
         waitPending_ = false;
         ReleaseReadBuffer();

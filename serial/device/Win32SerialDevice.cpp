@@ -94,12 +94,16 @@ std::uint32_t Win32SerialDevice::Close() {
 }
 
 void Win32SerialDevice::AwaitRecord(OVERLAPPED& record) const {
-    // Its event may have been set by hand: the record itself says when the system is done.
-    // A driver that never finishes a cancelled request is not waited for beyond a second.
-    const ULONGLONG end = GetTickCount64() + 1000;
-    while (!HasOverlappedIoCompleted(&record) && GetTickCount64() < end) {
-        Sleep(1);
+    // The record and the buffer behind it belong to the system until its request has
+    // completed, however long a driver takes to finish a cancelled one: wait for that.
+    if (HasOverlappedIoCompleted(&record)) {
+        return;
     }
+    // The event may have been set by hand; cleared, it is set again only by the completion
+    // (which the wait below checks for first, so one that came meanwhile is not missed).
+    ResetEvent(record.hEvent);
+    DWORD done = 0;
+    GetOverlappedResult(handle_, &record, &done, TRUE);
 }
 
 std::uint32_t Win32SerialDevice::TakeBack(OVERLAPPED& record, std::uint32_t& count) {
