@@ -95,7 +95,10 @@ TEST_F(ExchangeEngineProgramTest, OnlyAReadBackOfWhatWasSentIsASuccess) {
         AcknowledgeAll("\r\nDone\r\n");
         ASSERT_EQ(link.sent.back(), "++++");
         Receive(kListing);
+        bool poweredDuringBox = false;
+        prompts.whileShown = [&] { poweredDuringBox = link.rts; };
         timer.AdvanceToTick();
+        EXPECT_FALSE(poweredDuringBox);
         if (c.box == nullptr) {
             EXPECT_TRUE(ErrorsShown().empty());
             EXPECT_EQ(controls.statusText, "Device programmed successfully!");
