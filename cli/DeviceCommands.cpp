@@ -7,12 +7,14 @@
 #include "cli/Terminal.h"
 #include "main/ConfigFile.h"
 #include "main/NumberText.h"
+#include "main/SaveTarget.h"
 #include "main/SenderLink.h"
 #include "main/SenderSettings.h"
 #include "main/SettingsValidator.h"
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 
 namespace zeft::cli {
 namespace {
@@ -34,7 +36,13 @@ int SaveAfterSuccess(const std::string& file, ConsoleControls& controls, Console
     if (!ValidateSettings(controls, prompts)) {
         return kExitInvalidInput;
     }
-    if (const std::optional<std::string> error = SaveConfigFile(PathFromCommandLine(file), controls)) {
+    const std::filesystem::path path = PathFromCommandLine(file);
+    // A target that is no regular file is the caller's mistake, not a failed write.
+    if (const std::optional<std::string> refusal = ResolveSaveTarget(path).refusal) {
+        prompts.ShowApplicationError(*refusal);
+        return kExitInvalidInput;
+    }
+    if (const std::optional<std::string> error = SaveConfigFile(path, controls)) {
         prompts.ShowApplicationError(*error);
         return kExitOperationFailed;
     }

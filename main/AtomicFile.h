@@ -13,6 +13,8 @@ namespace zeft {
 // removed and the old file stays intact. A symbolic link is followed, so the file it
 // points to is replaced. An existing file keeps its permissions (its attributes on Windows);
 // one the user may not write (read-only on Windows) is refused, as opening it would be.
+// Anything but a regular file or a new name is refused (see SaveTarget.h). Temporary files
+// that a killed save of the same name left behind are removed first.
 //
 // In a folder where no new file may be created but the file itself may be written, the
 // file is rewritten in place instead; should that write fail, its old bytes are put back.

@@ -3,11 +3,10 @@
 #include "main/AtomicFile.h"
 #include "main/IniLookup.h"
 #include "main/NumberText.h"
+#include "main/RegularFile.h"
 #include "main/SenderSettings.h"
 
 #include <array>
-#include <fstream>
-#include <system_error>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -102,24 +101,8 @@ void LoadConfigText(std::string_view text, SettingsControls& controls) {
 }
 
 void LoadConfigFile(const fs::path& path, SettingsControls& controls) {
-    IniLookup lookup = MakeLookup();
-    // Only plain files: a pipe or a device could block or never end.
-    std::error_code error;
-    if (fs::is_regular_file(path, error)) {
-        std::ifstream file(path, std::ios::binary);
-        std::array<char, 16 * 1024> buffer{};
-        std::uintmax_t total = 0;
-        while (file && total < kConfigReadLimitBytes && !lookup.AllFound()) {
-            const std::uintmax_t wanted = std::min<std::uintmax_t>(buffer.size(), kConfigReadLimitBytes - total);
-            file.read(buffer.data(), static_cast<std::streamsize>(wanted));
-            const auto got = static_cast<std::size_t>(file.gcount());
-            const std::string_view piece(buffer.data(), got);
-            lookup.Feed(total == 0 ? WithoutByteOrderMark(piece) : piece);
-            total += got;
-        }
-        lookup.Finish();
-    }
-    Apply(lookup, controls);
+    // A file that cannot be read, or is no plain file, reads as if every key were missing.
+    LoadConfigText(ReadRegularFile(path, kConfigReadLimitBytes).value_or(std::string()), controls);
 }
 
 } // namespace zeft

@@ -3,6 +3,7 @@
 #include "main/ProgramSteps.h"
 #include "main/SenderCommands.h"
 #include "main/SenderSettings.h"
+#include "main/SettingsComparison.h"
 #include "main/SettingsValidator.h"
 
 #include <array>
@@ -187,8 +188,8 @@ void ExchangeEngine::Timer1Timer() {
         } else if (operation == ExchangeOperation::RestoreDefault) {
             controls_.SetStatusText("Device restored successfully!");
         } else {
-            controls_.SetStatusText("Device programmed successfully!");
-            EnableEdits();
+            ReportProgrammed();
+            return;
         }
         outcome_ = ExchangeOutcome::Success;
         PowerOffZEFT();
@@ -214,11 +215,43 @@ void ExchangeEngine::SendFirstCommand(ExchangeOperation operation) {
     case ExchangeOperation::ProgramDevice:
         controls_.SetReplyText("Programming the device now...\r");
         programStep_ = 0;
-        link_.SendString(BuildSetCommandFromControls(SetCommand::OutputType, controls_));
+        SendSetCommand(SetCommand::OutputType);
         break;
     case ExchangeOperation::None:
         break;
     }
+}
+
+void ExchangeEngine::SendSetCommand(SetCommand command) {
+    CopyCommandSetting(command, controls_, sent_);
+    link_.SendString(BuildSetCommandFromControls(command, sent_));
+}
+
+// A sender may acknowledge every command and still keep its old values: only a read-back
+// that matches what was sent is a success. Either way the controls show what it reported,
+// and the reply display keeps the listing as the evidence.
+void ExchangeEngine::ReportProgrammed() {
+    const SettingsComparison kept = CompareSettings(sent_, controls_);
+    if (kept.equal) {
+        controls_.SetStatusText("Device programmed successfully!");
+        EnableEdits();
+        outcome_ = ExchangeOutcome::Success;
+        PowerOffZEFT();
+        return;
+    }
+    std::string box = "The device did not keep these settings: ";
+    const char* separator = "";
+    for (const SettingsComparisonRow& row : kept.rows) {
+        if (!row.same) {
+            box.append(separator).append(row.setting + " (sent " + row.left + ", read " + row.right + ")");
+            separator = ", ";
+        }
+    }
+    outcome_ = ExchangeOutcome::SettingsNotKept;
+    PowerOffZEFT();
+    prompts_.ShowError(box + ".");
+    controls_.SetStatusText(kProgramFailure);
+    EnableEdits();
 }
 
 // The end of a failed operation: power off first, so that ticks and data arriving while
@@ -369,7 +402,7 @@ void ExchangeEngine::SendNextProgramStep() {
         interval = kListingWindowMs;
         exchangeState_ = kAwaitListingK;
     } else {
-        link_.SendString(BuildSetCommandFromControls(action.nextCommand, controls_));
+        SendSetCommand(action.nextCommand);
     }
     timer_.Start(interval);
 }

@@ -4,7 +4,9 @@
 #include "main/IntervalTimer.h"
 #include "main/ListingParser.h"
 #include "main/OperationButtons.h"
+#include "main/PlainSettingsControls.h"
 #include "main/Prompts.h"
+#include "main/SenderCommands.h"
 #include "main/SenderLink.h"
 #include "main/SettingsControls.h"
 
@@ -27,6 +29,7 @@ enum class ExchangeOutcome {
     ConnectFailed,        // no identification after power-up
     CommunicateFailed,    // listing incomplete
     ProgramFailed,        // an acknowledgement missing
+    SettingsNotKept,      // all acknowledged, but the listing read back differs from what was sent
     IncompatibleFirmware, // the sender rejected a set command
     Stopped,              // ended from outside (PowerOffZEFT while it ran)
 };
@@ -110,6 +113,8 @@ private:
     void ReceiveAcknowledgement(char c);
     void SendNextProgramStep();
     void SendFirstCommand(ExchangeOperation operation);
+    void SendSetCommand(SetCommand command);
+    void ReportProgrammed();
     void Fail(ExchangeOutcome outcome, const std::string& box, const std::string& status);
     void AppendReply(const std::string& text);
 
@@ -123,6 +128,8 @@ private:
     std::int32_t programStep_ = 0;
     ExchangeOutcome outcome_ = ExchangeOutcome::None;
     ListingParser parser_;
+    // Program Device: each setting as its set command carried it, for the read-back check.
+    PlainSettingsControls sent_;
     // In kAwaitPause: the pause has ended and the first command is out, so the next
     // character is the first of the reply (the timer now guards the first-reply limit).
     bool commandSent_ = false;

@@ -1,10 +1,13 @@
 #include "main/AtomicFile.h"
 
 #include "main/FileErrorText.h"
+#include "main/SaveTarget.h"
 
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,29 +17,72 @@ namespace zeft {
 
 namespace {
 
-// The file that a symbolic link points to is the one the user means to replace.
-fs::path ResolveTarget(const fs::path& target) {
-    std::error_code error;
-    if (fs::is_symlink(target, error)) {
-        fs::path resolved = fs::canonical(target, error);
-        if (!error) {
-            return resolved;
-        }
-    }
-    return target;
+// A save killed before its rename leaves its temporary file behind. One is stale when it
+// is ours (our owner, our name pattern for this target), nobody holds its lock (a save holds
+// it until the rename, and a killed one lost it) and nothing has written to it for a while
+// (which covers the moment between creating a temporary file and locking it).
+constexpr std::chrono::minutes kStaleAfter{10};
+
+// A name near the length limit leaves no room for the additions.
+std::string TemporaryStem(const fs::path& target) {
+    const std::string name = target.filename().string();
+    return name.size() <= 200 ? name : "zeft-save";
 }
 
-// Creates a new file next to the target, named after it, with a name nobody holds.
+// "." stem "." up to six digits ".tmp", as CreateTemporary names them.
+bool IsTemporaryName(const std::string& name, const std::string& stem) {
+    const std::string head = "." + stem + ".";
+    const std::string tail = ".tmp";
+    if (name.size() <= head.size() + tail.size() || name.compare(0, head.size(), head) != 0 ||
+        name.compare(name.size() - tail.size(), tail.size(), tail) != 0) {
+        return false;
+    }
+    const std::string digits = name.substr(head.size(), name.size() - head.size() - tail.size());
+    return digits.size() <= 6 && digits.find_first_not_of("0123456789") == std::string::npos;
+}
+
+bool IsStale(const struct stat& info) {
+    const auto age = std::chrono::system_clock::now() - std::chrono::system_clock::from_time_t(info.st_mtime);
+    return S_ISREG(info.st_mode) && info.st_uid == ::geteuid() && age >= kStaleAfter;
+}
+
+void RemoveStaleTemporaries(const fs::path& target) {
+    const std::string stem = TemporaryStem(target);
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+        const fs::path candidate = entry->path();
+        struct stat named {};
+        if (!IsTemporaryName(candidate.filename().string(), stem) || ::lstat(candidate.c_str(), &named) != 0 ||
+            !IsStale(named)) {
+            continue;
+        }
+        const int fd = ::open(candidate.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
+            continue;
+        }
+        struct stat opened {};
+        // Still the same file under that name, and no save holds it.
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 && opened.st_ino == named.st_ino &&
+            opened.st_dev == named.st_dev) {
+            ::unlink(candidate.c_str());
+        }
+        ::close(fd);
+    }
+}
+
+// Creates a new file next to the target, named after it, with a name nobody holds, and
+// locks it for as long as it is open.
 int CreateTemporary(const fs::path& target, fs::path& temporary, int& error) {
     std::random_device seed;
     std::mt19937 random(seed());
-    // A name near the length limit leaves no room for the additions.
-    const std::string stem = target.filename().string().size() <= 200 ? target.filename().string() : "zeft-save";
+    const std::string stem = TemporaryStem(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = target;
         temporary.replace_filename("." + stem + "." + std::to_string(random() % 1000000) + ".tmp");
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
+            ::flock(fd, LOCK_EX | LOCK_NB); // best effort: without it the age alone protects it
             return fd;
         }
         if (errno != EEXIST) {
@@ -122,13 +168,18 @@ std::optional<std::string> SaveFileAtomically(const fs::path& requested, std::st
     if (requested.empty() || !requested.has_filename()) {
         return FileErrorTextFromErrno(ENOENT);
     }
-    const fs::path target = ResolveTarget(requested);
+    const SaveTarget resolved = ResolveSaveTarget(requested);
+    if (resolved.refusal) {
+        return resolved.refusal;
+    }
+    const fs::path& target = resolved.file;
     // A file the user may not write stays as it is, although the folder would let a rename
     // replace it.
     if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) {
         return FileErrorTextFromErrno(errno);
     }
 
+    RemoveStaleTemporaries(target);
     fs::path temporary;
     int error = 0;
     int fd = CreateTemporary(target, temporary, error);

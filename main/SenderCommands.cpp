@@ -51,4 +51,18 @@ std::string BuildSetCommandFromControls(SetCommand command, const SettingsContro
     }
 }
 
+void CopyCommandSetting(SetCommand command, const SettingsControls& from, SettingsControls& to) {
+    switch (command) {
+    case SetCommand::OutputType:
+        to.SetOutputTypeIndex(from.OutputTypeIndex());
+        return;
+    case SetCommand::FluidType:
+        to.SetFluidTypeIndex(from.FluidTypeIndex());
+        return;
+    default:
+        to.SetEditText(EditOf(command), from.EditText(EditOf(command)));
+        return;
+    }
+}
+
 } // namespace zeft

@@ -26,4 +26,7 @@ std::string BuildSetCommand(SetCommand command, std::string_view value);
 // list codes by the code tables, edit texts unchanged.
 std::string BuildSetCommandFromControls(SetCommand command, const SettingsControls& controls);
 
+// Copies the one setting a set command carries from one set of controls to another.
+void CopyCommandSetting(SetCommand command, const SettingsControls& from, SettingsControls& to);
+
 } // namespace zeft

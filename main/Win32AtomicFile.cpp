@@ -1,9 +1,11 @@
 #include "main/AtomicFile.h"
 
 #include "main/FileErrorText.h"
+#include "main/SaveTarget.h"
 
 #include <windows.h>
 
+#include <chrono>
 #include <random>
 
 namespace fs = std::filesystem;
@@ -12,12 +14,53 @@ namespace zeft {
 
 namespace {
 
+// A save killed before its rename leaves its temporary file behind. One is stale when it
+// has our name pattern for this target, nobody has it open (a save holds it unshared until
+// it is complete, so deleting it fails) and nothing has written to it for a while (which
+// covers the moment between closing it and the rename).
+constexpr std::chrono::minutes kStaleAfter{10};
+
+// A name near the length limit leaves no room for the additions.
+std::wstring TemporaryStem(const fs::path& target) {
+    const std::wstring name = target.filename().wstring();
+    return name.size() <= 200 ? name : L"zeft-save";
+}
+
+// "~" stem "." up to six digits ".tmp", as CreateTemporary names them.
+bool IsTemporaryName(const std::wstring& name, const std::wstring& stem) {
+    const std::wstring head = L"~" + stem + L".";
+    const std::wstring tail = L".tmp";
+    if (name.size() <= head.size() + tail.size() || name.compare(0, head.size(), head) != 0 ||
+        name.compare(name.size() - tail.size(), tail.size(), tail) != 0) {
+        return false;
+    }
+    const std::wstring digits = name.substr(head.size(), name.size() - head.size() - tail.size());
+    return digits.size() <= 6 && digits.find_first_not_of(L"0123456789") == std::wstring::npos;
+}
+
+void RemoveStaleTemporaries(const fs::path& target) {
+    const std::wstring stem = TemporaryStem(target);
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+        const fs::path candidate = entry->path();
+        std::error_code statusError;
+        if (!IsTemporaryName(candidate.filename().wstring(), stem) ||
+            !fs::is_regular_file(fs::symlink_status(candidate, statusError))) {
+            continue;
+        }
+        const fs::file_time_type written = fs::last_write_time(candidate, statusError);
+        if (!statusError && fs::file_time_type::clock::now() - written >= kStaleAfter) {
+            DeleteFileW(candidate.c_str());
+        }
+    }
+}
+
 // Creates a new file next to the target, named after it, with a name nobody holds.
 HANDLE CreateTemporary(const fs::path& target, fs::path& temporary, DWORD& error) {
     std::random_device seed;
     std::mt19937 random(seed());
-    // A name near the length limit leaves no room for the additions.
-    const std::wstring stem = target.filename().wstring().size() <= 200 ? target.filename().wstring() : L"zeft-save";
+    const std::wstring stem = TemporaryStem(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = target;
         temporary.replace_filename(L"~" + stem + L"." + std::to_wstring(random() % 1000000) + L".tmp");
@@ -93,14 +136,11 @@ std::optional<std::string> SaveFileAtomically(const fs::path& requested, std::st
     if (requested.empty() || !requested.has_filename()) {
         return FileErrorTextFromWin32(ERROR_INVALID_NAME);
     }
-    fs::path target = requested;
-    std::error_code linkError;
-    if (fs::is_symlink(requested, linkError)) {
-        fs::path resolved = fs::canonical(requested, linkError);
-        if (!linkError) {
-            target = resolved;
-        }
+    const SaveTarget resolved = ResolveSaveTarget(requested);
+    if (resolved.refusal) {
+        return resolved.refusal;
     }
+    const fs::path& target = resolved.file;
 
     // A read-only file stays as it is (not every system's rename refuses to replace it).
     const DWORD attributes = GetFileAttributesW(target.c_str());
@@ -108,6 +148,7 @@ std::optional<std::string> SaveFileAtomically(const fs::path& requested, std::st
         return FileErrorTextFromWin32(ERROR_ACCESS_DENIED);
     }
 
+    RemoveStaleTemporaries(target);
     fs::path temporary;
     DWORD error = 0;
     HANDLE file = CreateTemporary(target, temporary, error);

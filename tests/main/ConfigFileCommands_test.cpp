@@ -154,7 +154,7 @@ TEST(SaveSettingsAsTest, FailedSaveShowsTheApplicationErrorAndKeepsTheOldFile) {
     EXPECT_FALSE(SaveSettingsAs(controls, prompts, dialogs));
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].kind, Kind::ApplicationError);
-    EXPECT_EQ(prompts.shown[0].text, "File access denied.");
+    EXPECT_EQ(prompts.shown[0].text, "Not a regular file.");
     EXPECT_TRUE(fs::is_directory(folder / "taken.zcf"));
 }
 

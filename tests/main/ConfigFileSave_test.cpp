@@ -8,14 +8,22 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #endif
 
@@ -68,6 +76,112 @@ TEST(SaveConfigFileTest, ALinkStaysALinkAndItsFileIsReplaced) {
 }
 #endif
 
+#ifndef _WIN32
+// A rename would put a plain file in place of a pipe, a socket or a link into nowhere.
+TEST(SaveConfigFileTest, WhatIsNoRegularFileIsRefusedAndStaysAsItWas) {
+    const TempFolder folder;
+    ASSERT_EQ(::mkfifo((folder / "pipe.zcf").c_str(), 0600), 0);
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string socketPath = (folder / "socket.zcf").string();
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    socketPath.copy(address.sun_path, socketPath.size());
+    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    fs::create_symlink("pipe.zcf", folder / "to-pipe.zcf");
+    fs::create_symlink("gone.zcf", folder / "dangling.zcf");
+    fs::create_symlink("no such folder/tank.zcf", folder / "into-nowhere.zcf");
+    struct Case {
+        const char* name;
+        fs::file_type type;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"pipe.zcf", fs::file_type::fifo, "Not a regular file."},
+        {"socket.zcf", fs::file_type::socket, "Not a regular file."},
+        {"to-pipe.zcf", fs::file_type::symlink, "Not a regular file."},
+        {"dangling.zcf", fs::file_type::symlink, "The link leads to a missing file."},
+        {"into-nowhere.zcf", fs::file_type::symlink, "The link leads to a missing file."},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(SaveConfigFile(folder / c.name, PlainSettingsControls()), c.error) << c.name;
+        EXPECT_EQ(fs::symlink_status(folder / c.name).type(), c.type) << c.name;
+    }
+    ::close(listener);
+    EXPECT_EQ(folder.Listing(), "dangling.zcf into-nowhere.zcf pipe.zcf socket.zcf to-pipe.zcf");
+}
+#endif
+
+// A file opened as a save in progress holds it: locked on POSIX, unshared on Windows.
+class FileInUse {
+public:
+    explicit FileInUse(const fs::path& path) {
+#ifdef _WIN32
+        handle_ = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+#else
+        fd_ = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+        ::flock(fd_, LOCK_EX);
+#endif
+    }
+    ~FileInUse() {
+#ifdef _WIN32
+        CloseHandle(handle_);
+#else
+        ::close(fd_);
+#endif
+    }
+    FileInUse(const FileInUse&) = delete;
+    FileInUse& operator=(const FileInUse&) = delete;
+
+private:
+#ifdef _WIN32
+    HANDLE handle_;
+#else
+    int fd_;
+#endif
+};
+
+// A save killed before its rename leaves its temporary file. The next save of that name
+// removes such leftovers, but never another save's file in progress, nor what is not ours.
+TEST(SaveConfigFileTest, StaleTemporariesOfThatNameAreRemoved) {
+#ifdef _WIN32
+    const std::string mark = "~";
+#else
+    const std::string mark = ".";
+#endif
+    struct Case {
+        std::string name;
+        bool old;   // untouched for an hour
+        bool inUse; // held open by a save in progress
+        bool removed;
+    };
+    const Case cases[] = {
+        {mark + "tank.zcf.123456.tmp", true, false, true},   {mark + "tank.zcf.7.tmp", true, false, true},
+        {mark + "tank.zcf.123457.tmp", false, false, false}, // just created, not yet locked
+        {mark + "tank.zcf.123458.tmp", true, true, false},   // a slow save, still writing
+        {mark + "other.zcf.123456.tmp", true, false, false}, // another file's
+        {mark + "tank.zcf.1234567.tmp", true, false, false}, // not a name we give
+        {mark + "tank.zcf.12a.tmp", true, false, false},
+    };
+    const TempFolder folder;
+    folder.Write("tank.zcf", kOldContent);
+    std::vector<std::unique_ptr<FileInUse>> held;
+    for (const Case& c : cases) {
+        folder.Write(c.name, "half a save");
+        if (c.old) {
+            fs::last_write_time(folder / c.name, fs::file_time_type::clock::now() - std::chrono::hours(1));
+        }
+        if (c.inUse) {
+            held.push_back(std::make_unique<FileInUse>(folder / c.name));
+        }
+    }
+    ASSERT_EQ(SaveConfigFile(folder / "tank.zcf", PlainSettingsControls()), std::nullopt);
+    for (const Case& c : cases) {
+        EXPECT_EQ(fs::exists(folder / c.name), !c.removed) << c.name;
+    }
+    EXPECT_EQ(TempFolder::Read(folder / "tank.zcf"), ConfigFileText(PlainSettingsControls()));
+}
+
 #ifdef _WIN32
 // The replacement keeps the attributes of the file it replaces; a read-only file is refused.
 TEST(SaveConfigFileTest, KeepsTheAttributesOfTheFileItReplaces) {
@@ -102,7 +216,7 @@ TEST(SaveConfigFileTest, FailuresKeepWhatWasThereAndSayWhy) {
 #else
         {folder / "no such folder" / "tank.zcf", "File not found."},
 #endif
-        {folder / "folder.zcf", "File access denied."},            // a folder where the file should go
+        {folder / "folder.zcf", "Not a regular file."},            // a folder where the file should go
         {folder / "plain file" / "tank.zcf", "Invalid filename."}, // a file where a folder should be
     };
     for (const Case& c : cases) {

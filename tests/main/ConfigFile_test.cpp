@@ -12,6 +12,9 @@
 #include <string>
 #include <sys/stat.h>
 #include <vector>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 using namespace std::string_literals;
 
@@ -237,6 +240,10 @@ TEST(LoadConfigFileTest, WhatCannotBeReadLoadsAsIfEveryKeyWereMissing) {
     ASSERT_EQ(::mkfifo((folder / "pipe.zcf").c_str(), 0600), 0);
     paths.push_back(folder / "pipe.zcf");
     paths.push_back("/dev/zero");
+    // A plain file to stat that blocks a reader until the kernel logs something.
+    if (::access("/proc/kmsg", R_OK) == 0) {
+        paths.push_back("/proc/kmsg");
+    }
 #endif
     for (const auto& path : paths) {
         PlainSettingsControls controls = Untouched();

@@ -2,6 +2,8 @@
 
 #include "main/SenderSettings.h"
 
+#include <array>
+
 namespace zeft::testing {
 namespace {
 
@@ -9,6 +11,10 @@ using Kind = ScriptedPrompts::Kind;
 
 const std::vector<std::string> kDefaultCommands = {"+SOT0\r",  "+SFT0\r",  "+STL10\r", "+SBL2000\r",
                                                    "+SLA20\r", "+SLB40\r", "+SLC60\r", "+SLD80\r"};
+
+// What a sender answers to "++++" once it holds the main window's initial values.
+const std::string kDefaultListing = "\r\nKOV\r\nOutput Type = 0 \r\nFluid Type = 0 \r\nTop Limit = 10\r\n"
+                                    "Bottom Limit = 2000\r\nLinear Levels = 20, 40, 60, 80, \r\n";
 
 class ExchangeEngineProgramTest : public ExchangeEngineTest {
 protected:
@@ -43,19 +49,71 @@ TEST_F(ExchangeEngineProgramTest, SendsAllEightCommandsThenReadsBack) {
                                   "Level C Updated\rLevel D Updated\r");
     EXPECT_FALSE(controls.settingsEnabled);
 
-    Receive(kListing);
-    EXPECT_EQ(controls.replyText, kListing.substr(2));
+    Receive(kDefaultListing);
+    EXPECT_EQ(controls.replyText, kDefaultListing.substr(2));
     timer.AdvanceToTick();
     EXPECT_EQ(controls.statusText, "Device programmed successfully!");
     EXPECT_TRUE(controls.settingsEnabled);
     EXPECT_TRUE(prompts.shown.empty());
-    // The listing read back is what the controls show now.
-    EXPECT_EQ(controls.outputTypeIndex, 3);
-    EXPECT_EQ(controls.edits[1], "1500");
+    EXPECT_EQ(engine.Outcome(), ExchangeOutcome::Success);
     // 1000 to the identification, the pause, the first-reply limit, the first window,
     // then 2000 per later acknowledgement and the read-back window.
     EXPECT_EQ(timer.starts, (std::vector<int>{1000, 500, 2000, 800, 2000, 2000, 2000, 2000, 2000, 2000, 2000, 800}));
     ExpectIdle();
+}
+
+// A sender that acknowledges every command but lists other values has not been programmed.
+// The controls show what it listed either way.
+TEST_F(ExchangeEngineProgramTest, OnlyAReadBackOfWhatWasSentIsASuccess) {
+    struct Case {
+        const char* name;
+        int outputTypeIndex;
+        std::array<std::string, 6> edits;
+        const char* box; // nullptr: success
+    };
+    // kListing holds codes 4 and 2, limits 10 and 1500, levels 20 to 80.
+    const Case cases[] = {
+        {"the same by value", 3, {"010", "1500", "20", "40", "60", "0x50"}, nullptr},
+        {"bottom limit kept old",
+         3,
+         {"10", "1800", "20", "40", "60", "80"},
+         "The device did not keep these settings: Bottom Limit (sent 1800, read 1500)."},
+        {"a code and a level kept old",
+         0,
+         {"10", "1500", "25", "40", "60", "80"},
+         "The device did not keep these settings: Output Type (sent 0, read 4), Level A (sent 25, read 20)."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        prompts.shown.clear();
+        link.sent.clear();
+        controls.outputTypeIndex = c.outputTypeIndex;
+        controls.fluidTypeIndex = 2;
+        controls.SetEdits(c.edits);
+        engine.SetBtn1Click();
+        PowerUpAndSendCommand();
+        AcknowledgeAll("\r\nDone\r\n");
+        ASSERT_EQ(link.sent.back(), "++++");
+        Receive(kListing);
+        bool poweredDuringBox = false;
+        prompts.whileShown = [&] { poweredDuringBox = link.rts; };
+        timer.AdvanceToTick();
+        EXPECT_FALSE(poweredDuringBox);
+        if (c.box == nullptr) {
+            EXPECT_TRUE(ErrorsShown().empty());
+            EXPECT_EQ(controls.statusText, "Device programmed successfully!");
+            EXPECT_EQ(engine.Outcome(), ExchangeOutcome::Success);
+        } else {
+            EXPECT_EQ(ErrorsShown(), std::vector<std::string>{c.box});
+            EXPECT_EQ(controls.statusText, "Fail to program the device!");
+            EXPECT_EQ(engine.Outcome(), ExchangeOutcome::SettingsNotKept);
+        }
+        EXPECT_EQ(controls.outputTypeIndex, 3);
+        EXPECT_EQ(controls.edits, (std::array<std::string, 6>{"10", "1500", "20", "40", "60", "80"}));
+        EXPECT_EQ(controls.replyText, kListing.substr(2));
+        EXPECT_TRUE(controls.settingsEnabled);
+        ExpectIdle();
+    }
 }
 
 TEST_F(ExchangeEngineProgramTest, CommandsCarryCodesAndTextsAsTyped) {

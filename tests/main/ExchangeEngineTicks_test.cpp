@@ -90,7 +90,11 @@ TEST_P(ExchangeEngineTickTest, EndsAsTheTableSays) {
     ASSERT_EQ(engine.ExchangeState(), row.state);
     const long long from = timer.Now();
     const std::size_t sentBefore = link.sent.size();
+    // The sender is off before the box shows: the box's own event loop runs the timer.
+    bool poweredDuringBox = false;
+    prompts.whileShown = [&] { poweredDuringBox = link.rts || timer.IsEnabled(); };
     ASSERT_TRUE(timer.AdvanceToTick());
+    EXPECT_FALSE(poweredDuringBox);
     EXPECT_EQ(timer.Now() - from, row.tickAfter);
     EXPECT_EQ(timer.Ticks(), row.beforeCommand ? 1 : 2);
 

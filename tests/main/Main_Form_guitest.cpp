@@ -424,6 +424,13 @@ TEST_F(MainFormTest, ProgramThenReadBackThenRestore) {
     EXPECT_EQ(form->EditBottomLimit->text(), "2000");
     EXPECT_EQ(form->EditLinearA->text(), "20");
     EXPECT_TRUE(boxes_.shown.empty()) << boxes_.Texts().front();
+
+    // "Com Port" / "Settings..." starts the exchange afresh: no step counted, no reply shown.
+    ASSERT_EQ(form->Engine().ProgramStep(), 8);
+    ASSERT_FALSE(form->Label9->text().isEmpty());
+    form->Setting1->trigger();
+    EXPECT_EQ(form->Engine().ProgramStep(), 0);
+    EXPECT_EQ(form->Label9->text().toStdString(), "");
 }
 
 TEST_F(MainFormTest, AValidationMessageThroughTheWindow) {

@@ -224,7 +224,7 @@ TEST(SaveSetupSheetTest, AFailedWriteShowsTheFileErrorAndKeepsWhatWasThere) {
     EXPECT_FALSE(save.Run(dialogs));
     ASSERT_EQ(save.prompts.shown.size(), 1u);
     EXPECT_EQ(save.prompts.shown[0].kind, Kind::ApplicationError);
-    EXPECT_EQ(save.prompts.shown[0].text, "File access denied.");
+    EXPECT_EQ(save.prompts.shown[0].text, "Not a regular file.");
     EXPECT_TRUE(fs::is_directory(folder / "taken.pdf"));
 }
 

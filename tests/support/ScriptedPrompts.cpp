@@ -5,7 +5,7 @@
 namespace zeft::testing {
 
 ConfirmAnswer ScriptedPrompts::Confirm(const std::string& text) {
-    shown.push_back({Kind::Confirm, text, {}});
+    Record({Kind::Confirm, text, {}});
     if (answers.empty()) {
         ADD_FAILURE() << "unexpected question: " << text;
         return ConfirmAnswer::No;

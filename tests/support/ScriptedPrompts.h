@@ -3,7 +3,9 @@
 #include "main/Prompts.h"
 
 #include <deque>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zeft::testing {
@@ -19,18 +21,28 @@ public:
         std::string detail;
     };
 
-    void ShowError(const std::string& text) override { shown.push_back({Kind::Error, text, {}}); }
-    void ShowWarning(const std::string& text) override { shown.push_back({Kind::Warning, text, {}}); }
+    void ShowError(const std::string& text) override { Record({Kind::Error, text, {}}); }
+    void ShowWarning(const std::string& text) override { Record({Kind::Warning, text, {}}); }
     void ShowWarningWithDetail(const std::string& text, const std::string& detail) override {
-        shown.push_back({Kind::Warning, text, detail});
+        Record({Kind::Warning, text, detail});
     }
     ConfirmAnswer Confirm(const std::string& text) override;
-    void ShowApplicationError(const std::string& text) override { shown.push_back({Kind::ApplicationError, text, {}}); }
+    void ShowApplicationError(const std::string& text) override { Record({Kind::ApplicationError, text, {}}); }
 
     void Answer(ConfirmAnswer answer) { answers.push_back(answer); }
 
     std::vector<Shown> shown;
     std::deque<ConfirmAnswer> answers;
+    // Runs while each box is up, where a real box runs its own event loop.
+    std::function<void()> whileShown;
+
+private:
+    void Record(Shown box) {
+        shown.push_back(std::move(box));
+        if (whileShown) {
+            whileShown();
+        }
+    }
 };
 
 } // namespace zeft::testing
