@@ -106,6 +106,13 @@ TJobHistoryForm::TJobHistoryForm(HistoryListing listing, const std::string& file
     }
     SettingsList->setVerticalHeaderLabels(rowNames);
     SettingsList->setSelectionMode(QAbstractItemView::NoSelection);
+    SettingsList->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // All eight settings in view, without scrolling.
+    int rowsHeight = SettingsList->horizontalHeader()->sizeHint().height() + 2 * SettingsList->frameWidth();
+    for (int row = 0; row < SettingsList->rowCount(); ++row) {
+        rowsHeight += SettingsList->rowHeight(row);
+    }
+    SettingsList->setMinimumHeight(rowsHeight);
 
     LoadBtn = MakeButton(this, "LoadBtn", "&Load into Window");
     CloseBtn = MakeButton(this, "CloseBtn", "Close");
@@ -121,11 +128,11 @@ TJobHistoryForm::TJobHistoryForm(HistoryListing listing, const std::string& file
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(InfoLabel);
     layout->addWidget(RecordsLabel);
-    layout->addWidget(RecordList, 3);
+    layout->addWidget(RecordList, 1);
     layout->addWidget(SettingsLabel);
-    layout->addWidget(SettingsList, 2);
+    layout->addWidget(SettingsList, 0);
     layout->addLayout(buttons);
-    resize(760, 560);
+    resize(760, 640);
 
     // The newest record first in view and selected: usually the one wanted.
     if (RecordList->rowCount() > 0) {
