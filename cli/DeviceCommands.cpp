@@ -3,6 +3,7 @@
 #include "cli/ConsoleCodePage.h"
 #include "cli/DeviceReport.h"
 #include "cli/ExitStatus.h"
+#include "cli/HistoryCommand.h"
 #include "cli/StopRequest.h"
 #include "cli/Terminal.h"
 #include "main/ConfigFile.h"
@@ -92,7 +93,13 @@ int RunDeviceCommand(ExchangeOperation operation, const DeviceCommandOptions& op
         if (!session.Open(options.port, options.line)) {
             status = kExitPortNotOpened;
         } else {
-            status = session.Run(operation, [&stop] { return stop.Requested(); });
+            const auto interrupted = [&stop] { return stop.Requested(); };
+            if (options.readFirst && operation == ExchangeOperation::ProgramDevice) {
+                status = ReadBeforeProgram(session, controls, interrupted);
+            }
+            if (status == kExitSuccess) {
+                status = session.Run(operation, interrupted);
+            }
         }
     }
     if (status == kExitSuccess && options.saveFile) {

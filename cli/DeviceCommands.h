@@ -15,6 +15,7 @@ struct DeviceCommandOptions {
     bool json = false;
     std::optional<std::string> saveFile;
     bool answerYes = false;
+    bool readFirst = false; // program: a Read Device before it
 };
 
 // What program writes: the main window's initial values, then a configuration file by

@@ -1,8 +1,11 @@
 #include "cli/DeviceSession.h"
 
 #include "cli/ExitStatus.h"
+#include "main/HistoryFile.h"
 #include "serial/LineSettingNames.h"
 #include "serial/virtual/VirtualSenderPortName.h"
+
+#include <cstdio>
 
 namespace zeft::cli {
 namespace {
@@ -17,6 +20,10 @@ DeviceSession::DeviceSession(ConsoleControls& controls, ConsolePrompts& prompts)
     : prompts_(prompts), loop_(), link_(loop_.Queue()), timer_(loop_),
       session_(link_, controls, buttons_, prompts, timer_) {
     link_.SetErrorNoise(2);
+    // A warning line of its own: not an error of the operation, whose report stays as it is.
+    session_.RecordInto(HistoryFilePath(), "zeftctl", [](const std::string& text, const std::string& detail) {
+        std::fprintf(stderr, "Warning: %s %s\n", text.c_str(), detail.c_str());
+    });
 }
 
 bool DeviceSession::Open(const std::string& port, const LineOptions& line) {

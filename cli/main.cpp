@@ -4,6 +4,7 @@
 #include "cli/ConsoleCodePage.h"
 #include "cli/DeviceCommands.h"
 #include "cli/ExitStatus.h"
+#include "cli/HistoryCommand.h"
 #include "cli/PortNameInput.h"
 #include "cli/PortsCommand.h"
 
@@ -104,6 +105,7 @@ int main(int argc, char** argv) {
         "--level-d", [&settings](const std::string& text) { settings.levels[3] = text; },
         "level D in percent, as typed");
     program->add_flag("--yes", device.answerYes, "answer Yes to the top-limit question");
+    program->add_flag("--read-first", device.readFirst, "read the sender first, so the history holds what it held");
 
     int powerSeconds = 0;
     CLI::App* power = app.add_subcommand("power", "battery test: power the programming interface");
@@ -138,6 +140,9 @@ int main(int argc, char** argv) {
 
     ChartCommand chart(*calc);
 
+    HistoryCommandOptions historyOptions;
+    CLI::App* history = AddHistoryCommand(app, historyOptions);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -163,6 +168,9 @@ int main(int argc, char** argv) {
     }
     if (*power) {
         return RunPowerCommand(device, powerSeconds);
+    }
+    if (*history) {
+        return RunHistoryCommand(historyOptions);
     }
     if (*shape) {
         return RunShapeCalculation(shapeOptions, shapeTexts, json);

@@ -1,3 +1,5 @@
+include_guard(GLOBAL)
+
 # The Windows cross-build's CLI11 and nlohmann-json: both are header-only, so the host's
 # copies serve. The cross compiler must not see the rest of /usr/include (glibc's headers
 # would shadow mingw's), so a folder of the build holds links to just these two.

@@ -1,5 +1,6 @@
 #include "main/DeviceSession.h"
 
+#include "serial/PortDescription.h"
 #include "serial/SerialLink.h"
 
 #include <utility>
@@ -13,14 +14,28 @@ const char kPortClosed[] = "Cannot Open COM port!";
 
 DeviceSession::DeviceSession(TSerialLink& port, SettingsControls& controls, OperationButtons& buttons, Prompts& prompts,
                              IntervalTimer& timer)
-    : port_(port), prompts_(prompts), link_(port), engine_(controls, buttons, prompts, timer, link_) {
+    : port_(port), controls_(controls), prompts_(prompts), link_(port),
+      engine_(controls, buttons, prompts, timer, link_) {
     port_.OnRxClusterEvent = [this](TSerialLink&) { engine_.SerialLink1RxClusterEvent(); };
+    engine_.OnOperationStarted = [this](ExchangeOperation operation) {
+        const std::string name = port_.CommPort();
+        recorder_.Started(operation, name, DescribePort(name).Identity(), controls_);
+    };
+    engine_.OnOperationEnded = [this](ExchangeOperation) { recorder_.Ended(engine_.Outcome(), controls_); };
 }
 
 DeviceSession::~DeviceSession() {
     // The component still delivers while it closes; nothing may reach the engine then.
     port_.OnRxClusterEvent = nullptr;
+    // An operation stopped here is still recorded, but the front end is going: no box.
+    recorder_.StopWarnings();
     engine_.PowerOffZEFT();
+    engine_.OnOperationStarted = nullptr;
+    engine_.OnOperationEnded = nullptr;
+}
+
+void DeviceSession::RecordInto(std::filesystem::path file, std::string source, OperationRecorder::Warn warn) {
+    recorder_.WriteTo(std::move(file), std::move(source), std::move(warn));
 }
 
 bool DeviceSession::Open() {

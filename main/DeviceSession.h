@@ -1,8 +1,10 @@
 #pragma once
 
 #include "main/ExchangeEngine.h"
+#include "main/OperationRecorder.h"
 #include "main/SerialSenderLink.h"
 
+#include <filesystem>
 #include <string>
 
 namespace zeft {
@@ -38,6 +40,13 @@ public:
     // refused before any port activity, and Outcome says why.
     bool Start(ExchangeOperation operation);
 
+    // Every operation started from now on appends its record to the history file, as made
+    // by source; warn hears of a record that could not be written. Without this call the
+    // records are kept for this run only.
+    void RecordInto(std::filesystem::path file, std::string source, OperationRecorder::Warn warn);
+    // This run's records, oldest first.
+    const std::vector<HistoryRecord>& Records() const { return recorder_.Records(); }
+
     TSerialLink& Port() { return port_; }
     SenderLink& Link() { return link_; }
     ExchangeEngine& Engine() { return engine_; }
@@ -46,7 +55,9 @@ public:
 
 private:
     TSerialLink& port_;
+    SettingsControls& controls_;
     Prompts& prompts_;
+    OperationRecorder recorder_;
     SerialSenderLink link_;
     ExchangeEngine engine_;
 };

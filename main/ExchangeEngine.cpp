@@ -7,6 +7,7 @@
 #include "main/SettingsValidator.h"
 
 #include <array>
+#include <utility>
 
 namespace zeft {
 namespace {
@@ -91,10 +92,14 @@ bool ExchangeEngine::StartOperation(OperationButton button) {
     timer_.Start(kIdentificationLimitMs);
     // Nothing is sent: the sender announces itself after power-up.
     link_.SetRTSState(true);
+    if (OnOperationStarted) {
+        OnOperationStarted(Operation());
+    }
     return true;
 }
 
 void ExchangeEngine::PowerOffZEFT() {
+    const ExchangeOperation ended = Operation();
     if (Running() && outcome_ == ExchangeOutcome::None) {
         // Whoever ends a running operation without an outcome has stopped it.
         outcome_ = ExchangeOutcome::Stopped;
@@ -107,6 +112,20 @@ void ExchangeEngine::PowerOffZEFT() {
     }
     exchangeState_ = kAwaitPowerUpK;
     commandSent_ = false;
+    if (ended == ExchangeOperation::None) {
+        return;
+    }
+    if (holdEndNotice_) {
+        heldEnd_ = ended;
+    } else {
+        TellEnded(ended);
+    }
+}
+
+void ExchangeEngine::TellEnded(ExchangeOperation operation) {
+    if (OnOperationEnded) {
+        OnOperationEnded(operation);
+    }
 }
 
 void ExchangeEngine::DisableButtons() {
@@ -258,11 +277,17 @@ void ExchangeEngine::ReportProgrammed() {
 // the modal box is up change nothing.
 void ExchangeEngine::Fail(ExchangeOutcome outcome, const std::string& box, const std::string& status) {
     outcome_ = outcome;
+    holdEndNotice_ = true;
+    heldEnd_ = ExchangeOperation::None;
     PowerOffZEFT();
     prompts_.ShowError(box);
     controls_.SetStatusText(status);
     controls_.SetReplyText("");
     EnableEdits();
+    holdEndNotice_ = false;
+    if (heldEnd_ != ExchangeOperation::None) {
+        TellEnded(std::exchange(heldEnd_, ExchangeOperation::None));
+    }
 }
 
 void ExchangeEngine::SerialLink1RxClusterEvent() {

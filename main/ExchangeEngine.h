@@ -11,6 +11,7 @@
 #include "main/SettingsControls.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace zeft {
@@ -95,6 +96,12 @@ public:
     // The outcome is a success.
     bool Succeeded() const { return outcome_ == ExchangeOutcome::Success; }
 
+    // Told when an operation has started (the sender is being powered), and when it has
+    // ended, after its own messages (error box, status, reply display): Outcome() then says
+    // how. Every started operation ends exactly once.
+    std::function<void(ExchangeOperation)> OnOperationStarted;
+    std::function<void(ExchangeOperation)> OnOperationEnded;
+
     // One of the kAwait... values of main/ExchangeStates.h.
     std::uint8_t ExchangeState() const { return exchangeState_; }
     std::int32_t ProgramStep() const { return programStep_; }
@@ -117,6 +124,7 @@ private:
     void ReportProgrammed();
     void Fail(ExchangeOutcome outcome, const std::string& box, const std::string& status);
     void AppendReply(const std::string& text);
+    void TellEnded(ExchangeOperation operation);
 
     SettingsControls& controls_;
     OperationButtons& buttons_;
@@ -133,6 +141,9 @@ private:
     // In kAwaitPause: the pause has ended and the first command is out, so the next
     // character is the first of the reply (the timer now guards the first-reply limit).
     bool commandSent_ = false;
+    // While a failure shows its messages, the end is told after them.
+    bool holdEndNotice_ = false;
+    ExchangeOperation heldEnd_ = ExchangeOperation::None;
 };
 
 } // namespace zeft

@@ -1,9 +1,12 @@
 #include "main/Main_Form.h"
 
+#include "main/AsFoundAsLeft.h"
 #include "main/ConfigFileCommands.h"
 #include "main/DataLocations.h"
 #include "main/DeviceSession.h"
 #include "main/ExchangeEngine.h"
+#include "main/HistoryReader.h"
+#include "main/JobHistoryForm.h"
 #include "main/SenderSettings.h"
 #include "main/SetupSheetCommands.h"
 #include "serial/LineSettingNames.h"
@@ -52,6 +55,9 @@ const char kNoPortSelected[] = "No serial port was selected.";
 const char kSettingsCancelled[] = "No serial port is open: the Communication Settings were cancelled.";
 const char kClosedForUpdate[] = "The serial port was closed for a firmware update.";
 
+// The last records of the history the window lists; a longer one is for zeftctl history.
+constexpr std::size_t kHistoryWindowRecords = 1000;
+
 using ui::MakeButton;
 using ui::MakeEdit;
 using ui::MakeLabel;
@@ -92,6 +98,10 @@ TMain_Form::TMain_Form(Options options, QWidget* parent)
     buttons_ = std::make_unique<ui::QtOperationButtons>(*ReadBtn, *ResetBtn, *Setbtn);
     buttons_->OnTagChanged = [this] { UpdateCommands(); };
     session_ = std::make_unique<DeviceSession>(SerialLink1, *controls_, *buttons_, *prompts_, *timer_);
+    // Told after the operation's own box and status, so it never hides them.
+    session_->RecordInto(options_.historyFile, "window", [this](const std::string& text, const std::string& detail) {
+        prompts_->ShowWarningWithDetail(text, detail);
+    });
 
     if (options_.runStartup) {
         FormCreate();
@@ -195,6 +205,7 @@ void TMain_Form::CreateMenus() {
     Open1 = item(File1, "Open1", "&Load...", &TMain_Form::Open1Click);
     Close1 = item(File1, "Close1", "Save &As...", &TMain_Form::Close1Click);
     SaveSetupSheet1 = item(File1, "SaveSetupSheet1", "Save Setup Sheet...", &TMain_Form::SaveSetupSheet1Click);
+    History1 = item(File1, "History1", "History...", &TMain_Form::History1Click);
     Close2 = item(File1, "Close2", "E&xit", &TMain_Form::Close2Click);
     ComPort1 = Named(bar->addMenu(QStringLiteral("Com &Port")), "ComPort1");
     Setting1 = item(ComPort1, "Setting1", "&Settings...", &TMain_Form::FormCreate);
@@ -325,7 +336,7 @@ void TMain_Form::FormCreate() {
 
 void TMain_Form::UpdateCommands() {
     const bool idle = !session_ || !Engine().Running();
-    for (QAction* action : {Setting1, BatteryTest, Open1, Shape11, Volume, Height1}) {
+    for (QAction* action : {Setting1, BatteryTest, Open1, History1, Shape11, Volume, Height1}) {
         action->setEnabled(idle);
     }
 }
@@ -370,9 +381,17 @@ void TMain_Form::SaveSetupSheet1Click() {
     const auto buildSheet = [this] {
         const SetupSheetPort port{SerialLink1.CommPort(), SerialLink1.Active(),     SerialLink1.BaudRate(),
                                   SerialLink1.DataBits(), SerialLink1.ParityType(), SerialLink1.StopBits()};
-        return BuildSetupSheet(*controls_, port, LocalDateTimeText(std::time(nullptr)), levelSource_);
+        return BuildSetupSheet(*controls_, port, LocalDateTimeText(std::time(nullptr)), levelSource_,
+                               FindAsFoundAsLeft(session_->Records(), port.name, options_.historyFile));
     };
     SaveSetupSheet(*controls_, *prompts_, *fileDialogs_, buildSheet, ui::SetupSheetPdf);
+}
+
+void TMain_Form::History1Click() {
+    TJobHistoryForm form(
+        ReadHistory(options_.historyFile, {std::nullopt, kHistoryWindowRecords}), options_.historyFile.string(),
+        [this](const RecordedSettings& settings) { PutSettingsIntoControls(settings, *controls_); }, this);
+    form.exec();
 }
 
 void TMain_Form::ShowModal(QDialog* form) {

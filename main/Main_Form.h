@@ -1,11 +1,13 @@
 #pragma once
 
+#include "main/HistoryFile.h"
 #include "main/LevelSource.h"
 #include "serial/SerialLinkDlg.h"
 #include "serial/settings/PortSettingsStore.h"
 
 #include <QMainWindow>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -66,6 +68,8 @@ public:
         std::function<void(const QUrl& url)> openUrl;
         // Runs the start-up port sequence while the window is created.
         bool runStartup = true;
+        // Where the device operations are recorded.
+        std::filesystem::path historyFile = HistoryFilePath();
     };
 
     explicit TMain_Form(QWidget* parent = nullptr);
@@ -95,6 +99,7 @@ public:
     void Open1Click();
     void Close1Click();
     void SaveSetupSheet1Click();
+    void History1Click();
     void Close2Click();
     void Shape11Click();
     void VolumeClick();
@@ -143,6 +148,7 @@ public:
     QAction* Open1;
     QAction* Close1;
     QAction* SaveSetupSheet1;
+    QAction* History1;
     QAction* Close2;
     QMenu* ComPort1;
     QAction* Setting1;

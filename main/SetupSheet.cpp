@@ -49,18 +49,65 @@ SetupSheetSection PortSection(const SetupSheetPort& port) {
 constexpr std::array<SettingsEdit, 4> kLevelEdits{SettingsEdit::LevelA, SettingsEdit::LevelB, SettingsEdit::LevelC,
                                                   SettingsEdit::LevelD};
 
+constexpr std::array<const char*, 8> kSettingNames{"Output Type",
+                                                   "Fluid Type",
+                                                   "Top Limit (Millimetre)",
+                                                   "Bottom Limit (Millimetre)",
+                                                   "Level A = 20% of Tank Level",
+                                                   "Level B = 40% of Tank Level",
+                                                   "Level C = 60% of Tank Level",
+                                                   "Level D = 80% of Tank Level"};
+
+// The eight values as the sheet prints them, in the window's order.
+std::array<std::string, 8> SettingTexts(int outputIndex, int fluidIndex, const std::array<std::string, 6>& edits) {
+    std::array<std::string, 8> texts{ItemText(outputIndex, kOutputTypeItems), ItemText(fluidIndex, kFluidTypeItems),
+                                     edits[0], edits[1]};
+    for (std::size_t i = 0; i < 4; ++i) {
+        texts[4 + i] = edits[2 + i] + " %";
+    }
+    return texts;
+}
+
+std::array<std::string, 8> SettingTexts(const RecordedSettings& settings) {
+    return SettingTexts(settings.outputType ? OutputTypeIndexFromCode(*settings.outputType) : kNoSelection,
+                        settings.fluidType ? FluidTypeIndexFromCode(*settings.fluidType) : kNoSelection,
+                        settings.edits);
+}
+
 SetupSheetSection SettingsSection(const SettingsControls& controls) {
     SetupSheetSection section{"Sender Settings", {}};
-    section.rows.push_back({"Output Type", ItemText(controls.OutputTypeIndex(), kOutputTypeItems)});
-    section.rows.push_back({"Fluid Type", ItemText(controls.FluidTypeIndex(), kFluidTypeItems)});
-    section.rows.push_back({"Top Limit (Millimetre)", controls.EditText(SettingsEdit::TopLimit)});
-    section.rows.push_back({"Bottom Limit (Millimetre)", controls.EditText(SettingsEdit::BottomLimit)});
-    const std::array<const char*, 4> names{"Level A = 20% of Tank Level", "Level B = 40% of Tank Level",
-                                           "Level C = 60% of Tank Level", "Level D = 80% of Tank Level"};
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        section.rows.push_back({names[i], controls.EditText(kLevelEdits[i]) + " %"});
+    std::array<std::string, 6> edits;
+    const std::array<SettingsEdit, 2> limits{SettingsEdit::TopLimit, SettingsEdit::BottomLimit};
+    for (std::size_t i = 0; i < 2; ++i) {
+        edits[i] = controls.EditText(limits[i]);
+    }
+    for (std::size_t i = 0; i < kLevelEdits.size(); ++i) {
+        edits[2 + i] = controls.EditText(kLevelEdits[i]);
+    }
+    const std::array<std::string, 8> texts = SettingTexts(controls.OutputTypeIndex(), controls.FluidTypeIndex(), edits);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        section.rows.push_back({kSettingNames[i], texts[i]});
     }
     return section;
+}
+
+// What the sender held before the program and what it reported after it.
+SetupSheetChanges ProgrammedSection(const AsFoundAsLeft& programmed) {
+    SetupSheetChanges changes{"Sender Settings", {"As Found", "As Left"}, {}, {}};
+    const std::array<std::string, 8> left = SettingTexts(programmed.asLeft);
+    std::array<std::string, 8> found;
+    found.fill("(not read)");
+    if (programmed.asFound) {
+        found = SettingTexts(*programmed.asFound);
+        changes.note = "Rows marked \"" + std::string(kSheetChangedMark) +
+                       "\" differ between what the sender held before it was programmed and what it reported after.";
+    } else {
+        changes.note = "No read of this sender before it was programmed is known, in this run or in the job history.";
+    }
+    for (std::size_t i = 0; i < left.size(); ++i) {
+        changes.rows.push_back({kSettingNames[i], found[i], left[i], programmed.asFound && found[i] != left[i]});
+    }
+    return changes;
 }
 
 const char* CalculatorName(LevelCalculator calculator) {
@@ -175,12 +222,17 @@ std::string LocalDateTimeText(std::time_t when) {
 }
 
 SetupSheetContent BuildSetupSheet(const SettingsControls& controls, const SetupSheetPort& port,
-                                  const std::string& dateTime, const std::optional<LevelSource>& source) {
+                                  const std::string& dateTime, const std::optional<LevelSource>& source,
+                                  const std::optional<AsFoundAsLeft>& programmed) {
     SetupSheetContent sheet;
     sheet.title = "ZEFT Programmer - Setup Sheet";
     sheet.dateTime = dateTime;
     sheet.sections.push_back(PortSection(port));
-    sheet.sections.push_back(SettingsSection(controls));
+    if (programmed) {
+        sheet.programmed = ProgrammedSection(*programmed);
+    } else {
+        sheet.sections.push_back(SettingsSection(controls));
+    }
     sheet.replyTitle = "Sender's Reply as Last Read";
     sheet.replyLines = ReplyLines(controls.ReplyText());
     if (source && LevelsFromSource(controls, *source)) {

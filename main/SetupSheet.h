@@ -1,8 +1,10 @@
 #pragma once
 
+#include "main/AsFoundAsLeft.h"
 #include "main/LevelSource.h"
 #include "main/SettingsControls.h"
 
+#include <array>
 #include <cstdint>
 #include <ctime>
 #include <optional>
@@ -32,6 +34,25 @@ struct SetupSheetSection {
     std::vector<SetupSheetRow> rows;
 };
 
+// A setting before and after the sender was programmed.
+struct SetupSheetChange {
+    std::string name;
+    std::string asFound;
+    std::string asLeft;
+    bool changed = false;
+};
+
+// The sender settings of a sender programmed in this run, in two columns.
+struct SetupSheetChanges {
+    std::string title;
+    std::array<std::string, 2> columns;
+    std::vector<SetupSheetChange> rows;
+    std::string note; // under the rows
+};
+
+// What a changed row is marked with.
+inline constexpr std::string_view kSheetChangedMark = "changed";
+
 // What the setup sheet says, in reading order: the title and date, the port, the eight
 // settings, the sender's reply (one entry per printed line, in a monospace font), and
 // where the levels came from with the shape's picture when there is one.
@@ -39,6 +60,8 @@ struct SetupSheetContent {
     std::string title;
     std::string dateTime;
     std::vector<SetupSheetSection> sections;
+    // In place of the settings section when the sender was programmed in this run.
+    std::optional<SetupSheetChanges> programmed;
     std::string replyTitle;
     std::vector<std::string> replyLines;
     std::optional<SetupSheetSection> levelSource;
@@ -53,9 +76,11 @@ inline constexpr std::size_t kSheetReplyMaxLines = 60;
 
 // The sheet for the window's state. source: what the last calculator hand-over of this run
 // computed; it is on the sheet only while the main window still holds the levels and the
-// bottom limit it handed over.
+// bottom limit it handed over. programmed: the sender was programmed in this run; the
+// settings are then shown as found before the program and as left after it.
 SetupSheetContent BuildSetupSheet(const SettingsControls& controls, const SetupSheetPort& port,
-                                  const std::string& dateTime, const std::optional<LevelSource>& source);
+                                  const std::string& dateTime, const std::optional<LevelSource>& source,
+                                  const std::optional<AsFoundAsLeft>& programmed = std::nullopt);
 
 // True when the main window's levels and bottom limit are those the calculator handed over.
 bool LevelsFromSource(const SettingsControls& controls, const LevelSource& source);

@@ -14,6 +14,7 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace zeft::ui {
@@ -122,6 +123,49 @@ void DrawRows(PageCursor& cursor, QPainter& painter, const SetupSheetSection& se
     }
 }
 
+// The settings before and after the program: a heading row, then each setting with its two
+// values and the mark of a change, the changed ones in bold; the note under them.
+void DrawChanges(PageCursor& cursor, QPainter& painter, const SetupSheetChanges& changes) {
+    cursor.Skip(Millimetres(4));
+    cursor.Text(FromUtf8(changes.title), SheetFont(12, true));
+    const int rule = cursor.Take(Millimetres(2));
+    painter.setPen(QPen(Qt::darkGray, Millimetres(0.2)));
+    painter.drawLine(0, rule + Millimetres(0.5), cursor.Width(), rule + Millimetres(0.5));
+    painter.setPen(Qt::black);
+
+    const int gap = Millimetres(3);
+    const int width = cursor.Width();
+    const std::array<int, 4> lefts{0, width * 36 / 100, width * 36 / 100 + width * 25 / 100,
+                                   width * 36 / 100 + width * 50 / 100};
+    const std::array<int, 4> widths{lefts[1] - gap, lefts[2] - lefts[1] - gap, lefts[3] - lefts[2] - gap,
+                                    width - lefts[3]};
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    const auto drawRow = [&](const std::array<QString, 4>& cells, bool bold) {
+        const QFont font = SheetFont(10, bold);
+        painter.setFont(font);
+        int height = 0;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            height = std::max(height, painter.boundingRect(QRect(0, 0, widths[i], 10000), flags, cells[i]).height());
+        }
+        height += Millimetres(1.2);
+        const int top = cursor.Take(height);
+        painter.setFont(font);
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            painter.drawText(QRect(lefts[i], top, widths[i], height), flags, cells[i]);
+        }
+    };
+    drawRow({QString(), FromUtf8(changes.columns[0]), FromUtf8(changes.columns[1]), QString()}, true);
+    for (const SetupSheetChange& row : changes.rows) {
+        drawRow({FromUtf8(row.name), FromUtf8(row.asFound), FromUtf8(row.asLeft),
+                 row.changed ? FromUtf8(std::string(kSheetChangedMark)) : QString()},
+                row.changed);
+    }
+    if (!changes.note.empty()) {
+        cursor.Skip(Millimetres(1));
+        cursor.Text(FromUtf8(changes.note), SheetFont(9));
+    }
+}
+
 void DrawReply(PageCursor& cursor, QPainter& painter, const SetupSheetContent& sheet) {
     cursor.Skip(Millimetres(4));
     cursor.Text(FromUtf8(sheet.replyTitle), SheetFont(12, true));
@@ -176,6 +220,9 @@ std::string SetupSheetPdf(const SetupSheetContent& sheet) {
         cursor.Text(QStringLiteral("Date: ") + FromUtf8(sheet.dateTime), SheetFont(10));
         for (const SetupSheetSection& section : sheet.sections) {
             DrawRows(cursor, painter, section);
+        }
+        if (sheet.programmed) {
+            DrawChanges(cursor, painter, *sheet.programmed);
         }
         DrawReply(cursor, painter, sheet);
         if (sheet.levelSource) {

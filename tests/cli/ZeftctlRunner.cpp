@@ -1,5 +1,7 @@
 #include "tests/cli/ZeftctlRunner.h"
 
+#include "tests/support/TempFolder.h"
+
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
@@ -13,6 +15,9 @@ namespace zeft::cli::testing {
 
 RunResult RunZeftctl(const std::vector<std::string>& arguments, const std::string& input,
                      const std::string& interruptAfter, std::chrono::seconds limit) {
+    // The device commands keep a job history: never the user's own, unless a test names one.
+    static const zeft::testing::TempFolder historyFolder;
+    setenv("ZEFT_HISTORY", (historyFolder / "history.jsonl").c_str(), 0);
     int in[2];
     int out[2];
     int err[2];

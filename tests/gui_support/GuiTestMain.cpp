@@ -1,4 +1,5 @@
 #include "serial/HandOverQueue.h"
+#include "tests/support/TempFolder.h"
 #include "ui/QtHandOverWaker.h"
 
 #include <QApplication>
@@ -11,6 +12,11 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // The windows' device operations keep a job history: never the user's own.
+    const zeft::testing::TempFolder historyFolder;
+    if (!qEnvironmentVariableIsSet("ZEFT_HISTORY")) {
+        qputenv("ZEFT_HISTORY", QByteArray::fromStdString((historyFolder / "history.jsonl").string()));
     }
     QApplication application(argc, argv);
     // The serial components' worker threads reach the windows through the event loop.

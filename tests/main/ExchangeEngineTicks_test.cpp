@@ -72,6 +72,12 @@ class ExchangeEngineTickTest : public ExchangeEngineTest, public ::testing::With
 
 TEST_P(ExchangeEngineTickTest, EndsAsTheTableSays) {
     const TickRow& row = GetParam();
+    // What the end notice finds: the operation's own box and status are out before it.
+    std::vector<std::string> ends;
+    engine.OnOperationEnded = [&](ExchangeOperation) {
+        ends.push_back(controls.statusText + " | " + std::to_string(ErrorsShown().size()) + " box");
+    };
+    const std::vector<std::string> ended{std::string(row.status) + (row.box ? " | 1 box" : " | 0 box")};
     switch (row.op) {
     case Op::Read:
         engine.ReadBtnClick();
@@ -109,12 +115,14 @@ TEST_P(ExchangeEngineTickTest, EndsAsTheTableSays) {
     EXPECT_EQ(engine.Outcome(), row.outcome);
     EXPECT_TRUE(controls.settingsEnabled);
     EXPECT_EQ(link.sent.size(), sentBefore);
+    EXPECT_EQ(ends, ended);
     ExpectIdle();
 
     // Whatever arrives afterwards changes nothing.
     Receive("KOV\r\nDone\r\n");
     timer.Advance(5000);
     EXPECT_EQ(controls.statusText, row.status);
+    EXPECT_EQ(ends, ended) << "told once";
     ExpectIdle();
 }
 

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "main/SettingsControls.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zeft {
+
+// The eight settings as a record keeps them: the codes of the two lists (none when nothing
+// is selected) and the six texts as the controls held them.
+struct RecordedSettings {
+    std::optional<int> outputType;
+    std::optional<int> fluidType;
+    std::array<std::string, 6> edits; // top, bottom, levels A to D
+
+    bool operator==(const RecordedSettings&) const = default;
+};
+
+RecordedSettings SettingsFromControls(const SettingsControls& controls);
+// As Load does with a file: codes the lists do not know leave them without a selection.
+void PutSettingsIntoControls(const RecordedSettings& settings, SettingsControls& controls);
+
+enum class HistoryOperation { Read, Program, Restore };
+
+// "read", "program", "restore".
+std::string_view HistoryOperationName(HistoryOperation operation);
+
+// The outcome of an operation that succeeded; a failure is recorded by its own text.
+inline constexpr std::string_view kHistorySuccess = "success";
+
+// One line of the job history: one device operation as it ended.
+struct HistoryRecord {
+    std::string time; // UTC, ISO 8601 with milliseconds: 2026-05-01T09:30:12.345Z
+    HistoryOperation operation = HistoryOperation::Read;
+    std::string port;
+    std::optional<std::string> adapter;       // the adapter's identity where known
+    std::string outcome;                      // kHistorySuccess or the failure's text
+    std::optional<RecordedSettings> sent;     // what a program sent
+    std::optional<RecordedSettings> settings; // what the sender reported, when it did
+    std::string source;                       // "window" or "zeftctl"
+    std::string version;
+
+    bool Succeeded() const { return outcome == kHistorySuccess; }
+};
+
+// The record as one JSON object on one line, without the line end. Bytes that are not
+// UTF-8 are replaced, since JSON cannot hold them.
+std::string HistoryRecordJson(const HistoryRecord& record);
+// A record from one line; nothing for a torn, foreign or otherwise unreadable line.
+std::optional<HistoryRecord> HistoryRecordFromJson(std::string_view line);
+
+// Now, or any moment, as the record's time text.
+std::string UtcTimeText(std::int64_t millisecondsSinceEpoch);
+std::string UtcTimeNow();
+
+} // namespace zeft

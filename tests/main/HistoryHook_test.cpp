@@ -1,0 +1,195 @@
+// Every operation run through the device session leaves its record, with the real serial
+// component and the virtual sender; a history that cannot be written changes nothing else.
+#include "main/AsFoundAsLeft.h"
+#include "main/DeviceSession.h"
+#include "main/HistoryReader.h"
+#include "main/PlainOperationButtons.h"
+#include "main/PlainSettingsControls.h"
+#include "serial/CoreMainLoop.h"
+#include "serial/SerialLink.h"
+#include "serial/virtual/VirtualSerialDevice.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+namespace zeft::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+struct Warning {
+    std::string text;
+    std::string detail;
+};
+
+class Session {
+public:
+    Session(const fs::path& history, VirtualSenderFaults faults = {}) {
+        session.RecordInto(history, "window", [this](const std::string& text, const std::string& detail) {
+            warnings.push_back({text, detail});
+        });
+        link.SetDeviceCreator(
+            [faults, this](const std::string&) { return std::make_unique<VirtualSerialDevice>(faults, unit); });
+        link.SetCommPort(std::string(kVirtualSenderPortName));
+        EXPECT_TRUE(session.Open());
+    }
+
+    bool Run(ExchangeOperation operation) {
+        session.Start(operation);
+        EXPECT_TRUE(loop.RunUntil([this] { return !session.Engine().Running(); }, 15s));
+        return session.Engine().Succeeded();
+    }
+
+    HandOverQueue queue;
+    CoreMainLoop loop{queue};
+    CoreLoopTimer timer{loop};
+    PlainSettingsControls controls;
+    PlainOperationButtons buttons;
+    ScriptedPrompts prompts;
+    std::shared_ptr<VirtualSenderUnit> unit = std::make_shared<VirtualSenderUnit>();
+    std::vector<Warning> warnings;
+    TSerialLink link{queue};
+    DeviceSession session{link, controls, buttons, prompts, timer};
+};
+
+TEST(HistoryHookTest, ReadProgramAndRestoreEachLeaveTheirRecord) {
+    const TempFolder folder;
+    const fs::path history = folder / "history.jsonl";
+    Session s(history);
+    *s.unit->settings = {"1", "2", "10", "900", "5", "25", "50", "75"};
+    ASSERT_TRUE(s.Run(ExchangeOperation::ReadDevice));
+    s.controls.SetEdits({"10", "1500", "20", "40", "60", "80"});
+    ASSERT_TRUE(s.Run(ExchangeOperation::ProgramDevice));
+    ASSERT_TRUE(s.Run(ExchangeOperation::RestoreDefault));
+    EXPECT_TRUE(s.warnings.empty());
+
+    const HistoryListing listing = ReadHistory(history);
+    ASSERT_EQ(listing.records.size(), 3u);
+    const HistoryRecord& read = listing.records[0];
+    const HistoryRecord& program = listing.records[1];
+    const HistoryRecord& restore = listing.records[2];
+    EXPECT_EQ(read.operation, HistoryOperation::Read);
+    EXPECT_EQ(read.port, kVirtualSenderPortName);
+    EXPECT_EQ(read.outcome, "success");
+    EXPECT_EQ(read.source, "window");
+    EXPECT_FALSE(read.sent);
+    EXPECT_EQ(read.settings, (RecordedSettings{1, 2, {"10", "900", "5", "25", "50", "75"}}));
+
+    EXPECT_EQ(program.operation, HistoryOperation::Program);
+    const RecordedSettings programmed{1, 2, {"10", "1500", "20", "40", "60", "80"}};
+    EXPECT_EQ(program.sent, programmed);
+    EXPECT_EQ(program.settings, programmed) << "the read-back";
+    EXPECT_LT(read.time, program.time);
+
+    EXPECT_EQ(restore.operation, HistoryOperation::Restore);
+    EXPECT_EQ(restore.settings, (RecordedSettings{0, 0, {"10", "2000", "20", "40", "60", "80"}}));
+    EXPECT_EQ(s.session.Records().size(), 3u);
+
+    // What the sheet shows: before the program, and its read-back.
+    const std::optional<AsFoundAsLeft> sheet =
+        FindAsFoundAsLeft(s.session.Records(), std::string(kVirtualSenderPortName), history);
+    ASSERT_TRUE(sheet);
+    EXPECT_EQ(sheet->asFound, read.settings);
+    EXPECT_EQ(sheet->asLeft, programmed);
+}
+
+TEST(HistoryHookTest, AFailedOperationIsRecordedWithItsMessage) {
+    const TempFolder folder;
+    const fs::path history = folder / "history.jsonl";
+    Session s(history, {.oldFirmware = true});
+    EXPECT_FALSE(s.Run(ExchangeOperation::ProgramDevice));
+    const HistoryListing listing = ReadHistory(history);
+    ASSERT_EQ(listing.records.size(), 1u);
+    EXPECT_EQ(listing.records[0].outcome,
+              "Fail to program the device due to incompatible firmware! Please contact KOV to upgrade!");
+    EXPECT_TRUE(listing.records[0].sent);
+    EXPECT_FALSE(listing.records[0].settings) << "the sender reported nothing whole";
+    // The error box came first; the record after it.
+    ASSERT_EQ(s.prompts.shown.size(), 1u);
+}
+
+TEST(HistoryHookTest, AnUnwritableHistoryWarnsOnceAndChangesNoResult) {
+    const TempFolder folder;
+    const fs::path blocker = folder.Write("not-a-folder", "x");
+    Session s(blocker / "history.jsonl");
+    EXPECT_TRUE(s.Run(ExchangeOperation::ReadDevice));
+    EXPECT_EQ(s.controls.statusText, "Device read successfully!");
+    EXPECT_TRUE(s.Run(ExchangeOperation::ReadDevice));
+    EXPECT_TRUE(s.prompts.shown.empty()) << "the warning is the front end's, not a box of the operation";
+    ASSERT_EQ(s.warnings.size(), 1u) << "once while it keeps failing";
+    EXPECT_EQ(s.warnings[0].text, "The job history could not be written.");
+    EXPECT_NE(s.warnings[0].detail.find("not-a-folder"), std::string::npos) << s.warnings[0].detail;
+    // The sheet still knows this run's program.
+    EXPECT_EQ(s.session.Records().size(), 2u);
+}
+
+TEST(AsFoundAsLeftTest, TheReadBeforeTheProgramOfTheSameSender) {
+    const TempFolder folder;
+    auto record = [](const char* time, HistoryOperation operation, const char* port, const char* adapter,
+                     const char* levelA, bool success = true) {
+        HistoryRecord r;
+        r.time = time;
+        r.operation = operation;
+        r.port = port;
+        if (*adapter != '\0') {
+            r.adapter = adapter;
+        }
+        r.outcome = success ? "success" : "Fail to connect with the device!";
+        if (success) {
+            r.settings = RecordedSettings{0, 0, {"10", "2000", levelA, "40", "60", "80"}};
+        }
+        return r;
+    };
+    using Op = HistoryOperation;
+    // In the file: an old read of another adapter on the same port, the read that counts,
+    // one of another port, a failed read; then the run's program, and a read after it.
+    std::string lines;
+    for (const HistoryRecord& r : {record("2026-01-01T08:00:00.000Z", Op::Read, "COM3", "usb:other", "1"),
+                                   record("2026-01-01T09:00:00.000Z", Op::Read, "COM3", "usb:a", "2"),
+                                   record("2026-01-01T09:30:00.000Z", Op::Read, "COM4", "usb:a", "3"),
+                                   record("2026-01-01T09:40:00.000Z", Op::Read, "COM3", "usb:a", "4", false),
+                                   record("2026-01-01T10:00:00.000Z", Op::Program, "COM3", "usb:a", "5"),
+                                   record("2026-01-01T11:00:00.000Z", Op::Read, "COM3", "usb:a", "6")}) {
+        lines += HistoryRecordJson(r) + "\n";
+    }
+    const fs::path file = folder.Write("history.jsonl", lines);
+    const std::vector<HistoryRecord> run = {record("2026-01-01T10:00:00.000Z", Op::Program, "COM3", "usb:a", "5")};
+
+    struct Row {
+        const char* what;
+        std::vector<HistoryRecord> run;
+        fs::path history;
+        std::optional<std::string> asFoundLevelA;
+    };
+    const Row rows[] = {
+        {"from the history", run, file, "2"},
+        {"no history", run, fs::path(), std::nullopt},
+        {"this run's read first",
+         {record("2026-01-01T09:50:00.000Z", Op::Restore, "COM3", "", "7"), run[0]},
+         file,
+         "7"},
+        {"a failed program is no program",
+         {record("2026-01-01T10:00:00.000Z", Op::Program, "COM3", "usb:a", "5", false)},
+         file,
+         std::nullopt},
+    };
+    for (const Row& row : rows) {
+        const std::optional<AsFoundAsLeft> found = FindAsFoundAsLeft(row.run, "COM3", row.history);
+        if (!row.run.back().Succeeded()) {
+            EXPECT_FALSE(found) << row.what;
+            continue;
+        }
+        ASSERT_TRUE(found) << row.what;
+        EXPECT_EQ(found->asLeft.edits[2], "5") << row.what;
+        EXPECT_EQ(found->asFound ? std::optional(found->asFound->edits[2]) : std::nullopt, row.asFoundLevelA)
+            << row.what;
+    }
+    EXPECT_FALSE(FindAsFoundAsLeft(run, "COM4", file)) << "no program on that port";
+}
+
+} // namespace
+} // namespace zeft::testing

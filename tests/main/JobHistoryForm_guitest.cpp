@@ -1,0 +1,183 @@
+// The job history through the real main window: what its operations record, the history
+// window, and the setup sheet of a programmed sender.
+#include "main/JobHistoryForm.h"
+#include "main/Main_Form.h"
+
+#include "main/ExchangeEngine.h"
+#include "serial/SerialLink.h"
+#include "serial/settings/SettingsFileMedium.h"
+#include "serial/virtual/VirtualSerialDevice.h"
+#include "tests/support/TempFolder.h"
+#include "ui/QtFileDialogs.h"
+#include "ui/QtPrompts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace zeft {
+namespace {
+
+using testing::TempFolder;
+
+const std::string kSender(kVirtualSenderPortName);
+
+class JobHistoryWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { RegisterVirtualSenderPort(); }
+
+    JobHistoryWindowTest() {
+        ui::QtPrompts::SetBoxHandlerForTests([this](QMessageBox& box) {
+            boxes_.push_back({box.text().toStdString(), box.informativeText().toStdString()});
+            return QMessageBox::Ok;
+        });
+    }
+    ~JobHistoryWindowTest() override { ui::QtPrompts::SetBoxHandlerForTests({}); }
+
+    std::unique_ptr<TMain_Form> Make(const std::filesystem::path& history) {
+        TMain_Form::Options options;
+        options.store =
+            PortSettingsStore([file = folder_ / "settings.ini"] { return std::make_unique<SettingsFileMedium>(file); });
+        options.enumeratePorts = [](std::vector<std::string>& ports) { ports.push_back(kSender); };
+        options.runPortDialog = [](TSerialLinkDLG& dialog) {
+            dialog.CBPort->setCurrentIndex(dialog.CBPort->findText(QString::fromStdString(kSender)));
+            return int(QDialog::Accepted);
+        };
+        options.historyFile = history;
+        return std::make_unique<TMain_Form>(std::move(options));
+    }
+
+    static void Run(TMain_Form& form, QPushButton* button) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Engine().Running(); }, 20000));
+    }
+
+    struct Box {
+        std::string text;
+        std::string detail;
+    };
+    TempFolder folder_;
+    std::vector<Box> boxes_;
+};
+
+// The text poppler reads back from the PDF; nothing when the program is not there.
+std::optional<std::string> TextOfPdf(const std::filesystem::path& file) {
+    const QString reader = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (reader.isEmpty()) {
+        return std::nullopt;
+    }
+    QProcess process;
+    process.start(reader, {QStringLiteral("-layout"), QString::fromStdString(file.string()), QStringLiteral("-")});
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return process.readAllStandardOutput().toStdString();
+}
+
+TEST_F(JobHistoryWindowTest, HistoryListsTheOperationsAndLoadsOneIntoTheWindow) {
+    auto form = Make(folder_ / "history.jsonl");
+    Run(*form, form->ResetBtn);
+    form->EditBottomLimit->setText("1500");
+    form->EditLinearA->setText("5");
+    Run(*form, form->Setbtn);
+    ASSERT_EQ(form->StatusPanelText(0), "Device programmed successfully!");
+    ASSERT_TRUE(boxes_.empty()) << boxes_[0].text;
+
+    // The window's copy of the settings moves on; the history keeps the restored ones.
+    form->EditLinearA->setText("33");
+    std::vector<std::string> rows;
+    bool loadEnabled = false;
+    QTimer::singleShot(0, [&] {
+        auto* history = qobject_cast<TJobHistoryForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(history, nullptr);
+        for (int row = 0; row < history->RecordList->rowCount(); ++row) {
+            rows.push_back(history->RecordList->item(row, 1)->text().toStdString() + " " +
+                           history->RecordList->item(row, 3)->text().toStdString());
+        }
+        // The newest is selected: the program, with what it sent and what came back.
+        EXPECT_EQ(history->SettingsList->item(4, 0)->text(), "5");
+        EXPECT_EQ(history->SettingsList->item(3, 1)->text(), "1500");
+        history->RecordList->selectRow(0);
+        EXPECT_EQ(history->SettingsList->item(4, 0)->text(), "") << "a restore sends nothing";
+        EXPECT_EQ(history->SettingsList->item(4, 1)->text(), "20");
+        loadEnabled = history->LoadBtn->isEnabled();
+        QTest::mouseClick(history->LoadBtn, Qt::LeftButton);
+    });
+    form->History1->trigger();
+    EXPECT_EQ(rows, (std::vector<std::string>{"restore success", "program success"}));
+    EXPECT_TRUE(loadEnabled);
+    EXPECT_EQ(form->EditLinearA->text(), "20");
+    EXPECT_EQ(form->EditBottomLimit->text(), "2000");
+    EXPECT_EQ(form->ComboBoxVoltage->currentIndex(), 0);
+}
+
+TEST_F(JobHistoryWindowTest, TheSheetOfAProgrammedSenderShowsAsFoundAndAsLeft) {
+    const std::filesystem::path history = folder_ / "history.jsonl";
+    {
+        // An earlier run set the sender up and read it; this run only programs it.
+        auto earlier = Make(history);
+        Run(*earlier, earlier->Setbtn);
+        Run(*earlier, earlier->ReadBtn);
+    }
+    auto form = Make(history);
+    form->ComboBoxFluid->setCurrentIndex(2);
+    form->EditLinearB->setText("44");
+    Run(*form, form->Setbtn);
+    ASSERT_TRUE(boxes_.empty()) << boxes_[0].text;
+
+    ui::QtFileDialogs::SetDialogHandlerForTests(
+        [&](QFileDialog&) -> std::optional<std::string> { return (folder_ / "sheet.pdf").string(); });
+    form->SaveSetupSheet1->trigger();
+    ui::QtFileDialogs::SetDialogHandlerForTests({});
+    ASSERT_TRUE(boxes_.empty()) << boxes_[0].text;
+    const std::optional<std::string> text = TextOfPdf(folder_ / "sheet.pdf");
+    if (!text) {
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: the sheet was written but not read back";
+    }
+    const auto line = [&](const std::string& start) {
+        const std::size_t at = text->find(start);
+        return at == std::string::npos ? std::string() : text->substr(at, text->find('\n', at) - at);
+    };
+    EXPECT_NE(line("As Found").find("As Left"), std::string::npos) << *text;
+    struct Row {
+        const char* setting;
+        const char* found;
+        const char* left;
+        bool changed;
+    };
+    const Row rows[] = {
+        {"Output Type", "Voltage 0 - 5V", "Voltage 0 - 5V", false},
+        {"Fluid Type", "Water", "Diesel", true},
+        {"Level A", "20", "20", false},
+        {"Level B", "40", "44", true},
+    };
+    for (const Row& row : rows) {
+        const std::string shown = line(row.setting);
+        const std::size_t found = shown.find(row.found, std::strlen(row.setting) + 1);
+        ASSERT_NE(found, std::string::npos) << shown;
+        EXPECT_NE(shown.find(row.left, found + std::strlen(row.found)), std::string::npos) << shown;
+        EXPECT_EQ(shown.find("changed") != std::string::npos, row.changed) << shown;
+    }
+}
+
+TEST_F(JobHistoryWindowTest, AHistoryThatCannotBeWrittenWarnsAfterTheResult) {
+    auto form = Make(folder_.Write("plain", "x") / "history.jsonl");
+    Run(*form, form->ReadBtn);
+    EXPECT_EQ(form->StatusPanelText(0), "Device read successfully!");
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, "The job history could not be written.");
+    EXPECT_NE(boxes_[0].detail.find("plain"), std::string::npos) << boxes_[0].detail;
+}
+
+} // namespace
+} // namespace zeft
