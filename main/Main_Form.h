@@ -96,6 +96,7 @@ public:
     void Close1Click();
     void SaveSetupSheet1Click();
     void Close2Click();
+    void Diagnose1Click();
     void Shape11Click();
     void VolumeClick();
     void Height1Click();
@@ -146,6 +147,7 @@ public:
     QAction* Close2;
     QMenu* ComPort1;
     QAction* Setting1;
+    QAction* Diagnose1;
     QMenu* NonLinearization1;
     QAction* Shape11;
     QAction* Volume;
