@@ -89,18 +89,21 @@ void CheckDevices(const std::string& port, std::vector<PortFinding>& findings) {
     SetupDiDestroyDeviceInfoList(set);
 }
 
-// Whether the port opens: Windows gives a port to one program at a time.
-void CheckInUse(const std::string& port, std::vector<PortFinding>& findings) {
+// Whether the port opens: Windows gives a port to one program at a time. False when there is
+// no such port.
+bool CheckInUse(const std::string& port, std::vector<PortFinding>& findings) {
     const std::string path = "\\\\.\\" + port;
     const HANDLE handle =
         CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (handle != INVALID_HANDLE_VALUE) {
         CloseHandle(handle);
-        return;
+        return true;
     }
-    if (GetLastError() == ERROR_ACCESS_DENIED || GetLastError() == ERROR_SHARING_VIOLATION) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION) {
         findings.push_back(finding::PortInUse(port));
     }
+    return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
 }
 
 } // namespace
@@ -117,16 +120,20 @@ std::vector<PortFinding> DiagnosePorts(const std::string& port) {
         std::remove_if(present.begin(), present.end(),
                        [&faults](const std::string& name) { return ParseVirtualSenderPortName(name, faults); }),
         present.end());
-    const bool missing = !port.empty() && std::none_of(present.begin(), present.end(),
-                                                       [&port](const std::string& n) { return SameName(n, port); });
-    CheckDevices(missing ? std::string() : port, findings);
-    if (missing) {
-        findings.insert(findings.begin(), finding::MissingPort(port, present));
+    if (!port.empty()) {
+        // A port the device map does not list may still open (some virtual port drivers).
+        if (!CheckInUse(port, findings)) {
+            findings.push_back(finding::MissingPort(port, present));
+            CheckDevices(std::string(), findings); // an adapter that failed may be why
+        } else {
+            CheckDevices(port, findings);
+        }
         return findings;
     }
-    for (const std::string& name : port.empty() ? present : std::vector<std::string>{port}) {
+    for (const std::string& name : present) {
         CheckInUse(name, findings);
     }
+    CheckDevices(std::string(), findings);
     if (present.empty() && findings.empty()) {
         findings.push_back(finding::NoPorts());
     }
