@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -38,15 +39,21 @@ std::map<unsigned, Group> ReadGroups(const fs::path& file) {
         for (std::string field; std::getline(parts, field, ':');) {
             fields.push_back(field);
         }
-        if (fields.size() < 3 || fields[2].empty() || fields[2].find_first_not_of("0123456789") != std::string::npos) {
+        if (fields.size() < 3) {
             continue;
+        }
+        unsigned gid = 0;
+        const char* const last = fields[2].data() + fields[2].size();
+        const auto [end, error] = std::from_chars(fields[2].data(), last, gid);
+        if (fields[2].empty() || error != std::errc() || end != last) {
+            continue; // a torn or foreign line
         }
         Group group{fields[0], {}};
         std::istringstream names(fields.size() > 3 ? fields[3] : std::string());
         for (std::string name; std::getline(names, name, ',');) {
             group.members.push_back(name);
         }
-        groups.emplace(static_cast<unsigned>(std::stoul(fields[2])), std::move(group));
+        groups.emplace(gid, std::move(group));
     }
     return groups;
 }

@@ -115,8 +115,8 @@ public:
 
     // The group owning the nodes, with its members.
     void NodeGroup(const std::string& members) {
-        Write(root_ / "etc/group",
-              "# another group first\ndialout:x:" + std::to_string(getegid()) + ":" + members + "\nalice:x:4000:\n");
+        Write(root_ / "etc/group", "# torn and foreign lines first\nbig:x:99999999999999999999:alice\ndialout:x:" +
+                                       std::to_string(getegid()) + ":" + members + "\nalice:x:4000:\n");
     }
     void InNodeGroup() { view.self->groups.push_back(getegid()); }
 
