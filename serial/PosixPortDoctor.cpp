@@ -91,8 +91,10 @@ Holders ScanProcesses(const fs::path& proc, const std::vector<std::string>& node
     std::error_code error;
     for (fs::directory_iterator it(proc, error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
-        if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos) {
-            continue;
+        int pid = 0;
+        const auto [stop, failure] = std::from_chars(name.data(), name.data() + name.size(), pid);
+        if (name.empty() || failure != std::errc() || stop != name.data() + name.size()) {
+            continue; // not a process
         }
         const std::string command = SysfsLine(it->path() / "comm").value_or("?");
         holders.modemManager = holders.modemManager || command == "ModemManager";
@@ -107,7 +109,6 @@ Holders ScanProcesses(const fs::path& proc, const std::vector<std::string>& node
             const std::string target = fs::read_symlink(fd->path(), linkError).string();
             if (!linkError && std::find(nodes.begin(), nodes.end(), target) != nodes.end()) {
                 auto& list = holders.byNode[target];
-                const int pid = std::stoi(name);
                 if (list.empty() || list.back().first != pid) {
                     list.emplace_back(pid, command);
                 }
