@@ -3,6 +3,7 @@
 #include "cli/ChartCommand.h"
 #include "cli/ConsoleCodePage.h"
 #include "cli/DeviceCommands.h"
+#include "cli/DoctorCommand.h"
 #include "cli/ExitStatus.h"
 #include "cli/HistoryCommand.h"
 #include "cli/PortNameInput.h"
@@ -65,6 +66,12 @@ int main(int argc, char** argv) {
     CLI::App* ports = app.add_subcommand("ports", "list the serial ports, as the Communication Settings dialog does");
     bool portsJson = false;
     ports->add_flag("--json", portsJson, "print a JSON array of the ports with what each one is");
+
+    std::string doctorPort;
+    bool doctorJson = false;
+    CLI::App* doctor = app.add_subcommand("doctor", "say why a serial port does not work, and how to fix it");
+    doctor->add_option("--port", doctorPort, "look at this port only (default: every port and USB serial adapter)");
+    doctor->add_flag("--json", doctorJson, "print one JSON object of the findings and the ports");
 
     DeviceCommandOptions device;
     CLI::App* read = app.add_subcommand("read", "Read Device: show the sender's settings");
@@ -156,6 +163,9 @@ int main(int argc, char** argv) {
 
     if (*ports) {
         return RunPortsCommand(portsJson);
+    }
+    if (*doctor) {
+        return RunDoctorCommand(doctorPort.empty() ? doctorPort : PortNameFromInput(doctorPort), doctorJson);
     }
     if (*read) {
         return RunDeviceCommand(ExchangeOperation::ReadDevice, device, nullptr);

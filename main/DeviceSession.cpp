@@ -42,7 +42,11 @@ bool DeviceSession::Open() {
     port_.SetActive(true);
     port_.SetRTSState(false);
     // The reason of this attempt, never one left over from an earlier one.
-    link_.NotePortProblem(port_.Active() ? std::string() : port_.LastOpenErrorText());
+    std::string reason = port_.Active() ? std::string() : port_.LastOpenErrorText();
+    if (!port_.Active() && !openFailurePointer_.empty()) {
+        reason += (reason.empty() ? "" : reason.back() == '.' ? " " : ". ") + openFailurePointer_;
+    }
+    link_.NotePortProblem(std::move(reason));
     if (!port_.Active()) {
         prompts_.ShowWarningWithDetail(kPortClosed, link_.PortProblem());
     }

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 namespace zeft {
 
@@ -36,6 +37,10 @@ public:
     // As Close, and shows "Cannot Open COM port!" with the reason at once.
     void CloseAndWarn(std::string reason);
 
+    // Words put after the system's reason when the port does not open, pointing to where
+    // the front end finds the cause and its fix; none when empty.
+    void SetOpenFailurePointer(std::string pointer) { openFailurePointer_ = std::move(pointer); }
+
     // Starts an operation as its button does (ignored while one runs); false when it was
     // refused before any port activity, and Outcome says why.
     bool Start(ExchangeOperation operation);
@@ -60,6 +65,7 @@ private:
     OperationRecorder recorder_;
     SerialSenderLink link_;
     ExchangeEngine engine_;
+    std::string openFailurePointer_;
 };
 
 } // namespace zeft

@@ -10,6 +10,7 @@
 #include "main/SenderSettings.h"
 #include "main/SetupSheetCommands.h"
 #include "serial/LineSettingNames.h"
+#include "serial/PortDoctorDlg.h"
 #include "serial/SerialLink.h"
 #include "serial/SerialLinkSettingsTarget.h"
 #include "ui/DesignScale.h"
@@ -98,6 +99,7 @@ TMain_Form::TMain_Form(Options options, QWidget* parent)
     buttons_ = std::make_unique<ui::QtOperationButtons>(*ReadBtn, *ResetBtn, *Setbtn);
     buttons_->OnTagChanged = [this] { UpdateCommands(); };
     session_ = std::make_unique<DeviceSession>(SerialLink1, *controls_, *buttons_, *prompts_, *timer_);
+    session_->SetOpenFailurePointer("See Com Port > Diagnose...");
     // Told after the operation's own box and status, so it never hides them.
     session_->RecordInto(options_.historyFile, "window", [this](const std::string& text, const std::string& detail) {
         prompts_->ShowWarningWithDetail(text, detail);
@@ -209,6 +211,7 @@ void TMain_Form::CreateMenus() {
     Close2 = item(File1, "Close2", "E&xit", &TMain_Form::Close2Click);
     ComPort1 = Named(bar->addMenu(QStringLiteral("Com &Port")), "ComPort1");
     Setting1 = item(ComPort1, "Setting1", "&Settings...", &TMain_Form::FormCreate);
+    Diagnose1 = item(ComPort1, "Diagnose1", "&Diagnose...", &TMain_Form::Diagnose1Click);
     NonLinearization1 = Named(bar->addMenu(QStringLiteral("Non-&Linearization")), "NonLinearization1");
     Shape11 = item(NonLinearization1, "Shape11", "Shape...", &TMain_Form::Shape11Click);
     Volume = item(NonLinearization1, "Volume", "Volume...", &TMain_Form::VolumeClick);
@@ -332,6 +335,11 @@ void TMain_Form::FormCreate() {
         SetStatusPanel(0, "");
         SetStatusPanel(1, PortStatusText(SerialLink1));
     }
+}
+
+void TMain_Form::Diagnose1Click() {
+    TPortDoctorDlg dialog(this);
+    dialog.exec();
 }
 
 void TMain_Form::UpdateCommands() {

@@ -101,6 +101,7 @@ public:
     void SaveSetupSheet1Click();
     void History1Click();
     void Close2Click();
+    void Diagnose1Click();
     void Shape11Click();
     void VolumeClick();
     void Height1Click();
@@ -152,6 +153,7 @@ public:
     QAction* Close2;
     QMenu* ComPort1;
     QAction* Setting1;
+    QAction* Diagnose1;
     QMenu* NonLinearization1;
     QAction* Shape11;
     QAction* Volume;

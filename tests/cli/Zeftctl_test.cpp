@@ -37,6 +37,32 @@ TEST(ZeftctlTest, PortsJsonDescribesEachPortWithNullForWhatIsUnknown) {
     EXPECT_NE(names.find(kSender + "\n"), std::string::npos);
 }
 
+// doctor's JSON and exit status: an error finding makes it 1; the ports are those of
+// "ports --json".
+TEST(ZeftctlTest, DoctorJsonGivesFindingsAndPortsAndFailsOnAnError) {
+    const RunResult ports = RunZeftctl({"ports", "--json"});
+    const struct {
+        std::string port;
+        int exitCode;
+        std::vector<std::string> ids;
+    } cases[] = {{kSender, 0, {}}, {"/dev/zeft-test-no-such-port", 1, {"missing-port"}}};
+    for (const auto& c : cases) {
+        const RunResult r = RunZeftctl({"doctor", "--port", c.port, "--json"});
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.port << r.err;
+        const nlohmann::json report = nlohmann::json::parse(r.out);
+        std::vector<std::string> ids;
+        for (const nlohmann::json& finding : report["findings"]) {
+            ids.push_back(finding["id"]);
+            EXPECT_EQ(finding["severity"], "error");
+            EXPECT_EQ(finding["port"], c.port);
+            EXPECT_FALSE(finding["summary"].get<std::string>().empty());
+            EXPECT_FALSE(finding["fix"].get<std::string>().empty());
+        }
+        EXPECT_EQ(ids, c.ids) << c.port;
+        EXPECT_EQ(report["ports"], nlohmann::json::parse(ports.out)) << c.port;
+    }
+}
+
 struct CalcCase {
     const char* name;
     std::vector<std::string> arguments;

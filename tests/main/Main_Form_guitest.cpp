@@ -285,6 +285,7 @@ TEST_F(MainFormTest, APortThatDoesNotOpenSaysWhy) {
     EXPECT_EQ(boxes_.shown[0].text, "Cannot Open COM port!");
     EXPECT_EQ(boxes_.shown[0].caption, "Warning");
     EXPECT_FALSE(boxes_.shown[0].detail.empty());
+    EXPECT_TRUE(boxes_.shown[0].detail.ends_with(". See Com Port > Diagnose...")) << boxes_.shown[0].detail;
     EXPECT_EQ(form->StatusPanelText(0), "Please select COM port!");
     EXPECT_EQ(form->StatusPanelText(1), "");
 }

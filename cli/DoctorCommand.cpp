@@ -1,0 +1,44 @@
+#include "cli/DoctorCommand.h"
+
+#include "cli/ExitStatus.h"
+#include "cli/PortsCommand.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+
+namespace zeft::cli {
+
+std::string DoctorJson(const std::vector<PortFinding>& findings, const std::vector<PortDescription>& ports) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const PortFinding& finding : findings) {
+        list.push_back({{"id", finding.id},
+                        {"severity", SeverityWord(finding.severity)},
+                        {"port", finding.port},
+                        {"summary", finding.summary},
+                        {"fix", finding.fix}});
+    }
+    nlohmann::ordered_json report;
+    report["findings"] = std::move(list);
+    report["ports"] = nlohmann::ordered_json::parse(PortsJson(ports));
+    // Port names and sysfs texts are not always UTF-8: replace what is not, rather than throw.
+    return report.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+int RunDoctorCommand(const std::string& port, bool json) {
+    const std::vector<PortFinding> findings = DiagnosePorts(port);
+    if (json) {
+        std::printf("%s\n", DoctorJson(findings, DescribePresentPorts()).c_str());
+    } else if (findings.empty()) {
+        std::printf("No problem found.\n");
+    } else {
+        for (const PortFinding& finding : findings) {
+            // The summary names the port or adapter itself.
+            std::printf("%s: %s\n  fix: %s\n", SeverityWord(finding.severity), finding.summary.c_str(),
+                        finding.fix.c_str());
+        }
+    }
+    return HasErrorFinding(findings) ? kExitOperationFailed : kExitSuccess;
+}
+
+} // namespace zeft::cli

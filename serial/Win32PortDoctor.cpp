@@ -1,0 +1,143 @@
+#include "serial/PortDoctor.h"
+
+#include "serial/CommPortList.h"
+#include "serial/WindowsDeviceIds.h"
+#include "serial/virtual/VirtualSenderPortName.h"
+
+#include <windows.h>
+
+#include <cfgmgr32.h>
+#include <devguid.h>
+#include <setupapi.h>
+
+#include <algorithm>
+#include <cctype>
+
+namespace zeft {
+
+namespace {
+
+bool SameName(const std::string& a, const std::string& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+std::string TextProperty(HDEVINFO set, SP_DEVINFO_DATA& device, DWORD property) {
+    char buffer[1024] = {};
+    DWORD type = 0;
+    if (!SetupDiGetDeviceRegistryPropertyA(set, &device, property, &type, reinterpret_cast<BYTE*>(buffer),
+                                           sizeof buffer - 2, nullptr) ||
+        (type != REG_SZ && type != REG_MULTI_SZ)) {
+        return {};
+    }
+    return buffer;
+}
+
+std::string ComNameOf(HDEVINFO set, SP_DEVINFO_DATA& device) {
+    const HKEY key = SetupDiOpenDevRegKey(set, &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ);
+    if (key == INVALID_HANDLE_VALUE) {
+        return {};
+    }
+    char name[256] = {};
+    DWORD size = sizeof name - 1;
+    DWORD type = 0;
+    const LONG result = RegQueryValueExA(key, "PortName", nullptr, &type, reinterpret_cast<BYTE*>(name), &size);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS && type == REG_SZ ? std::string(name) : std::string();
+}
+
+// Ports-class devices, and USB serial bridges of any class (one without its driver sits
+// under "Other devices"), that the configuration manager marks with a problem. port, when
+// given, narrows them to the device of that COM name.
+void CheckDevices(const std::string& port, std::vector<PortFinding>& findings) {
+    const HDEVINFO set = SetupDiGetClassDevsA(nullptr, nullptr, nullptr, DIGCF_ALLCLASSES | DIGCF_PRESENT);
+    if (set == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    SP_DEVINFO_DATA device{};
+    device.cbSize = sizeof device;
+    for (DWORD index = 0; SetupDiEnumDeviceInfo(set, index, &device); ++index) {
+        ULONG status = 0;
+        ULONG problem = 0;
+        if (CM_Get_DevNode_Status(&status, &problem, device.DevInst, 0) != CR_SUCCESS ||
+            (status & DN_HAS_PROBLEM) == 0) {
+            continue;
+        }
+        char instance[512] = {};
+        WindowsUsbIds ids;
+        if (SetupDiGetDeviceInstanceIdA(set, &device, instance, sizeof instance - 1, nullptr)) {
+            ids = WindowsUsbIdsFromInstanceId(instance);
+        }
+        const bool bridge = ids.vendorId && ids.productId && KnownSerialBridge(*ids.vendorId, *ids.productId);
+        if (device.ClassGuid != GUID_DEVCLASS_PORTS && !bridge) {
+            continue;
+        }
+        const std::string comName = ComNameOf(set, device);
+        if (!port.empty() && !SameName(comName, port)) {
+            continue;
+        }
+        std::string name = TextProperty(set, device, SPDRP_FRIENDLYNAME);
+        if (name.empty()) {
+            name = TextProperty(set, device, SPDRP_DEVICEDESC);
+        }
+        if (name.empty()) {
+            name = comName.empty() ? std::string(instance) : comName;
+        }
+        findings.push_back(finding::DeviceProblem(name, problem));
+    }
+    SetupDiDestroyDeviceInfoList(set);
+}
+
+// Whether the port opens: Windows gives a port to one program at a time. False when there is
+// no such port.
+bool CheckInUse(const std::string& port, std::vector<PortFinding>& findings) {
+    const std::string path = "\\\\.\\" + port;
+    const HANDLE handle =
+        CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) {
+        CloseHandle(handle);
+        return true;
+    }
+    const DWORD error = GetLastError();
+    if (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION) {
+        findings.push_back(finding::PortInUse(port));
+    }
+    return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+}
+
+} // namespace
+
+std::vector<PortFinding> DiagnosePorts(const std::string& port) {
+    std::vector<PortFinding> findings;
+    VirtualSenderFaults faults;
+    if (!port.empty() && ParseVirtualSenderPortName(port, faults)) {
+        return findings;
+    }
+    std::vector<std::string> present;
+    EnumCommPorts(present);
+    present.erase(
+        std::remove_if(present.begin(), present.end(),
+                       [&faults](const std::string& name) { return ParseVirtualSenderPortName(name, faults); }),
+        present.end());
+    if (!port.empty()) {
+        // A port the device map does not list may still open (some virtual port drivers).
+        if (!CheckInUse(port, findings)) {
+            findings.push_back(finding::MissingPort(port, present));
+            CheckDevices(std::string(), findings); // an adapter that failed may be why
+        } else {
+            CheckDevices(port, findings);
+        }
+        return findings;
+    }
+    for (const std::string& name : present) {
+        CheckInUse(name, findings);
+    }
+    CheckDevices(std::string(), findings);
+    if (present.empty() && findings.empty()) {
+        findings.push_back(finding::NoPorts());
+    }
+    return findings;
+}
+
+} // namespace zeft
