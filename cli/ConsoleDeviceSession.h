@@ -17,11 +17,11 @@ namespace zeft::cli {
 // The main window's device side without a window: the device session over console
 // controls and prompts, plain buttons, and the core main loop that runs them and times
 // the engine.
-class DeviceSession {
+class ConsoleDeviceSession {
 public:
-    DeviceSession(ConsoleControls& controls, ConsolePrompts& prompts);
-    DeviceSession(const DeviceSession&) = delete;
-    DeviceSession& operator=(const DeviceSession&) = delete;
+    ConsoleDeviceSession(ConsoleControls& controls, ConsolePrompts& prompts);
+    ConsoleDeviceSession(const ConsoleDeviceSession&) = delete;
+    ConsoleDeviceSession& operator=(const ConsoleDeviceSession&) = delete;
 
     // Opens the port with the line settings, as the main window does after its port
     // dialog. On failure shows "Cannot Open COM port!" with the system's reason and

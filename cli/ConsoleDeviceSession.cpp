@@ -1,4 +1,4 @@
-#include "cli/DeviceSession.h"
+#include "cli/ConsoleDeviceSession.h"
 
 #include "cli/ExitStatus.h"
 #include "serial/LineSettingNames.h"
@@ -13,13 +13,13 @@ constexpr std::chrono::seconds kOperationLimit{60};
 
 } // namespace
 
-DeviceSession::DeviceSession(ConsoleControls& controls, ConsolePrompts& prompts)
+ConsoleDeviceSession::ConsoleDeviceSession(ConsoleControls& controls, ConsolePrompts& prompts)
     : prompts_(prompts), loop_(), link_(loop_.Queue()), timer_(loop_),
       session_(link_, controls, buttons_, prompts, timer_) {
     link_.SetErrorNoise(2);
 }
 
-bool DeviceSession::Open(const std::string& port, const LineOptions& line) {
+bool ConsoleDeviceSession::Open(const std::string& port, const LineOptions& line) {
     // A virtual sender name may carry fault modes; each such name is its own port.
     RegisterVirtualSenderPort(port);
     link_.SetCommPort(port);
@@ -34,7 +34,7 @@ bool DeviceSession::Open(const std::string& port, const LineOptions& line) {
     return true;
 }
 
-int DeviceSession::Run(ExchangeOperation operation, const std::function<bool()>& interrupted) {
+int ConsoleDeviceSession::Run(ExchangeOperation operation, const std::function<bool()>& interrupted) {
     ExchangeEngine& engine = session_.Engine();
     if (!session_.Start(operation)) {
         // Refused before any port activity: a closed port, a validation message or a
@@ -51,15 +51,15 @@ int DeviceSession::Run(ExchangeOperation operation, const std::function<bool()>&
     return engine.Succeeded() ? kExitSuccess : kExitOperationFailed;
 }
 
-void DeviceSession::SetPower(bool on) {
+void ConsoleDeviceSession::SetPower(bool on) {
     link_.SetRTSState(on);
 }
 
-void DeviceSession::RunUntil(const std::function<bool()>& stop, std::chrono::milliseconds limit) {
+void ConsoleDeviceSession::RunUntil(const std::function<bool()>& stop, std::chrono::milliseconds limit) {
     loop_.RunUntil(stop, limit);
 }
 
-void DeviceSession::WakeLoop() {
+void ConsoleDeviceSession::WakeLoop() {
     loop_.Queue().Interrupt();
 }
 
