@@ -1,6 +1,7 @@
 #include "cli/CalcCommands.h"
 
 #include "calc/LevelSet.h"
+#include "cli/CommandLineErrors.h"
 #include "cli/ExitStatus.h"
 
 #include <CLI/CLI.hpp>
@@ -47,17 +48,11 @@ std::string CalculationJson(const LevelSetTexts& levelSet, const std::string* vo
     return result.dump() + '\n';
 }
 
-std::string CalculationErrorJson(const std::string& message) {
-    nlohmann::ordered_json result;
-    result["error"] = message;
-    return result.dump() + '\n';
-}
-
 int ReportCalculation(const std::string& error, const LevelSetTexts& levelSet, const std::string* volume, bool inchUnit,
                       bool json) {
     if (!error.empty()) {
         if (json) {
-            std::fputs(CalculationErrorJson(error).c_str(), stdout);
+            std::fputs(ErrorJson(error).c_str(), stdout);
         }
         std::fprintf(stderr, "Error: %s\n", error.c_str());
         return kExitInvalidInput;

@@ -32,6 +32,5 @@ int ReportCalculation(const std::string& error, const LevelSetTexts& levelSet, c
 // The texts that the above prints, for tests.
 std::string CalculationText(const LevelSetTexts& levelSet, const std::string* volume, bool inchUnit);
 std::string CalculationJson(const LevelSetTexts& levelSet, const std::string* volume, bool inchUnit);
-std::string CalculationErrorJson(const std::string& message);
 
 } // namespace zeft::cli

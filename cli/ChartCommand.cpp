@@ -2,6 +2,7 @@
 
 #include "calc/DecimalText.h"
 #include "cli/CalcCommands.h"
+#include "cli/CommandLineErrors.h"
 #include "cli/ExitStatus.h"
 
 #include <CLI/CLI.hpp>
@@ -69,7 +70,7 @@ int RunChartCommand(const ShapeOptions& options, const ShapeEditTexts& texts, co
     }
     if (!error.empty()) {
         if (format == ChartFormat::Json) {
-            std::fputs(CalculationErrorJson(error).c_str(), stdout);
+            std::fputs(ErrorJson(error).c_str(), stdout);
         }
         std::fprintf(stderr, "Error: %s\n", error.c_str());
         return kExitInvalidInput;

@@ -1,6 +1,7 @@
 #include "cli/ConsoleDeviceSession.h"
 
 #include "cli/ExitStatus.h"
+#include "main/SettingsValidator.h"
 #include "serial/LineSettingNames.h"
 #include "serial/virtual/VirtualSenderPortName.h"
 
@@ -14,7 +15,7 @@ constexpr std::chrono::seconds kOperationLimit{60};
 } // namespace
 
 ConsoleDeviceSession::ConsoleDeviceSession(ConsoleControls& controls, ConsolePrompts& prompts)
-    : prompts_(prompts), loop_(), link_(loop_.Queue()), timer_(loop_),
+    : controls_(controls), prompts_(prompts), loop_(), link_(loop_.Queue()), timer_(loop_),
       session_(link_, controls, buttons_, prompts, timer_) {
     link_.SetErrorNoise(2);
 }
@@ -34,6 +35,10 @@ bool ConsoleDeviceSession::Open(const std::string& port, const LineOptions& line
     return true;
 }
 
+bool ConsoleDeviceSession::ProgramSettingsAcceptable() {
+    return ValidateSettings(controls_, prompts_) && session_.Engine().HasListSelections();
+}
+
 int ConsoleDeviceSession::Run(ExchangeOperation operation, const std::function<bool()>& interrupted) {
     ExchangeEngine& engine = session_.Engine();
     if (!session_.Start(operation)) {
@@ -46,7 +51,7 @@ int ConsoleDeviceSession::Run(ExchangeOperation operation, const std::function<b
         engine.PowerOffZEFT();
         prompts_.ShowError(ended ? "Interrupted: the sender was switched off."
                                  : "The operation did not end in time: the sender was switched off.");
-        return kExitOperationFailed;
+        return ended ? kExitInterrupted : kExitOperationFailed;
     }
     return engine.Succeeded() ? kExitSuccess : kExitOperationFailed;
 }

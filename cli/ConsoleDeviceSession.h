@@ -28,6 +28,10 @@ public:
     // returns false.
     bool Open(const std::string& port, const LineOptions& line);
 
+    // Program Device's checks as its button makes them, before anything reaches the port:
+    // the validation (with the top-limit question) and the two lists.
+    bool ProgramSettingsAcceptable();
+
     // Runs one operation as its button would, to its end, or until interrupted() holds
     // (the sender is then switched off); returns the exit status.
     int Run(ExchangeOperation operation, const std::function<bool()>& interrupted);
@@ -40,6 +44,7 @@ public:
     void WakeLoop();
 
 private:
+    ConsoleControls& controls_;
     ConsolePrompts& prompts_;
     // Declared in the order they must be built; destroyed the other way round, so the
     // session switches the sender off and lets go of the timer before they go, and the

@@ -5,7 +5,7 @@
 #include "cli/DeviceReport.h"
 #include "cli/ExitStatus.h"
 #include "cli/PortNameInput.h"
-#include "cli/StopRequest.h"
+#include "cli/RunInterruption.h"
 #include "cli/Terminal.h"
 #include "main/ConfigFile.h"
 #include "main/SettingsValidator.h"
@@ -45,10 +45,13 @@ void DeviceCommand::AddOptions(CLI::App& command) {
     command.add_option_function<std::string>(
         "--save", [this](const std::string& file) { saveFile_ = file; },
         "after success, save the settings to this .zcf file");
+    AddOwnOptions(command);
+    command.add_flag("--yes", answerYes_, "answer Yes to the top-limit question");
 }
 
 int DeviceCommand::Run() {
-    StopRequest::BlockStopSignals();
+    // First, before any other thread starts: from here on a stop is always heard.
+    RunInterruption interruption(json_);
     ConsoleControls controls(StandardErrorIsTerminal() ? stderr : nullptr);
     ConsolePrompts prompts(stderr, stdin, QuestionPolicyFor(answerYes_));
     PrepareControls(controls);
@@ -56,16 +59,27 @@ int DeviceCommand::Run() {
     int status = kExitSuccess;
     {
         ConsoleDeviceSession session(controls, prompts);
-        StopRequest stop(false, [&session] { session.WakeLoop(); });
-        if (!session.Open(PortNameFromInput(port_), line_)) {
-            status = kExitPortNotOpened;
+        if (!Acceptable(session)) {
+            status = kExitInvalidInput;
         } else {
-            status = session.Run(operation_, [&stop] { return stop.Requested(); });
+            // Opening raises RTS for a moment: from here a stop waits for the sender to be off.
+            const RunInterruption::Scope running = interruption.WakeWhileRunning([&session] { session.WakeLoop(); });
+            if (!session.Open(PortNameFromInput(port_), line_)) {
+                status = kExitPortNotOpened;
+            } else if (!interruption.Requested()) {
+                status = session.Run(operation_, [&interruption] { return interruption.Requested(); });
+            }
         }
+    }
+    if (status == kExitSuccess && interruption.Requested()) {
+        // The stop came while the port opened or as the operation ended.
+        prompts.ShowError("Interrupted.");
+        status = kExitInterrupted;
     }
     if (status == kExitSuccess && saveFile_) {
         status = SaveAfterSuccess(*saveFile_, controls, prompts);
     }
+    interruption.Finishing();
     const std::string report = json_ ? DeviceReportJson(controls, prompts.LastError()) : DeviceReportText(controls);
     if (status != kExitPortNotOpened || json_) {
         std::fputs(report.c_str(), stdout);

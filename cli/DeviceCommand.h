@@ -10,22 +10,26 @@
 
 namespace zeft::cli {
 
-// What read, restore and program share: the port and line options, --json and --save. The
-// run opens the port, runs the operation as its button would, saves when asked, and prints
-// the report.
+class ConsoleDeviceSession;
+
+// What read, restore and program share: the port and line options, --json, --save and
+// --yes. The run opens the port, runs the operation as its button would, saves when asked,
+// and prints the report. The top-limit question is asked at most once a run.
 class DeviceCommand : public Command {
 public:
-    void AddOptions(CLI::App& command) override;
-    int Run() override;
+    void AddOptions(CLI::App& command) final;
+    int Run() final;
 
 protected:
     DeviceCommand(std::string name, std::string help, ExchangeOperation operation)
         : Command(std::move(name), std::move(help)), operation_(operation) {}
 
+    // The command's own options, between --save and --yes.
+    virtual void AddOwnOptions(CLI::App&) {}
     // Sets the controls up before the port opens, as the user would in the main window.
     virtual void PrepareControls(ConsoleControls&) {}
-
-    bool answerYes_ = false;
+    // The checks the operation's button makes before anything reaches the port.
+    virtual bool Acceptable(ConsoleDeviceSession&) { return true; }
 
 private:
     ExchangeOperation operation_;
@@ -33,6 +37,7 @@ private:
     LineOptions line_;
     bool json_ = false;
     std::optional<std::string> saveFile_;
+    bool answerYes_ = false;
 };
 
 } // namespace zeft::cli

@@ -1,6 +1,7 @@
 #include "cli/ProgramCommand.h"
 
 #include "cli/ConsoleCodePage.h"
+#include "cli/ConsoleDeviceSession.h"
 #include "main/ConfigFile.h"
 #include "main/NumberText.h"
 #include "main/SenderSettings.h"
@@ -47,8 +48,7 @@ ProgramCommand::ProgramCommand()
     : DeviceCommand("program", "Program Device: write the settings into the sender", ExchangeOperation::ProgramDevice) {
 }
 
-void ProgramCommand::AddOptions(CLI::App& command) {
-    DeviceCommand::AddOptions(command);
+void ProgramCommand::AddOwnOptions(CLI::App& command) {
     struct TextOption {
         std::optional<std::string>* target;
         const char* name;
@@ -69,11 +69,15 @@ void ProgramCommand::AddOptions(CLI::App& command) {
         command.add_option_function<std::string>(
             option.name, [target = option.target](const std::string& text) { *target = text; }, option.help);
     }
-    command.add_flag("--yes", answerYes_, "answer Yes to the top-limit question");
 }
 
 void ProgramCommand::PrepareControls(ConsoleControls& controls) {
     ApplyProgramSettings(settings_, controls);
+}
+
+// As the window: the settings are checked before the port is touched.
+bool ProgramCommand::Acceptable(ConsoleDeviceSession& session) {
+    return session.ProgramSettingsAcceptable();
 }
 
 } // namespace zeft::cli

@@ -27,10 +27,10 @@ class ProgramCommand : public DeviceCommand {
 public:
     ProgramCommand();
 
-    void AddOptions(CLI::App& command) override;
-
 private:
+    void AddOwnOptions(CLI::App& command) override;
     void PrepareControls(ConsoleControls& controls) override;
+    bool Acceptable(ConsoleDeviceSession& session) override;
 
     ProgramSettings settings_;
 };

@@ -1,4 +1,5 @@
 // zeftctl: the main window's device work and the calculators' arithmetic from a shell.
+#include "cli/CommandLineErrors.h"
 #include "cli/CommandTable.h"
 #include "cli/ConsoleCodePage.h"
 #include "cli/ExitStatus.h"
@@ -8,6 +9,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cstdio>
 #include <map>
 #include <sstream>
 #include <string>
@@ -56,10 +58,16 @@ int main(int argc, char** argv) {
     }
 
     try {
+        RefuseEmptyValues(argc, argv);
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        const int status = app.exit(error);
-        return status == 0 ? kExitSuccess : kExitInvalidInput;
+        if (app.exit(error) == 0) {
+            return kExitSuccess; // --help, --version
+        }
+        if (AsksForJson(argc, argv)) {
+            std::fputs(ErrorJson(error.what()).c_str(), stdout);
+        }
+        return kExitInvalidInput;
     }
 
     // The virtual sender is always there, so the tool can be tried without hardware.
