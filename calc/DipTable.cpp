@@ -3,6 +3,7 @@
 #include "calc/DecimalText.h"
 
 #include <charconv>
+#include <cmath>
 #include <string>
 #include <system_error>
 
@@ -45,7 +46,12 @@ std::string ShortestNumberText(long double value) {
 }
 
 DipRowTexts DipRowText(const DipRow& row) {
-    return {ShortestNumberText(row.height), FixedText(row.percent, 2, '.'), FixedText(row.volume, 3, '.')};
+    // From 10^15 up the three decimals lie beyond long double's 19 digits, and from about
+    // 10^60 the fixed form does not fit at all: such volumes take the shape calculator's form.
+    constexpr long double kLargestFixedVolume = 1e15L;
+    const std::string volume =
+        std::fabs(row.volume) < kLargestFixedVolume ? FixedText(row.volume, 3, '.') : VolumeText(row.volume, '.');
+    return {ShortestNumberText(row.height), FixedText(row.percent, 2, '.'), volume};
 }
 
 std::string DipTableCsv(const std::vector<DipRow>& rows) {

@@ -36,7 +36,8 @@ DipTable MakeDipTable(const TankContent& content, std::string_view stepText, cha
 std::string ShortestNumberText(long double value);
 
 // Header "height,percent,volume", then a row a line: the height as ShortestNumberText,
-// percent with 2 decimals and volume with 3, always with a dot.
+// percent with 2 decimals and volume with 3 (from 10^15 up as VolumeText gives it, such
+// as "7.853982E62"), always with a dot.
 std::string DipTableCsv(const std::vector<DipRow>& rows);
 
 // The texts of one row as a reader sees them in the CSV, the window and the PDF.

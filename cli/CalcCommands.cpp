@@ -1,6 +1,7 @@
 #include "cli/CalcCommands.h"
 
 #include "calc/LevelSet.h"
+#include "cli/CommandLineErrors.h"
 #include "cli/ExitStatus.h"
 
 #include <CLI/CLI.hpp>
@@ -13,25 +14,7 @@
 namespace zeft::cli {
 namespace {
 
-// The command line is not localised: numbers use a decimal point.
-constexpr char kDecimalSeparator = '.';
-
 constexpr const char* kLevelNames[4] = {"Level A", "Level B", "Level C", "Level D"};
-
-int Report(const std::string& error, const LevelSetTexts& levelSet, const std::string* volume, bool inchUnit,
-           bool json) {
-    if (!error.empty()) {
-        if (json) {
-            std::fputs(CalculationErrorJson(error).c_str(), stdout);
-        }
-        std::fprintf(stderr, "Error: %s\n", error.c_str());
-        return kExitInvalidInput;
-    }
-    const std::string text =
-        json ? CalculationJson(levelSet, volume, inchUnit) : CalculationText(levelSet, volume, inchUnit);
-    std::fputs(text.c_str(), stdout);
-    return kExitSuccess;
-}
 
 } // namespace
 
@@ -42,7 +25,7 @@ std::string CalculationText(const LevelSetTexts& levelSet, const std::string* vo
     }
     out << "Bottom Limit = " << levelSet.bottomLimit << (inchUnit ? " in" : " mm") << '\n';
     const std::optional<std::string> millimetres =
-        BottomLimitMillimetreText(levelSet.bottomLimit, inchUnit, kDecimalSeparator);
+        BottomLimitMillimetreText(levelSet.bottomLimit, inchUnit, kCommandLinePoint);
     if (millimetres) {
         out << "Bottom Limit (mm) = " << *millimetres << '\n';
     }
@@ -57,7 +40,7 @@ std::string CalculationJson(const LevelSetTexts& levelSet, const std::string* vo
     result["levels"] = levelSet.levels;
     result["bottomLimit"] = levelSet.bottomLimit;
     const std::optional<std::string> millimetres =
-        BottomLimitMillimetreText(levelSet.bottomLimit, inchUnit, kDecimalSeparator);
+        BottomLimitMillimetreText(levelSet.bottomLimit, inchUnit, kCommandLinePoint);
     result["bottomLimitMm"] = millimetres ? nlohmann::ordered_json(std::stoll(*millimetres)) : nullptr;
     if (volume != nullptr) {
         result["volume"] = *volume;
@@ -65,25 +48,19 @@ std::string CalculationJson(const LevelSetTexts& levelSet, const std::string* vo
     return result.dump() + '\n';
 }
 
-std::string CalculationErrorJson(const std::string& message) {
-    nlohmann::ordered_json result;
-    result["error"] = message;
-    return result.dump() + '\n';
-}
-
-int RunShapeCalculation(const ShapeOptions& options, const ShapeEditTexts& texts, bool json) {
-    const ShapeCalculation calculation = CalculateShape(options, texts, kDecimalSeparator);
-    return Report(calculation.error, calculation.levelSet, &calculation.volume, options.inchUnit, json);
-}
-
-int RunVolumeCalculation(const TableEditTexts& volumes, const std::string& height, bool inchUnit, bool json) {
-    const TableCalculation calculation = CalculateByVolume(volumes, height, inchUnit, kDecimalSeparator);
-    return Report(calculation.error, calculation.levelSet, nullptr, inchUnit, json);
-}
-
-int RunHeightCalculation(const TableEditTexts& heights, bool inchUnit, bool json) {
-    const TableCalculation calculation = CalculateByHeight(heights, inchUnit, kDecimalSeparator);
-    return Report(calculation.error, calculation.levelSet, nullptr, inchUnit, json);
+int ReportCalculation(const std::string& error, const LevelSetTexts& levelSet, const std::string* volume, bool inchUnit,
+                      bool json) {
+    if (!error.empty()) {
+        if (json) {
+            std::fputs(ErrorJson(error).c_str(), stdout);
+        }
+        std::fprintf(stderr, "Error: %s\n", error.c_str());
+        return kExitInvalidInput;
+    }
+    const std::string text =
+        json ? CalculationJson(levelSet, volume, inchUnit) : CalculationText(levelSet, volume, inchUnit);
+    std::fputs(text.c_str(), stdout);
+    return kExitSuccess;
 }
 
 void AddShapeDimensionOptions(CLI::App& command, ShapeOptions& options, ShapeEditTexts& texts) {
@@ -97,6 +74,15 @@ void AddShapeDimensionOptions(CLI::App& command, ShapeOptions& options, ShapeEdi
     command.add_option("--x2", texts.x2, "dimension X2");
     command.add_flag("--half", options.halfTank, "half tank");
     command.add_flag("--inch", options.inchUnit, "dimensions in inches");
+}
+
+void AddTableOptions(CLI::App& command, TableEditTexts& texts, const char* what) {
+    const std::string unit = what;
+    command.add_option("--full", texts[0], unit + " when full")->required();
+    command.add_option("--at80", texts[1], unit + " at 80 %")->required();
+    command.add_option("--at60", texts[2], unit + " at 60 %")->required();
+    command.add_option("--at40", texts[3], unit + " at 40 %")->required();
+    command.add_option("--at20", texts[4], unit + " at 20 %")->required();
 }
 
 } // namespace zeft::cli

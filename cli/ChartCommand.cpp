@@ -2,6 +2,7 @@
 
 #include "calc/DecimalText.h"
 #include "cli/CalcCommands.h"
+#include "cli/CommandLineErrors.h"
 #include "cli/ExitStatus.h"
 
 #include <CLI/CLI.hpp>
@@ -60,18 +61,16 @@ std::string ChartJson(const TankContent& content, const std::vector<DipRow>& row
 
 int RunChartCommand(const ShapeOptions& options, const ShapeEditTexts& texts, const std::string& step,
                     ChartFormat format) {
-    // The command line is not localised: numbers use a decimal point.
-    constexpr char kPoint = '.';
-    const TankContentCalculation calculation = CalculateTankContent(options, texts, kPoint);
+    const TankContentCalculation calculation = CalculateTankContent(options, texts, kCommandLinePoint);
     std::string error = calculation.error;
     DipTable table;
     if (error.empty()) {
-        table = MakeDipTable(*calculation.content, step, kPoint);
+        table = MakeDipTable(*calculation.content, step, kCommandLinePoint);
         error = table.error;
     }
     if (!error.empty()) {
         if (format == ChartFormat::Json) {
-            std::fputs(CalculationErrorJson(error).c_str(), stdout);
+            std::fputs(ErrorJson(error).c_str(), stdout);
         }
         std::fprintf(stderr, "Error: %s\n", error.c_str());
         return kExitInvalidInput;
@@ -84,19 +83,14 @@ int RunChartCommand(const ShapeOptions& options, const ShapeEditTexts& texts, co
     return kExitSuccess;
 }
 
-ChartCommand::ChartCommand(CLI::App& calc) {
-    command_ = calc.add_subcommand("chart", "the dip table: the tank's content at each height");
-    AddShapeDimensionOptions(*command_, options_, texts_);
-    command_->add_option("--step", step_, "height between rows, in the dimensions' unit (default 10)");
-    CLI::Option* json = command_->add_flag("--json", json_, "print one JSON object");
-    command_->add_flag("--csv", csv_, "print comma-separated values")->excludes(json);
+void ChartCommand::AddOptions(CLI::App& command) {
+    AddShapeDimensionOptions(command, options_, texts_);
+    command.add_option("--step", step_, "height between rows, in the dimensions' unit (default 10)");
+    CLI::Option* json = command.add_flag("--json", json_, "print one JSON object");
+    command.add_flag("--csv", csv_, "print comma-separated values")->excludes(json);
 }
 
-bool ChartCommand::Chosen() const {
-    return command_->parsed();
-}
-
-int ChartCommand::Run() const {
+int ChartCommand::Run() {
     const ChartFormat format = json_ ? ChartFormat::Json : csv_ ? ChartFormat::Csv : ChartFormat::Text;
     return RunChartCommand(options_, texts_, step_, format);
 }

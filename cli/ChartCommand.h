@@ -2,12 +2,9 @@
 
 #include "calc/DipTable.h"
 #include "calc/ShapeCalculation.h"
+#include "cli/Command.h"
 
 #include <string>
-
-namespace CLI {
-class App;
-} // namespace CLI
 
 namespace zeft::cli {
 
@@ -19,17 +16,15 @@ enum class ChartFormat { Text, Json, Csv };
 int RunChartCommand(const ShapeOptions& options, const ShapeEditTexts& texts, const std::string& step,
                     ChartFormat format);
 
-// The "calc chart" subcommand: its options, as calc shape's (no reserve) plus the step and
-// the output form.
-class ChartCommand {
+// calc chart: its options are calc shape's (no reserve) plus the step and the output form.
+class ChartCommand : public Command {
 public:
-    explicit ChartCommand(CLI::App& calc);
+    ChartCommand() : Command("calc chart", "the dip table: the tank's content at each height") {}
 
-    bool Chosen() const;
-    int Run() const;
+    void AddOptions(CLI::App& command) override;
+    int Run() override;
 
 private:
-    CLI::App* command_ = nullptr;
     ShapeOptions options_;
     ShapeEditTexts texts_;
     std::string step_{kDefaultDipStep};

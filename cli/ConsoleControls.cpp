@@ -1,13 +1,17 @@
 #include "cli/ConsoleControls.h"
 
+#include "cli/VisibleText.h"
+
+#include <algorithm>
+
 namespace zeft::cli {
 namespace {
 
-// The reply display shows CR as a line break; a terminal needs LF for that.
-void WriteReplyText(std::FILE* out, const std::string& text) {
-    for (char c : text) {
-        std::fputc(c == '\r' ? '\n' : c, out);
-    }
+// The reply display shows CR as a line break; a terminal needs LF for that. Anything else
+// the sender sends is shown, never obeyed.
+void WriteReplyText(std::FILE* out, std::string text) {
+    std::replace(text.begin(), text.end(), '\r', '\n');
+    std::fputs(VisibleText(text).c_str(), out);
 }
 
 } // namespace
@@ -35,7 +39,7 @@ void ConsoleControls::SetStatusText(const std::string& text) {
             std::fputc('\n', progress_);
             replyLineOpen_ = false;
         }
-        std::fprintf(progress_, "%s\n", text.c_str());
+        std::fprintf(progress_, "%s\n", VisibleText(text).c_str());
         std::fflush(progress_);
     }
     statusText = text;

@@ -1,5 +1,6 @@
 #include "cli/DeviceReport.h"
 
+#include "cli/VisibleText.h"
 #include "main/SenderSettings.h"
 
 #include <nlohmann/json.hpp>
@@ -44,13 +45,13 @@ nlohmann::ordered_json CodeOrNull(int code) {
 
 std::string DeviceReportText(const PlainSettingsControls& controls) {
     std::ostringstream out;
-    out << controls.statusText << '\n';
+    out << VisibleText(controls.statusText) << '\n';
     const int outputIndex = controls.OutputTypeIndex();
     const int fluidIndex = controls.FluidTypeIndex();
     out << ListLine("Output Type", OutputTypeCodeFromIndex(outputIndex), outputIndex, kOutputTypeItems) << '\n';
     out << ListLine("Fluid Type", FluidTypeCodeFromIndex(fluidIndex), fluidIndex, kFluidTypeItems) << '\n';
     for (const EditKey& key : kEditKeys) {
-        out << key.key << " = " << controls.EditText(key.edit) << '\n';
+        out << key.key << " = " << VisibleText(controls.EditText(key.edit)) << '\n';
     }
     return out.str();
 }

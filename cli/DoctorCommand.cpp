@@ -1,8 +1,10 @@
 #include "cli/DoctorCommand.h"
 
 #include "cli/ExitStatus.h"
+#include "cli/PortNameInput.h"
 #include "cli/PortsCommand.h"
 
+#include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
@@ -39,6 +41,15 @@ int RunDoctorCommand(const std::string& port, bool json) {
         }
     }
     return HasErrorFinding(findings) ? kExitOperationFailed : kExitSuccess;
+}
+
+void DoctorCommand::AddOptions(CLI::App& command) {
+    command.add_option("--port", port_, "look at this port only (default: every port and USB serial adapter)");
+    command.add_flag("--json", json_, "print one JSON object of the findings and the ports");
+}
+
+int DoctorCommand::Run() {
+    return RunDoctorCommand(port_.empty() ? port_ : PortNameFromInput(port_), json_);
 }
 
 } // namespace zeft::cli

@@ -1,6 +1,5 @@
 #include "cli/HistoryCommand.h"
 
-#include "cli/DeviceSession.h"
 #include "cli/ExitStatus.h"
 #include "cli/PortNameInput.h"
 #include "main/HistoryFile.h"
@@ -29,16 +28,18 @@ std::string SettingsText(const RecordedSettings& settings) {
 
 } // namespace
 
-CLI::App* AddHistoryCommand(CLI::App& app, HistoryCommandOptions& options) {
-    CLI::App* command = app.add_subcommand("history", "the job history: every read, program and restore, oldest first");
-    command->add_option_function<std::string>(
-        "--port", [&options](const std::string& port) { options.port = port; }, "only the records of this port");
+void HistoryCommand::AddOptions(CLI::App& command) {
+    command.add_option_function<std::string>(
+        "--port", [this](const std::string& port) { options_.port = port; }, "only the records of this port");
     command
-        ->add_option_function<std::size_t>(
-            "--last", [&options](std::size_t count) { options.last = count; }, "only the last N records")
+        .add_option_function<std::size_t>(
+            "--last", [this](std::size_t count) { options_.last = count; }, "only the last N records")
         ->check(CLI::NonNegativeNumber);
-    command->add_flag("--json", options.json, "print {\"records\": [...]}");
-    return command;
+    command.add_flag("--json", options_.json, "print {\"records\": [...]}");
+}
+
+int HistoryCommand::Run() {
+    return RunHistoryCommand(options_);
 }
 
 std::string HistoryText(const std::vector<HistoryRecord>& records) {
@@ -89,14 +90,6 @@ int RunHistoryCommand(const HistoryCommandOptions& options) {
         std::fputs(HistoryText(listing.records).c_str(), stdout);
     }
     return kExitSuccess;
-}
-
-int ReadBeforeProgram(DeviceSession& session, PlainSettingsControls& controls,
-                      const std::function<bool()>& interrupted) {
-    const RecordedSettings wanted = SettingsFromControls(controls);
-    const int status = session.Run(ExchangeOperation::ReadDevice, interrupted);
-    PutSettingsIntoControls(wanted, controls);
-    return status;
 }
 
 } // namespace zeft::cli

@@ -1,6 +1,10 @@
 #include "cli/LineOptions.h"
 
+#include "cli/PortNameInput.h"
 #include "serial/LineSettingNames.h"
+#include "serial/virtual/VirtualSenderPortName.h"
+
+#include <CLI/CLI.hpp>
 
 namespace zeft::cli {
 
@@ -18,6 +22,20 @@ std::vector<std::string> StopBitsWords() {
         words.emplace_back(name.text);
     }
     return words;
+}
+
+void AddLineOptions(CLI::App& command, std::string& port, LineOptions& line) {
+    command
+        .add_option("--port", port,
+                    "serial port: " + std::string(PortNameExample()) + ", or \"" + std::string(kVirtualSenderPortName) +
+                        "\"")
+        ->required();
+    command.add_option("--baud", line.baudRate, "baud rate")->default_val(9600)->check(CLI::PositiveNumber);
+    command.add_option("--data-bits", line.dataBits, "data bits")->default_val(8)->check(CLI::Range(5, 8));
+    command.add_option("--parity", line.parity, "parity")->default_val("none")->check(CLI::IsMember(ParityWords()));
+    command.add_option("--stop-bits", line.stopBits, "stop bits")
+        ->default_val("1")
+        ->check(CLI::IsMember(StopBitsWords()));
 }
 
 } // namespace zeft::cli

@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+namespace CLI {
+class App;
+} // namespace CLI
+
 namespace zeft::cli {
 
 // The line settings a device command takes; every other port setting keeps the value it
@@ -18,5 +22,8 @@ struct LineOptions {
 // The words --parity and --stop-bits take, from the line settings table.
 std::vector<std::string> ParityWords();
 std::vector<std::string> StopBitsWords();
+
+// The options every device command takes: --port (required) and the line settings.
+void AddLineOptions(CLI::App& command, std::string& port, LineOptions& line);
 
 } // namespace zeft::cli

@@ -2,6 +2,7 @@
 
 #include "cli/ExitStatus.h"
 
+#include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
@@ -33,9 +34,13 @@ std::string PortsJson(const std::vector<PortDescription>& ports) {
     return list.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
-int RunPortsCommand(bool json) {
+void PortsCommand::AddOptions(CLI::App& command) {
+    command.add_flag("--json", json_, "print a JSON array of the ports with what each one is");
+}
+
+int PortsCommand::Run() {
     const std::vector<PortDescription> ports = DescribePresentPorts();
-    if (json) {
+    if (json_) {
         std::printf("%s\n", PortsJson(ports).c_str());
         return kExitSuccess;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/Command.h"
 #include "serial/PortDescription.h"
 
 #include <string>
@@ -12,7 +13,16 @@ namespace zeft::cli {
 // each null when unknown.
 std::string PortsJson(const std::vector<PortDescription>& ports);
 
-// "ports": one name a line, or the JSON array.
-int RunPortsCommand(bool json);
+// ports: one name a line, or the JSON array.
+class PortsCommand : public Command {
+public:
+    PortsCommand() : Command("ports", "list the serial ports, as the Communication Settings dialog does") {}
+
+    void AddOptions(CLI::App& command) override;
+    int Run() override;
+
+private:
+    bool json_ = false;
+};
 
 } // namespace zeft::cli

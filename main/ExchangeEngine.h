@@ -69,6 +69,9 @@ public:
     void ReadBtnClick();
     void RestBtnClick();
     void SetBtn1Click();
+    // Program Device's check of the two lists, after the validation: an empty selection
+    // has no code to send, so an error box says which and false is returned.
+    bool HasListSelections();
 
     // Receive handler: takes the next cluster and, if an operation runs, feeds its
     // characters in order to the state machine; otherwise the cluster is dropped.
@@ -111,7 +114,6 @@ public:
 
 private:
     bool StartOperation(OperationButton button);
-    bool HasListSelections();
     void Receive(char c);
     void ReceiveIdentification(char c);
     void ReceiveFirstReply();

@@ -24,6 +24,14 @@ TEST(DeviceReportTest, TextListsStatusThenTheEightSettingsInFileOrder) {
                                           "Level D = 80\n");
 }
 
+TEST(DeviceReportTest, TextShowsTheSendersControlCharactersEscaped) {
+    PlainSettingsControls controls;
+    controls.SetStatusText("Device read successfully!");
+    controls.SetEditText(SettingsEdit::LevelD, "8\x1b]0;owned\x07\x1b[2J0");
+    const std::string text = DeviceReportText(controls);
+    EXPECT_NE(text.find("Level D = 8\\x1b]0;owned\\x07\\x1b[2J0\n"), std::string::npos) << text;
+}
+
 TEST(DeviceReportTest, JsonCarriesCodesOrNullTextsAndTheReplyWithItsCarriageReturns) {
     PlainSettingsControls controls;
     controls.SetStatusText("Fail to program the device!");

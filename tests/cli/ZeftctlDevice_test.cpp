@@ -102,6 +102,51 @@ TEST_P(ZeftctlDeviceTest, GivesTheResultOfTheSharedTable) {
     }
 }
 
+std::size_t Count(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+// A sender behind a spacer (top limit 11) keeps its settings from run to run: every save
+// of it meets the top-limit question.
+TEST(ZeftctlSpacerTest, AsksTheTopLimitQuestionOnceARunAndTakesYesWhereverItComes) {
+    struct Step {
+        std::vector<std::string> arguments; // PORT and OUT/ as in the shared table
+        int exitCode;
+        std::size_t questions;
+        std::string outputHolds;
+    };
+    const Step steps[] = {
+        {{"program", "--port", "PORT", "--top", "11", "--yes", "--save", "OUT/programmed.zcf"},
+         0,
+         1,
+         "Top Limit = 11\n"},
+        {{"read", "--port", "PORT", "--save", "OUT/read.zcf", "--json"},
+         2,
+         1,
+         "\"error\":\"Answered No (no terminal to ask; --yes answers Yes): The top limit"},
+        {{"read", "--port", "PORT", "--save", "OUT/read.zcf", "--yes"}, 0, 1, "Top Limit = 11\n"},
+        {{"restore", "--port", "PORT", "--save", "OUT/restored.zcf", "--yes"}, 0, 0, "Top Limit = 10\n"},
+    };
+    RunningBridge bridge(VirtualSenderFaults{});
+    std::string error;
+    ASSERT_TRUE(bridge.Start(error)) << error;
+    const zeft::testing::TempFolder out;
+    for (const Step& step : steps) {
+        DeviceCase c;
+        c.arguments = step.arguments;
+        const RunResult r = RunZeftctl(Arguments(c, bridge.Path(), out));
+        const std::string run = step.arguments[0] + " " + step.arguments.back();
+        EXPECT_EQ(r.exitCode, step.exitCode) << run << "\n" << r.err;
+        EXPECT_EQ(Count(r.err, "Confirm:"), step.questions) << run << "\n" << r.err;
+        EXPECT_NE(r.out.find(step.outputHolds), std::string::npos) << run << "\n" << r.out;
+    }
+    EXPECT_NE(zeft::testing::TempFolder::Read(out / "read.zcf").find("11"), std::string::npos);
+}
+
 INSTANTIATE_TEST_SUITE_P(SharedTable, ZeftctlDeviceTest,
                          ::testing::Combine(::testing::ValuesIn(ReadDeviceCases(ZEFT_CLI_DEVICE_CASES)),
                                             ::testing::Values(SenderPort::PortName, SenderPort::PseudoTerminal)),

@@ -19,4 +19,10 @@ struct RunResult {
 RunResult RunZeftctl(const std::vector<std::string>& arguments, const std::string& input = {},
                      const std::string& interruptAfter = {}, std::chrono::seconds limit = std::chrono::seconds(60));
 
+// The same with a terminal as standard input and error output, as a person at a shell
+// has it: questions are asked there and progress is drawn. The program gets the signal
+// once its error output contains interruptAfter; err holds what the terminal showed.
+RunResult RunZeftctlOnTerminal(const std::vector<std::string>& arguments, const std::string& interruptAfter, int signal,
+                               std::chrono::seconds limit = std::chrono::seconds(60));
+
 } // namespace zeft::cli::testing

@@ -106,6 +106,14 @@ INSTANTIATE_TEST_SUITE_P(
                  "Level A = 20\nLevel B = 40\nLevel C = 60\nLevel D = 80\nBottom Limit = 1000 mm\n"
                  "Bottom Limit (mm) = 1000\n"},
         CalcCase{"ShapeOutOfRange", {"calc", "shape", "--shape", "13", "--x", "1", "--h", "1"}, 2, ""},
+        CalcCase{"ShapeOutOfRangeJson",
+                 {"calc", "shape", "--shape", "99", "--x", "1", "--h", "1", "--json"},
+                 2,
+                 "{\"error\":\"--shape: Value 99 not in range 1 to 12\"}\n"},
+        CalcCase{"EmptyValueTakesNoOtherOption",
+                 {"calc", "shape", "--shape", "12", "--x=", "--h=1000", "--json"},
+                 2,
+                 "{\"error\":\"--x: the value after \\\"=\\\" is empty\"}\n"},
         CalcCase{"ChartTable",
                  {"calc", "chart", "--shape", "6", "--x", "1000", "--h", "1000", "--w", "1000", "--step", "300"},
                  0,
@@ -115,6 +123,13 @@ INSTANTIATE_TEST_SUITE_P(
                  "        600    36.00     180.000\n"
                  "        900    81.00     405.000\n"
                  "       1000   100.00     500.000\n"},
+        CalcCase{"ChartHugeVolumes",
+                 {"calc", "chart", "--shape", "6", "--x", "1000", "--h", "1000", "--w", "1e61", "--step", "500"},
+                 0,
+                 "Height (mm)  Percent  Volume (L)\n"
+                 "          0     0.00       0.000\n"
+                 "        500    25.00     1.25E60\n"
+                 "       1000   100.00        5E60\n"},
         CalcCase{"ChartCsvInches",
                  {"calc", "chart", "--shape", "7", "--x", "10", "--h", "10", "--w", "10", "--inch", "--step", "2.5",
                   "--csv"},

@@ -1,7 +1,8 @@
-#include "cli/DeviceSession.h"
+#include "cli/ConsoleDeviceSession.h"
 
 #include "cli/ExitStatus.h"
 #include "main/HistoryFile.h"
+#include "main/SettingsValidator.h"
 #include "serial/LineSettingNames.h"
 #include "serial/virtual/VirtualSenderPortName.h"
 
@@ -16,8 +17,8 @@ constexpr std::chrono::seconds kOperationLimit{60};
 
 } // namespace
 
-DeviceSession::DeviceSession(ConsoleControls& controls, ConsolePrompts& prompts)
-    : prompts_(prompts), loop_(), link_(loop_.Queue()), timer_(loop_),
+ConsoleDeviceSession::ConsoleDeviceSession(ConsoleControls& controls, ConsolePrompts& prompts)
+    : controls_(controls), prompts_(prompts), loop_(), link_(loop_.Queue()), timer_(loop_),
       session_(link_, controls, buttons_, prompts, timer_) {
     link_.SetErrorNoise(2);
     // A warning line of its own: not an error of the operation, whose report stays as it is.
@@ -26,7 +27,7 @@ DeviceSession::DeviceSession(ConsoleControls& controls, ConsolePrompts& prompts)
     });
 }
 
-bool DeviceSession::Open(const std::string& port, const LineOptions& line) {
+bool ConsoleDeviceSession::Open(const std::string& port, const LineOptions& line) {
     // A virtual sender name may carry fault modes; each such name is its own port.
     RegisterVirtualSenderPort(port);
     link_.SetCommPort(port);
@@ -41,7 +42,11 @@ bool DeviceSession::Open(const std::string& port, const LineOptions& line) {
     return true;
 }
 
-int DeviceSession::Run(ExchangeOperation operation, const std::function<bool()>& interrupted) {
+bool ConsoleDeviceSession::ProgramSettingsAcceptable() {
+    return ValidateSettings(controls_, prompts_) && session_.Engine().HasListSelections();
+}
+
+int ConsoleDeviceSession::Run(ExchangeOperation operation, const std::function<bool()>& interrupted) {
     ExchangeEngine& engine = session_.Engine();
     if (!session_.Start(operation)) {
         // Refused before any port activity: a closed port, a validation message or a
@@ -53,21 +58,21 @@ int DeviceSession::Run(ExchangeOperation operation, const std::function<bool()>&
         engine.PowerOffZEFT();
         prompts_.ShowError(ended ? "Interrupted: the sender was switched off."
                                  : "The operation did not end in time: the sender was switched off.");
-        return kExitOperationFailed;
+        return ended ? kExitInterrupted : kExitOperationFailed;
     }
     return engine.Succeeded() ? kExitSuccess : kExitOperationFailed;
 }
 
-bool DeviceSession::SetPower(bool on) {
+bool ConsoleDeviceSession::SetPower(bool on) {
     link_.SetRTSState(on);
     return link_.LastRTSError() == 0;
 }
 
-void DeviceSession::RunUntil(const std::function<bool()>& stop, std::chrono::milliseconds limit) {
+void ConsoleDeviceSession::RunUntil(const std::function<bool()>& stop, std::chrono::milliseconds limit) {
     loop_.RunUntil(stop, limit);
 }
 
-void DeviceSession::WakeLoop() {
+void ConsoleDeviceSession::WakeLoop() {
     loop_.Queue().Interrupt();
 }
 

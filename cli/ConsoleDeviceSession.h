@@ -17,16 +17,20 @@ namespace zeft::cli {
 // The main window's device side without a window: the device session over console
 // controls and prompts, plain buttons, and the core main loop that runs them and times
 // the engine.
-class DeviceSession {
+class ConsoleDeviceSession {
 public:
-    DeviceSession(ConsoleControls& controls, ConsolePrompts& prompts);
-    DeviceSession(const DeviceSession&) = delete;
-    DeviceSession& operator=(const DeviceSession&) = delete;
+    ConsoleDeviceSession(ConsoleControls& controls, ConsolePrompts& prompts);
+    ConsoleDeviceSession(const ConsoleDeviceSession&) = delete;
+    ConsoleDeviceSession& operator=(const ConsoleDeviceSession&) = delete;
 
     // Opens the port with the line settings, as the main window does after its port
     // dialog. On failure shows "Cannot Open COM port!" with the system's reason and
     // returns false.
     bool Open(const std::string& port, const LineOptions& line);
+
+    // Program Device's checks as its button makes them, before anything reaches the port:
+    // the validation (with the top-limit question) and the two lists.
+    bool ProgramSettingsAcceptable();
 
     // Runs one operation as its button would, to its end, or until interrupted() holds
     // (the sender is then switched off); returns the exit status.
@@ -40,6 +44,7 @@ public:
     void WakeLoop();
 
 private:
+    ConsoleControls& controls_;
     ConsolePrompts& prompts_;
     // Declared in the order they must be built; destroyed the other way round, so the
     // session switches the sender off and lets go of the timer before they go, and the

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "cli/Command.h"
+#include "cli/ConsoleControls.h"
+#include "cli/LineOptions.h"
+#include "main/ExchangeEngine.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace zeft::cli {
+
+class ConsoleDeviceSession;
+
+// What read, restore and program share: the port and line options, --json, --save and
+// --yes. The run opens the port, runs the operation as its button would, saves when asked,
+// and prints the report. The top-limit question is asked at most once a run.
+class DeviceCommand : public Command {
+public:
+    void AddOptions(CLI::App& command) final;
+    int Run() final;
+
+protected:
+    DeviceCommand(std::string name, std::string help, ExchangeOperation operation)
+        : Command(std::move(name), std::move(help)), operation_(operation) {}
+
+    // The command's own options, between --save and --yes.
+    virtual void AddOwnOptions(CLI::App&) {}
+    // Sets the controls up before the port opens, as the user would in the main window.
+    virtual void PrepareControls(ConsoleControls&) {}
+    // The checks the operation's button makes before anything reaches the port.
+    virtual bool Acceptable(ConsoleDeviceSession&) { return true; }
+    // Runs on the open port before the operation; the operation goes ahead on kExitSuccess.
+    virtual int BeforeOperation(ConsoleDeviceSession&, ConsoleControls&, const std::function<bool()>&) { return 0; }
+
+private:
+    ExchangeOperation operation_;
+    std::string port_;
+    LineOptions line_;
+    bool json_ = false;
+    std::optional<std::string> saveFile_;
+    bool answerYes_ = false;
+};
+
+} // namespace zeft::cli

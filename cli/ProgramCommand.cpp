@@ -1,0 +1,100 @@
+#include "cli/ProgramCommand.h"
+
+#include "cli/ConsoleCodePage.h"
+#include "cli/ConsoleDeviceSession.h"
+#include "cli/ExitStatus.h"
+#include "main/ConfigFile.h"
+#include "main/HistoryRecord.h"
+#include "main/NumberText.h"
+#include "main/SenderSettings.h"
+
+#include <CLI/CLI.hpp>
+
+#include <utility>
+
+namespace zeft::cli {
+namespace {
+
+// A code given on the command line is read like a code in a file: by the number rule,
+// with anything unreadable or unknown leaving the list without a selection.
+constexpr std::int32_t kUnreadableCode = -1;
+
+} // namespace
+
+void ApplyProgramSettings(const ProgramSettings& settings, SettingsControls& controls) {
+    if (settings.configFile) {
+        LoadConfigFile(PathFromCommandLine(*settings.configFile), controls);
+    }
+    if (settings.outputType) {
+        controls.SetOutputTypeIndex(OutputTypeIndexFromCode(IntegerFromText(*settings.outputType, kUnreadableCode)));
+    }
+    if (settings.fluidType) {
+        controls.SetFluidTypeIndex(FluidTypeIndexFromCode(IntegerFromText(*settings.fluidType, kUnreadableCode)));
+    }
+    const std::array<std::pair<const std::optional<std::string>*, SettingsEdit>, 6> edits = {{
+        {&settings.topLimit, SettingsEdit::TopLimit},
+        {&settings.bottomLimit, SettingsEdit::BottomLimit},
+        {&settings.levels[0], SettingsEdit::LevelA},
+        {&settings.levels[1], SettingsEdit::LevelB},
+        {&settings.levels[2], SettingsEdit::LevelC},
+        {&settings.levels[3], SettingsEdit::LevelD},
+    }};
+    for (const auto& [text, edit] : edits) {
+        if (*text) {
+            controls.SetEditText(edit, **text);
+        }
+    }
+}
+
+ProgramCommand::ProgramCommand()
+    : DeviceCommand("program", "Program Device: write the settings into the sender", ExchangeOperation::ProgramDevice) {
+}
+
+void ProgramCommand::AddOwnOptions(CLI::App& command) {
+    struct TextOption {
+        std::optional<std::string>* target;
+        const char* name;
+        const char* help;
+    };
+    const TextOption options[] = {
+        {&settings_.configFile, "--config", "start from the settings of this .zcf file"},
+        {&settings_.outputType, "--output-type", "output type code: 0, 1, 2 or 4"},
+        {&settings_.fluidType, "--fluid", "fluid type code: 0 to 3"},
+        {&settings_.topLimit, "--top", "top limit in millimetres, as typed"},
+        {&settings_.bottomLimit, "--bottom", "bottom limit in millimetres, as typed"},
+        {&settings_.levels[0], "--level-a", "level A in percent, as typed"},
+        {&settings_.levels[1], "--level-b", "level B in percent, as typed"},
+        {&settings_.levels[2], "--level-c", "level C in percent, as typed"},
+        {&settings_.levels[3], "--level-d", "level D in percent, as typed"},
+    };
+    for (const TextOption& option : options) {
+        command.add_option_function<std::string>(
+            option.name, [target = option.target](const std::string& text) { *target = text; }, option.help);
+    }
+    command.add_flag("--read-first", readFirst_, "read the sender first, so the history holds what it held");
+}
+
+void ProgramCommand::PrepareControls(ConsoleControls& controls) {
+    ApplyProgramSettings(settings_, controls);
+}
+
+// As the window: the settings are checked before the port is touched.
+bool ProgramCommand::Acceptable(ConsoleDeviceSession& session) {
+    return session.ProgramSettingsAcceptable();
+}
+
+// --read-first: a Read Device before the program, so that the history holds what the sender
+// held. The settings to program are kept aside meanwhile; the program goes ahead only after
+// a successful read.
+int ProgramCommand::BeforeOperation(ConsoleDeviceSession& session, ConsoleControls& controls,
+                                    const std::function<bool()>& interrupted) {
+    if (!readFirst_) {
+        return kExitSuccess;
+    }
+    const RecordedSettings wanted = SettingsFromControls(controls);
+    const int status = session.Run(ExchangeOperation::ReadDevice, interrupted);
+    PutSettingsIntoControls(wanted, controls);
+    return status;
+}
+
+} // namespace zeft::cli

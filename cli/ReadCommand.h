@@ -1,0 +1,13 @@
+#pragma once
+
+#include "cli/DeviceCommand.h"
+
+namespace zeft::cli {
+
+// read: Read Device.
+class ReadCommand : public DeviceCommand {
+public:
+    ReadCommand() : DeviceCommand("read", "Read Device: show the sender's settings", ExchangeOperation::ReadDevice) {}
+};
+
+} // namespace zeft::cli
