@@ -38,7 +38,6 @@ public:
     // refused before any port activity, and Outcome says why.
     bool Start(ExchangeOperation operation);
 
-    TSerialLink& Port() { return port_; }
     SenderLink& Link() { return link_; }
     ExchangeEngine& Engine() { return engine_; }
     const ExchangeEngine& Engine() const { return engine_; }

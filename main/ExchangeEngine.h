@@ -28,7 +28,6 @@ enum class ExchangeOutcome {
     CommunicateFailed,    // listing incomplete
     ProgramFailed,        // an acknowledgement missing
     IncompatibleFirmware, // the sender rejected a set command
-    Stopped,              // ended from outside (PowerOffZEFT while it ran)
 };
 
 // Waits of an operation, in milliseconds. The timer guards every one of them.
@@ -96,8 +95,6 @@ public:
     std::uint8_t ExchangeState() const { return exchangeState_; }
     std::int32_t ProgramStep() const { return programStep_; }
     zeft::ListingField ListingField() const { return parser_.Field(); }
-    std::int32_t SkipCount() const { return parser_.SkipCount(); }
-    const std::string& FieldText() const { return parser_.FieldText(); }
 
 private:
     bool StartOperation(OperationButton button);
