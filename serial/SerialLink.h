@@ -257,7 +257,6 @@ private:
     std::atomic<bool> workerFinished_{false};
     std::atomic<bool> destroying_{false};
     int workerStepsRunning_ = 0; // main thread: handed-over steps of our worker now running
-    int platformFamily_;
     std::string lastOpenErrorText_;
 
     // Touched on the main thread only.
