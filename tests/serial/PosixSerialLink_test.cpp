@@ -1,7 +1,7 @@
 // The component over the termios backend, with pseudo-terminals as the line.
 #include "serial/HandOverQueue.h"
 #include "serial/SerialLink.h"
-#include "tests/serial/PseudoTerminal.h"
+#include "tests/support/PseudoTerminal.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <functional>
+#include <sys/ioctl.h>
 #include <termios.h>
 
 #include <ctime>
@@ -219,11 +220,25 @@ TEST_F(PosixLink, LineKeepsFlowingWhileAHandlerRuns) {
     std::vector<std::size_t> clusters;
     const std::string later(30000, 'b'); // more than the kernel holds for a reader
     std::size_t laterWritten = 0;
+    // Another descriptor of the tty, opened first, shows what waits in its input queue.
+    const int probe = open(pty.SlavePath().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(probe, 0);
+    const auto unread = [probe] {
+        int count = -1;
+        ioctl(probe, FIONREAD, &count);
+        return count;
+    };
+    bool drainedMeanwhile = false;
     link.OnRxClusterEvent = [&](TSerialLink& sender) {
         clusters.push_back(sender.ReadNextClusterAsString().size());
         if (clusters.size() == 1) {
             laterWritten = pty.WriteWithin(later, 2000);
-            std::this_thread::sleep_for(300ms);
+            // The handler runs on until the worker has taken the rest off the tty.
+            const auto deadline = Clock::now() + 2s;
+            while (unread() != 0 && Clock::now() < deadline) {
+                std::this_thread::sleep_for(5ms);
+            }
+            drainedMeanwhile = unread() == 0;
         }
     };
     link.SetRxQueueSize(65535);
@@ -239,7 +254,9 @@ TEST_F(PosixLink, LineKeepsFlowingWhileAHandlerRuns) {
         }
         return total >= first.size() + laterWritten;
     }));
+    close(probe);
     ASSERT_EQ(laterWritten, later.size());
+    EXPECT_TRUE(drainedMeanwhile) << "the tty was not read while the handler ran";
     ASSERT_GE(clusters.size(), 2u);
     EXPECT_GE(clusters[1], later.size());
 }
