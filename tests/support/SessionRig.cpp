@@ -1,5 +1,7 @@
 #include "tests/support/SessionRig.h"
 
+#include "main/ExchangeStates.h"
+
 #include <gtest/gtest.h>
 
 namespace zeft::testing {
@@ -27,7 +29,7 @@ bool SessionStation::Run(void (ExchangeEngine::*click)(), std::chrono::milliseco
 
 void SessionStation::ExpectIdle() const {
     EXPECT_FALSE(engine.Running());
-    EXPECT_EQ(engine.ExchangeState(), 0);
+    EXPECT_EQ(engine.ExchangeState(), kAwaitPowerUpK);
     EXPECT_FALSE(timer.IsEnabled()) << "timer still running";
     EXPECT_TRUE(buttons.AllEnabled()) << "a button still disabled";
     EXPECT_TRUE(buttons.AllIdle()) << "a Tag still 1";
