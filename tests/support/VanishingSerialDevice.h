@@ -60,6 +60,7 @@ public:
     SerialWaitOutcome WaitForCompletion(bool read, bool event, std::uint32_t timeoutMs) override {
         return inner_->WaitForCompletion(read, event, timeoutMs);
     }
+    HandOverWaiter* WaiterForHandOvers() override { return inner_->WaiterForHandOvers(); }
     std::uint32_t TickCount() const override { return inner_->TickCount(); }
 
 private:
