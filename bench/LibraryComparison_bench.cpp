@@ -8,6 +8,7 @@
 #include "serial/CoreMainLoop.h"
 #include "serial/HandOverQueue.h"
 #include "serial/SerialLink.h"
+#include "tests/support/PseudoTerminal.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -46,28 +47,23 @@ double CpuSeconds(int who) {
 class PtyWriter {
 public:
     PtyWriter() {
-        master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-        if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0) {
-            std::perror("posix_openpt");
+        if (!pty_.Ok()) {
+            std::fprintf(stderr, "%s\n", pty_.Error().c_str());
             return;
         }
-        path_ = ::ptsname(master_);
-        // Raw before anyone reads: no echo, no line editing.
-        slave_ = ::open(path_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+        pty_.BlockOnMaster();
+        // Raw from the start (no echo, no line editing), at the readers' rate.
         termios mode{};
-        ::tcgetattr(slave_, &mode);
-        ::cfmakeraw(&mode);
+        ::tcgetattr(pty_.HeldSlave(), &mode);
         ::cfsetspeed(&mode, B115200);
-        ::tcsetattr(slave_, TCSANOW, &mode);
+        ::tcsetattr(pty_.HeldSlave(), TCSANOW, &mode);
     }
     ~PtyWriter() {
         if (thread_.joinable()) {
             thread_.join();
         }
-        ::close(slave_);
-        ::close(master_);
     }
-    const std::string& Path() const { return path_; }
+    const std::string& Path() const { return pty_.SlavePath(); }
 
     void Start() {
         start_ = Clock::now();
@@ -79,7 +75,7 @@ public:
             }
             std::size_t sent = 0;
             while (sent < kTotalBytes) {
-                const ssize_t n = ::write(master_, block.data(), std::min(block.size(), kTotalBytes - sent));
+                const ssize_t n = ::write(pty_.Master(), block.data(), std::min(block.size(), kTotalBytes - sent));
                 if (n > 0) {
                     sent += static_cast<std::size_t>(n);
                 } else if (errno != EINTR && errno != EAGAIN) {
@@ -99,9 +95,7 @@ public:
     double WriterCpu() const { return writerCpu_; }
 
 private:
-    int master_ = -1;
-    int slave_ = -1;
-    std::string path_;
+    zeft::testing::PseudoTerminal pty_{zeft::testing::PseudoTerminal::Slave::HeldRaw};
     std::thread thread_;
     Clock::time_point start_;
     std::atomic<double> writerCpu_{0};

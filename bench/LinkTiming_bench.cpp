@@ -12,6 +12,7 @@
 #include "serial/CoreMainLoop.h"
 #include "serial/SerialLink.h"
 #include "serial/virtual/VirtualSerialDevice.h"
+#include "tests/support/PseudoTerminal.h"
 
 #include <algorithm>
 #include <chrono>
@@ -20,9 +21,7 @@
 #include <thread>
 #include <vector>
 
-#include <fcntl.h>
 #include <sys/resource.h>
-#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -43,27 +42,6 @@ double CpuSeconds() {
 double Ms(Clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
 }
-
-struct Pty {
-    Pty() {
-        master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-        ::grantpt(master);
-        ::unlockpt(master);
-        path = ::ptsname(master);
-        slave = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
-        termios mode{};
-        ::tcgetattr(slave, &mode);
-        ::cfmakeraw(&mode);
-        ::tcsetattr(slave, TCSANOW, &mode);
-    }
-    ~Pty() {
-        ::close(slave);
-        ::close(master);
-    }
-    int master = -1;
-    int slave = -1;
-    std::string path;
-};
 
 // Minimal buttons and prompts: the benchmark only needs the engine to run.
 class NoPrompts : public zeft::Prompts {
@@ -100,7 +78,7 @@ void QuietPortCpu(const char* what, const std::string& port, bool virtualSender)
 }
 
 void BurstLatency() {
-    Pty pty;
+    zeft::testing::PseudoTerminal pty(zeft::testing::PseudoTerminal::Slave::HeldRaw);
     zeft::HandOverQueue queue;
     zeft::CoreMainLoop loop(queue);
     zeft::TSerialLink link(queue);
@@ -111,7 +89,7 @@ void BurstLatency() {
         arrived = Clock::now();
     };
     link.SetBaudRate(9600);
-    link.SetCommPort(pty.path);
+    link.SetCommPort(pty.SlavePath());
     link.SetActive(true);
     if (!link.Active()) {
         std::printf("result: burst to cluster | cannot open: %s |\n", link.LastOpenErrorText().c_str());
@@ -124,7 +102,7 @@ void BurstLatency() {
     for (int i = 0; i < 20; ++i) {
         loop.RunFor(100ms);
         got = 0;
-        if (::write(pty.master, burst.data(), burst.size()) != static_cast<ssize_t>(burst.size())) {
+        if (::write(pty.Master(), burst.data(), burst.size()) != static_cast<ssize_t>(burst.size())) {
             std::perror("write");
             return;
         }
@@ -197,8 +175,8 @@ void OperationWallTime() {
 
 int main() {
     {
-        Pty pty;
-        QuietPortCpu("pseudo-terminal", pty.path, false);
+        const zeft::testing::PseudoTerminal pty(zeft::testing::PseudoTerminal::Slave::HeldRaw);
+        QuietPortCpu("pseudo-terminal", pty.SlavePath(), false);
     }
     QuietPortCpu("virtual sender", std::string(zeft::kVirtualSenderPortName), true);
     BurstLatency();

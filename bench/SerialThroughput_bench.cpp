@@ -4,6 +4,7 @@
 // One line per figure.
 #include "serial/HandOverQueue.h"
 #include "serial/SerialLink.h"
+#include "tests/support/PseudoTerminal.h"
 
 #include <algorithm>
 #include <atomic>
@@ -32,22 +33,13 @@ double CpuSeconds(clockid_t clock) {
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
-struct Pty {
-    int master = -1;
-    std::string slave;
-};
-
-Pty OpenPty() {
-    Pty pty;
-    pty.master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    char name[128];
-    if (pty.master < 0 || grantpt(pty.master) != 0 || unlockpt(pty.master) != 0 ||
-        ptsname_r(pty.master, name, sizeof(name)) != 0) {
-        std::perror("pseudo-terminal");
+// A pseudo-terminal whose master the benchmark writes as fast as the pair takes bytes.
+void MakeStreaming(zeft::testing::PseudoTerminal& pty) {
+    if (!pty.Ok()) {
+        std::fprintf(stderr, "%s\n", pty.Error().c_str());
         std::exit(1);
     }
-    pty.slave = name;
-    return pty;
+    pty.BlockOnMaster();
 }
 
 // Writes kTotalBytes into the master as fast as the pair takes them; its own CPU time is
@@ -81,8 +73,9 @@ struct Figures {
 };
 
 Figures PlainReadLoop() {
-    Pty pty = OpenPty();
-    const int fd = open(pty.slave.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    zeft::testing::PseudoTerminal pty;
+    MakeStreaming(pty);
+    const int fd = open(pty.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
     termios tio{};
     tcgetattr(fd, &tio);
     cfmakeraw(&tio);
@@ -91,7 +84,7 @@ Figures PlainReadLoop() {
     tcsetattr(fd, TCSANOW, &tio);
     const double cpuStart = CpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
     const auto start = Clock::now();
-    Writer writer(pty.master);
+    Writer writer(pty.Master());
     std::vector<char> buffer(4096);
     std::size_t got = 0;
     while (got < kTotalBytes) {
@@ -105,7 +98,7 @@ Figures PlainReadLoop() {
     writer.Join();
     const double cpu = CpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuStart - writer.cpu;
     close(fd);
-    close(pty.master);
+    pty.CloseMaster();
     return {static_cast<double>(got) / seconds, cpu / (static_cast<double>(got) / kMiB)};
 }
 
@@ -113,14 +106,15 @@ Figures PlainReadLoop() {
 // since the cluster rule holds such a tail back for its time allowance on purpose (up to
 // seconds at the load defaults); how late a tail comes is the latency benchmark's subject.
 Figures ClusterPath(std::uint16_t rxQueueSize, std::uint16_t clusterSize) {
-    Pty pty = OpenPty();
+    zeft::testing::PseudoTerminal pty;
+    MakeStreaming(pty);
     zeft::HandOverQueue queue;
     std::size_t got = 0;
     std::size_t clusters = 0;
     zeft::TSerialLink link(queue);
     link.SetRxQueueSize(rxQueueSize);
     link.SetClusterSize(clusterSize);
-    link.SetCommPort(pty.slave);
+    link.SetCommPort(pty.SlavePath());
     const std::size_t streamEndsAt = kTotalBytes - (link.ClusterSize() - 1);
     Clock::time_point streamEnd{};
     double cpuAtStreamEnd = 0;
@@ -135,15 +129,15 @@ Figures ClusterPath(std::uint16_t rxQueueSize, std::uint16_t clusterSize) {
     };
     link.SetActive(true);
     if (!link.Active()) {
-        std::fprintf(stderr, "cannot open %s\n", pty.slave.c_str());
+        std::fprintf(stderr, "cannot open %s\n", pty.SlavePath().c_str());
         std::exit(1);
     }
     const double cpuStart = CpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
     const auto start = Clock::now();
-    Writer writer(pty.master);
+    Writer writer(pty.Master());
     const bool whole = queue.DrainUntil([&] { return got >= kTotalBytes; }, Clock::now() + std::chrono::seconds(120));
     writer.Join();
-    close(pty.master);
+    pty.CloseMaster();
     if (!whole) {
         std::fprintf(stderr, "only %zu of %zu bytes arrived\n", got, kTotalBytes);
         std::exit(1);
@@ -155,10 +149,11 @@ Figures ClusterPath(std::uint16_t rxQueueSize, std::uint16_t clusterSize) {
 }
 
 double QuietPortCorePercent(int seconds) {
-    Pty pty = OpenPty();
+    zeft::testing::PseudoTerminal pty;
+    MakeStreaming(pty);
     zeft::HandOverQueue queue;
     zeft::TSerialLink link(queue);
-    link.SetCommPort(pty.slave);
+    link.SetCommPort(pty.SlavePath());
     link.SetActive(true);
     // Let the open's one-time work (the refused modem lines of a pseudo-terminal) pass.
     queue.DrainUntil([] { return false; }, Clock::now() + std::chrono::milliseconds(500));
@@ -172,7 +167,7 @@ double QuietPortCorePercent(int seconds) {
     }
     const double wall = std::chrono::duration<double>(Clock::now() - start).count();
     const double cpu = CpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - cpuStart;
-    close(pty.master);
+    pty.CloseMaster();
     return 100.0 * cpu / wall;
 }
 

@@ -4,10 +4,6 @@
 #include <system_error>
 #include <utility>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace fs = std::filesystem;
 
 namespace zeft {
@@ -88,34 +84,6 @@ fs::path DataLocations::Folder(std::string_view name) const {
 
 fs::path DataLocations::File(std::string_view folder, std::string_view file) const {
     return Folder(folder) / fs::path(file);
-}
-
-fs::path ProgramFolder() {
-#ifdef _WIN32
-    std::wstring buffer(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0) {
-            return {};
-        }
-        if (length < buffer.size()) {
-            buffer.resize(length);
-            break;
-        }
-        if (buffer.size() >= 32768) {
-            return {};
-        }
-        buffer.resize(buffer.size() * 2); // the name was cut short
-    }
-    return fs::path(buffer).parent_path();
-#else
-    std::error_code error;
-    const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    if (error) {
-        return {};
-    }
-    return program.parent_path();
-#endif
 }
 
 } // namespace zeft

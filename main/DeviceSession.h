@@ -52,7 +52,6 @@ public:
     // This run's records, oldest first.
     const std::vector<HistoryRecord>& Records() const { return recorder_.Records(); }
 
-    TSerialLink& Port() { return port_; }
     SenderLink& Link() { return link_; }
     ExchangeEngine& Engine() { return engine_; }
     const ExchangeEngine& Engine() const { return engine_; }

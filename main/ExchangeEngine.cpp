@@ -100,10 +100,6 @@ bool ExchangeEngine::StartOperation(OperationButton button) {
 
 void ExchangeEngine::PowerOffZEFT() {
     const ExchangeOperation ended = Operation();
-    if (Running() && outcome_ == ExchangeOutcome::None) {
-        // Whoever ends a running operation without an outcome has stopped it.
-        outcome_ = ExchangeOutcome::Stopped;
-    }
     link_.SetRTSState(false);
     timer_.Stop();
     for (OperationButton button : kButtons) {

@@ -32,7 +32,6 @@ enum class ExchangeOutcome {
     ProgramFailed,        // an acknowledgement missing
     SettingsNotKept,      // all acknowledged, but the listing read back differs from what was sent
     IncompatibleFirmware, // the sender rejected a set command
-    Stopped,              // ended from outside (PowerOffZEFT while it ran)
 };
 
 // Waits of an operation, in milliseconds. The timer guards every one of them.
@@ -109,8 +108,6 @@ public:
     std::uint8_t ExchangeState() const { return exchangeState_; }
     std::int32_t ProgramStep() const { return programStep_; }
     zeft::ListingField ListingField() const { return parser_.Field(); }
-    std::int32_t SkipCount() const { return parser_.SkipCount(); }
-    const std::string& FieldText() const { return parser_.FieldText(); }
 
 private:
     bool StartOperation(OperationButton button);

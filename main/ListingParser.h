@@ -28,8 +28,6 @@ enum class ListingField : std::uint8_t {
 // are split never matters.
 class ListingParser {
 public:
-    enum class Phase : std::uint8_t { Seek, Skip, Collect };
-
     // Starts over at the output-type key letter.
     void Start();
 
@@ -38,12 +36,10 @@ public:
     bool Feed(char c, SettingsControls& controls);
 
     ListingField Field() const { return field_; }
-    Phase CurrentPhase() const { return phase_; }
-    std::int32_t SkipCount() const { return skipCount_; }
-    const std::string& FieldText() const { return fieldText_; }
-    bool IsComplete() const { return field_ == ListingField::Complete; }
 
 private:
+    enum class Phase : std::uint8_t { Seek, Skip, Collect };
+
     void StoreField(SettingsControls& controls);
     void Advance();
 

@@ -361,14 +361,6 @@ void TMain_Form::RestBtnClick() {
     Engine().RestBtnClick();
 }
 
-void TMain_Form::SerialLink1RxClusterEvent() {
-    Engine().SerialLink1RxClusterEvent();
-}
-
-void TMain_Form::Timer1Timer() {
-    Engine().Timer1Timer();
-}
-
 void TMain_Form::ExitBtnClick() {
     close();
 }

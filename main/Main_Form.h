@@ -109,8 +109,6 @@ public:
     void About1Click();
     void FirmwareUpdateClick();
     void BatteryTestClick();
-    void SerialLink1RxClusterEvent();
-    void Timer1Timer();
 
     // The two status bar panels as shown.
     std::string StatusPanelText(int panel) const;

@@ -5,7 +5,7 @@
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${BENCH_BUILD_DIR:-$ROOT/build/bench}"
-"$ROOT/scripts/install-deps.sh"
+"$ROOT/scripts/install-deps.sh" run bench
 # The "bench" preset of CMakePresets.json; ZEFT_CMAKE_ARGS adds configure arguments.
 read -r -a extra_args <<<"${ZEFT_CMAKE_ARGS:-}"
 cd "$ROOT"

@@ -7,6 +7,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${FUZZ_BUILD_DIR:-$ROOT/build/fuzz}"
 SECONDS_EACH="${FUZZ_SECONDS:-30}"
 
+"$ROOT/scripts/install-deps.sh" fuzz
 # The "fuzz" preset of CMakePresets.json; ZEFT_CMAKE_ARGS adds configure arguments.
 read -r -a extra_args <<<"${ZEFT_CMAKE_ARGS:-}"
 cd "$ROOT"

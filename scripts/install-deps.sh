@@ -1,21 +1,50 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build, the tests and the tools need.
+# Installs the Debian packages for each purpose named (every purpose when none is):
+#   run    building and starting the program (scripts/run.sh)
+#   test   zeftctl, the tests of the normal and sanitizer builds, ccache and the format
+#          check (scripts/test.sh, with mingw and fuzz)
+#   mingw  the Windows cross-build and its tests under Wine
+#   fuzz   the libFuzzer targets (scripts/fuzz.sh)
+#   bench  the benchmarks' comparison libraries and the start-up measurement under Xvfb
+#          (scripts/bench.sh, with run); a look at a window (xvfb-run, import)
 # Safe to run again: it only calls apt-get when something is missing.
 set -euo pipefail
 
-PACKAGES=(
-    cmake ninja-build g++ pkg-config
-    qt6-base-dev libjpeg-dev libgtest-dev libgmock-dev
-    xvfb xauth xdotool imagemagick fonts-dejavu-core poppler-utils
-    g++-mingw-w64-x86-64 googletest wine64 clang-14 libclang-rt-14-dev clang-format
-    libcli11-dev nlohmann-json3-dev libserialport-dev qt6-serialport-dev
-    poppler-utils
-)
+packages_for() {
+    case "$1" in
+    run) echo cmake ninja-build g++ qt6-base-dev libjpeg-dev fonts-dejavu-core ;;
+    test) echo libcli11-dev nlohmann-json3-dev libgtest-dev libgmock-dev poppler-utils clang-format ccache ;;
+    # The cross-build compiles GoogleTest from Debian's sources and takes the host's
+    # header-only CLI11 and nlohmann-json.
+    mingw) echo g++-mingw-w64-x86-64 googletest wine64 libcli11-dev nlohmann-json3-dev ;;
+    fuzz) echo cmake ninja-build clang-14 libclang-rt-14-dev ;;
+    bench) echo pkg-config libserialport-dev qt6-serialport-dev xvfb xauth xdotool imagemagick ;;
+    *)
+        echo "install-deps.sh: unknown purpose '$1' (run, test, mingw, fuzz, bench)" >&2
+        return 1
+        ;;
+    esac
+}
+
+purposes=("$@")
+if [ "${#purposes[@]}" -eq 0 ]; then
+    purposes=(run test mingw fuzz bench)
+fi
+
+PACKAGES=()
+for purpose in "${purposes[@]}"; do
+    names="$(packages_for "$purpose")" || exit 2
+    read -r -a listed <<<"$names"
+    PACKAGES+=("${listed[@]}")
+done
 
 missing=()
 for package in "${PACKAGES[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
+        case " ${missing[*]} " in
+        *" $package "*) ;;
+        *) missing+=("$package") ;;
+        esac
     fi
 done
 

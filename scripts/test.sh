@@ -1,22 +1,23 @@
 #!/usr/bin/env bash
 # Builds and runs every test, the way CI does:
-#   1. the normal build and all its tests
-#   2. the same tests under AddressSanitizer + UndefinedBehaviorSanitizer
-#   3. the core tests under ThreadSanitizer
-#   4. the Windows cross-build of the core and zeftctl.exe (mingw-w64): its tests and the
+#   1. the clang-format check of every C++ file: a drift stops the run at once
+#   2. the normal build and all its tests
+#   3. the same tests under AddressSanitizer + UndefinedBehaviorSanitizer
+#   4. the core tests under ThreadSanitizer
+#   5. the Windows cross-build of the core and zeftctl.exe (mingw-w64): its tests and the
 #      ZIP package's check under Wine, the Win32 backend against the simulated sender
 #      through a Wine COM port, zeftctl.exe's calculators against the Linux zeftctl, and
 #      the device cases the Linux tests run, through a Wine COM port
-#   5. the fuzz targets, 30 s each from their corpus (clang-14, ASan + UBSan)
-#   6. the clang-format check of every C++ file
-# Every step runs; the script fails when any of them failed. Each build is a preset of
+#   6. the fuzz targets, 30 s each from their corpus (clang-14, ASan + UBSan)
+# Every later step runs; the script fails when any of them failed. Each build is a preset of
 # CMakePresets.json (build/<preset>); ZEFT_CMAKE_ARGS adds arguments to every configure
-# step, e.g. a compiler launcher.
+# step. Unless it is set, every build goes through ccache (rooted at the project, so that
+# another clone's cache serves), when ccache is installed.
 set -uo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$ROOT"
-"$ROOT/scripts/install-deps.sh" || exit 1
+"$ROOT/scripts/install-deps.sh" run test mingw fuzz || exit 1
 
 JOBS="$(nproc 2>/dev/null || echo 2)"
 # The test presets set these for ctest; the fuzz targets and the Wine COM-port test run
@@ -26,6 +27,11 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$ROOT/tests/lsan.supp:print_suppressions=0"
 export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
+
+if [ -z "${ZEFT_CMAKE_ARGS+set}" ] && command -v ccache >/dev/null; then
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$ROOT}"
+    export ZEFT_CMAKE_ARGS="-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+fi
 
 failed=()
 summary=()
@@ -70,14 +76,24 @@ wine_zeftctl_step() {
 
 mkdir -p "$ROOT/build"
 
-step "1/6 normal build and tests"
+step "1/6 clang-format"
+mapfile -t cxx_files < <("$ROOT/scripts/format.sh" --list)
+if clang-format --dry-run --Werror "${cxx_files[@]}"; then
+    summary+=("[format] ${#cxx_files[@]} files checked, no drift")
+else
+    # CI fails on it whatever the builds say: no point in running them.
+    echo "FAILED: clang-format found drift; scripts/format.sh fixes it"
+    exit 1
+fi
+
+step "2/6 normal build and tests"
 if configure_build normal; then
     run_tests normal || failed+=("normal tests")
 else
     failed+=("normal build")
 fi
 
-step "2/6 AddressSanitizer + UndefinedBehaviorSanitizer"
+step "3/6 AddressSanitizer + UndefinedBehaviorSanitizer"
 # The sanitizer builds skip the benchmarks and tools and use -O1: they are there for the
 # tests, and the whole run has to stay well inside CI's time.
 if configure_build asan; then
@@ -86,14 +102,14 @@ else
     failed+=("asan build")
 fi
 
-step "3/6 ThreadSanitizer (core)"
+step "4/6 ThreadSanitizer (core)"
 if configure_build tsan; then
     run_tests tsan || failed+=("tsan tests")
 else
     failed+=("tsan build")
 fi
 
-step "4/6 Windows cross-build of the core, its tests run under Wine"
+step "5/6 Windows cross-build of the core, its tests run under Wine"
 if configure_build mingw; then
     # A Wine prefix of the build's own (the one the mingw test preset names), made before
     # the tests start; no Wine chatter.
@@ -123,21 +139,12 @@ else
     summary+=("[mingw] Windows cross-build FAILED")
 fi
 
-step "5/6 fuzz targets"
+step "6/6 fuzz targets"
 if "$ROOT/scripts/fuzz.sh"; then
     summary+=("[fuzz] every target ran without a crash")
 else
     failed+=("fuzz")
     summary+=("[fuzz] a target crashed (inputs in build/fuzz/crashes)")
-fi
-
-step "6/6 clang-format"
-mapfile -t cxx_files < <("$ROOT/scripts/format.sh" --list)
-if clang-format --dry-run --Werror "${cxx_files[@]}"; then
-    summary+=("[format] ${#cxx_files[@]} files checked, no drift")
-else
-    failed+=("clang-format")
-    summary+=("[format] drift found")
 fi
 
 printf '\n==== summary ====\n'

@@ -6,6 +6,7 @@ set -euo pipefail
 bridge="$1"
 tests_exe="$2"
 : "${WINEPREFIX:?set WINEPREFIX to the prefix to use}"
+"$(dirname "${BASH_SOURCE[0]}")/install-deps.sh" mingw
 out="$(mktemp)"
 "$bridge" >"$out" 2>&1 &
 bridge_pid=$!

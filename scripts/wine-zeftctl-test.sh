@@ -20,6 +20,7 @@ exe="$(realpath "$3")"
 # are not ASCII.
 export LC_ALL=C.UTF-8
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$root/scripts/install-deps.sh" mingw || exit 1
 cases_file="$root/tests/cli/device-cases.txt"
 data="$root/tests/cli/data"
 wine=/usr/lib/wine/wine64

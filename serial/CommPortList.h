@@ -7,12 +7,15 @@
 namespace zeft {
 
 // Adds the name of every serial port present to strings, skipping names already there
-// (compared without regard to letter case); strings is not cleared first. On Windows the
-// ports of the registry's device map (or, on the old 9x family, of the device enumeration
-// tree); on Linux the serial ttys that sysfs shows with a device behind them, as /dev
-// paths. Then the ports registered with the backend factory, such as the virtual sender.
-// Reports nothing: what cannot be read is skipped.
+// (compared without regard to letter case); strings is not cleared first: the platform's
+// ports (ScanPlatformPorts), then the ports registered with the backend factory, such as
+// the virtual sender. Reports nothing: what cannot be read is skipped.
 void EnumCommPorts(std::vector<std::string>& strings);
+
+// The platform's own ports, added as EnumCommPorts does. On Windows the ports of the
+// registry's device map (Win32CommPortList.cpp); on Linux the serial ttys that sysfs shows
+// with a device behind them, as /dev paths (PosixCommPortList.cpp).
+void ScanPlatformPorts(std::vector<std::string>& strings);
 
 // Adds a name unless strings holds it already, compared without regard to letter case.
 void AddPortName(std::vector<std::string>& strings, const std::string& name);

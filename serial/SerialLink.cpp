@@ -60,8 +60,7 @@ template <typename T> bool Change(std::atomic<T>& property, T value) {
 
 } // namespace
 
-TSerialLink::TSerialLink(HandOverQueue& queue)
-    : queue_(queue), deviceCreator_(SerialDeviceFactory::Create), platformFamily_(QueryPlatformFamily()) {
+TSerialLink::TSerialLink(HandOverQueue& queue) : queue_(queue), deviceCreator_(SerialDeviceFactory::Create) {
     worker_ = std::make_unique<TWorkThread>(*this);
 }
 

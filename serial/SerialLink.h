@@ -261,7 +261,6 @@ private:
     std::atomic<bool> workerFinished_{false};
     std::atomic<bool> destroying_{false};
     int workerStepsRunning_ = 0; // main thread: handed-over steps of our worker now running
-    int platformFamily_;
     std::string lastOpenErrorText_;
     std::uint32_t lastRtsError_ = 0;
 

@@ -219,13 +219,6 @@ void TWorkThread::CheckModemAndComState() {
         Report(9905, code, "Error getting ModemStatus");
     } else {
         const std::uint32_t previous = link_.modemState_;
-        bool ringEnded = false;
-        if (link_.platformFamily_ == 1 && (status & kMsRingOn) == 0 && (previous & kMsRingOn) != 0) {
-            // That family signals no ring event of its own: the end of a ring is one.
-            eventMask_ = kEvRing;
-            link_.ringState_ = false;
-            ringEnded = true;
-        }
         const bool ringChanged = ((status ^ previous) & kMsRingOn) != 0;
         link_.modemState_ = status;
         link_.ctsState_ = (status & kMsCtsOn) != 0;
@@ -234,9 +227,6 @@ void TWorkThread::CheckModemAndComState() {
         link_.ringState_ = (status & kMsRingOn) != 0;
         if (ringChanged && link_.OnRIEvent.Assigned()) {
             HandOver([this] { link_.FireEvent(link_.OnRIEvent); });
-        }
-        if (ringEnded) {
-            DispatchCommEvents();
         }
     }
 

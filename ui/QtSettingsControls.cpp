@@ -63,10 +63,6 @@ void QtSettingsControls::SetEditText(SettingsEdit edit, const std::string& text)
     edits_[Slot(edit)]->setText(FromBytes(text));
 }
 
-std::string QtSettingsControls::DisplayText(const std::string& reply) {
-    return ReplyDisplayText::Unlimited(reply);
-}
-
 // The label sits in its panel at a fixed place: what lies beyond the panel's edges is
 // never seen, so it is not laid out either. The narrowest character decides how many fit
 // on a line, the line spacing how many lines.

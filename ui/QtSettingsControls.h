@@ -36,9 +36,6 @@ public:
     void SetStatusText(const std::string& text) override;
     void SetSettingsEnabled(bool enabled) override;
 
-    // The text a label shows for a reply: CR, LF and CR LF end lines.
-    static std::string DisplayText(const std::string& reply);
-
     // Shows the reply now rather than at the next turn of the event loop.
     void FlushReplyDisplay();
 

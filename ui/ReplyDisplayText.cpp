@@ -1,7 +1,5 @@
 #include "ui/ReplyDisplayText.h"
 
-#include <limits>
-
 namespace zeft::ui {
 
 void ReplyDisplayText::Clear() {
@@ -43,13 +41,6 @@ bool ReplyDisplayText::Add(char c) {
     shown_ += c;
     ++column_;
     return true;
-}
-
-std::string ReplyDisplayText::Unlimited(std::string_view reply) {
-    constexpr std::size_t kNoLimit = std::numeric_limits<std::size_t>::max();
-    ReplyDisplayText display(kNoLimit, kNoLimit);
-    display.Append(reply);
-    return display.Text();
 }
 
 } // namespace zeft::ui

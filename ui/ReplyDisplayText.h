@@ -21,9 +21,6 @@ public:
     bool Append(std::string_view bytes);
     const std::string& Text() const { return shown_; }
 
-    // The whole reply as shown, without a size limit.
-    static std::string Unlimited(std::string_view reply);
-
 private:
     bool Add(char c);
 

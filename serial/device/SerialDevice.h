@@ -194,8 +194,4 @@ public:
     virtual std::uint32_t TickCount() const;
 };
 
-// The platform family as the Win32 version query gives it: 1 Windows 9x, 2 NT family
-// (every POSIX system reports 2), -1 when the query fails.
-int QueryPlatformFamily();
-
 } // namespace zeft

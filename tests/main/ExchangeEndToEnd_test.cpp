@@ -1,15 +1,10 @@
 // The exchange engine through the device session, the real serial component, its worker
 // and the virtual sender, with real timing.
-#include "main/DeviceSession.h"
 #include "main/ExchangeEngine.h"
-#include "main/PlainOperationButtons.h"
-#include "main/PlainSettingsControls.h"
 #include "main/SenderSettings.h"
-#include "serial/CoreMainLoop.h"
-#include "serial/SerialLink.h"
 #include "serial/device/SerialDeviceFactory.h"
 #include "serial/virtual/VirtualSerialDevice.h"
-#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/SessionRig.h"
 
 #ifndef _WIN32
 #include "serial/virtual/PosixSenderBridge.h"
@@ -29,64 +24,36 @@ using Clock = std::chrono::steady_clock;
 
 const std::array<std::string, 6> kDefaultEdits = {"10", "2000", "20", "40", "60", "80"};
 
-// One program's worth of parts: the serial component on its own hand-over queue, the
-// device session over it, and a main loop that runs both.
-class EndToEnd {
-public:
-    // Opens the port as the main window does: the stored settings, then the session's open.
-    void OpenPort(const std::string& name) {
-        link.SetRTOCharDelayTime(1100);
-        link.SetRTOExtraDelayTime(250);
-        link.SetBaudRate(9600);
-        link.SetCommPort(name);
-        ASSERT_TRUE(session.Open()) << link.LastOpenErrorText();
-        ASSERT_FALSE(link.RTSState()) << "the sender stays unpowered until an operation";
-    }
+// Opens the port as the main window does: the stored settings, then the session's open.
+void OpenPort(SessionRig& e, const std::string& name) {
+    e.link.SetRTOCharDelayTime(1100);
+    e.link.SetRTOExtraDelayTime(250);
+    ASSERT_TRUE(e.Open(name, 9600)) << e.link.LastOpenErrorText();
+    ASSERT_FALSE(e.link.RTSState()) << "the sender stays unpowered until an operation";
+}
 
-    // Runs the loop until the operation ends; the time it took.
-    Clock::duration RunOperation(void (ExchangeEngine::*click)()) {
-        const auto start = Clock::now();
-        (engine.*click)();
-        EXPECT_TRUE(loop.RunUntil([this] { return !engine.Running(); }, 15s)) << "operation did not end";
-        return Clock::now() - start;
-    }
-
-    // The state every end leaves behind.
-    void ExpectIdle() {
-        EXPECT_FALSE(engine.Running());
-        EXPECT_FALSE(timer.IsEnabled());
-        EXPECT_TRUE(buttons.AllEnabled());
-        EXPECT_TRUE(buttons.AllIdle());
-        EXPECT_FALSE(link.RTSState());
-    }
-
-    HandOverQueue queue;
-    CoreMainLoop loop{queue};
-    CoreLoopTimer timer{loop};
-    PlainSettingsControls controls;
-    PlainOperationButtons buttons;
-    ScriptedPrompts prompts;
-    // Closed last: the session lets go of its receive event and switches the sender off first.
-    TSerialLink link{queue};
-    DeviceSession session{link, controls, buttons, prompts, timer};
-    ExchangeEngine& engine = session.Engine();
-};
+// Runs the loop until the operation ends; the time it took.
+Clock::duration RunOperation(SessionRig& e, void (ExchangeEngine::*click)()) {
+    Clock::duration took{};
+    EXPECT_TRUE(e.Run(click, 15s, &took)) << "operation did not end";
+    return took;
+}
 
 // A sender whose settings the test can look at, on its own unit.
-std::shared_ptr<VirtualSenderUnit> UseVirtualSender(EndToEnd& e, VirtualSenderFaults faults = {}) {
+std::shared_ptr<VirtualSenderUnit> UseVirtualSender(SessionRig& e, VirtualSenderFaults faults = {}) {
     auto unit = std::make_shared<VirtualSenderUnit>();
     e.link.SetDeviceCreator(
         [faults, unit](const std::string&) { return std::make_unique<VirtualSerialDevice>(faults, unit); });
-    e.OpenPort(std::string(kVirtualSenderPortName));
+    OpenPort(e, std::string(kVirtualSenderPortName));
     return unit;
 }
 
 TEST(ExchangeEndToEndTest, ReadDevice) {
-    EndToEnd e;
+    SessionRig e;
     auto unit = UseVirtualSender(e);
     *unit->settings = {"4", "2", "10", "1500", "20", "40", "60", "80"};
     e.controls.SetEdits({"", "", "", "", "", ""});
-    const auto took = e.RunOperation(&ExchangeEngine::ReadBtnClick);
+    const auto took = RunOperation(e, &ExchangeEngine::ReadBtnClick);
     EXPECT_TRUE(e.prompts.shown.empty());
     EXPECT_EQ(e.controls.statusText, "Device read successfully!");
     EXPECT_EQ(e.controls.outputTypeIndex, 3);
@@ -100,13 +67,13 @@ TEST(ExchangeEndToEndTest, ReadDevice) {
 }
 
 TEST(ExchangeEndToEndTest, ProgramThenReadShowsTheProgrammedValues) {
-    EndToEnd e;
+    SessionRig e;
     auto unit = UseVirtualSender(e);
     e.controls.outputTypeIndex = 2;
     e.controls.fluidTypeIndex = 3;
     e.controls.SetEdits({"12", "1800", "5", "30", "70", "95"});
     e.prompts.Answer(ConfirmAnswer::Yes); // top limit not 10
-    e.RunOperation(&ExchangeEngine::SetBtn1Click);
+    RunOperation(e, &ExchangeEngine::SetBtn1Click);
     EXPECT_EQ(e.prompts.shown.size(), 1U) << "only the top-limit question";
     EXPECT_EQ(e.controls.statusText, "Device programmed successfully!");
     EXPECT_TRUE(e.controls.settingsEnabled);
@@ -116,7 +83,7 @@ TEST(ExchangeEndToEndTest, ProgramThenReadShowsTheProgrammedValues) {
     e.controls.outputTypeIndex = 0;
     e.controls.fluidTypeIndex = 0;
     e.controls.SetEdits(kDefaultEdits);
-    e.RunOperation(&ExchangeEngine::ReadBtnClick);
+    RunOperation(e, &ExchangeEngine::ReadBtnClick);
     EXPECT_EQ(e.controls.statusText, "Device read successfully!");
     EXPECT_EQ(e.controls.outputTypeIndex, 2);
     EXPECT_EQ(e.controls.fluidTypeIndex, 3);
@@ -125,11 +92,11 @@ TEST(ExchangeEndToEndTest, ProgramThenReadShowsTheProgrammedValues) {
 }
 
 TEST(ExchangeEndToEndTest, RestoreDefault) {
-    EndToEnd e;
+    SessionRig e;
     auto unit = UseVirtualSender(e);
     *unit->settings = {"1", "1", "20", "900", "10", "20", "30", "40"};
     e.controls.SetEdits({"x", "x", "x", "x", "x", "x"});
-    e.RunOperation(&ExchangeEngine::RestBtnClick);
+    RunOperation(e, &ExchangeEngine::RestBtnClick);
     EXPECT_TRUE(e.prompts.shown.empty());
     EXPECT_EQ(e.controls.statusText, "Device restored successfully!");
     EXPECT_EQ(*unit->settings, DefaultVirtualSenderSettings());
@@ -139,10 +106,10 @@ TEST(ExchangeEndToEndTest, RestoreDefault) {
 }
 
 TEST(ExchangeEndToEndTest, NoisyListingInBurstsStillReads) {
-    EndToEnd e;
+    SessionRig e;
     UseVirtualSender(e, {.noise = true, .splitBursts = true});
     e.controls.SetEdits({"", "", "", "", "", ""});
-    e.RunOperation(&ExchangeEngine::ReadBtnClick);
+    RunOperation(e, &ExchangeEngine::ReadBtnClick);
     EXPECT_TRUE(e.prompts.shown.empty());
     EXPECT_EQ(e.controls.statusText, "Device read successfully!");
     EXPECT_EQ(e.controls.edits, kDefaultEdits);
@@ -172,9 +139,9 @@ TEST(ExchangeEndToEndTest, FaultySendersFailWithTheirMessages) {
     for (const FailureRow& row : rows) {
         SCOPED_TRACE(row.portName);
         ASSERT_TRUE(RegisterVirtualSenderPort(row.portName));
-        EndToEnd e;
-        e.OpenPort(row.portName);
-        const auto took = e.RunOperation(&ExchangeEngine::SetBtn1Click);
+        SessionRig e;
+        OpenPort(e, row.portName);
+        const auto took = RunOperation(e, &ExchangeEngine::SetBtn1Click);
         ASSERT_EQ(e.prompts.shown.size(), 1U);
         EXPECT_EQ(e.prompts.shown[0].text, row.box);
         EXPECT_EQ(e.controls.statusText, row.status);
@@ -188,9 +155,9 @@ TEST(ExchangeEndToEndTest, FaultySendersFailWithTheirMessages) {
 }
 
 TEST(ExchangeEndToEndTest, SilentSenderFailsToConnectAfterAboutOneSecond) {
-    EndToEnd e;
+    SessionRig e;
     UseVirtualSender(e, {.silent = true});
-    const auto took = e.RunOperation(&ExchangeEngine::ReadBtnClick);
+    const auto took = RunOperation(e, &ExchangeEngine::ReadBtnClick);
     EXPECT_EQ(e.prompts.shown.at(0).text, "Fail to connect with the device! Check connection or battery!");
     EXPECT_EQ(e.controls.statusText, "Fail to connect with the device!");
     EXPECT_GE(took, 950ms);
@@ -201,7 +168,7 @@ TEST(ExchangeEndToEndTest, SilentSenderFailsToConnectAfterAboutOneSecond) {
 // The port sequence: a failed open warns with the system's reason and every operation
 // repeats it; a port closed on purpose gives its own reason.
 TEST(ExchangeEndToEndTest, SessionWarnsWithWhyThePortIsClosed) {
-    EndToEnd e;
+    SessionRig e;
     e.link.SetCommPort("ZEFT no such port");
     EXPECT_FALSE(e.session.Open());
     const std::string reason = e.link.LastOpenErrorText();
@@ -237,11 +204,11 @@ TEST(ExchangeEndToEndTest, ReadDeviceThroughPseudoTerminalBridge) {
     ASSERT_TRUE(bridge.Open(error)) << error;
     std::thread server([&bridge] { bridge.Run(); });
     {
-        EndToEnd e;
-        e.OpenPort(bridge.SlavePath());
+        SessionRig e;
+        OpenPort(e, bridge.SlavePath());
         e.controls.SetEdits({"", "", "", "", "", ""});
         e.controls.outputTypeIndex = kNoSelection;
-        e.RunOperation(&ExchangeEngine::ReadBtnClick);
+        RunOperation(e, &ExchangeEngine::ReadBtnClick);
         EXPECT_TRUE(e.prompts.shown.empty());
         EXPECT_EQ(e.controls.statusText, "Device read successfully!");
         EXPECT_EQ(e.controls.outputTypeIndex, 0);

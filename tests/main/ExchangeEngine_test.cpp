@@ -221,19 +221,10 @@ TEST_F(ExchangeEngineTest, StrayTickWhileIdleShowsNothing) {
 }
 
 // The operating system's reason for a closed port rides along as detail text.
-class DetailPrompts : public ScriptedPrompts {
-public:
-    void ShowWarningWithDetail(const std::string& text, const std::string& detailText) override {
-        detail = detailText;
-        ShowWarning(text);
-    }
-    std::string detail;
-};
-
 TEST(ExchangeEnginePortTest, PortProblemGoesIntoTheWarningDetail) {
     PlainSettingsControls controls;
     PlainOperationButtons buttons;
-    DetailPrompts prompts;
+    ScriptedPrompts prompts;
     ManualTimer timer;
     FakeSenderLink link;
     ExchangeEngine engine{controls, buttons, prompts, timer, link};
@@ -241,8 +232,9 @@ TEST(ExchangeEnginePortTest, PortProblemGoesIntoTheWarningDetail) {
     link.portProblem = "Permission denied";
     engine.ReadBtnClick();
     ASSERT_EQ(prompts.shown.size(), 1U);
+    EXPECT_EQ(prompts.shown[0].kind, ScriptedPrompts::Kind::Warning);
     EXPECT_EQ(prompts.shown[0].text, "Cannot Open COM port!");
-    EXPECT_EQ(prompts.detail, "Permission denied");
+    EXPECT_EQ(prompts.shown[0].detail, "Permission denied");
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 #include "tests/support/TempFolder.h"
 #include "ui/QtFileDialogs.h"
 #include "ui/QtPrompts.h"
-#include "ui/QtSettingsControls.h"
+#include "ui/ReplyDisplayText.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -26,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -633,7 +634,9 @@ TEST_F(MainFormTest, ALongReplyShowsWhatThePanelHolds) {
     EXPECT_EQ(controls.ReplyText(), "KOV" + burst);
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->Label9->text().size() > 3; }, 5000));
     const QString shown = form->Label9->text();
-    const std::string whole = ui::QtSettingsControls::DisplayText("KOV" + burst);
+    ui::ReplyDisplayText unlimited(std::numeric_limits<std::size_t>::max(), std::numeric_limits<std::size_t>::max());
+    unlimited.Append("KOV" + burst);
+    const std::string& whole = unlimited.Text();
     ASSERT_FALSE(shown.isEmpty());
     const QStringList lines = shown.split(QLatin1Char('\n'));
     const QFontMetrics metrics(form->Label9->font());

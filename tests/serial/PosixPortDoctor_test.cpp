@@ -1,5 +1,5 @@
 #include "serial/PortDoctor.h"
-#include "tests/serial/PseudoTerminal.h"
+#include "tests/support/PseudoTerminal.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
 #include <grp.h>
 #include <poll.h>
 #include <sys/stat.h>

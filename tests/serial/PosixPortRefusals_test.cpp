@@ -4,7 +4,7 @@
 #include "serial/HandOverQueue.h"
 #include "serial/SerialLink.h"
 #include "serial/device/PosixSerialDevice.h"
-#include "tests/serial/PseudoTerminal.h"
+#include "tests/support/PseudoTerminal.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // a close that gave up on the worker, and for other users.
 #include "serial/HandOverQueue.h"
 #include "serial/SerialLink.h"
-#include "tests/serial/PseudoTerminal.h"
+#include "tests/support/PseudoTerminal.h"
 
 #include <gtest/gtest.h>
 

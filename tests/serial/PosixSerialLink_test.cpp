@@ -1,7 +1,9 @@
 // The component over the termios backend, with pseudo-terminals as the line.
 #include "serial/HandOverQueue.h"
 #include "serial/SerialLink.h"
-#include "tests/serial/PseudoTerminal.h"
+#include "serial/device/SerialDeviceFactory.h"
+#include "tests/support/PseudoTerminal.h"
+#include "tests/support/VanishingSerialDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +13,9 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <functional>
+#include <sys/ioctl.h>
 #include <termios.h>
 
-#include <ctime>
 #include <string>
 #include <thread>
 #include <unistd.h>
@@ -24,12 +26,6 @@ namespace {
 
 using Clock = HandOverQueue::Clock;
 using namespace std::chrono_literals;
-
-double ProcessCpuSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
 
 std::string AllByteValues() {
     std::string bytes;
@@ -150,24 +146,32 @@ TEST_F(PosixLink, MissingDeviceIsRefused) {
 
 // The far end goes away while bytes wait: reported once, and the worker does not spin.
 TEST_F(PosixLink, FarEndClosingIsReportedOnceWithoutSpinning) {
+    VanishingSerialDevice* device = nullptr; // never vanishes: it counts the worker's looks
+    link.SetDeviceCreator([&device](const std::string& name) {
+        auto counted = std::make_unique<VanishingSerialDevice>(SerialDeviceFactory::Create(name),
+                                                               VanishingSerialDevice::kNeverVanishes);
+        device = counted.get();
+        return counted;
+    });
     link.SetCommPort(pty.SlavePath());
     link.SetActive(true);
     ASSERT_TRUE(link.Active());
-    // Until the worker has seen the buffer empty once: bytes there before its first read
-    // decision would be read at once.
+    // Until the worker has seen the buffer empty once, a whole pass after its first report:
+    // bytes there before its first read decision would be read at once.
     ASSERT_TRUE(PumpUntil([&] { return Count(9905) == 1; }));
-    PumpUntil([] { return false; }, 100ms);
+    const std::uint32_t looked = device->ModemStatusReads();
+    ASSERT_TRUE(PumpUntil([&] { return device->ModemStatusReads() >= looked + 2; }));
     pty.Write("partial reply");
     ASSERT_TRUE(PumpUntil([&] { return link.CommStateInQueue() > 0; }));
     pty.CloseMaster();
     ASSERT_TRUE(PumpUntil([&] { return Count(9803) > 0; }));
     EXPECT_EQ(CodeOf(9803), static_cast<std::uint32_t>(EIO));
 
-    const double cpuBefore = ProcessCpuSeconds();
-    PumpUntil([] { return false; }, 2s);
-    const double cpuUsed = ProcessCpuSeconds() - cpuBefore;
+    // Two seconds hold about 27 passes of 75 ms, each reading the modem lines twice.
+    const std::uint32_t readsBefore = device->ModemStatusReads();
+    EXPECT_FALSE(PumpUntil([&] { return Count(9803) > 1; }, 2s)) << "the hang-up reported again";
     EXPECT_EQ(Count(9803), 1);
-    EXPECT_LT(cpuUsed, 0.2) << "seconds of CPU in 2 s after the hang-up";
+    EXPECT_LT(device->ModemStatusReads() - readsBefore, 120U) << "the worker spins on the hung-up port";
     EXPECT_TRUE(link.Active()); // until the program closes it
     link.SetActive(false);
     EXPECT_FALSE(link.Active());
@@ -219,11 +223,25 @@ TEST_F(PosixLink, LineKeepsFlowingWhileAHandlerRuns) {
     std::vector<std::size_t> clusters;
     const std::string later(30000, 'b'); // more than the kernel holds for a reader
     std::size_t laterWritten = 0;
+    // Another descriptor of the tty, opened first, shows what waits in its input queue.
+    const int probe = open(pty.SlavePath().c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(probe, 0);
+    const auto unread = [probe] {
+        int count = -1;
+        ioctl(probe, FIONREAD, &count);
+        return count;
+    };
+    bool drainedMeanwhile = false;
     link.OnRxClusterEvent = [&](TSerialLink& sender) {
         clusters.push_back(sender.ReadNextClusterAsString().size());
         if (clusters.size() == 1) {
             laterWritten = pty.WriteWithin(later, 2000);
-            std::this_thread::sleep_for(300ms);
+            // The handler runs on until the worker has taken the rest off the tty.
+            const auto deadline = Clock::now() + 2s;
+            while (unread() != 0 && Clock::now() < deadline) {
+                std::this_thread::sleep_for(5ms);
+            }
+            drainedMeanwhile = unread() == 0;
         }
     };
     link.SetRxQueueSize(65535);
@@ -239,7 +257,9 @@ TEST_F(PosixLink, LineKeepsFlowingWhileAHandlerRuns) {
         }
         return total >= first.size() + laterWritten;
     }));
+    close(probe);
     ASSERT_EQ(laterWritten, later.size());
+    EXPECT_TRUE(drainedMeanwhile) << "the tty was not read while the handler ran";
     ASSERT_GE(clusters.size(), 2u);
     EXPECT_GE(clusters[1], later.size());
 }

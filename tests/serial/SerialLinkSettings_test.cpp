@@ -1,8 +1,5 @@
 #include "tests/serial/SerialLinkFixture.h"
 
-#include "serial/device/SerialDeviceFactory.h"
-#include "serial/device/SerialDeviceName.h"
-
 #include <algorithm>
 
 namespace zeft::testing {
@@ -182,50 +179,6 @@ TEST_F(Settings, ErrorNoiseFiltersReports) {
         link->ProcessError(3, 0, 0, "error");
         EXPECT_EQ(reports.size(), row.passed) << int{row.errorNoise};
     }
-}
-
-TEST(SerialDeviceName, Win32NameTakesTheFirst79Characters) {
-    const std::string longName(100, 'x');
-    EXPECT_EQ(Win32DeviceName(longName), "\\\\.\\" + std::string(79, 'x'));
-    EXPECT_EQ(Win32DeviceName("COM1"), "\\\\.\\COM1");
-}
-
-TEST(SerialDeviceName, BareNamesAreLookedUpUnderDev) {
-    EXPECT_EQ(PosixDevicePath("ttyUSB0"), "/dev/ttyUSB0");
-    EXPECT_EQ(PosixDevicePath("/dev/pts/3"), "/dev/pts/3");
-    EXPECT_EQ(PosixDevicePath("serial/by-id/x"), "serial/by-id/x");
-}
-
-} // namespace
-} // namespace zeft::testing
-
-namespace zeft::testing {
-namespace {
-
-// A name registered for its own backend opens that backend; other names the platform's.
-TEST(SerialDeviceFactory, RegisteredNameSelectsItsBackend) {
-    const std::string name = "ZEFT Test Port";
-    int made = 0;
-    SerialDeviceFactory::Register(name, [&made] {
-        ++made;
-        return std::make_unique<ScriptedSerialDevice>();
-    });
-    HandOverQueue queue;
-    {
-        TSerialLink link(queue);
-        link.SetCommPort(name);
-        link.SetActive(true);
-        EXPECT_TRUE(link.Active());
-        EXPECT_EQ(made, 1);
-        const std::vector<std::string> names = SerialDeviceFactory::RegisteredNames();
-        EXPECT_NE(std::find(names.begin(), names.end(), name), names.end());
-    }
-    SerialDeviceFactory::Unregister(name);
-    TSerialLink link(queue);
-    link.SetCommPort(name); // now a device path under /dev, which is not there
-    link.SetActive(true);
-    EXPECT_FALSE(link.Active());
-    EXPECT_EQ(made, 1);
 }
 
 } // namespace

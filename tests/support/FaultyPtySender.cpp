@@ -2,8 +2,6 @@
 
 #include "tests/support/FaultyPtySender.h"
 
-#include "serial/virtual/PosixPseudoTerminal.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -25,7 +23,7 @@ constexpr int kAnnouncePeriodMs = 300;
 
 FaultyPtySender::FaultyPtySender(LineFaults faults, VirtualSenderFaults senderFaults)
     : faults_(faults), sender_(senderFaults), random_(faults.seed) {
-    if (!OpenSenderPseudoTerminal(master_, slave_, slavePath_, error_)) {
+    if (!pty_.Ok()) {
         return;
     }
     sender_.SetIdleAnnouncement(kAnnouncePeriodMs, NowUs());
@@ -40,19 +38,8 @@ FaultyPtySender::~FaultyPtySender() {
     HangUp();
 }
 
-std::uint32_t FaultyPtySender::SlaveBaudRate() const {
-    return PseudoTerminalBaudRate(master_);
-}
-
 void FaultyPtySender::HangUp() {
-    if (slave_ >= 0) {
-        ::close(slave_);
-        slave_ = -1;
-    }
-    if (master_ >= 0) {
-        ::close(master_);
-        master_ = -1;
-    }
+    pty_.HangUp();
     hungUp_ = true;
 }
 
@@ -82,10 +69,10 @@ void FaultyPtySender::Queue(const std::string& bytes) {
 // Writes as much as the pseudo-terminal takes.
 void FaultyPtySender::Flush() {
     char chunk[4096];
-    while (!out_.empty() && master_ >= 0) {
+    while (!out_.empty() && pty_.Ok()) {
         const std::size_t count = std::min(out_.size(), sizeof(chunk));
         std::copy_n(out_.begin(), count, chunk);
-        const ssize_t n = ::write(master_, chunk, count);
+        const ssize_t n = ::write(pty_.Master(), chunk, count);
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -99,7 +86,7 @@ void FaultyPtySender::Flush() {
 void FaultyPtySender::Run() {
     char buffer[256];
     std::size_t floodLeft = 0;
-    while (!stop_ && master_ >= 0) {
+    while (!stop_ && pty_.Ok()) {
         const std::int64_t now = NowUs();
         std::string said;
         sender_.Collect(now, said);
@@ -128,9 +115,9 @@ void FaultyPtySender::Run() {
         if (const auto due = sender_.NextDueUs()) {
             waitMs = static_cast<int>(std::clamp<std::int64_t>((*due - now + 999) / 1000, 0, waitMs));
         }
-        pollfd fd{master_, static_cast<short>(POLLIN | (out_.empty() ? 0 : POLLOUT)), 0};
+        pollfd fd{pty_.Master(), static_cast<short>(POLLIN | (out_.empty() ? 0 : POLLOUT)), 0};
         if (::poll(&fd, 1, waitMs) > 0 && (fd.revents & POLLIN) != 0) {
-            const ssize_t n = ::read(master_, buffer, sizeof(buffer));
+            const ssize_t n = ::read(pty_.Master(), buffer, sizeof(buffer));
             if (n > 0) {
                 if (!commandSeen_) {
                     commandSeen_ = true;
@@ -138,7 +125,7 @@ void FaultyPtySender::Run() {
                     floodLeft = faults_.floodBytes;
                 }
                 QueueGarbage(faults_.noiseBefore);
-                sender_.SetBaudRate(SlaveBaudRate());
+                sender_.SetBaudRate(pty_.BaudRate());
                 sender_.Receive(std::string_view(buffer, static_cast<std::size_t>(n)), NowUs());
             }
         }

@@ -3,6 +3,7 @@
 #ifndef _WIN32
 
 #include "serial/virtual/VirtualSender.h"
+#include "tests/support/PseudoTerminal.h"
 
 #include <atomic>
 #include <cstddef>
@@ -36,8 +37,8 @@ public:
     FaultyPtySender& operator=(const FaultyPtySender&) = delete;
 
     // Empty when the pseudo-terminal could not be made (error() says why).
-    const std::string& SlavePath() const { return slavePath_; }
-    const std::string& Error() const { return error_; }
+    const std::string& SlavePath() const { return pty_.SlavePath(); }
+    const std::string& Error() const { return pty_.Error(); }
     bool HungUp() const { return hungUp_; }
     std::size_t FloodSent() const { return floodSent_; }
 
@@ -47,15 +48,11 @@ private:
     void QueueGarbage(std::size_t count);
     void Flush();
     void HangUp();
-    std::uint32_t SlaveBaudRate() const;
 
     LineFaults faults_;
     VirtualSender sender_;
     std::mt19937 random_;
-    int master_ = -1;
-    int slave_ = -1;
-    std::string slavePath_;
-    std::string error_;
+    PseudoTerminal pty_{PseudoTerminal::Slave::HeldRaw};
     std::deque<char> out_;
     std::size_t afterCommand_ = 0; // bytes queued since the first command
     bool commandSeen_ = false;

@@ -2,6 +2,7 @@
 
 #include "serial/device/SerialDevice.h"
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -13,14 +14,17 @@ namespace zeft::testing {
 // sender losing its battery does: after a given number of bytes received since the first
 // write, the rest is lost, the inner device's sender loses power, the error-state poll
 // reports EIO once (like the termios backend on a hang-up) and every later write and line
-// change fails with EIO. Everything else goes to the inner device.
+// change fails with EIO. Everything else goes to the inner device. It also counts how
+// often the worker reads the modem lines (twice a pass), vanishing or not.
 class VanishingSerialDevice : public SerialDevice {
 public:
     static constexpr std::uint32_t kGoneCode = 5; // EIO
+    static constexpr std::uint32_t kNeverVanishes = 0xFFFFFFFF;
 
     VanishingSerialDevice(std::unique_ptr<SerialDevice> inner, std::uint32_t vanishAfterBytes);
 
     bool Vanished() const;
+    std::uint32_t ModemStatusReads() const { return modemStatusReads_; }
 
     std::uint32_t Open(const std::string& portName) override { return inner_->Open(portName); }
     std::uint32_t Close() override { return inner_->Close(); }
@@ -42,7 +46,10 @@ public:
     std::uint32_t StartWrite(const std::uint8_t* data, std::uint32_t count, std::uint32_t& written) override;
     std::uint32_t WriteResult(std::uint32_t& transferred) override { return inner_->WriteResult(transferred); }
     std::uint32_t ResetWriteCompletion() override { return inner_->ResetWriteCompletion(); }
-    std::uint32_t GetModemStatus(std::uint32_t& status) override { return inner_->GetModemStatus(status); }
+    std::uint32_t GetModemStatus(std::uint32_t& status) override {
+        ++modemStatusReads_;
+        return inner_->GetModemStatus(status);
+    }
     std::uint32_t ClearError(SerialDeviceStatus& status) override;
     std::uint32_t StartRead(std::uint8_t* buffer, std::uint32_t count, std::uint32_t& read) override;
     std::uint32_t ReadResult(std::uint32_t& transferred) override;
@@ -53,6 +60,7 @@ public:
     SerialWaitOutcome WaitForCompletion(bool read, bool event, std::uint32_t timeoutMs) override {
         return inner_->WaitForCompletion(read, event, timeoutMs);
     }
+    HandOverWaiter* WaiterForHandOvers() override { return inner_->WaiterForHandOvers(); }
     std::uint32_t TickCount() const override { return inner_->TickCount(); }
 
 private:
@@ -66,6 +74,7 @@ private:
     std::uint32_t passed_ = 0;
     bool vanished_ = false;
     bool reported_ = false;
+    std::atomic<std::uint32_t> modemStatusReads_{0};
 };
 
 } // namespace zeft::testing

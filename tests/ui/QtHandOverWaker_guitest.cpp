@@ -74,8 +74,11 @@ TEST(QtHandOverWakerTest, DestroyingTheWakerRunsWhatWaitsAndUnhooks) {
     // No waker any more: a later step waits for an explicit drain.
     std::atomic<bool> later{false};
     std::thread second([&] { queue.RunOnMainThread([&] { later = true; }); });
-    QTest::qWait(50);
-    EXPECT_FALSE(later);
+    const auto queued = HandOverQueue::Clock::now() + std::chrono::seconds(5);
+    while (!queue.HasWork() && HandOverQueue::Clock::now() < queued) {
+        std::this_thread::yield();
+    }
+    EXPECT_FALSE(QTest::qWaitFor([&] { return later.load(); }, 50)) << "the event loop ran a step nobody woke it for";
     EXPECT_TRUE(queue.DrainUntil([&] { return later.load(); }, HandOverQueue::Clock::now() + std::chrono::seconds(5)));
     second.join();
 }

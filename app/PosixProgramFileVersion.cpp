@@ -4,15 +4,9 @@
 #include <fstream>
 #include <vector>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace zeft {
 
 namespace {
-
-#ifndef _WIN32
 
 // Reads size bytes at offset; false when the file is shorter.
 bool ReadAt(std::ifstream& file, std::uint64_t offset, std::size_t size, std::vector<unsigned char>& out) {
@@ -121,49 +115,7 @@ ProgramFileVersion ReadElfVersion(const std::string& path) {
     return version;
 }
 
-#endif
-
 } // namespace
-
-#ifdef _WIN32
-
-ProgramFileVersion ReadProgramFileVersion(const std::string& programPath) {
-    ProgramFileVersion version;
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(programPath.c_str(), &ignored);
-    if (size == 0) {
-        return version;
-    }
-    std::vector<unsigned char> buffer(size);
-    if (!GetFileVersionInfoA(programPath.c_str(), 0, size, buffer.data())) {
-        return version;
-    }
-    VS_FIXEDFILEINFO* info = nullptr;
-    UINT length = 0;
-    if (VerQueryValueA(buffer.data(), "\\", reinterpret_cast<void**>(&info), &length) && info != nullptr) {
-        version.major = HIWORD(info->dwFileVersionMS);
-        version.minor = LOWORD(info->dwFileVersionMS);
-        version.release = HIWORD(info->dwFileVersionLS);
-        version.build = LOWORD(info->dwFileVersionLS);
-    }
-    return version;
-}
-
-std::string RunningProgramPath() {
-    std::vector<char> path(MAX_PATH);
-    for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) {
-            return {};
-        }
-        if (length < path.size()) {
-            return std::string(path.data(), length);
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
-#else
 
 ProgramFileVersion ReadProgramFileVersion(const std::string& programPath) {
     return ReadElfVersion(programPath);
@@ -172,7 +124,5 @@ ProgramFileVersion ReadProgramFileVersion(const std::string& programPath) {
 std::string RunningProgramPath() {
     return "/proc/self/exe";
 }
-
-#endif
 
 } // namespace zeft
