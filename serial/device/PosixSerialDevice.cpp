@@ -13,6 +13,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <poll.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -149,19 +150,40 @@ std::uint32_t PosixSerialDevice::NativeHandle() const {
     return fd_ < 0 ? kNoDeviceHandle : static_cast<std::uint32_t>(fd_);
 }
 
+namespace {
+
+// Joining the node's group helps only when the group may read and write it; a node open to
+// its owner alone needs its owner (or a udev rule), and saying "join the group" would send
+// the user the wrong way.
+std::string PermissionHint(const std::string& path, const struct stat& info) {
+    constexpr mode_t kGroupReadWrite = S_IRGRP | S_IWGRP;
+    if ((info.st_mode & kGroupReadWrite) != kGroupReadWrite) {
+        struct passwd entry {};
+        struct passwd* found = nullptr;
+        char buffer[1024];
+        const std::string owner = getpwuid_r(info.st_uid, &entry, buffer, sizeof(buffer), &found) == 0 && found
+                                      ? found->pw_name
+                                      : std::to_string(info.st_uid);
+        return " (" + path + " may be opened by its owner \"" + owner + "\" only)";
+    }
+    struct group entry {};
+    struct group* found = nullptr;
+    char buffer[1024];
+    if (getgrgid_r(info.st_gid, &entry, buffer, sizeof(buffer), &found) == 0 && found) {
+        return " (" + path + " belongs to the group \"" + found->gr_name + "\": add your user to it and log in again)";
+    }
+    return {};
+}
+
+} // namespace
+
 std::string PosixSerialDevice::ErrorText(std::uint32_t code) const {
     std::string text = std::error_code(static_cast<int>(code), std::generic_category()).message();
     std::lock_guard lock(mutex_);
     if (code == EACCES || code == EPERM) {
         struct stat info {};
         if (::stat(path_.c_str(), &info) == 0) {
-            struct group entry {};
-            struct group* found = nullptr;
-            char buffer[1024];
-            if (getgrgid_r(info.st_gid, &entry, buffer, sizeof(buffer), &found) == 0 && found) {
-                text += " (" + path_ + " belongs to the group \"" + found->gr_name +
-                        "\": add your user to it and log in again)";
-            }
+            text += PermissionHint(path_, info);
         }
     } else if (code == EBUSY && ownTerminal_) {
         text += " (" + path_ + " is the terminal this program runs in, not a serial port)";

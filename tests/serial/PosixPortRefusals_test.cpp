@@ -13,6 +13,8 @@
 #include <string>
 
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -110,6 +112,60 @@ TEST_F(PortRefusals, StandardRateIsReadBackAfterTheClose) {
     link.SetBaudRate(250000);
     link.SetActive(true);
     EXPECT_TRUE(link.Active());
+}
+
+// The reason a refused open gives must point the right way: joining the node's group helps
+// only when the group may read and write it.
+TEST_F(PortRefusals, PermissionReasonFitsTheNodesMode) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "needs root, to open the port as a second user (nobody)";
+    }
+    const passwd* nobody = getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    const uid_t uid = nobody->pw_uid;
+    const gid_t gid = nobody->pw_gid;
+    const struct {
+        mode_t mode;
+        const char* said;
+        const char* notSaid;
+    } rows[] = {
+        {0660, "belongs to the group \"root\": add your user to it", "owner"},
+        {0600, "may be opened by its owner \"root\" only", "add your user"},
+        {0640, "may be opened by its owner \"root\" only", "add your user"},
+    };
+    const std::string path = pty.SlavePath();
+    ASSERT_EQ(chown(path.c_str(), 0, 0), 0);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.mode);
+        ASSERT_EQ(chmod(path.c_str(), row.mode), 0);
+        int reason[2];
+        ASSERT_EQ(pipe(reason), 0);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            close(reason[0]);
+            if (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0) {
+                _exit(100);
+            }
+            PosixSerialDevice device;
+            const std::uint32_t code = device.Open(path);
+            const std::string text = code == 0 ? "opened" : device.ErrorText(code);
+            _exit(write(reason[1], text.data(), text.size()) == static_cast<ssize_t>(text.size()) ? 0 : 101);
+        }
+        close(reason[1]);
+        std::string text;
+        char buffer[512];
+        for (ssize_t got; (got = read(reason[0], buffer, sizeof buffer)) > 0;) {
+            text.append(buffer, static_cast<std::size_t>(got));
+        }
+        close(reason[0]);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        ASSERT_EQ(WEXITSTATUS(status), 0);
+        EXPECT_NE(text.find(row.said), std::string::npos) << text;
+        EXPECT_EQ(text.find(row.notSaid), std::string::npos) << text;
+    }
 }
 
 } // namespace
