@@ -16,8 +16,9 @@ DipTable MakeDipTable(const TankContent& content, std::string_view stepText, cha
         return table;
     }
     const long double top = content.height();
-    // A multiple of the step that misses H only by rounding is H itself.
-    const long double slack = *step * 1e-9L;
+    // A multiple of the step that misses H only by rounding is H itself. The slack follows
+    // H, not the step: a step far above H must still leave the row at 0.
+    const long double slack = top * 1e-9L;
     for (std::size_t i = 0;; ++i) {
         const long double height = static_cast<long double>(i) * *step;
         if (!(height < top - slack)) {

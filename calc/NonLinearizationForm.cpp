@@ -280,7 +280,7 @@ void TNonLinearizationForm::CalBtn2Click() {
     for (std::size_t i = 0; i < levels.size(); ++i) {
         levels[i]->setText(QString::fromStdString(result.levelSet.levels[i]));
     }
-    calculated_.emplace(options.shape, options.halfTank, options.inchUnit, result.dimensions);
+    calculated_.emplace(options.shape, options.halfTank, options.reserve, options.inchUnit, result.dimensions);
     lastCalculation_ = ShapeCalculationRecord(options, texts, result);
     ChartBtn1->setEnabled(true);
 }

@@ -172,9 +172,13 @@ TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWi
 }
 
 TTankChartForm::~TTankChartForm() {
-    // A PDF still being written is finished first: its file must not be left half done.
+    // A PDF still being written is finished first: its file must not be left half done. Its
+    // end is no longer delivered to a window going away, so a failure is told here.
     if (pdfThread_) {
         pdfThread_->wait();
+        if (pdfError_) {
+            prompts_.ShowApplicationError(*pdfError_);
+        }
     }
 }
 
@@ -216,6 +220,10 @@ QString TTankChartForm::Description() const {
         }
     }
     text += ". Volume " + FixedText(content_.volume(), 3, '.') + (content_.inchUnit() ? " US gallons." : " litres.");
+    if (content_.reserve()) {
+        text += " 10% reserve: the sender reads empty at " + FixedText(content_.reserveHeight(), 2, '.') + unit +
+                ", levels A to D above it.";
+    }
     return QString::fromStdString(text);
 }
 

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -83,21 +84,44 @@ QByteArray TankChartPdf(const TankContent& content, const std::vector<DipRow>& r
         QFont heading = font;
         heading.setPointSizeF(16);
         heading.setBold(true);
-        painter.setFont(heading);
         const double headingLine = QFontMetricsF(heading).height();
+
+        // Every page is headed with the tank and its number; the first also carries the title
+        // and the curve. The rows a page holds are known before drawing, so that each page
+        // can say how many there are.
+        const double pageWidthForText = page.width() * 0.8;
+        const QRectF about(page.left(), page.top(), pageWidthForText, line * 3);
+        const double firstAboutTop = page.top() + headingLine * 1.2;
+        const QRectF curve(page.left(), firstAboutTop + about.height() + line, page.width(), page.height() * 0.42);
+        const double firstTableTop = curve.bottom() + line * 2;
+        const double laterTableTop = about.bottom() + line;
+        const auto rowsPerGroup = [&](double top) {
+            return static_cast<std::size_t>(std::max(1.0, (page.bottom() - top) / line - 1.5));
+        };
+        const std::size_t firstPageRows = rowsPerGroup(firstTableTop) * kTableGroups;
+        const std::size_t laterPageRows = rowsPerGroup(laterTableTop) * kTableGroups;
+        const std::size_t pages =
+            1 + (rows.size() > firstPageRows ? (rows.size() - firstPageRows + laterPageRows - 1) / laterPageRows : 0);
+
+        const auto paintHeader = [&](std::size_t number, double top) {
+            const QRectF text = about.translated(0, top - about.top());
+            painter.drawText(text, Qt::AlignLeft | Qt::TextWordWrap, description);
+            painter.drawText(QRectF(text.right(), top, page.right() - text.right(), line), Qt::AlignRight,
+                             QStringLiteral("Page %1 of %2").arg(number).arg(pages));
+        };
+
+        painter.setFont(heading);
         painter.drawText(QRectF(page.left(), page.top(), page.width(), headingLine), Qt::AlignLeft,
                          QStringLiteral("Tank Chart"));
         painter.setFont(font);
-        const QRectF about(page.left(), page.top() + headingLine * 1.2, page.width(), line * 3);
-        painter.drawText(about, Qt::AlignLeft | Qt::TextWordWrap, description);
-
-        const QRectF curve(page.left(), about.bottom() + line, page.width(), page.height() * 0.42);
+        paintHeader(1, firstAboutTop);
         PaintContentCurve(painter, curve, content);
 
-        double top = curve.bottom() + line * 2;
+        double top = firstTableTop;
         std::size_t next = 0;
+        std::size_t number = 1;
         while (next < rows.size()) {
-            const auto perGroup = static_cast<std::size_t>(std::max(1.0, (page.bottom() - top) / line - 1.5));
+            const std::size_t perGroup = rowsPerGroup(top);
             for (int group = 0; group < kTableGroups && next < rows.size(); ++group) {
                 const std::size_t count = std::min(perGroup, rows.size() - next);
                 // The groups stand a line apart.
@@ -108,7 +132,9 @@ QByteArray TankChartPdf(const TankContent& content, const std::vector<DipRow>& r
             }
             if (next < rows.size()) {
                 writer.newPage();
-                top = page.top();
+                ++number;
+                paintHeader(number, page.top());
+                top = laterTableTop;
             }
         }
         painter.end();

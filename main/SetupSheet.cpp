@@ -74,10 +74,9 @@ const char* CalculatorName(LevelCalculator calculator) {
     }
 }
 
+// The unit of the lengths. The volume calculator's volumes carry none (only their ratios
+// count), and the shape calculator's volume names its own.
 std::string UnitText(const LevelSource& source) {
-    if (source.calculator == LevelCalculator::Volume) {
-        return source.inchUnit ? "Inch, US gallons" : "Millimetre, litres";
-    }
     return source.inchUnit ? "Inch" : "Millimetre";
 }
 

@@ -143,6 +143,31 @@ TEST_F(TankChartFormTest, FailedSaveShowsTheFileErrorAndWritesNothing) {
     }
 }
 
+// A PDF that fails while the window closes is still told.
+TEST(TankChartFormCloseTest, PdfFailureWhileClosingIsReported) {
+    ScriptedPrompts prompts;
+    TempFolder folder;
+    {
+        TTankChartForm form{Triangle(), prompts};
+        AnsweringDialogs dialogs((folder / "missing" / "chart").string());
+        form.SavePdfBtn->click();
+        form.CloseBtn->click();
+    }
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].kind, ScriptedPrompts::Kind::ApplicationError);
+    EXPECT_EQ(prompts.shown[0].text, "File not found.");
+}
+
+TEST(TankChartFormReserveTest, DescriptionNamesTheReserveLevel) {
+    ScriptedPrompts prompts;
+    const TankContent rectangle =
+        *CalculateTankContent({7, false, true}, {"1000", "1000", "", "1000", "", "", ""}, '.').content;
+    TTankChartForm form{rectangle, prompts};
+    EXPECT_NE(form.Description().toStdString().find("10% reserve: the sender reads empty at 100.00 mm"),
+              std::string::npos)
+        << form.Description().toStdString();
+}
+
 TEST_F(TankChartFormTest, PdfCarriesTheCurveAndTheWholeTable) {
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty()) {
@@ -169,6 +194,12 @@ TEST_F(TankChartFormTest, PdfCarriesTheCurveAndTheWholeTable) {
     EXPECT_NE(text.find("Tank Chart"), std::string::npos) << text;
     EXPECT_NE(text.find("Volume 500.000 litres."), std::string::npos) << text;
     EXPECT_NE(text.find("Height (mm)"), std::string::npos) << text;
+    // Each page is headed with the tank and its number.
+    for (const char* heading : {"Page 1 of 2", "Page 2 of 2"}) {
+        EXPECT_NE(text.find(heading), std::string::npos) << heading;
+    }
+    const std::string tank = "Shape 6, full tank";
+    EXPECT_NE(text.find(tank, text.find(tank) + 1), std::string::npos) << text;
     // Every row's three numbers side by side, on the first page and the next.
     ASSERT_EQ(form.Rows().size(), 201u);
     // The words of the text, with a line break as a word of its own.

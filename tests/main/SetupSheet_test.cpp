@@ -141,6 +141,14 @@ TEST(SetupSheetContentTest, TableAndUncalculatedSourcesCarryNoPicture) {
     EXPECT_EQ(ValueOf(*sheet.levelSource, "Height @ Full Tank"), "40");
     EXPECT_TRUE(sheet.picture.empty());
 
+    // The volume calculator's volumes carry no unit: only the height's is stated.
+    LevelSource volume = height;
+    volume.calculator = LevelCalculator::Volume;
+    volume.inchUnit = false;
+    sheet = BuildSetupSheet(controls, {}, "", volume);
+    ASSERT_TRUE(sheet.levelSource);
+    EXPECT_EQ(ValueOf(*sheet.levelSource, "Unit"), "Millimetre");
+
     LevelSource fresh; // a shape window handed over its starting values
     controls.SetEdits({"10", "2000", "20", "40", "60", "80"});
     sheet = BuildSetupSheet(controls, {}, "", fresh);
