@@ -199,12 +199,12 @@ QString TTankChartForm::Description() const {
     const std::string unit = content_.inchUnit() ? " in" : " mm";
     const TankDimensions& d = content_.dimensions();
     std::string text = "Shape " + std::to_string(content_.shape());
-    if (content_.shape() != kCylinderShape) {
+    if (HasHalfTank(content_.shape())) {
         text += content_.halfTank() ? ", half tank" : ", full tank";
     }
     const ShapeReads reads = ShapeReadsOf(content_.shape());
     const std::array<std::pair<const char*, std::optional<long double>>, 7> letters{{
-        {"X", d.x},
+        {"X", reads.x ? std::optional(d.x) : std::nullopt},
         {"H", d.h},
         {"W", reads.w ? std::optional(d.w) : std::nullopt},
         {"Y", reads.y ? std::optional(d.y) : std::nullopt},

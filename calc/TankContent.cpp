@@ -1,16 +1,20 @@
 #include "calc/TankContent.h"
 
 #include "calc/RoundSections.h"
+#include "calc/VesselGeometry.h"
 
 #include <algorithm>
 
 namespace zeft {
 
 TankContent::TankContent(int shape, bool halfTank, bool reserve, bool inchUnit, const TankDimensions& entered)
-    : shape_(shape), halfTank_(shape != kCylinderShape && halfTank), reserve_(reserve), inchUnit_(inchUnit),
+    : shape_(shape), halfTank_(HasHalfTank(shape) && halfTank), reserve_(reserve), inchUnit_(inchUnit),
       entered_(entered) {
     if (shape_ == kCylinderShape) {
         levelSet_ = CalculateCylinder(reserve_, entered_.h, entered_.x, inchUnit_);
+    } else if (IsVesselShape(shape_)) {
+        levelSet_ = CalculateVessel(shape_, entered_, reserve_, inchUnit_);
+        vesselVolume_ = VesselContent(shape_, entered_, entered_.h);
     } else {
         const TankDimensions d = DeriveShapeDimensions(shape_, halfTank_, entered_);
         profile_ = MakeProfileSections(d, halfTank_);
@@ -30,6 +34,9 @@ long double TankContent::PercentAt(long double height) const {
         // The circle itself, not the levels' short degree factor: a dip table must not dip
         // below 0 or fall near the ends.
         return CircleFillFraction(entered_.h, height) * 100;
+    }
+    if (IsVesselShape(shape_)) {
+        return std::min<long double>(100, VesselContent(shape_, entered_, height) * 100 / vesselVolume_);
     }
     // Rounding must not carry the last rows past the full tank.
     return std::min<long double>(100, FilledProfileArea(profile_, height) * profile_.percentFactor / profile_.area);

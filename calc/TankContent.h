@@ -49,6 +49,7 @@ private:
     TankDimensions entered_;
     ProfileSections profile_;
     long double volume_ = 0;
+    long double vesselVolume_ = 0; // shapes 13 to 18, in the unit cubed
     ShapeResult levelSet_;
 };
 

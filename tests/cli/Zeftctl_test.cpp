@@ -79,7 +79,12 @@ INSTANTIATE_TEST_SUITE_P(
                  0,
                  "Level A = 20\nLevel B = 40\nLevel C = 60\nLevel D = 80\nBottom Limit = 1000 mm\n"
                  "Bottom Limit (mm) = 1000\n"},
-        CalcCase{"ShapeOutOfRange", {"calc", "shape", "--shape", "13", "--x", "1", "--h", "1"}, 2, ""},
+        CalcCase{"ShapeOutOfRange", {"calc", "shape", "--shape", "19", "--x", "1", "--h", "1"}, 2, ""},
+        CalcCase{"SphereReadsNoX",
+                 {"calc", "shape", "--shape", "17", "--h", "1000", "--json"},
+                 0,
+                 "{\"levels\":[\"10\",\"35\",\"65\",\"90\"],\"bottomLimit\":\"1000.00\",\"bottomLimitMm\":1000,"
+                 "\"volume\":\"524\"}\n"},
         CalcCase{"ChartTable",
                  {"calc", "chart", "--shape", "6", "--x", "1000", "--h", "1000", "--w", "1000", "--step", "300"},
                  0,
