@@ -1,5 +1,6 @@
 #include "calc/CalculationRecord.h"
 
+#include "calc/TankContent.h"
 #include "calc/TankShape.h"
 
 namespace zeft {
@@ -34,6 +35,11 @@ LevelSource ShapeCalculationRecord(const ShapeOptions& options, const ShapeEditT
         if (read) {
             record.inputs.emplace_back(entry.first, *entry.second);
         }
+    }
+    if (result.ok() && result.dimensions.h > 0) {
+        const TankContent content(options.shape, options.halfTank, options.reserve, options.inchUnit,
+                                  result.dimensions);
+        record.gaugeError = GaugeErrorText(content.LargestGaugeError(), content.height(), options.inchUnit);
     }
     return record;
 }

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace zeft::calc_ui {
 
@@ -97,8 +98,36 @@ void PaintContentCurve(QPainter& painter, const QRectF& area, const TankContent&
         const long double h = content.height() * i / kCurveSamples;
         curve << toPoint(static_cast<double>(h), static_cast<double>(content.PercentAt(h)));
     }
-    painter.setPen(QPen(QColor(0x1f, 0x5f, 0xbf), thin * 2.5));
+    const QColor curveColour(0x1f, 0x5f, 0xbf);
+    painter.setPen(QPen(curveColour, thin * 2.5));
     painter.drawPolyline(curve);
+
+    // The gauge's reading beside it: straight pieces through the levels, drawn as the
+    // content each reading stands for.
+    QPolygonF gauge;
+    for (int i = 0; i <= kCurveSamples; ++i) {
+        const long double h = content.height() * i / kCurveSamples;
+        gauge << toPoint(static_cast<double>(h), static_cast<double>(content.GaugeContentPercentAt(h)));
+    }
+    const QColor gaugeColour(0xe0, 0x80, 0x10);
+    painter.setPen(QPen(gaugeColour, thin * 1.8, Qt::DashLine));
+    painter.drawPolyline(gauge);
+
+    // The legend, bottom right, where both lines run low.
+    const std::array<std::pair<QString, QPen>, 2> legend{{
+        {QStringLiteral("Content"), QPen(curveColour, thin * 2.5)},
+        {QStringLiteral("Gauge reading"), QPen(gaugeColour, thin * 1.8, Qt::DashLine)},
+    }};
+    const double legendWidth = metrics.horizontalAdvance(QStringLiteral("Gauge reading")) + line * 3;
+    for (std::size_t i = 0; i < legend.size(); ++i) {
+        const double y = frame.bottom() - line * (2.2 - 1.1 * static_cast<double>(i));
+        const double x = frame.right() - legendWidth - line / 2;
+        painter.setPen(legend[i].second);
+        painter.drawLine(QPointF(x, y), QPointF(x + line * 2, y));
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(x + line * 2.4, y - line / 2, legendWidth, line), Qt::AlignLeft | Qt::AlignVCenter,
+                         legend[i].first);
+    }
 
     // The reserve level: the sender's empty point, a tenth of the contents below it.
     if (content.reserve()) {

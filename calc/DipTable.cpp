@@ -30,9 +30,10 @@ DipTable MakeDipTable(const TankContent& content, std::string_view stepText, cha
                           std::to_string(kMaxDipRows) + " rows.";
             return table;
         }
-        table.rows.push_back({height, content.PercentAt(height), content.VolumeAt(height)});
+        table.rows.push_back(
+            {height, content.PercentAt(height), content.VolumeAt(height), content.GaugePercentAt(height)});
     }
-    table.rows.push_back({top, content.PercentAt(top), content.VolumeAt(top)});
+    table.rows.push_back({top, content.PercentAt(top), content.VolumeAt(top), content.GaugePercentAt(top)});
     return table;
 }
 
@@ -45,20 +46,34 @@ std::string ShortestNumberText(long double value) {
     return std::string(buffer, end);
 }
 
-DipRowTexts DipRowText(const DipRow& row) {
-    return {ShortestNumberText(row.height), FixedText(row.percent, 2, '.'), FixedText(row.volume, 3, '.')};
+DipVolumes DefaultDipVolumes(bool inchUnit) {
+    return {inchUnit, DefaultVolumeUnit(inchUnit)};
 }
 
-std::string DipTableCsv(const std::vector<DipRow>& rows) {
-    std::string csv = "height,percent,volume\n";
-    csv.reserve(csv.size() + rows.size() * 24);
+DipRowTexts DipRowText(const DipRow& row, DipVolumes volumes) {
+    const long double volume = ConvertVolume(row.volume, DefaultVolumeUnit(volumes.inchUnit), volumes.shown);
+    return {ShortestNumberText(row.height), FixedText(row.percent, 2, '.'),
+            FixedText(volume, VolumeDecimals(volumes.shown), '.'), FixedText(row.gauge, 2, '.')};
+}
+
+DipHeaders DipTableHeaders(DipVolumes volumes) {
+    return {volumes.inchUnit ? "Height (in)" : "Height (mm)", "Percent", "Gauge %",
+            "Volume (" + std::string(VolumeUnitSymbol(volumes.shown)) + ")"};
+}
+
+std::string DipTableCsv(const std::vector<DipRow>& rows, DipVolumes volumes) {
+    // New columns go last: readers of the first three keep working.
+    std::string csv = "height,percent,volume,gauge\n";
+    csv.reserve(csv.size() + rows.size() * 32);
     for (const DipRow& row : rows) {
-        const DipRowTexts texts = DipRowText(row);
+        const DipRowTexts texts = DipRowText(row, volumes);
         csv += texts.height;
         csv += ',';
         csv += texts.percent;
         csv += ',';
         csv += texts.volume;
+        csv += ',';
+        csv += texts.gauge;
         csv += '\n';
     }
     return csv;

@@ -20,19 +20,22 @@ namespace {
 
 constexpr int kTableGroups = 3; // side by side on a page
 
-std::array<QString, 3> Headers(bool inch) {
-    return {inch ? QStringLiteral("Height (in)") : QStringLiteral("Height (mm)"), QStringLiteral("Percent"),
-            inch ? QStringLiteral("Volume (US gal)") : QStringLiteral("Volume (L)")};
+constexpr std::size_t kColumns = 4;
+
+std::array<QString, kColumns> Headers(DipVolumes volumes) {
+    const DipHeaders headers = DipTableHeaders(volumes);
+    return {QString::fromStdString(headers.height), QString::fromStdString(headers.percent),
+            QString::fromStdString(headers.gauge), QString::fromStdString(headers.volume)};
 }
 
-// Shares of a group's width: height, percent, volume.
-constexpr std::array<double, 3> kColumnShares{0.36, 0.26, 0.38};
+// Shares of a group's width: height, percent, gauge, volume.
+constexpr std::array<double, kColumns> kColumnShares{0.27, 0.21, 0.21, 0.31};
 
-// Draws rows [first, first + count) as one group of three right-aligned columns.
+// Draws rows [first, first + count) as one group of right-aligned columns.
 void PaintTableGroup(QPainter& painter, const QRectF& area, const std::vector<DipRow>& rows, std::size_t first,
-                     std::size_t count, bool inch, double line) {
-    const std::array<QString, 3> headers = Headers(inch);
-    std::array<QRectF, 3> columns;
+                     std::size_t count, DipVolumes volumes, double line) {
+    const std::array<QString, kColumns> headers = Headers(volumes);
+    std::array<QRectF, kColumns> columns;
     double left = area.left();
     for (std::size_t c = 0; c < columns.size(); ++c) {
         columns[c] = QRectF(left, 0, area.width() * kColumnShares[c], line);
@@ -49,8 +52,9 @@ void PaintTableGroup(QPainter& painter, const QRectF& area, const std::vector<Di
     painter.restore();
     painter.drawLine(QPointF(area.left(), area.top() + line * 1.05), QPointF(area.right(), area.top() + line * 1.05));
     for (std::size_t i = 0; i < count; ++i) {
-        const DipRowTexts texts = DipRowText(rows[first + i]);
-        const std::array<const std::string*, 3> cells{&texts.height, &texts.percent, &texts.volume};
+        const DipRowTexts texts = DipRowText(rows[first + i], volumes);
+        const std::array<const std::string*, kColumns> cells{&texts.height, &texts.percent, &texts.gauge,
+                                                             &texts.volume};
         const double top = area.top() + line * (1.2 + static_cast<double>(i));
         for (std::size_t c = 0; c < columns.size(); ++c) {
             painter.drawText(cell(c, top), Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(*cells[c]));
@@ -60,7 +64,8 @@ void PaintTableGroup(QPainter& painter, const QRectF& area, const std::vector<Di
 
 } // namespace
 
-QByteArray TankChartPdf(const TankContent& content, const std::vector<DipRow>& rows, const QString& description) {
+QByteArray TankChartPdf(const TankContent& content, const std::vector<DipRow>& rows, DipVolumes volumes,
+                        const QString& description) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -127,7 +132,7 @@ QByteArray TankChartPdf(const TankContent& content, const std::vector<DipRow>& r
                 // The groups stand a line apart.
                 const double width = (page.width() - line * (kTableGroups - 1)) / kTableGroups;
                 const QRectF area(page.left() + (width + line) * group, top, width, page.bottom() - top);
-                PaintTableGroup(painter, area, rows, next, count, content.inchUnit(), line);
+                PaintTableGroup(painter, area, rows, next, count, volumes, line);
                 next += count;
             }
             if (next < rows.size()) {

@@ -54,6 +54,28 @@ long double TankContent::LevelHeight(std::size_t i) const {
     return reserveHeight() + fraction * (entered_.h - reserveHeight());
 }
 
+long double TankContent::UsablePercentAt(long double height) const {
+    if (!reserve_) {
+        return PercentAt(height);
+    }
+    const long double below = PercentAt(reserveHeight());
+    return std::max<long double>(0, (PercentAt(height) - below) * 100 / (100 - below));
+}
+
+long double TankContent::GaugePercentAt(long double height) const {
+    return GaugeReading(levels(), reserveHeight(), entered_.h, height);
+}
+
+long double TankContent::GaugeContentPercentAt(long double height) const {
+    const long double below = reserve_ ? PercentAt(reserveHeight()) : 0;
+    return below + GaugePercentAt(height) * (100 - below) / 100;
+}
+
+GaugeError TankContent::LargestGaugeError() const {
+    return zeft::LargestGaugeError(levels(), reserveHeight(), entered_.h,
+                                   [this](long double height) { return UsablePercentAt(height); });
+}
+
 TankContentCalculation CalculateTankContent(const ShapeOptions& options, const ShapeEditTexts& texts,
                                             char decimalSeparator) {
     const ShapeCalculation checked = CalculateShape(options, texts, decimalSeparator);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/GaugeError.h"
 #include "calc/ShapeCalculation.h"
 #include "calc/TankGeometry.h"
 #include "calc/TankShape.h"
@@ -40,6 +41,17 @@ public:
     const std::array<long double, 4>& levels() const { return levelSet_.levels; }
     // Where level i (0 for A) lies: 20, 40, 60 or 80 % of the height above the empty point.
     long double LevelHeight(std::size_t i) const;
+
+    // The true content above the empty point, in percent of all that lies above it (the
+    // same as PercentAt without reserve; 0 below the reserve level).
+    long double UsablePercentAt(long double height) const;
+    // What the sender's gauge reads there, from the levels handed over.
+    long double GaugePercentAt(long double height) const;
+    // The content that reading stands for, in percent of the whole volume (for drawing the
+    // gauge beside the true curve).
+    long double GaugeContentPercentAt(long double height) const;
+    // The largest difference between the gauge and the true content above the empty point.
+    GaugeError LargestGaugeError() const;
 
 private:
     int shape_;

@@ -3,6 +3,7 @@
 #include "calc/DipTable.h"
 #include "calc/ShapeCalculation.h"
 
+#include <optional>
 #include <string>
 
 namespace CLI {
@@ -14,13 +15,14 @@ namespace zeft::cli {
 enum class ChartFormat { Text, Json, Csv };
 
 // calc chart: the dip table of a tank from its shape and dimensions, checked as calc shape
-// checks them. Prints the table on standard output, or the first failing check's message
-// on standard error; returns the exit status.
+// checks them, with what the gauge reads at each height and where it is off the most.
+// Prints the table on standard output, or the first failing check's message on standard
+// error; returns the exit status. volumeUnit: none for the dimensions' own.
 int RunChartCommand(const ShapeOptions& options, const ShapeEditTexts& texts, const std::string& step,
-                    ChartFormat format);
+                    ChartFormat format, std::optional<VolumeUnit> volumeUnit = std::nullopt);
 
-// The "calc chart" subcommand: its options, as calc shape's (no reserve) plus the step and
-// the output form.
+// The "calc chart" subcommand: its options, as calc shape's plus the step, the volume unit
+// and the output form.
 class ChartCommand {
 public:
     explicit ChartCommand(CLI::App& calc);
@@ -33,12 +35,13 @@ private:
     ShapeOptions options_;
     ShapeEditTexts texts_;
     std::string step_{kDefaultDipStep};
+    std::string volumeUnit_;
     bool json_ = false;
     bool csv_ = false;
 };
 
 // The texts that the above prints, for tests.
-std::string ChartText(const TankContent& content, const std::vector<DipRow>& rows);
-std::string ChartJson(const TankContent& content, const std::vector<DipRow>& rows);
+std::string ChartText(const TankContent& content, const std::vector<DipRow>& rows, VolumeUnit unit);
+std::string ChartJson(const TankContent& content, const std::vector<DipRow>& rows, VolumeUnit unit);
 
 } // namespace zeft::cli

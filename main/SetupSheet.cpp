@@ -100,6 +100,9 @@ SetupSheetSection SourceSection(const LevelSource& source) {
         if (!source.volume.empty()) {
             section.rows.push_back({"Volume", source.volume});
         }
+        if (!source.gaugeError.empty()) {
+            section.rows.push_back({"Largest gauge error", source.gaugeError});
+        }
     }
     const std::array<const char*, 4> names{"Level A", "Level B", "Level C", "Level D"};
     for (std::size_t i = 0; i < names.size(); ++i) {

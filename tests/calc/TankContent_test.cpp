@@ -216,11 +216,12 @@ TEST(DipTableTest, CsvUsesADotAndFixedDecimals) {
     const TankContentCalculation triangle = CalculateTankContent({6}, {"1000", "1000", "", "1000", "", "", ""}, '.');
     const DipTable table = MakeDipTable(*triangle.content, "333.5", '.');
     ASSERT_TRUE(table.ok());
-    EXPECT_EQ(DipTableCsv(table.rows), "height,percent,volume\n"
-                                       "0,0.00,0.000\n"
-                                       "333.5,11.12,55.611\n"
-                                       "667,44.49,222.444\n"
-                                       "1000,100.00,500.000\n");
+    // The gauge reads along its straight pieces through 4, 16, 36, 64.
+    EXPECT_EQ(DipTableCsv(table.rows, DefaultDipVolumes(false)), "height,percent,volume,gauge\n"
+                                                                 "0,0.00,0.000,0.00\n"
+                                                                 "333.5,11.12,55.611,12.01\n"
+                                                                 "667,44.49,222.444,45.38\n"
+                                                                 "1000,100.00,500.000,100.00\n");
 }
 
 } // namespace

@@ -91,6 +91,7 @@ LevelSource ShapeSource() {
     source.halfTank = true;
     source.picture = "pictures/shape3h.jpg";
     source.volume = "412 litres";
+    source.gaugeError = "1.20 points at 96.0 mm (12.0 % of H)";
     source.inputs = {{"X", "1200"}, {"H", "800"}, {"W", "600"}, {"Y", "100"}, {"X1", "300"}};
     source.levels = {"14", "33", "60", "86"};
     source.bottomLimitMillimetres = "800";
@@ -120,6 +121,7 @@ TEST(SetupSheetContentTest, LevelSourceOnlyWhileTheLevelsAreStillItsOwn) {
             EXPECT_EQ(ValueOf(*sheet.levelSource, "Shape"), "No. 3, half tank");
             EXPECT_EQ(ValueOf(*sheet.levelSource, "X1"), "300");
             EXPECT_EQ(ValueOf(*sheet.levelSource, "Volume"), "412 litres");
+            EXPECT_EQ(ValueOf(*sheet.levelSource, "Largest gauge error"), "1.20 points at 96.0 mm (12.0 % of H)");
             EXPECT_EQ(ValueOf(*sheet.levelSource, "Level A"), "14 %");
             EXPECT_EQ(ValueOf(*sheet.levelSource, "Bottom Limit (Millimetre)"), "800");
         }
