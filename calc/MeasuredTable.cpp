@@ -166,30 +166,40 @@ MeasuredTable ReadMeasuredTable(std::string_view text) {
     return table;
 }
 
-MeasuredTable ReadMeasuredTableFile(const std::string& path) {
-    MeasuredTable table;
+TableFileText ReadTableFileText(const std::string& path) {
+    TableFileText file;
     std::error_code error;
     // A FIFO or a device could block for ever or never end: only regular files are read.
     const auto status = std::filesystem::status(path, error);
     if (error || !std::filesystem::exists(status)) {
-        table.error = "The file " + path + " does not exist.";
-        return table;
+        file.error = "The file " + path + " does not exist.";
+        return file;
     }
     if (!std::filesystem::is_regular_file(status)) {
-        table.error = "The file " + path + " is not a regular file.";
-        return table;
+        file.error = "The file " + path + " is not a regular file.";
+        return file;
     }
     if (std::filesystem::file_size(path, error) > kMaxFileBytes || error) {
-        table.error = "The file " + path + " is too large for a measured table.";
+        file.error = "The file " + path + " is too large for a measured table.";
+        return file;
+    }
+    std::ifstream stream(path, std::ios::binary);
+    if (!stream) {
+        file.error = "The file " + path + " cannot be read: " + std::strerror(errno) + ".";
+        return file;
+    }
+    file.text.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+    return file;
+}
+
+MeasuredTable ReadMeasuredTableFile(const std::string& path) {
+    TableFileText file = ReadTableFileText(path);
+    if (!file.error.empty()) {
+        MeasuredTable table;
+        table.error = std::move(file.error);
         return table;
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        table.error = "The file " + path + " cannot be read: " + std::strerror(errno) + ".";
-        return table;
-    }
-    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    return ReadMeasuredTable(text);
+    return ReadMeasuredTable(file.text);
 }
 
 } // namespace zeft

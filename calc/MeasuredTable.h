@@ -32,8 +32,15 @@ struct MeasuredTable {
 // rises; and a table of fewer than three rows.
 MeasuredTable ReadMeasuredTable(std::string_view text);
 
-// Reads a table file of at most a few megabytes. The message says why a file could not be
-// read (not a regular file, too large, missing); the table's own refusals as above.
+// The text of a table file of at most a few megabytes, or why it could not be read (not a
+// regular file, too large, missing).
+struct TableFileText {
+    std::string error;
+    std::string text;
+};
+TableFileText ReadTableFileText(const std::string& path);
+
+// The file read and then its table, as above.
 MeasuredTable ReadMeasuredTableFile(const std::string& path);
 
 } // namespace zeft

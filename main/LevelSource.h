@@ -8,7 +8,7 @@
 namespace zeft {
 
 // Which calculator window handed a level set to the main window.
-enum class LevelCalculator { Shape, Volume, Height };
+enum class LevelCalculator { Shape, Volume, Height, MeasuredTable };
 
 // What a calculator computed when the user confirmed "Save & Close": kept by the main window
 // for the run so that the setup sheet can say where the levels came from.

@@ -69,6 +69,8 @@ const char* CalculatorName(LevelCalculator calculator) {
         return "Volume";
     case LevelCalculator::Height:
         return "Height";
+    case LevelCalculator::MeasuredTable:
+        return "Measured Table";
     default:
         return "Shape";
     }
