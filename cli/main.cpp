@@ -6,6 +6,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/PortNameInput.h"
 #include "cli/PortsCommand.h"
+#include "cli/TableCommand.h"
 
 #include "ZeftVersion.h"
 #include "serial/virtual/VirtualSenderPortName.h"
@@ -138,6 +139,10 @@ int main(int argc, char** argv) {
 
     ChartCommand chart(*calc);
 
+    MeasuredTableOptions tableOptions;
+    CLI::App* table = calc->add_subcommand("table", "levels from a measured table of heights and volumes");
+    AddMeasuredTableOptions(*table, tableOptions);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -169,6 +174,9 @@ int main(int argc, char** argv) {
     }
     if (chart.Chosen()) {
         return chart.Run();
+    }
+    if (*table) {
+        return RunMeasuredTableCommand(tableOptions);
     }
     if (*volume) {
         return RunVolumeCalculation(volumes, height, inchUnit, json);

@@ -134,5 +134,23 @@ INSTANTIATE_TEST_SUITE_P(
             2,
             ""}));
 
+// calc chart's CSV, read back by calc table, gives calc shape's levels; a refusal names its row.
+TEST(ZeftctlTest, TableReadsTheChartBack) {
+    const RunResult chart = RunZeftctl({"calc", "chart", "--shape", "12", "--x", "2000", "--h", "1000", "--csv"});
+    ASSERT_EQ(chart.exitCode, 0) << chart.err;
+    const RunResult table = RunZeftctl({"calc", "table", "--csv", "-", "--json"}, chart.out);
+    ASSERT_EQ(table.exitCode, 0) << table.err;
+    const nlohmann::json result = nlohmann::json::parse(table.out);
+    EXPECT_EQ(result["levels"], nlohmann::json::array({"14", "37", "63", "86"}));
+    EXPECT_EQ(result["bottomLimitMm"], 1000);
+    EXPECT_NEAR(result["maxGaugeError"]["percent"].get<double>(), 1.85, 0.01);
+
+    const RunResult refused =
+        RunZeftctl({"calc", "table", "--csv", "-", "--json"}, "height;volume\n0;0\n500;40\n1000;39,5\n");
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_EQ(refused.out,
+              "{\"error\":\"Row 4: the volume 39.5 is less than the 40 of row 3, which is lower down.\"}\n");
+}
+
 } // namespace
 } // namespace zeft::cli::testing
