@@ -1,6 +1,7 @@
 #include "app/ApplicationWindows.h"
 
 #include "app/Help.h"
+#include "calc/MeasuredTableForm.h"
 #include "calc/NonLinearizationForm.h"
 #include "calc/NonLinearization_HeightForm.h"
 #include "calc/NonLinearization_VolumeForm.h"
@@ -35,18 +36,24 @@ ApplicationWindows::ApplicationWindows(TMain_Form::Options mainOptions,
     nonLinearHeightForm_ = Tell(
         std::make_unique<calc_ui::TNonLinearHeightForm>(mainForm_->Controls(), mainForm_->MessageBoxes()), created);
 
+    measuredTableForm_ =
+        Tell(std::make_unique<calc_ui::TMeasuredTableForm>(mainForm_->Controls(), mainForm_->MessageBoxes()), created);
+
     mainForm_->SetAboutForm(aboutForm_.get());
     mainForm_->SetBatteryTestForm(batteryTestForm_.get());
     mainForm_->SetCalculatorForms(nonLinearizationForm_.get(), nonLinearVolumeForm_.get(), nonLinearHeightForm_.get());
+    mainForm_->SetMeasuredTableForm(measuredTableForm_.get());
     // The setup sheet tells which calculator the levels came from.
     const auto noteSource = [main = mainForm_.get()](const LevelSource& source) { main->NoteLevelSource(source); };
     nonLinearizationForm_->OnLevelSetHandedOver = noteSource;
     nonLinearVolumeForm_->OnLevelSetHandedOver = noteSource;
     nonLinearHeightForm_->OnLevelSetHandedOver = noteSource;
+    measuredTableForm_->OnLevelSetHandedOver = noteSource;
 }
 
 ApplicationWindows::~ApplicationWindows() {
     // The others refer to the main window; it goes last.
+    measuredTableForm_.reset();
     nonLinearHeightForm_.reset();
     nonLinearVolumeForm_.reset();
     batteryTestForm_.reset();

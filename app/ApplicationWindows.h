@@ -15,6 +15,7 @@ namespace calc_ui {
 class TNonLinearizationForm;
 class TNonLinearVolumeForm;
 class TNonLinearHeightForm;
+class TMeasuredTableForm;
 } // namespace calc_ui
 namespace app {
 
@@ -45,6 +46,8 @@ private:
     std::unique_ptr<TBatteryTestForm> batteryTestForm_;
     std::unique_ptr<calc_ui::TNonLinearVolumeForm> nonLinearVolumeForm_;
     std::unique_ptr<calc_ui::TNonLinearHeightForm> nonLinearHeightForm_;
+    // Beyond the original seven, made after them.
+    std::unique_ptr<calc_ui::TMeasuredTableForm> measuredTableForm_;
 };
 
 } // namespace app

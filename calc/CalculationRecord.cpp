@@ -1,5 +1,6 @@
 #include "calc/CalculationRecord.h"
 
+#include "calc/TankContent.h"
 #include "calc/TankShape.h"
 
 namespace zeft {
@@ -15,13 +16,16 @@ LevelSource ShapeCalculationRecord(const ShapeOptions& options, const ShapeEditT
     record.calculated = true;
     record.inchUnit = options.inchUnit;
     record.shape = options.shape;
-    // The cylinder has no half-tank form; the window unchecks the box for it.
-    record.halfTank = options.halfTank && options.shape != kCylinderShape;
+    // Only the prisms have a half-tank form; the window unchecks the box for the others.
+    record.halfTank = options.halfTank && HasHalfTank(options.shape);
     record.reserve = options.reserve;
     record.picture = ShapePictureName(options.shape, record.halfTank);
     record.volume = result.volume + (options.inchUnit ? " US gallons" : " litres");
-    record.inputs = {{"X", texts.x}, {"H", texts.h}};
     const ShapeReads reads = ShapeReadsOf(options.shape);
+    if (reads.x) {
+        record.inputs.emplace_back("X", texts.x);
+    }
+    record.inputs.emplace_back("H", texts.h);
     const std::pair<bool, std::pair<const char*, const std::string*>> optional[] = {{reads.w, {"W", &texts.w}},
                                                                                     {reads.y, {"Y", &texts.y}},
                                                                                     {reads.z, {"Z", &texts.z}},
@@ -31,6 +35,11 @@ LevelSource ShapeCalculationRecord(const ShapeOptions& options, const ShapeEditT
         if (read) {
             record.inputs.emplace_back(entry.first, *entry.second);
         }
+    }
+    if (result.ok() && result.dimensions.h > 0) {
+        const TankContent content(options.shape, options.halfTank, options.reserve, options.inchUnit,
+                                  result.dimensions);
+        record.gaugeError = GaugeErrorText(content.LargestGaugeError(), content.height(), options.inchUnit);
     }
     return record;
 }

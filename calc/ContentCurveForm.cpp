@@ -10,13 +10,13 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 namespace zeft::calc_ui {
 
 namespace {
 
 constexpr int kCurveSamples = 400;
-constexpr std::array<long double, 4> kLevelFractions{0.2L, 0.4L, 0.6L, 0.8L};
 constexpr std::array<const char*, 4> kLevelNames{"A", "B", "C", "D"};
 
 QString Text(const std::string& text) {
@@ -98,15 +98,53 @@ void PaintContentCurve(QPainter& painter, const QRectF& area, const TankContent&
         const long double h = content.height() * i / kCurveSamples;
         curve << toPoint(static_cast<double>(h), static_cast<double>(content.PercentAt(h)));
     }
-    painter.setPen(QPen(QColor(0x1f, 0x5f, 0xbf), thin * 2.5));
+    const QColor curveColour(0x1f, 0x5f, 0xbf);
+    painter.setPen(QPen(curveColour, thin * 2.5));
     painter.drawPolyline(curve);
 
-    // Levels A to D: a dashed line down to the height, the point and its label up to the left
-    // (the curve only rises, so it never runs through the label).
-    for (std::size_t i = 0; i < kLevelFractions.size(); ++i) {
-        const long double h = kLevelFractions[i] * content.height();
-        const long double percent = content.PercentAt(h);
-        const QPointF at = toPoint(static_cast<double>(h), static_cast<double>(percent));
+    // The gauge's reading beside it: straight pieces through the levels, drawn as the
+    // content each reading stands for.
+    QPolygonF gauge;
+    for (int i = 0; i <= kCurveSamples; ++i) {
+        const long double h = content.height() * i / kCurveSamples;
+        gauge << toPoint(static_cast<double>(h), static_cast<double>(content.GaugeContentPercentAt(h)));
+    }
+    const QColor gaugeColour(0xe0, 0x80, 0x10);
+    painter.setPen(QPen(gaugeColour, thin * 1.8, Qt::DashLine));
+    painter.drawPolyline(gauge);
+
+    // The legend, bottom right, where both lines run low.
+    const std::array<std::pair<QString, QPen>, 2> legend{{
+        {QStringLiteral("Content"), QPen(curveColour, thin * 2.5)},
+        {QStringLiteral("Gauge reading"), QPen(gaugeColour, thin * 1.8, Qt::DashLine)},
+    }};
+    const double legendWidth = metrics.horizontalAdvance(QStringLiteral("Gauge reading")) + line * 3;
+    for (std::size_t i = 0; i < legend.size(); ++i) {
+        const double y = frame.bottom() - line * (2.2 - 1.1 * static_cast<double>(i));
+        const double x = frame.right() - legendWidth - line / 2;
+        painter.setPen(legend[i].second);
+        painter.drawLine(QPointF(x, y), QPointF(x + line * 2, y));
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(x + line * 2.4, y - line / 2, legendWidth, line), Qt::AlignLeft | Qt::AlignVCenter,
+                         legend[i].first);
+    }
+
+    // The reserve level: the sender's empty point, a tenth of the contents below it.
+    if (content.reserve()) {
+        const double reserve = static_cast<double>(content.reserveHeight());
+        painter.setPen(QPen(QColor(0x60, 0x60, 0x60), thin, Qt::DotLine));
+        painter.drawLine(toPoint(reserve, 0), toPoint(reserve, 100));
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(toPoint(reserve, 100).x() + line / 4, frame.top() + line / 4, line * 8, line),
+                         Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Reserve"));
+    }
+
+    // Levels A to D where the sender's levels lie (20 to 80 % of the height above the empty
+    // point), each with the level handed over: a dashed line down to the height, the point
+    // and its label up to the left (the curve only rises, so it never runs through the label).
+    for (std::size_t i = 0; i < kLevelNames.size(); ++i) {
+        const long double h = content.LevelHeight(i);
+        const QPointF at = toPoint(static_cast<double>(h), static_cast<double>(content.PercentAt(h)));
         painter.setPen(QPen(QColor(0xc0, 0x30, 0x30), thin, Qt::DashLine));
         painter.drawLine(at, toPoint(static_cast<double>(h), 0));
         painter.setPen(Qt::NoPen);
@@ -115,7 +153,7 @@ void PaintContentCurve(QPainter& painter, const QRectF& area, const TankContent&
         painter.setBrush(Qt::NoBrush);
         painter.setPen(Qt::black);
         const QString label =
-            QStringLiteral("%1  %2 %").arg(QLatin1String(kLevelNames[i]), Text(FixedText(percent, 1, '.')));
+            QStringLiteral("%1  %2 %").arg(QLatin1String(kLevelNames[i]), Text(WholeText(content.levels()[i])));
         const double width = metrics.horizontalAdvance(label) + 2;
         painter.drawText(QRectF(at.x() - width - line / 4, at.y() - line * 1.15, width, line),
                          Qt::AlignRight | Qt::AlignVCenter, label);

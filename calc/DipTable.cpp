@@ -17,8 +17,9 @@ DipTable MakeDipTable(const TankContent& content, std::string_view stepText, cha
         return table;
     }
     const long double top = content.height();
-    // A multiple of the step that misses H only by rounding is H itself.
-    const long double slack = *step * 1e-9L;
+    // A multiple of the step that misses H only by rounding is H itself. The slack follows
+    // H, not the step: a step far above H must still leave the row at 0.
+    const long double slack = top * 1e-9L;
     for (std::size_t i = 0;; ++i) {
         const long double height = static_cast<long double>(i) * *step;
         if (!(height < top - slack)) {
@@ -30,9 +31,10 @@ DipTable MakeDipTable(const TankContent& content, std::string_view stepText, cha
                           std::to_string(kMaxDipRows) + " rows.";
             return table;
         }
-        table.rows.push_back({height, content.PercentAt(height), content.VolumeAt(height)});
+        table.rows.push_back(
+            {height, content.PercentAt(height), content.VolumeAt(height), content.GaugePercentAt(height)});
     }
-    table.rows.push_back({top, content.PercentAt(top), content.VolumeAt(top)});
+    table.rows.push_back({top, content.PercentAt(top), content.VolumeAt(top), content.GaugePercentAt(top)});
     return table;
 }
 
@@ -45,25 +47,39 @@ std::string ShortestNumberText(long double value) {
     return std::string(buffer, end);
 }
 
-DipRowTexts DipRowText(const DipRow& row) {
-    // From 10^15 up the three decimals lie beyond long double's 19 digits, and from about
-    // 10^60 the fixed form does not fit at all: such volumes take the shape calculator's form.
-    constexpr long double kLargestFixedVolume = 1e15L;
-    const std::string volume =
-        std::fabs(row.volume) < kLargestFixedVolume ? FixedText(row.volume, 3, '.') : VolumeText(row.volume, '.');
-    return {ShortestNumberText(row.height), FixedText(row.percent, 2, '.'), volume};
+DipVolumes DefaultDipVolumes(bool inchUnit) {
+    return {inchUnit, DefaultVolumeUnit(inchUnit)};
 }
 
-std::string DipTableCsv(const std::vector<DipRow>& rows) {
-    std::string csv = "height,percent,volume\n";
-    csv.reserve(csv.size() + rows.size() * 24);
+DipRowTexts DipRowText(const DipRow& row, DipVolumes volumes) {
+    const long double volume = ConvertVolume(row.volume, DefaultVolumeUnit(volumes.inchUnit), volumes.shown);
+    // From 10^15 up the decimals lie beyond long double's 19 digits, and from about 10^60
+    // the fixed form does not fit at all: such volumes take the shape calculator's form.
+    constexpr long double kLargestFixedVolume = 1e15L;
+    const std::string volumeText = std::fabs(volume) < kLargestFixedVolume
+                                       ? FixedText(volume, VolumeDecimals(volumes.shown), '.')
+                                       : VolumeText(volume, '.');
+    return {ShortestNumberText(row.height), FixedText(row.percent, 2, '.'), volumeText, FixedText(row.gauge, 2, '.')};
+}
+
+DipHeaders DipTableHeaders(DipVolumes volumes) {
+    return {volumes.inchUnit ? "Height (in)" : "Height (mm)", "Percent", "Gauge %",
+            "Volume (" + std::string(VolumeUnitSymbol(volumes.shown)) + ")"};
+}
+
+std::string DipTableCsv(const std::vector<DipRow>& rows, DipVolumes volumes) {
+    // New columns go last: readers of the first three keep working.
+    std::string csv = "height,percent,volume,gauge\n";
+    csv.reserve(csv.size() + rows.size() * 32);
     for (const DipRow& row : rows) {
-        const DipRowTexts texts = DipRowText(row);
+        const DipRowTexts texts = DipRowText(row, volumes);
         csv += texts.height;
         csv += ',';
         csv += texts.percent;
         csv += ',';
         csv += texts.volume;
+        csv += ',';
+        csv += texts.gauge;
         csv += '\n';
     }
     return csv;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/TankContent.h"
+#include "calc/VolumeUnit.h"
 
 #include <cstddef>
 #include <string>
@@ -10,11 +11,13 @@
 namespace zeft {
 
 // One row of a dip table: a height above the tank's bottom, the percentage of the whole
-// volume below it and that volume (litres or US gallons).
+// volume below it, that volume (litres or US gallons, as the tank's unit gives) and what
+// the sender's gauge reads there.
 struct DipRow {
     long double height = 0;
     long double percent = 0;
     long double volume = 0;
+    long double gauge = 0;
 };
 
 // Heights 0, S, 2S, ... and H itself as the last row.
@@ -35,17 +38,37 @@ DipTable MakeDipTable(const TankContent& content, std::string_view stepText, cha
 // The shortest text that reads back as the same double, with a dot ("12.5", "0.1", "1e+30").
 std::string ShortestNumberText(long double value);
 
-// Header "height,percent,volume", then a row a line: the height as ShortestNumberText,
-// percent with 2 decimals and volume with 3 (from 10^15 up as VolumeText gives it, such
-// as "7.853982E62"), always with a dot.
-std::string DipTableCsv(const std::vector<DipRow>& rows);
+// How a table shows its volumes: rows hold them in the unit the dimensions give (litres
+// for millimetres, US gallons for inches) and are shown in `shown`.
+struct DipVolumes {
+    bool inchUnit = false;
+    VolumeUnit shown = VolumeUnit::Litre;
+};
+DipVolumes DefaultDipVolumes(bool inchUnit);
+
+// Header "height,percent,volume,gauge", then a row a line: the height as
+// ShortestNumberText, percent and gauge with 2 decimals and the volume with the unit's
+// decimals (from 10^15 up as VolumeText gives it, such as
+// "7.853982E62"), always with a dot.
+std::string DipTableCsv(const std::vector<DipRow>& rows, DipVolumes volumes);
 
 // The texts of one row as a reader sees them in the CSV, the window and the PDF.
 struct DipRowTexts {
     std::string height;
     std::string percent;
     std::string volume;
+    std::string gauge;
 };
-DipRowTexts DipRowText(const DipRow& row);
+DipRowTexts DipRowText(const DipRow& row, DipVolumes volumes);
+
+// Column headers for the window, the PDF and the text table: "Height (mm)", "Percent",
+// "Gauge %", "Volume (L)".
+struct DipHeaders {
+    std::string height;
+    std::string percent;
+    std::string gauge;
+    std::string volume;
+};
+DipHeaders DipTableHeaders(DipVolumes volumes);
 
 } // namespace zeft

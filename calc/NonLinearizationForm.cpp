@@ -64,7 +64,7 @@ TNonLinearizationForm::TNonLinearizationForm(SettingsControls& mainControls, Pro
     ShapeNoLabel = new QLabel(QStringLiteral("Shape No."), Panel1);
     ShapeNoLabel->setObjectName(QStringLiteral("ShapeNoLabel"));
     SetBold(ShapeNoLabel);
-    ShapeNoLabel->setMinimumWidth(ShapeNoLabel->fontMetrics().horizontalAdvance(QStringLiteral("Shape No. 12/12")));
+    ShapeNoLabel->setMinimumWidth(ShapeNoLabel->fontMetrics().horizontalAdvance(QStringLiteral("Shape No. 18/18")));
     ShapeNoLabel->setAlignment(Qt::AlignCenter);
     auto* paging = new QHBoxLayout;
     paging->addWidget(Label1, 1);
@@ -194,9 +194,10 @@ void TNonLinearizationForm::FormActivate() {
         SetLabeledEditVisible(edit, true);
     }
     HalfTankCheckBox->setVisible(true);
+    HalfTankCheckBox->setEnabled(true);
     SetLabeledEditVisible(X2_Edit, false);
     ShapeNo = 1;
-    ShapeCount = 12;
+    ShapeCount = kShapeCount;
     ShapeNoLabel->setText(QStringLiteral("Shape No. 1/%1").arg(ShapeCount));
 }
 
@@ -212,29 +213,28 @@ void TNonLinearizationForm::PicRightBtnClick() {
 
 void TNonLinearizationForm::UpdateForm() {
     ShapeNoLabel->setText(QStringLiteral("Shape No. %1/%2").arg(ShapeNo).arg(ShapeCount));
-    if (ShapeNo == kCylinderShape) {
+    if (!HasHalfTank(ShapeNo)) {
         pictureLoadDeferred_ = true;
         HalfTankCheckBox->setChecked(false);
         pictureLoadDeferred_ = false;
-        HalfTankCheckBox->setVisible(false);
-    } else {
-        HalfTankCheckBox->setVisible(true);
     }
+    // The cylinder hides the box; the vessels after it show it, but it does not apply.
+    HalfTankCheckBox->setVisible(ShapeNo != kCylinderShape);
+    HalfTankCheckBox->setEnabled(HasHalfTank(ShapeNo));
     LoadShapePicture();
 
     if (!IsValidShape(ShapeNo)) {
         return;
     }
     const ShapeEditRules rules = ShapeEditRulesOf(ShapeNo);
-    const std::pair<QLineEdit*, ShapeEditRule> edits[] = {
-        {W_Edit, rules.w}, {X1_Edit, rules.x1}, {Y_Edit, rules.y}, {Z_Edit, rules.z}, {X2_Edit, rules.x2}};
+    const std::pair<QLineEdit*, ShapeEditRule> edits[] = {{X_Edit, rules.x}, {W_Edit, rules.w}, {X1_Edit, rules.x1},
+                                                          {Y_Edit, rules.y}, {Z_Edit, rules.z}, {X2_Edit, rules.x2}};
     for (const auto& [edit, rule] : edits) {
         SetLabeledEditVisible(edit, rule.shown);
         if (rule.cleared) {
             edit->setText(QStringLiteral("0"));
         }
     }
-    SetLabeledEditVisible(X_Edit, true);
     SetLabeledEditVisible(H_Edit, true);
 }
 
@@ -280,7 +280,7 @@ void TNonLinearizationForm::CalBtn2Click() {
     for (std::size_t i = 0; i < levels.size(); ++i) {
         levels[i]->setText(QString::fromStdString(result.levelSet.levels[i]));
     }
-    calculated_.emplace(options.shape, options.halfTank, options.inchUnit, result.dimensions);
+    calculated_.emplace(options.shape, options.halfTank, options.reserve, options.inchUnit, result.dimensions);
     lastCalculation_ = ShapeCalculationRecord(options, texts, result);
     ChartBtn1->setEnabled(true);
 }

@@ -22,7 +22,7 @@ class SettingsControls;
 
 namespace zeft::calc_ui {
 
-// The shape calculator: pick one of twelve tank shapes, enter its dimensions, calculate
+// The shape calculator: pick one of the tank shapes, enter its dimensions, calculate
 // the levels, bottom limit and volume, and hand the level set to the main window. One
 // instance lives for the whole run and is shown modally; closing it clears what was typed.
 class TNonLinearizationForm : public QDialog {
@@ -85,7 +85,7 @@ public:
 
     // The shape shown (1 to ShapeCount) and the number of shapes.
     int ShapeNo = 1;
-    int ShapeCount = 12;
+    int ShapeCount = kShapeCount;
 
 public slots:
     void done(int result) override;

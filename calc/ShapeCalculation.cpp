@@ -2,6 +2,7 @@
 
 #include "calc/DecimalText.h"
 #include "calc/TankGeometry.h"
+#include "calc/VesselGeometry.h"
 
 #include <cmath>
 #include <cstddef>
@@ -53,7 +54,8 @@ std::string RelationError(int shape, bool half, const TankDimensions& d) {
     case 12:
         return "";
     default:
-        return "Invalid Shape Number!";
+        // The vessels need no relation beyond Y below H, checked for every shape.
+        return IsVesselShape(shape) ? "" : "Invalid Shape Number!";
     }
 }
 
@@ -64,7 +66,7 @@ std::string OverflowError(int shape, const ShapeResult& result) {
     for (const long double level : result.levels) {
         levelsFinite = levelsFinite && std::isfinite(level);
     }
-    if (!levelsFinite || (shape == kCylinderShape && !std::isfinite(result.volume))) {
+    if (!levelsFinite || (!ShapeReadsOf(shape).w && !std::isfinite(result.volume))) {
         return "Invalid input for X value!";
     }
     return std::isfinite(result.volume) ? "" : "Invalid input for W value!";
@@ -74,11 +76,14 @@ std::string OverflowError(int shape, const ShapeResult& result) {
 
 ShapeCalculation CalculateShape(const ShapeOptions& options, const ShapeEditTexts& texts, char sep) {
     TankDimensions entered;
-    const auto x = PositiveDecimalFromText(texts.x, sep);
-    if (!x) {
-        return Failure("Invalid input for X value!");
+    const ShapeReads reads = ShapeReadsOf(options.shape);
+    if (reads.x) {
+        const auto x = PositiveDecimalFromText(texts.x, sep);
+        if (!x) {
+            return Failure("Invalid input for X value!");
+        }
+        entered.x = *x;
     }
-    entered.x = *x;
     const auto h = PositiveDecimalFromText(texts.h, sep);
     if (!h) {
         return Failure("Invalid input for H value!");
@@ -91,7 +96,7 @@ ShapeCalculation CalculateShape(const ShapeOptions& options, const ShapeEditText
     } else if (entered.h < 100 || entered.h > 2000) {
         return Failure("Invalid input for H value! H must be at least 100 mm and no more than 2000 mm!");
     }
-    if (options.shape != kCylinderShape) {
+    if (reads.w) {
         const auto w = PositiveDecimalFromText(texts.w, sep);
         if (!w) {
             return Failure("Invalid input for W value!");
@@ -99,7 +104,6 @@ ShapeCalculation CalculateShape(const ShapeOptions& options, const ShapeEditText
         entered.w = *w;
     }
 
-    const ShapeReads reads = ShapeReadsOf(options.shape);
     struct OwnEdit {
         bool read;
         const std::string& text;
@@ -140,6 +144,18 @@ ShapeCalculation CalculateShape(const ShapeOptions& options, const ShapeEditText
         result.levelSet.bottomLimit = WholeText(cylinder.bottomLimit);
         for (std::size_t i = 0; i < 4; ++i) {
             result.levelSet.levels[i] = WholeText(cylinder.levels[i]);
+        }
+        return result;
+    }
+    if (IsVesselShape(options.shape)) {
+        const ShapeResult vessel = CalculateVessel(options.shape, entered, options.reserve, options.inchUnit);
+        if (std::string overflow = OverflowError(options.shape, vessel); !overflow.empty()) {
+            return Failure(std::move(overflow));
+        }
+        result.volume = VolumeText(vessel.volume, sep);
+        result.levelSet.bottomLimit = FixedText(vessel.bottomLimit, 2, sep);
+        for (std::size_t i = 0; i < 4; ++i) {
+            result.levelSet.levels[i] = WholeText(vessel.levels[i]);
         }
         return result;
     }

@@ -10,6 +10,7 @@
 #include "ui/QtFileDialogs.h"
 
 #include <QAbstractTableModel>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -31,11 +32,16 @@ namespace zeft::calc_ui {
 // The dip table's rows for the view; texts made on demand, so a long table costs little.
 class DipTableModel : public QAbstractTableModel {
 public:
-    DipTableModel(bool inch, QObject* parent) : QAbstractTableModel(parent), inch_(inch) {}
+    DipTableModel(DipVolumes volumes, QObject* parent) : QAbstractTableModel(parent), volumes_(volumes) {}
 
     void SetRows(std::vector<DipRow> rows) {
         beginResetModel();
         rows_ = std::move(rows);
+        endResetModel();
+    }
+    void SetVolumes(DipVolumes volumes) {
+        beginResetModel();
+        volumes_ = volumes;
         endResetModel();
     }
     const std::vector<DipRow>& Rows() const { return rows_; }
@@ -43,7 +49,7 @@ public:
     int rowCount(const QModelIndex& parent) const override {
         return parent.isValid() ? 0 : static_cast<int>(rows_.size());
     }
-    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : 3; }
+    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : kColumns; }
 
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid() || index.row() >= rowCount({})) {
@@ -55,23 +61,26 @@ public:
         if (role != Qt::DisplayRole) {
             return {};
         }
-        const DipRowTexts texts = DipRowText(rows_[static_cast<std::size_t>(index.row())]);
-        const std::array<const std::string*, 3> cells{&texts.height, &texts.percent, &texts.volume};
+        const DipRowTexts texts = DipRowText(rows_[static_cast<std::size_t>(index.row())], volumes_);
+        const std::array<const std::string*, kColumns> cells{&texts.height, &texts.percent, &texts.gauge,
+                                                             &texts.volume};
         return QString::fromStdString(*cells[static_cast<std::size_t>(index.column())]);
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 2) {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kColumns) {
             return QAbstractTableModel::headerData(section, orientation, role);
         }
-        const std::array<QString, 3> headers{inch_ ? QStringLiteral("Height (in)") : QStringLiteral("Height (mm)"),
-                                             QStringLiteral("Percent"),
-                                             inch_ ? QStringLiteral("Volume (US gal)") : QStringLiteral("Volume (L)")};
-        return headers[static_cast<std::size_t>(section)];
+        const DipHeaders headers = DipTableHeaders(volumes_);
+        const std::array<const std::string*, kColumns> texts{&headers.height, &headers.percent, &headers.gauge,
+                                                             &headers.volume};
+        return QString::fromStdString(*texts[static_cast<std::size_t>(section)]);
     }
 
+    static constexpr int kColumns = 4;
+
 private:
-    bool inch_;
+    DipVolumes volumes_;
     std::vector<DipRow> rows_;
 };
 
@@ -88,16 +97,32 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& tex
 } // namespace
 
 TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWidget* parent)
-    : QDialog(parent), content_(content), prompts_(prompts), dialogs_(std::make_unique<ui::QtFileDialogs>(this)) {
+    : QDialog(parent), content_(content), prompts_(prompts), dialogs_(std::make_unique<ui::QtFileDialogs>(this)),
+      gaugeError_(content_.LargestGaugeError()) {
     setObjectName(QStringLiteral("TankChartForm"));
     setWindowTitle(QStringLiteral("Tank Chart"));
     const QString unit = content_.inchUnit() ? QStringLiteral("in") : QStringLiteral("mm");
 
+    volumes_ = DefaultDipVolumes(content_.inchUnit());
     TankLabel = new QLabel(Description(), this);
     TankLabel->setObjectName(QStringLiteral("TankLabel"));
     TankLabel->setWordWrap(true);
     TankLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    GaugeErrorLabel = new QLabel(QStringLiteral("Largest gauge error: ") + GaugeErrorDescription(), this);
+    GaugeErrorLabel->setObjectName(QStringLiteral("GaugeErrorLabel"));
+    GaugeErrorLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     ContentCurve = new ContentCurveForm(content_, this);
+
+    VolumeUnitLabel = new QLabel(QStringLiteral("&Volume unit:"), this);
+    VolumeUnitLabel->setObjectName(QStringLiteral("VolumeUnitLabel"));
+    VolumeUnitBox = new QComboBox(this);
+    VolumeUnitBox->setObjectName(QStringLiteral("VolumeUnitBox"));
+    for (const VolumeUnit unit : kVolumeUnits) {
+        const std::string_view name = VolumeUnitName(unit);
+        VolumeUnitBox->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    }
+    VolumeUnitBox->setCurrentIndex(static_cast<int>(volumes_.shown));
+    VolumeUnitLabel->setBuddy(VolumeUnitBox);
 
     StepLabel = new QLabel(QStringLiteral("&Step (%1):").arg(unit), this);
     StepLabel->setObjectName(QStringLiteral("StepLabel"));
@@ -113,7 +138,7 @@ TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWi
 
     TableLabel = new QLabel(QStringLiteral("Dip &table:"), this);
     TableLabel->setObjectName(QStringLiteral("TableLabel"));
-    model_ = new DipTableModel(content_.inchUnit(), this);
+    model_ = new DipTableModel(volumes_, this);
     DipTableView = new QTableView(this);
     DipTableView->setObjectName(QStringLiteral("DipTableView"));
     DipTableView->setModel(model_);
@@ -125,7 +150,7 @@ TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWi
     TableLabel->setBuddy(DipTableView);
     const QFontMetrics metrics = DipTableView->fontMetrics();
     int tableWidth = 0;
-    for (int column = 0; column < 3; ++column) {
+    for (int column = 0; column < DipTableModel::kColumns; ++column) {
         const QString header = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
         const int width =
             std::max(metrics.horizontalAdvance(header), metrics.horizontalAdvance(QStringLiteral("00000.000"))) +
@@ -141,9 +166,11 @@ TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWi
     SavePdfBtn = MakeButton(this, QStringLiteral("SavePdfBtn"), QStringLiteral("Save &PDF..."));
     CloseBtn = MakeButton(this, QStringLiteral("CloseBtn"), QStringLiteral("Close"));
 
-    auto* stepRow = new QHBoxLayout;
-    stepRow->addWidget(StepLabel);
-    stepRow->addWidget(StepEdit, 1);
+    auto* stepRow = new QGridLayout;
+    stepRow->addWidget(StepLabel, 0, 0);
+    stepRow->addWidget(StepEdit, 0, 1);
+    stepRow->addWidget(VolumeUnitLabel, 1, 0);
+    stepRow->addWidget(VolumeUnitBox, 1, 1);
     auto* tableSide = new QVBoxLayout;
     tableSide->addLayout(stepRow);
     tableSide->addWidget(StepErrorLabel);
@@ -159,12 +186,14 @@ TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWi
     buttons->addWidget(CloseBtn);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(TankLabel);
+    layout->addWidget(GaugeErrorLabel);
     layout->addLayout(middle, 1);
     layout->addLayout(buttons);
 
-    SetTabChain({StepEdit, DipTableView, SaveCsvBtn, SavePdfBtn, CloseBtn});
+    SetTabChain({StepEdit, VolumeUnitBox, DipTableView, SaveCsvBtn, SavePdfBtn, CloseBtn});
 
     connect(StepEdit, &QLineEdit::textChanged, this, &TTankChartForm::StepEditChange);
+    connect(VolumeUnitBox, &QComboBox::currentIndexChanged, this, &TTankChartForm::VolumeUnitBoxChange);
     connect(SaveCsvBtn, &QPushButton::clicked, this, &TTankChartForm::SaveCsvBtnClick);
     connect(SavePdfBtn, &QPushButton::clicked, this, &TTankChartForm::SavePdfBtnClick);
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::accept);
@@ -172,9 +201,13 @@ TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWi
 }
 
 TTankChartForm::~TTankChartForm() {
-    // A PDF still being written is finished first: its file must not be left half done.
+    // A PDF still being written is finished first: its file must not be left half done. Its
+    // end is no longer delivered to a window going away, so a failure is told here.
     if (pdfThread_) {
         pdfThread_->wait();
+        if (pdfError_) {
+            prompts_.ShowApplicationError(*pdfError_);
+        }
     }
 }
 
@@ -195,12 +228,12 @@ QString TTankChartForm::Description() const {
     const std::string unit = content_.inchUnit() ? " in" : " mm";
     const TankDimensions& d = content_.dimensions();
     std::string text = "Shape " + std::to_string(content_.shape());
-    if (content_.shape() != kCylinderShape) {
+    if (HasHalfTank(content_.shape())) {
         text += content_.halfTank() ? ", half tank" : ", full tank";
     }
     const ShapeReads reads = ShapeReadsOf(content_.shape());
     const std::array<std::pair<const char*, std::optional<long double>>, 7> letters{{
-        {"X", d.x},
+        {"X", reads.x ? std::optional(d.x) : std::nullopt},
         {"H", d.h},
         {"W", reads.w ? std::optional(d.w) : std::nullopt},
         {"Y", reads.y ? std::optional(d.y) : std::nullopt},
@@ -215,8 +248,28 @@ QString TTankChartForm::Description() const {
             separator = ", ";
         }
     }
-    text += ". Volume " + FixedText(content_.volume(), 3, '.') + (content_.inchUnit() ? " US gallons." : " litres.");
+    const long double volume = ConvertVolume(content_.volume(), DefaultVolumeUnit(content_.inchUnit()), volumes_.shown);
+    text += ". Volume " + FixedText(volume, VolumeDecimals(volumes_.shown), '.') + " " +
+            std::string(VolumeUnitName(volumes_.shown)) + ".";
+    if (content_.reserve()) {
+        text += " 10% reserve: the sender reads empty at " + FixedText(content_.reserveHeight(), 2, '.') + unit +
+                ", levels A to D above it.";
+    }
     return QString::fromStdString(text);
+}
+
+QString TTankChartForm::GaugeErrorDescription() const {
+    return QString::fromStdString(GaugeErrorText(gaugeError_, content_.height(), content_.inchUnit()));
+}
+
+void TTankChartForm::VolumeUnitBoxChange() {
+    const int index = VolumeUnitBox->currentIndex();
+    if (index < 0 || index >= static_cast<int>(kVolumeUnits.size())) {
+        return;
+    }
+    volumes_.shown = kVolumeUnits[static_cast<std::size_t>(index)];
+    model_->SetVolumes(volumes_);
+    TankLabel->setText(Description());
 }
 
 void TTankChartForm::StepEditChange() {
@@ -237,7 +290,7 @@ void TTankChartForm::SaveCsvBtnClick() {
     if (!target) {
         return;
     }
-    if (const std::optional<std::string> error = SaveFileAtomically(*target, DipTableCsv(Rows()))) {
+    if (const std::optional<std::string> error = SaveFileAtomically(*target, DipTableCsv(Rows(), volumes_))) {
         prompts_.ShowApplicationError(*error);
     }
 }
@@ -252,14 +305,16 @@ void TTankChartForm::SavePdfBtnClick() {
     }
     // The thread works on copies; the window reads pdfError_ only after the thread ended.
     pdfError_.reset();
-    pdfThread_.reset(
-        QThread::create([this, content = content_, rows = Rows(), description = Description(), path = *target] {
-            const QByteArray pdf = TankChartPdf(content, rows, description);
-            pdfError_ =
-                pdf.isEmpty()
-                    ? std::optional<std::string>("The chart could not be drawn.")
-                    : SaveFileAtomically(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
-        }));
+    pdfThread_.reset(QThread::create([this, content = content_, rows = Rows(), volumes = volumes_,
+                                      description = Description() + QStringLiteral(" Largest gauge error: ") +
+                                                    GaugeErrorDescription() + QStringLiteral("."),
+                                      path = *target] {
+        const QByteArray pdf = TankChartPdf(content, rows, volumes, description);
+        pdfError_ =
+            pdf.isEmpty()
+                ? std::optional<std::string>("The chart could not be drawn.")
+                : SaveFileAtomically(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    }));
     connect(pdfThread_.get(), &QThread::finished, this, &TTankChartForm::PdfSaved);
     UpdateSaveButtons();
     setCursor(Qt::BusyCursor);

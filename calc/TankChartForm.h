@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+class QComboBox;
 class QLabel;
 class QThread;
 class QLineEdit;
@@ -30,7 +31,8 @@ class ContentCurveForm;
 class DipTableModel;
 
 // "Tank Chart": how much a tank holds at any height. The content curve with the points of
-// levels A to D, the dip table at a step the user picks, and both saved as CSV or PDF.
+// levels A to D and the gauge's reading beside it, the dip table at a step and in a volume
+// unit the user picks, and both saved as CSV or PDF.
 class TTankChartForm : public QDialog {
     Q_OBJECT
 
@@ -39,6 +41,7 @@ public:
     ~TTankChartForm() override;
 
     void StepEditChange();
+    void VolumeUnitBoxChange();
     void SaveCsvBtnClick();
     void SavePdfBtnClick();
 
@@ -48,14 +51,19 @@ public:
 
     // The table shown (the last step that was valid).
     const std::vector<DipRow>& Rows() const;
-    // One line on the tank: shape, dimensions and volume.
+    // One line on the tank: shape, dimensions, volume and the reserve level.
     QString Description() const;
+    // Where and by how much the gauge is off the most.
+    QString GaugeErrorDescription() const;
 
     QLabel* TankLabel;
+    QLabel* GaugeErrorLabel;
     ContentCurveForm* ContentCurve;
     QLabel* StepLabel;
     QLineEdit* StepEdit;
     QLabel* StepErrorLabel;
+    QLabel* VolumeUnitLabel;
+    QComboBox* VolumeUnitBox;
     QLabel* TableLabel;
     QTableView* DipTableView;
     QPushButton* SaveCsvBtn;
@@ -74,6 +82,8 @@ private:
     Prompts& prompts_;
     std::unique_ptr<ui::QtFileDialogs> dialogs_;
     DipTableModel* model_;
+    DipVolumes volumes_;
+    GaugeError gaugeError_;
     bool stepValid_ = true;
     // The PDF thread and what it leaves behind: the file error, if any.
     std::unique_ptr<QThread> pdfThread_;

@@ -77,6 +77,7 @@ ShapeResult CalculateCylinder(bool reserve, long double h, long double x, bool i
             result.levels[i] = RoundHalfEven(result.exactLevels[i]);
         }
         result.bottomLimit = RoundHalfEven(usable);
+        result.reserveHeight = reserveHeight;
     }
     result.volume = ac * x / VolumeDivisor(inchUnit);
     return result;
@@ -152,6 +153,7 @@ ShapeResult CalculateProfile(const TankDimensions& d, bool halfTank, bool reserv
         }
     }
     result.bottomLimit = usable;
+    result.reserveHeight = d.h - usable;
 
     for (std::size_t i = 0; i < kLevelFractions.size(); ++i) {
         const long double filled = FilledProfileArea(p, kLevelFractions[i] * usable);

@@ -9,12 +9,14 @@ namespace zeft {
 // What a shape calculation yields: the four levels A to D (whole percent, already
 // rounded; exactLevels before the rounding), the bottom limit (in the unit of the
 // dimensions; whole for the cylinder) and the volume of the whole tank in litres
-// (millimetres) or US gallons (inches).
+// (millimetres) or US gallons (inches). reserveHeight: the empty point's height above the
+// bottom (0 without reserve), unrounded; the levels lie at 20 to 80 % of the height above it.
 struct ShapeResult {
     std::array<long double, 4> levels{};
     std::array<long double, 4> exactLevels{};
     long double bottomLimit = 0;
     long double volume = 0;
+    long double reserveHeight = 0;
 };
 
 // Area of a symmetric trapezoid of height h whose width grows from b by s per side.

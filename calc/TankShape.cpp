@@ -6,6 +6,14 @@ bool IsValidShape(int shape) {
     return shape >= 1 && shape <= kShapeCount;
 }
 
+bool IsVesselShape(int shape) {
+    return shape > kCylinderShape && shape <= kShapeCount;
+}
+
+bool HasHalfTank(int shape) {
+    return shape >= 1 && shape < kCylinderShape;
+}
+
 ShapeReads ShapeReadsOf(int shape) {
     //                w     y      z      x1     x2
     switch (shape) {
@@ -31,8 +39,19 @@ ShapeReads ShapeReadsOf(int shape) {
         return {true, true, true, false, true};
     case 11:
         return {true, true, true, true, true};
-    default:
+    case kCylinderShape:
+    case kHemisphericalHeadsShape:
+    case kEllipsoidalHeadsShape:
+    case kTorisphericalHeadsShape:
         return {};
+    case kOvalShape:
+        return {true, false, false, false, false};
+    case kSphereShape:
+        return {false, false, false, false, false, false};
+    case kConeBottomShape:
+        return {false, true, false, false, false};
+    default:
+        return {false, false, false, false, false, false};
     }
 }
 
@@ -40,13 +59,16 @@ ShapeEditRules ShapeEditRulesOf(int shape) {
     const ShapeReads reads = ShapeReadsOf(shape);
     const bool clears = IsValidShape(shape) && shape != kCylinderShape;
     const auto rule = [clears](bool read, bool fresh) { return ShapeEditRule{read, clears && (!read || fresh)}; };
-    return {rule(reads.w, false), rule(reads.y, false), rule(reads.z, false), rule(reads.x1, reads.x2),
-            rule(reads.x2, reads.x2)};
+    return {{reads.x, false},     rule(reads.w, false),     rule(reads.y, false),
+            rule(reads.z, false), rule(reads.x1, reads.x2), rule(reads.x2, reads.x2)};
 }
 
 TankDimensions DeriveShapeDimensions(int shape, bool halfTank, const TankDimensions& entered) {
     const ShapeReads reads = ShapeReadsOf(shape);
     TankDimensions d = entered;
+    if (!reads.x) {
+        d.x = 0;
+    }
     if (!reads.w) {
         d.w = 0;
     }

@@ -64,8 +64,11 @@ int ReportCalculation(const std::string& error, const LevelSetTexts& levelSet, c
 }
 
 void AddShapeDimensionOptions(CLI::App& command, ShapeOptions& options, ShapeEditTexts& texts) {
-    command.add_option("--shape", options.shape, "shape number, 1 to 12")->required()->check(CLI::Range(1, 12));
-    command.add_option("--x", texts.x, "dimension X")->required();
+    command.add_option("--shape", options.shape, "shape number, 1 to " + std::to_string(kShapeCount))
+        ->required()
+        ->check(CLI::Range(1, kShapeCount));
+    // The sphere reads no X; the calculator says so when a shape needs it.
+    command.add_option("--x", texts.x, "dimension X");
     command.add_option("--h", texts.h, "dimension H")->required();
     command.add_option("--w", texts.w, "dimension W");
     command.add_option("--y", texts.y, "dimension Y");

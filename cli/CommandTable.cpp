@@ -10,6 +10,7 @@
 #include "cli/ReadCommand.h"
 #include "cli/RestoreCommand.h"
 #include "cli/ShapeCommand.h"
+#include "cli/TableCommand.h"
 #include "cli/VolumeCommand.h"
 
 namespace zeft::cli {
@@ -27,6 +28,7 @@ std::vector<std::unique_ptr<Command>> MakeCommands() {
     commands.push_back(std::make_unique<VolumeCommand>());
     commands.push_back(std::make_unique<HeightCommand>());
     commands.push_back(std::make_unique<ChartCommand>());
+    commands.push_back(std::make_unique<TableCommand>());
     return commands;
 }
 

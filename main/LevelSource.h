@@ -8,7 +8,7 @@
 namespace zeft {
 
 // Which calculator window handed a level set to the main window.
-enum class LevelCalculator { Shape, Volume, Height };
+enum class LevelCalculator { Shape, Volume, Height, MeasuredTable };
 
 // What a calculator computed when the user confirmed "Save & Close": kept by the main window
 // for the run so that the setup sheet can say where the levels came from.
@@ -26,6 +26,9 @@ struct LevelSource {
     // The picture the window showed for the shape (relative name, e.g. "pictures/shape3.jpg").
     std::string picture;
     std::string volume;
+    // Where the sender's gauge is off the most from the true content, as text; empty when
+    // the calculator does not know the tank's curve.
+    std::string gaugeError;
 
     // Name and text of each input: the shape's dimensions or the measured table's rows.
     std::vector<std::pair<std::string, std::string>> inputs;

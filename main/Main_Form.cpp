@@ -216,6 +216,7 @@ void TMain_Form::CreateMenus() {
     Shape11 = item(NonLinearization1, "Shape11", "Shape...", &TMain_Form::Shape11Click);
     Volume = item(NonLinearization1, "Volume", "Volume...", &TMain_Form::VolumeClick);
     Height1 = item(NonLinearization1, "Height1", "Height...", &TMain_Form::Height1Click);
+    MeasuredTable1 = item(NonLinearization1, "MeasuredTable1", "Measured Table...", &TMain_Form::MeasuredTable1Click);
     Help1 = Named(bar->addMenu(QStringLiteral("&Help")), "Help1");
     Help2 = item(Help1, "Help2", "Help", &TMain_Form::Help2Click);
     About1 = item(Help1, "About1", "About...", &TMain_Form::About1Click);
@@ -292,6 +293,10 @@ void TMain_Form::SetCalculatorForms(QDialog* shape, QDialog* volume, QDialog* he
     heightForm_ = height;
 }
 
+void TMain_Form::SetMeasuredTableForm(QDialog* measuredTable) {
+    measuredTableForm_ = measuredTable;
+}
+
 void TMain_Form::SetStatusPanel(int panel, const std::string& text) {
     statusPanels_[panel]->setText(QString::fromStdString(text));
     if (panel == 1) {
@@ -344,7 +349,7 @@ void TMain_Form::Diagnose1Click() {
 
 void TMain_Form::UpdateCommands() {
     const bool idle = !session_ || !Engine().Running();
-    for (QAction* action : {Setting1, BatteryTest, Open1, History1, Shape11, Volume, Height1}) {
+    for (QAction* action : {Setting1, BatteryTest, Open1, History1, Shape11, Volume, Height1, MeasuredTable1}) {
         action->setEnabled(idle);
     }
 }
@@ -410,6 +415,10 @@ void TMain_Form::VolumeClick() {
 
 void TMain_Form::Height1Click() {
     ShowModal(heightForm_);
+}
+
+void TMain_Form::MeasuredTable1Click() {
+    ShowModal(measuredTableForm_);
 }
 
 void TMain_Form::About1Click() {

@@ -80,6 +80,8 @@ public:
     void SetAboutForm(QDialog* form) { aboutForm_ = form; }
     void SetBatteryTestForm(QDialog* form) { batteryTestForm_ = form; }
     void SetCalculatorForms(QDialog* shape, QDialog* volume, QDialog* height);
+    // The measured-table calculator, beyond the three.
+    void SetMeasuredTableForm(QDialog* measuredTable);
 
     // What the other windows work on: the settings controls, the message boxes and the
     // serial component as far as RTS goes.
@@ -105,6 +107,7 @@ public:
     void Shape11Click();
     void VolumeClick();
     void Height1Click();
+    void MeasuredTable1Click();
     void Help2Click();
     void About1Click();
     void FirmwareUpdateClick();
@@ -156,6 +159,7 @@ public:
     QAction* Shape11;
     QAction* Volume;
     QAction* Height1;
+    QAction* MeasuredTable1;
     QMenu* Help1;
     QAction* Help2;
     QAction* About1;
@@ -186,6 +190,7 @@ private:
     QDialog* shapeForm_ = nullptr;
     QDialog* volumeForm_ = nullptr;
     QDialog* heightForm_ = nullptr;
+    QDialog* measuredTableForm_ = nullptr;
     std::optional<LevelSource> levelSource_;
 };
 

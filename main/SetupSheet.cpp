@@ -116,15 +116,16 @@ const char* CalculatorName(LevelCalculator calculator) {
         return "Volume";
     case LevelCalculator::Height:
         return "Height";
+    case LevelCalculator::MeasuredTable:
+        return "Measured Table";
     default:
         return "Shape";
     }
 }
 
+// The unit of the lengths. The volume calculator's volumes carry none (only their ratios
+// count), and the shape calculator's volume names its own.
 std::string UnitText(const LevelSource& source) {
-    if (source.calculator == LevelCalculator::Volume) {
-        return source.inchUnit ? "Inch, US gallons" : "Millimetre, litres";
-    }
     return source.inchUnit ? "Inch" : "Millimetre";
 }
 
@@ -147,6 +148,9 @@ SetupSheetSection SourceSection(const LevelSource& source) {
         }
         if (!source.volume.empty()) {
             section.rows.push_back({"Volume", source.volume});
+        }
+        if (!source.gaugeError.empty()) {
+            section.rows.push_back({"Largest gauge error", source.gaugeError});
         }
     }
     const std::array<const char*, 4> names{"Level A", "Level B", "Level C", "Level D"};

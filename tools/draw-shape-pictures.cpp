@@ -1,4 +1,4 @@
-// Draws the shape calculator's tank pictures (shape1.jpg .. shape12.jpg, shape1h.jpg ..
+// Draws the shape calculator's tank pictures (shape1.jpg .. shape18.jpg, shape1h.jpg ..
 // shape11h.jpg) and the drawings of the volume and height calculators into a folder
 // (default "pictures"). Usage: draw-shape-pictures [output-folder]
 //
@@ -378,6 +378,116 @@ bool DrawCylinder(const std::string& path) {
     return canvas.SaveJpeg(path);
 }
 
+// How far a head of the vessels 14 to 16 reaches beyond its tangent line, u above the axis
+// (|u| <= r), in the same units as r.
+double HeadReach(int shape, double r, double u) {
+    const double across = std::sqrt(std::max(0.0, r * r - u * u));
+    if (shape == zeft::kHemisphericalHeadsShape) {
+        return across;
+    }
+    if (shape == zeft::kEllipsoidalHeadsShape) {
+        return across / 2;
+    }
+    // Torispherical: crown radius 2r, knuckle 0.2r, as in TorisphericalHead.
+    const double d = 2 * r;
+    const double crownCentre = -std::sqrt(0.81 - 0.16) * d;
+    const double knuckleCentre = 0.4 * d;
+    const double jointRadius = d * 1.0 * 0.4 / 0.9;
+    const double rho = std::fabs(u);
+    if (rho >= jointRadius) {
+        const double beyond = rho - knuckleCentre;
+        return std::sqrt(std::max(0.0, 0.01 * d * d - beyond * beyond));
+    }
+    return crownCentre + std::sqrt(d * d - rho * rho);
+}
+
+// The vessels 13 to 18: an end view and a side view (or the one view of a sphere or a
+// vertical tank), with their dimension letters.
+bool DrawVessel(int shape, const std::string& path) {
+    Canvas canvas(440, 245);
+    const double top = 52;
+    const double bottom = 182;
+    const double cy = (top + bottom) / 2;
+    const double r = (bottom - top) / 2;
+
+    if (shape == zeft::kSphereShape) {
+        const double cx = 220;
+        canvas.Ellipse(cx, cy, r, r, 2.2, kInk);
+        canvas.Ellipse(cx, cy, r, r * 0.28, 0.8, kGrey, 0, std::numbers::pi); // the equator, in front
+        Extension(canvas, cx, top, 120, top);
+        Extension(canvas, cx, bottom, 120, bottom);
+        Dimension(canvas, 125, top, 125, bottom, "H", 111, cy);
+        canvas.Text(cx, 222, "Sphere", kSmallScale, kGrey);
+        return canvas.SaveJpeg(path);
+    }
+
+    if (shape == zeft::kConeBottomShape) {
+        const double cx = 220;
+        const double half = 80;
+        const double joint = top + 80; // the cylindrical part ends here; the cone runs down to its point
+        const double apex = 205;
+        canvas.Polyline({{cx - half, top}, {cx + half, top}, {cx + half, joint}, {cx, apex}, {cx - half, joint}}, 2.2,
+                        kInk, true);
+        canvas.Line(cx - half, joint, cx + half, joint, 0.8, kGrey, true);
+        Extension(canvas, cx - half, top - 4, cx - half, top - 24);
+        Extension(canvas, cx + half, top - 4, cx + half, top - 24);
+        Dimension(canvas, cx - half, top - 18, cx + half, top - 18, "X", cx, top - 32);
+        Extension(canvas, cx - half - 4, top, 95, top);
+        Extension(canvas, cx - 4, apex, 95, apex);
+        Dimension(canvas, 100, top, 100, apex, "H", 86, (top + apex) / 2);
+        Extension(canvas, cx + half + 4, top, 335, top);
+        Extension(canvas, cx + half + 4, joint, 335, joint);
+        Dimension(canvas, 330, top, 330, joint, "Y", 344, (top + joint) / 2);
+        canvas.Text(cx, 232, "Round: X is the diameter", kSmallScale, kGrey);
+        return canvas.SaveJpeg(path);
+    }
+
+    // End view at the left: the circle of diameter H, or the ellipse H by W.
+    const double endX = shape == zeft::kOvalShape ? 118 : 95;
+    const double endHalfWidth = shape == zeft::kOvalShape ? r * 1.25 : r;
+    canvas.Ellipse(endX, cy, endHalfWidth, r, 2.2, kInk);
+    Extension(canvas, endX, top, 18, top);
+    Extension(canvas, endX, bottom, 18, bottom);
+    Dimension(canvas, 22, top, 22, bottom, "H", 10, cy);
+    if (shape == zeft::kOvalShape) {
+        Extension(canvas, endX - endHalfWidth, cy + 4, endX - endHalfWidth, bottom + 22);
+        Extension(canvas, endX + endHalfWidth, cy + 4, endX + endHalfWidth, bottom + 22);
+        Dimension(canvas, endX - endHalfWidth, bottom + 17, endX + endHalfWidth, bottom + 17, "W", endX, bottom + 31);
+    } else {
+        canvas.Text(endX, 222, "End", kSmallScale, kGrey);
+    }
+
+    // Side view at the right: the body of length X between the tangent lines, and its heads.
+    const double reach = shape == zeft::kOvalShape ? 0 : HeadReach(shape, r, 0);
+    const double sideL = 215 + reach;
+    const double sideR = 420 - reach;
+    std::vector<std::array<double, 2>> outline;
+    const int steps = 60;
+    for (int i = 0; i <= steps; ++i) { // right head, top to bottom
+        const double u = r - 2 * r * i / steps;
+        outline.push_back({sideR + (reach > 0 ? HeadReach(shape, r, u) : 0), cy - u});
+    }
+    for (int i = 0; i <= steps; ++i) { // left head, bottom to top
+        const double u = -r + 2 * r * i / steps;
+        outline.push_back({sideL - (reach > 0 ? HeadReach(shape, r, u) : 0), cy - u});
+    }
+    canvas.Polyline(outline, 2.2, kInk, true);
+    if (reach > 0) {
+        canvas.Line(sideL, top, sideL, bottom, 0.8, kGrey, true); // the tangent lines
+        canvas.Line(sideR, top, sideR, bottom, 0.8, kGrey, true);
+    }
+    canvas.Line(sideL - reach - 8, cy, sideR + reach + 8, cy, 0.8, kGrey, true); // the axis
+    Extension(canvas, sideL, top - 4, sideL, top - 24);
+    Extension(canvas, sideR, top - 4, sideR, top - 24);
+    Dimension(canvas, sideL, top - 18, sideR, top - 18, "X", (sideL + sideR) / 2, top - 32);
+    const char* note = shape == zeft::kHemisphericalHeadsShape   ? "Side: hemispherical heads"
+                       : shape == zeft::kEllipsoidalHeadsShape   ? "Side: 2:1 heads, H/4 deep"
+                       : shape == zeft::kTorisphericalHeadsShape ? "Side: DIN 28011 heads"
+                                                                 : "Side";
+    canvas.Text((sideL + sideR) / 2, 222, note, kSmallScale, kGrey);
+    return canvas.SaveJpeg(path);
+}
+
 // The tank drawing of the volume and height calculators.
 bool DrawTable(const std::array<std::string, 5>& labels, const std::string& path) {
     Canvas canvas(440, 259);
@@ -418,6 +528,10 @@ int main(int argc, char** argv) {
             ok = DrawCylinder(base + ".jpg") && ok;
             continue;
         }
+        if (zeft::IsVesselShape(shape)) {
+            ok = DrawVessel(shape, base + ".jpg") && ok;
+            continue;
+        }
         ok = DrawPrism(shape, false, base + ".jpg") && ok;
         ok = DrawPrism(shape, true, base + "h.jpg") && ok;
     }
@@ -433,6 +547,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "draw-shape-pictures: could not write every picture into %s\n", folder.c_str());
         return 1;
     }
-    std::printf("draw-shape-pictures: 25 pictures written into %s\n", folder.c_str());
+    std::printf("draw-shape-pictures: 31 pictures written into %s\n", folder.c_str());
     return 0;
 }

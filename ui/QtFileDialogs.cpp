@@ -89,6 +89,17 @@ std::optional<std::string> QtFileDialogs::AskOpenConfigPath() {
     return Run(dialog);
 }
 
+std::optional<std::string> QtFileDialogs::AskOpenPath(const std::string& caption, const std::string& filter) {
+    QFileDialog dialog(parent_, QString::fromStdString(caption));
+    dialog.setNameFilters({QString::fromStdString(filter), QString::fromLatin1(kAllFilesFilter)});
+    if (!UseNative()) {
+        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    }
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return Run(dialog);
+}
+
 std::optional<std::string> QtFileDialogs::AskSaveSetupSheetPath() {
     return AskSavePath("Save Setup Sheet", "PDF Files (*.pdf)");
 }

@@ -22,6 +22,8 @@ public:
     // the name filter ("CSV Files (*.csv)"), then all files. Same rules as above.
     std::optional<std::string> AskSavePath(const std::string& caption, const std::string& filter);
     std::optional<std::string> AskSaveSetupSheetPath() override;
+    // An open dialog for other files the program reads (such as a measured table).
+    std::optional<std::string> AskOpenPath(const std::string& caption, const std::string& filter);
 
     // Window tests replace the modal run: the handler gets the set-up dialog and returns
     // the chosen path, or nothing for Cancel. An empty function shows the dialogs again.

@@ -25,8 +25,9 @@ std::vector<QWidget*> VisibleWindows() {
 }
 
 // Start-up: the port dialog comes before any window is created or shown, then the seven
-// windows follow in their fixed order, all hidden until the main window is shown; a
-// cancelled dialog still leads to the main window, with the port closed.
+// windows follow in their fixed order (and the measured-table calculator after them), all
+// hidden until the main window is shown; a cancelled dialog still leads to the main window,
+// with the port closed.
 TEST(ApplicationWindowsTest, ThePortDialogFirstThenTheSevenWindowsInOrder) {
     testing::TempFolder folder;
     std::vector<std::string> created;
@@ -52,7 +53,8 @@ TEST(ApplicationWindowsTest, ThePortDialogFirstThenTheSevenWindowsInOrder) {
                   (std::vector<std::string>{"ZEFT Programmer", "About ZEFT Programmer", "Communication Settings",
                                             "Non-linear Tank Parameter Calculation by Tank Shape", "Battery Test",
                                             "Non-linear Tank Parameter Calculation by Tank Volume",
-                                            "Non-linear Tank Parameter Calculation by Tank Height"}));
+                                            "Non-linear Tank Parameter Calculation by Tank Height",
+                                            "Non-linear Tank Parameter Calculation by Measured Table"}));
         EXPECT_EQ(Main_Form, &windows.MainForm());
         EXPECT_TRUE(VisibleWindows().empty());
         EXPECT_FALSE(windows.MainForm().SerialLink1.Active());

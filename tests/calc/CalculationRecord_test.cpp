@@ -28,6 +28,8 @@ TEST(CalculationRecordTest, ShapeKeepsTheDimensionsItReads) {
          {{"X", "1200"}, {"H", "800"}, {"W", "600"}, {"Y", "100"}, {"Z", "250"}, {"X1", "300"}, {"X2", "50"}},
          "pictures/shape11.jpg"},
         {{12, true, true, false}, {{"X", "1200"}, {"H", "800"}}, "pictures/shape12.jpg"},
+        {{17, true, false, false}, {{"H", "800"}}, "pictures/shape17.jpg"},
+        {{18, false, false, false}, {{"X", "1200"}, {"H", "800"}, {"Y", "100"}}, "pictures/shape18.jpg"},
     };
     for (const Case& c : cases) {
         ShapeCalculation result;
@@ -37,6 +39,14 @@ TEST(CalculationRecordTest, ShapeKeepsTheDimensionsItReads) {
         EXPECT_EQ(record.picture, c.picture) << c.options.shape;
         EXPECT_EQ(record.volume, "1571 litres");
     }
+}
+
+// The sheet states where the gauge is off the most, for the tank as calculated.
+TEST(CalculationRecordTest, ShapeStatesTheLargestGaugeError) {
+    const ShapeOptions cylinder{12};
+    const ShapeEditTexts texts{"2000", "1000", "", "", "", "", ""};
+    const LevelSource record = ShapeCalculationRecord(cylinder, texts, CalculateShape(cylinder, texts, '.'));
+    EXPECT_EQ(record.gaugeError, "1.85 points at 82.3 mm (8.2 % of H)");
 }
 
 TEST(CalculationRecordTest, HandOverTellsWhatWentOver) {

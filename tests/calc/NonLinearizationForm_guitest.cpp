@@ -63,7 +63,7 @@ protected:
 TEST_F(ShapeFormTest, OpensOnShapeOneWithItsEditsAndPicture) {
     EXPECT_TRUE(prompts.shown.empty()) << "picture problem: " << (prompts.shown.empty() ? "" : prompts.shown[0].text);
     EXPECT_FALSE(form.Image1->pixmap().isNull());
-    EXPECT_EQ(Text(form.ShapeNoLabel), "Shape No. 1/12");
+    EXPECT_EQ(Text(form.ShapeNoLabel), "Shape No. 1/18");
     for (const QLineEdit* edit : {form.X_Edit, form.H_Edit, form.W_Edit, form.X1_Edit, form.Y_Edit, form.Z_Edit}) {
         EXPECT_TRUE(Shown(edit)) << edit->objectName().toStdString();
     }
@@ -81,7 +81,7 @@ TEST_F(ShapeFormTest, EachShapeShowsItsOwnPicture) {
         return !expected.isNull() && form.Image1->pixmap().toImage().convertToFormat(QImage::Format_RGB32) ==
                                          expected.convertToFormat(QImage::Format_RGB32);
     };
-    for (int shape = 1; shape <= 12; ++shape) {
+    for (int shape = 1; shape <= 18; ++shape) {
         GoToShape(shape);
         EXPECT_TRUE(shows(QStringLiteral("pictures/shape%1.jpg").arg(shape))) << shape;
         if (shape < 12) {
@@ -95,19 +95,19 @@ TEST_F(ShapeFormTest, EachShapeShowsItsOwnPicture) {
 
 TEST_F(ShapeFormTest, PagingWrapsBothWays) {
     Click(form.PicLeftBtn);
-    EXPECT_EQ(form.ShapeNo, 12);
-    EXPECT_EQ(Text(form.ShapeNoLabel), "Shape No. 12/12");
+    EXPECT_EQ(form.ShapeNo, 18);
+    EXPECT_EQ(Text(form.ShapeNoLabel), "Shape No. 18/18");
     Click(form.PicRightBtn);
-    EXPECT_EQ(Text(form.ShapeNoLabel), "Shape No. 1/12");
+    EXPECT_EQ(Text(form.ShapeNoLabel), "Shape No. 1/18");
     Click(form.PicRightBtn);
-    EXPECT_EQ(Text(form.ShapeNoLabel), "Shape No. 2/12");
+    EXPECT_EQ(Text(form.ShapeNoLabel), "Shape No. 2/18");
     EXPECT_TRUE(prompts.shown.empty());
 }
 
 TEST_F(ShapeFormTest, CylinderHidesHalfTankAndTheProfileEdits) {
     form.HalfTankCheckBox->click();
     EXPECT_EQ(Text(form.Label1), "");
-    Click(form.PicLeftBtn); // shape 12
+    GoToShape(12);
     EXPECT_FALSE(form.HalfTankCheckBox->isChecked());
     EXPECT_FALSE(form.HalfTankCheckBox->isVisible());
     EXPECT_EQ(Text(form.Label1), "* symmetrical about the vertical axis");
@@ -115,18 +115,56 @@ TEST_F(ShapeFormTest, CylinderHidesHalfTankAndTheProfileEdits) {
     EXPECT_FALSE(Shown(form.Y_Edit));
     EXPECT_TRUE(Shown(form.X_Edit));
     EXPECT_TRUE(Shown(form.H_Edit));
-    Click(form.PicRightBtn); // shape 1
+    GoToShape(1);
     EXPECT_TRUE(form.HalfTankCheckBox->isVisible());
     EXPECT_FALSE(form.HalfTankCheckBox->isChecked());
     EXPECT_TRUE(Shown(form.W_Edit));
     EXPECT_TRUE(prompts.shown.empty());
 }
 
+// The vessels show "Half Tank" but leave it unchecked and disabled, and show the edits they read.
+TEST_F(ShapeFormTest, VesselsDisableHalfTankAndShowTheirEdits) {
+    struct Case {
+        int shape;
+        bool x, w, y;
+    };
+    const Case cases[] = {
+        {13, true, true, false}, {14, true, false, false}, {17, false, false, false}, {18, true, false, true}};
+    for (const Case& c : cases) {
+        GoToShape(1);
+        form.HalfTankCheckBox->click();
+        GoToShape(c.shape);
+        EXPECT_TRUE(form.HalfTankCheckBox->isVisible()) << c.shape;
+        EXPECT_FALSE(form.HalfTankCheckBox->isEnabled()) << c.shape;
+        EXPECT_FALSE(form.HalfTankCheckBox->isChecked()) << c.shape;
+        EXPECT_EQ(Shown(form.X_Edit), c.x) << c.shape;
+        EXPECT_EQ(Shown(form.W_Edit), c.w) << c.shape;
+        EXPECT_EQ(Shown(form.Y_Edit), c.y) << c.shape;
+        EXPECT_TRUE(Shown(form.H_Edit)) << c.shape;
+    }
+    GoToShape(1);
+    EXPECT_TRUE(form.HalfTankCheckBox->isEnabled());
+    EXPECT_TRUE(Shown(form.X_Edit));
+
+    GoToShape(17);
+    form.H_Edit->setText("1000");
+    Click(form.CalBtn1);
+    EXPECT_EQ(Results(), (std::array<std::string, 5>{"10", "35", "65", "90", "1000.00"}));
+    EXPECT_EQ(form.LabeledEdit1->text(), "524");
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
 TEST_F(ShapeFormTest, ShapesClearTheEditsTheirTableSays) {
+    GoToShape(11);
     form.X1_Edit->setText("12");
     form.Z_Edit->setText("56");
-    Click(form.PicLeftBtn); // the cylinder hides X1 without clearing it
+    Click(form.PicRightBtn); // the cylinder hides X1 without clearing it
     EXPECT_FALSE(Shown(form.X1_Edit));
+    EXPECT_EQ(form.X1_Edit->text(), "12");
+    GoToShape(18); // the vessels clear what they do not read
+    EXPECT_EQ(form.X1_Edit->text(), "0");
+    form.X1_Edit->setText("12");
+    form.Z_Edit->setText("56");
     Click(form.PicRightBtn); // shape 1 keeps it
     EXPECT_EQ(form.X1_Edit->text(), "12");
     EXPECT_EQ(form.Z_Edit->text(), "56");
@@ -148,7 +186,7 @@ TEST_F(ShapeFormTest, ShapesClearTheEditsTheirTableSays) {
 }
 
 TEST_F(ShapeFormTest, CalculatesTheCylinderAndKeepsResultsOnBadInput) {
-    Click(form.PicLeftBtn);
+    GoToShape(12);
     form.X_Edit->setText("2000");
     form.H_Edit->setText("1000");
     Click(form.CalBtn1);
@@ -166,7 +204,7 @@ TEST_F(ShapeFormTest, CalculatesTheCylinderAndKeepsResultsOnBadInput) {
 
 TEST_F(ShapeFormTest, ChartShowsTheLastSuccessfulCalculation) {
     EXPECT_FALSE(form.ChartBtn1->isEnabled());
-    Click(form.PicLeftBtn);
+    GoToShape(12);
     form.X_Edit->setText("2000");
     form.H_Edit->setText("1000");
     Click(form.CalBtn1);
@@ -232,7 +270,7 @@ TEST_F(ShapeFormTest, SaveAndCloseWithYesHandsTheLevelSetOver) {
     // A calculation of an earlier opening is not what goes over now.
     form.H_Edit->setText("1000");
     form.X_Edit->setText("1000");
-    Click(form.PicLeftBtn);
+    GoToShape(12);
     Click(form.CalBtn1);
     Click(form.CloseBtn1);
     form.show();
@@ -252,7 +290,7 @@ TEST_F(ShapeFormTest, SaveAndCloseWithYesHandsTheLevelSetOver) {
 }
 
 TEST_F(ShapeFormTest, CylinderInInchesHandsOverWholeMillimetres) {
-    Click(form.PicLeftBtn);
+    GoToShape(12);
     form.InchCheckBox->click();
     form.X_Edit->setText("78.74");
     form.H_Edit->setText("39.37");
@@ -294,7 +332,7 @@ TEST_F(ShapeFormTest, ReopeningStartsAfresh) {
     EXPECT_FALSE(form.isVisible());
     form.show();
     EXPECT_EQ(form.ShapeNo, 1);
-    EXPECT_EQ(Text(form.ShapeNoLabel), "Shape No. 1/12");
+    EXPECT_EQ(Text(form.ShapeNoLabel), "Shape No. 1/18");
     for (const QLineEdit* edit : {form.X_Edit, form.H_Edit, form.Y_Edit, form.W_Edit, form.X1_Edit, form.Z_Edit,
                                   form.X2_Edit, form.LabeledEdit1}) {
         EXPECT_EQ(edit->text(), "0") << edit->objectName().toStdString();

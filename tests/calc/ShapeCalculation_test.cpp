@@ -322,7 +322,7 @@ const std::vector<CheckCase> kChecks = {
      "Invalid input for X value!"},
     {"W overflows", {7}, {"1000", "1000", "", "1e4931", "", "", ""}, "Invalid input for W value!"},
     {"cylinder length overflows", {12}, {"1e4931", "1000", "", "", "", "", ""}, "Invalid input for X value!"},
-    {"bad shape", {13}, {"1000", "800", "0", "1000", "0", "0", ""}, "Invalid Shape Number!"},
+    {"bad shape", {0}, {"1000", "800", "0", "1000", "0", "0", ""}, "Invalid Shape Number!"},
 };
 
 TEST(ShapeCalculationTest, ChecksInOrderWithTheirMessages) {

@@ -5,6 +5,7 @@
 #include "tests/support/TempFolder.h"
 #include "ui/QtFileDialogs.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,7 +38,7 @@ TankContent Triangle() {
 
 std::vector<std::string> Row(const QTableView* view, int row) {
     std::vector<std::string> cells;
-    for (int column = 0; column < 3; ++column) {
+    for (int column = 0; column < 4; ++column) {
         cells.push_back(view->model()->index(row, column).data().toString().toStdString());
     }
     return cells;
@@ -68,15 +69,16 @@ TEST_F(TankChartFormTest, TableFollowsTheStep) {
     EXPECT_EQ(form.StepEdit->text(), "10");
     ASSERT_EQ(form.DipTableView->model()->rowCount(), 101);
     EXPECT_EQ(form.DipTableView->model()->headerData(0, Qt::Horizontal).toString(), "Height (mm)");
-    EXPECT_EQ(Row(form.DipTableView, 0), (std::vector<std::string>{"0", "0.00", "0.000"}));
-    EXPECT_EQ(Row(form.DipTableView, 50), (std::vector<std::string>{"500", "25.00", "125.000"}));
-    EXPECT_EQ(Row(form.DipTableView, 100), (std::vector<std::string>{"1000", "100.00", "500.000"}));
+    EXPECT_EQ(form.DipTableView->model()->headerData(2, Qt::Horizontal).toString(), "Gauge %");
+    EXPECT_EQ(Row(form.DipTableView, 0), (std::vector<std::string>{"0", "0.00", "0.00", "0.000"}));
+    EXPECT_EQ(Row(form.DipTableView, 50), (std::vector<std::string>{"500", "25.00", "26.00", "125.000"}));
+    EXPECT_EQ(Row(form.DipTableView, 100), (std::vector<std::string>{"1000", "100.00", "100.00", "500.000"}));
 
     form.StepEdit->clear();
     QTest::keyClicks(form.StepEdit, "300");
     ASSERT_EQ(form.DipTableView->model()->rowCount(), 5);
-    EXPECT_EQ(Row(form.DipTableView, 3), (std::vector<std::string>{"900", "81.00", "405.000"}));
-    EXPECT_EQ(Row(form.DipTableView, 4), (std::vector<std::string>{"1000", "100.00", "500.000"}));
+    EXPECT_EQ(Row(form.DipTableView, 3), (std::vector<std::string>{"900", "81.00", "82.00", "405.000"}));
+    EXPECT_EQ(Row(form.DipTableView, 4), (std::vector<std::string>{"1000", "100.00", "100.00", "500.000"}));
     EXPECT_TRUE(form.StepErrorLabel->isHidden());
 
     // A step that is no number keeps the table, says why and holds the saves back.
@@ -89,12 +91,27 @@ TEST_F(TankChartFormTest, TableFollowsTheStep) {
     EXPECT_TRUE(prompts.shown.empty());
 }
 
+// The gauge's worst error is stated; the volume unit changes the table, the description and the CSV.
+TEST_F(TankChartFormTest, GaugeErrorAndVolumeUnit) {
+    EXPECT_EQ(form.GaugeErrorLabel->text(), "Largest gauge error: 1.00 points at 100.0 mm (10.0 % of H)");
+    form.StepEdit->setText("500");
+    form.VolumeUnitBox->setCurrentIndex(form.VolumeUnitBox->findText("imperial gallons"));
+    EXPECT_EQ(form.DipTableView->model()->headerData(3, Qt::Horizontal).toString(), "Volume (imp gal)");
+    EXPECT_EQ(Row(form.DipTableView, 2), (std::vector<std::string>{"1000", "100.00", "100.00", "109.985"}));
+    EXPECT_NE(form.Description().toStdString().find("Volume 109.985 imperial gallons."), std::string::npos);
+    AnsweringDialogs dialogs((folder / "dip.csv").string());
+    form.SaveCsvBtn->click();
+    EXPECT_EQ(TempFolder::Read(folder / "dip.csv"),
+              "height,percent,volume,gauge\n0,0.00,0.000,0.00\n500,25.00,27.496,26.00\n1000,100.00,109.985,100.00\n");
+}
+
 TEST_F(TankChartFormTest, LabelsNameTheirControlsAndTabReachesThemInOrder) {
     EXPECT_EQ(form.StepLabel->buddy(), form.StepEdit);
     EXPECT_EQ(form.TableLabel->buddy(), form.DipTableView);
     EXPECT_EQ(form.StepLabel->text(), "&Step (mm):");
-    const std::vector<QWidget*> chain{form.StepEdit, form.DipTableView, form.SaveCsvBtn, form.SavePdfBtn,
-                                      form.CloseBtn};
+    EXPECT_EQ(form.VolumeUnitLabel->buddy(), form.VolumeUnitBox);
+    const std::vector<QWidget*> chain{form.StepEdit,   form.VolumeUnitBox, form.DipTableView,
+                                      form.SaveCsvBtn, form.SavePdfBtn,    form.CloseBtn};
     for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
         QWidget* next = chain[i]->nextInFocusChain();
         while (next->focusPolicy() == Qt::NoFocus) {
@@ -113,8 +130,8 @@ TEST_F(TankChartFormTest, SavesCsvWithTheExtensionAddedAndAsksBeforeReplacing) {
         form.SaveCsvBtn->click();
         EXPECT_EQ(dialogs.filters.front(), "CSV Files (*.csv)");
     }
-    const std::string csv = "height,percent,volume\n0,0.00,0.000\n250,6.25,31.250\n500,25.00,125.000\n"
-                            "750,56.25,281.250\n1000,100.00,500.000\n";
+    const std::string csv = "height,percent,volume,gauge\n0,0.00,0.000,0.00\n250,6.25,31.250,7.00\n"
+                            "500,25.00,125.000,26.00\n750,56.25,281.250,57.00\n1000,100.00,500.000,100.00\n";
     EXPECT_EQ(TempFolder::Read(folder / "dip.csv"), csv);
 
     // The added extension names a file the dialog did not ask about: the window asks.
@@ -143,6 +160,31 @@ TEST_F(TankChartFormTest, FailedSaveShowsTheFileErrorAndWritesNothing) {
     }
 }
 
+// A PDF that fails while the window closes is still told.
+TEST(TankChartFormCloseTest, PdfFailureWhileClosingIsReported) {
+    ScriptedPrompts prompts;
+    TempFolder folder;
+    {
+        TTankChartForm form{Triangle(), prompts};
+        AnsweringDialogs dialogs((folder / "missing" / "chart").string());
+        form.SavePdfBtn->click();
+        form.CloseBtn->click();
+    }
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].kind, ScriptedPrompts::Kind::ApplicationError);
+    EXPECT_EQ(prompts.shown[0].text, "File not found.");
+}
+
+TEST(TankChartFormReserveTest, DescriptionNamesTheReserveLevel) {
+    ScriptedPrompts prompts;
+    const TankContent rectangle =
+        *CalculateTankContent({7, false, true}, {"1000", "1000", "", "1000", "", "", ""}, '.').content;
+    TTankChartForm form{rectangle, prompts};
+    EXPECT_NE(form.Description().toStdString().find("10% reserve: the sender reads empty at 100.00 mm"),
+              std::string::npos)
+        << form.Description().toStdString();
+}
+
 TEST_F(TankChartFormTest, PdfCarriesTheCurveAndTheWholeTable) {
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty()) {
@@ -169,6 +211,13 @@ TEST_F(TankChartFormTest, PdfCarriesTheCurveAndTheWholeTable) {
     EXPECT_NE(text.find("Tank Chart"), std::string::npos) << text;
     EXPECT_NE(text.find("Volume 500.000 litres."), std::string::npos) << text;
     EXPECT_NE(text.find("Height (mm)"), std::string::npos) << text;
+    EXPECT_NE(text.find("gauge error: 1.00 points at 100.0 mm"), std::string::npos) << text;
+    // Each page is headed with the tank and its number.
+    for (const char* heading : {"Page 1 of 2", "Page 2 of 2"}) {
+        EXPECT_NE(text.find(heading), std::string::npos) << heading;
+    }
+    const std::string tank = "Shape 6, full tank";
+    EXPECT_NE(text.find(tank, text.find(tank) + 1), std::string::npos) << text;
     // Every row's three numbers side by side, on the first page and the next.
     ASSERT_EQ(form.Rows().size(), 201u);
     // The words of the text, with a line break as a word of its own.
@@ -182,8 +231,8 @@ TEST_F(TankChartFormTest, PdfCarriesTheCurveAndTheWholeTable) {
         words.emplace_back("\n");
     }
     for (const auto& row : form.Rows()) {
-        const zeft::DipRowTexts cells = zeft::DipRowText(row);
-        const std::vector<std::string> printed{cells.height, cells.percent, cells.volume};
+        const zeft::DipRowTexts cells = zeft::DipRowText(row, zeft::DefaultDipVolumes(false));
+        const std::vector<std::string> printed{cells.height, cells.percent, cells.gauge, cells.volume};
         EXPECT_NE(std::search(words.begin(), words.end(), printed.begin(), printed.end()), words.end())
             << cells.height << " " << cells.percent << " " << cells.volume;
     }

@@ -50,13 +50,17 @@ TEST(TankContentTest, MeetsTheLevelsAndTheVolumeOfTheShapeCalculator) {
         ASSERT_TRUE(content.content) << content.error;
         const TankContent& c = *content.content;
         const long double fractions[4] = {0.2L, 0.4L, 0.6L, 0.8L};
+        // The cylinder's content is the true circle; its levels keep the short degree factor.
+        const double tolerance = tank.options.shape == kCylinderShape ? 0.01 : 0;
         for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(c.PercentAt(fractions[i] * d.h), exact.exactLevels[i]) << "level " << i;
+            EXPECT_NEAR(static_cast<double>(c.PercentAt(fractions[i] * d.h)), static_cast<double>(exact.exactLevels[i]),
+                        tolerance)
+                << "level " << i;
             EXPECT_EQ(WholeText(exact.exactLevels[i]), shown.levelSet.levels[i]) << "level " << i;
         }
         EXPECT_EQ(c.PercentAt(0), 0);
-        EXPECT_NEAR(static_cast<double>(c.PercentAt(d.h)), 100, 1e-12);
-        EXPECT_NEAR(static_cast<double>(c.VolumeAt(d.h) / exact.volume), 1, 1e-15);
+        EXPECT_EQ(c.PercentAt(d.h), 100);
+        EXPECT_EQ(c.VolumeAt(d.h), exact.volume);
         EXPECT_EQ(VolumeText(c.volume(), '.'), shown.volume);
         // The content only grows with the height.
         long double previous = 0;
@@ -68,7 +72,7 @@ TEST(TankContentTest, MeetsTheLevelsAndTheVolumeOfTheShapeCalculator) {
     }
 }
 
-TEST(TankContentTest, ReserveChangesNothing) {
+TEST(TankContentTest, ReserveLeavesTheContentAlone) {
     const ShapeEditTexts texts{"1000", "800", "300", "1000", "100", "300", ""};
     const TankContentCalculation plain = CalculateTankContent({1, false, false, false}, texts, '.');
     const TankContentCalculation reserve = CalculateTankContent({1, false, true, false}, texts, '.');
@@ -92,10 +96,9 @@ const std::vector<Point> kPoints = {
     {"trapezoid half", {{5, true}, {"500", "1000", "", "1000", "", "200", ""}}, 500, 39.285714285714285, 137.5},
     {"step, in the upper section", {{9}, {"1000", "800", "300", "1000", "", "300", ""}}, 600, 55.555555555555556, 250},
     {"rectangle inches", {{7, false, false, true}, {"10", "10", "", "10", "", "", ""}}, 2.5L, 25, 1.0822510822510822},
-    // The segment of 120 degrees; its arc is taken with 0.01745 per degree.
-    {"cylinder quarter", {{12}, {"2000", "1000", "", "", "", "", ""}}, 250, 19.543822697898086, 306.99364905},
-    // At the centre the segment formula still serves: half the circle, short by the factor.
-    {"cylinder centre", {{12}, {"2000", "1000", "", "", "", "", ""}}, 500, 49.99056762516433, 785.2499},
+    // The segment of 120 degrees: (2 pi / 3 - sin 120) / (2 pi) of the circle.
+    {"cylinder quarter", {{12}, {"2000", "1000", "", "", "", "", ""}}, 250, 19.550110947788525, 307.0924246521891},
+    {"cylinder centre", {{12}, {"2000", "1000", "", "", "", "", ""}}, 500, 50, 785.3981633974483},
 };
 
 TEST(TankContentTest, HandWorkedPoints) {
@@ -105,6 +108,52 @@ TEST(TankContentTest, HandWorkedPoints) {
         ASSERT_TRUE(content.content) << content.error;
         EXPECT_NEAR(static_cast<double>(content.content->PercentAt(point.height)), point.percent, 1e-9);
         EXPECT_NEAR(static_cast<double>(content.content->VolumeAt(point.height)), point.volume, 1e-4);
+    }
+}
+
+// A dip table read at a fine step: from 0, never falling, the whole volume in the last row.
+TEST(TankContentTest, FineStepsNeverDipOrFall) {
+    const std::vector<Tank> tanks = {
+        {{12}, {"3000", "2000", "", "", "", "", ""}},
+        {{12, false, false, true}, {"78.74", "39.37", "", "", "", "", ""}},
+    };
+    for (const Tank& tank : tanks) {
+        const TankContentCalculation content = CalculateTankContent(tank.options, tank.texts, '.');
+        ASSERT_TRUE(content.content) << content.error;
+        const DipTable table = MakeDipTable(*content.content, tank.options.inchUnit ? "0.005" : "0.1", '.');
+        ASSERT_TRUE(table.ok()) << table.error;
+        long double previous = 0;
+        for (const DipRow& row : table.rows) {
+            ASSERT_GE(row.volume, previous) << "at " << ShortestNumberText(row.height);
+            previous = row.volume;
+        }
+        EXPECT_EQ(table.rows.back().volume, content.content->volume());
+        EXPECT_EQ(table.rows.back().percent, 100);
+    }
+}
+
+// With reserve the levels lie at 20 to 80 % of the height above the empty point.
+TEST(TankContentTest, LevelHeightsStartAtTheReserveLevel) {
+    struct Case {
+        const char* name;
+        Tank tank;
+        double reserve;
+        double levelA;
+        double levelD;
+    };
+    const Case cases[] = {
+        {"rectangle", {{7, false, true}, {"1000", "1000", "", "1000", "", "", ""}}, 100, 280, 820},
+        {"rectangle, no reserve", {{7}, {"1000", "1000", "", "1000", "", "", ""}}, 0, 200, 800},
+        {"cylinder", {{12, false, true}, {"2000", "1000", "", "", "", "", ""}}, 156.5, 325.2, 831.3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TankContentCalculation content = CalculateTankContent(c.tank.options, c.tank.texts, '.');
+        ASSERT_TRUE(content.content) << content.error;
+        // The cylinder's reserve level comes from a scan in steps of 0.01.
+        EXPECT_NEAR(static_cast<double>(content.content->reserveHeight()), c.reserve, 0.05);
+        EXPECT_NEAR(static_cast<double>(content.content->LevelHeight(0)), c.levelA, 0.05);
+        EXPECT_NEAR(static_cast<double>(content.content->LevelHeight(3)), c.levelD, 0.05);
     }
 }
 
@@ -135,6 +184,7 @@ const std::vector<StepCase> kSteps = {
     {"tenths end on H, not past it", "1000", "0.1", 10001, 1000, 999.9},
     {"the most rows", "2000", "0.02", kMaxDipRows, 2000, 1999.98},
     {"step above H", "1000", "5000", 2, 1000, 0},
+    {"step far above H", "1000", "1e13", 2, 1000, 0},
 };
 
 TEST(DipTableTest, RowsRunFromTheBottomToH) {
@@ -166,11 +216,12 @@ TEST(DipTableTest, CsvUsesADotAndFixedDecimals) {
     const TankContentCalculation triangle = CalculateTankContent({6}, {"1000", "1000", "", "1000", "", "", ""}, '.');
     const DipTable table = MakeDipTable(*triangle.content, "333.5", '.');
     ASSERT_TRUE(table.ok());
-    EXPECT_EQ(DipTableCsv(table.rows), "height,percent,volume\n"
-                                       "0,0.00,0.000\n"
-                                       "333.5,11.12,55.611\n"
-                                       "667,44.49,222.444\n"
-                                       "1000,100.00,500.000\n");
+    // The gauge reads along its straight pieces through 4, 16, 36, 64.
+    EXPECT_EQ(DipTableCsv(table.rows, DefaultDipVolumes(false)), "height,percent,volume,gauge\n"
+                                                                 "0,0.00,0.000,0.00\n"
+                                                                 "333.5,11.12,55.611,12.01\n"
+                                                                 "667,44.49,222.444,45.38\n"
+                                                                 "1000,100.00,500.000,100.00\n");
 }
 
 } // namespace

@@ -86,7 +86,7 @@ TEST(TankGeometryTest, CatalogueDerivations) {
     EXPECT_EQ(three.y, 300);
 }
 
-// The shape window's edits besides X and H, as letters: W, Y, Z, 1 (X1), 2 (X2).
+// The shape window's edits besides H, as letters: X, W, Y, Z, 1 (X1), 2 (X2).
 TEST(TankGeometryTest, ShapeEditsShownAndCleared) {
     struct Case {
         int shape;
@@ -94,14 +94,15 @@ TEST(TankGeometryTest, ShapeEditsShownAndCleared) {
         std::string cleared;
     };
     const Case cases[] = {
-        {1, "WYZ1", "2"},    {2, "WYZ", "12"}, {3, "WY1", "Z2"}, {4, "WY", "Z12"}, {5, "WZ", "Y12"},
-        {6, "W", "YZ12"},    {7, "W", "YZ12"}, {8, "WYZ", "12"}, {9, "WYZ", "12"}, {10, "WYZ2", "12"},
-        {11, "WYZ12", "12"}, {12, "", ""},     {0, "", ""},      {13, "", ""},
+        {1, "XWYZ1", "2"},    {2, "XWYZ", "12"},  {3, "XWY1", "Z2"},  {4, "XWY", "Z12"},  {5, "XWZ", "Y12"},
+        {6, "XW", "YZ12"},    {7, "XW", "YZ12"},  {8, "XWYZ", "12"},  {9, "XWYZ", "12"},  {10, "XWYZ2", "12"},
+        {11, "XWYZ12", "12"}, {12, "X", ""},      {13, "XW", "YZ12"}, {14, "X", "WYZ12"}, {16, "X", "WYZ12"},
+        {17, "", "WYZ12"},    {18, "XY", "WZ12"}, {0, "", ""},        {19, "", ""},
     };
     for (const Case& c : cases) {
         const ShapeEditRules rules = ShapeEditRulesOf(c.shape);
-        const std::pair<char, ShapeEditRule> edits[] = {
-            {'W', rules.w}, {'Y', rules.y}, {'Z', rules.z}, {'1', rules.x1}, {'2', rules.x2}};
+        const std::pair<char, ShapeEditRule> edits[] = {{'X', rules.x}, {'W', rules.w},  {'Y', rules.y},
+                                                        {'Z', rules.z}, {'1', rules.x1}, {'2', rules.x2}};
         std::string shown;
         std::string cleared;
         for (const auto& [letter, rule] : edits) {

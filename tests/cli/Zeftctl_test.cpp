@@ -105,44 +105,53 @@ INSTANTIATE_TEST_SUITE_P(
                  0,
                  "Level A = 20\nLevel B = 40\nLevel C = 60\nLevel D = 80\nBottom Limit = 1000 mm\n"
                  "Bottom Limit (mm) = 1000\n"},
-        CalcCase{"ShapeOutOfRange", {"calc", "shape", "--shape", "13", "--x", "1", "--h", "1"}, 2, ""},
+        CalcCase{"ShapeOutOfRange", {"calc", "shape", "--shape", "19", "--x", "1", "--h", "1"}, 2, ""},
         CalcCase{"ShapeOutOfRangeJson",
                  {"calc", "shape", "--shape", "99", "--x", "1", "--h", "1", "--json"},
                  2,
-                 "{\"error\":\"--shape: Value 99 not in range 1 to 12\"}\n"},
+                 "{\"error\":\"--shape: Value 99 not in range 1 to 18\"}\n"},
         CalcCase{"EmptyValueTakesNoOtherOption",
                  {"calc", "shape", "--shape", "12", "--x=", "--h=1000", "--json"},
                  2,
                  "{\"error\":\"--x: the value after \\\"=\\\" is empty\"}\n"},
+        CalcCase{"SphereReadsNoX",
+                 {"calc", "shape", "--shape", "17", "--h", "1000", "--json"},
+                 0,
+                 "{\"levels\":[\"10\",\"35\",\"65\",\"90\"],\"bottomLimit\":\"1000.00\",\"bottomLimitMm\":1000,"
+                 "\"volume\":\"524\"}\n"},
         CalcCase{"ChartTable",
                  {"calc", "chart", "--shape", "6", "--x", "1000", "--h", "1000", "--w", "1000", "--step", "300"},
                  0,
-                 "Height (mm)  Percent  Volume (L)\n"
-                 "          0     0.00       0.000\n"
-                 "        300     9.00      45.000\n"
-                 "        600    36.00     180.000\n"
-                 "        900    81.00     405.000\n"
-                 "       1000   100.00     500.000\n"},
+                 "Height (mm)  Percent  Gauge %  Volume (L)\n"
+                 "          0     0.00     0.00       0.000\n"
+                 "        300     9.00    10.00      45.000\n"
+                 "        600    36.00    36.00     180.000\n"
+                 "        900    81.00    82.00     405.000\n"
+                 "       1000   100.00   100.00     500.000\n"
+                 "Largest gauge error: 1.00 points at 100.0 mm (10.0 % of H)\n"},
         CalcCase{"ChartHugeVolumes",
                  {"calc", "chart", "--shape", "6", "--x", "1000", "--h", "1000", "--w", "1e61", "--step", "500"},
                  0,
-                 "Height (mm)  Percent  Volume (L)\n"
-                 "          0     0.00       0.000\n"
-                 "        500    25.00     1.25E60\n"
-                 "       1000   100.00        5E60\n"},
+                 "Height (mm)  Percent  Gauge %  Volume (L)\n"
+                 "          0     0.00     0.00       0.000\n"
+                 "        500    25.00    26.00     1.25E60\n"
+                 "       1000   100.00   100.00        5E60\n"
+                 "Largest gauge error: 1.00 points at 100.0 mm (10.0 % of H)\n"},
         CalcCase{"ChartCsvInches",
                  {"calc", "chart", "--shape", "7", "--x", "10", "--h", "10", "--w", "10", "--inch", "--step", "2.5",
                   "--csv"},
                  0,
-                 "height,percent,volume\n0,0.00,0.000\n2.5,25.00,1.082\n5,50.00,2.165\n7.5,75.00,3.247\n"
-                 "10,100.00,4.329\n"},
+                 "height,percent,volume,gauge\n0,0.00,0.000,0.00\n2.5,25.00,1.082,25.00\n5,50.00,2.165,50.00\n"
+                 "7.5,75.00,3.247,75.00\n10,100.00,4.329,100.00\n"},
         CalcCase{"ChartJsonUnrounded",
                  {"calc", "chart", "--shape", "5", "--half", "--x", "500", "--z", "200", "--h", "1000", "--w", "1000",
                   "--step", "500", "--json"},
                  0,
-                 "{\"unit\":\"mm\",\"volume\":350.0,\"rows\":[{\"height\":0.0,\"percent\":0.0,\"volume\":0.0},"
-                 "{\"height\":500.0,\"percent\":39.285714285714285,\"volume\":137.5},"
-                 "{\"height\":1000.0,\"percent\":100.0,\"volume\":350.0}]}\n"},
+                 "{\"unit\":\"mm\",\"volumeUnit\":\"litre\",\"volume\":350.0,"
+                 "\"maxGaugeError\":{\"percent\":0.7142857142857143,\"height\":500.0},"
+                 "\"rows\":[{\"height\":0.0,\"percent\":0.0,\"volume\":0.0,\"gauge\":0.0},"
+                 "{\"height\":500.0,\"percent\":39.285714285714285,\"volume\":137.5,\"gauge\":40.0},"
+                 "{\"height\":1000.0,\"percent\":100.0,\"volume\":350.0,\"gauge\":100.0}]}\n"},
         CalcCase{"ChartShapeCheck",
                  {"calc", "chart", "--shape", "2", "--x", "1000", "--h", "1000", "--w", "1000", "--y", "100", "--z",
                   "1000", "--json"},
@@ -152,10 +161,38 @@ INSTANTIATE_TEST_SUITE_P(
                  {"calc", "chart", "--shape", "7", "--x", "1000", "--h", "2000", "--w", "1000", "--step", "0.01"},
                  2,
                  ""},
-        CalcCase{"ChartNoReserve",
-                 {"calc", "chart", "--shape", "7", "--x", "1000", "--h", "1000", "--w", "1000", "--reserve"},
-                 2,
-                 ""}));
+        CalcCase{"ChartReserveInCubicMetres",
+                 {"calc", "chart", "--shape", "7", "--x", "1000", "--h", "1000", "--w", "1000", "--step", "500",
+                  "--reserve", "--volume-unit", "m3"},
+                 0,
+                 "Height (mm)  Percent  Gauge %  Volume (m3)\n"
+                 "          0     0.00     0.00     0.000000\n"
+                 "        500    50.00    44.44     0.500000\n"
+                 "       1000   100.00   100.00     1.000000\n"
+                 "Largest gauge error: under 0.01 points\n"},
+        CalcCase{
+            "ChartUnknownVolumeUnit",
+            {"calc", "chart", "--shape", "7", "--x", "1000", "--h", "1000", "--w", "1000", "--volume-unit", "gallon"},
+            2,
+            ""}));
+
+// calc chart's CSV, read back by calc table, gives calc shape's levels; a refusal names its row.
+TEST(ZeftctlTest, TableReadsTheChartBack) {
+    const RunResult chart = RunZeftctl({"calc", "chart", "--shape", "12", "--x", "2000", "--h", "1000", "--csv"});
+    ASSERT_EQ(chart.exitCode, 0) << chart.err;
+    const RunResult table = RunZeftctl({"calc", "table", "--csv", "-", "--json"}, chart.out);
+    ASSERT_EQ(table.exitCode, 0) << table.err;
+    const nlohmann::json result = nlohmann::json::parse(table.out);
+    EXPECT_EQ(result["levels"], nlohmann::json::array({"14", "37", "63", "86"}));
+    EXPECT_EQ(result["bottomLimitMm"], 1000);
+    EXPECT_NEAR(result["maxGaugeError"]["percent"].get<double>(), 1.85, 0.01);
+
+    const RunResult refused =
+        RunZeftctl({"calc", "table", "--csv", "-", "--json"}, "height;volume\n0;0\n500;40\n1000;39,5\n");
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_EQ(refused.out,
+              "{\"error\":\"Row 4: the volume 39.5 is less than the 40 of row 3, which is lower down.\"}\n");
+}
 
 } // namespace
 } // namespace zeft::cli::testing

@@ -209,6 +209,7 @@ TEST_F(MainFormTest, ControlsAsDesigned) {
                                                                  {form->Shape11, "Shape..."},
                                                                  {form->Volume, "Volume..."},
                                                                  {form->Height1, "Height..."},
+                                                                 {form->MeasuredTable1, "Measured Table..."},
                                                                  {form->Help2, "Help"},
                                                                  {form->About1, "About..."},
                                                                  {form->FirmwareUpdate, "Firmware Update..."},
@@ -372,8 +373,8 @@ TEST_F(MainFormTest, ReadDeviceWithTheVirtualSender) {
               (std::vector<bool>{false, false, false, true}));
     EXPECT_TRUE(form->EditTopLimit->isEnabled()) << "Read Device leaves the edits enabled";
     // While it runs, the commands that would disturb it are off; the rest stay on.
-    for (QAction* action :
-         {form->Setting1, form->BatteryTest, form->Open1, form->History1, form->Shape11, form->Volume, form->Height1}) {
+    for (QAction* action : {form->Setting1, form->BatteryTest, form->Open1, form->History1, form->Shape11, form->Volume,
+                            form->Height1, form->MeasuredTable1}) {
         EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
     }
     for (QAction* action : {form->Close1, form->Close2, form->About1, form->Help2}) {
@@ -520,14 +521,14 @@ TEST_F(MainFormTest, MenusShowTheirWindowsModally) {
     QDialog shape;
     QDialog volume;
     QDialog height;
+    QDialog measuredTable;
     form->SetAboutForm(&about);
     form->SetBatteryTestForm(&battery);
     form->SetCalculatorForms(&shape, &volume, &height);
-    const std::pair<QAction*, QDialog*> items[] = {{form->About1, &about},
-                                                   {form->BatteryTest, &battery},
-                                                   {form->Shape11, &shape},
-                                                   {form->Volume, &volume},
-                                                   {form->Height1, &height}};
+    form->SetMeasuredTableForm(&measuredTable);
+    const std::pair<QAction*, QDialog*> items[] = {{form->About1, &about},   {form->BatteryTest, &battery},
+                                                   {form->Shape11, &shape},  {form->Volume, &volume},
+                                                   {form->Height1, &height}, {form->MeasuredTable1, &measuredTable}};
     for (const auto& [action, dialog] : items) {
         bool wasModal = false;
         QTimer::singleShot(0, dialog, [dialog = dialog, &wasModal] {

@@ -91,6 +91,7 @@ LevelSource ShapeSource() {
     source.halfTank = true;
     source.picture = "pictures/shape3h.jpg";
     source.volume = "412 litres";
+    source.gaugeError = "1.20 points at 96.0 mm (12.0 % of H)";
     source.inputs = {{"X", "1200"}, {"H", "800"}, {"W", "600"}, {"Y", "100"}, {"X1", "300"}};
     source.levels = {"14", "33", "60", "86"};
     source.bottomLimitMillimetres = "800";
@@ -120,6 +121,7 @@ TEST(SetupSheetContentTest, LevelSourceOnlyWhileTheLevelsAreStillItsOwn) {
             EXPECT_EQ(ValueOf(*sheet.levelSource, "Shape"), "No. 3, half tank");
             EXPECT_EQ(ValueOf(*sheet.levelSource, "X1"), "300");
             EXPECT_EQ(ValueOf(*sheet.levelSource, "Volume"), "412 litres");
+            EXPECT_EQ(ValueOf(*sheet.levelSource, "Largest gauge error"), "1.20 points at 96.0 mm (12.0 % of H)");
             EXPECT_EQ(ValueOf(*sheet.levelSource, "Level A"), "14 %");
             EXPECT_EQ(ValueOf(*sheet.levelSource, "Bottom Limit (Millimetre)"), "800");
         }
@@ -140,6 +142,14 @@ TEST(SetupSheetContentTest, TableAndUncalculatedSourcesCarryNoPicture) {
     EXPECT_EQ(ValueOf(*sheet.levelSource, "Unit"), "Inch");
     EXPECT_EQ(ValueOf(*sheet.levelSource, "Height @ Full Tank"), "40");
     EXPECT_TRUE(sheet.picture.empty());
+
+    // The volume calculator's volumes carry no unit: only the height's is stated.
+    LevelSource volume = height;
+    volume.calculator = LevelCalculator::Volume;
+    volume.inchUnit = false;
+    sheet = BuildSetupSheet(controls, {}, "", volume);
+    ASSERT_TRUE(sheet.levelSource);
+    EXPECT_EQ(ValueOf(*sheet.levelSource, "Unit"), "Millimetre");
 
     LevelSource fresh; // a shape window handed over its starting values
     controls.SetEdits({"10", "2000", "20", "40", "60", "80"});

@@ -1,0 +1,248 @@
+#include "calc/MeasuredTableForm.h"
+
+#include "calc/CalculationRecord.h"
+#include "calc/CalculatorFormParts.h"
+#include "calc/DecimalText.h"
+#include "calc/LevelSet.h"
+#include "calc/MeasuredTableCalculation.h"
+#include "main/Prompts.h"
+#include "main/SettingsControls.h"
+#include "ui/QtFileDialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <array>
+#include <string_view>
+
+namespace zeft::calc_ui {
+
+namespace {
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const QString kNoGaugeError = QStringLiteral("Largest gauge error: -");
+
+} // namespace
+
+TMeasuredTableForm::TMeasuredTableForm(SettingsControls& mainControls, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), mainControls_(mainControls), prompts_(prompts),
+      dialogs_(std::make_unique<ui::QtFileDialogs>(this)) {
+    setObjectName(QStringLiteral("MeasuredTableForm"));
+    setWindowTitle(QStringLiteral("Non-linear Tank Parameter Calculation by Measured Table"));
+
+    // The table: typed or pasted rows, or a file's.
+    GroupBox1 = new QGroupBox(QStringLiteral("Measured Table"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    TableLabel = new QLabel(QStringLiteral("&Rows of height and volume (a first line naming the columns "
+                                           "\"height\" and \"volume\" may come first):"),
+                            GroupBox1);
+    TableLabel->setObjectName(QStringLiteral("TableLabel"));
+    TableLabel->setWordWrap(true);
+    TableEdit = new QPlainTextEdit(GroupBox1);
+    TableEdit->setObjectName(QStringLiteral("TableEdit"));
+    TableEdit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    TableEdit->setTabChangesFocus(true);
+    TableEdit->setPlaceholderText(QStringLiteral("height,volume\n0,0\n100,52.3\n..."));
+    TableEdit->setMinimumSize(300, 260);
+    TableLabel->setBuddy(TableEdit);
+    ImportBtn = new QPushButton(QStringLiteral("&Import CSV..."), GroupBox1);
+    ImportBtn->setObjectName(QStringLiteral("ImportBtn"));
+
+    HeightLEdit = MakeLabeledEdit(GroupBox1, QStringLiteral("HeightLEdit"), QStringLiteral("H (mm)"), QString(), true,
+                                  &HeightLEditLabel);
+    HeightLEdit->setPlaceholderText(QStringLiteral("greatest height in the table"));
+    InchCheckBox = new QCheckBox(QStringLiteral("Inch Unit"), GroupBox1);
+    InchCheckBox->setObjectName(QStringLiteral("InchCheckBox"));
+    ReserveCheckBox = new QCheckBox(QStringLiteral("10% Reserve"), GroupBox1);
+    ReserveCheckBox->setObjectName(QStringLiteral("ReserveCheckBox"));
+    for (QCheckBox* box : {InchCheckBox, ReserveCheckBox}) {
+        SetBold(box, kEmphasisPointSize);
+    }
+    VolumeUnitLabel = new QLabel(QStringLiteral("&Volumes in:"), GroupBox1);
+    VolumeUnitLabel->setObjectName(QStringLiteral("VolumeUnitLabel"));
+    VolumeUnitBox = new QComboBox(GroupBox1);
+    VolumeUnitBox->setObjectName(QStringLiteral("VolumeUnitBox"));
+    for (const VolumeUnit unit : kVolumeUnits) {
+        VolumeUnitBox->addItem(FromView(VolumeUnitName(unit)));
+    }
+    VolumeUnitLabel->setBuddy(VolumeUnitBox);
+
+    auto* options = new QGridLayout;
+    options->addWidget(HeightLEdit->parentWidget(), 0, 0, 1, 2);
+    options->addWidget(InchCheckBox, 1, 0, 1, 2);
+    options->addWidget(ReserveCheckBox, 2, 0, 1, 2);
+    options->addWidget(VolumeUnitLabel, 3, 0);
+    options->addWidget(VolumeUnitBox, 3, 1);
+    options->setRowStretch(4, 1);
+    auto* tableColumn = new QVBoxLayout;
+    tableColumn->addWidget(TableLabel);
+    tableColumn->addWidget(TableEdit, 1);
+    tableColumn->addWidget(ImportBtn, 0, Qt::AlignLeft);
+    auto* inputs = new QHBoxLayout(GroupBox1);
+    inputs->addLayout(tableColumn, 1);
+    inputs->addLayout(options);
+
+    // Results.
+    GroupBox2 = new QGroupBox(QStringLiteral("Non-Linear Calculated Values"), this);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    const LevelSetRows rows =
+        MakeLevelSetRows(GroupBox2, {QStringLiteral("LALabel"), QStringLiteral("LBLabel"), QStringLiteral("LCLabel"),
+                                     QStringLiteral("LDLabel"), QStringLiteral("BLLabel")});
+    LALabel = rows.values[0];
+    LBLabel = rows.values[1];
+    LCLabel = rows.values[2];
+    LDLabel = rows.values[3];
+    BLLabel = rows.values[4];
+    VolumeLabel = new QLabel(GroupBox2);
+    VolumeLabel->setObjectName(QStringLiteral("VolumeLabel"));
+    GaugeErrorLabel = new QLabel(GroupBox2);
+    GaugeErrorLabel->setObjectName(QStringLiteral("GaugeErrorLabel"));
+    GaugeErrorLabel->setWordWrap(true);
+    auto* resultGrid = qobject_cast<QGridLayout*>(GroupBox2->layout());
+    resultGrid->addWidget(VolumeLabel, 5, 0, 1, 2);
+    resultGrid->addWidget(GaugeErrorLabel, 6, 0, 1, 2);
+
+    CalBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Calculate"), this);
+    CalBtn->setObjectName(QStringLiteral("CalBtn"));
+    SaveCloseBtn =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Save && Close"), this);
+    SaveCloseBtn->setObjectName(QStringLiteral("SaveCloseBtn"));
+    CloseBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Close"), this);
+    CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
+
+    auto* lower = new QGridLayout;
+    lower->addWidget(GroupBox1, 0, 0);
+    lower->addWidget(GroupBox2, 0, 1, 1, 2);
+    lower->addWidget(CalBtn, 1, 0);
+    lower->addWidget(SaveCloseBtn, 1, 1);
+    lower->addWidget(CloseBtn, 1, 2);
+    lower->setColumnStretch(0, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(lower, 1);
+
+    SetTabChain({TableEdit, ImportBtn, HeightLEdit, InchCheckBox, ReserveCheckBox, VolumeUnitBox, CalBtn, SaveCloseBtn,
+                 CloseBtn});
+
+    connect(InchCheckBox, &QCheckBox::toggled, this, &TMeasuredTableForm::InchCheckBoxClick);
+    connect(ImportBtn, &QPushButton::clicked, this, &TMeasuredTableForm::ImportBtnClick);
+    connect(CalBtn, &QPushButton::clicked, this, &TMeasuredTableForm::CalBtnClick);
+    connect(SaveCloseBtn, &QPushButton::clicked, this, &TMeasuredTableForm::SaveCloseBtnClick);
+    connect(CloseBtn, &QPushButton::clicked, this, &TMeasuredTableForm::CloseBtnClick);
+    FormActivate();
+}
+
+TMeasuredTableForm::~TMeasuredTableForm() = default;
+
+void TMeasuredTableForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        FormActivate();
+    }
+}
+
+void TMeasuredTableForm::FormActivate() {
+    lastCalculation_.reset();
+    TableEdit->clear();
+    HeightLEdit->clear();
+    ReserveCheckBox->setChecked(false);
+    InchCheckBox->setChecked(false);
+    InchCheckBoxClick();
+    const std::array<QLabel*, 4> levels{LALabel, LBLabel, LCLabel, LDLabel};
+    const std::array<const char*, 4> defaults{"20", "40", "60", "80"};
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        levels[i]->setText(QString::fromLatin1(defaults[i]));
+    }
+    VolumeLabel->setText(QStringLiteral("Volume at H = 0"));
+    GaugeErrorLabel->setText(kNoGaugeError);
+}
+
+void TMeasuredTableForm::InchCheckBoxClick() {
+    const bool inch = InchCheckBox->isChecked();
+    HeightLEditLabel->setText(inch ? QStringLiteral("H (inch)") : QStringLiteral("H (mm)"));
+    BLLabel->setText(FromView(inch ? kDefaultBottomLimitInches : kDefaultBottomLimitMillimetres));
+    VolumeUnitBox->setCurrentIndex(static_cast<int>(DefaultVolumeUnit(inch)));
+}
+
+void TMeasuredTableForm::ImportBtnClick() {
+    const std::optional<std::string> path = dialogs_->AskOpenPath("Import CSV", "CSV Files (*.csv *.txt)");
+    if (!path) {
+        return;
+    }
+    const TableFileText file = ReadTableFileText(*path);
+    if (!file.error.empty()) {
+        prompts_.ShowError(file.error);
+        return;
+    }
+    TableEdit->setPlainText(QString::fromUtf8(file.text.data(), static_cast<qsizetype>(file.text.size())));
+    CalBtnClick();
+}
+
+void TMeasuredTableForm::CalBtnClick() {
+    const bool inch = InchCheckBox->isChecked();
+    const MeasuredTableInput input{ReadMeasuredTable(TableEdit->toPlainText().toStdString()),
+                                   HeightLEdit->text().toStdString(), inch, ReserveCheckBox->isChecked()};
+    const MeasuredTableCalculation result = CalculateFromMeasuredTable(input, DecimalSeparator());
+    if (!result.ok()) {
+        prompts_.ShowError(result.error);
+        return;
+    }
+    const std::array<QLabel*, 4> levels{LALabel, LBLabel, LCLabel, LDLabel};
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        levels[i]->setText(QString::fromStdString(result.levelSet.levels[i]));
+    }
+    BLLabel->setText(QString::fromStdString(result.levelSet.bottomLimit));
+    const auto unit = kVolumeUnits[static_cast<std::size_t>(std::max(0, VolumeUnitBox->currentIndex()))];
+    const std::string volume =
+        FixedText(result.volume, VolumeDecimals(unit), DecimalSeparator()) + " " + std::string(VolumeUnitName(unit));
+    VolumeLabel->setText(QStringLiteral("Volume at H = ") + QString::fromStdString(volume));
+    const std::string gauge =
+        result.gaugeError ? GaugeErrorText(*result.gaugeError, result.top, inch) : std::string("-");
+    GaugeErrorLabel->setText(QStringLiteral("Largest gauge error: ") + QString::fromStdString(gauge));
+
+    lastCalculation_ = TableCalculationRecord(LevelCalculator::MeasuredTable,
+                                              {{"Rows", std::to_string(input.table.points.size())},
+                                               {"H", FixedText(result.top, 2, DecimalSeparator())},
+                                               {"10% Reserve", ReserveCheckBox->isChecked() ? "yes" : "no"},
+                                               {"Volume at H", volume}},
+                                              inch);
+    lastCalculation_->gaugeError = result.gaugeError ? gauge : std::string();
+}
+
+void TMeasuredTableForm::SaveCloseBtnClick() {
+    if (prompts_.Confirm("Are you sure you want to update the parameters with those in the Non-Linear Calculated "
+                         "Values group box?") == ConfirmAnswer::Yes) {
+        LevelSetTexts levelSet;
+        levelSet.levels = {LALabel->text().toStdString(), LBLabel->text().toStdString(), LCLabel->text().toStdString(),
+                           LDLabel->text().toStdString()};
+        levelSet.bottomLimit = BLLabel->text().toStdString();
+        if (!HandOverLevelSet(mainControls_, levelSet, InchCheckBox->isChecked(), DecimalSeparator())) {
+            prompts_.ShowError("The bottom limit \"" + levelSet.bottomLimit + "\" is not a number.");
+        } else if (OnLevelSetHandedOver) {
+            OnLevelSetHandedOver(HandedOverRecord(LevelCalculator::MeasuredTable, lastCalculation_, levelSet,
+                                                  InchCheckBox->isChecked(), DecimalSeparator()));
+        }
+        accept();
+        return;
+    }
+    reject();
+}
+
+void TMeasuredTableForm::CloseBtnClick() {
+    reject();
+}
+
+} // namespace zeft::calc_ui

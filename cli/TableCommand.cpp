@@ -1,0 +1,86 @@
+#include "cli/TableCommand.h"
+
+#include "cli/CommandLineErrors.h"
+
+#include "calc/DecimalText.h"
+#include "calc/MeasuredTableCalculation.h"
+#include "calc/VolumeUnit.h"
+#include "cli/CalcCommands.h"
+#include "cli/ExitStatus.h"
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <vector>
+
+namespace zeft::cli {
+namespace {
+
+// The command line is not localised: numbers use a decimal point.
+constexpr char kPoint = '.';
+
+MeasuredTable ReadTable(const std::string& file) {
+    if (file != "-") {
+        return ReadMeasuredTableFile(file);
+    }
+    const std::string text((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+    return ReadMeasuredTable(text);
+}
+
+} // namespace
+
+void AddMeasuredTableOptions(CLI::App& command, MeasuredTableOptions& options) {
+    command.add_option("--csv", options.csvFile, "the table: a CSV file with height and volume columns, - for stdin")
+        ->required();
+    command.add_option("--height", options.height, "tank height H (default: the greatest height in the table)");
+    command.add_flag("--inch", options.inchUnit, "heights in inches");
+    command.add_flag("--reserve", options.reserve, "10% reserve");
+    std::vector<std::string> words;
+    for (const VolumeUnit unit : kVolumeUnits) {
+        words.emplace_back(VolumeUnitWord(unit));
+    }
+    command.add_option("--volume-unit", options.volumeUnit, "unit of the table's volumes: litre, m3, usgal or impgal")
+        ->check(CLI::IsMember(words));
+    command.add_flag("--json", options.json, "print one JSON object");
+}
+
+int RunMeasuredTableCommand(const MeasuredTableOptions& options) {
+    const MeasuredTableCalculation result = CalculateFromMeasuredTable(
+        {ReadTable(options.csvFile), options.height, options.inchUnit, options.reserve}, kPoint);
+    if (!result.ok()) {
+        if (options.json) {
+            std::fputs(ErrorJson(result.error).c_str(), stdout);
+        }
+        std::fprintf(stderr, "Error: %s\n", result.error.c_str());
+        return kExitInvalidInput;
+    }
+    const VolumeUnit unit = VolumeUnitFromWord(options.volumeUnit).value_or(DefaultVolumeUnit(options.inchUnit));
+    std::string text;
+    if (options.json) {
+        nlohmann::ordered_json json =
+            nlohmann::ordered_json::parse(CalculationJson(result.levelSet, nullptr, options.inchUnit));
+        json["volume"] = static_cast<double>(result.volume);
+        json["volumeUnit"] = std::string(VolumeUnitWord(unit));
+        json["maxGaugeError"] =
+            result.gaugeError ? nlohmann::ordered_json{{"percent", static_cast<double>(result.gaugeError->points)},
+                                                       {"height", static_cast<double>(result.gaugeError->height)}}
+                              : nlohmann::ordered_json(nullptr);
+        text = json.dump() + '\n';
+    } else {
+        text = CalculationText(result.levelSet, nullptr, options.inchUnit);
+        text += "Volume at H = " + FixedText(result.volume, VolumeDecimals(unit), kPoint) + " " +
+                std::string(VolumeUnitName(unit)) + '\n';
+        text +=
+            "Largest gauge error: " +
+            (result.gaugeError ? GaugeErrorText(*result.gaugeError, result.top, options.inchUnit) : std::string("-")) +
+            '\n';
+    }
+    std::fputs(text.c_str(), stdout);
+    return kExitSuccess;
+}
+
+} // namespace zeft::cli
