@@ -8,7 +8,7 @@ PACKAGES=(
     qt6-base-dev libjpeg-dev libgtest-dev libgmock-dev
     xvfb xauth xdotool imagemagick fonts-dejavu-core poppler-utils
     g++-mingw-w64-x86-64 googletest wine64 clang-14 libclang-rt-14-dev clang-format
-    libcli11-dev nlohmann-json3-dev libserialport-dev qt6-serialport-dev
+    libcli11-dev nlohmann-json3-dev libserialport-dev qt6-serialport-dev valgrind
     poppler-utils
 )
 
