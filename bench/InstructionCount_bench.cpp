@@ -3,13 +3,12 @@
 // Qt's QSerialPort. CPU time on a shared machine moves with whatever else runs; the count
 // of instructions stays put, so the comparison holds from run to run.
 //
-// Run without arguments, the program runs itself under callgrind once per reader
-// ("--count <reader>") and prints the counts. The counted run starts valgrind's
-// instrumentation right before the writer starts and stops it once the last byte is in,
-// so start-up and shutdown do not count. The writer is a child process that valgrind does
-// not follow ("--write"), so only the reader's own work is counted, on all its threads.
-// Kernel work is not an instruction of the process: callgrind counts the system calls
-// beside it.
+// Run without arguments, the program runs itself under callgrind three times per reader
+// ("--count <reader>") and prints the range of the counts. The counted run starts
+// valgrind's instrumentation right before the writer starts and stops it once the last
+// byte is in, so start-up and shutdown do not count. The writer is a child process that
+// valgrind does not follow ("--write"), so only the reader's own work is counted, on all
+// its threads. The kernel's work (system calls, thread switches) is not in the count.
 //
 // QSerialPort is used here only, never in the program.
 #include "serial/CoreMainLoop.h"
