@@ -18,7 +18,7 @@ packages_for() {
     # header-only CLI11 and nlohmann-json.
     mingw) echo g++-mingw-w64-x86-64 googletest wine64 libcli11-dev nlohmann-json3-dev ;;
     fuzz) echo cmake ninja-build clang-14 libclang-rt-14-dev ;;
-    bench) echo pkg-config libserialport-dev qt6-serialport-dev xvfb xauth xdotool imagemagick ;;
+    bench) echo pkg-config libserialport-dev qt6-serialport-dev valgrind xvfb xauth xdotool imagemagick ;;
     *)
         echo "install-deps.sh: unknown purpose '$1' (run, test, mingw, fuzz, bench)" >&2
         return 1

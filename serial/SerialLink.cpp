@@ -388,16 +388,16 @@ std::string TSerialLink::ReadNextClusterAsString() {
     if (clusters_.empty()) {
         return {};
     }
-    std::string text = clusters_.front()->GetDataAsString();
+    std::string text = clusters_.front().TakeData();
     clusters_.pop_front();
     return text;
 }
 
 const TSerialCluster* TSerialLink::NextCluster() const {
-    return clusters_.empty() ? nullptr : clusters_.front().get();
+    return clusters_.empty() ? nullptr : &clusters_.front();
 }
 
-void TSerialLink::AppendCluster(std::unique_ptr<TSerialCluster> cluster) {
+void TSerialLink::AppendCluster(TSerialCluster&& cluster) {
     clusters_.push_back(std::move(cluster));
     FireEvent(OnRxClusterEvent);
 }

@@ -194,7 +194,7 @@ private:
     std::uint32_t DriveLine(SerialLine line, std::uint32_t place, const char* msg);
     void SetQueueSizes(std::uint32_t place);
     void FireEvent(const TSerialEvent<TNotifyEvent>& event);
-    void AppendCluster(std::unique_ptr<TSerialCluster> cluster);
+    void AppendCluster(TSerialCluster&& cluster);
     void ReleaseRetiredDevices();
 
     HandOverQueue& queue_;
@@ -265,7 +265,7 @@ private:
     std::uint32_t lastRtsError_ = 0;
 
     // Touched on the main thread only.
-    std::deque<std::unique_ptr<TSerialCluster>> clusters_;
+    std::deque<TSerialCluster> clusters_;
 
     std::unique_ptr<TWorkThread> worker_;
 };

@@ -2,6 +2,7 @@
 
 #include "serial/SerialLink.h"
 
+#include <algorithm>
 #include <chrono>
 #include <utility>
 
@@ -314,10 +315,10 @@ void TWorkThread::TryRead() {
     if (!readNow) {
         return;
     }
-    readBuffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(waiting);
-    readSize_ = waiting;
+    // The cluster's own string: the bytes are read into it once and then only moved.
+    readBuffer_.resize(waiting);
     std::uint32_t count = 0;
-    const std::uint32_t code = device_->StartRead(readBuffer_.get(), waiting, count);
+    const std::uint32_t code = device_->StartRead(ReadBufferData(), waiting, count);
     if (code == kDeviceOk) {
         link_.readRequest_ = false;
         DeliverCluster(count);
@@ -336,20 +337,18 @@ void TWorkThread::DeliverCluster(std::uint32_t count) {
     if (link_.destroying_) {
         return;
     }
-    std::unique_ptr<TSerialCluster> cluster;
-    if (count == readSize_ && count > 0) {
-        // The buffer already has exactly the bytes read.
-        cluster = std::make_unique<TSerialCluster>(std::move(readBuffer_), count, lineErrors_);
-    } else {
-        cluster = TSerialCluster::Copy(readBuffer_.get(), count, lineErrors_);
-    }
+    readBuffer_.resize(std::min<std::size_t>(count, readBuffer_.size()));
+    TSerialCluster cluster(std::move(readBuffer_), lineErrors_);
     lineErrors_ = 0;
     HandOver([this, &cluster] { link_.AppendCluster(std::move(cluster)); });
 }
 
 void TWorkThread::ReleaseReadBuffer() {
-    readBuffer_.reset();
-    readSize_ = 0;
+    std::string().swap(readBuffer_);
+}
+
+std::uint8_t* TWorkThread::ReadBufferData() {
+    return reinterpret_cast<std::uint8_t*>(readBuffer_.data());
 }
 
 void TWorkThread::StartWaitCommEvent() {
@@ -380,10 +379,10 @@ void TWorkThread::FinishRead() {
     ReleaseReadBuffer();
 }
 
+// The modem and error state were read right after the wait ended.
 void TWorkThread::FinishWaitCommEvent() {
     device_->EventResult(eventMask_);
     if (DeviceActive()) {
-        CheckModemAndComState();
         DispatchCommEvents();
     }
     waitPending_ = false;

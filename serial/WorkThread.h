@@ -57,6 +57,7 @@ private:
     void Report(std::uint32_t place, std::uint32_t code, const char* msg);
     void HandOver(const std::function<void()>& step);
     void ReleaseReadBuffer();
+    std::uint8_t* ReadBufferData();
 
     TSerialLink& link_;
 
@@ -75,8 +76,9 @@ private:
     std::uint32_t eventMask_ = 0;
     std::uint32_t lineErrors_ = 0;
     std::uint32_t inQueue_ = 0;
-    std::unique_ptr<std::uint8_t[]> readBuffer_;
-    std::uint32_t readSize_ = 0;
+    // What a read is asked for, sized to it; the system may write into it until the read
+    // has completed.
+    std::string readBuffer_;
 
     std::atomic<bool> terminated_{false};
     std::mutex sleepMutex_;
