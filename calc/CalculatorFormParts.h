@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
 #include <QString>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -118,6 +120,28 @@ inline LevelSetRows MakeLevelSetRows(QGroupBox* box, const std::array<QString, 5
     }
     grid->setColumnStretch(1, 1);
     return rows;
+}
+
+// The three buttons every calculator ends with: "Calculate", "Save && Close" and "Close",
+// with the standard icons, under the object names the window gives them.
+struct CalculatorButtons {
+    QPushButton* calculate = nullptr;
+    QPushButton* saveClose = nullptr;
+    QPushButton* close = nullptr;
+};
+
+inline CalculatorButtons MakeCalculatorButtons(QWidget* parent, const std::array<QString, 3>& names) {
+    QStyle* style = parent->style();
+    CalculatorButtons buttons;
+    buttons.calculate =
+        new QPushButton(style->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Calculate"), parent);
+    buttons.saveClose =
+        new QPushButton(style->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Save && Close"), parent);
+    buttons.close = new QPushButton(style->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Close"), parent);
+    buttons.calculate->setObjectName(names[0]);
+    buttons.saveClose->setObjectName(names[1]);
+    buttons.close->setObjectName(names[2]);
+    return buttons;
 }
 
 // Sets the tab order along the chain of widgets.

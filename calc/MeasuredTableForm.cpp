@@ -116,13 +116,11 @@ TMeasuredTableForm::TMeasuredTableForm(SettingsControls& mainControls, Prompts& 
     resultGrid->addWidget(VolumeLabel, 5, 0, 1, 2);
     resultGrid->addWidget(GaugeErrorLabel, 6, 0, 1, 2);
 
-    CalBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Calculate"), this);
-    CalBtn->setObjectName(QStringLiteral("CalBtn"));
-    SaveCloseBtn =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Save && Close"), this);
-    SaveCloseBtn->setObjectName(QStringLiteral("SaveCloseBtn"));
-    CloseBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Close"), this);
-    CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
+    const CalculatorButtons buttons = MakeCalculatorButtons(
+        this, {QStringLiteral("CalBtn"), QStringLiteral("SaveCloseBtn"), QStringLiteral("CloseBtn")});
+    CalBtn = buttons.calculate;
+    SaveCloseBtn = buttons.saveClose;
+    CloseBtn = buttons.close;
 
     auto* lower = new QGridLayout;
     lower->addWidget(GroupBox1, 0, 0);

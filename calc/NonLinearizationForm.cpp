@@ -133,18 +133,16 @@ TNonLinearizationForm::TNonLinearizationForm(SettingsControls& mainControls, Pro
     Label11 = rows.values[4];
 
     // Buttons and the volume.
-    CalBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Calculate"), this);
-    CalBtn1->setObjectName(QStringLiteral("CalBtn1"));
+    const CalculatorButtons buttons = MakeCalculatorButtons(
+        this, {QStringLiteral("CalBtn1"), QStringLiteral("SaveBtn1"), QStringLiteral("CloseBtn1")});
+    CalBtn1 = buttons.calculate;
     LabeledEdit1 = MakeLabeledEdit(this, QStringLiteral("LabeledEdit1"), QStringLiteral("Volume in Litres"), zero, true,
                                    &LabeledEdit1Label);
     LabeledEdit1->setReadOnly(true);
     LabeledEdit1Label->setMinimumWidth(
         LabeledEdit1Label->fontMetrics().horizontalAdvance(QStringLiteral("Volume in US Gallons")) + 4);
-    SaveBtn1 =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Save && Close"), this);
-    SaveBtn1->setObjectName(QStringLiteral("SaveBtn1"));
-    CloseBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Close"), this);
-    CloseBtn1->setObjectName(QStringLiteral("CloseBtn1"));
+    SaveBtn1 = buttons.saveClose;
+    CloseBtn1 = buttons.close;
     ChartBtn1 = new QPushButton(QStringLiteral("Chart..."), this);
     ChartBtn1->setObjectName(QStringLiteral("ChartBtn1"));
     ChartBtn1->setEnabled(false);

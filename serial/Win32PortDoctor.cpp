@@ -1,6 +1,7 @@
 #include "serial/PortDoctor.h"
 
 #include "serial/CommPortList.h"
+#include "serial/Win32DeviceProperties.h"
 #include "serial/WindowsDeviceIds.h"
 #include "serial/virtual/VirtualSenderPortName.h"
 
@@ -21,30 +22,6 @@ bool SameName(const std::string& a, const std::string& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
     });
-}
-
-std::string TextProperty(HDEVINFO set, SP_DEVINFO_DATA& device, DWORD property) {
-    char buffer[1024] = {};
-    DWORD type = 0;
-    if (!SetupDiGetDeviceRegistryPropertyA(set, &device, property, &type, reinterpret_cast<BYTE*>(buffer),
-                                           sizeof buffer - 2, nullptr) ||
-        (type != REG_SZ && type != REG_MULTI_SZ)) {
-        return {};
-    }
-    return buffer;
-}
-
-std::string ComNameOf(HDEVINFO set, SP_DEVINFO_DATA& device) {
-    const HKEY key = SetupDiOpenDevRegKey(set, &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ);
-    if (key == INVALID_HANDLE_VALUE) {
-        return {};
-    }
-    char name[256] = {};
-    DWORD size = sizeof name - 1;
-    DWORD type = 0;
-    const LONG result = RegQueryValueExA(key, "PortName", nullptr, &type, reinterpret_cast<BYTE*>(name), &size);
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS && type == REG_SZ ? std::string(name) : std::string();
 }
 
 // Ports-class devices, and USB serial bridges of any class (one without its driver sits
@@ -73,13 +50,13 @@ void CheckDevices(const std::string& port, std::vector<PortFinding>& findings) {
         if (device.ClassGuid != GUID_DEVCLASS_PORTS && !bridge) {
             continue;
         }
-        const std::string comName = ComNameOf(set, device);
+        const std::string comName = DeviceComName(set, device);
         if (!port.empty() && !SameName(comName, port)) {
             continue;
         }
-        std::string name = TextProperty(set, device, SPDRP_FRIENDLYNAME);
+        std::string name = DeviceTextProperty(set, device, SPDRP_FRIENDLYNAME);
         if (name.empty()) {
-            name = TextProperty(set, device, SPDRP_DEVICEDESC);
+            name = DeviceTextProperty(set, device, SPDRP_DEVICEDESC);
         }
         if (name.empty()) {
             name = comName.empty() ? std::string(instance) : comName;
