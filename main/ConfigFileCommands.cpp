@@ -1,7 +1,9 @@
 #include "main/ConfigFileCommands.h"
 
 #include "main/ConfigFile.h"
+#include "main/RegularFile.h"
 #include "main/SaveFileName.h"
+#include "main/SaveTarget.h"
 #include "main/SettingsValidator.h"
 
 #include <filesystem>
@@ -29,12 +31,17 @@ bool SaveSettingsAs(SettingsControls& controls, Prompts& prompts, FileDialogs& d
     return true;
 }
 
-bool LoadSettings(SettingsControls& controls, FileDialogs& dialogs) {
+bool LoadSettings(SettingsControls& controls, Prompts& prompts, FileDialogs& dialogs) {
     const std::optional<std::string> name = dialogs.AskOpenConfigPath();
     if (!name) {
         return false;
     }
-    LoadConfigFile(PathFromUtf8(*name), controls);
+    const std::filesystem::path path = PathFromUtf8(*name);
+    if (IsSpecialFile(path)) {
+        prompts.ShowApplicationError(std::string(kNotRegularFileText));
+        return false;
+    }
+    LoadConfigFile(path, controls);
     return true;
 }
 

@@ -14,7 +14,10 @@ namespace zeft {
 bool SaveSettingsAs(SettingsControls& controls, Prompts& prompts, FileDialogs& dialogs);
 
 // File › "&Load..." (Open1Click): asks for a file and loads it into the controls. Checks
-// nothing and shows no message. Returns false when the user cancelled.
-bool LoadSettings(SettingsControls& controls, FileDialogs& dialogs);
+// nothing and shows no message, but for a name that is no regular file (a pipe, a device,
+// a folder): that is refused in the application's general error box and the controls stay
+// as they are, since reading it could block or would wipe the settings for nothing.
+// Returns false when the user cancelled or the file was refused.
+bool LoadSettings(SettingsControls& controls, Prompts& prompts, FileDialogs& dialogs);
 
 } // namespace zeft

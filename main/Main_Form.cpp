@@ -375,7 +375,7 @@ void TMain_Form::Close2Click() {
 }
 
 void TMain_Form::Open1Click() {
-    LoadSettings(*controls_, *fileDialogs_);
+    LoadSettings(*controls_, *prompts_, *fileDialogs_);
 }
 
 void TMain_Form::Close1Click() {

@@ -13,4 +13,8 @@ namespace zeft {
 // reading it, as the files of /proc report 0 whatever they would give.
 std::optional<std::string> ReadRegularFile(const std::filesystem::path& path, std::uintmax_t limit);
 
+// Whether the name is there (links followed) as something other than a regular file: a
+// folder, a pipe, a device or a socket. Asks the file system only; never opens it.
+bool IsSpecialFile(const std::filesystem::path& path);
+
 } // namespace zeft

@@ -11,6 +11,11 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -164,8 +169,10 @@ TEST(LoadSettingsTest, LoadsTheChosenFileWithoutAnyMessage) {
                                                    "Top Limit = 9\r\n[Tank Linearization Parameters]\r\n"
                                                    "Level A = 50\r\nLevel B = 40\r\nLevel D = \r\n");
     PlainSettingsControls controls;
+    ScriptedPrompts prompts;
     AnsweringDialogs dialogs(path.string());
-    EXPECT_TRUE(LoadSettings(controls, dialogs));
+    EXPECT_TRUE(LoadSettings(controls, prompts, dialogs));
+    EXPECT_TRUE(prompts.shown.empty());
     EXPECT_EQ(controls.outputTypeIndex, 3);
     EXPECT_EQ(controls.fluidTypeIndex, 3);
     const std::array<std::string, 6> expected = {"9", "Invalid Data", "50", "40", "Invalid Data", ""};
@@ -175,11 +182,39 @@ TEST(LoadSettingsTest, LoadsTheChosenFileWithoutAnyMessage) {
 TEST(LoadSettingsTest, CancelledDialogLeavesTheControls) {
     PlainSettingsControls controls;
     controls.edits[0] = "typed";
+    ScriptedPrompts prompts;
     AnsweringDialogs dialogs(std::nullopt);
-    EXPECT_FALSE(LoadSettings(controls, dialogs));
+    EXPECT_FALSE(LoadSettings(controls, prompts, dialogs));
     EXPECT_EQ(dialogs.openAsked, 1);
     EXPECT_EQ(controls.edits[0], "typed");
     EXPECT_EQ(controls.outputTypeIndex, 0);
+}
+
+// A name that is no regular file is refused before anything reads it: a pipe would block
+// the window, and reading nothing would wipe the eight settings.
+TEST(LoadSettingsTest, WhatIsNoRegularFileIsRefusedAndTheControlsStay) {
+    const TempFolder folder;
+    std::vector<fs::path> specials;
+    fs::create_directory(folder / "folder.zcf");
+    specials.push_back(folder / "folder.zcf");
+#ifndef _WIN32
+    ASSERT_EQ(mkfifo((folder / "pipe.zcf").string().c_str(), 0600), 0);
+    specials.push_back(folder / "pipe.zcf");
+    fs::create_symlink(folder / "pipe.zcf", folder / "link.zcf");
+    specials.push_back(folder / "link.zcf");
+#endif
+    for (const fs::path& special : specials) {
+        SCOPED_TRACE(special.string());
+        PlainSettingsControls controls;
+        controls.edits[0] = "typed";
+        ScriptedPrompts prompts;
+        AnsweringDialogs dialogs(special.string());
+        EXPECT_FALSE(LoadSettings(controls, prompts, dialogs));
+        ASSERT_EQ(prompts.shown.size(), 1u);
+        EXPECT_EQ(prompts.shown[0].kind, Kind::ApplicationError);
+        EXPECT_EQ(prompts.shown[0].text, "Not a regular file.");
+        EXPECT_EQ(controls.edits[0], "typed");
+    }
 }
 
 } // namespace
