@@ -254,7 +254,7 @@ void ExchangeEngine::ReportProgrammed() {
         PowerOffZEFT();
         return;
     }
-    std::string box = "The device did not keep these settings: ";
+    std::string box(kSettingsNotKeptBox);
     const char* separator = "";
     for (const SettingsComparisonRow& row : kept.rows) {
         if (!row.same) {

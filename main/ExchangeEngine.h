@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace zeft {
 
@@ -40,6 +41,10 @@ inline constexpr int kCommandPauseMs = 500;         // identification to the fir
 inline constexpr int kListingWindowMs = 800;        // first reply character to the end of the listing
 inline constexpr int kAcknowledgeLimitMs = 2000;    // one "Done" to the next
 inline constexpr int kFirstReplyLimitMs = 2000;     // first command to the first reply character
+
+// The start of the box Program Device shows when the read-back differs from what was sent;
+// each setting that differs follows, as "Top Limit (sent 20, read 10)".
+inline constexpr std::string_view kSettingsNotKeptBox = "The device did not keep these settings: ";
 
 // Reads, programs and restores the sender: the main window's Read Device, Program Device
 // and Restore Default. It powers the sender through RTS, follows its replies character by

@@ -215,7 +215,7 @@ run_device_cases() {
         '"\\Device\\VCP0"="COM7"' >"$WINEPREFIX/drive_c/zeft-adapter.reg"
     "$wine" reg import 'C:\zeft-adapter.reg' >/dev/null 2>&1 || fail "the adapter's registry entries were not imported"
     local described='{"name":"COM7","description":"FTDI USB Serial Port","vendorId":"0403","productId":"6001",'
-    described+='"serial":"A600ABCD","stablePath":null}'
+    described+='"serial":"A600ABCD","location":null,"stablePath":null}'
     ports="$(run_exe ports --json 2>&1)"
     grep -qF "$described" <<<"$ports" || fail "zeftctl.exe ports --json does not describe the adapter on COM7: $ports"
 
