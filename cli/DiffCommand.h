@@ -14,8 +14,7 @@ namespace zeft::cli {
 // Prints the comparison; exit status 0 when the settings are the same, 4 when they differ.
 class DiffCommand : public Command {
 public:
-    DiffCommand()
-        : Command("diff", "compare the settings of two .zcf files, or of the sender (--port) and a file") {}
+    DiffCommand() : Command("diff", "compare the settings of two .zcf files, or of the sender (--port) and a file") {}
 
     void AddOptions(CLI::App& command) override;
     int Run() override;

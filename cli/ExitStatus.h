@@ -8,7 +8,7 @@ enum ExitStatus : int {
     kExitOperationFailed = 1, // the device operation (or the save after it) failed
     kExitInvalidInput = 2,    // a validation message, a calculator check, a bad option
     kExitPortNotOpened = 3,
-    kExitDifferent = 4, // diff, program --dry-run: the two sets of settings differ
+    kExitDifferent = 4,     // diff, program --dry-run: the two sets of settings differ
     kExitInterrupted = 130, // Ctrl-C, SIGTERM or a hang-up (130 as shells give Ctrl-C); nothing left on
 };
 

@@ -119,9 +119,10 @@ int ProgramCommand::Report(int status, const ConsoleControls& controls, const Co
     if (status != kExitSuccess || !comparison_) {
         return DeviceCommand::Report(status, controls, prompts, json);
     }
-    std::fputs(json ? ComparisonJson(*comparison_).c_str()
-                    : ComparisonText(*comparison_, "the sender on " + Port(), "the settings program would write").c_str(),
-               stdout);
+    std::fputs(
+        json ? ComparisonJson(*comparison_).c_str()
+             : ComparisonText(*comparison_, "the sender on " + Port(), "the settings program would write").c_str(),
+        stdout);
     return comparison_->equal ? kExitSuccess : kExitDifferent;
 }
 
