@@ -46,7 +46,10 @@ protected:
         };
         options.historyFile = folder_ / "history.jsonl";
         form_ = std::make_unique<TMain_Form>(std::move(options));
-        // Settings that differ from the sender's defaults in the fluid and level A only.
+    }
+
+    // Settings that differ from the sender's defaults in the fluid and level A only.
+    void SetWindowSettings() {
         form_->ComboBoxFluid->setCurrentIndex(2);
         form_->EditTopLimit->setText("010");
         form_->EditLinearA->setText("5");
@@ -82,6 +85,7 @@ TEST_F(CompareWindowTest, CompareWithFileShowsTheFileBesideTheWindowAndClosesWit
                                                     "Top Limit = 10\r\nBottom Limit = 2000\r\n"
                                                     "[Tank Linearization Parameters]\r\nLevel A = 5\r\n")
                                  .string();
+    SetWindowSettings();
     ui::QtFileDialogs::SetDialogHandlerForTests([&](QFileDialog&) -> std::optional<std::string> { return file; });
     std::vector<std::string> rows;
     bool closedByEscape = false;
@@ -106,6 +110,11 @@ TEST_F(CompareWindowTest, CompareWithFileShowsTheFileBesideTheWindowAndClosesWit
 }
 
 TEST_F(CompareWindowTest, CompareWithDeviceReadsIntoTheComparisonAndLeavesTheControls) {
+    // The virtual sender keeps what earlier tests programmed: its defaults first.
+    QTest::mouseClick(form_->ResetBtn, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form_->Engine().Running(); }, 20000));
+    ASSERT_EQ(form_->StatusPanelText(0), "Device restored successfully!");
+    SetWindowSettings();
     const std::vector<std::string> before = WindowSettings();
     form_->CompareDevice1->trigger();
     ASSERT_TRUE(form_->Engine().Running());
