@@ -1,6 +1,7 @@
 #include "cli/CommandTable.h"
 
 #include "cli/ChartCommand.h"
+#include "cli/DiffCommand.h"
 #include "cli/DoctorCommand.h"
 #include "cli/HeightCommand.h"
 #include "cli/HistoryCommand.h"
@@ -22,6 +23,7 @@ std::vector<std::unique_ptr<Command>> MakeCommands() {
     commands.push_back(std::make_unique<ReadCommand>());
     commands.push_back(std::make_unique<RestoreCommand>());
     commands.push_back(std::make_unique<ProgramCommand>());
+    commands.push_back(std::make_unique<DiffCommand>());
     commands.push_back(std::make_unique<PowerCommand>());
     commands.push_back(std::make_unique<HistoryCommand>());
     commands.push_back(std::make_unique<ShapeCommand>());

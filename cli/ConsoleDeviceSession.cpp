@@ -63,6 +63,14 @@ int ConsoleDeviceSession::Run(ExchangeOperation operation, const std::function<b
     return engine.Succeeded() ? kExitSuccess : kExitOperationFailed;
 }
 
+int ConsoleDeviceSession::ReadAside(const std::function<bool()>& interrupted, RecordedSettings& reported) {
+    const RecordedSettings kept = SettingsFromControls(controls_);
+    const int status = Run(ExchangeOperation::ReadDevice, interrupted);
+    reported = SettingsFromControls(controls_);
+    PutSettingsIntoControls(kept, controls_);
+    return status;
+}
+
 bool ConsoleDeviceSession::SetPower(bool on) {
     link_.SetRTSState(on);
     return link_.LastRTSError() == 0;

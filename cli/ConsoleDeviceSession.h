@@ -4,6 +4,7 @@
 #include "cli/ConsolePrompts.h"
 #include "cli/LineOptions.h"
 #include "main/DeviceSession.h"
+#include "main/HistoryRecord.h"
 #include "main/PlainOperationButtons.h"
 #include "serial/CoreMainLoop.h"
 #include "serial/SerialLink.h"
@@ -35,6 +36,10 @@ public:
     // Runs one operation as its button would, to its end, or until interrupted() holds
     // (the sender is then switched off); returns the exit status.
     int Run(ExchangeOperation operation, const std::function<bool()>& interrupted);
+
+    // Read Device with the controls' settings kept aside: once it ended they hold again what
+    // they held before, and reported holds what the sender reported. Returns the exit status.
+    int ReadAside(const std::function<bool()>& interrupted, RecordedSettings& reported);
 
     // Raises or drops RTS (the battery test); false when the port cannot switch it.
     bool SetPower(bool on);

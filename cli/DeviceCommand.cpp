@@ -4,8 +4,8 @@
 #include "cli/ConsoleDeviceSession.h"
 #include "cli/DeviceReport.h"
 #include "cli/ExitStatus.h"
-#include "cli/PortNameInput.h"
 #include "cli/RunInterruption.h"
+#include "cli/SenderRun.h"
 #include "cli/Terminal.h"
 #include "main/ConfigFile.h"
 #include "main/SaveTarget.h"
@@ -62,40 +62,28 @@ int DeviceCommand::Run() {
     RunInterruption interruption(json_);
     ConsoleControls controls(StandardErrorIsTerminal() ? stderr : nullptr);
     ConsolePrompts prompts(stderr, stdin, QuestionPolicyFor(answerYes_));
-    PrepareControls(controls);
-
-    int status = kExitSuccess;
-    {
-        ConsoleDeviceSession session(controls, prompts);
-        if (!Acceptable(session)) {
-            status = kExitInvalidInput;
-        } else {
-            // Opening raises RTS for a moment: from here a stop waits for the sender to be off.
-            const RunInterruption::Scope running = interruption.WakeWhileRunning([&session] { session.WakeLoop(); });
-            if (!session.Open(PortNameFromInput(port_), line_)) {
-                status = kExitPortNotOpened;
-            } else if (!interruption.Requested()) {
-                const auto interrupted = [&interruption] { return interruption.Requested(); };
-                status = BeforeOperation(session, controls, interrupted);
-                if (status == kExitSuccess && !interruption.Requested()) {
-                    status = session.Run(operation_, interrupted);
-                }
-            }
-        }
-    }
-    if (status == kExitSuccess && interruption.Requested()) {
-        // The stop came while the port opened or as the operation ended.
-        prompts.ShowError("Interrupted.");
-        status = kExitInterrupted;
+    int status = kExitInvalidInput;
+    if (PrepareControls(controls, prompts)) {
+        status = RunOnSender(
+            interruption, controls, prompts, port_, line_,
+            [this](ConsoleDeviceSession& session) { return Acceptable(session); },
+            [this, &controls](ConsoleDeviceSession& session, const std::function<bool()>& interrupted) {
+                return Operate(session, controls, interrupted);
+            });
     }
     if (status == kExitSuccess && saveFile_) {
         status = SaveAfterSuccess(*saveFile_, controls, prompts);
     }
     interruption.Finishing();
-    const std::string report = json_ ? DeviceReportJson(controls, prompts.LastError()) : DeviceReportText(controls);
-    if (status != kExitPortNotOpened || json_) {
-        std::fputs(report.c_str(), stdout);
-    }
+    return Report(status, controls, prompts, json_);
+}
+
+int DeviceCommand::Operate(ConsoleDeviceSession& session, ConsoleControls&, const std::function<bool()>& interrupted) {
+    return session.Run(operation_, interrupted);
+}
+
+int DeviceCommand::Report(int status, const ConsoleControls& controls, const ConsolePrompts& prompts, bool json) {
+    PrintDeviceReport(status, controls, prompts.LastError(), json);
     return status;
 }
 

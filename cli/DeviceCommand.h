@@ -2,6 +2,7 @@
 
 #include "cli/Command.h"
 #include "cli/ConsoleControls.h"
+#include "cli/ConsolePrompts.h"
 #include "cli/LineOptions.h"
 #include "main/ExchangeEngine.h"
 
@@ -27,12 +28,19 @@ protected:
 
     // The command's own options, between --save and --yes.
     virtual void AddOwnOptions(CLI::App&) {}
-    // Sets the controls up before the port opens, as the user would in the main window.
-    virtual void PrepareControls(ConsoleControls&) {}
+    // Sets the controls up before the port opens, as the user would in the main window;
+    // false (after its message) refuses the run.
+    virtual bool PrepareControls(ConsoleControls&, ConsolePrompts&) { return true; }
     // The checks the operation's button makes before anything reaches the port.
     virtual bool Acceptable(ConsoleDeviceSession&) { return true; }
-    // Runs on the open port before the operation; the operation goes ahead on kExitSuccess.
-    virtual int BeforeOperation(ConsoleDeviceSession&, ConsoleControls&, const std::function<bool()>&) { return 0; }
+    // The work on the open port: the operation, as its button runs it.
+    virtual int Operate(ConsoleDeviceSession& session, ConsoleControls& controls,
+                        const std::function<bool()>& interrupted);
+    // Prints what the run ends with and returns the exit status: the device report.
+    virtual int Report(int status, const ConsoleControls& controls, const ConsolePrompts& prompts, bool json);
+
+    // The port as typed.
+    const std::string& Port() const { return port_; }
 
 private:
     ExchangeOperation operation_;

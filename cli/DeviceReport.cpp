@@ -1,5 +1,6 @@
 #include "cli/DeviceReport.h"
 
+#include "cli/ExitStatus.h"
 #include "cli/VisibleText.h"
 #include "main/SenderSettings.h"
 
@@ -7,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdio>
 #include <sstream>
 #include <string_view>
 
@@ -70,6 +72,15 @@ std::string DeviceReportJson(const PlainSettingsControls& controls, const std::o
     report["reply"] = controls.ReplyText();
     // Replace invalid UTF-8 from the line rather than throwing on it.
     return report.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + '\n';
+}
+
+void PrintDeviceReport(int status, const PlainSettingsControls& controls, const std::optional<std::string>& error,
+                       bool json) {
+    if (json) {
+        std::fputs(DeviceReportJson(controls, error).c_str(), stdout);
+    } else if (status != kExitPortNotOpened) {
+        std::fputs(DeviceReportText(controls).c_str(), stdout);
+    }
 }
 
 } // namespace zeft::cli

@@ -13,4 +13,9 @@ namespace zeft::cli {
 std::string DeviceReportText(const PlainSettingsControls& controls);
 std::string DeviceReportJson(const PlainSettingsControls& controls, const std::optional<std::string>& error);
 
+// Prints the report a device command ends with, given its exit status: as JSON always, as
+// text unless the port did not open.
+void PrintDeviceReport(int status, const PlainSettingsControls& controls, const std::optional<std::string>& error,
+                       bool json);
+
 } // namespace zeft::cli

@@ -24,12 +24,12 @@ std::vector<std::string> StopBitsWords() {
     return words;
 }
 
-void AddLineOptions(CLI::App& command, std::string& port, LineOptions& line) {
+void AddLineOptions(CLI::App& command, std::string& port, LineOptions& line, bool portRequired) {
     command
         .add_option("--port", port,
                     "serial port: " + std::string(PortNameExample()) + ", or \"" + std::string(kVirtualSenderPortName) +
                         "\"")
-        ->required();
+        ->required(portRequired);
     command.add_option("--baud", line.baudRate, "baud rate")->default_val(9600)->check(CLI::PositiveNumber);
     command.add_option("--data-bits", line.dataBits, "data bits")->default_val(8)->check(CLI::Range(5, 8));
     command.add_option("--parity", line.parity, "parity")->default_val("none")->check(CLI::IsMember(ParityWords()));

@@ -23,7 +23,8 @@ struct LineOptions {
 std::vector<std::string> ParityWords();
 std::vector<std::string> StopBitsWords();
 
-// The options every device command takes: --port (required) and the line settings.
-void AddLineOptions(CLI::App& command, std::string& port, LineOptions& line);
+// The options every device command takes: --port (required unless said otherwise) and the
+// line settings.
+void AddLineOptions(CLI::App& command, std::string& port, LineOptions& line, bool portRequired = true);
 
 } // namespace zeft::cli

@@ -1,15 +1,16 @@
 #include "cli/ProgramCommand.h"
 
-#include "cli/ConsoleCodePage.h"
+#include "cli/ComparisonReport.h"
+#include "cli/ConfigFileArgument.h"
 #include "cli/ConsoleDeviceSession.h"
 #include "cli/ExitStatus.h"
-#include "main/ConfigFile.h"
 #include "main/HistoryRecord.h"
 #include "main/NumberText.h"
 #include "main/SenderSettings.h"
 
 #include <CLI/CLI.hpp>
 
+#include <cstdio>
 #include <utility>
 
 namespace zeft::cli {
@@ -21,9 +22,11 @@ constexpr std::int32_t kUnreadableCode = -1;
 
 } // namespace
 
-void ApplyProgramSettings(const ProgramSettings& settings, SettingsControls& controls) {
+std::optional<std::string> ApplyProgramSettings(const ProgramSettings& settings, SettingsControls& controls) {
     if (settings.configFile) {
-        LoadConfigFile(PathFromCommandLine(*settings.configFile), controls);
+        if (std::optional<std::string> refusal = LoadConfigArgument(*settings.configFile, controls)) {
+            return refusal;
+        }
     }
     if (settings.outputType) {
         controls.SetOutputTypeIndex(OutputTypeIndexFromCode(IntegerFromText(*settings.outputType, kUnreadableCode)));
@@ -44,6 +47,7 @@ void ApplyProgramSettings(const ProgramSettings& settings, SettingsControls& con
             controls.SetEditText(edit, **text);
         }
     }
+    return std::nullopt;
 }
 
 ProgramCommand::ProgramCommand()
@@ -72,10 +76,18 @@ void ProgramCommand::AddOwnOptions(CLI::App& command) {
             option.name, [target = option.target](const std::string& text) { *target = text; }, option.help);
     }
     command.add_flag("--read-first", readFirst_, "read the sender first, so the history holds what it held");
+    command
+        .add_flag("--dry-run", dryRun_,
+                  "read the sender and show what would change, without programming it (exit status 4: something would)")
+        ->excludes("--save");
 }
 
-void ProgramCommand::PrepareControls(ConsoleControls& controls) {
-    ApplyProgramSettings(settings_, controls);
+bool ProgramCommand::PrepareControls(ConsoleControls& controls, ConsolePrompts& prompts) {
+    if (const std::optional<std::string> refusal = ApplyProgramSettings(settings_, controls)) {
+        prompts.ShowError(*refusal);
+        return false;
+    }
+    return true;
 }
 
 // As the window: the settings are checked before the port is touched.
@@ -84,17 +96,34 @@ bool ProgramCommand::Acceptable(ConsoleDeviceSession& session) {
 }
 
 // --read-first: a Read Device before the program, so that the history holds what the sender
-// held. The settings to program are kept aside meanwhile; the program goes ahead only after
-// a successful read.
-int ProgramCommand::BeforeOperation(ConsoleDeviceSession& session, ConsoleControls& controls,
-                                    const std::function<bool()>& interrupted) {
-    if (!readFirst_) {
-        return kExitSuccess;
+// held; the program goes ahead only after a successful read. --dry-run: that read alone,
+// compared with what would have been written.
+int ProgramCommand::Operate(ConsoleDeviceSession& session, ConsoleControls& controls,
+                            const std::function<bool()>& interrupted) {
+    if (!readFirst_ && !dryRun_) {
+        return DeviceCommand::Operate(session, controls, interrupted);
     }
-    const RecordedSettings wanted = SettingsFromControls(controls);
-    const int status = session.Run(ExchangeOperation::ReadDevice, interrupted);
-    PutSettingsIntoControls(wanted, controls);
-    return status;
+    RecordedSettings held;
+    const int status = session.ReadAside(interrupted, held);
+    if (status != kExitSuccess || interrupted()) {
+        return status;
+    }
+    if (dryRun_) {
+        comparison_ = CompareSettings(held, SettingsFromControls(controls));
+        return status;
+    }
+    return DeviceCommand::Operate(session, controls, interrupted);
+}
+
+int ProgramCommand::Report(int status, const ConsoleControls& controls, const ConsolePrompts& prompts, bool json) {
+    if (status != kExitSuccess || !comparison_) {
+        return DeviceCommand::Report(status, controls, prompts, json);
+    }
+    std::fputs(
+        json ? ComparisonJson(*comparison_).c_str()
+             : ComparisonText(*comparison_, "the sender on " + Port(), "the settings program would write").c_str(),
+        stdout);
+    return comparison_->equal ? kExitSuccess : kExitDifferent;
 }
 
 } // namespace zeft::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/DeviceCommand.h"
+#include "main/SettingsComparison.h"
 
 #include <array>
 #include <optional>
@@ -20,22 +21,27 @@ struct ProgramSettings {
 };
 
 // Applies the program settings to the controls, as the user would in the main window.
-void ApplyProgramSettings(const ProgramSettings& settings, SettingsControls& controls);
+// Returns the refusal of a configuration file that is no regular file; nothing is applied then.
+std::optional<std::string> ApplyProgramSettings(const ProgramSettings& settings, SettingsControls& controls);
 
-// program: Program Device, with the settings to write as options.
+// program: Program Device, with the settings to write as options. With --dry-run it reads
+// the sender instead and prints how what it holds compares with what would be written.
 class ProgramCommand : public DeviceCommand {
 public:
     ProgramCommand();
 
 private:
     void AddOwnOptions(CLI::App& command) override;
-    void PrepareControls(ConsoleControls& controls) override;
+    bool PrepareControls(ConsoleControls& controls, ConsolePrompts& prompts) override;
     bool Acceptable(ConsoleDeviceSession& session) override;
-    int BeforeOperation(ConsoleDeviceSession& session, ConsoleControls& controls,
-                        const std::function<bool()>& interrupted) override;
+    int Operate(ConsoleDeviceSession& session, ConsoleControls& controls,
+                const std::function<bool()>& interrupted) override;
+    int Report(int status, const ConsoleControls& controls, const ConsolePrompts& prompts, bool json) override;
 
     ProgramSettings settings_;
     bool readFirst_ = false;
+    bool dryRun_ = false;
+    std::optional<SettingsComparison> comparison_;
 };
 
 } // namespace zeft::cli

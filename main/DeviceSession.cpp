@@ -21,7 +21,12 @@ DeviceSession::DeviceSession(TSerialLink& port, SettingsControls& controls, Oper
         const std::string name = port_.CommPort();
         recorder_.Started(operation, name, DescribePort(name).Identity(), controls_);
     };
-    engine_.OnOperationEnded = [this](ExchangeOperation) { recorder_.Ended(engine_.Outcome(), controls_); };
+    engine_.OnOperationEnded = [this](ExchangeOperation operation) {
+        recorder_.Ended(engine_.Outcome(), controls_);
+        if (OnOperationEnded) {
+            OnOperationEnded(operation);
+        }
+    };
 }
 
 DeviceSession::~DeviceSession() {
@@ -29,6 +34,7 @@ DeviceSession::~DeviceSession() {
     port_.OnRxClusterEvent = nullptr;
     // An operation stopped here is still recorded, but the front end is going: no box.
     recorder_.StopWarnings();
+    OnOperationEnded = nullptr;
     engine_.PowerOffZEFT();
     engine_.OnOperationStarted = nullptr;
     engine_.OnOperationEnded = nullptr;

@@ -5,6 +5,7 @@
 #include "main/SerialSenderLink.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -51,6 +52,9 @@ public:
     void RecordInto(std::filesystem::path file, std::string source, OperationRecorder::Warn warn);
     // This run's records, oldest first.
     const std::vector<HistoryRecord>& Records() const { return recorder_.Records(); }
+
+    // Told when an operation has ended and its record is made; Outcome() says how.
+    std::function<void(ExchangeOperation)> OnOperationEnded;
 
     SenderLink& Link() { return link_; }
     ExchangeEngine& Engine() { return engine_; }

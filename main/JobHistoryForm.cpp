@@ -1,6 +1,7 @@
 #include "main/JobHistoryForm.h"
 
 #include "main/SenderSettings.h"
+#include "main/SettingsComparisonForm.h"
 #include "ui/WidgetFactory.h"
 
 #include <QHBoxLayout>
@@ -61,8 +62,9 @@ QTableWidget* MakeTable(QWidget* parent, const char* name, const QStringList& he
 
 } // namespace
 
-TJobHistoryForm::TJobHistoryForm(HistoryListing listing, const std::string& file, LoadSettings load, QWidget* parent)
-    : QDialog(parent), listing_(std::move(listing)), load_(std::move(load)) {
+TJobHistoryForm::TJobHistoryForm(HistoryListing listing, const std::string& file, LoadSettings load,
+                                 WindowSettings window, QWidget* parent)
+    : QDialog(parent), listing_(std::move(listing)), load_(std::move(load)), window_(std::move(window)) {
     setObjectName(QStringLiteral("JobHistoryForm"));
     setWindowTitle(QStringLiteral("Job History"));
 
@@ -115,15 +117,19 @@ TJobHistoryForm::TJobHistoryForm(HistoryListing listing, const std::string& file
     SettingsList->setMinimumHeight(rowsHeight);
 
     LoadBtn = MakeButton(this, "LoadBtn", "&Load into Window");
+    CompareBtn = MakeButton(this, "CompareBtn", "&Compare with Window");
     CloseBtn = MakeButton(this, "CloseBtn", "Close");
     LoadBtn->setAutoDefault(false);
+    CompareBtn->setAutoDefault(false);
     connect(LoadBtn, &QPushButton::clicked, this, &TJobHistoryForm::LoadBtnClick);
+    connect(CompareBtn, &QPushButton::clicked, this, &TJobHistoryForm::CompareBtnClick);
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(RecordList, &QTableWidget::itemSelectionChanged, this, &TJobHistoryForm::RecordListSelectionChanged);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(LoadBtn);
+    buttons->addWidget(CompareBtn);
     buttons->addWidget(CloseBtn);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(InfoLabel);
@@ -170,6 +176,7 @@ void TJobHistoryForm::RecordListSelectionChanged() {
         }
     }
     LoadBtn->setEnabled(SelectedSettings() != nullptr);
+    CompareBtn->setEnabled(SelectedSettings() != nullptr && window_);
 }
 
 void TJobHistoryForm::LoadBtnClick() {
@@ -177,6 +184,20 @@ void TJobHistoryForm::LoadBtnClick() {
         load_(*settings);
         accept();
     }
+}
+
+void TJobHistoryForm::CompareBtnClick() {
+    const RecordedSettings* settings = SelectedSettings();
+    if (settings == nullptr || !window_) {
+        return;
+    }
+    const HistoryRecord& record = listing_.records[static_cast<std::size_t>(RecordList->currentRow())];
+    const std::string which = record.settings ? "as the sender reported them" : "as the program sent them";
+    TSettingsComparisonForm form(CompareSettings(*settings, window_()), "Compare with Window",
+                                 {"Record", "the " + std::string(HistoryOperationName(record.operation)) + " of " +
+                                                record.time + " on " + record.port + ", " + which},
+                                 {"Window", "the settings in the main window"}, this);
+    form.exec();
 }
 
 } // namespace zeft

@@ -1,13 +1,17 @@
 #include "main/Main_Form.h"
 
 #include "main/AsFoundAsLeft.h"
+#include "main/ConfigFile.h"
 #include "main/ConfigFileCommands.h"
 #include "main/DataLocations.h"
 #include "main/DeviceSession.h"
 #include "main/ExchangeEngine.h"
 #include "main/HistoryReader.h"
 #include "main/JobHistoryForm.h"
+#include "main/PlainSettingsControls.h"
+#include "main/SaveFileName.h"
 #include "main/SenderSettings.h"
+#include "main/SettingsComparisonForm.h"
 #include "main/SetupSheetCommands.h"
 #include "serial/LineSettingNames.h"
 #include "serial/PortDoctorDlg.h"
@@ -36,6 +40,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 
 #include <ctime>
@@ -104,6 +109,11 @@ TMain_Form::TMain_Form(Options options, QWidget* parent)
     session_->RecordInto(options_.historyFile, "window", [this](const std::string& text, const std::string& detail) {
         prompts_->ShowWarningWithDetail(text, detail);
     });
+    session_->OnOperationEnded = [this](ExchangeOperation) {
+        if (compareKept_) {
+            CompareDeviceEnded();
+        }
+    };
 
     if (options_.runStartup) {
         FormCreate();
@@ -112,6 +122,7 @@ TMain_Form::TMain_Form(Options options, QWidget* parent)
 
 TMain_Form::~TMain_Form() {
     timer_->Stop();
+    session_->OnOperationEnded = nullptr;
     session_.reset();
     if (Main_Form == this) {
         Main_Form = nullptr;
@@ -206,6 +217,8 @@ void TMain_Form::CreateMenus() {
     File1 = Named(bar->addMenu(QStringLiteral("&File")), "File1");
     Open1 = item(File1, "Open1", "&Load...", &TMain_Form::Open1Click);
     Close1 = item(File1, "Close1", "Save &As...", &TMain_Form::Close1Click);
+    CompareFile1 = item(File1, "CompareFile1", "Compare with File...", &TMain_Form::CompareFile1Click);
+    CompareDevice1 = item(File1, "CompareDevice1", "Compare with Device", &TMain_Form::CompareDevice1Click);
     SaveSetupSheet1 = item(File1, "SaveSetupSheet1", "Save Setup Sheet...", &TMain_Form::SaveSetupSheet1Click);
     History1 = item(File1, "History1", "History...", &TMain_Form::History1Click);
     Close2 = item(File1, "Close2", "E&xit", &TMain_Form::Close2Click);
@@ -349,7 +362,8 @@ void TMain_Form::Diagnose1Click() {
 
 void TMain_Form::UpdateCommands() {
     const bool idle = !session_ || !Engine().Running();
-    for (QAction* action : {Setting1, BatteryTest, Open1, History1, Shape11, Volume, Height1, MeasuredTable1}) {
+    for (QAction* action : {Setting1, BatteryTest, Open1, CompareFile1, CompareDevice1, History1, Shape11, Volume,
+                            Height1, MeasuredTable1}) {
         action->setEnabled(idle);
     }
 }
@@ -382,6 +396,57 @@ void TMain_Form::Close1Click() {
     SaveSettingsAs(*controls_, *prompts_, *fileDialogs_);
 }
 
+void TMain_Form::CompareFile1Click() {
+    const std::optional<std::string> name = fileDialogs_->AskOpenConfigPath();
+    if (!name) {
+        return;
+    }
+    PlainSettingsControls file;
+    LoadConfigFile(PathFromUtf8(*name), file);
+    TSettingsComparisonForm form(CompareSettings(file, *controls_), "Compare with File",
+                                 {"File", "the file " + *name + ", as Load would read it"},
+                                 {"Window", "the settings in the main window"}, this);
+    form.exec();
+}
+
+// Reads the sender into a comparison: a Read Device whose settings go into the controls, as
+// the engine always writes them, and are taken out again at its end. The controls are off
+// meanwhile, so that nothing typed is lost when they get their settings back; the reply
+// display and the status keep what the read showed, as after any read.
+void TMain_Form::CompareDevice1Click() {
+    if (Engine().Running()) {
+        return;
+    }
+    compareKept_ = SettingsFromControls(*controls_);
+    controls_->SetSettingsEnabled(false);
+    Engine().ReadBtnClick();
+    if (!Engine().Running()) {
+        // Refused before it started (the port is closed), with its own message.
+        compareKept_.reset();
+        controls_->SetSettingsEnabled(true);
+    }
+}
+
+void TMain_Form::CompareDeviceEnded() {
+    PlainSettingsControls device;
+    PutSettingsIntoControls(SettingsFromControls(*controls_), device);
+    PutSettingsIntoControls(*compareKept_, *controls_);
+    compareKept_.reset();
+    controls_->SetSettingsEnabled(true);
+    if (!Engine().Succeeded()) {
+        return; // the failure has had its box and status
+    }
+    const SettingsComparison comparison = CompareSettings(device, *controls_);
+    const std::string port = SerialLink1.CommPort();
+    // Shown once the engine's handler has returned, not inside it.
+    QTimer::singleShot(0, this, [this, comparison, port] {
+        TSettingsComparisonForm form(comparison, "Compare with Device",
+                                     {"Sender", "the sender on " + port + ", as read now"},
+                                     {"Window", "the settings in the main window"}, this);
+        form.exec();
+    });
+}
+
 void TMain_Form::SaveSetupSheet1Click() {
     const auto buildSheet = [this] {
         const SetupSheetPort port{SerialLink1.CommPort(), SerialLink1.Active(),     SerialLink1.BaudRate(),
@@ -395,7 +460,8 @@ void TMain_Form::SaveSetupSheet1Click() {
 void TMain_Form::History1Click() {
     TJobHistoryForm form(
         ReadHistory(options_.historyFile, {std::nullopt, kHistoryWindowRecords}), options_.historyFile.string(),
-        [this](const RecordedSettings& settings) { PutSettingsIntoControls(settings, *controls_); }, this);
+        [this](const RecordedSettings& settings) { PutSettingsIntoControls(settings, *controls_); },
+        [this] { return SettingsFromControls(*controls_); }, this);
     form.exec();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main/HistoryFile.h"
+#include "main/HistoryRecord.h"
 #include "main/LevelSource.h"
 #include "serial/SerialLinkDlg.h"
 #include "serial/settings/PortSettingsStore.h"
@@ -100,6 +101,8 @@ public:
     void ExitBtnClick();
     void Open1Click();
     void Close1Click();
+    void CompareFile1Click();
+    void CompareDevice1Click();
     void SaveSetupSheet1Click();
     void History1Click();
     void Close2Click();
@@ -149,6 +152,8 @@ public:
     QMenu* File1;
     QAction* Open1;
     QAction* Close1;
+    QAction* CompareFile1;
+    QAction* CompareDevice1;
     QAction* SaveSetupSheet1;
     QAction* History1;
     QAction* Close2;
@@ -174,6 +179,8 @@ private:
     // Commands that would disturb a running operation are off while it runs.
     void UpdateCommands();
     void ShowModal(QDialog* form);
+    // The end of Compare with Device's read: the controls get back what they held.
+    void CompareDeviceEnded();
 
     Options options_;
     QLabel* statusPanels_[2] = {nullptr, nullptr};
@@ -192,6 +199,8 @@ private:
     QDialog* heightForm_ = nullptr;
     QDialog* measuredTableForm_ = nullptr;
     std::optional<LevelSource> levelSource_;
+    // While Compare with Device reads: the settings the controls held before.
+    std::optional<RecordedSettings> compareKept_;
 };
 
 // The program's main window, created first at start-up.

@@ -1,6 +1,7 @@
 #include "main/SettingsComparison.h"
 
 #include "main/NumberText.h"
+#include "main/PlainSettingsControls.h"
 #include "main/SenderSettings.h"
 
 #include <optional>
@@ -34,14 +35,21 @@ SettingsComparisonRow TextRow(std::string_view caption, const std::string& left,
     return {std::string(caption), left, right, same};
 }
 
+constexpr std::size_t kOutputTypeRow = 0;
+constexpr std::size_t kFluidTypeRow = 1;
+
+std::string ItemText(int index, const auto& items) {
+    return std::string(items[static_cast<std::size_t>(index)]);
+}
+
 } // namespace
 
 SettingsComparison CompareSettings(const SettingsControls& left, const SettingsControls& right) {
     SettingsComparison comparison;
-    comparison.rows[0] = CodeRow("Output Type", OutputTypeCodeFromIndex(left.OutputTypeIndex()),
-                                 OutputTypeCodeFromIndex(right.OutputTypeIndex()));
-    comparison.rows[1] = CodeRow("Fluid Type", FluidTypeCodeFromIndex(left.FluidTypeIndex()),
-                                 FluidTypeCodeFromIndex(right.FluidTypeIndex()));
+    comparison.rows[kOutputTypeRow] = CodeRow("Output Type", OutputTypeCodeFromIndex(left.OutputTypeIndex()),
+                                              OutputTypeCodeFromIndex(right.OutputTypeIndex()));
+    comparison.rows[kFluidTypeRow] = CodeRow("Fluid Type", FluidTypeCodeFromIndex(left.FluidTypeIndex()),
+                                             FluidTypeCodeFromIndex(right.FluidTypeIndex()));
     for (std::size_t i = 0; i < kEdits.size(); ++i) {
         comparison.rows[2 + i] =
             TextRow(kEdits[i].caption, left.EditText(kEdits[i].edit), right.EditText(kEdits[i].edit));
@@ -51,6 +59,35 @@ SettingsComparison CompareSettings(const SettingsControls& left, const SettingsC
         comparison.equal = comparison.equal && row.same;
     }
     return comparison;
+}
+
+SettingsComparison CompareSettings(const RecordedSettings& left, const RecordedSettings& right) {
+    PlainSettingsControls leftControls;
+    PlainSettingsControls rightControls;
+    PutSettingsIntoControls(left, leftControls);
+    PutSettingsIntoControls(right, rightControls);
+    return CompareSettings(leftControls, rightControls);
+}
+
+std::size_t DifferingRows(const SettingsComparison& comparison) {
+    std::size_t count = 0;
+    for (const SettingsComparisonRow& row : comparison.rows) {
+        count += row.same ? 0 : 1;
+    }
+    return count;
+}
+
+std::string ShownComparisonValue(std::size_t row, const std::string& value) {
+    if (row != kOutputTypeRow && row != kFluidTypeRow) {
+        return value;
+    }
+    const int code = IntegerFromText(value, kNoSelection);
+    const int index = row == kOutputTypeRow ? OutputTypeIndexFromCode(code) : FluidTypeIndexFromCode(code);
+    if (index == kNoSelection) {
+        return "(none selected)";
+    }
+    return value + " (" +
+           (row == kOutputTypeRow ? ItemText(index, kOutputTypeItems) : ItemText(index, kFluidTypeItems)) + ")";
 }
 
 } // namespace zeft

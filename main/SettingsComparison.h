@@ -1,8 +1,10 @@
 #pragma once
 
+#include "main/HistoryRecord.h"
 #include "main/SettingsControls.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 namespace zeft {
@@ -23,5 +25,14 @@ struct SettingsComparison {
 // Compares two sets of the eight settings by value: lists by code, edit texts that read as
 // numbers by the number rule as numbers ("010" is 10), any other text exactly.
 SettingsComparison CompareSettings(const SettingsControls& left, const SettingsControls& right);
+// The same for settings kept aside or recorded.
+SettingsComparison CompareSettings(const RecordedSettings& left, const RecordedSettings& right);
+
+// How many rows differ.
+std::size_t DifferingRows(const SettingsComparison& comparison);
+
+// A row's value as a person reads it: a list's code with its item ("4 (Resistive 300 - 10R)",
+// "(none selected)" for -1), an edit's text as it is.
+std::string ShownComparisonValue(std::size_t row, const std::string& value);
 
 } // namespace zeft

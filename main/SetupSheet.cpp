@@ -1,6 +1,7 @@
 #include "main/SetupSheet.h"
 
 #include "main/SenderSettings.h"
+#include "main/SettingsComparison.h"
 
 #include <array>
 #include <cstdio>
@@ -97,7 +98,13 @@ SetupSheetChanges ProgrammedSection(const AsFoundAsLeft& programmed) {
     const std::array<std::string, 8> left = SettingTexts(programmed.asLeft);
     std::array<std::string, 8> found;
     found.fill("(not read)");
+    // By value, as the program's own read-back check: "010" found and "10" left is no change.
+    std::array<bool, 8> changed{};
     if (programmed.asFound) {
+        const SettingsComparison comparison = CompareSettings(*programmed.asFound, programmed.asLeft);
+        for (std::size_t i = 0; i < changed.size(); ++i) {
+            changed[i] = !comparison.rows[i].same;
+        }
         found = SettingTexts(*programmed.asFound);
         changes.note = "Rows marked \"" + std::string(kSheetChangedMark) +
                        "\" differ between what the sender held before it was programmed and what it reported after.";
@@ -105,7 +112,7 @@ SetupSheetChanges ProgrammedSection(const AsFoundAsLeft& programmed) {
         changes.note = "No read of this sender before it was programmed is known, in this run or in the job history.";
     }
     for (std::size_t i = 0; i < left.size(); ++i) {
-        changes.rows.push_back({kSettingNames[i], found[i], left[i], programmed.asFound && found[i] != left[i]});
+        changes.rows.push_back({kSettingNames[i], found[i], left[i], changed[i]});
     }
     return changes;
 }

@@ -194,5 +194,80 @@ TEST(ZeftctlTest, TableReadsTheChartBack) {
               "{\"error\":\"Row 4: the volume 39.5 is less than the 40 of row 3, which is lower down.\"}\n");
 }
 
+// diff of two files: read as Load reads them, compared by value; DATA/ stands for the test
+// files' folder, in the arguments and in the output.
+TEST(ZeftctlTest, DiffComparesTwoFilesByValue) {
+    const std::string data = std::string(ZEFT_CLI_TEST_DATA) + "/";
+    struct Case {
+        const char* name;
+        std::vector<std::string> arguments;
+        int exitCode;
+        std::string out;
+    };
+    const Case cases[] = {
+        {"numbers and codes by value, shown as written",
+         {"diff", "DATA/sender-defaults.zcf", "DATA/defaults-written-otherwise.zcf"},
+         0,
+         "Left:  DATA/sender-defaults.zcf\n"
+         "Right: DATA/defaults-written-otherwise.zcf\n"
+         "  Setting       Left                Right\n"
+         "  Output Type   0 (Voltage 0 - 5V)  0 (Voltage 0 - 5V)\n"
+         "  Fluid Type    0 (Water)           0 (Water)\n"
+         "  Top Limit     10                  010\n"
+         "  Bottom Limit  2000                +2000\n"
+         "  Level A       20                  20\n"
+         "  Level B       40                  0x28\n"
+         "  Level C       60                  60\n"
+         "  Level D       80                  80\n"
+         "The settings are the same.\n"},
+        {"differences marked",
+         {"diff", "DATA/tank.zcf", "DATA/tank-programmed.zcf"},
+         4,
+         "Left:  DATA/tank.zcf\n"
+         "Right: DATA/tank-programmed.zcf\n"
+         "  Setting       Left                     Right\n"
+         "  Output Type   4 (Resistive 300 - 10R)  4 (Resistive 300 - 10R)\n"
+         "  Fluid Type    2 (Diesel)               2 (Diesel)\n"
+         "  Top Limit     10                       10\n"
+         "  Bottom Limit  1500                     1500\n"
+         "  Level A       14                       14\n"
+         "  Level B       37                       37\n"
+         "  Level C       63                       63\n"
+         "* Level D       86                       90\n"
+         "1 of 8 settings differs (marked *).\n"},
+        {"unknown codes, empty and missing values",
+         {"diff", "DATA/unknown-codes.zcf", "DATA/partial.zcf", "--json"},
+         4,
+         R"({"equal":false,"rows":[{"setting":"Output Type","left":"-1","right":"1","same":false},)"
+         R"({"setting":"Fluid Type","left":"-1","right":"-1","same":true},)"
+         R"({"setting":"Top Limit","left":"","right":"Invalid Data","same":false},)"
+         R"({"setting":"Bottom Limit","left":"Invalid Data","right":"Invalid Data","same":true},)"
+         R"({"setting":"Level A","left":"Invalid Data","right":"Invalid Data","same":true},)"
+         R"({"setting":"Level B","left":"Invalid Data","right":"Invalid Data","same":true},)"
+         R"({"setting":"Level C","left":"Invalid Data","right":"Invalid Data","same":true},)"
+         R"({"setting":"Level D","left":"Invalid Data","right":"Invalid Data","same":true}]})"
+         "\n"},
+        {"a folder is no settings file",
+         {"diff", "DATA/.", "DATA/tank.zcf", "--json"},
+         2,
+         "{\"error\":\"The settings file DATA/. cannot be read: Not a regular file.\"}\n"},
+        {"a missing file is not taken as empty", {"diff", "DATA/tank.zcf", "DATA/no-such.zcf"}, 2, ""},
+        {"one file needs the sender", {"diff", "DATA/tank.zcf"}, 2, ""},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> arguments;
+        for (const std::string& word : c.arguments) {
+            arguments.push_back(word.rfind("DATA/", 0) == 0 ? data + word.substr(5) : word);
+        }
+        const RunResult r = RunZeftctl(arguments);
+        std::string out = r.out;
+        for (std::size_t at = out.find(data); at != std::string::npos; at = out.find(data, at)) {
+            out.replace(at, data.size(), "DATA/");
+        }
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.name << "\n" << r.err;
+        EXPECT_EQ(out, c.out) << c.name;
+    }
+}
+
 } // namespace
 } // namespace zeft::cli::testing

@@ -2,6 +2,7 @@
 // window, and the setup sheet of a programmed sender.
 #include "main/JobHistoryForm.h"
 #include "main/Main_Form.h"
+#include "main/SettingsComparisonForm.h"
 
 #include "main/ExchangeEngine.h"
 #include "serial/SerialLink.h"
@@ -96,6 +97,7 @@ TEST_F(JobHistoryWindowTest, HistoryListsTheOperationsAndLoadsOneIntoTheWindow) 
     // The window's copy of the settings moves on; the history keeps the restored ones.
     form->EditLinearA->setText("33");
     std::vector<std::string> rows;
+    std::vector<std::string> compared;
     bool loadEnabled = false;
     QTimer::singleShot(0, [&] {
         auto* history = qobject_cast<TJobHistoryForm*>(QApplication::activeModalWidget());
@@ -111,11 +113,27 @@ TEST_F(JobHistoryWindowTest, HistoryListsTheOperationsAndLoadsOneIntoTheWindow) 
         EXPECT_EQ(history->SettingsList->item(4, 0)->text(), "") << "a restore sends nothing";
         EXPECT_EQ(history->SettingsList->item(4, 1)->text(), "20");
         loadEnabled = history->LoadBtn->isEnabled();
+        // The restore's settings beside the window's: level A differs, as the window moved on.
+        QTimer::singleShot(0, [&] {
+            auto* shown = qobject_cast<TSettingsComparisonForm*>(QApplication::activeModalWidget());
+            ASSERT_NE(shown, nullptr);
+            for (int row = 0; row < shown->RowList->rowCount(); ++row) {
+                compared.push_back(shown->RowList->item(row, 1)->text().toStdString() + " " +
+                                   shown->RowList->item(row, 2)->text().toStdString() + " " +
+                                   shown->RowList->item(row, 3)->text().toStdString());
+            }
+            shown->reject();
+        });
+        QTest::mouseClick(history->CompareBtn, Qt::LeftButton);
         QTest::mouseClick(history->LoadBtn, Qt::LeftButton);
     });
     form->History1->trigger();
     EXPECT_EQ(rows, (std::vector<std::string>{"restore success", "program success"}));
     EXPECT_TRUE(loadEnabled);
+    ASSERT_EQ(compared.size(), 8u);
+    EXPECT_EQ(compared[4], "20 33 differs");
+    EXPECT_EQ(compared[3], "2000 1500 differs");
+    EXPECT_EQ(compared[5], "40 40 ");
     EXPECT_EQ(form->EditLinearA->text(), "20");
     EXPECT_EQ(form->EditBottomLimit->text(), "2000");
     EXPECT_EQ(form->ComboBoxVoltage->currentIndex(), 0);

@@ -202,6 +202,8 @@ TEST_F(MainFormTest, ControlsAsDesigned) {
     // Menus in order, the firmware item hidden.
     const std::vector<std::pair<QAction*, const char*>> items = {{form->Open1, "&Load..."},
                                                                  {form->Close1, "Save &As..."},
+                                                                 {form->CompareFile1, "Compare with File..."},
+                                                                 {form->CompareDevice1, "Compare with Device"},
                                                                  {form->SaveSetupSheet1, "Save Setup Sheet..."},
                                                                  {form->History1, "History..."},
                                                                  {form->Close2, "E&xit"},
@@ -373,8 +375,8 @@ TEST_F(MainFormTest, ReadDeviceWithTheVirtualSender) {
               (std::vector<bool>{false, false, false, true}));
     EXPECT_TRUE(form->EditTopLimit->isEnabled()) << "Read Device leaves the edits enabled";
     // While it runs, the commands that would disturb it are off; the rest stay on.
-    for (QAction* action : {form->Setting1, form->BatteryTest, form->Open1, form->History1, form->Shape11, form->Volume,
-                            form->Height1, form->MeasuredTable1}) {
+    for (QAction* action : {form->Setting1, form->BatteryTest, form->Open1, form->CompareFile1, form->CompareDevice1,
+                            form->History1, form->Shape11, form->Volume, form->Height1, form->MeasuredTable1}) {
         EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
     }
     for (QAction* action : {form->Close1, form->Close2, form->About1, form->Help2}) {
@@ -579,7 +581,8 @@ TEST_F(MainFormTest, SaveAsAndLoadMoveTheSettingsThroughAFile) {
 TEST_F(MainFormTest, SaveSetupSheetWritesAPdfOfTheSettings) {
     auto form = Make(Cancel);
     EXPECT_EQ(form->File1->actions(),
-              (QList<QAction*>{form->Open1, form->Close1, form->SaveSetupSheet1, form->History1, form->Close2}));
+              (QList<QAction*>{form->Open1, form->Close1, form->CompareFile1, form->CompareDevice1,
+                               form->SaveSetupSheet1, form->History1, form->Close2}));
     std::vector<std::string> filters;
     ui::QtFileDialogs::SetDialogHandlerForTests([&](QFileDialog& dialog) -> std::optional<std::string> {
         for (const QString& filter : dialog.nameFilters()) {

@@ -83,6 +83,21 @@ TEST(SetupSheetContentTest, PortAndSettingsWithTheirItemTexts) {
     EXPECT_EQ(ValueOf(closed.sections[0], "Line settings"), "19200 baud, 7 data bits, odd parity, 1.5 stop bits");
 }
 
+// A row is changed when the values differ as the sender reads them, not as they are written.
+TEST(SetupSheetContentTest, AsFoundAndAsLeftMarkTheRowsThatDifferByValue) {
+    const RecordedSettings found{0, 0, {"010", "2000", "20", "40", "60", "80"}};
+    const RecordedSettings left{0, 2, {"10", "2000", "20", "44", "60", "80"}};
+    const SetupSheetContent sheet =
+        BuildSetupSheet(PlainSettingsControls(), {}, "", std::nullopt, AsFoundAsLeft{found, left});
+    ASSERT_TRUE(sheet.programmed);
+    std::vector<bool> changed;
+    for (const SetupSheetChange& row : sheet.programmed->rows) {
+        changed.push_back(row.changed);
+    }
+    EXPECT_EQ(changed, (std::vector<bool>{false, true, false, false, false, true, false, false}));
+    EXPECT_EQ(sheet.programmed->rows[2].asFound, "010") << "shown as written";
+}
+
 LevelSource ShapeSource() {
     LevelSource source;
     source.calculator = LevelCalculator::Shape;
