@@ -12,12 +12,12 @@ set -euo pipefail
 
 packages_for() {
     case "$1" in
-    run) echo cmake ninja-build g++ qt6-base-dev libjpeg-dev fonts-dejavu-core ;;
+    run) echo cmake ninja-build g++ qt6-base-dev libjpeg-dev nlohmann-json3-dev fonts-dejavu-core ;;
     test) echo libcli11-dev nlohmann-json3-dev libgtest-dev libgmock-dev poppler-utils clang-format ccache ;;
     # The cross-build compiles GoogleTest from Debian's sources and takes the host's
     # header-only CLI11 and nlohmann-json.
     mingw) echo g++-mingw-w64-x86-64 googletest wine64 libcli11-dev nlohmann-json3-dev ;;
-    fuzz) echo cmake ninja-build clang-14 libclang-rt-14-dev ;;
+    fuzz) echo cmake ninja-build clang-14 libclang-rt-14-dev nlohmann-json3-dev ;;
     bench) echo pkg-config libserialport-dev qt6-serialport-dev valgrind xvfb xauth xdotool imagemagick ;;
     *)
         echo "install-deps.sh: unknown purpose '$1' (run, test, mingw, fuzz, bench)" >&2
