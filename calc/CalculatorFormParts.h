@@ -144,6 +144,18 @@ inline CalculatorButtons MakeCalculatorButtons(QWidget* parent, const std::array
     return buttons;
 }
 
+// The lower part of a table calculator: the inputs' box, the results' box beside it, and
+// the three buttons under them.
+inline QGridLayout* MakeCalculatorGrid(QWidget* inputs, QWidget* results, const CalculatorButtons& buttons) {
+    auto* grid = new QGridLayout;
+    grid->addWidget(inputs, 0, 0);
+    grid->addWidget(results, 0, 1, 1, 2);
+    grid->addWidget(buttons.calculate, 1, 0);
+    grid->addWidget(buttons.saveClose, 1, 1);
+    grid->addWidget(buttons.close, 1, 2);
+    return grid;
+}
+
 // Sets the tab order along the chain of widgets.
 inline void SetTabChain(std::initializer_list<QWidget*> chain) {
     QWidget* previous = nullptr;

@@ -8,6 +8,7 @@
 #include "main/Prompts.h"
 #include "main/SettingsControls.h"
 #include "ui/QtFileDialogs.h"
+#include "ui/Utf8Text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,10 +30,6 @@
 namespace zeft::calc_ui {
 
 namespace {
-
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const QString kNoGaugeError = QStringLiteral("Largest gauge error: -");
 
@@ -77,7 +74,7 @@ TMeasuredTableForm::TMeasuredTableForm(SettingsControls& mainControls, Prompts& 
     VolumeUnitBox = new QComboBox(GroupBox1);
     VolumeUnitBox->setObjectName(QStringLiteral("VolumeUnitBox"));
     for (const VolumeUnit unit : kVolumeUnits) {
-        VolumeUnitBox->addItem(FromView(VolumeUnitName(unit)));
+        VolumeUnitBox->addItem(ui::FromUtf8(VolumeUnitName(unit)));
     }
     VolumeUnitLabel->setBuddy(VolumeUnitBox);
 
@@ -122,12 +119,7 @@ TMeasuredTableForm::TMeasuredTableForm(SettingsControls& mainControls, Prompts& 
     SaveCloseBtn = buttons.saveClose;
     CloseBtn = buttons.close;
 
-    auto* lower = new QGridLayout;
-    lower->addWidget(GroupBox1, 0, 0);
-    lower->addWidget(GroupBox2, 0, 1, 1, 2);
-    lower->addWidget(CalBtn, 1, 0);
-    lower->addWidget(SaveCloseBtn, 1, 1);
-    lower->addWidget(CloseBtn, 1, 2);
+    auto* lower = MakeCalculatorGrid(GroupBox1, GroupBox2, buttons);
     lower->setColumnStretch(0, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(lower, 1);
@@ -171,7 +163,7 @@ void TMeasuredTableForm::FormActivate() {
 void TMeasuredTableForm::InchCheckBoxClick() {
     const bool inch = InchCheckBox->isChecked();
     HeightLEditLabel->setText(inch ? QStringLiteral("H (inch)") : QStringLiteral("H (mm)"));
-    BLLabel->setText(FromView(inch ? kDefaultBottomLimitInches : kDefaultBottomLimitMillimetres));
+    BLLabel->setText(ui::FromUtf8(inch ? kDefaultBottomLimitInches : kDefaultBottomLimitMillimetres));
     VolumeUnitBox->setCurrentIndex(static_cast<int>(DefaultVolumeUnit(inch)));
 }
 

@@ -6,6 +6,7 @@
 #include "main/Prompts.h"
 #include "main/SettingsControls.h"
 #include "ui/JpegPicture.h"
+#include "ui/Utf8Text.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -22,13 +23,7 @@
 
 namespace zeft::calc_ui {
 
-namespace {
-
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
+namespace {} // namespace
 
 TTableCalculatorForm::TTableCalculatorForm(const Texts& texts, SettingsControls& mainControls, Prompts& prompts,
                                            QWidget* parent)
@@ -99,12 +94,7 @@ TTableCalculatorForm::TTableCalculatorForm(const Texts& texts, SettingsControls&
     SaveCloseBtn = buttons.saveClose;
     CloseBtn = buttons.close;
 
-    auto* lower = new QGridLayout;
-    lower->addWidget(GroupBox1, 0, 0);
-    lower->addWidget(GroupBox2, 0, 1, 1, 2);
-    lower->addWidget(CalBtn, 1, 0);
-    lower->addWidget(SaveCloseBtn, 1, 1);
-    lower->addWidget(CloseBtn, 1, 2);
+    auto* lower = MakeCalculatorGrid(GroupBox1, GroupBox2, buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Panel1);
     layout->addLayout(lower, 1);
@@ -140,7 +130,7 @@ void TTableCalculatorForm::FormActivate() {
 
 void TTableCalculatorForm::InchCheckBoxClick() {
     const bool inch = InchCheckBox->isChecked();
-    BLLabel->setText(FromView(inch ? kDefaultBottomLimitInches : kDefaultBottomLimitMillimetres));
+    BLLabel->setText(ui::FromUtf8(inch ? kDefaultBottomLimitInches : kDefaultBottomLimitMillimetres));
     UnitChanged(inch);
 }
 

@@ -2,6 +2,7 @@
 
 #include "main/SenderSettings.h"
 #include "main/SettingsComparisonForm.h"
+#include "ui/Utf8Text.h"
 #include "ui/WidgetFactory.h"
 
 #include <QHBoxLayout>
@@ -20,10 +21,6 @@ namespace {
 using ui::MakeButton;
 using ui::MakeLabel;
 using ui::Named;
-
-QString Text(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString ItemText(const std::optional<int>& code, int index, auto items) {
     if (!code) {
@@ -44,7 +41,7 @@ std::array<QString, 8> SettingTexts(const RecordedSettings& settings) {
     texts[1] = ItemText(settings.fluidType, settings.fluidType ? FluidTypeIndexFromCode(*settings.fluidType) : -1,
                         kFluidTypeItems);
     for (std::size_t i = 0; i < settings.edits.size(); ++i) {
-        texts[2 + i] = Text(settings.edits[i]);
+        texts[2 + i] = ui::FromUtf8(settings.edits[i]);
     }
     return texts;
 }
@@ -68,9 +65,10 @@ TJobHistoryForm::TJobHistoryForm(HistoryListing listing, const std::string& file
     setObjectName(QStringLiteral("JobHistoryForm"));
     setWindowTitle(QStringLiteral("Job History"));
 
-    QString info = QStringLiteral("%1 records in %2").arg(listing_.records.size()).arg(Text(file));
+    QString info = QStringLiteral("%1 records in %2").arg(listing_.records.size()).arg(ui::FromUtf8(file));
     if (listing_.error) {
-        info = QStringLiteral("The job history %1 cannot be read: %2").arg(Text(file), Text(*listing_.error));
+        info = QStringLiteral("The job history %1 cannot be read: %2")
+                   .arg(ui::FromUtf8(file), ui::FromUtf8(*listing_.error));
     } else if (listing_.skipped > 0) {
         info += QStringLiteral("; %1 lines that are not whole records were skipped").arg(listing_.skipped);
     }
@@ -89,7 +87,8 @@ TJobHistoryForm::TJobHistoryForm(HistoryListing listing, const std::string& file
         const std::array<std::string, 4> cells{record.time, std::string(HistoryOperationName(record.operation)),
                                                record.port, record.outcome};
         for (int column = 0; column < 4; ++column) {
-            RecordList->setItem(row, column, new QTableWidgetItem(Text(cells[static_cast<std::size_t>(column)])));
+            RecordList->setItem(row, column,
+                                new QTableWidgetItem(ui::FromUtf8(cells[static_cast<std::size_t>(column)])));
         }
     }
     RecordList->resizeColumnsToContents();

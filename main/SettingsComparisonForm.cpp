@@ -1,5 +1,6 @@
 #include "main/SettingsComparisonForm.h"
 
+#include "ui/Utf8Text.h"
 #include "ui/WidgetFactory.h"
 
 #include <QFont>
@@ -17,20 +18,17 @@ using ui::MakeButton;
 using ui::MakeLabel;
 using ui::Named;
 
-QString Text(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 TSettingsComparisonForm::TSettingsComparisonForm(const SettingsComparison& comparison, const std::string& title,
                                                  const Side& left, const Side& right, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("SettingsComparisonForm"));
-    setWindowTitle(Text(title));
+    setWindowTitle(ui::FromUtf8(title));
 
     InfoLabel = MakeLabel(this, "InfoLabel", "");
-    InfoLabel->setText(QStringLiteral("Left: %1\nRight: %2").arg(Text(left.description), Text(right.description)));
+    InfoLabel->setText(
+        QStringLiteral("Left: %1\nRight: %2").arg(ui::FromUtf8(left.description), ui::FromUtf8(right.description)));
     InfoLabel->setWordWrap(true);
     InfoLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -47,8 +45,8 @@ TSettingsComparisonForm::TSettingsComparisonForm(const SettingsComparison& compa
     RowsLabel = MakeLabel(this, "RowsLabel", "&Settings:");
     RowList = Named(new QTableWidget(static_cast<int>(comparison.rows.size()), 4, this), "RowList");
     RowsLabel->setBuddy(RowList);
-    RowList->setHorizontalHeaderLabels(
-        {QStringLiteral("Setting"), Text(left.column), Text(right.column), QStringLiteral("Difference")});
+    RowList->setHorizontalHeaderLabels({QStringLiteral("Setting"), ui::FromUtf8(left.column),
+                                        ui::FromUtf8(right.column), QStringLiteral("Difference")});
     RowList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     RowList->setSelectionBehavior(QAbstractItemView::SelectRows);
     RowList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -56,8 +54,8 @@ TSettingsComparisonForm::TSettingsComparisonForm(const SettingsComparison& compa
     RowList->setTabKeyNavigation(false); // Tab leaves the table for the button
     for (std::size_t row = 0; row < comparison.rows.size(); ++row) {
         const SettingsComparisonRow& values = comparison.rows[row];
-        const QString cells[4] = {Text(values.setting), Text(ShownComparisonValue(row, values.left)),
-                                  Text(ShownComparisonValue(row, values.right)),
+        const QString cells[4] = {ui::FromUtf8(values.setting), ui::FromUtf8(ShownComparisonValue(row, values.left)),
+                                  ui::FromUtf8(ShownComparisonValue(row, values.right)),
                                   values.same ? QString() : QString::fromLatin1(kComparisonDiffersMark)};
         for (int column = 0; column < 4; ++column) {
             auto* item = new QTableWidgetItem(cells[column]);

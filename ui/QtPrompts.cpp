@@ -1,5 +1,7 @@
 #include "ui/QtPrompts.h"
 
+#include "ui/Utf8Text.h"
+
 #include <QAbstractButton>
 #include <QEvent>
 #include <QString>
@@ -27,10 +29,6 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "ui/SetupSheetPdf.h"
 
 #include "ui/JpegPicture.h"
+#include "ui/Utf8Text.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -25,10 +26,6 @@ constexpr int kResolution = 300; // dots per inch of the page's coordinates
 
 constexpr int Millimetres(double mm) {
     return static_cast<int>(mm * kResolution / 25.4 + 0.5);
-}
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QFont SheetFont(double pointSize, bool bold = false) {
