@@ -2,6 +2,12 @@
 
 // Small pieces the three calculator windows share (Qt; windows only).
 
+#include "calc/CalculationRecord.h"
+#include "calc/LevelSet.h"
+#include "main/LevelSource.h"
+#include "main/Prompts.h"
+#include "main/SettingsControls.h"
+
 #include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,7 +22,10 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <initializer_list>
+#include <optional>
+#include <string>
 
 namespace zeft::calc_ui {
 
@@ -154,6 +163,25 @@ inline QGridLayout* MakeCalculatorGrid(QWidget* inputs, QWidget* results, const 
     grid->addWidget(buttons.saveClose, 1, 1);
     grid->addWidget(buttons.close, 1, 2);
     return grid;
+}
+
+// "Save && Close" once the user confirmed: the four levels and the bottom limit shown in the
+// result labels go into the main window's controls. A bottom limit that is not a number is
+// refused in a box; a level set handed over is told to onHandedOver with the calculation
+// behind it.
+inline void HandOverShownLevelSet(const std::array<QLabel*, 5>& shown, SettingsControls& mainControls, Prompts& prompts,
+                                  bool inchUnit, LevelCalculator calculator,
+                                  const std::optional<LevelSource>& lastCalculation,
+                                  const std::function<void(const LevelSource&)>& onHandedOver) {
+    LevelSetTexts levelSet;
+    levelSet.levels = {shown[0]->text().toStdString(), shown[1]->text().toStdString(), shown[2]->text().toStdString(),
+                       shown[3]->text().toStdString()};
+    levelSet.bottomLimit = shown[4]->text().toStdString();
+    if (!HandOverLevelSet(mainControls, levelSet, inchUnit, DecimalSeparator())) {
+        prompts.ShowError("The bottom limit \"" + levelSet.bottomLimit + "\" is not a number.");
+    } else if (onHandedOver) {
+        onHandedOver(HandedOverRecord(calculator, lastCalculation, levelSet, inchUnit, DecimalSeparator()));
+    }
 }
 
 // Sets the tab order along the chain of widgets.

@@ -215,16 +215,9 @@ void TMeasuredTableForm::CalBtnClick() {
 void TMeasuredTableForm::SaveCloseBtnClick() {
     if (prompts_.Confirm("Are you sure you want to update the parameters with those in the Non-Linear Calculated "
                          "Values group box?") == ConfirmAnswer::Yes) {
-        LevelSetTexts levelSet;
-        levelSet.levels = {LALabel->text().toStdString(), LBLabel->text().toStdString(), LCLabel->text().toStdString(),
-                           LDLabel->text().toStdString()};
-        levelSet.bottomLimit = BLLabel->text().toStdString();
-        if (!HandOverLevelSet(mainControls_, levelSet, InchCheckBox->isChecked(), DecimalSeparator())) {
-            prompts_.ShowError("The bottom limit \"" + levelSet.bottomLimit + "\" is not a number.");
-        } else if (OnLevelSetHandedOver) {
-            OnLevelSetHandedOver(HandedOverRecord(LevelCalculator::MeasuredTable, lastCalculation_, levelSet,
-                                                  InchCheckBox->isChecked(), DecimalSeparator()));
-        }
+        HandOverShownLevelSet({LALabel, LBLabel, LCLabel, LDLabel, BLLabel}, mainControls_, prompts_,
+                              InchCheckBox->isChecked(), LevelCalculator::MeasuredTable, lastCalculation_,
+                              OnLevelSetHandedOver);
         accept();
         return;
     }

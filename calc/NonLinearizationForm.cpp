@@ -294,16 +294,9 @@ void TNonLinearizationForm::ChartBtn1Click() {
 void TNonLinearizationForm::SaveBtn1Click() {
     if (prompts_.Confirm("Are you sure you want to update the parameters with those in the Non-Linear Calculated "
                          "Values group box?") == ConfirmAnswer::Yes) {
-        LevelSetTexts levelSet;
-        levelSet.levels = {Label6->text().toStdString(), Label7->text().toStdString(), Label8->text().toStdString(),
-                           Label9->text().toStdString()};
-        levelSet.bottomLimit = Label11->text().toStdString();
-        if (!HandOverLevelSet(mainControls_, levelSet, InchCheckBox->isChecked(), DecimalSeparator())) {
-            prompts_.ShowError("The bottom limit \"" + levelSet.bottomLimit + "\" is not a number.");
-        } else if (OnLevelSetHandedOver) {
-            OnLevelSetHandedOver(HandedOverRecord(LevelCalculator::Shape, lastCalculation_, levelSet,
-                                                  InchCheckBox->isChecked(), DecimalSeparator()));
-        }
+        HandOverShownLevelSet({Label6, Label7, Label8, Label9, Label11}, mainControls_, prompts_,
+                              InchCheckBox->isChecked(), LevelCalculator::Shape, lastCalculation_,
+                              OnLevelSetHandedOver);
         accept();
         return;
     }

@@ -133,41 +133,27 @@ ShapeCalculation CalculateShape(const ShapeOptions& options, const ShapeEditText
         return Failure("Y value cannot be equal or greater than H value!");
     }
 
-    ShapeCalculation result;
-    result.dimensions = entered;
-    if (options.shape == kCylinderShape) {
-        const ShapeResult cylinder = CalculateCylinder(options.reserve, entered.h, entered.x, options.inchUnit);
-        if (std::string overflow = OverflowError(options.shape, cylinder); !overflow.empty()) {
-            return Failure(std::move(overflow));
-        }
-        result.volume = VolumeText(cylinder.volume, sep);
-        result.levelSet.bottomLimit = WholeText(cylinder.bottomLimit);
-        for (std::size_t i = 0; i < 4; ++i) {
-            result.levelSet.levels[i] = WholeText(cylinder.levels[i]);
-        }
-        return result;
+    // The cylinder gives its bottom limit in whole millimetres, the other shapes with two
+    // decimals.
+    const bool cylinder = options.shape == kCylinderShape;
+    ShapeResult computed;
+    if (cylinder) {
+        computed = CalculateCylinder(options.reserve, entered.h, entered.x, options.inchUnit);
+    } else if (IsVesselShape(options.shape)) {
+        computed = CalculateVessel(options.shape, entered, options.reserve, options.inchUnit);
+    } else {
+        const TankDimensions d = DeriveShapeDimensions(options.shape, options.halfTank, entered);
+        computed = CalculateProfile(d, options.halfTank, options.reserve, options.inchUnit);
     }
-    if (IsVesselShape(options.shape)) {
-        const ShapeResult vessel = CalculateVessel(options.shape, entered, options.reserve, options.inchUnit);
-        if (std::string overflow = OverflowError(options.shape, vessel); !overflow.empty()) {
-            return Failure(std::move(overflow));
-        }
-        result.volume = VolumeText(vessel.volume, sep);
-        result.levelSet.bottomLimit = FixedText(vessel.bottomLimit, 2, sep);
-        for (std::size_t i = 0; i < 4; ++i) {
-            result.levelSet.levels[i] = WholeText(vessel.levels[i]);
-        }
-        return result;
-    }
-    const TankDimensions d = DeriveShapeDimensions(options.shape, options.halfTank, entered);
-    const ShapeResult profile = CalculateProfile(d, options.halfTank, options.reserve, options.inchUnit);
-    if (std::string overflow = OverflowError(options.shape, profile); !overflow.empty()) {
+    if (std::string overflow = OverflowError(options.shape, computed); !overflow.empty()) {
         return Failure(std::move(overflow));
     }
-    result.volume = VolumeText(profile.volume, sep);
-    result.levelSet.bottomLimit = FixedText(profile.bottomLimit, 2, sep);
+    ShapeCalculation result;
+    result.dimensions = entered;
+    result.volume = VolumeText(computed.volume, sep);
+    result.levelSet.bottomLimit = cylinder ? WholeText(computed.bottomLimit) : FixedText(computed.bottomLimit, 2, sep);
     for (std::size_t i = 0; i < 4; ++i) {
-        result.levelSet.levels[i] = WholeText(profile.levels[i]);
+        result.levelSet.levels[i] = WholeText(computed.levels[i]);
     }
     return result;
 }

@@ -160,16 +160,8 @@ void TTableCalculatorForm::CalBtnClick() {
 
 void TTableCalculatorForm::SaveCloseBtnClick() {
     if (prompts_.Confirm(confirmation_) == ConfirmAnswer::Yes) {
-        LevelSetTexts levelSet;
-        levelSet.levels = {LALabel->text().toStdString(), LBLabel->text().toStdString(), LCLabel->text().toStdString(),
-                           LDLabel->text().toStdString()};
-        levelSet.bottomLimit = BLLabel->text().toStdString();
-        if (!HandOverLevelSet(mainControls_, levelSet, InchCheckBox->isChecked(), DecimalSeparator())) {
-            prompts_.ShowError("The bottom limit \"" + levelSet.bottomLimit + "\" is not a number.");
-        } else if (OnLevelSetHandedOver) {
-            OnLevelSetHandedOver(HandedOverRecord(Calculator(), lastCalculation_, levelSet, InchCheckBox->isChecked(),
-                                                  DecimalSeparator()));
-        }
+        HandOverShownLevelSet({LALabel, LBLabel, LCLabel, LDLabel, BLLabel}, mainControls_, prompts_,
+                              InchCheckBox->isChecked(), Calculator(), lastCalculation_, OnLevelSetHandedOver);
         accept();
         return;
     }

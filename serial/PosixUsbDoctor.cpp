@@ -159,7 +159,7 @@ std::optional<TtyOnUsb> UsbOfTty(const fs::path& ttyEntry) {
             usb.vendor = SysfsLine(usb.device / "idVendor").value_or("");
             usb.product = SysfsLine(usb.device / "idProduct").value_or("");
             const std::string protocol = SysfsLine(level / "bInterfaceProtocol").value_or("");
-            // Protocols 01 to 06 are the AT command sets of the CDC specification.
+            // Interface protocols 01 to 06 of the USB communications class are AT command sets.
             usb.speaksAt = SysfsLine(level / "bInterfaceClass") == "02" &&
                            SysfsLine(level / "bInterfaceSubClass") == "02" && protocol.size() == 2 &&
                            protocol[0] == '0' && protocol[1] >= '1' && protocol[1] <= '6';
