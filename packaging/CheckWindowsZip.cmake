@@ -2,7 +2,8 @@
 # nothing else, a README with Windows line ends, and a zeftctl.exe that runs from the
 # unpacked folder (through EMULATOR, Wine, when one is given).
 #   cmake -DBUILD_DIR=<build> -DSOURCE_DIR=<source> -DPACKAGE_NAME=zeft-<version>-win64
-#         -DCPACK_COMMAND=<cpack> [-DEMULATOR=<wine>] -P CheckWindowsZip.cmake
+#         -DCPACK_COMMAND=<cpack> [-DEMULATOR=<wine>] [-DWINDOW_PROGRAM_FILES=zeft.exe,Qt6Core.dll,...]
+#         -P CheckWindowsZip.cmake
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -20,6 +21,11 @@ endif()
 
 set(_problems "")
 set(_expected "${PACKAGE_NAME}/zeftctl.exe" "${PACKAGE_NAME}/README.txt")
+# WINDOW_PROGRAM_FILES: with the window program, zeft.exe and what it runs with (commas).
+string(REPLACE "," ";" _window_files "${WINDOW_PROGRAM_FILES}")
+foreach(_file IN LISTS _window_files)
+    list(APPEND _expected "${PACKAGE_NAME}/${_file}")
+endforeach()
 foreach(_folder IN ITEMS help pictures)
     file(GLOB _files RELATIVE "${SOURCE_DIR}/${_folder}" "${SOURCE_DIR}/${_folder}/*")
     foreach(_file IN LISTS _files)
