@@ -4,6 +4,7 @@
 #   test   zeftctl, the tests of the normal and sanitizer builds, ccache and the format
 #          check, which lists the files through git (scripts/test.sh, with mingw and fuzz)
 #   mingw  the Windows cross-build and its tests under Wine
+#   windows  the MSI and the window program's start under Wine (scripts/windows.sh)
 #   qtsource  fetching and unpacking Debian's Qt source (scripts/build-qt-mingw.sh)
 #   fuzz   the libFuzzer targets (scripts/fuzz.sh)
 #   bench  the benchmarks' comparison libraries and the start-up measurement under Xvfb
@@ -18,12 +19,14 @@ packages_for() {
     # The cross-build compiles GoogleTest from Debian's sources and takes the host's
     # header-only CLI11 and nlohmann-json.
     mingw) echo g++-mingw-w64-x86-64 googletest wine64 libcli11-dev nlohmann-json3-dev ;;
+    # The window program for Windows: its MSI, and a look at it under Wine and Xvfb.
+    windows) echo wixl msitools xvfb xauth xdotool imagemagick ;;
     # Debian's Qt source for the Windows window program (scripts/build-qt-mingw.sh).
     qtsource) echo dpkg-dev ca-certificates ;;
     fuzz) echo cmake ninja-build clang-14 libclang-rt-14-dev nlohmann-json3-dev ;;
     bench) echo pkg-config libserialport-dev qt6-serialport-dev valgrind xvfb xauth xdotool imagemagick ;;
     *)
-        echo "install-deps.sh: unknown purpose '$1' (run, test, mingw, qtsource, fuzz, bench)" >&2
+        echo "install-deps.sh: unknown purpose '$1' (run, test, mingw, windows, qtsource, fuzz, bench)" >&2
         return 1
         ;;
     esac

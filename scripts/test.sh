@@ -9,6 +9,9 @@
 #      through a Wine COM port, zeftctl.exe's calculators against the Linux zeftctl, and
 #      the device cases the Linux tests run, through a Wine COM port
 #   6. the fuzz targets, 30 s each from their corpus (clang-14, ASan + UBSan)
+#   7. the window program for Windows (scripts/windows.sh), when Qt for mingw-w64 is in
+#      the cache already: building it takes longer than a CI run may, so without it the
+#      step says so loudly and is left out
 # Every later step runs; the script fails when any of them failed. Each build is a preset of
 # CMakePresets.json (build/<preset>); ZEFT_CMAKE_ARGS adds arguments to every configure
 # step. Unless it is set, every build goes through ccache (rooted at the project, so that
@@ -76,7 +79,7 @@ wine_zeftctl_step() {
 
 mkdir -p "$ROOT/build"
 
-step "1/6 clang-format"
+step "1/7 clang-format"
 mapfile -t cxx_files < <("$ROOT/scripts/format.sh" --list)
 if clang-format --dry-run --Werror "${cxx_files[@]}"; then
     summary+=("[format] ${#cxx_files[@]} files checked, no drift")
@@ -86,14 +89,14 @@ else
     exit 1
 fi
 
-step "2/6 normal build and tests"
+step "2/7 normal build and tests"
 if configure_build normal; then
     run_tests normal || failed+=("normal tests")
 else
     failed+=("normal build")
 fi
 
-step "3/6 AddressSanitizer + UndefinedBehaviorSanitizer"
+step "3/7 AddressSanitizer + UndefinedBehaviorSanitizer"
 # The sanitizer builds skip the benchmarks and tools and use -O1: they are there for the
 # tests, and the whole run has to stay well inside CI's time.
 if configure_build asan; then
@@ -102,14 +105,14 @@ else
     failed+=("asan build")
 fi
 
-step "4/6 ThreadSanitizer (core)"
+step "4/7 ThreadSanitizer (core)"
 if configure_build tsan; then
     run_tests tsan || failed+=("tsan tests")
 else
     failed+=("tsan build")
 fi
 
-step "5/6 Windows cross-build of the core, its tests run under Wine"
+step "5/7 Windows cross-build of the core, its tests run under Wine"
 if configure_build mingw; then
     # A Wine prefix of the build's own (the one the mingw test preset names), made before
     # the tests start; no Wine chatter.
@@ -139,12 +142,26 @@ else
     summary+=("[mingw] Windows cross-build FAILED")
 fi
 
-step "6/6 fuzz targets"
+step "6/7 fuzz targets"
 if "$ROOT/scripts/fuzz.sh"; then
     summary+=("[fuzz] every target ran without a crash")
 else
     failed+=("fuzz")
     summary+=("[fuzz] a target crashed (inputs in build/fuzz/crashes)")
+fi
+
+step "7/7 the window program for Windows"
+if "$ROOT/scripts/build-qt-mingw.sh" --check >/dev/null 2>&1; then
+    if "$ROOT/scripts/windows.sh" >"$ROOT/build/windows.log" 2>&1; then
+        summary+=("[windows] $(tail -n 1 "$ROOT/build/windows.log")")
+    else
+        tail -n 80 "$ROOT/build/windows.log"
+        failed+=("windows")
+    fi
+else
+    notice="NOT RUN: the window program for Windows (scripts/windows.sh): Qt for mingw-w64 is not in the cache; scripts/build-qt-mingw.sh builds it (about an hour of both cores)"
+    echo "!!!! $notice"
+    summary+=("!!!! $notice")
 fi
 
 printf '\n==== summary ====\n'

@@ -2,19 +2,22 @@
 # into a staging folder, wixl-heat lists every staged file as a component, and zeft.wxs.in
 # adds the product, the shortcut and the upgrade. What the MSI installs is therefore
 # exactly what `cmake --install` installs, and its uninstall removes exactly that.
-#   cmake -DBUILD_DIR=<build> -DSOURCE_DIR=<source> -DVERSION=<a.b.c.d> -DOUTPUT=<file.msi>
-#         -P MakeMsi.cmake
+#   cmake -DBUILD_DIR=<work folder> [-DINSTALL_FROM=<build, BUILD_DIR by default>]
+#         -DVERSION=<a.b.c.d> -DOUTPUT=<file.msi> -P MakeMsi.cmake
 
 cmake_minimum_required(VERSION 3.25)
 
 find_program(_wixl wixl REQUIRED)
 find_program(_heat wixl-heat REQUIRED)
 
+if(NOT INSTALL_FROM)
+    set(INSTALL_FROM "${BUILD_DIR}")
+endif()
 set(_work "${BUILD_DIR}/msi")
 set(_stage "${_work}/stage")
 file(REMOVE_RECURSE "${_work}")
 file(MAKE_DIRECTORY "${_work}")
-execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${_stage}" RESULT_VARIABLE _result
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${INSTALL_FROM}" --prefix "${_stage}" RESULT_VARIABLE _result
                 OUTPUT_QUIET)
 if(NOT _result EQUAL 0 OR NOT EXISTS "${_stage}/zeft.exe")
     message(FATAL_ERROR "The install into ${_stage} failed (${_result})")
