@@ -1,7 +1,8 @@
 # The window program on Windows runs beside Qt's DLLs, the Qt plugins it loads and the
 # mingw-w64 runtime that both use: these, and no others. zeft_windows_runtime() copies them
-# next to the build's executables (so that the program and the window tests run from the
-# build folder, under Wine too) and installs them beside zeft.exe.
+# and the program's data next to the build's executables (so that the program and the
+# window tests run from the build folder, under Wine too) and installs the DLLs and
+# plugins beside zeft.exe.
 
 # The DLLs of the Qt libraries the program links, and those it loads as plugins (folder
 # and name), relative to Qt's prefix.
@@ -68,5 +69,10 @@ function(zeft_windows_runtime)
     endforeach()
     set_property(GLOBAL PROPERTY ZEFT_WINDOWS_RUNTIME_FILES "${_installed}")
     add_custom_command(OUTPUT ${_outputs} ${_copies} COMMENT "Copying Qt's and the mingw-w64 runtime's DLLs" VERBATIM)
-    add_custom_target(zeft_windows_runtime DEPENDS ${_outputs})
+    # The pictures and the user guide beside the programs, as installed: the programs and
+    # the window tests find them from their own folder, as on a user's machine.
+    add_custom_target(zeft_windows_runtime
+        COMMAND "${CMAKE_COMMAND}" -E copy_directory "${PROJECT_SOURCE_DIR}/pictures" "${_out}/pictures"
+        COMMAND "${CMAKE_COMMAND}" -E copy_directory "${PROJECT_SOURCE_DIR}/help" "${_out}/help"
+        DEPENDS ${_outputs} VERBATIM)
 endfunction()

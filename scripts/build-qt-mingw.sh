@@ -10,13 +10,24 @@
 # Only what the program uses is built: Core, Gui, Widgets, Test; the windows and offscreen
 # platform plugins, the Windows styles, the JPEG and ICO image formats. The DLLs link the
 # mingw-w64 runtime dynamically; the program ships those three DLLs beside Qt's.
+#
+#   build-qt-mingw.sh           build when needed, print the folder
+#   build-qt-mingw.sh --check   exit 0 when the folder is complete, 1 when not; builds nothing
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-"$ROOT/scripts/install-deps.sh" run mingw qtsource >&2
+if [ "${1:-}" != "--check" ]; then
+    "$ROOT/scripts/install-deps.sh" run mingw qtsource >&2
+fi
+# shellcheck source=lib/private-apt.sh
+. "$ROOT/scripts/lib/private-apt.sh"
 
 CACHE="${ZEFT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zeft}"
-QT_PACKAGE_VERSION="$(dpkg-query -W -f='${Version}' qt6-base-dev)"
+QT_PACKAGE_VERSION="$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null)" || {
+    [ "${1:-}" = "--check" ] && exit 1
+    echo "build-qt-mingw.sh: the host's Qt (qt6-base-dev) is not installed" >&2
+    exit 1
+}
 QT_VERSION="${QT_PACKAGE_VERSION%%+*}"
 JOBS="$(nproc 2>/dev/null || echo 2)"
 
@@ -53,6 +64,10 @@ SCRIPT_REVISION=1
 KEY="$(printf '%s\n' "$QT_PACKAGE_VERSION" "$SCRIPT_REVISION" "${QT_OPTIONS[@]}" | sha256sum | cut -c1-12)"
 PREFIX="$CACHE/qt-$QT_VERSION-mingw-w64-$KEY"
 
+if [ "${1:-}" = "--check" ]; then
+    [ -f "$PREFIX/.complete" ] && echo "$PREFIX" && exit 0
+    exit 1
+fi
 if [ -f "$PREFIX/.complete" ]; then
     echo "Qt $QT_VERSION for mingw-w64 is in the cache." >&2
     echo "$PREFIX"
@@ -62,55 +77,22 @@ fi
 started="$(date +%s)"
 mkdir -p "$CACHE"
 
-# The private apt configuration: a deb-src list of the machine's own archive and suites,
-# and lists and state of its own.
-APT="$CACHE/apt"
-mkdir -p "$APT/etc/sources.list.d" "$APT/etc/preferences.d" "$APT/state/lists/partial" \
-    "$APT/cache/archives/partial"
-cat >"$APT/etc/sources.list" <<'EOF'
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm-updates main
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian-security bookworm-security main
-EOF
-apt_private() {
-    apt-get -q \
-        -o Dir::Etc::SourceList="$APT/etc/sources.list" \
-        -o Dir::Etc::SourceParts="$APT/etc/sources.list.d" \
-        -o Dir::Etc::PreferencesParts="$APT/etc/preferences.d" \
-        -o Dir::State="$APT/state" \
-        -o Dir::State::status=/var/lib/dpkg/status \
-        -o Dir::Cache="$APT/cache" \
-        -o APT::Sandbox::User="$(id -un)" \
-        "$@"
-}
-
 SOURCES="$CACHE/qt6-base-$QT_PACKAGE_VERSION"
-if [ ! -f "$SOURCES/.unpacked" ]; then
-    echo "Fetching Debian's source of qt6-base $QT_PACKAGE_VERSION through apt..." >&2
-    apt_private update >&2
-    rm -rf "$SOURCES"
-    mkdir -p "$SOURCES"
-    (cd "$SOURCES" && apt_private source "qt6-base=$QT_PACKAGE_VERSION" >&2)
-    touch "$SOURCES/.unpacked"
-fi
+private_apt_source "$SOURCES" "qt6-base=$QT_PACKAGE_VERSION"
 SOURCE_TREE="$(find "$SOURCES" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)"
 [ -f "$SOURCE_TREE/CMakeLists.txt" ] || { echo "build-qt-mingw.sh: no Qt source under $SOURCES" >&2; exit 1; }
 
-# Qt's own toolchain: the posix-thread compilers, the runtime linked dynamically.
+# Qt 6.4's windows platform plugin asks for the DirectWrite font database whenever
+# DirectWrite 3 is there, but QtGui builds that database only with Direct2D, which the
+# program does not need: the plugin then fails to link. Ask for it under the same terms.
+integration="$SOURCE_TREE/src/plugins/platforms/windows/qwindowsintegration.cpp"
+sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' "$integration"
+grep -q 'QT_CONFIG(directwrite3) && QT_CONFIG(direct2d)' "$integration" ||
+    { echo "build-qt-mingw.sh: the DirectWrite condition was not found in $integration" >&2; exit 1; }
+
 BUILD="$CACHE/qt-build-$KEY"
 mkdir -p "$BUILD"
-cat >"$BUILD/toolchain.cmake" <<'EOF'
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-EOF
+write_mingw_toolchain "$BUILD/toolchain.cmake"
 
 echo "Configuring Qt $QT_VERSION for mingw-w64 into $PREFIX ..." >&2
 cmake -G Ninja -S "$SOURCE_TREE" -B "$BUILD" \

@@ -37,6 +37,12 @@ if [ -z "${ZEFT_CMAKE_ARGS+set}" ] && command -v ccache >/dev/null; then
     extra_args=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 mkdir -p "$OUT"
+# The build runs the test programs under Wine to list their tests: in a prefix of the
+# build's own, on the offscreen platform.
+export WINEPREFIX="$OUT/wine" WINEDEBUG=-all QT_QPA_PLATFORM=offscreen
+WINE=/usr/lib/wine/wine64
+/usr/lib/wine/wineserver64 -k 2>/dev/null || true
+"$WINE" wineboot --init >/dev/null 2>&1 || true
 if ! cmake --preset windows "${extra_args[@]}" >"$OUT.configure.log" 2>&1; then
     cat "$OUT.configure.log"
     echo "FAILED: the windows preset did not configure"
@@ -46,11 +52,6 @@ if ! cmake --build --preset windows -j "$JOBS"; then
     echo "FAILED: the Windows build"
     exit 1
 fi
-
-export WINEPREFIX="$OUT/wine" WINEDEBUG=-all
-WINE=/usr/lib/wine/wine64
-/usr/lib/wine/wineserver64 -k 2>/dev/null || true
-"$WINE" wineboot --init >/dev/null 2>&1 || true
 
 step "3/6 tests under Wine"
 if ctest --preset windows -j "$JOBS" 2>&1 | tee "$OUT.ctest.log"; then

@@ -1,5 +1,6 @@
 #include "ui/QtFileDialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QStringList>
 
@@ -17,17 +18,21 @@ bool& UseNative() {
     return useNative;
 }
 
-// On Windows "*.*" matches every file; elsewhere it would hide the names without a dot.
+// Windows' own dialog matches every file with "*.*", as its users know it; Qt's dialog, on
+// Windows too, would hide the names without a dot, so it gets "*".
+QString AllFilesFilter() {
 #ifdef _WIN32
-constexpr const char* kAllFilesFilter = "All Files (*.*)";
-#else
-constexpr const char* kAllFilesFilter = "All Files (*)";
+    if (UseNative()) {
+        return QStringLiteral("All Files (*.*)");
+    }
 #endif
+    return QStringLiteral("All Files (*)");
+}
 
 // No default suffix: with the desktop's own dialog Qt adds it only after the dialog's
 // overwrite check, so Save As adds ".zcf" itself and asks about the final name.
 void SetUpConfigDialog(QFileDialog& dialog) {
-    dialog.setNameFilters({QStringLiteral("ZEFT Config Files (*.zcf)"), QString::fromLatin1(kAllFilesFilter)});
+    dialog.setNameFilters({QStringLiteral("ZEFT Config Files (*.zcf)"), AllFilesFilter()});
     if (!UseNative()) {
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     }
@@ -54,7 +59,8 @@ std::optional<std::string> QtFileDialogs::Run(QFileDialog& dialog) {
     if (files.isEmpty() || files.front().isEmpty()) {
         return std::nullopt;
     }
-    return files.front().toStdString();
+    // The name as the system writes it: backslashes on Windows, in messages too.
+    return QDir::toNativeSeparators(files.front()).toStdString();
 }
 
 std::optional<std::string> QtFileDialogs::AskSaveConfigPath() {
@@ -69,7 +75,7 @@ std::optional<std::string> QtFileDialogs::AskSaveConfigPath() {
 
 std::optional<std::string> QtFileDialogs::AskSavePath(const std::string& caption, const std::string& filter) {
     QFileDialog dialog(parent_, QString::fromStdString(caption));
-    dialog.setNameFilters({QString::fromStdString(filter), QString::fromLatin1(kAllFilesFilter)});
+    dialog.setNameFilters({QString::fromStdString(filter), AllFilesFilter()});
     if (!UseNative()) {
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     }
@@ -91,7 +97,7 @@ std::optional<std::string> QtFileDialogs::AskOpenConfigPath() {
 
 std::optional<std::string> QtFileDialogs::AskOpenPath(const std::string& caption, const std::string& filter) {
     QFileDialog dialog(parent_, QString::fromStdString(caption));
-    dialog.setNameFilters({QString::fromStdString(filter), QString::fromLatin1(kAllFilesFilter)});
+    dialog.setNameFilters({QString::fromStdString(filter), AllFilesFilter()});
     if (!UseNative()) {
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     }

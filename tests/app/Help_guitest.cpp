@@ -1,5 +1,6 @@
 #include "app/Help.h"
 #include "app/ProgramFileVersion.h"
+#include "main/DataLocations.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -20,6 +21,7 @@ namespace {
 
 using zeft::app::TAboutForm;
 
+#ifndef _WIN32
 void Put(std::vector<unsigned char>& out, std::size_t at, std::uint64_t value, int width) {
     if (out.size() < at + static_cast<std::size_t>(width)) {
         out.resize(at + static_cast<std::size_t>(width));
@@ -75,6 +77,7 @@ std::vector<unsigned char> MakeElf(const std::string& noteName, std::uint32_t hi
     Put(file, 0x3E, 1, 2);
     return file;
 }
+#endif
 
 class TempFile {
 public:
@@ -108,6 +111,16 @@ TEST(AboutFormTest, ShowsTheVersionStampedIntoTheRunningProgram) {
     EXPECT_EQ(form.BitBtn2->text(), "&OK");
 }
 
+#ifdef _WIN32
+// The version resource of another program file, and of files without one.
+TEST(AboutFormTest, VersionOfOtherProgramFiles) {
+    const std::vector<unsigned char> text{'h', 'e', 'l', 'l', 'o'};
+    const TempFile notAProgram(text);
+    EXPECT_EQ(VersionShown((zeft::ProgramFolder() / "zeftctl.exe").string()), "1.0.0.8");
+    EXPECT_EQ(VersionShown(notAProgram.Path()), "0.0.0.0");
+    EXPECT_EQ(VersionShown("C:\\nonexistent\\zeft.exe"), "0.0.0.0");
+}
+#else
 TEST(AboutFormTest, VersionOfOtherProgramFiles) {
     struct Case {
         const char* what;
@@ -132,6 +145,7 @@ TEST(AboutFormTest, VersionOfOtherProgramFiles) {
     }
     EXPECT_EQ(VersionShown("/nonexistent/zeft"), "0.0.0.0");
 }
+#endif
 
 TEST(AboutFormTest, OkClosesTheBoxWithAccept) {
     TAboutForm form;

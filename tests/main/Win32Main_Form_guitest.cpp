@@ -35,8 +35,8 @@ const std::string kSender(kVirtualSenderPortName);
 std::string RegistryCommPort() {
     wchar_t value[512] = {};
     DWORD size = sizeof value;
-    if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\KOV\\ZEFT\\CommSetting", L"CommPort", RRF_RT_REG_SZ, nullptr,
-                     value, &size) != ERROR_SUCCESS) {
+    if (RegGetValueW(HKEY_CURRENT_USER, L"Software\\KOV\\ZEFT\\CommSetting", L"CommPort", RRF_RT_REG_SZ, nullptr, value,
+                     &size) != ERROR_SUCCESS) {
         return {};
     }
     std::string text;
@@ -48,6 +48,8 @@ std::string RegistryCommPort() {
 
 class Win32MainFormTest : public ::testing::Test {
 protected:
+    static void SetUpTestSuite() { RegisterVirtualSenderPort(); }
+
     Win32MainFormTest() {
         ui::QtPrompts::SetBoxHandlerForTests([this](QMessageBox& box) {
             boxes_.push_back(box.text().toStdString());

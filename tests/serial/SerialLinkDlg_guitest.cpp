@@ -141,7 +141,13 @@ TEST(SerialLinkDlgTest, ShowsWhatTheSelectedPortIs) {
     };
     for (const Case& c : cases) {
         dialog.CBPort->setCurrentIndex(dialog.CBPort->findText(c.port));
-        EXPECT_EQ(dialog.LabelPortDescription->text(), c.shown) << c.port;
+        // Where the line breaks fall depends on the font: with a wider one the two parts
+        // are wrapped together, which is the same text joined by ", ".
+        const QString shown = dialog.LabelPortDescription->text();
+        EXPECT_TRUE(shown == c.shown ||
+                    QString(shown).replace('\n', ' ') == QString(c.shown).replace('\n', QStringLiteral(", ")))
+            << c.port << ": " << shown.toStdString();
+        EXPECT_LE(shown.count('\n'), 1) << c.port;
         EXPECT_EQ(dialog.CBPort->toolTip(), c.tooltip) << c.port;
         EXPECT_EQ(dialog.CBPort->accessibleDescription(), c.tooltip) << c.port;
     }
@@ -172,6 +178,9 @@ TEST(SerialLinkDlgTest, ShowsWhatTheSelectedPortIs) {
 }
 
 TEST(SerialLinkDlgTest, PortsComingAndGoingWhileOpenUpdateTheListAndKeepTheChoice) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the Windows port watcher follows the registry's device map, not a folder of device nodes";
+#endif
     namespace fs = std::filesystem;
     const fs::path dev = fs::temp_directory_path() / "zeft-dialog-hotplug";
     fs::remove_all(dev);
