@@ -1,4 +1,5 @@
 #include "app/ApplicationWindows.h"
+#include "app/PlatformOptions.h"
 #include "main/DataLocations.h"
 #include "serial/HandOverQueue.h"
 #include "serial/virtual/VirtualSerialDevice.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    zeft::app::ChoosePlatformOptions();
     QApplication application(argc, argv);
     // Kept for the record as the application's help file; the Help menu opens the HTML
     // guide instead.
