@@ -20,11 +20,23 @@ installed="$user_dir/AppData/Local/Programs/ZEFT Programmer"
 shortcut="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/ZEFT Programmer/ZEFT Programmer.lnk"
 
 msiexec() { "$WINE" msiexec "$@" </dev/null; }
-products() { "$WINE" reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
-    tr -d '\r' | grep -c 'DisplayName.*ZEFT Programmer' || true; }
+# Wine's Z: drive is the root of this machine.
+winepath() { printf 'Z:%s' "${2//\//\\}"; }
+# The installed products of that name in Add/Remove Programs; Wine lists even a per-user
+# install under the machine's key.
+products() {
+    local hive
+    for hive in HKCU HKLM; do
+        "$WINE" reg query "$hive\Software\Microsoft\Windows\CurrentVersion\Uninstall" /s 2>/dev/null | tr -d '\r'
+    done | grep -c 'DisplayName.*ZEFT Programmer' || true
+}
 
-# A clean start: an earlier run's install goes first.
-msiexec /x "$(winepath -w "$msi")" /qn || true
+# A clean start: an earlier run's installs go first (the newer one too: this package
+# refuses to replace a newer version).
+newer="$build/msi-newer/zeft-newer.msi"
+for package in "$msi" "$newer"; do
+    [ -f "$package" ] && { msiexec /x "$(winepath -w "$package")" /qn || true; }
+done
 
 msiexec /i "$(winepath -w "$msi")" /qn || { echo "msiexec /i failed ($?)" >&2; exit 1; }
 missing=0
@@ -41,7 +53,6 @@ count="$(wc -l <"$build/msi/files.txt")"
 "$here/wine-window-test.sh" "$installed" "$shots" installed
 
 # A newer package of the same upgrade code replaces this one.
-newer="$build/msi-newer/zeft-newer.msi"
 mkdir -p "$build/msi-newer"
 version="$(grep -o 'Version="[0-9.]*"' "$build/msi/zeft.wxs" | head -n 1 | tr -dc '0-9.')"
 IFS=. read -r major minor patch <<<"$version"
@@ -51,7 +62,7 @@ msiexec /i "$(winepath -w "$newer")" /qn || { echo "the newer MSI did not instal
 [ "$(products)" -eq 1 ] || { echo "after the upgrade $(products) products are registered, not one" >&2; exit 1; }
 
 msiexec /x "$(winepath -w "$newer")" /qn || { echo "msiexec /x failed" >&2; exit 1; }
-left="$(find "$installed" -type f 2>/dev/null | wc -l)"
+left="$({ find "$installed" -type f 2>/dev/null || true; } | wc -l)"
 [ "$left" -eq 0 ] || { echo "left after uninstall:" >&2; find "$installed" -type f >&2; exit 1; }
 [ ! -e "$shortcut" ] || { echo "the shortcut is left after uninstall" >&2; exit 1; }
 [ "$(products)" -eq 0 ] || { echo "the product is still registered after uninstall" >&2; exit 1; }

@@ -20,6 +20,10 @@ fi
 WINE=/usr/lib/wine/wine64
 export WINEDEBUG=-all
 unset QT_QPA_PLATFORM # the windows platform, as on a user's machine
+# A Wine server started without this display (by msiexec, say) would keep its desktop
+# process without one: start afresh.
+/usr/lib/wine/wineserver64 -k 2>/dev/null || true
+/usr/lib/wine/wineserver64 -w 2>/dev/null || true
 
 # The history lands where the program keeps it on Windows: %LOCALAPPDATA%\zeft.
 history="$(find "$WINEPREFIX/drive_c/users" -path '*/AppData/Local' -maxdepth 3 -type d | head -n 1)/zeft/history.jsonl"

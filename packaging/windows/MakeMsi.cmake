@@ -47,9 +47,9 @@ set(ZEFT_MSI_VERSION "${_major}.${_minor}.${_build}")
 set(ZEFT_VERSION "${VERSION}")
 configure_file("${CMAKE_CURRENT_LIST_DIR}/zeft.wxs.in" "${_work}/zeft.wxs" @ONLY)
 
-execute_process(COMMAND "${_wixl}" --arch x64 -D "StageDir=${_stage}" -o "${OUTPUT}" "${_work}/zeft.wxs"
-                        "${_work}/files.wxs"
-                RESULT_VARIABLE _result OUTPUT_VARIABLE _out ERROR_VARIABLE _err)
+# wixl finds the files by names relative to its working folder only.
+execute_process(COMMAND "${_wixl}" --arch x64 -D StageDir=stage -D Win64=yes -o "${OUTPUT}" zeft.wxs files.wxs
+                WORKING_DIRECTORY "${_work}" RESULT_VARIABLE _result OUTPUT_VARIABLE _out ERROR_VARIABLE _err)
 if(NOT _result EQUAL 0 OR NOT EXISTS "${OUTPUT}")
     message(FATAL_ERROR "wixl failed (${_result}):\n${_out}\n${_err}")
 endif()
