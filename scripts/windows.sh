@@ -62,13 +62,17 @@ else
 fi
 
 step "4/6 through a Wine COM port"
+# A Wine server of its own for the COM port: the tests' server may still hold devices.
+/usr/lib/wine/wineserver64 -k 2>/dev/null || true
+/usr/lib/wine/wineserver64 -w 2>/dev/null || true
 bridge="$ROOT/build/normal/tools/zeft-sender-bridge"
 if [ ! -x "$bridge" ]; then
     cmake --preset normal "${extra_args[@]}" >/dev/null && cmake --build build/normal --target zeft-sender-bridge >/dev/null
 fi
-if "$ROOT/scripts/wine-com-port-test.sh" "$bridge" "$OUT/bin/zeft_serial_tests.exe" >"$OUT.comport.log" 2>&1 &&
-    QT_QPA_PLATFORM=offscreen "$ROOT/scripts/wine-com-port-test.sh" "$bridge" "$OUT/bin/zeft_gui_tests.exe" \
-        'Win32MainFormTest.*' >>"$OUT.comport.log" 2>&1; then
+if timeout 300 "$ROOT/scripts/wine-com-port-test.sh" "$bridge" "$OUT/bin/zeft_serial_tests.exe" \
+    >"$OUT.comport.log" 2>&1 &&
+    QT_QPA_PLATFORM=offscreen timeout 300 "$ROOT/scripts/wine-com-port-test.sh" "$bridge" \
+        "$OUT/bin/zeft_gui_tests.exe" 'Win32MainFormTest.*' >>"$OUT.comport.log" 2>&1; then
     summary+=("[windows] the Win32 backend and the main window read the simulated sender through a Wine COM port")
 else
     cat "$OUT.comport.log"
@@ -76,7 +80,7 @@ else
 fi
 
 step "5/6 zeft.exe on the windows platform"
-if "$ROOT/scripts/wine-window-test.sh" "$OUT/bin" "$OUT/screenshots" >"$OUT.window.log" 2>&1; then
+if timeout 300 "$ROOT/scripts/wine-window-test.sh" "$OUT/bin" "$OUT/screenshots" >"$OUT.window.log" 2>&1; then
     summary+=("[windows] $(tail -n 1 "$OUT.window.log")")
 else
     cat "$OUT.window.log"
@@ -85,7 +89,7 @@ fi
 
 step "6/6 the MSI"
 if cmake --build "$OUT" --target msi >"$OUT.msi.log" 2>&1 &&
-    "$ROOT/scripts/wine-msi-test.sh" "$OUT"/zeft-*-win64.msi "$OUT/screenshots" >>"$OUT.msi.log" 2>&1; then
+    timeout 600 "$ROOT/scripts/wine-msi-test.sh" "$OUT"/zeft-*-win64.msi "$OUT/screenshots" >>"$OUT.msi.log" 2>&1; then
     summary+=("[windows] $(tail -n 1 "$OUT.msi.log")")
 else
     cat "$OUT.msi.log"
