@@ -6,6 +6,7 @@
 #include "ui/QtHandOverWaker.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -26,5 +27,7 @@ int main(int argc, char** argv) {
     // before any window shows.
     zeft::app::ApplicationWindows windows;
     windows.MainForm().show();
+    // Once shown, so that the question has its window: who does the work, asked once.
+    QTimer::singleShot(0, &windows.MainForm(), [&windows] { windows.MainForm().AskInstallerOnce(); });
     return application.exec();
 }

@@ -133,10 +133,12 @@ TEST(SetupSheetContentTest, LevelSourceOnlyWhileTheLevelsAreStillItsOwn) {
         EXPECT_EQ(sheet.picture, c.shown ? "pictures/shape3h.jpg" : "") << c.name;
         if (c.shown) {
             EXPECT_EQ(sheet.levelSource->title, "Levels from the Shape Calculator");
-            EXPECT_EQ(ValueOf(*sheet.levelSource, "Shape"), "No. 3, half tank");
+            EXPECT_EQ(ValueOf(*sheet.levelSource, "Shape"),
+                      "Tank narrowing to a point, with a sloping top part, half tank");
             EXPECT_EQ(ValueOf(*sheet.levelSource, "X1"), "300");
             EXPECT_EQ(ValueOf(*sheet.levelSource, "Volume"), "412 litres");
-            EXPECT_EQ(ValueOf(*sheet.levelSource, "Largest gauge error"), "1.20 points at 96.0 mm (12.0 % of H)");
+            EXPECT_EQ(ValueOf(*sheet.levelSource, "Largest gauge error (percentage points of the full content)"),
+                      "1.20 points at 96.0 mm (12.0 % of H)");
             EXPECT_EQ(ValueOf(*sheet.levelSource, "Level A"), "14 %");
             EXPECT_EQ(ValueOf(*sheet.levelSource, "Bottom Limit (Millimetre)"), "800");
         }
