@@ -98,6 +98,52 @@ TEST(SetupSheetContentTest, AsFoundAndAsLeftMarkTheRowsThatDifferByValue) {
     EXPECT_EQ(sheet.programmed->rows[2].asFound, "010") << "shown as written";
 }
 
+// A record's sheet says what the record holds: a program's as-found only when it kept one.
+TEST(SetupSheetContentTest, TheSheetOfAHistoryRecord) {
+    HistoryRecord program;
+    program.time = "2026-05-01T09:35:00.000Z";
+    program.operation = HistoryOperation::Program;
+    program.port = "COM3";
+    program.adapter = "usb:0403:6001:A10K";
+    program.outcome = std::string(kHistorySuccess);
+    program.label = "Sea Breeze 42 / fresh water";
+    program.sent = program.settings = RecordedSettings{0, 2, {"10", "2000", "20", "44", "60", "80"}};
+    HistoryRecord unread = program;
+    program.asFound = RecordedSettings{0, 0, {"10", "2000", "20", "40", "60", "80"}};
+    program.asFoundTime = "2026-05-01T09:30:00.000Z";
+    HistoryRecord failed = unread;
+    failed.outcome = "Fail to program the device!";
+    failed.settings.reset();
+    HistoryRecord nothing = failed;
+    nothing.operation = HistoryOperation::Read;
+    nothing.sent.reset();
+
+    const std::optional<SetupSheetContent> sheet = BuildRecordSheet(program);
+    ASSERT_TRUE(sheet);
+    EXPECT_EQ(ValueOf(sheet->job, "Label"), "Sea Breeze 42 / fresh water");
+    EXPECT_EQ(ValueOf(sheet->job, "Installer"), "(none given)");
+    EXPECT_EQ(ValueOf(sheet->sections[0], "Adapter"), "usb:0403:6001:A10K");
+    ASSERT_TRUE(sheet->programmed);
+    EXPECT_EQ(sheet->programmed->rows[5].asFound, "40 %");
+    EXPECT_TRUE(sheet->programmed->rows[5].changed);
+    EXPECT_NE(sheet->programmed->note.find("read from the sender at 2026-05-01"), std::string::npos)
+        << sheet->programmed->note;
+    EXPECT_EQ(sheet->signatures, (std::vector<std::string>{"Installer", "Owner"}));
+
+    const std::optional<SetupSheetContent> without = BuildRecordSheet(unread);
+    ASSERT_TRUE(without && without->programmed);
+    for (const SetupSheetChange& row : without->programmed->rows) {
+        EXPECT_EQ(row.asFound, "not read before programming") << row.name;
+        EXPECT_FALSE(row.changed) << row.name;
+    }
+    // A failed program: what was sent, as settings, not as left.
+    const std::optional<SetupSheetContent> sent = BuildRecordSheet(failed);
+    ASSERT_TRUE(sent);
+    EXPECT_FALSE(sent->programmed);
+    EXPECT_EQ(ValueOf(sent->sections.back(), "Level B = 40% of Tank Level"), "44 %");
+    EXPECT_FALSE(BuildRecordSheet(nothing)) << "no settings, no sheet";
+}
+
 LevelSource ShapeSource() {
     LevelSource source;
     source.calculator = LevelCalculator::Shape;
