@@ -219,13 +219,13 @@ void TMain_Form::CreateMenus() {
         return action;
     };
     File1 = Named(bar->addMenu(QStringLiteral("&File")), "File1");
-    Job1 = item(File1, "Job1", "&Job...", &TMain_Form::Job1Click);
     Open1 = item(File1, "Open1", "&Load...", &TMain_Form::Open1Click);
     Close1 = item(File1, "Close1", "Save &As...", &TMain_Form::Close1Click);
     CompareFile1 = item(File1, "CompareFile1", "Compare with File...", &TMain_Form::CompareFile1Click);
     CompareDevice1 = item(File1, "CompareDevice1", "Compare with Device", &TMain_Form::CompareDevice1Click);
     SaveSetupSheet1 = item(File1, "SaveSetupSheet1", "Save Setup Sheet...", &TMain_Form::SaveSetupSheet1Click);
     History1 = item(File1, "History1", "History...", &TMain_Form::History1Click);
+    Job1 = item(File1, "Job1", "&Job...", &TMain_Form::Job1Click);
     Close2 = item(File1, "Close2", "E&xit", &TMain_Form::Close2Click);
     ComPort1 = Named(bar->addMenu(QStringLiteral("Com &Port")), "ComPort1");
     Setting1 = item(ComPort1, "Setting1", "&Settings...", &TMain_Form::FormCreate);

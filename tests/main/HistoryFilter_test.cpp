@@ -58,13 +58,25 @@ TEST(HistoryFilterTest, KeepsTheRecordsThatMatchEveryField) {
         const char* until;
         std::vector<std::size_t> kept;
     };
+    const auto with = [](auto set) {
+        HistoryFilter filter;
+        set(filter);
+        return filter;
+    };
     const Row rows[] = {
         {"nothing asked", {}, "", "", {0, 1, 2, 3, 4}},
-        {"a part of the label, any case", {.label = "SEA BREEZE"}, "", "", {0, 1, 4}},
-        {"the port", {.port = "COM4"}, "", "", {2, 3, 4}},
-        {"the operation", {.operation = HistoryOperation::Program}, "", "", {1, 2}},
-        {"the failures", {.outcome = HistoryOutcomeFilter::Failure}, "", "", {2}},
-        {"the successes of a label", {.label = "breeze", .outcome = HistoryOutcomeFilter::Success}, "", "", {0, 1, 4}},
+        {"a part of the label, any case", with([](HistoryFilter& f) { f.label = "SEA BREEZE"; }), "", "", {0, 1, 4}},
+        {"the port", with([](HistoryFilter& f) { f.port = "COM4"; }), "", "", {2, 3, 4}},
+        {"the operation", with([](HistoryFilter& f) { f.operation = HistoryOperation::Program; }), "", "", {1, 2}},
+        {"the failures", with([](HistoryFilter& f) { f.outcome = HistoryOutcomeFilter::Failure; }), "", "", {2}},
+        {"the successes of a label",
+         with([](HistoryFilter& f) {
+             f.label = "breeze";
+             f.outcome = HistoryOutcomeFilter::Success;
+         }),
+         "",
+         "",
+         {0, 1, 4}},
         {"from a day on", {}, "2026-05-02", "", {2, 3}},
         {"up to the end of a day", {}, "", "2026-05-02", {0, 1, 2}},
         {"one day", {}, "2026-05-02", "2026-05-02", {2}},

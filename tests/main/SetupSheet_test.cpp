@@ -60,7 +60,7 @@ TEST(SetupSheetContentTest, PortAndSettingsWithTheirItemTexts) {
     controls.fluidTypeIndex = kNoSelection;
     controls.SetEdits({"15", "1500", "12", "33", "61", "86"});
     controls.replyText = "KOV\r";
-    const SetupSheetPort port{"/dev/ttyUSB0", true, 9600, 8, 2, 2};
+    const SetupSheetPort port{"/dev/ttyUSB0", true, 9600, 8, 2, 2, ""};
     const SetupSheetContent sheet = BuildSetupSheet(controls, port, "2026-12-07 15:30", std::nullopt);
 
     EXPECT_EQ(sheet.dateTime, "2026-12-07 15:30");
@@ -78,7 +78,7 @@ TEST(SetupSheetContentTest, PortAndSettingsWithTheirItemTexts) {
     EXPECT_FALSE(sheet.levelSource);
     EXPECT_TRUE(sheet.picture.empty());
 
-    const SetupSheetContent closed = BuildSetupSheet(controls, {"COM3", false, 19200, 7, 1, 1}, "", std::nullopt);
+    const SetupSheetContent closed = BuildSetupSheet(controls, {"COM3", false, 19200, 7, 1, 1, ""}, "", std::nullopt);
     EXPECT_EQ(ValueOf(closed.sections[0], "Port"), "COM3 (not open)");
     EXPECT_EQ(ValueOf(closed.sections[0], "Line settings"), "19200 baud, 7 data bits, odd parity, 1.5 stop bits");
 }
@@ -88,7 +88,7 @@ TEST(SetupSheetContentTest, AsFoundAndAsLeftMarkTheRowsThatDifferByValue) {
     const RecordedSettings found{0, 0, {"010", "2000", "20", "40", "60", "80"}};
     const RecordedSettings left{0, 2, {"10", "2000", "20", "44", "60", "80"}};
     const SetupSheetContent sheet =
-        BuildSetupSheet(PlainSettingsControls(), {}, "", std::nullopt, AsFoundAsLeft{found, left});
+        BuildSetupSheet(PlainSettingsControls(), {}, "", std::nullopt, AsFoundAsLeft{found, left, {}});
     ASSERT_TRUE(sheet.programmed);
     std::vector<bool> changed;
     for (const SetupSheetChange& row : sheet.programmed->rows) {

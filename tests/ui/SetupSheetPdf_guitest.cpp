@@ -52,7 +52,7 @@ SetupSheetContent ShapeSheet(const std::string& reply) {
     source.inputs = {{"X", "1200"}, {"H", "800"}, {"W", "600"}, {"Y", "100"}, {"X1", "300"}};
     source.levels = {"4", "15", "33", "59"};
     source.bottomLimitMillimetres = "800";
-    return BuildSetupSheet(controls, {"/dev/ttyUSB0", true, 9600, 8, 0, 0}, "2026-12-07 15:30", source);
+    return BuildSetupSheet(controls, {"/dev/ttyUSB0", true, 9600, 8, 0, 0, ""}, "2026-12-07 15:30", source);
 }
 
 TEST(SetupSheetPdfTest, PopplerReadsTheSettingsBack) {
