@@ -153,8 +153,15 @@ void DrawChanges(PageCursor& cursor, QPainter& painter, const SetupSheetChanges&
     for (const SetupSheetChange& row : changes.rows) {
         names.push_back(FromUtf8(row.name));
     }
-    // The names' column as wide as its longest word; the values share what is left.
-    const int first = std::min(std::max(width * 30 / 100, WidestWord(painter, names) + gap), width / 2);
+    // The names' column as wide as its longest name, so that none wraps (and never narrower
+    // than its longest word); the values share what is left.
+    const QFontMetrics metrics(painter.font(), painter.device());
+    int widestName = 0;
+    for (const QString& name : names) {
+        widestName = std::max(widestName, metrics.horizontalAdvance(name) + 2);
+    }
+    const int first = std::max(std::min(std::max(width * 30 / 100, widestName + gap), width * 45 / 100),
+                               WidestWord(painter, names) + gap);
     const int valueColumn = (width - first) * 2 / 5;
     const std::array<int, 4> lefts{0, first, first + valueColumn, first + 2 * valueColumn};
     const std::array<int, 4> widths{lefts[1] - gap, lefts[2] - lefts[1] - gap, lefts[3] - lefts[2] - gap,
