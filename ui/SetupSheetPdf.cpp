@@ -76,7 +76,8 @@ private:
 
 // The widest single word of the texts: a column at least this wide never breaks a word.
 int WidestWord(QPainter& painter, const std::vector<QString>& texts) {
-    const QFontMetrics metrics(painter.font(), painter.device());
+    // The painter's own metrics: those of the font at the device's resolution.
+    const QFontMetrics metrics = painter.fontMetrics();
     int widest = 0;
     for (const QString& text : texts) {
         for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -155,10 +156,10 @@ void DrawChanges(PageCursor& cursor, QPainter& painter, const SetupSheetChanges&
     }
     // The names' column as wide as its longest name, so that none wraps (and never narrower
     // than its longest word); the values share what is left.
-    const QFontMetrics metrics(painter.font(), painter.device());
     int widestName = 0;
     for (const QString& name : names) {
-        widestName = std::max(widestName, metrics.horizontalAdvance(name) + 2);
+        // As the row will draw it: the same measure as its wrapping.
+        widestName = std::max(widestName, painter.boundingRect(QRect(0, 0, width, 10000), Qt::AlignLeft, name).width());
     }
     const int first = std::max(std::min(std::max(width * 30 / 100, widestName + gap), width * 45 / 100),
                                WidestWord(painter, names) + gap);
