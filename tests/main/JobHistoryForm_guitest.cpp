@@ -50,13 +50,13 @@ protected:
     }
     ~JobHistoryWindowTest() override { ui::QtPrompts::SetBoxHandlerForTests({}); }
 
-    std::unique_ptr<TMain_Form> Make(const std::filesystem::path& history) {
+    std::unique_ptr<TMain_Form> Make(const std::filesystem::path& history, const std::string& port = kSender) {
         TMain_Form::Options options;
         options.store =
             PortSettingsStore([file = folder_ / "settings.ini"] { return std::make_unique<SettingsFileMedium>(file); });
-        options.enumeratePorts = [](std::vector<std::string>& ports) { ports.push_back(kSender); };
-        options.runPortDialog = [](TSerialLinkDLG& dialog) {
-            dialog.CBPort->setCurrentIndex(dialog.CBPort->findText(QString::fromStdString(kSender)));
+        options.enumeratePorts = [port](std::vector<std::string>& ports) { ports.push_back(port); };
+        options.runPortDialog = [port](TSerialLinkDLG& dialog) {
+            dialog.CBPort->setCurrentIndex(dialog.CBPort->findText(QString::fromStdString(port)));
             return int(QDialog::Accepted);
         };
         options.historyFile = history;
@@ -231,6 +231,25 @@ TEST_F(JobHistoryWindowTest, TheSheetsAsFoundIsAReadOfThisRunOrNothing) {
     std::ifstream exported(folder_ / "programs.csv", std::ios::binary);
     csv.assign(std::istreambuf_iterator<char>(exported), {});
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 3) << csv;
+}
+
+TEST_F(JobHistoryWindowTest, AReadFirstThatFailsProgramsNothing) {
+    const std::string silent = kSender + " (silent)";
+    ASSERT_TRUE(RegisterVirtualSenderPort(silent));
+    const std::filesystem::path history = folder_ / "history.jsonl";
+    auto form = Make(history, silent);
+    form->SetJob({"Workshop", "A. Li", true, true});
+    form->EditLinearB->setText("44");
+    QTest::mouseClick(form->Setbtn, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return boxes_.size() == 2u && !form->Engine().Running(); }, 20000));
+    EXPECT_EQ(boxes_[0].text, "Fail to connect with the device! Check connection or battery!");
+    EXPECT_EQ(boxes_[1].text, "The sender could not be read before programming, so it was not programmed.");
+    EXPECT_FALSE(QTest::qWaitFor([&] { return form->Engine().Running(); }, 300)) << "no program after it";
+    const HistoryListing listing = ReadHistory(history);
+    ASSERT_EQ(listing.records.size(), 1u);
+    EXPECT_EQ(listing.records[0].operation, HistoryOperation::Read);
+    EXPECT_EQ(listing.records[0].label, "Workshop");
+    EXPECT_EQ(form->EditLinearB->text(), "44") << "the settings to program are back";
 }
 
 TEST_F(JobHistoryWindowTest, AHistoryThatCannotBeWrittenWarnsAfterTheResult) {
