@@ -7,6 +7,7 @@
 #include "ui/QtHandOverWaker.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char** argv) {
     zeft::app::ChoosePlatformOptions();
@@ -28,5 +29,7 @@ int main(int argc, char** argv) {
     // before any window shows.
     zeft::app::ApplicationWindows windows;
     windows.MainForm().show();
+    // Once shown, so that the question has its window: who does the work, asked once.
+    QTimer::singleShot(0, &windows.MainForm(), [&windows] { windows.MainForm().AskInstallerOnce(); });
     return application.exec();
 }

@@ -210,6 +210,13 @@ void TMeasuredTableForm::CalBtnClick() {
                                                {"Volume at H", volume}},
                                               inch);
     lastCalculation_->gaugeError = result.gaugeError ? gauge : std::string();
+    // The sheet lists the table itself, row by row.
+    for (const MeasuredPoint& point : input.table.points) {
+        lastCalculation_->inputs.emplace_back("Row " + std::to_string(point.row),
+                                              "height " + FixedText(point.height, inch ? 2 : 1, DecimalSeparator()) +
+                                                  (inch ? " in" : " mm") + ", volume " +
+                                                  FixedText(point.volume, 2, DecimalSeparator()));
+    }
 }
 
 void TMeasuredTableForm::SaveCloseBtnClick() {

@@ -11,6 +11,7 @@
 #include "cli/ReadCommand.h"
 #include "cli/RestoreCommand.h"
 #include "cli/ShapeCommand.h"
+#include "cli/SheetCommand.h"
 #include "cli/TableCommand.h"
 #include "cli/VolumeCommand.h"
 
@@ -26,6 +27,7 @@ std::vector<std::unique_ptr<Command>> MakeCommands() {
     commands.push_back(std::make_unique<DiffCommand>());
     commands.push_back(std::make_unique<PowerCommand>());
     commands.push_back(std::make_unique<HistoryCommand>());
+    commands.push_back(std::make_unique<SheetCommand>());
     commands.push_back(std::make_unique<ShapeCommand>());
     commands.push_back(std::make_unique<VolumeCommand>());
     commands.push_back(std::make_unique<HeightCommand>());

@@ -12,6 +12,7 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace zeft::cli {
 
@@ -40,6 +41,9 @@ public:
     // Read Device with the controls' settings kept aside: once it ended they hold again what
     // they held before, and reported holds what the sender reported. Returns the exit status.
     int ReadAside(const std::function<bool()>& interrupted, RecordedSettings& reported);
+
+    // The job label and installer the run's records carry.
+    void SetJob(std::string label, std::string installer) { session_.SetJob(std::move(label), std::move(installer)); }
 
     // Raises or drops RTS (the battery test); false when the port cannot switch it.
     bool SetPower(bool on);

@@ -8,12 +8,14 @@
 #include "cli/SenderRun.h"
 #include "cli/Terminal.h"
 #include "main/ConfigFile.h"
+#include "main/JobSettings.h"
 #include "main/SaveTarget.h"
 #include "main/SettingsValidator.h"
 
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 namespace zeft::cli {
@@ -53,6 +55,10 @@ void DeviceCommand::AddOptions(CLI::App& command) {
     command.add_option_function<std::string>(
         "--save", [this](const std::string& file) { saveFile_ = file; },
         "after success, save the settings to this .zcf file");
+    command.add_option("--label", label_, "the job label every history record carries: vessel or site, tank, text");
+    command.add_option_function<std::string>(
+        "--installer", [this](const std::string& name) { installer_ = name; },
+        std::string("who does the work, for the history (default: $") + kInstallerVariable + ")");
     AddOwnOptions(command);
     command.add_flag("--yes", answerYes_, "answer Yes to the top-limit question");
 }
@@ -66,7 +72,11 @@ int DeviceCommand::Run() {
     if (PrepareControls(controls, prompts)) {
         status = RunOnSender(
             interruption, controls, prompts, port_, line_,
-            [this](ConsoleDeviceSession& session) { return Acceptable(session); },
+            [this](ConsoleDeviceSession& session) {
+                // Before anything is recorded: every record of the run carries the job.
+                session.SetJob(label_, Installer());
+                return Acceptable(session);
+            },
             [this, &controls](ConsoleDeviceSession& session, const std::function<bool()>& interrupted) {
                 return Operate(session, controls, interrupted);
             });
@@ -76,6 +86,14 @@ int DeviceCommand::Run() {
     }
     interruption.Finishing();
     return Report(status, controls, prompts, json_);
+}
+
+std::string DeviceCommand::Installer() const {
+    if (installer_) {
+        return *installer_;
+    }
+    const char* fromEnvironment = std::getenv(kInstallerVariable);
+    return fromEnvironment != nullptr ? fromEnvironment : "";
 }
 
 int DeviceCommand::Operate(ConsoleDeviceSession& session, ConsoleControls&, const std::function<bool()>& interrupted) {

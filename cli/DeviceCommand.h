@@ -14,8 +14,8 @@ namespace zeft::cli {
 
 class ConsoleDeviceSession;
 
-// What read, restore and program share: the port and line options, --json, --save and
-// --yes. The run opens the port, runs the operation as its button would, saves when asked,
+// What read, restore and program share: the port and line options, --json, --save,
+// --label, --installer and --yes. The run opens the port, runs the operation as its button would, saves when asked,
 // and prints the report. The top-limit question is asked at most once a run.
 class DeviceCommand : public Command {
 public:
@@ -41,6 +41,8 @@ protected:
 
     // The port as typed.
     const std::string& Port() const { return port_; }
+    // --installer, else $ZEFT_INSTALLER, else none.
+    std::string Installer() const;
 
 private:
     ExchangeOperation operation_;
@@ -49,6 +51,8 @@ private:
     bool json_ = false;
     std::optional<std::string> saveFile_;
     bool answerYes_ = false;
+    std::string label_;
+    std::optional<std::string> installer_;
 };
 
 } // namespace zeft::cli

@@ -3,6 +3,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/PortNameInput.h"
 #include "main/HistoryFile.h"
+#include "main/HistoryFilter.h"
 #include "main/HistoryReader.h"
 #include "main/HistoryRecord.h"
 
@@ -35,7 +36,12 @@ void HistoryCommand::AddOptions(CLI::App& command) {
         .add_option_function<std::size_t>(
             "--last", [this](std::size_t count) { options_.last = count; }, "only the last N records")
         ->check(CLI::NonNegativeNumber);
-    command.add_flag("--json", options_.json, "print {\"records\": [...]}");
+    command.add_option("--label", options_.label, "only the records whose job label holds this text (any case)");
+    command.add_option("--since", options_.since, "only the records from this local day on (YYYY-MM-DD)");
+    command.add_option("--until", options_.until, "only the records up to the end of this local day (YYYY-MM-DD)");
+    auto* json = command.add_flag("--json", options_.json, "print {\"records\": [...]}");
+    command.add_flag("--csv", options_.csv, "print the records as CSV, one line each, with a header line")
+        ->excludes(json);
 }
 
 int HistoryCommand::Run() {
@@ -53,6 +59,10 @@ std::string HistoryText(const std::vector<HistoryRecord>& records) {
         if (record.settings) {
             out << "    reported: " << SettingsText(*record.settings) << '\n';
         }
+        if (!record.label.empty() || !record.installer.empty()) {
+            out << "    job:      " << (record.label.empty() ? "-" : record.label) << ", by "
+                << (record.installer.empty() ? "-" : record.installer) << '\n';
+        }
     }
     return out.str();
 }
@@ -67,8 +77,23 @@ int RunHistoryCommand(const HistoryCommandOptions& options) {
     if (options.port) {
         query.port = PortNameFromInput(*options.port);
     }
-    query.last = options.last;
-    const HistoryListing listing = ReadHistory(file, query);
+    HistoryFilter filter;
+    filter.label = options.label;
+    if (const std::optional<std::string> error = SetHistoryDays(filter, options.since, options.until)) {
+        std::fprintf(stderr, "Error: %s\n", error->c_str());
+        return kExitInvalidInput;
+    }
+    const bool filtered = !filter.label.empty() || filter.since || filter.until;
+    // --last counts the records that match: a filter reads the whole history first.
+    query.last = filtered ? std::nullopt : options.last;
+    HistoryListing listing = ReadHistory(file, query);
+    if (filtered) {
+        listing.records = FilterHistory(listing.records, filter);
+        if (options.last && listing.records.size() > *options.last) {
+            listing.records.erase(listing.records.begin(),
+                                  listing.records.end() - static_cast<std::ptrdiff_t>(*options.last));
+        }
+    }
     if (listing.error) {
         std::fprintf(stderr, "Error: The job history %s cannot be read: %s\n", file.string().c_str(),
                      listing.error->c_str());
@@ -79,7 +104,9 @@ int RunHistoryCommand(const HistoryCommandOptions& options) {
                      listing.skipped, listing.skipped == 1 ? "" : "s", file.string().c_str(),
                      listing.skipped == 1 ? "is" : "are");
     }
-    if (options.json) {
+    if (options.csv) {
+        std::fputs(HistoryCsv(listing.records).c_str(), stdout);
+    } else if (options.json) {
         std::string text = "{\"records\": [";
         for (std::size_t i = 0; i < listing.records.size(); ++i) {
             text += (i == 0 ? "" : ", ") + HistoryRecordJson(listing.records[i]);

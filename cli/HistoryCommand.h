@@ -14,6 +14,10 @@ struct HistoryCommandOptions {
     std::optional<std::string> port;
     std::optional<std::size_t> last;
     bool json = false;
+    std::string label; // a part of the job label
+    std::string since; // local days, YYYY-MM-DD
+    std::string until;
+    bool csv = false;
 };
 
 // history: the job history's records, oldest first, as text or as {"records": [...]}.
@@ -23,7 +27,7 @@ int RunHistoryCommand(const HistoryCommandOptions& options);
 // The records as the history command prints them without --json.
 std::string HistoryText(const std::vector<HistoryRecord>& records);
 
-// history [--port P] [--last N] [--json]
+// history [--port P] [--label TEXT] [--since DATE] [--until DATE] [--last N] [--json | --csv]
 class HistoryCommand : public Command {
 public:
     HistoryCommand() : Command("history", "the job history: every read, program and restore, oldest first") {}

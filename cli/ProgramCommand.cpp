@@ -5,6 +5,7 @@
 #include "cli/ConsoleDeviceSession.h"
 #include "cli/ExitStatus.h"
 #include "main/HistoryRecord.h"
+#include "main/JobSettings.h"
 #include "main/NumberText.h"
 #include "main/SenderSettings.h"
 
@@ -75,7 +76,8 @@ void ProgramCommand::AddOwnOptions(CLI::App& command) {
         command.add_option_function<std::string>(
             option.name, [target = option.target](const std::string& text) { *target = text; }, option.help);
     }
-    command.add_flag("--read-first", readFirst_, "read the sender first, so the history holds what it held");
+    command.add_flag("--read-first", readFirst_,
+                     "read the sender first, so the history and the sheet hold what it held; a failed read stops");
     command
         .add_flag("--dry-run", dryRun_,
                   "read the sender and show what would change, without programming it (exit status 4: something would)")
@@ -83,6 +85,7 @@ void ProgramCommand::AddOwnOptions(CLI::App& command) {
 }
 
 bool ProgramCommand::PrepareControls(ConsoleControls& controls, ConsolePrompts& prompts) {
+    prompts_ = &prompts;
     if (const std::optional<std::string> refusal = ApplyProgramSettings(settings_, controls)) {
         prompts.ShowError(*refusal);
         return false;
@@ -106,6 +109,10 @@ int ProgramCommand::Operate(ConsoleDeviceSession& session, ConsoleControls& cont
     RecordedSettings held;
     const int status = session.ReadAside(interrupted, held);
     if (status != kExitSuccess || interrupted()) {
+        if (status == kExitOperationFailed && !dryRun_ && prompts_ != nullptr) {
+            // After the read's own message: the one that says what it means for the program.
+            prompts_->ShowError(kReadFirstFailed);
+        }
         return status;
     }
     if (dryRun_) {

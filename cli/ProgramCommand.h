@@ -40,6 +40,7 @@ private:
 
     ProgramSettings settings_;
     bool readFirst_ = false;
+    ConsolePrompts* prompts_ = nullptr; // the run's, from PrepareControls
     bool dryRun_ = false;
     std::optional<SettingsComparison> comparison_;
 };

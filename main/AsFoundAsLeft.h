@@ -2,26 +2,26 @@
 
 #include "main/HistoryRecord.h"
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace zeft {
 
-// A sender programmed in this run: what it held before (when any read of it is known)
-// and what it reported after.
+// A sender programmed: what it held before, when a read of it in the same run stands for
+// that (with the read's time), and what it reported after.
 struct AsFoundAsLeft {
     std::optional<RecordedSettings> asFound;
     RecordedSettings asLeft;
+    std::string asFoundTime; // the read's time as records keep it; empty without one
 };
 
-// For the last successful program of this run on port: As Left is its read-back; As Found
-// is the last successful read of the same sender before it (the same port, and the same
-// adapter where both records know it), looked for in this run's records first, then in
-// the history file. Read Device, Restore Default and an earlier program all end with a
-// read of the sender's listing, so each of them counts. Nothing when no program succeeded.
-std::optional<AsFoundAsLeft> FindAsFoundAsLeft(const std::vector<HistoryRecord>& run, const std::string& port,
-                                               const std::filesystem::path& historyFile);
+// What a successful program record says: its as-found as it was recorded at the time, and
+// its read-back. Nothing for any other record.
+std::optional<AsFoundAsLeft> AsFoundAsLeftOf(const HistoryRecord& record);
+
+// The same for the last successful program of this run on port; nothing when none. Never
+// from the history file or another run: a read there may have been of another sender.
+std::optional<AsFoundAsLeft> FindAsFoundAsLeft(const std::vector<HistoryRecord>& run, const std::string& port);
 
 } // namespace zeft

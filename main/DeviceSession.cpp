@@ -45,6 +45,8 @@ void DeviceSession::RecordInto(std::filesystem::path file, std::string source, O
 }
 
 bool DeviceSession::Open() {
+    // The port may be another one now, or the same name on another cable.
+    recorder_.ForgetAsFound();
     port_.SetActive(true);
     port_.SetRTSState(false);
     // The reason of this attempt, never one left over from an earlier one.
@@ -60,6 +62,7 @@ bool DeviceSession::Open() {
 }
 
 void DeviceSession::Close(std::string reason) {
+    recorder_.ForgetAsFound();
     port_.SetActive(false);
     link_.NotePortProblem(std::move(reason));
 }

@@ -52,6 +52,11 @@ public:
     void RecordInto(std::filesystem::path file, std::string source, OperationRecorder::Warn warn);
     // This run's records, oldest first.
     const std::vector<HistoryRecord>& Records() const { return recorder_.Records(); }
+    // The job label and installer every record from now on carries.
+    void SetJob(std::string label, std::string installer) { recorder_.SetJob(std::move(label), std::move(installer)); }
+    // The read a program now would be recorded over; none after a program, a restore, a
+    // failed read or an open or close of the port.
+    const std::optional<OperationRecorder::AsFoundRead>& AsFound() const { return recorder_.AsFound(); }
 
     // Told when an operation has ended and its record is made; Outcome() says how.
     std::function<void(ExchangeOperation)> OnOperationEnded;

@@ -149,6 +149,17 @@ std::string HistoryRecordJson(const HistoryRecord& record) {
     object["sent"] = SettingsJson(record.sent);
     object["settings"] = SettingsJson(record.settings);
     object["source"] = record.source;
+    // Left out when empty, so that older readers and records look alike.
+    if (!record.label.empty()) {
+        object["label"] = record.label;
+    }
+    if (!record.installer.empty()) {
+        object["installer"] = record.installer;
+    }
+    if (record.asFound) {
+        object["asFound"] = SettingsJson(record.asFound);
+        object["asFoundTime"] = record.asFoundTime;
+    }
     object["version"] = record.version;
     // A sender's noise can reach the edits; the line must stay JSON all the same.
     return object.dump(-1, ' ', false, Json::error_handler_t::replace);
@@ -170,13 +181,17 @@ std::optional<HistoryRecord> HistoryRecordFromJson(std::string_view line) {
         return std::nullopt;
     }
     record.operation = *known;
-    if (!ReadSettings(object, "sent", record.sent) || !ReadSettings(object, "settings", record.settings)) {
+    if (!ReadSettings(object, "sent", record.sent) || !ReadSettings(object, "settings", record.settings) ||
+        !ReadSettings(object, "asFound", record.asFound)) {
         return std::nullopt;
     }
     if (std::string adapter; ReadText(object, "adapter", adapter)) {
         record.adapter = std::move(adapter);
     }
     ReadText(object, "source", record.source);
+    ReadText(object, "label", record.label);
+    ReadText(object, "installer", record.installer);
+    ReadText(object, "asFoundTime", record.asFoundTime);
     ReadText(object, "version", record.version);
     return record;
 }

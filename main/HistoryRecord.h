@@ -42,6 +42,12 @@ struct HistoryRecord {
     std::optional<RecordedSettings> sent;     // what a program sent
     std::optional<RecordedSettings> settings; // what the sender reported, when it did
     std::string source;                       // "window" or "zeftctl"
+    std::string label;                        // the job label, "" when none
+    std::string installer;                    // who did the work, "" when unknown
+    // A program's: what the sender held, from a read of it in the same run on the same
+    // port with no program, restore or change of port between; none when there was none.
+    std::optional<RecordedSettings> asFound;
+    std::string asFoundTime; // that read's time, as time is
     std::string version;
 
     bool Succeeded() const { return outcome == kHistorySuccess; }

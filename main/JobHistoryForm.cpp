@@ -1,18 +1,28 @@
 #include "main/JobHistoryForm.h"
 
+#include "main/LocalTime.h"
 #include "main/SenderSettings.h"
 #include "main/SettingsComparisonForm.h"
+#include "main/SetupSheet.h"
+#include "main/SetupSheetCommands.h"
+#include "ui/QtFileDialogs.h"
+#include "ui/QtPrompts.h"
+#include "ui/SetupSheetPdf.h"
 #include "ui/Utf8Text.h"
 #include "ui/WidgetFactory.h"
 
+#include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <array>
+#include <set>
 #include <utility>
 
 namespace zeft {
@@ -76,25 +86,14 @@ TJobHistoryForm::TJobHistoryForm(HistoryListing listing, const std::string& file
     InfoLabel->setText(info);
     InfoLabel->setWordWrap(true);
 
-    RecordsLabel = MakeLabel(this, "RecordsLabel", "&Records, oldest first:");
-    RecordList = MakeTable(
-        this, "RecordList",
-        {QStringLiteral("Time"), QStringLiteral("Operation"), QStringLiteral("Port"), QStringLiteral("Outcome")});
+    CreateFilters();
+    RecordsLabel = MakeLabel(this, "RecordsLabel", "&Records, newest first:");
+    RecordList = MakeTable(this, "RecordList",
+                           {tr("Time"), tr("Operation"), tr("Port"), tr("Label"), tr("Installer"), tr("Outcome")});
     RecordsLabel->setBuddy(RecordList);
-    RecordList->setRowCount(static_cast<int>(listing_.records.size()));
-    for (int row = 0; row < RecordList->rowCount(); ++row) {
-        const HistoryRecord& record = listing_.records[static_cast<std::size_t>(row)];
-        const std::array<std::string, 4> cells{record.time, std::string(HistoryOperationName(record.operation)),
-                                               record.port, record.outcome};
-        for (int column = 0; column < 4; ++column) {
-            RecordList->setItem(row, column,
-                                new QTableWidgetItem(ui::FromUtf8(cells[static_cast<std::size_t>(column)])));
-        }
-    }
-    RecordList->resizeColumnsToContents();
 
     SettingsLabel = MakeLabel(this, "SettingsLabel", "&Settings of the selected record:");
-    SettingsList = MakeTable(this, "SettingsList", {QStringLiteral("Sent"), QStringLiteral("Reported")});
+    SettingsList = MakeTable(this, "SettingsList", {tr("Sent"), tr("Reported"), tr("As Found")});
     SettingsLabel->setBuddy(SettingsList);
     const std::array<const char*, 8> names{
         "Output Type", "Fluid Type", "Top Limit (Millimetre)", "Bottom Limit (Millimetre)", "Level A", "Level B",
@@ -115,6 +114,12 @@ TJobHistoryForm::TJobHistoryForm(HistoryListing listing, const std::string& file
     }
     SettingsList->setMinimumHeight(rowsHeight);
 
+    ExportBtn = MakeButton(this, "ExportBtn", "&Export...");
+    SheetBtn = MakeButton(this, "SheetBtn", "Setup S&heet...");
+    ExportBtn->setAutoDefault(false);
+    SheetBtn->setAutoDefault(false);
+    connect(ExportBtn, &QPushButton::clicked, this, &TJobHistoryForm::ExportBtnClick);
+    connect(SheetBtn, &QPushButton::clicked, this, &TJobHistoryForm::SheetBtnClick);
     LoadBtn = MakeButton(this, "LoadBtn", "&Load into Window");
     CompareBtn = MakeButton(this, "CompareBtn", "&Compare with Window");
     CloseBtn = MakeButton(this, "CloseBtn", "Close");
@@ -126,47 +131,181 @@ TJobHistoryForm::TJobHistoryForm(HistoryListing listing, const std::string& file
     connect(RecordList, &QTableWidget::itemSelectionChanged, this, &TJobHistoryForm::RecordListSelectionChanged);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ExportBtn);
+    buttons->addWidget(SheetBtn);
     buttons->addStretch(1);
     buttons->addWidget(LoadBtn);
     buttons->addWidget(CompareBtn);
     buttons->addWidget(CloseBtn);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(InfoLabel);
+    auto* filters = new QGridLayout;
+    const std::array<std::pair<QLabel*, QWidget*>, 6> fields{{{LabelFilterLabel, LabelFilterEdit},
+                                                              {PortFilterLabel, PortFilterBox},
+                                                              {OperationFilterLabel, OperationFilterBox},
+                                                              {OutcomeFilterLabel, OutcomeFilterBox},
+                                                              {SinceLabel, SinceEdit},
+                                                              {UntilLabel, UntilEdit}}};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const int row = static_cast<int>(i / 3);
+        const int column = static_cast<int>(i % 3) * 2;
+        filters->addWidget(fields[i].first, row, column);
+        filters->addWidget(fields[i].second, row, column + 1);
+        filters->setColumnStretch(column + 1, 1);
+    }
+    layout->addLayout(filters);
     layout->addWidget(RecordsLabel);
     layout->addWidget(RecordList, 1);
     layout->addWidget(SettingsLabel);
     layout->addWidget(SettingsList, 0);
     layout->addLayout(buttons);
-    resize(760, 640);
+    resize(900, 680);
 
-    // The newest record first in view and selected: usually the one wanted.
-    if (RecordList->rowCount() > 0) {
-        RecordList->selectRow(RecordList->rowCount() - 1);
-    }
-    RecordListSelectionChanged();
+    FilterChanged();
     RecordList->setFocus();
 }
 
-const RecordedSettings* TJobHistoryForm::SelectedSettings() const {
+void TJobHistoryForm::CreateFilters() {
+    LabelFilterEdit = Named(new QLineEdit(this), "LabelFilterEdit");
+    LabelFilterEdit->setPlaceholderText(tr("any part of the label"));
+    LabelFilterLabel = MakeLabel(this, "LabelFilterLabel", "La&bel:");
+    PortFilterBox = Named(new QComboBox(this), "PortFilterBox");
+    PortFilterLabel = MakeLabel(this, "PortFilterLabel", "&Port:");
+    OperationFilterBox = Named(new QComboBox(this), "OperationFilterBox");
+    OperationFilterLabel = MakeLabel(this, "OperationFilterLabel", "&Operation:");
+    OutcomeFilterBox = Named(new QComboBox(this), "OutcomeFilterBox");
+    OutcomeFilterLabel = MakeLabel(this, "OutcomeFilterLabel", "O&utcome:");
+    SinceEdit = Named(new QLineEdit(this), "SinceEdit");
+    SinceLabel = MakeLabel(this, "SinceLabel", "&From:");
+    UntilEdit = Named(new QLineEdit(this), "UntilEdit");
+    UntilLabel = MakeLabel(this, "UntilLabel", "&To:");
+    for (QLineEdit* date : {SinceEdit, UntilEdit}) {
+        date->setPlaceholderText(tr("YYYY-MM-DD"));
+        connect(date, &QLineEdit::textChanged, this, &TJobHistoryForm::FilterChanged);
+    }
+    const std::array<std::pair<QLabel*, QWidget*>, 6> buddies{{{LabelFilterLabel, LabelFilterEdit},
+                                                               {PortFilterLabel, PortFilterBox},
+                                                               {OperationFilterLabel, OperationFilterBox},
+                                                               {OutcomeFilterLabel, OutcomeFilterBox},
+                                                               {SinceLabel, SinceEdit},
+                                                               {UntilLabel, UntilEdit}}};
+    for (const auto& [label, control] : buddies) {
+        label->setBuddy(control);
+    }
+    PortFilterBox->addItem(tr("All ports"));
+    std::set<std::string> ports;
+    for (const HistoryRecord& record : listing_.records) {
+        ports.insert(record.port);
+    }
+    for (const std::string& port : ports) {
+        PortFilterBox->addItem(ui::FromUtf8(port));
+    }
+    OperationFilterBox->addItems({tr("All operations"), tr("read"), tr("program"), tr("restore")});
+    OutcomeFilterBox->addItems({tr("All outcomes"), tr("success"), tr("failure")});
+    connect(LabelFilterEdit, &QLineEdit::textChanged, this, &TJobHistoryForm::FilterChanged);
+    for (QComboBox* box : {PortFilterBox, OperationFilterBox, OutcomeFilterBox}) {
+        connect(box, &QComboBox::currentIndexChanged, this, &TJobHistoryForm::FilterChanged);
+    }
+}
+
+HistoryFilter TJobHistoryForm::Filter(std::string& error) const {
+    HistoryFilter filter;
+    filter.label = LabelFilterEdit->text().trimmed().toStdString();
+    if (PortFilterBox->currentIndex() > 0) {
+        filter.port = PortFilterBox->currentText().toStdString();
+    }
+    constexpr std::array<HistoryOperation, 3> kOperations{HistoryOperation::Read, HistoryOperation::Program,
+                                                          HistoryOperation::Restore};
+    if (const int operation = OperationFilterBox->currentIndex(); operation > 0) {
+        filter.operation = kOperations[static_cast<std::size_t>(operation - 1)];
+    }
+    filter.outcome = static_cast<HistoryOutcomeFilter>(std::max(0, OutcomeFilterBox->currentIndex()));
+    error = SetHistoryDays(filter, SinceEdit->text().trimmed().toStdString(), UntilEdit->text().trimmed().toStdString())
+                .value_or(std::string());
+    return filter;
+}
+
+// The records that match, newest first and the newest selected: usually the one wanted.
+void TJobHistoryForm::FilterChanged() {
+    std::string error;
+    const HistoryFilter filter = Filter(error);
+    shown_.clear();
+    for (std::size_t i = listing_.records.size(); i-- > 0;) {
+        if (filter.Matches(listing_.records[i])) {
+            shown_.push_back(i);
+        }
+    }
+    RecordList->clearContents();
+    RecordList->setRowCount(static_cast<int>(shown_.size()));
+    for (int row = 0; row < RecordList->rowCount(); ++row) {
+        const HistoryRecord& record = listing_.records[shown_[static_cast<std::size_t>(row)]];
+        const std::array<std::string, 6> cells{LocalRecordTime(record.time),
+                                               std::string(HistoryOperationName(record.operation)),
+                                               record.port,
+                                               record.label,
+                                               record.installer,
+                                               record.outcome};
+        for (int column = 0; column < 6; ++column) {
+            RecordList->setItem(row, column,
+                                new QTableWidgetItem(ui::FromUtf8(cells[static_cast<std::size_t>(column)])));
+        }
+    }
+    RecordList->resizeColumnsToContents();
+    RecordsLabel->setText(error.empty()
+                              ? tr("&Records, newest first: %1 of %2").arg(shown_.size()).arg(listing_.records.size())
+                              : ui::FromUtf8(error));
+    if (RecordList->rowCount() > 0) {
+        RecordList->selectRow(0);
+    }
+    RecordListSelectionChanged();
+}
+
+const HistoryRecord* TJobHistoryForm::SelectedRecord() const {
     const int row = RecordList->currentRow();
-    if (row < 0 || row >= static_cast<int>(listing_.records.size()) || RecordList->selectedItems().isEmpty()) {
+    if (row < 0 || row >= static_cast<int>(shown_.size()) || RecordList->selectedItems().isEmpty()) {
         return nullptr;
     }
-    const HistoryRecord& record = listing_.records[static_cast<std::size_t>(row)];
-    if (record.settings) {
-        return &*record.settings;
+    return &listing_.records[shown_[static_cast<std::size_t>(row)]];
+}
+
+void TJobHistoryForm::ExportBtnClick() {
+    ui::QtFileDialogs dialogs(this);
+    ui::QtPrompts prompts(this);
+    std::vector<HistoryRecord> records;
+    for (const std::size_t index : shown_) {
+        records.push_back(listing_.records[index]);
     }
-    return record.sent ? &*record.sent : nullptr;
+    SaveExport(dialogs.AskSavePath("Export", "CSV Files (*.csv)"), ".csv", prompts,
+               [&records] { return HistoryCsv(records); });
+}
+
+void TJobHistoryForm::SheetBtnClick() {
+    const HistoryRecord* record = SelectedRecord();
+    const std::optional<SetupSheetContent> sheet = record ? BuildRecordSheet(*record) : std::nullopt;
+    if (!sheet) {
+        return;
+    }
+    ui::QtFileDialogs dialogs(this);
+    ui::QtPrompts prompts(this);
+    SaveExport(dialogs.AskSaveSetupSheetPath(), ".pdf", prompts, [&sheet] { return ui::SetupSheetPdf(*sheet); });
+}
+
+const RecordedSettings* TJobHistoryForm::SelectedSettings() const {
+    const HistoryRecord* record = SelectedRecord();
+    if (record == nullptr) {
+        return nullptr;
+    }
+    if (record->settings) {
+        return &*record->settings;
+    }
+    return record->sent ? &*record->sent : nullptr;
 }
 
 void TJobHistoryForm::RecordListSelectionChanged() {
-    const int row = RecordList->selectedItems().isEmpty() ? -1 : RecordList->currentRow();
-    const HistoryRecord* record = row >= 0 && row < static_cast<int>(listing_.records.size())
-                                      ? &listing_.records[static_cast<std::size_t>(row)]
-                                      : nullptr;
-    const std::array<const std::optional<RecordedSettings>*, 2> columns{record ? &record->sent : nullptr,
-                                                                        record ? &record->settings : nullptr};
-    for (int column = 0; column < 2; ++column) {
+    const HistoryRecord* record = SelectedRecord();
+    const std::array<const std::optional<RecordedSettings>*, 3> columns{
+        record ? &record->sent : nullptr, record ? &record->settings : nullptr, record ? &record->asFound : nullptr};
+    for (int column = 0; column < 3; ++column) {
         const auto* settings = columns[static_cast<std::size_t>(column)];
         const std::array<QString, 8> texts =
             settings && *settings ? SettingTexts(**settings) : std::array<QString, 8>{};
@@ -175,6 +314,8 @@ void TJobHistoryForm::RecordListSelectionChanged() {
         }
     }
     LoadBtn->setEnabled(SelectedSettings() != nullptr);
+    SheetBtn->setEnabled(SelectedSettings() != nullptr);
+    ExportBtn->setEnabled(!shown_.empty());
     CompareBtn->setEnabled(SelectedSettings() != nullptr && window_);
 }
 
@@ -190,11 +331,11 @@ void TJobHistoryForm::CompareBtnClick() {
     if (settings == nullptr || !window_) {
         return;
     }
-    const HistoryRecord& record = listing_.records[static_cast<std::size_t>(RecordList->currentRow())];
+    const HistoryRecord& record = *SelectedRecord();
     const std::string which = record.settings ? "as the sender reported them" : "as the program sent them";
     TSettingsComparisonForm form(CompareSettings(*settings, window_()), "Compare with Window",
                                  {"Record", "the " + std::string(HistoryOperationName(record.operation)) + " of " +
-                                                record.time + " on " + record.port + ", " + which},
+                                                LocalRecordTime(record.time) + " on " + record.port + ", " + which},
                                  {"Window", "the settings in the main window"}, this);
     form.exec();
 }

@@ -7,13 +7,16 @@
 #include "main/DeviceSession.h"
 #include "main/ExchangeEngine.h"
 #include "main/HistoryReader.h"
+#include "main/JobForm.h"
 #include "main/JobHistoryForm.h"
+#include "main/LocalTime.h"
 #include "main/PlainSettingsControls.h"
 #include "main/SaveFileName.h"
 #include "main/SenderSettings.h"
 #include "main/SettingsComparisonForm.h"
 #include "main/SetupSheetCommands.h"
 #include "serial/LineSettingNames.h"
+#include "serial/PortDescription.h"
 #include "serial/PortDoctorDlg.h"
 #include "serial/SerialLink.h"
 #include "serial/SerialLinkSettingsTarget.h"
@@ -60,9 +63,6 @@ const std::string kSettingsSection = "CommSetting";
 const char kNoPortSelected[] = "No serial port was selected.";
 const char kSettingsCancelled[] = "No serial port is open: the Communication Settings were cancelled.";
 const char kClosedForUpdate[] = "The serial port was closed for a firmware update.";
-
-// The last records of the history the window lists; a longer one is for zeftctl history.
-constexpr std::size_t kHistoryWindowRecords = 1000;
 
 using ui::MakeButton;
 using ui::MakeEdit;
@@ -113,7 +113,11 @@ TMain_Form::TMain_Form(Options options, QWidget* parent)
         if (compareKept_) {
             CompareDeviceEnded();
         }
+        if (readFirstKept_) {
+            ReadFirstEnded();
+        }
     };
+    SetJob(ReadJobSettings(options_.store.Medium(), kSettingsKey));
 
     if (options_.runStartup) {
         FormCreate();
@@ -221,6 +225,7 @@ void TMain_Form::CreateMenus() {
     CompareDevice1 = item(File1, "CompareDevice1", "Compare with Device", &TMain_Form::CompareDevice1Click);
     SaveSetupSheet1 = item(File1, "SaveSetupSheet1", "Save Setup Sheet...", &TMain_Form::SaveSetupSheet1Click);
     History1 = item(File1, "History1", "History...", &TMain_Form::History1Click);
+    Job1 = item(File1, "Job1", "&Job...", &TMain_Form::Job1Click);
     Close2 = item(File1, "Close2", "E&xit", &TMain_Form::Close2Click);
     ComPort1 = Named(bar->addMenu(QStringLiteral("Com &Port")), "ComPort1");
     Setting1 = item(ComPort1, "Setting1", "&Settings...", &TMain_Form::FormCreate);
@@ -362,7 +367,7 @@ void TMain_Form::Diagnose1Click() {
 
 void TMain_Form::UpdateCommands() {
     const bool idle = !session_ || !Engine().Running();
-    for (QAction* action : {Setting1, BatteryTest, Open1, CompareFile1, CompareDevice1, History1, Shape11, Volume,
+    for (QAction* action : {Job1, Setting1, BatteryTest, Open1, CompareFile1, CompareDevice1, History1, Shape11, Volume,
                             Height1, MeasuredTable1}) {
         action->setEnabled(idle);
     }
@@ -372,8 +377,68 @@ void TMain_Form::ReadBtnClick() {
     Engine().ReadBtnClick();
 }
 
+// With "Read the sender before programming": a Read Device first, with the settings to
+// program kept aside meanwhile (the read writes the sender's into the controls), then the
+// program of the kept settings once the read succeeded.
 void TMain_Form::SetBtn1Click() {
-    Engine().SetBtn1Click();
+    if (!job_.readFirst) {
+        Engine().SetBtn1Click();
+        return;
+    }
+    if (Engine().Running()) {
+        return;
+    }
+    readFirstKept_ = SettingsFromControls(*controls_);
+    controls_->SetSettingsEnabled(false);
+    Engine().ReadBtnClick();
+    if (!Engine().Running()) {
+        readFirstKept_.reset();
+        controls_->SetSettingsEnabled(true);
+    }
+}
+
+void TMain_Form::ReadFirstEnded() {
+    PutSettingsIntoControls(*readFirstKept_, *controls_);
+    readFirstKept_.reset();
+    controls_->SetSettingsEnabled(true);
+    if (!Engine().Succeeded()) {
+        // After the read's own box: what it means for the program.
+        QTimer::singleShot(0, this, [this] { prompts_->ShowError(kReadFirstFailed); });
+        return;
+    }
+    // Once the engine's handler has returned; the program's own checks come then.
+    QTimer::singleShot(0, this, [this] { Engine().SetBtn1Click(); });
+}
+
+void TMain_Form::SetJob(const JobSettings& job) {
+    job_ = job;
+    session_->SetJob(job_.label, job_.installer);
+    // The label in the title: seen before every operation.
+    setWindowTitle(job_.label.empty() ? QStringLiteral("ZEFT Programmer")
+                                      : QStringLiteral("ZEFT Programmer - ") + QString::fromStdString(job_.label));
+}
+
+void TMain_Form::Job1Click() {
+    TJobForm form(job_, this);
+    if (form.exec() != QDialog::Accepted) {
+        return;
+    }
+    JobSettings job = form.Job();
+    job.installerAsked = true;
+    SetJob(job);
+    WriteJobSettings(options_.store.Medium(), kSettingsKey, job_);
+}
+
+void TMain_Form::AskInstallerOnce() {
+    if (job_.installerAsked || !job_.installer.empty()) {
+        return;
+    }
+    Job1Click();
+    // Asked is asked: a Cancel is an answer too.
+    if (!job_.installerAsked) {
+        job_.installerAsked = true;
+        WriteJobSettings(options_.store.Medium(), kSettingsKey, job_);
+    }
 }
 
 void TMain_Form::RestBtnClick() {
@@ -449,17 +514,22 @@ void TMain_Form::CompareDeviceEnded() {
 
 void TMain_Form::SaveSetupSheet1Click() {
     const auto buildSheet = [this] {
-        const SetupSheetPort port{SerialLink1.CommPort(), SerialLink1.Active(),     SerialLink1.BaudRate(),
-                                  SerialLink1.DataBits(), SerialLink1.ParityType(), SerialLink1.StopBits()};
-        return BuildSetupSheet(*controls_, port, LocalDateTimeText(std::time(nullptr)), levelSource_,
-                               FindAsFoundAsLeft(session_->Records(), port.name, options_.historyFile));
+        const SetupSheetPort port{SerialLink1.CommPort(),
+                                  SerialLink1.Active(),
+                                  SerialLink1.BaudRate(),
+                                  SerialLink1.DataBits(),
+                                  SerialLink1.ParityType(),
+                                  SerialLink1.StopBits(),
+                                  DescribePort(SerialLink1.CommPort()).Identity()};
+        return BuildSetupSheet(*controls_, port, LocalTimeWithZone(std::time(nullptr), false), levelSource_,
+                               FindAsFoundAsLeft(session_->Records(), port.name), {job_.label, job_.installer});
     };
     SaveSetupSheet(*controls_, *prompts_, *fileDialogs_, buildSheet, ui::SetupSheetPdf);
 }
 
 void TMain_Form::History1Click() {
     TJobHistoryForm form(
-        ReadHistory(options_.historyFile, {std::nullopt, kHistoryWindowRecords}), options_.historyFile.string(),
+        ReadHistory(options_.historyFile), options_.historyFile.string(),
         [this](const RecordedSettings& settings) { PutSettingsIntoControls(settings, *controls_); },
         [this] { return SettingsFromControls(*controls_); }, this);
     form.exec();

@@ -2,6 +2,7 @@
 
 #include "main/HistoryFile.h"
 #include "main/HistoryRecord.h"
+#include "main/JobSettings.h"
 #include "main/LevelSource.h"
 #include "serial/SerialLinkDlg.h"
 #include "serial/settings/PortSettingsStore.h"
@@ -90,6 +91,12 @@ public:
     Prompts& MessageBoxes();
     SenderLink& Link();
 
+    // The job label, installer and read-first option, as File > Job... keeps them.
+    const JobSettings& Job() const { return job_; }
+    void SetJob(const JobSettings& job);
+    // At the program's start: asks for the installer's name once, when none was ever asked for.
+    void AskInstallerOnce();
+
     // A calculator handed its level set over; the setup sheet tells where the levels came from.
     void NoteLevelSource(const LevelSource& source) { levelSource_ = source; }
 
@@ -99,6 +106,7 @@ public:
     void SetBtn1Click();
     void RestBtnClick();
     void ExitBtnClick();
+    void Job1Click();
     void Open1Click();
     void Close1Click();
     void CompareFile1Click();
@@ -150,6 +158,7 @@ public:
     QPushButton* ExitBtn;
 
     QMenu* File1;
+    QAction* Job1;
     QAction* Open1;
     QAction* Close1;
     QAction* CompareFile1;
@@ -181,6 +190,9 @@ private:
     void ShowModal(QDialog* form);
     // The end of Compare with Device's read: the controls get back what they held.
     void CompareDeviceEnded();
+    // The end of the read before a program: the controls get back what they held and, when
+    // the read succeeded, the program starts.
+    void ReadFirstEnded();
 
     Options options_;
     QLabel* statusPanels_[2] = {nullptr, nullptr};
@@ -201,6 +213,9 @@ private:
     std::optional<LevelSource> levelSource_;
     // While Compare with Device reads: the settings the controls held before.
     std::optional<RecordedSettings> compareKept_;
+    // While the read before a program runs: the settings to program.
+    std::optional<RecordedSettings> readFirstKept_;
+    JobSettings job_;
 };
 
 // The program's main window, created first at start-up.

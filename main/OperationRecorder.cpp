@@ -1,5 +1,6 @@
 #include "main/OperationRecorder.h"
 
+#include "main/AsFoundBackup.h"
 #include "main/HistoryFile.h"
 
 #include "ZeftVersion.h"
@@ -11,6 +12,7 @@ namespace zeft {
 namespace {
 
 const char kNotWritten[] = "The job history could not be written.";
+const char kBackupNotWritten[] = "The as-found backup could not be written.";
 const char kNoPlace[] = "No folder for the job history is known: set ZEFT_HISTORY to a file.";
 
 HistoryOperation RecordedOperation(ExchangeOperation operation) {
@@ -50,6 +52,11 @@ void OperationRecorder::WriteTo(std::filesystem::path file, std::string source, 
     failing_ = false;
 }
 
+void OperationRecorder::SetJob(std::string label, std::string installer) {
+    label_ = std::move(label);
+    installer_ = std::move(installer);
+}
+
 void OperationRecorder::Started(ExchangeOperation operation, std::string port, std::string adapter,
                                 const SettingsControls& controls) {
     HistoryRecord record;
@@ -59,11 +66,25 @@ void OperationRecorder::Started(ExchangeOperation operation, std::string port, s
     if (!adapter.empty()) {
         record.adapter = std::move(adapter);
     }
+    // A read of another port, or of another adapter on it, says nothing of this sender.
+    if (asFound_ && (asFound_->port != record.port || asFound_->adapter != record.adapter.value_or(""))) {
+        asFound_.reset();
+    }
     if (operation == ExchangeOperation::ProgramDevice) {
         // The controls are locked while a program runs: what they hold now is what goes out.
         record.sent = SettingsFromControls(controls);
+        if (asFound_) {
+            record.asFound = asFound_->settings;
+            record.asFoundTime = asFound_->time;
+        }
+    }
+    if (operation != ExchangeOperation::ReadDevice) {
+        // From now on the sender may hold something else than that read saw.
+        asFound_.reset();
     }
     record.source = source_;
+    record.label = label_;
+    record.installer = installer_;
     record.version = ZEFT_VERSION_TEXT;
     running_ = std::move(record);
 }
@@ -80,9 +101,21 @@ void OperationRecorder::Ended(ExchangeOutcome outcome, const SettingsControls& c
     if (outcome == ExchangeOutcome::Success) {
         record.settings = SettingsFromControls(controls);
     }
+    if (record.operation == HistoryOperation::Read) {
+        // A failed read may mean another sender, or none, is on the line now.
+        asFound_.reset();
+        if (record.settings) {
+            asFound_ = AsFoundRead{*record.settings, record.time, record.port, record.adapter.value_or("")};
+        }
+    }
     records_.push_back(record);
     if (!file_) {
         return;
+    }
+    if (record.operation == HistoryOperation::Program) {
+        if (const AsFoundBackupResult backup = SaveAsFoundBackup(*file_, record); backup.error && warn_) {
+            warn_(kBackupNotWritten, *backup.error);
+        }
     }
     std::optional<std::string> problem;
     if (file_->empty()) {

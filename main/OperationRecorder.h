@@ -12,7 +12,9 @@
 namespace zeft {
 
 // Makes one history record of each device operation from its start and its end, keeps
-// this run's records, and appends each to the history file when there is one. A history
+// this run's records, and appends each to the history file when there is one. A program
+// carries the as-found of the last read before it (AsFound); its settings are also saved
+// as a .zcf backup beside the history. A history
 // that cannot be written is told to the front end as a warning and nothing else: the
 // operation's own result stays as it was.
 class OperationRecorder {
@@ -26,6 +28,20 @@ public:
     // No more warnings (the front end is going); records are still written.
     void StopWarnings() { warn_ = nullptr; }
 
+    // The job every record from now on is for, and who does it.
+    void SetJob(std::string label, std::string installer);
+    // The port changed or was closed: no earlier read stands for the sender on it.
+    void ForgetAsFound() { asFound_.reset(); }
+    // A successful read of this run that a program would be recorded over: on its port,
+    // with nothing since that could have changed the sender or the port.
+    struct AsFoundRead {
+        RecordedSettings settings;
+        std::string time;
+        std::string port;
+        std::string adapter;
+    };
+    const std::optional<AsFoundRead>& AsFound() const { return asFound_; }
+
     // adapter: the identity of the port's adapter, empty when unknown.
     void Started(ExchangeOperation operation, std::string port, std::string adapter, const SettingsControls& controls);
     void Ended(ExchangeOutcome outcome, const SettingsControls& controls);
@@ -38,6 +54,9 @@ private:
     std::string source_;
     Warn warn_;
     bool failing_ = false;
+    std::string label_;
+    std::string installer_;
+    std::optional<AsFoundRead> asFound_;
     std::optional<HistoryRecord> running_;
     std::vector<HistoryRecord> records_;
 };

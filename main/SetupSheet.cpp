@@ -1,7 +1,10 @@
 #include "main/SetupSheet.h"
 
+#include "main/LocalTime.h"
+#include "main/PlainSettingsControls.h"
 #include "main/SenderSettings.h"
 #include "main/SettingsComparison.h"
+#include "main/TankShapeName.h"
 
 #include <array>
 #include <cstdio>
@@ -41,6 +44,9 @@ SetupSheetSection PortSection(const SetupSheetPort& port) {
         return section;
     }
     section.rows.push_back({"Port", port.open ? port.name : port.name + " (not open)"});
+    if (!port.adapter.empty()) {
+        section.rows.push_back({"Adapter", port.adapter});
+    }
     section.rows.push_back({"Line settings", std::to_string(port.baudRate) + " baud, " + std::to_string(port.dataBits) +
                                                  " data bits, " + ParityName(port.parity) + ", " +
                                                  StopBitsName(port.stopBits)});
@@ -97,7 +103,7 @@ SetupSheetChanges ProgrammedSection(const AsFoundAsLeft& programmed) {
     SetupSheetChanges changes{"Sender Settings", {"As Found", "As Left"}, {}, {}};
     const std::array<std::string, 8> left = SettingTexts(programmed.asLeft);
     std::array<std::string, 8> found;
-    found.fill("(not read)");
+    found.fill(std::string(kNotReadBeforeProgramming));
     // By value, as the program's own read-back check: "010" found and "10" left is no change.
     std::array<bool, 8> changed{};
     if (programmed.asFound) {
@@ -106,10 +112,14 @@ SetupSheetChanges ProgrammedSection(const AsFoundAsLeft& programmed) {
             changed[i] = !comparison.rows[i].same;
         }
         found = SettingTexts(*programmed.asFound);
-        changes.note = "Rows marked \"" + std::string(kSheetChangedMark) +
-                       "\" differ between what the sender held before it was programmed and what it reported after.";
+        const std::string when =
+            programmed.asFoundTime.empty() ? std::string() : " at " + LocalRecordTime(programmed.asFoundTime);
+        changes.note = "As Found: read from the sender" + when + ", before it was programmed. Rows marked \"" +
+                       std::string(kSheetChangedMark) +
+                       "\" differ between what the sender held then and what it reported after.";
     } else {
-        changes.note = "No read of this sender before it was programmed is known, in this run or in the job history.";
+        changes.note = "The sender was not read before programming (with no program, restore or change of port "
+                       "between), so what it held before is not known.";
     }
     for (std::size_t i = 0; i < left.size(); ++i) {
         changes.rows.push_back({kSettingNames[i], found[i], left[i], changed[i]});
@@ -144,7 +154,7 @@ SetupSheetSection SourceSection(const LevelSource& source) {
         section.rows.push_back({"Calculation", "none: the window's starting values were handed over"});
     } else {
         if (source.calculator == LevelCalculator::Shape) {
-            std::string shape = "No. " + std::to_string(source.shape);
+            std::string shape = TankShapeName(source.shape);
             shape += source.halfTank ? ", half tank" : "";
             shape += source.reserve ? ", 10% reserve" : "";
             section.rows.push_back({"Shape", shape});
@@ -157,7 +167,7 @@ SetupSheetSection SourceSection(const LevelSource& source) {
             section.rows.push_back({"Volume", source.volume});
         }
         if (!source.gaugeError.empty()) {
-            section.rows.push_back({"Largest gauge error", source.gaugeError});
+            section.rows.push_back({"Largest gauge error (percentage points of the full content)", source.gaugeError});
         }
     }
     const std::array<const char*, 4> names{"Level A", "Level B", "Level C", "Level D"};
@@ -166,6 +176,17 @@ SetupSheetSection SourceSection(const LevelSource& source) {
     }
     section.rows.push_back({"Bottom Limit (Millimetre)", source.bottomLimitMillimetres});
     return section;
+}
+
+SetupSheetContent SheetStart(const std::string& dateTime, const SetupSheetJob& job) {
+    SetupSheetContent sheet;
+    sheet.title = "ZEFT Programmer - Setup Sheet";
+    sheet.dateTime = dateTime;
+    sheet.job = {"Job",
+                 {{"Label", job.label.empty() ? "(none given)" : job.label},
+                  {"Installer", job.installer.empty() ? "(none given)" : job.installer}}};
+    sheet.signatures = {"Installer", "Owner"};
+    return sheet;
 }
 
 bool Printable(unsigned char c) {
@@ -234,10 +255,8 @@ std::string LocalDateTimeText(std::time_t when) {
 
 SetupSheetContent BuildSetupSheet(const SettingsControls& controls, const SetupSheetPort& port,
                                   const std::string& dateTime, const std::optional<LevelSource>& source,
-                                  const std::optional<AsFoundAsLeft>& programmed) {
-    SetupSheetContent sheet;
-    sheet.title = "ZEFT Programmer - Setup Sheet";
-    sheet.dateTime = dateTime;
+                                  const std::optional<AsFoundAsLeft>& programmed, const SetupSheetJob& job) {
+    SetupSheetContent sheet = SheetStart(dateTime, job);
     sheet.sections.push_back(PortSection(port));
     if (programmed) {
         sheet.programmed = ProgrammedSection(*programmed);
@@ -251,6 +270,31 @@ SetupSheetContent BuildSetupSheet(const SettingsControls& controls, const SetupS
         if (source->calculator == LevelCalculator::Shape && source->calculated) {
             sheet.picture = source->picture;
         }
+    }
+    return sheet;
+}
+
+std::optional<SetupSheetContent> BuildRecordSheet(const HistoryRecord& record) {
+    const std::optional<RecordedSettings>& held = record.settings ? record.settings : record.sent;
+    if (!held) {
+        return std::nullopt;
+    }
+    SetupSheetContent sheet = SheetStart(LocalRecordTime(record.time), {record.label, record.installer});
+    SetupSheetSection port{"Serial Port", {{"Port", record.port}}};
+    if (record.adapter) {
+        port.rows.push_back({"Adapter", *record.adapter});
+    }
+    const std::string operation(HistoryOperationName(record.operation));
+    port.rows.push_back({"Operation", operation + ": " + record.outcome});
+    sheet.sections.push_back(std::move(port));
+    if (const std::optional<AsFoundAsLeft> programmed = AsFoundAsLeftOf(record)) {
+        sheet.programmed = ProgrammedSection(*programmed);
+    } else {
+        PlainSettingsControls controls;
+        PutSettingsIntoControls(*held, controls);
+        SetupSheetSection settings = SettingsSection(controls);
+        settings.title = record.settings ? "Sender Settings" : "Sender Settings (as sent; the sender reported none)";
+        sheet.sections.push_back(std::move(settings));
     }
     return sheet;
 }

@@ -22,6 +22,13 @@ struct SetupSheetPort {
     int dataBits = 8;
     std::uint8_t parity = 0;   // 0 none, 1 odd, 2 even, 3 mark, 4 space
     std::uint8_t stopBits = 0; // 0 one, 1 one and a half, 2 two
+    std::string adapter;       // the adapter's identity; empty when unknown
+};
+
+// What the work was for and who did it.
+struct SetupSheetJob {
+    std::string label;
+    std::string installer;
 };
 
 struct SetupSheetRow {
@@ -59,6 +66,8 @@ inline constexpr std::string_view kSheetChangedMark = "changed";
 struct SetupSheetContent {
     std::string title;
     std::string dateTime;
+    // The job label and the installer, above the sections.
+    SetupSheetSection job;
     std::vector<SetupSheetSection> sections;
     // In place of the settings section when the sender was programmed in this run.
     std::optional<SetupSheetChanges> programmed;
@@ -67,7 +76,12 @@ struct SetupSheetContent {
     std::optional<SetupSheetSection> levelSource;
     // Relative picture name for the picture finder; empty for none.
     std::string picture;
+    // Who signs at the foot of the sheet, one line each.
+    std::vector<std::string> signatures;
 };
+
+// What an As Found cell says when no read of this run stands for what the sender held.
+inline constexpr std::string_view kNotReadBeforeProgramming = "not read before programming";
 
 // Printed lines of the reply display, at most this many characters each.
 inline constexpr std::size_t kSheetReplyColumns = 80;
@@ -80,7 +94,13 @@ inline constexpr std::size_t kSheetReplyMaxLines = 60;
 // settings are then shown as found before the program and as left after it.
 SetupSheetContent BuildSetupSheet(const SettingsControls& controls, const SetupSheetPort& port,
                                   const std::string& dateTime, const std::optional<LevelSource>& source,
-                                  const std::optional<AsFoundAsLeft>& programmed = std::nullopt);
+                                  const std::optional<AsFoundAsLeft>& programmed = std::nullopt,
+                                  const SetupSheetJob& job = {});
+
+// The sheet of one history record that holds settings, as it would have been made at the
+// time: a program's as-found and as-left, any other record's settings; no reply and no
+// level source, which records do not keep. Nothing for a record without settings.
+std::optional<SetupSheetContent> BuildRecordSheet(const HistoryRecord& record);
 
 // True when the main window's levels and bottom limit are those the calculator handed over.
 bool LevelsFromSource(const SettingsControls& controls, const LevelSource& source);

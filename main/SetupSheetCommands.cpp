@@ -14,15 +14,19 @@ bool SaveSetupSheet(SettingsControls& controls, Prompts& prompts, FileDialogs& d
     if (!ValidateSettings(controls, prompts)) {
         return false;
     }
-    const std::optional<std::string> name = dialogs.AskSaveSetupSheetPath();
+    return SaveExport(dialogs.AskSaveSetupSheetPath(), ".pdf", prompts, [&] { return write(buildSheet()); });
+}
+
+bool SaveExport(const std::optional<std::string>& name, const std::string& extension, Prompts& prompts,
+                const std::function<std::string()>& contents) {
     if (!name) {
         return false;
     }
-    const std::optional<std::filesystem::path> target = ConfirmSaveTarget(*name, ".pdf", prompts);
+    const std::optional<std::filesystem::path> target = ConfirmSaveTarget(*name, extension, prompts);
     if (!target) {
         return false;
     }
-    if (const std::optional<std::string> error = SaveFileAtomically(*target, write(buildSheet()))) {
+    if (const std::optional<std::string> error = SaveFileAtomically(*target, contents())) {
         prompts.ShowApplicationError(*error);
         return false;
     }

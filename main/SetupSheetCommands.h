@@ -6,6 +6,7 @@
 #include "main/SetupSheet.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace zeft {
@@ -20,5 +21,12 @@ using SetupSheetWriter = std::function<std::string(const SetupSheetContent& shee
 // Save As uses; the old file stays as it was. Returns true when the sheet was saved.
 bool SaveSetupSheet(SettingsControls& controls, Prompts& prompts, FileDialogs& dialogs,
                     const std::function<SetupSheetContent()>& buildSheet, const SetupSheetWriter& write);
+
+// Saves what a window exports (a history's CSV, a record's sheet) under the name a save
+// dialog gave, by the same rules: the extension added to a name without one, a question
+// before replacing a file the dialog did not ask about, an atomic write, its failure in the
+// general error box. Nothing when the dialog was cancelled. Returns true when saved.
+bool SaveExport(const std::optional<std::string>& name, const std::string& extension, Prompts& prompts,
+                const std::function<std::string()>& contents);
 
 } // namespace zeft

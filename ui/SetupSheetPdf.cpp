@@ -74,6 +74,19 @@ private:
     int y_ = 0;
 };
 
+// The widest single word of the texts: a column at least this wide never breaks a word.
+int WidestWord(QPainter& painter, const std::vector<QString>& texts) {
+    // The painter's own metrics: those of the font at the device's resolution.
+    const QFontMetrics metrics = painter.fontMetrics();
+    int widest = 0;
+    for (const QString& text : texts) {
+        for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            widest = std::max(widest, metrics.horizontalAdvance(word) + 2);
+        }
+    }
+    return widest;
+}
+
 // A section's heading with its rule, then its rows in two columns. A picture stands on
 // the right of the rows, beside them; rows and picture stay on one page together.
 void DrawRows(PageCursor& cursor, QPainter& painter, const SetupSheetSection& section,
@@ -87,11 +100,15 @@ void DrawRows(PageCursor& cursor, QPainter& painter, const SetupSheetSection& se
 
     const int gap = Millimetres(3);
     const int rowsWidth = picture.isNull() ? cursor.Width() : cursor.Width() * 11 / 20;
-    const int nameWidth = rowsWidth * 2 / 5;
-    const int valueLeft = nameWidth + gap;
-    const int valueWidth = rowsWidth - valueLeft;
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     painter.setFont(SheetFont(10));
+    std::vector<QString> names;
+    for (const SetupSheetRow& row : section.rows) {
+        names.push_back(FromUtf8(row.name));
+    }
+    const int nameWidth = std::min(std::max(rowsWidth * 2 / 5, WidestWord(painter, names)), rowsWidth * 3 / 4);
+    const int valueLeft = nameWidth + gap;
+    const int valueWidth = rowsWidth - valueLeft;
     std::vector<int> heights;
     int rowsHeight = 0;
     for (const SetupSheetRow& row : section.rows) {
@@ -132,8 +149,22 @@ void DrawChanges(PageCursor& cursor, QPainter& painter, const SetupSheetChanges&
 
     const int gap = Millimetres(3);
     const int width = cursor.Width();
-    const std::array<int, 4> lefts{0, width * 36 / 100, width * 36 / 100 + width * 25 / 100,
-                                   width * 36 / 100 + width * 50 / 100};
+    painter.setFont(SheetFont(10, true));
+    std::vector<QString> names;
+    for (const SetupSheetChange& row : changes.rows) {
+        names.push_back(FromUtf8(row.name));
+    }
+    // The names' column as wide as its longest name, so that none wraps (and never narrower
+    // than its longest word); the values share what is left.
+    int widestName = 0;
+    for (const QString& name : names) {
+        // As the row will draw it: the same measure as its wrapping.
+        widestName = std::max(widestName, painter.boundingRect(QRect(0, 0, width, 10000), Qt::AlignLeft, name).width());
+    }
+    const int first = std::max(std::min(std::max(width * 30 / 100, widestName + gap), width * 45 / 100),
+                               WidestWord(painter, names) + gap);
+    const int valueColumn = (width - first) * 2 / 5;
+    const std::array<int, 4> lefts{0, first, first + valueColumn, first + 2 * valueColumn};
     const std::array<int, 4> widths{lefts[1] - gap, lefts[2] - lefts[1] - gap, lefts[3] - lefts[2] - gap,
                                     width - lefts[3]};
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
@@ -163,7 +194,32 @@ void DrawChanges(PageCursor& cursor, QPainter& painter, const SetupSheetChanges&
     }
 }
 
+// A line to sign on for each signer, with the name of who signs under it.
+void DrawSignatures(PageCursor& cursor, QPainter& painter, const std::vector<std::string>& signers) {
+    if (signers.empty()) {
+        return;
+    }
+    const int gap = Millimetres(10);
+    const int count = static_cast<int>(signers.size());
+    const int width = (cursor.Width() - gap * (count - 1)) / count;
+    painter.setFont(SheetFont(9));
+    const int caption = QFontMetrics(painter.font(), painter.device()).lineSpacing();
+    cursor.Skip(Millimetres(8));
+    const int top = cursor.Take(Millimetres(14) + caption * 2);
+    const int line = top + Millimetres(14);
+    painter.setPen(QPen(Qt::black, Millimetres(0.2)));
+    for (int i = 0; i < count; ++i) {
+        const int left = i * (width + gap);
+        painter.drawLine(left, line, left + width, line);
+        painter.drawText(QRect(left, line + Millimetres(1), width, caption * 2), Qt::AlignLeft | Qt::AlignTop,
+                         FromUtf8(signers[static_cast<std::size_t>(i)]) + QStringLiteral(": signature, date"));
+    }
+}
+
 void DrawReply(PageCursor& cursor, QPainter& painter, const SetupSheetContent& sheet) {
+    if (sheet.replyTitle.empty()) {
+        return; // a sheet from a record: the reply is not kept
+    }
     cursor.Skip(Millimetres(4));
     cursor.Text(FromUtf8(sheet.replyTitle), SheetFont(12, true));
     cursor.Skip(Millimetres(2));
@@ -215,6 +271,9 @@ std::string SetupSheetPdf(const SetupSheetContent& sheet) {
         cursor.Text(FromUtf8(sheet.title), SheetFont(18, true));
         cursor.Skip(Millimetres(1));
         cursor.Text(QStringLiteral("Date: ") + FromUtf8(sheet.dateTime), SheetFont(10));
+        if (!sheet.job.rows.empty()) {
+            DrawRows(cursor, painter, sheet.job);
+        }
         for (const SetupSheetSection& section : sheet.sections) {
             DrawRows(cursor, painter, section);
         }
@@ -233,6 +292,7 @@ std::string SetupSheetPdf(const SetupSheetContent& sheet) {
                             SheetFont(9));
             }
         }
+        DrawSignatures(cursor, painter, sheet.signatures);
         painter.end();
     }
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));

@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <optional>
 
 namespace zeft::cli::testing {
 namespace {
@@ -71,6 +74,95 @@ TEST(ZeftctlHistoryTest, ReadFirstLeavesTheAsFoundRecordBeforeTheProgram) {
         const std::string firstLine = r.out.substr(0, r.out.find('\n'));
         EXPECT_EQ(firstLine.find(std::string("Z  ") + row.first), row.lines ? 23u : std::string::npos) << r.out;
     }
+}
+
+// What poppler reads back from a PDF; nothing when it is not installed.
+std::optional<std::string> TextOfPdf(const std::filesystem::path& file) {
+    if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) {
+        return std::nullopt;
+    }
+    const std::string command = "pdftotext -layout '" + file.string() + "' -";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return std::nullopt;
+    }
+    std::string text;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        text.append(buffer, n);
+    }
+    pclose(pipe);
+    return text;
+}
+
+TEST(ZeftctlHistoryTest, JobLabelsFiltersCsvAndTheSheetOfARecord) {
+    const TempFolder folder;
+    const HistoryFile history(folder / "history.jsonl");
+    const std::string boat = "Sea Breeze 42 / fresh water";
+    setenv("ZEFT_INSTALLER", "J. Moreau", 1);
+    const RunResult read = RunZeftctl({"read", "--port", kSender, "--label", boat});
+    const RunResult program =
+        RunZeftctl({"program", "--port", kSender, "--read-first", "--label", boat, "--level-b", "44"});
+    unsetenv("ZEFT_INSTALLER");
+    ASSERT_EQ(read.exitCode, 0) << read.err;
+    ASSERT_EQ(program.exitCode, 0) << program.err;
+    // A read that fails stops the program, and says so after the read's own message.
+    const RunResult stopped = RunZeftctl(
+        {"program", "--port", kSender + " (silent)", "--read-first", "--label", "Workshop", "--installer", "A. Li"});
+    EXPECT_EQ(stopped.exitCode, 1);
+    EXPECT_NE(stopped.err.find("The sender could not be read before programming, so it was not programmed."),
+              std::string::npos)
+        << stopped.err;
+
+    struct Row {
+        std::vector<std::string> arguments;
+        int exitCode;
+        std::vector<std::string> operations; // in the order printed
+    };
+    const Row rows[] = {
+        {{"--label", "BREEZE"}, 0, {"read", "read", "program"}},
+        {{"--label", "workshop"}, 0, {"read"}},
+        {{"--label", "breeze", "--last", "1"}, 0, {"program"}},
+        {{"--since", "2000-01-01", "--until", "2000-12-31"}, 0, {}},
+        {{"--since", "2000-01-01"}, 0, {"read", "read", "program", "read"}},
+        {{"--until", "yesterday"}, 2, {}},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::string> arguments{"history", "--csv"};
+        arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
+        const RunResult r = RunZeftctl(arguments);
+        EXPECT_EQ(r.exitCode, row.exitCode) << r.err;
+        std::vector<std::string> operations;
+        for (std::size_t at = r.out.find("\r\n"); at != std::string::npos && at + 2 < r.out.size();
+             at = r.out.find("\r\n", at + 2)) {
+            const std::string line = r.out.substr(at + 2, r.out.find("\r\n", at + 2) - at - 2);
+            // Time (UTC), local time, operation.
+            const std::size_t second = line.find(',', line.find(',') + 1);
+            operations.push_back(line.substr(second + 1, line.find(',', second + 1) - second - 1));
+        }
+        EXPECT_EQ(operations, row.operations) << r.out;
+    }
+    const RunResult text = RunZeftctl({"history", "--label", "workshop"});
+    EXPECT_NE(text.out.find("    job:      Workshop, by A. Li\n"), std::string::npos) << text.out;
+
+    const std::filesystem::path sheet = folder / "sheet.pdf";
+    const RunResult made = RunZeftctl({"sheet", "--out", sheet.string(), "--label", "breeze"});
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    EXPECT_EQ(RunZeftctl({"sheet", "--out", sheet.string(), "--label", "no such boat"}).exitCode, 1);
+    const std::optional<std::string> pdf = TextOfPdf(sheet);
+    if (!pdf) {
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: the sheet was written but not read back";
+    }
+    for (const char* shown : {"Sea Breeze 42 / fresh water", "J. Moreau", "As Found", "As Left", "Installer: signature",
+                              "Owner: signature", "read from the sender at "}) {
+        EXPECT_NE(pdf->find(shown), std::string::npos) << shown << " in\n" << *pdf;
+    }
+    const std::size_t levelB = pdf->find("Level B = 40% of Tank Level");
+    ASSERT_NE(levelB, std::string::npos) << *pdf;
+    const std::string row = pdf->substr(levelB, pdf->find('\n', levelB) - levelB);
+    EXPECT_NE(row.find("40 %"), std::string::npos) << row;
+    EXPECT_NE(row.find("44 %"), std::string::npos) << row;
+    EXPECT_EQ(pdf->find("not read before programming"), std::string::npos) << *pdf;
 }
 
 TEST(ZeftctlHistoryTest, HistorySaysWhatItSkipped) {

@@ -1,6 +1,8 @@
 // Every operation run through the device session leaves its record, with the real serial
 // component and the virtual sender; a history that cannot be written changes nothing else.
 #include "main/AsFoundAsLeft.h"
+#include "main/AsFoundBackup.h"
+#include "main/ConfigFile.h"
 #include "main/DeviceSession.h"
 #include "main/HistoryReader.h"
 #include "main/PlainOperationButtons.h"
@@ -91,7 +93,7 @@ TEST(HistoryHookTest, ReadProgramAndRestoreEachLeaveTheirRecord) {
 
     // What the sheet shows: before the program, and its read-back.
     const std::optional<AsFoundAsLeft> sheet =
-        FindAsFoundAsLeft(s.session.Records(), std::string(kVirtualSenderPortName), history);
+        FindAsFoundAsLeft(s.session.Records(), std::string(kVirtualSenderPortName));
     ASSERT_TRUE(sheet);
     EXPECT_EQ(sheet->asFound, read.settings);
     EXPECT_EQ(sheet->asLeft, programmed);
@@ -127,68 +129,74 @@ TEST(HistoryHookTest, AnUnwritableHistoryWarnsOnceAndChangesNoResult) {
     EXPECT_EQ(s.session.Records().size(), 2u);
 }
 
-TEST(AsFoundAsLeftTest, TheReadBeforeTheProgramOfTheSameSender) {
-    const TempFolder folder;
-    auto record = [](const char* time, HistoryOperation operation, const char* port, const char* adapter,
-                     const char* levelA, bool success = true) {
-        HistoryRecord r;
-        r.time = time;
-        r.operation = operation;
-        r.port = port;
-        if (*adapter != '\0') {
-            r.adapter = adapter;
-        }
-        r.outcome = success ? "success" : "Fail to connect with the device!";
-        if (success) {
-            r.settings = RecordedSettings{0, 0, {"10", "2000", levelA, "40", "60", "80"}};
-        }
-        return r;
-    };
-    using Op = HistoryOperation;
-    // In the file: an old read of another adapter on the same port, the read that counts,
-    // one of another port, a failed read; then the run's program, and a read after it.
-    std::string lines;
-    for (const HistoryRecord& r : {record("2026-01-01T08:00:00.000Z", Op::Read, "COM3", "usb:other", "1"),
-                                   record("2026-01-01T09:00:00.000Z", Op::Read, "COM3", "usb:a", "2"),
-                                   record("2026-01-01T09:30:00.000Z", Op::Read, "COM4", "usb:a", "3"),
-                                   record("2026-01-01T09:40:00.000Z", Op::Read, "COM3", "usb:a", "4", false),
-                                   record("2026-01-01T10:00:00.000Z", Op::Program, "COM3", "usb:a", "5"),
-                                   record("2026-01-01T11:00:00.000Z", Op::Read, "COM3", "usb:a", "6")}) {
-        lines += HistoryRecordJson(r) + "\n";
-    }
-    const fs::path file = folder.Write("history.jsonl", lines);
-    const std::vector<HistoryRecord> run = {record("2026-01-01T10:00:00.000Z", Op::Program, "COM3", "usb:a", "5")};
-
+// What a program is recorded over: only a read of this run on the same port, with no
+// program, restore or opening of the port since; the sheet prints nothing else as found.
+TEST(AsFoundAsLeftTest, OnlyAReadOfThisRunWithNothingBetweenCounts) {
+    enum class Step { Read, Program, Restore, Reopen };
     struct Row {
         const char* what;
-        std::vector<HistoryRecord> run;
-        fs::path history;
-        std::optional<std::string> asFoundLevelA;
+        std::vector<Step> steps;
+        bool readInAnEarlierRun;
+        bool asFound;
     };
     const Row rows[] = {
-        {"from the history", run, file, "2"},
-        {"no history", run, fs::path(), std::nullopt},
-        {"this run's read first",
-         {record("2026-01-01T09:50:00.000Z", Op::Restore, "COM3", "", "7"), run[0]},
-         file,
-         "7"},
-        {"a failed program is no program",
-         {record("2026-01-01T10:00:00.000Z", Op::Program, "COM3", "usb:a", "5", false)},
-         file,
-         std::nullopt},
+        {"a read, then the program", {Step::Read}, false, true},
+        {"a read in an earlier run only", {}, true, false},
+        {"a restore between", {Step::Read, Step::Restore}, false, false},
+        {"a program between", {Step::Read, Step::Program}, false, false},
+        {"the port closed and opened again between", {Step::Read, Step::Reopen}, false, false},
     };
+    const RecordedSettings held{1, 2, {"10", "900", "5", "25", "50", "75"}};
     for (const Row& row : rows) {
-        const std::optional<AsFoundAsLeft> found = FindAsFoundAsLeft(row.run, "COM3", row.history);
-        if (!row.run.back().Succeeded()) {
-            EXPECT_FALSE(found) << row.what;
+        const TempFolder folder;
+        const fs::path history = folder / "history.jsonl";
+        if (row.readInAnEarlierRun) {
+            Session earlier(history);
+            *earlier.unit->settings = {"1", "2", "10", "900", "5", "25", "50", "75"};
+            ASSERT_TRUE(earlier.Run(ExchangeOperation::ReadDevice));
+        }
+        Session s(history);
+        s.session.SetJob("Sea Breeze 42 / fresh water", "J. Moreau");
+        *s.unit->settings = {"1", "2", "10", "900", "5", "25", "50", "75"};
+        for (const Step step : row.steps) {
+            if (step == Step::Reopen) {
+                s.session.Close("the port dialog");
+                ASSERT_TRUE(s.session.Open());
+                continue;
+            }
+            const ExchangeOperation operation = step == Step::Read      ? ExchangeOperation::ReadDevice
+                                                : step == Step::Restore ? ExchangeOperation::RestoreDefault
+                                                                        : ExchangeOperation::ProgramDevice;
+            ASSERT_TRUE(s.Run(operation)) << row.what;
+        }
+        s.controls.SetEdits({"10", "1500", "20", "44", "60", "80"});
+        ASSERT_TRUE(s.Run(ExchangeOperation::ProgramDevice)) << row.what;
+
+        const HistoryRecord& program = s.session.Records().back();
+        EXPECT_EQ(program.label, "Sea Breeze 42 / fresh water");
+        EXPECT_EQ(program.installer, "J. Moreau");
+        const std::optional<AsFoundAsLeft> sheet = FindAsFoundAsLeft(s.session.Records(), program.port);
+        ASSERT_TRUE(sheet) << row.what;
+        EXPECT_EQ(sheet->asLeft.edits[3], "44") << row.what;
+        const fs::path backups = AsFoundBackupFolder(history);
+        if (!row.asFound) {
+            EXPECT_FALSE(sheet->asFound) << row.what;
+            EXPECT_FALSE(program.asFound) << row.what;
             continue;
         }
-        ASSERT_TRUE(found) << row.what;
-        EXPECT_EQ(found->asLeft.edits[2], "5") << row.what;
-        EXPECT_EQ(found->asFound ? std::optional(found->asFound->edits[2]) : std::nullopt, row.asFoundLevelA)
-            << row.what;
+        ASSERT_TRUE(sheet->asFound) << row.what;
+        EXPECT_EQ(*sheet->asFound, held) << row.what;
+        EXPECT_EQ(sheet->asFoundTime, s.session.Records().front().time) << "the read's own time";
+        // The file keeps the same: a sheet made later says what one made now says.
+        const HistoryListing listing = ReadHistory(history);
+        ASSERT_FALSE(listing.records.empty());
+        EXPECT_EQ(AsFoundAsLeftOf(listing.records.back())->asFound, held);
+        // And the backup, loaded, is what the sender held.
+        const fs::path backup = backups / AsFoundBackupName(sheet->asFoundTime, "Sea Breeze 42 / fresh water");
+        PlainSettingsControls loaded;
+        LoadConfigFile(backup, loaded);
+        EXPECT_EQ(SettingsFromControls(loaded), held) << backup;
     }
-    EXPECT_FALSE(FindAsFoundAsLeft(run, "COM4", file)) << "no program on that port";
 }
 
 } // namespace

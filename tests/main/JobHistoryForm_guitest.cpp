@@ -5,6 +5,7 @@
 #include "main/SettingsComparisonForm.h"
 
 #include "main/ExchangeEngine.h"
+#include "main/HistoryReader.h"
 #include "serial/SerialLink.h"
 #include "serial/settings/SettingsFileMedium.h"
 #include "serial/virtual/VirtualSerialDevice.h"
@@ -27,6 +28,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <functional>
 
 namespace zeft {
 namespace {
@@ -47,13 +50,13 @@ protected:
     }
     ~JobHistoryWindowTest() override { ui::QtPrompts::SetBoxHandlerForTests({}); }
 
-    std::unique_ptr<TMain_Form> Make(const std::filesystem::path& history) {
+    std::unique_ptr<TMain_Form> Make(const std::filesystem::path& history, const std::string& port = kSender) {
         TMain_Form::Options options;
         options.store =
             PortSettingsStore([file = folder_ / "settings.ini"] { return std::make_unique<SettingsFileMedium>(file); });
-        options.enumeratePorts = [](std::vector<std::string>& ports) { ports.push_back(kSender); };
-        options.runPortDialog = [](TSerialLinkDLG& dialog) {
-            dialog.CBPort->setCurrentIndex(dialog.CBPort->findText(QString::fromStdString(kSender)));
+        options.enumeratePorts = [port](std::vector<std::string>& ports) { ports.push_back(port); };
+        options.runPortDialog = [port](TSerialLinkDLG& dialog) {
+            dialog.CBPort->setCurrentIndex(dialog.CBPort->findText(QString::fromStdString(port)));
             return int(QDialog::Accepted);
         };
         options.historyFile = history;
@@ -104,12 +107,12 @@ TEST_F(JobHistoryWindowTest, HistoryListsTheOperationsAndLoadsOneIntoTheWindow) 
         ASSERT_NE(history, nullptr);
         for (int row = 0; row < history->RecordList->rowCount(); ++row) {
             rows.push_back(history->RecordList->item(row, 1)->text().toStdString() + " " +
-                           history->RecordList->item(row, 3)->text().toStdString());
+                           history->RecordList->item(row, 5)->text().toStdString());
         }
         // The newest is selected: the program, with what it sent and what came back.
         EXPECT_EQ(history->SettingsList->item(4, 0)->text(), "5");
         EXPECT_EQ(history->SettingsList->item(3, 1)->text(), "1500");
-        history->RecordList->selectRow(0);
+        history->RecordList->selectRow(1);
         EXPECT_EQ(history->SettingsList->item(4, 0)->text(), "") << "a restore sends nothing";
         EXPECT_EQ(history->SettingsList->item(4, 1)->text(), "20");
         loadEnabled = history->LoadBtn->isEnabled();
@@ -128,7 +131,7 @@ TEST_F(JobHistoryWindowTest, HistoryListsTheOperationsAndLoadsOneIntoTheWindow) 
         QTest::mouseClick(history->LoadBtn, Qt::LeftButton);
     });
     form->History1->trigger();
-    EXPECT_EQ(rows, (std::vector<std::string>{"restore success", "program success"}));
+    EXPECT_EQ(rows, (std::vector<std::string>{"program success", "restore success"})) << "newest first";
     EXPECT_TRUE(loadEnabled);
     ASSERT_EQ(compared.size(), 8u);
     EXPECT_EQ(compared[4], "20 33 differs");
@@ -139,7 +142,15 @@ TEST_F(JobHistoryWindowTest, HistoryListsTheOperationsAndLoadsOneIntoTheWindow) 
     EXPECT_EQ(form->ComboBoxVoltage->currentIndex(), 0);
 }
 
-TEST_F(JobHistoryWindowTest, TheSheetOfAProgrammedSenderShowsAsFoundAndAsLeft) {
+// The line of the text that starts with start, from there on; empty when none does.
+std::string LineOf(const std::string& text, const std::string& start) {
+    const std::size_t at = text.find(start);
+    return at == std::string::npos ? std::string() : text.substr(at, text.find('\n', at) - at);
+}
+
+// As Found only from a read of this run with nothing between; the same on the sheet made
+// at the time and on the one made later from the history window; the window's filters.
+TEST_F(JobHistoryWindowTest, TheSheetsAsFoundIsAReadOfThisRunOrNothing) {
     const std::filesystem::path history = folder_ / "history.jsonl";
     {
         // An earlier run set the sender up and read it; this run only programs it.
@@ -148,44 +159,97 @@ TEST_F(JobHistoryWindowTest, TheSheetOfAProgrammedSenderShowsAsFoundAndAsLeft) {
         Run(*earlier, earlier->ReadBtn);
     }
     auto form = Make(history);
+    form->SetJob({"Sea Breeze 42 / fresh water", "J. Moreau", false, true});
+    EXPECT_EQ(form->windowTitle(), "ZEFT Programmer - Sea Breeze 42 / fresh water");
     form->ComboBoxFluid->setCurrentIndex(2);
     form->EditLinearB->setText("44");
     Run(*form, form->Setbtn);
     ASSERT_TRUE(boxes_.empty()) << boxes_[0].text;
 
-    ui::QtFileDialogs::SetDialogHandlerForTests(
-        [&](QFileDialog&) -> std::optional<std::string> { return (folder_ / "sheet.pdf").string(); });
-    form->SaveSetupSheet1->trigger();
-    ui::QtFileDialogs::SetDialogHandlerForTests({});
-    ASSERT_TRUE(boxes_.empty()) << boxes_[0].text;
-    const std::optional<std::string> text = TextOfPdf(folder_ / "sheet.pdf");
-    if (!text) {
+    // The save dialog answered with file while ask runs.
+    const auto saveAs = [&](const std::filesystem::path& file, const std::function<void()>& ask) {
+        ui::QtFileDialogs::SetDialogHandlerForTests(
+            [&](QFileDialog&) -> std::optional<std::string> { return file.string(); });
+        ask();
+        ui::QtFileDialogs::SetDialogHandlerForTests({});
+        EXPECT_TRUE(boxes_.empty()) << boxes_[0].text;
+    };
+    const auto sheetText = [&](const std::filesystem::path& file, const std::function<void()>& ask) {
+        saveAs(file, ask);
+        return TextOfPdf(file);
+    };
+    const std::optional<std::string> unread =
+        sheetText(folder_ / "unread.pdf", [&] { form->SaveSetupSheet1->trigger(); });
+    if (!unread) {
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed: the sheet was written but not read back";
     }
-    const auto line = [&](const std::string& start) {
-        const std::size_t at = text->find(start);
-        return at == std::string::npos ? std::string() : text->substr(at, text->find('\n', at) - at);
-    };
-    EXPECT_NE(line("As Found").find("As Left"), std::string::npos) << *text;
-    struct Row {
-        const char* setting;
-        const char* found;
-        const char* left;
-        bool changed;
-    };
-    const Row rows[] = {
-        {"Output Type", "Voltage 0 - 5V", "Voltage 0 - 5V", false},
-        {"Fluid Type", "Water", "Diesel", true},
-        {"Level A", "20", "20", false},
-        {"Level B", "40", "44", true},
-    };
-    for (const Row& row : rows) {
-        const std::string shown = line(row.setting);
-        const std::size_t found = shown.find(row.found, std::strlen(row.setting) + 1);
-        ASSERT_NE(found, std::string::npos) << shown;
-        EXPECT_NE(shown.find(row.left, found + std::strlen(row.found)), std::string::npos) << shown;
-        EXPECT_EQ(shown.find("changed") != std::string::npos, row.changed) << shown;
+    EXPECT_NE(LineOf(*unread, "Fluid Type").find("not read before"), std::string::npos) << *unread;
+    EXPECT_EQ(LineOf(*unread, "Fluid Type").find("Water"), std::string::npos) << "not the earlier run's read";
+
+    // Read first: the program reads the sender, keeps that as the as-found and programs
+    // what the window held.
+    form->SetJob({"Sea Breeze 42 / fresh water", "J. Moreau", true, true});
+    form->EditLinearB->setText("55");
+    QTest::mouseClick(form->Setbtn, Qt::LeftButton);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return ReadHistory(history).records.size() == 5u && !form->Engine().Running(); }, 30000));
+    EXPECT_EQ(form->StatusPanelText(0), "Device programmed successfully!");
+    EXPECT_EQ(form->EditLinearB->text(), "55");
+    const std::optional<std::string> now = sheetText(folder_ / "now.pdf", [&] { form->SaveSetupSheet1->trigger(); });
+    ASSERT_TRUE(now);
+    for (const char* shown : {"Sea Breeze 42 / fresh water", "J. Moreau", "read from the sender at", "UTC",
+                              "Installer: signature", "Owner: signature"}) {
+        EXPECT_NE(now->find(shown), std::string::npos) << shown << " in\n" << *now;
     }
+    const std::string levelB = LineOf(*now, "Level B");
+    const std::size_t found = levelB.find("44");
+    ASSERT_NE(found, std::string::npos) << levelB;
+    EXPECT_NE(levelB.find("55", found), std::string::npos) << levelB;
+    EXPECT_NE(levelB.find("changed"), std::string::npos) << levelB;
+
+    std::optional<std::string> later;
+    std::vector<int> shown;
+    std::string csv;
+    QTimer::singleShot(0, [&] {
+        auto* window = qobject_cast<TJobHistoryForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(window, nullptr);
+        later = sheetText(folder_ / "later.pdf", [&] { QTest::mouseClick(window->SheetBtn, Qt::LeftButton); });
+        window->LabelFilterEdit->setText("BREEZE");
+        shown.push_back(window->RecordList->rowCount());
+        window->OperationFilterBox->setCurrentIndex(2); // program
+        shown.push_back(window->RecordList->rowCount());
+        window->UntilEdit->setText("2000-01-01");
+        shown.push_back(window->RecordList->rowCount());
+        window->UntilEdit->clear();
+        saveAs(folder_ / "programs.csv", [&] { QTest::mouseClick(window->ExportBtn, Qt::LeftButton); });
+        window->reject();
+    });
+    form->History1->trigger();
+    ASSERT_TRUE(later);
+    EXPECT_EQ(LineOf(*later, "Level B"), levelB) << "the sheet made later says the same";
+    EXPECT_EQ(shown, (std::vector<int>{3, 2, 0})) << "this run's three records, two of them programs";
+    std::ifstream exported(folder_ / "programs.csv", std::ios::binary);
+    csv.assign(std::istreambuf_iterator<char>(exported), {});
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 3) << csv;
+}
+
+TEST_F(JobHistoryWindowTest, AReadFirstThatFailsProgramsNothing) {
+    const std::string silent = kSender + " (silent)";
+    ASSERT_TRUE(RegisterVirtualSenderPort(silent));
+    const std::filesystem::path history = folder_ / "history.jsonl";
+    auto form = Make(history, silent);
+    form->SetJob({"Workshop", "A. Li", true, true});
+    form->EditLinearB->setText("44");
+    QTest::mouseClick(form->Setbtn, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return boxes_.size() == 2u && !form->Engine().Running(); }, 20000));
+    EXPECT_EQ(boxes_[0].text, "Fail to connect with the device! Check connection or battery!");
+    EXPECT_EQ(boxes_[1].text, "The sender could not be read before programming, so it was not programmed.");
+    EXPECT_FALSE(QTest::qWaitFor([&] { return form->Engine().Running(); }, 300)) << "no program after it";
+    const HistoryListing listing = ReadHistory(history);
+    ASSERT_EQ(listing.records.size(), 1u);
+    EXPECT_EQ(listing.records[0].operation, HistoryOperation::Read);
+    EXPECT_EQ(listing.records[0].label, "Workshop");
+    EXPECT_EQ(form->EditLinearB->text(), "44") << "the settings to program are back";
 }
 
 TEST_F(JobHistoryWindowTest, AHistoryThatCannotBeWrittenWarnsAfterTheResult) {

@@ -60,6 +60,10 @@ TEST(HistoryRecordTest, ARecordComesBackAsItWasWritten) {
     record.sent = RecordedSettings{std::nullopt, 3, {"25", "800", "4", "15", "33", "59"}};
     record.settings.reset();
     record.outcome = "Fail to program the device!";
+    record.label = "Sea Breeze 42 / fresh water";
+    record.installer = "J. Moreau";
+    record.asFound = RecordedSettings{0, 0, {"10", "2000", "20", "40", "60", "80"}};
+    record.asFoundTime = "2026-05-28T20:20:00.000Z";
     const std::optional<HistoryRecord> back = HistoryRecordFromJson(HistoryRecordJson(record));
     ASSERT_TRUE(back);
     EXPECT_EQ(back->time, "2026-05-28T20:26:40.007Z");
@@ -68,6 +72,14 @@ TEST(HistoryRecordTest, ARecordComesBackAsItWasWritten) {
     EXPECT_EQ(back->outcome, record.outcome);
     EXPECT_EQ(back->sent, record.sent);
     EXPECT_FALSE(back->settings);
+    EXPECT_EQ(back->label, record.label);
+    EXPECT_EQ(back->installer, record.installer);
+    EXPECT_EQ(back->asFound, record.asFound);
+    EXPECT_EQ(back->asFoundTime, record.asFoundTime);
+    // A record without a job leaves the keys out, as older records are.
+    const std::string plain = HistoryRecordJson(Record("COM3", 1));
+    EXPECT_EQ(plain.find("\"label\""), std::string::npos) << plain;
+    EXPECT_EQ(plain.find("\"asFound\""), std::string::npos) << plain;
 
     // A sender's noise in an edit cannot break the line.
     record.sent->edits[0] = "1\xff";

@@ -60,7 +60,7 @@ TEST(SetupSheetContentTest, PortAndSettingsWithTheirItemTexts) {
     controls.fluidTypeIndex = kNoSelection;
     controls.SetEdits({"15", "1500", "12", "33", "61", "86"});
     controls.replyText = "KOV\r";
-    const SetupSheetPort port{"/dev/ttyUSB0", true, 9600, 8, 2, 2};
+    const SetupSheetPort port{"/dev/ttyUSB0", true, 9600, 8, 2, 2, ""};
     const SetupSheetContent sheet = BuildSetupSheet(controls, port, "2026-12-07 15:30", std::nullopt);
 
     EXPECT_EQ(sheet.dateTime, "2026-12-07 15:30");
@@ -78,7 +78,7 @@ TEST(SetupSheetContentTest, PortAndSettingsWithTheirItemTexts) {
     EXPECT_FALSE(sheet.levelSource);
     EXPECT_TRUE(sheet.picture.empty());
 
-    const SetupSheetContent closed = BuildSetupSheet(controls, {"COM3", false, 19200, 7, 1, 1}, "", std::nullopt);
+    const SetupSheetContent closed = BuildSetupSheet(controls, {"COM3", false, 19200, 7, 1, 1, ""}, "", std::nullopt);
     EXPECT_EQ(ValueOf(closed.sections[0], "Port"), "COM3 (not open)");
     EXPECT_EQ(ValueOf(closed.sections[0], "Line settings"), "19200 baud, 7 data bits, odd parity, 1.5 stop bits");
 }
@@ -88,7 +88,7 @@ TEST(SetupSheetContentTest, AsFoundAndAsLeftMarkTheRowsThatDifferByValue) {
     const RecordedSettings found{0, 0, {"010", "2000", "20", "40", "60", "80"}};
     const RecordedSettings left{0, 2, {"10", "2000", "20", "44", "60", "80"}};
     const SetupSheetContent sheet =
-        BuildSetupSheet(PlainSettingsControls(), {}, "", std::nullopt, AsFoundAsLeft{found, left});
+        BuildSetupSheet(PlainSettingsControls(), {}, "", std::nullopt, AsFoundAsLeft{found, left, {}});
     ASSERT_TRUE(sheet.programmed);
     std::vector<bool> changed;
     for (const SetupSheetChange& row : sheet.programmed->rows) {
@@ -96,6 +96,52 @@ TEST(SetupSheetContentTest, AsFoundAndAsLeftMarkTheRowsThatDifferByValue) {
     }
     EXPECT_EQ(changed, (std::vector<bool>{false, true, false, false, false, true, false, false}));
     EXPECT_EQ(sheet.programmed->rows[2].asFound, "010") << "shown as written";
+}
+
+// A record's sheet says what the record holds: a program's as-found only when it kept one.
+TEST(SetupSheetContentTest, TheSheetOfAHistoryRecord) {
+    HistoryRecord program;
+    program.time = "2026-05-01T09:35:00.000Z";
+    program.operation = HistoryOperation::Program;
+    program.port = "COM3";
+    program.adapter = "usb:0403:6001:A10K";
+    program.outcome = std::string(kHistorySuccess);
+    program.label = "Sea Breeze 42 / fresh water";
+    program.sent = program.settings = RecordedSettings{0, 2, {"10", "2000", "20", "44", "60", "80"}};
+    HistoryRecord unread = program;
+    program.asFound = RecordedSettings{0, 0, {"10", "2000", "20", "40", "60", "80"}};
+    program.asFoundTime = "2026-05-01T09:30:00.000Z";
+    HistoryRecord failed = unread;
+    failed.outcome = "Fail to program the device!";
+    failed.settings.reset();
+    HistoryRecord nothing = failed;
+    nothing.operation = HistoryOperation::Read;
+    nothing.sent.reset();
+
+    const std::optional<SetupSheetContent> sheet = BuildRecordSheet(program);
+    ASSERT_TRUE(sheet);
+    EXPECT_EQ(ValueOf(sheet->job, "Label"), "Sea Breeze 42 / fresh water");
+    EXPECT_EQ(ValueOf(sheet->job, "Installer"), "(none given)");
+    EXPECT_EQ(ValueOf(sheet->sections[0], "Adapter"), "usb:0403:6001:A10K");
+    ASSERT_TRUE(sheet->programmed);
+    EXPECT_EQ(sheet->programmed->rows[5].asFound, "40 %");
+    EXPECT_TRUE(sheet->programmed->rows[5].changed);
+    EXPECT_NE(sheet->programmed->note.find("read from the sender at 2026-05-01"), std::string::npos)
+        << sheet->programmed->note;
+    EXPECT_EQ(sheet->signatures, (std::vector<std::string>{"Installer", "Owner"}));
+
+    const std::optional<SetupSheetContent> without = BuildRecordSheet(unread);
+    ASSERT_TRUE(without && without->programmed);
+    for (const SetupSheetChange& row : without->programmed->rows) {
+        EXPECT_EQ(row.asFound, "not read before programming") << row.name;
+        EXPECT_FALSE(row.changed) << row.name;
+    }
+    // A failed program: what was sent, as settings, not as left.
+    const std::optional<SetupSheetContent> sent = BuildRecordSheet(failed);
+    ASSERT_TRUE(sent);
+    EXPECT_FALSE(sent->programmed);
+    EXPECT_EQ(ValueOf(sent->sections.back(), "Level B = 40% of Tank Level"), "44 %");
+    EXPECT_FALSE(BuildRecordSheet(nothing)) << "no settings, no sheet";
 }
 
 LevelSource ShapeSource() {
@@ -133,10 +179,12 @@ TEST(SetupSheetContentTest, LevelSourceOnlyWhileTheLevelsAreStillItsOwn) {
         EXPECT_EQ(sheet.picture, c.shown ? "pictures/shape3h.jpg" : "") << c.name;
         if (c.shown) {
             EXPECT_EQ(sheet.levelSource->title, "Levels from the Shape Calculator");
-            EXPECT_EQ(ValueOf(*sheet.levelSource, "Shape"), "No. 3, half tank");
+            EXPECT_EQ(ValueOf(*sheet.levelSource, "Shape"),
+                      "Tank narrowing to a point, with a sloping top part, half tank");
             EXPECT_EQ(ValueOf(*sheet.levelSource, "X1"), "300");
             EXPECT_EQ(ValueOf(*sheet.levelSource, "Volume"), "412 litres");
-            EXPECT_EQ(ValueOf(*sheet.levelSource, "Largest gauge error"), "1.20 points at 96.0 mm (12.0 % of H)");
+            EXPECT_EQ(ValueOf(*sheet.levelSource, "Largest gauge error (percentage points of the full content)"),
+                      "1.20 points at 96.0 mm (12.0 % of H)");
             EXPECT_EQ(ValueOf(*sheet.levelSource, "Level A"), "14 %");
             EXPECT_EQ(ValueOf(*sheet.levelSource, "Bottom Limit (Millimetre)"), "800");
         }

@@ -52,7 +52,7 @@ SetupSheetContent ShapeSheet(const std::string& reply) {
     source.inputs = {{"X", "1200"}, {"H", "800"}, {"W", "600"}, {"Y", "100"}, {"X1", "300"}};
     source.levels = {"4", "15", "33", "59"};
     source.bottomLimitMillimetres = "800";
-    return BuildSetupSheet(controls, {"/dev/ttyUSB0", true, 9600, 8, 0, 0}, "2026-12-07 15:30", source);
+    return BuildSetupSheet(controls, {"/dev/ttyUSB0", true, 9600, 8, 0, 0, ""}, "2026-12-07 15:30", source);
 }
 
 TEST(SetupSheetPdfTest, PopplerReadsTheSettingsBack) {
@@ -69,7 +69,8 @@ TEST(SetupSheetPdfTest, PopplerReadsTheSettingsBack) {
     for (const char* expected :
          {"ZEFT Programmer - Setup Sheet", "2026-12-07 15:30", "/dev/ttyUSB0", "9600 baud, 8 data bits, no parity",
           "Resistive 240 - 33R", "Diesel", "Top Limit (Millimetre)", "25", "Level D = 80% of Tank Level", "59 %",
-          "Linear Levels = 4, 15, 33, 59,", "Levels from the Shape Calculator", "No. 3", "180 litres", "X1"}) {
+          "Linear Levels = 4, 15, 33, 59,", "Levels from the Shape Calculator", "Tank narrowing to a point",
+          "180 litres", "X1"}) {
         EXPECT_NE(text->find(expected), std::string::npos) << expected << "\n" << *text;
     }
 }
