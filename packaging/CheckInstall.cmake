@@ -51,8 +51,11 @@ macro(check_layout root)
             problem("${root}: bin/${_program} missing")
         endif()
     endforeach()
-    foreach(_file IN ITEMS share/zeft/help/index.html share/applications/zeft.desktop
-                           share/icons/hicolor/scalable/apps/zeft.svg)
+    foreach(_file IN ITEMS share/zeft/help/index.html share/applications/io.github.zeftprogrammer.zeft.desktop
+                           share/metainfo/io.github.zeftprogrammer.zeft.metainfo.xml
+                           share/icons/hicolor/scalable/apps/zeft.svg share/bash-completion/completions/zeftctl
+                           share/doc/zeft/copyright share/doc/zeft/changelog.gz share/man/man1/zeft.1.gz
+                           share/man/man1/zeftctl.1.gz)
         if(NOT EXISTS "${root}/${_file}")
             problem("${root}: ${_file} missing")
         endif()
@@ -85,6 +88,7 @@ if(_dpkg_deb AND CPACK_COMMAND)
     if(NOT _package STREQUAL "zeft")
         problem("package name is '${_package}'")
     endif()
+    include("${CMAKE_CURRENT_LIST_DIR}/debian/CheckDebian.cmake") # lintian, AppStream, man, completion
 else()
     message(STATUS "dpkg-deb not found: the Debian package is not checked")
 endif()
