@@ -37,8 +37,20 @@ complete() {
     _zeftctl zeftctl "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
     local got
     got="$(printf '%s\n' "${COMPREPLY[@]}" | sort | paste -sd ' ')"
-    # shellcheck disable=SC2053
-    if [[ "$got" != $expected ]]; then
+    local matched=false
+    if [[ $expected == \** ]]; then
+        # each piece between the stars, in order, taken literally
+        local rest="$got" piece
+        matched=true
+        IFS='*' read -r -a pieces <<<"${expected#\*}"
+        for piece in "${pieces[@]}"; do
+            [[ $rest == *"$piece"* ]] || { matched=false; break; }
+            rest=${rest#*"$piece"}
+        done
+    elif [[ $got == "$expected" ]]; then
+        matched=true
+    fi
+    if ! $matched; then
         echo "FAILED: '$*<Tab>' gave '$got', expected '$expected'"
         failures=$((failures + 1))
     else
@@ -56,8 +68,9 @@ complete "*--port*--save*--yes*" zeftctl read --
 complete "mark" zeftctl read --parity m
 complete "impgal litre m3 usgal" zeftctl calc chart --volume-unit ""
 complete "*ZEFT\\ Virtual\\ Sender*" zeftctl read --port ZEFT
-complete "tank.zcf tanks" zeftctl program --config ta
-complete "table.csv tanks" zeftctl calc table --csv ta
+complete "*ZEFT\\ Virtual\\ Sender*" zeftctl read --port "ZEFT\\ V"
+complete "table.csv tank.zcf tanks" zeftctl program --config ta
+complete "table.csv tank.zcf tanks" zeftctl calc table --csv ta
 complete "table.csv tank.zcf tanks" zeftctl diff ta
 complete "" zeftctl calc shape --x ""
 

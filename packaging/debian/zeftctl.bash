@@ -30,12 +30,14 @@ _zeftctl_value_type() {
     return 1
 }
 
-# COMPREPLY from a list of words, one a line, that may hold spaces (port names).
+# COMPREPLY from a list of words, one a line, that may hold spaces (port names): those
+# that begin with what is typed so far, quoted for the shell.
 _zeftctl_reply_lines() {
-    local word
+    local word typed=${cur//\\/}
+    typed=${typed#[\"\']}
     COMPREPLY=()
     while IFS= read -r word; do
-        [[ -n $word && $word == "$cur"* ]] && COMPREPLY+=("$(printf '%q' "$word")")
+        [[ -n $word && $word == "$typed"* ]] && COMPREPLY+=("$(printf '%q' "$word")")
     done
 }
 
@@ -45,8 +47,8 @@ _zeftctl_complete_value() {
     case $type in
     *FILE*) _filedir ;;
     *PORT*)
-        # One port a line, its name before the first tab or two spaces.
-        "${words[0]}" ports 2>/dev/null | sed -e 's/\t.*//' -e 's/  .*//' | _zeftctl_reply_lines
+        # `zeftctl ports` prints one name a line.
+        _zeftctl_reply_lines < <("${words[0]}" ports 2>/dev/null)
         ;;
     *'{'*'}'*)
         local choices=${type#*\{}
