@@ -51,11 +51,19 @@ macro(check_layout root)
             problem("${root}: bin/${_program} missing")
         endif()
     endforeach()
-    foreach(_file IN ITEMS share/zeft/help/index.html share/applications/io.github.zeftprogrammer.zeft.desktop
-                           share/metainfo/io.github.zeftprogrammer.zeft.metainfo.xml
-                           share/icons/hicolor/scalable/apps/zeft.svg share/bash-completion/completions/zeftctl
-                           share/doc/zeft/copyright share/doc/zeft/changelog.gz share/man/man1/zeft.1.gz
-                           share/man/man1/zeftctl.1.gz)
+    set(_files share/zeft/help/index.html share/icons/hicolor/scalable/apps/zeft.svg share/doc/zeft/copyright
+               share/doc/zeft/changelog.gz)
+    foreach(_program IN LISTS PROGRAMS)
+        list(APPEND _files share/man/man1/${_program}.1.gz)
+    endforeach()
+    if(zeft IN_LIST PROGRAMS)
+        list(APPEND _files share/applications/io.github.zeftprogrammer.zeft.desktop
+             share/metainfo/io.github.zeftprogrammer.zeft.metainfo.xml)
+    endif()
+    if(zeftctl IN_LIST PROGRAMS)
+        list(APPEND _files share/bash-completion/completions/zeftctl)
+    endif()
+    foreach(_file IN LISTS _files)
         if(NOT EXISTS "${root}/${_file}")
             problem("${root}: ${_file} missing")
         endif()

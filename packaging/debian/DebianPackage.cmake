@@ -9,10 +9,14 @@ set(ZEFT_APP_ID "io.github.zeftprogrammer.zeft")
 set(ZEFT_DEBIAN_MAINTAINER "ZEFT Programmer developers <zeft-maintainers@example.org>"
     CACHE STRING "The Debian package's Maintainer field")
 
-install(FILES "${PROJECT_SOURCE_DIR}/packaging/${ZEFT_APP_ID}.desktop" DESTINATION share/applications)
-install(FILES "${PROJECT_SOURCE_DIR}/packaging/${ZEFT_APP_ID}.metainfo.xml" DESTINATION share/metainfo)
-install(FILES "${CMAKE_CURRENT_LIST_DIR}/zeftctl.bash" DESTINATION share/bash-completion/completions
-        RENAME zeftctl)
+if(TARGET zeft)
+    install(FILES "${PROJECT_SOURCE_DIR}/packaging/${ZEFT_APP_ID}.desktop" DESTINATION share/applications)
+    install(FILES "${PROJECT_SOURCE_DIR}/packaging/${ZEFT_APP_ID}.metainfo.xml" DESTINATION share/metainfo)
+endif()
+if(TARGET zeftctl)
+    install(FILES "${CMAKE_CURRENT_LIST_DIR}/zeftctl.bash" DESTINATION share/bash-completion/completions
+            RENAME zeftctl)
+endif()
 install(FILES "${CMAKE_CURRENT_LIST_DIR}/copyright" DESTINATION share/doc/zeft)
 
 # Compressed as dpkg-dev does (gzip -9n: no name, no time stamp, so the same bytes each

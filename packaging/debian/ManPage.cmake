@@ -61,8 +61,6 @@ function(add_commands words)
         return()
     endif()
     list(JOIN words " " _title)
-    # The first line repeats the command's name; the usage line and what follows stay.
-    string(REGEX REPLACE "^[^\n]*\n" "" _help "${_help}")
     string(STRIP "${_help}" _help)
     roff("${_help}" _help)
     string(APPEND _commands ".SS \"${_program_name} ${_title}\"\n.nf\n${_help}\n.fi\n")
