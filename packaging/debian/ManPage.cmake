@@ -5,6 +5,8 @@
 # INCLUDE. A program with subcommands (zeftctl) gets a COMMANDS section made from each
 # command's --help, so that no command's options are written twice.
 
+cmake_minimum_required(VERSION 3.25) # list() keeps the help's empty lines
+
 get_filename_component(_folder "${OUTPUT}" DIRECTORY)
 get_filename_component(_program_name "${PROGRAM}" NAME)
 set(_commands_file "${_folder}/${_program_name}-commands.h2m")
@@ -38,6 +40,62 @@ function(roff text out)
     set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
+# One command's help as roff: its description, the usage line, and each section's items
+# ("  --shape INT  shape number") as tagged paragraphs, so that man fills and wraps them.
+# CLI11 pads an item's name to column 30; a longer name puts the description on the next
+# line, indented to column 30.
+function(help_roff help out)
+    string(REPLACE ";" "\\;" help "${help}")
+    string(REGEX REPLACE "\r?\n" ";" _lines "${help}")
+    set(_text "")
+    list(LENGTH _lines _count)
+    foreach(_index RANGE ${_count})
+        if(_index EQUAL _count)
+            break()
+        endif()
+        list(GET _lines ${_index} _line)
+        math(EXPR _next_index "${_index} + 1")
+        set(_next "")
+        if(_next_index LESS _count)
+            list(GET _lines ${_next_index} _next)
+        endif()
+        string(LENGTH "${_line}" _length)
+        if(_line MATCHES "^                              +([^ ].*)$")
+            roff("${CMAKE_MATCH_1}" _piece) # the description of the item above
+            string(APPEND _text "${_piece}\n")
+        elseif(_line MATCHES "^  [^ ]")
+            set(_name "${_line}")
+            set(_description "")
+            # A name that fills the column has its description on the next line.
+            if(_length GREATER 30 AND NOT _next MATCHES "^                              ")
+                string(SUBSTRING "${_line}" 0 30 _name)
+                string(SUBSTRING "${_line}" 30 -1 _description)
+            endif()
+            string(STRIP "${_name}" _name)
+            string(REGEX MATCH "^[^ ]+" _first "${_name}")
+            string(LENGTH "${_first}" _first_length)
+            string(SUBSTRING "${_name}" ${_first_length} -1 _rest)
+            roff("${_first}" _first)
+            roff("${_rest}" _rest)
+            string(APPEND _text ".TP\n\\fB${_first}\\fR${_rest}\n")
+            if(NOT _description STREQUAL "")
+                roff("${_description}" _description)
+                string(APPEND _text "${_description}\n")
+            endif()
+        elseif(_line MATCHES "^Usage: (.*)$")
+            roff("${CMAKE_MATCH_1}" _usage)
+            string(APPEND _text ".PP\nUsage: \\fB${_usage}\\fR\n")
+        elseif(_line MATCHES "^[^ ].*:$")
+            roff("${_line}" _heading)
+            string(APPEND _text ".PP\n${_heading}\n")
+        elseif(NOT _line STREQUAL "")
+            roff("${_line}" _piece)
+            string(APPEND _text ".PP\n${_piece}\n")
+        endif()
+    endforeach()
+    set(${out} "${_text}" PARENT_SCOPE)
+endfunction()
+
 function(help_of words out)
     execute_process(COMMAND "${PROGRAM}" ${words} --help RESULT_VARIABLE _result OUTPUT_VARIABLE _help
                     ERROR_VARIABLE _error)
@@ -61,9 +119,8 @@ function(add_commands words)
         return()
     endif()
     list(JOIN words " " _title)
-    string(STRIP "${_help}" _help)
-    roff("${_help}" _help)
-    string(APPEND _commands ".SS \"${_program_name} ${_title}\"\n.nf\n${_help}\n.fi\n")
+    help_roff("${_help}" _roff)
+    string(APPEND _commands ".SS \"${_program_name} ${_title}\"\n${_roff}")
     set(_commands "${_commands}" PARENT_SCOPE)
 endfunction()
 
