@@ -64,13 +64,13 @@ endif()
 add_custom_target(zeft_debian_docs ALL DEPENDS ${_zeft_doc_outputs})
 
 set(CPACK_PACKAGE_CONTACT "${ZEFT_DEBIAN_MAINTAINER}")
-# The synopsis, then the long description in lines of at most 80 characters.
+# The long description in lines of at most 80 characters; CPack puts the summary
+# (CPACK_PACKAGE_DESCRIPTION_SUMMARY) before it and turns the empty line into " .".
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Programmer for ultrasonic tank level senders
-ZEFT Programmer reads, programs and restores the settings of ultrasonic tank
+    "ZEFT Programmer reads, programs and restores the settings of ultrasonic tank
 level senders over a serial port, keeps them in .zcf files and computes the
 linearisation levels for tanks that are not straight-sided.
-.
+
 The package holds the window program zeft and the command-line tool zeftctl,
 with a virtual sender to try them without hardware.")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/zeftprogrammer/zeft")
