@@ -3,6 +3,8 @@
 #   cmake -DBUILD_DIR=<build> -DSOURCE_DIR=<source> -DPROGRAMS=,zeft,zeftctl
 #         -DCPACK_COMMAND=<cpack> -P CheckInstall.cmake
 
+cmake_minimum_required(VERSION 3.25) # IN_LIST, and lists that keep empty elements
+
 string(REPLACE "," ";" PROGRAMS "${PROGRAMS}") # a list survives add_test this way
 list(REMOVE_ITEM PROGRAMS "")
 
