@@ -1,4 +1,5 @@
 #include "app/Help.h"
+#include "app/HelpArguments.h"
 #include "app/ProgramFileVersion.h"
 
 #include <QDesktopServices>
