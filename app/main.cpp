@@ -1,4 +1,5 @@
 #include "app/ApplicationWindows.h"
+#include "app/HelpArguments.h"
 #include "app/PlatformOptions.h"
 #include "main/DataLocations.h"
 #include "serial/HandOverQueue.h"
@@ -9,7 +10,13 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdio>
+
 int main(int argc, char** argv) {
+    // Before QApplication, which would need a display for a mere --help.
+    if (const std::optional<int> answered = zeft::app::AnswerHelpArguments(argc, argv, stdout)) {
+        return *answered;
+    }
     zeft::app::ChoosePlatformOptions();
     QApplication application(argc, argv);
     // Kept for the record as the application's help file; the Help menu opens the HTML
@@ -17,6 +24,8 @@ int main(int argc, char** argv) {
     application.setProperty(
         "HelpFile", QString::fromStdString(zeft::DataLocations::ForThisProgram().File("help", "ZEF.HLP").string()));
     QApplication::setApplicationName(QStringLiteral("ZEFT"));
+    // The desktop entry's name, so that a Wayland session shows the entry's icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zeftprogrammer.zeft"));
     QApplication::setWindowIcon(zeft::ui::ProgramIcon());
 
     // The serial worker hands its events to this thread through the event loop.

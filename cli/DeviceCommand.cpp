@@ -52,9 +52,11 @@ int SaveAfterSuccess(const std::string& file, ConsoleControls& controls, Console
 void DeviceCommand::AddOptions(CLI::App& command) {
     AddLineOptions(command, port_, line_);
     command.add_flag("--json", json_, "print one JSON object instead of text");
-    command.add_option_function<std::string>(
-        "--save", [this](const std::string& file) { saveFile_ = file; },
-        "after success, save the settings to this .zcf file");
+    command
+        .add_option_function<std::string>(
+            "--save", [this](const std::string& file) { saveFile_ = file; },
+            "after success, save the settings to this .zcf file")
+        ->type_name("FILE");
     command.add_option("--label", label_, "the job label every history record carries: vessel or site, tank, text");
     command.add_option_function<std::string>(
         "--installer", [this](const std::string& name) { installer_ = name; },

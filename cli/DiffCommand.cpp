@@ -20,7 +20,10 @@
 namespace zeft::cli {
 
 void DiffCommand::AddOptions(CLI::App& command) {
-    command.add_option("files", files_, "FILE1 FILE2, or with --port the one FILE")->required()->expected(1, 2);
+    command.add_option("files", files_, "FILE1 FILE2, or with --port the one FILE")
+        ->required()
+        ->expected(1, 2)
+        ->type_name("FILE");
     AddLineOptions(command, port_, line_, false);
     command.add_flag("--json", json_, "print {\"equal\": ..., \"rows\": [...]} instead of text");
 }

@@ -44,7 +44,8 @@ int RunDoctorCommand(const std::string& port, bool json) {
 }
 
 void DoctorCommand::AddOptions(CLI::App& command) {
-    command.add_option("--port", port_, "look at this port only (default: every port and USB serial adapter)");
+    command.add_option("--port", port_, "look at this port only (default: every port and USB serial adapter)")
+        ->type_name("PORT");
     command.add_flag("--json", json_, "print one JSON object of the findings and the ports");
 }
 

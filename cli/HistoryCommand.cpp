@@ -30,8 +30,10 @@ std::string SettingsText(const RecordedSettings& settings) {
 } // namespace
 
 void HistoryCommand::AddOptions(CLI::App& command) {
-    command.add_option_function<std::string>(
-        "--port", [this](const std::string& port) { options_.port = port; }, "only the records of this port");
+    command
+        .add_option_function<std::string>(
+            "--port", [this](const std::string& port) { options_.port = port; }, "only the records of this port")
+        ->type_name("PORT");
     command
         .add_option_function<std::size_t>(
             "--last", [this](std::size_t count) { options_.last = count; }, "only the last N records")

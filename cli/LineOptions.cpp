@@ -29,7 +29,8 @@ void AddLineOptions(CLI::App& command, std::string& port, LineOptions& line, boo
         .add_option("--port", port,
                     "serial port: " + std::string(PortNameExample()) + ", or \"" + std::string(kVirtualSenderPortName) +
                         "\"")
-        ->required(portRequired);
+        ->required(portRequired)
+        ->type_name("PORT");
     command.add_option("--baud", line.baudRate, "baud rate")->default_val(9600)->check(CLI::PositiveNumber);
     command.add_option("--data-bits", line.dataBits, "data bits")->default_val(8)->check(CLI::Range(5, 8));
     command.add_option("--parity", line.parity, "parity")->default_val("none")->check(CLI::IsMember(ParityWords()));

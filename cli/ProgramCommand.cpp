@@ -73,8 +73,11 @@ void ProgramCommand::AddOwnOptions(CLI::App& command) {
         {&settings_.levels[3], "--level-d", "level D in percent, as typed"},
     };
     for (const TextOption& option : options) {
-        command.add_option_function<std::string>(
+        CLI::Option* added = command.add_option_function<std::string>(
             option.name, [target = option.target](const std::string& text) { *target = text; }, option.help);
+        if (option.target == &settings_.configFile) {
+            added->type_name("FILE"); // the completion offers file names for it
+        }
     }
     command.add_flag("--read-first", readFirst_,
                      "read the sender first, so the history and the sheet hold what it held; a failed read stops");

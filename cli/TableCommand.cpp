@@ -35,7 +35,8 @@ MeasuredTable ReadTable(const std::string& file) {
 
 void AddMeasuredTableOptions(CLI::App& command, MeasuredTableOptions& options) {
     command.add_option("--csv", options.csvFile, "the table: a CSV file with height and volume columns, - for stdin")
-        ->required();
+        ->required()
+        ->type_name("FILE");
     command.add_option("--height", options.height, "tank height H (default: the greatest height in the table)");
     command.add_flag("--inch", options.inchUnit, "heights in inches");
     command.add_flag("--reserve", options.reserve, "10% reserve");

@@ -3,6 +3,8 @@
 #   cmake -DBUILD_DIR=<build> -DSOURCE_DIR=<source> -DPROGRAMS=,zeft,zeftctl
 #         -DCPACK_COMMAND=<cpack> -P CheckInstall.cmake
 
+cmake_minimum_required(VERSION 3.25) # IN_LIST, and lists that keep empty elements
+
 string(REPLACE "," ";" PROGRAMS "${PROGRAMS}") # a list survives add_test this way
 list(REMOVE_ITEM PROGRAMS "")
 
@@ -51,8 +53,19 @@ macro(check_layout root)
             problem("${root}: bin/${_program} missing")
         endif()
     endforeach()
-    foreach(_file IN ITEMS share/zeft/help/index.html share/applications/zeft.desktop
-                           share/icons/hicolor/scalable/apps/zeft.svg)
+    set(_files share/zeft/help/index.html share/icons/hicolor/scalable/apps/zeft.svg share/doc/zeft/copyright
+               share/doc/zeft/changelog.gz)
+    foreach(_program IN LISTS PROGRAMS)
+        list(APPEND _files share/man/man1/${_program}.1.gz)
+    endforeach()
+    if(zeft IN_LIST PROGRAMS)
+        list(APPEND _files share/applications/io.github.zeftprogrammer.zeft.desktop
+             share/metainfo/io.github.zeftprogrammer.zeft.metainfo.xml)
+    endif()
+    if(zeftctl IN_LIST PROGRAMS)
+        list(APPEND _files share/bash-completion/completions/zeftctl)
+    endif()
+    foreach(_file IN LISTS _files)
         if(NOT EXISTS "${root}/${_file}")
             problem("${root}: ${_file} missing")
         endif()
@@ -85,6 +98,7 @@ if(_dpkg_deb AND CPACK_COMMAND)
     if(NOT _package STREQUAL "zeft")
         problem("package name is '${_package}'")
     endif()
+    include("${CMAKE_CURRENT_LIST_DIR}/debian/CheckDebian.cmake") # lintian, AppStream, man, completion
 else()
     message(STATUS "dpkg-deb not found: the Debian package is not checked")
 endif()

@@ -2,7 +2,8 @@
 # Installs the Debian packages for each purpose named (every purpose when none is):
 #   run    building and starting the program (scripts/run.sh)
 #   test   zeftctl, the tests of the normal and sanitizer builds, ccache and the format
-#          check, which lists the files through git (scripts/test.sh, with mingw and fuzz)
+#          check, which lists the files through git, and the Debian package's check
+#          (scripts/test.sh, with mingw and fuzz)
 #   mingw  the Windows cross-build and its tests under Wine
 #   windows  the MSI and the window program's start under Wine (scripts/windows.sh)
 #   qtsource  fetching and unpacking Debian's Qt source (scripts/build-qt-mingw.sh)
@@ -15,7 +16,11 @@ set -euo pipefail
 packages_for() {
     case "$1" in
     run) echo cmake ninja-build g++ qt6-base-dev libjpeg-dev nlohmann-json3-dev fonts-dejavu-core ;;
-    test) echo git libcli11-dev nlohmann-json3-dev libgtest-dev libgmock-dev poppler-utils clang-format ccache ;;
+    # The package check: dpkg-shlibdeps for Depends, help2man for the manual pages, and the
+    # tools it runs on the package (lintian, appstreamcli, desktop-file-validate, man, the
+    # completion through bash-completion).
+    test) echo git libcli11-dev nlohmann-json3-dev libgtest-dev libgmock-dev poppler-utils clang-format ccache \
+        dpkg-dev help2man lintian appstream desktop-file-utils man-db bash-completion ;;
     # The cross-build compiles GoogleTest from Debian's sources and takes the host's
     # header-only CLI11 and nlohmann-json.
     mingw) echo g++-mingw-w64-x86-64 googletest wine64 libcli11-dev nlohmann-json3-dev ;;

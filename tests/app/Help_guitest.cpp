@@ -1,4 +1,5 @@
 #include "app/Help.h"
+#include "app/HelpArguments.h"
 #include "app/ProgramFileVersion.h"
 #include "main/DataLocations.h"
 
@@ -12,8 +13,10 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -195,6 +198,39 @@ TEST(AboutFormTest, NoTextIsClipped) {
     }
     EXPECT_LE(form.BitBtn2->geometry().bottom(), form.height());
     EXPECT_GE(form.BitBtn2->width(), form.BitBtn2->sizeHint().width());
+}
+
+// zeft answers --help and --version without a window (the manual page is made from them);
+// Qt's own options and anything else start the program.
+TEST(HelpArgumentsTest, AnswersOnlyItsOwnOptions) {
+    struct Case {
+        std::vector<const char*> arguments;
+        bool answered;
+        const char* start; // how the printed text begins
+    };
+    const Case cases[] = {
+        {{"zeft", "--help"}, true, "Usage: zeft "},
+        {{"zeft", "-h"}, true, "Usage: zeft "},
+        {{"zeft", "-platform", "offscreen", "--version"}, true, "zeft 1."},
+        {{"zeft"}, false, ""},
+        {{"zeft", "-platform", "offscreen"}, false, ""},
+        {{"zeft", "--helpful"}, false, ""},
+    };
+    for (const Case& c : cases) {
+        std::FILE* out = std::tmpfile();
+        ASSERT_NE(out, nullptr);
+        const std::optional<int> status =
+            zeft::app::AnswerHelpArguments(static_cast<int>(c.arguments.size()), c.arguments.data(), out);
+        std::rewind(out);
+        char text[64] = {};
+        const std::size_t length = std::fread(text, 1, sizeof text - 1, out);
+        std::fclose(out);
+        SCOPED_TRACE(c.arguments.back());
+        EXPECT_EQ(status.has_value(), c.answered);
+        EXPECT_EQ(status.value_or(0), 0);
+        EXPECT_EQ(std::string(text, length).substr(0, std::strlen(c.start)), c.start);
+        EXPECT_EQ(length == 0, !c.answered); // nothing printed when the program starts
+    }
 }
 
 } // namespace
