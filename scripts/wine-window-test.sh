@@ -60,6 +60,18 @@ xdotool key Return
 
 main="$(wait_window "ZEFT Programmer.*")"
 sleep 1
+# The first start asks who does the work; Escape answers it (a Cancel counts as asked).
+for _ in $(seq 10); do
+    job="$(xdotool search --onlyvisible --name '^Job$' 2>/dev/null | head -n 1 || true)"
+    if [ -n "$job" ]; then
+        import -window root "$shots/$label-job.png"
+        xdotool windowfocus --sync "$job" 2>/dev/null || true
+        xdotool key Escape
+        sleep 1
+        break
+    fi
+    sleep 0.5
+done
 xdotool windowfocus --sync "$main" 2>/dev/null || true
 import -window root "$shots/$label-main.png"
 
