@@ -86,8 +86,9 @@ int main() {
     }
     const double nulTail = MedianMs(3, [&] { zeft::ReadHistory(tailFile, {std::nullopt, 10}); });
     const double nulTailWhole = MedianMs(3, [&] { zeft::ReadHistory(tailFile); });
-    std::printf("result: 10 records and a 40 MB line of NUL bytes, the last 10, median of 3 | %.0f ms | under 1000 ms\n",
-                nulTail);
+    std::printf(
+        "result: 10 records and a 40 MB line of NUL bytes, the last 10, median of 3 | %.0f ms | under 1000 ms\n",
+        nulTail);
     std::printf("result: the same, every record, median of 3 | %.0f ms | under 1000 ms\n", nulTailWhole);
 
 #ifdef ZEFTCTL_PATH

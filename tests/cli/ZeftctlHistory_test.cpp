@@ -112,7 +112,12 @@ TEST(ZeftctlHistoryTest, HistoryEscapesStoredControlCharacters) {
     record.time = "2026-01-01T08:00:00.000Z";
     record.port = "COM3\x1b]0;retitled\x07";
     record.outcome = "\x1b[2J\x1b[Hcleared\nsuccess";
-    record.settings = RecordedSettings{0, 0, {"10", "2000", "\xc2\x9b" "2J", "40", "60", "\x7f"}};
+    record.settings = RecordedSettings{0,
+                                       0,
+                                       {"10", "2000",
+                                        "\xc2\x9b"
+                                        "2J",
+                                        "40", "60", "\x7f"}};
     record.source = "zeftctl";
     const HistoryFile history(folder.Write("history.jsonl", HistoryRecordJson(record) + "\n"));
     const RunResult text = RunZeftctl({"history"});

@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <fstream>
-#include <thread>
 #include <fcntl.h>
+#include <fstream>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 extern char** environ;
