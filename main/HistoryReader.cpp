@@ -134,7 +134,7 @@ HistoryListing ReadHistory(const fs::path& file, const HistoryQuery& query) {
     std::size_t pendingSize = 0;
     bool overlong = false;
     const auto finishLine = [&](std::string_view start) {
-        if (overlong) {
+        if (overlong || start.size() + pendingSize > kLongestHistoryLine) {
             ++taker.skipped;
         } else if (pieces.empty()) {
             taker.Take(start);
