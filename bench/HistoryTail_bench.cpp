@@ -70,6 +70,27 @@ int main() {
     std::printf("result: the same, the last 10 of one port | %.2f ms | well under 1000 ms\n", tailOfPort);
     std::printf("result: the same, every record (for scale), median of 3 | %.0f ms | \n", whole);
 
+    // A crash's tail: one line of 40 MB of NUL bytes after a few records. Read once, in a
+    // time that grows with the file's size only.
+    const fs::path tailFile = folder / "nul-tail.jsonl";
+    {
+        std::ofstream out(tailFile, std::ios::binary);
+        for (int n = 0; n < 10; ++n) {
+            zeft::HistoryRecord record;
+            record.time = zeft::UtcTimeText(1'780'000'000'000 + n);
+            record.port = "/dev/ttyUSB0";
+            record.outcome = "success";
+            out << zeft::HistoryRecordJson(record) << '\n';
+        }
+        out << std::string(40'000'000, '\0');
+    }
+    const double nulTail = MedianMs(3, [&] { zeft::ReadHistory(tailFile, {std::nullopt, 10}); });
+    const double nulTailWhole = MedianMs(3, [&] { zeft::ReadHistory(tailFile); });
+    std::printf(
+        "result: 10 records and a 40 MB line of NUL bytes, the last 10, median of 3 | %.0f ms | under 1000 ms\n",
+        nulTail);
+    std::printf("result: the same, every record, median of 3 | %.0f ms | under 1000 ms\n", nulTailWhole);
+
 #ifdef ZEFTCTL_PATH
     // The whole command, as a script runs it: process start, the read, the printing.
     const std::string command = "ZEFT_HISTORY='" + file.string() + "' '" ZEFTCTL_PATH "' history --last 10 >/dev/null";

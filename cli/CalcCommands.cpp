@@ -3,6 +3,7 @@
 #include "calc/LevelSet.h"
 #include "cli/CommandLineErrors.h"
 #include "cli/ExitStatus.h"
+#include "cli/WholeNumberOption.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -64,9 +65,9 @@ int ReportCalculation(const std::string& error, const LevelSetTexts& levelSet, c
 }
 
 void AddShapeDimensionOptions(CLI::App& command, ShapeOptions& options, ShapeEditTexts& texts) {
-    command.add_option("--shape", options.shape, "shape number, 1 to " + std::to_string(kShapeCount))
-        ->required()
-        ->check(CLI::Range(1, kShapeCount));
+    TakeWholeNumber(
+        *command.add_option("--shape", options.shape, "shape number, 1 to " + std::to_string(kShapeCount))->required(),
+        1, kShapeCount);
     // The sphere reads no X; the calculator says so when a shape needs it.
     command.add_option("--x", texts.x, "dimension X");
     command.add_option("--h", texts.h, "dimension H")->required();

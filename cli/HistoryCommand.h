@@ -26,6 +26,9 @@ int RunHistoryCommand(const HistoryCommandOptions& options);
 
 // The records as the history command prints them without --json.
 std::string HistoryText(const std::vector<HistoryRecord>& records);
+// One record as the history command prints it: its line and its settings' lines, every
+// stored text with its control characters escaped.
+std::string HistoryRecordText(const HistoryRecord& record);
 
 // history [--port P] [--label TEXT] [--since DATE] [--until DATE] [--last N] [--json | --csv]
 class HistoryCommand : public Command {

@@ -1,10 +1,13 @@
 #include "cli/LineOptions.h"
 
 #include "cli/PortNameInput.h"
+#include "cli/WholeNumberOption.h"
 #include "serial/LineSettingNames.h"
 #include "serial/virtual/VirtualSenderPortName.h"
 
 #include <CLI/CLI.hpp>
+
+#include <limits>
 
 namespace zeft::cli {
 
@@ -31,8 +34,9 @@ void AddLineOptions(CLI::App& command, std::string& port, LineOptions& line, boo
                         "\"")
         ->required(portRequired)
         ->type_name("PORT");
-    command.add_option("--baud", line.baudRate, "baud rate")->default_val(9600)->check(CLI::PositiveNumber);
-    command.add_option("--data-bits", line.dataBits, "data bits")->default_val(8)->check(CLI::Range(5, 8));
+    TakeWholeNumber(*command.add_option("--baud", line.baudRate, "baud rate")->default_val(9600), 1,
+                    std::numeric_limits<std::uint32_t>::max());
+    TakeWholeNumber(*command.add_option("--data-bits", line.dataBits, "data bits")->default_val(8), 5, 8);
     command.add_option("--parity", line.parity, "parity")->default_val("none")->check(CLI::IsMember(ParityWords()));
     command.add_option("--stop-bits", line.stopBits, "stop bits")
         ->default_val("1")

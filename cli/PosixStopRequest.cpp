@@ -1,8 +1,12 @@
 #include "cli/StopRequest.h"
 
+#include "cli/CommandLineErrors.h"
+#include "cli/ExitStatus.h"
+
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
+#include <string>
 #include <string_view>
 #include <sys/signalfd.h>
 #include <unistd.h>
@@ -19,7 +23,36 @@ sigset_t StopSignals() {
     return set;
 }
 
+// What the handler writes: set before it is installed, read only by it.
+std::string_view stopJson;
+
+void EndRunAtOnce(int) {
+    // Only calls that are safe in a signal handler: no stdio, no exit handlers.
+    if (!stopJson.empty()) {
+        [[maybe_unused]] const ssize_t json = write(STDOUT_FILENO, stopJson.data(), stopJson.size());
+    }
+    constexpr std::string_view kMessage = "Error: Interrupted.\n";
+    [[maybe_unused]] const ssize_t message = write(STDERR_FILENO, kMessage.data(), kMessage.size());
+    _exit(kExitInterrupted);
+}
+
 } // namespace
+
+void StopRequest::EndRunOnStopSignals(bool json) {
+    if (json) {
+        static const std::string text = ErrorJson("Interrupted.");
+        stopJson = text;
+    }
+    struct sigaction action {};
+    action.sa_handler = EndRunAtOnce;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        sigaddset(&action.sa_mask, signal); // one handler at a time
+    }
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        sigaction(signal, &action, nullptr);
+    }
+}
 
 void StopRequest::BlockStopSignals() {
     const sigset_t set = StopSignals();

@@ -5,18 +5,21 @@
 #include "cli/PortNameInput.h"
 #include "cli/StopRequest.h"
 #include "cli/Terminal.h"
+#include "cli/WholeNumberOption.h"
 #include "main/SenderLink.h"
 
 #include <CLI/CLI.hpp>
 
 #include <chrono>
 #include <cstdio>
+#include <limits>
 
 namespace zeft::cli {
 
 void PowerCommand::AddOptions(CLI::App& command) {
     AddLineOptions(command, port_, line_);
-    command.add_option("--seconds", seconds_, "switch off after this many seconds")->check(CLI::PositiveNumber);
+    TakeWholeNumber(*command.add_option("--seconds", seconds_, "switch off after this many seconds"), 1,
+                    std::numeric_limits<int>::max());
 }
 
 int PowerCommand::Run() {

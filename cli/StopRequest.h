@@ -25,6 +25,11 @@ public:
     // Blocks the signals in the calling thread; call before any other thread starts so
     // that they all inherit it.
     static void BlockStopSignals();
+    // Until a StopRequest (or BlockStopSignals) takes them, the stop signals end the process
+    // at once with "Interrupted." on standard error (under json also as the error object on
+    // standard output) and kExitInterrupted, as a run that nothing powered ends. Call first
+    // thing in main, before any other thread starts.
+    static void EndRunOnStopSignals(bool json);
 
 private:
     void Watch(bool watchStandardInput);

@@ -1,5 +1,10 @@
 #include "cli/StopRequest.h"
 
+#include "cli/CommandLineErrors.h"
+#include "cli/ExitStatus.h"
+
+#include <string>
+
 #include <windows.h>
 
 namespace zeft::cli {
@@ -66,7 +71,28 @@ void StartInputReader() {
     static_cast<void>(started);
 }
 
+std::string stopJson; // set before the handler is installed
+
+BOOL WINAPI EndRunAtOnce(DWORD) {
+    DWORD written = 0;
+    if (!stopJson.empty()) {
+        WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), stopJson.data(), static_cast<DWORD>(stopJson.size()), &written,
+                  nullptr);
+    }
+    const char message[] = "Error: Interrupted.\n";
+    WriteFile(GetStdHandle(STD_ERROR_HANDLE), message, sizeof message - 1, &written, nullptr);
+    ExitProcess(kExitInterrupted);
+}
+
 } // namespace
+
+void StopRequest::EndRunOnStopSignals(bool json) {
+    if (json) {
+        stopJson = ErrorJson("Interrupted.");
+    }
+    // A later StopRequest's handler is asked first, so this one acts only outside them.
+    SetConsoleCtrlHandler(EndRunAtOnce, TRUE);
+}
 
 void StopRequest::BlockStopSignals() {
     // Nothing is blocked on Windows; taking Ctrl-C early keeps it from ending the process

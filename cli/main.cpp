@@ -3,6 +3,7 @@
 #include "cli/CommandTable.h"
 #include "cli/ConsoleCodePage.h"
 #include "cli/ExitStatus.h"
+#include "cli/StopRequest.h"
 
 #include "ZeftVersion.h"
 #include "serial/virtual/VirtualSenderPortName.h"
@@ -42,6 +43,8 @@ CLI::App* AddCommand(CLI::App& app, std::map<std::string, CLI::App*>& groups, co
 } // namespace
 
 int main(int argc, char** argv) {
+    // Signals end every command with the same status, not only those that switch a sender.
+    StopRequest::EndRunOnStopSignals(AsksForJson(argc, argv));
     const ConsoleCodePage codePage;
     CLI::App app{"zeftctl: reads, programs and restores ZEFT tank level senders, and computes their "
                  "linearisation levels"};

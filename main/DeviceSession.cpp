@@ -22,7 +22,7 @@ DeviceSession::DeviceSession(TSerialLink& port, SettingsControls& controls, Oper
         recorder_.Started(operation, name, DescribePort(name).Identity(), controls_);
     };
     engine_.OnOperationEnded = [this](ExchangeOperation operation) {
-        recorder_.Ended(engine_.Outcome(), controls_);
+        recorder_.Ended(engine_.Outcome(), controls_, engine_.SettingsNotKeptText());
         if (OnOperationEnded) {
             OnOperationEnded(operation);
         }

@@ -263,8 +263,9 @@ void ExchangeEngine::ReportProgrammed() {
         }
     }
     outcome_ = ExchangeOutcome::SettingsNotKept;
+    notKeptText_ = box + ".";
     PowerOffZEFT();
-    prompts_.ShowError(box + ".");
+    prompts_.ShowError(notKeptText_);
     controls_.SetStatusText(kProgramFailure);
     EnableEdits();
 }

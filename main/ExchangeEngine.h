@@ -102,6 +102,8 @@ public:
     ExchangeOutcome Outcome() const { return outcome_; }
     // The outcome is a success.
     bool Succeeded() const { return outcome_ == ExchangeOutcome::Success; }
+    // With SettingsNotKept: the error box's text, which names the settings not kept.
+    const std::string& SettingsNotKeptText() const { return notKeptText_; }
 
     // Told when an operation has started (the sender is being powered), and when it has
     // ended, after its own messages (error box, status, reply display): Outcome() then says
@@ -139,6 +141,7 @@ private:
     std::uint8_t exchangeState_ = kAwaitPowerUpK;
     std::int32_t programStep_ = 0;
     ExchangeOutcome outcome_ = ExchangeOutcome::None;
+    std::string notKeptText_;
     ListingParser parser_;
     // Program Device: each setting as its set command carried it, for the read-back check.
     PlainSettingsControls sent_;

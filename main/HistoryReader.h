@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,9 +24,20 @@ struct HistoryListing {
     std::optional<std::string> error;
 };
 
-// Reads the history from its end backwards, so that the last few records of a long
-// history cost no more than those lines: only the lines looked at are parsed, and the
-// skipped count is of those.
+// The longest line read as a record; a longer one (a crash's tail of NUL bytes, a foreign
+// file) is skipped without being held.
+inline constexpr std::size_t kLongestHistoryLine = 1024 * 1024;
+
+// With query.last, reads the history from its end backwards, so that the last few records
+// of a long history cost no more than those lines: only the lines looked at are parsed, and
+// the skipped count is of those. Without it, reads it from its start. Only a regular file
+// is read: a folder, a pipe or a device is refused at once, never waited on.
 HistoryListing ReadHistory(const std::filesystem::path& file, const HistoryQuery& query = {});
+
+// Every record (of the port, when one is named), oldest first, handed to take one at a
+// time, so that memory stays that of one line whatever the file's size. The listing
+// returned has no records, only the skipped count and the error.
+HistoryListing ForEachHistoryRecord(const std::filesystem::path& file, const std::optional<std::string>& port,
+                                    const std::function<void(HistoryRecord&&)>& take);
 
 } // namespace zeft

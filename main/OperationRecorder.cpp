@@ -38,6 +38,8 @@ std::string HistoryOutcomeText(ExchangeOutcome outcome) {
         return "Fail to communicate with the device!";
     case ExchangeOutcome::ProgramFailed:
         return "Fail to program the device!";
+    case ExchangeOutcome::SettingsNotKept:
+        return "The device did not keep the settings sent.";
     case ExchangeOutcome::IncompatibleFirmware:
         return "Fail to program the device due to incompatible firmware! Please contact KOV to upgrade!";
     default:
@@ -89,7 +91,7 @@ void OperationRecorder::Started(ExchangeOperation operation, std::string port, s
     running_ = std::move(record);
 }
 
-void OperationRecorder::Ended(ExchangeOutcome outcome, const SettingsControls& controls) {
+void OperationRecorder::Ended(ExchangeOutcome outcome, const SettingsControls& controls, std::string_view notKept) {
     if (!running_) {
         return;
     }
@@ -98,7 +100,10 @@ void OperationRecorder::Ended(ExchangeOutcome outcome, const SettingsControls& c
     // The time of the end: a history is read in the order things were done.
     record.time = UtcTimeNow();
     record.outcome = HistoryOutcomeText(outcome);
-    if (outcome == ExchangeOutcome::Success) {
+    if (outcome == ExchangeOutcome::SettingsNotKept && !notKept.empty()) {
+        record.outcome = notKept;
+    }
+    if (outcome == ExchangeOutcome::Success || outcome == ExchangeOutcome::SettingsNotKept) {
         record.settings = SettingsFromControls(controls);
     }
     if (record.operation == HistoryOperation::Read) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zeft {
@@ -44,7 +45,9 @@ public:
 
     // adapter: the identity of the port's adapter, empty when unknown.
     void Started(ExchangeOperation operation, std::string port, std::string adapter, const SettingsControls& controls);
-    void Ended(ExchangeOutcome outcome, const SettingsControls& controls);
+    // notKept: the failure's text when the sender acknowledged a program but kept other
+    // values; the record then keeps it and the settings read back, which the sender holds.
+    void Ended(ExchangeOutcome outcome, const SettingsControls& controls, std::string_view notKept = {});
 
     // This run's records, oldest first.
     const std::vector<HistoryRecord>& Records() const { return records_; }

@@ -53,10 +53,13 @@ PosixSerialDevice::PosixSerialDevice() : rx_(4096) {
 
 PosixSerialDevice::~PosixSerialDevice() {
     Close();
-    for (int fd : {wakeRead_, wakeWrite_, closeAfterPoll_}) {
+    for (int fd : {wakeRead_, wakeWrite_}) {
         if (fd >= 0) {
             ::close(fd);
         }
+    }
+    for (int fd : closeAfterPoll_) {
+        ::close(fd);
     }
 }
 
@@ -138,7 +141,11 @@ std::uint32_t PosixSerialDevice::Close() {
     constexpr auto kPollLeaveLimit = std::chrono::seconds(2);
     const std::uint64_t polls = pollsEnded_;
     if (inPoll_ && !pollEnded_.wait_for(lock, kPollLeaveLimit, [&] { return !inPoll_ || pollsEnded_ != polls; })) {
-        closeAfterPoll_ = fd; // the worker is stuck somewhere else; it closes it later
+        // The worker is stuck in the poll and the tty's file with it. Our lock goes now, so
+        // that the port is free as the close returns; the descriptor is closed when the poll
+        // has returned, its number taken until then, so that no new one is mistaken for it.
+        ::flock(fd, LOCK_UN);
+        closeAfterPoll_.push_back(fd);
         return kDeviceOk;
     }
     ::close(fd);

@@ -90,7 +90,7 @@ private:
     bool inPoll_ = false;
     std::uint64_t pollsEnded_ = 0;
     std::condition_variable pollEnded_;
-    int closeAfterPoll_ = -1; // an fd whose close could not wait for the worker's poll
+    std::vector<int> closeAfterPoll_; // fds whose close could not wait for the worker's poll
 
     bool gone_ = false;
     bool goneReported_ = false;

@@ -423,10 +423,10 @@ int PosixSerialDevice::PollAndService(std::unique_lock<std::mutex>& lock, Clock:
     inPoll_ = false;
     ++pollsEnded_;
     pollEnded_.notify_all();
-    if (closeAfterPoll_ >= 0) {
-        ::close(closeAfterPoll_);
-        closeAfterPoll_ = -1;
+    for (int stale : closeAfterPoll_) {
+        ::close(stale);
     }
+    closeAfterPoll_.clear();
     if (result < 0) {
         return pollError == EINTR ? 0 : pollError;
     }

@@ -21,6 +21,7 @@ struct VirtualSenderFaults {
     int stopAfterCommands = -1; // answers only this many commands, then stays quiet (-1: never)
     int replyDelayMs = 0;       // extra time before every reply (a slow sender)
     bool noRts = false;         // on a line without RTS: always powered, RTS and DTR refused
+    bool keepsSettings = false; // says "Done" to every set command and keeps what it had
 };
 
 // The sender's eight settings as it stores them: codes and values as text, in the order

@@ -1,14 +1,18 @@
 // zeftctl's job history: what the device commands leave in it and what "history" shows.
+#include "main/HistoryRecord.h"
 #include "tests/cli/ZeftctlRunner.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace zeft::cli::testing {
 namespace {
@@ -174,6 +178,56 @@ TEST(ZeftctlHistoryTest, HistorySaysWhatItSkipped) {
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(nlohmann::json::parse(r.out).at("records").size(), 1u);
     EXPECT_NE(r.err.find("Skipped 2 lines"), std::string::npos) << r.err;
+}
+
+// A folder or a pipe named as the history is refused at once, never waited on.
+TEST(ZeftctlHistoryTest, HistoryReadsOnlyARegularFile) {
+    const TempFolder folder;
+    std::filesystem::create_directory(folder / "a folder");
+    ASSERT_EQ(mkfifo((folder / "a pipe").c_str(), 0600), 0);
+    const std::pair<const char*, const char*> rows[] = {
+        {"a folder", "cannot be read: It is a folder.\n"},
+        {"a pipe", "cannot be read: It is not a regular file.\n"},
+    };
+    for (const auto& [name, error] : rows) {
+        const HistoryFile history(folder / name);
+        const RunResult r = RunZeftctl({"history"}, {}, {}, std::chrono::seconds(10));
+        EXPECT_EQ(r.exitCode, 1) << name;
+        EXPECT_NE(r.err.find(error), std::string::npos) << r.err;
+    }
+}
+
+// What a record stores reaches the terminal escaped, in the text and in the JSON.
+TEST(ZeftctlHistoryTest, HistoryEscapesStoredControlCharacters) {
+    const TempFolder folder;
+    HistoryRecord record;
+    record.time = "2026-01-01T08:00:00.000Z";
+    record.port = "COM3\x1b]0;retitled\x07";
+    record.outcome = "\x1b[2J\x1b[Hcleared\nsuccess";
+    record.settings = RecordedSettings{0,
+                                       0,
+                                       {"10", "2000",
+                                        "\xc2\x9b"
+                                        "2J",
+                                        "40", "60", "\x7f"}};
+    record.source = "zeftctl";
+    const HistoryFile history(folder.Write("history.jsonl", HistoryRecordJson(record) + "\n"));
+    const RunResult text = RunZeftctl({"history"});
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    EXPECT_EQ(text.out.find_first_of("\x1b\x07\x7f"), std::string::npos) << text.out;
+    EXPECT_EQ(text.out.find("\xc2\x9b"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("COM3\\x1b]0;retitled\\x07  \\x1b[2J\\x1b[Hcleared\\x0asuccess\n"), std::string::npos)
+        << text.out;
+    EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 2) << "the record's line and its settings";
+
+    const RunResult json = RunZeftctl({"history", "--json"});
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    EXPECT_EQ(json.out.find_first_of("\x1b\x07\x7f"), std::string::npos) << json.out;
+    EXPECT_EQ(json.out.find("\xc2\x9b"), std::string::npos) << json.out;
+    const nlohmann::json read = nlohmann::json::parse(json.out).at("records").at(0);
+    EXPECT_EQ(read["port"], record.port);
+    EXPECT_EQ(read["settings"]["Level A"], record.settings->edits[2]);
+    EXPECT_EQ(read["settings"]["Level D"], record.settings->edits[5]);
 }
 
 TEST(ZeftctlHistoryTest, AnUnwritableHistoryWarnsAndChangesNothingElse) {

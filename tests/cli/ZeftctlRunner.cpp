@@ -3,12 +3,15 @@
 #include "serial/virtual/PosixPseudoTerminal.h"
 #include "tests/support/TempFolder.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
+#include <fstream>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 extern char** environ;
@@ -95,6 +98,27 @@ RunResult Collect(pid_t pid, int out, int err, const std::string& interruptAfter
     return result;
 }
 
+// Whether the process has a handler of its own for the signal (SigCgt in its status).
+bool Catches(pid_t pid, int signal) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("SigCgt:", 0) == 0) {
+            return ((std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1) != 0;
+        }
+    }
+    return false;
+}
+
+// Sends the signal once the program catches it, or at the deadline all the same (where a
+// program that never catches it dies of it).
+void SignalOnceCaught(pid_t pid, int signal, std::chrono::steady_clock::time_point deadline) {
+    const auto limit = std::min(deadline, std::chrono::steady_clock::now() + std::chrono::seconds(5));
+    while (!Catches(pid, signal) && std::chrono::steady_clock::now() < limit) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    kill(pid, signal);
+}
+
 } // namespace
 
 RunResult RunZeftctl(const std::vector<std::string>& arguments, const std::string& input,
@@ -156,6 +180,9 @@ RunResult RunZeftctlOnTerminal(const std::vector<std::string>& arguments, const 
         close(master);
         close(out[0]);
         return {};
+    }
+    if (interruptAfter.empty()) {
+        SignalOnceCaught(pid, signal, std::chrono::steady_clock::now() + limit);
     }
     return Collect(pid, out[0], master, interruptAfter, true, signal, limit);
 }

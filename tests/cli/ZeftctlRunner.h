@@ -21,7 +21,9 @@ RunResult RunZeftctl(const std::vector<std::string>& arguments, const std::strin
 
 // The same with a terminal as standard input and error output, as a person at a shell
 // has it: questions are asked there and progress is drawn. The program gets the signal
-// once its error output contains interruptAfter; err holds what the terminal showed.
+// once its error output contains interruptAfter, or with interruptAfter empty once it
+// catches the signal (it waits on its terminal then, or is about to); err holds what the
+// terminal showed.
 RunResult RunZeftctlOnTerminal(const std::vector<std::string>& arguments, const std::string& interruptAfter, int signal,
                                std::chrono::seconds limit = std::chrono::seconds(60));
 

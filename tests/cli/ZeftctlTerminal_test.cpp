@@ -34,26 +34,36 @@ TEST_P(ZeftctlSignalTest, EndsTheRunAsInterrupted) {
 
 const std::string kSender = "ZEFT Virtual Sender";
 
-INSTANTIATE_TEST_SUITE_P(Signals, ZeftctlSignalTest,
-                         ::testing::Values(SignalCase{"CtrlCAtTheQuestion",
-                                                      {"program", "--port", kSender, "--top", "11"},
-                                                      "[y/N] ",
-                                                      SIGINT,
-                                                      "",
-                                                      "Error: Interrupted."},
-                                           SignalCase{"TerminatedAtTheQuestionUnderJson",
-                                                      {"program", "--port", kSender, "--top", "11", "--json"},
-                                                      "[y/N] ",
-                                                      SIGTERM,
-                                                      "{\"error\":\"Interrupted.\"}\n",
-                                                      "Error: Interrupted."},
-                                           SignalCase{"CtrlCWhileReading",
-                                                      {"read", "--port", kSender + " (slow 300)"},
-                                                      "KOV",
-                                                      SIGINT,
-                                                      "\nOutput Type = 0",
-                                                      "Error: Interrupted: the sender was switched off."}),
-                         [](const ::testing::TestParamInfo<SignalCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Signals, ZeftctlSignalTest,
+    ::testing::Values(
+        SignalCase{"CtrlCAtTheQuestion",
+                   {"program", "--port", kSender, "--top", "11"},
+                   "[y/N] ",
+                   SIGINT,
+                   "",
+                   "Error: Interrupted."},
+        SignalCase{"TerminatedAtTheQuestionUnderJson",
+                   {"program", "--port", kSender, "--top", "11", "--json"},
+                   "[y/N] ",
+                   SIGTERM,
+                   "{\"error\":\"Interrupted.\"}\n",
+                   "Error: Interrupted."},
+        // The table from the terminal: waits in a read there.
+        SignalCase{"TerminatedInACalculation", {"calc", "table", "--csv", "-"}, "", SIGTERM, "", "Error: Interrupted."},
+        SignalCase{"HungUpInACalculationUnderJson",
+                   {"calc", "table", "--csv", "-", "--json"},
+                   "",
+                   SIGHUP,
+                   "{\"error\":\"Interrupted.\"}\n",
+                   "Error: Interrupted."},
+        SignalCase{"CtrlCWhileReading",
+                   {"read", "--port", kSender + " (slow 300)"},
+                   "KOV",
+                   SIGINT,
+                   "\nOutput Type = 0",
+                   "Error: Interrupted: the sender was switched off."}),
+    [](const ::testing::TestParamInfo<SignalCase>& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace zeft::cli::testing

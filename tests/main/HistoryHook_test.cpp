@@ -114,6 +114,22 @@ TEST(HistoryHookTest, AFailedOperationIsRecordedWithItsMessage) {
     ASSERT_EQ(s.prompts.shown.size(), 1u);
 }
 
+// Acknowledged but not kept: the record says so as the box did, with what the sender holds.
+TEST(HistoryHookTest, SettingsNotKeptAreRecordedWithWhatTheSenderHolds) {
+    const TempFolder folder;
+    const fs::path history = folder / "history.jsonl";
+    Session s(history, {.keepsSettings = true});
+    ASSERT_TRUE(s.Run(ExchangeOperation::ReadDevice));
+    s.controls.edits[2] = "7";
+    EXPECT_FALSE(s.Run(ExchangeOperation::ProgramDevice));
+    const HistoryListing listing = ReadHistory(history);
+    ASSERT_EQ(listing.records.size(), 2u);
+    EXPECT_EQ(listing.records[1].outcome, "The device did not keep these settings: Level A (sent 7, read 20).");
+    ASSERT_TRUE(listing.records[1].settings);
+    EXPECT_EQ(listing.records[1].settings->edits[2], "20");
+    EXPECT_EQ(listing.records[1].sent->edits[2], "7");
+}
+
 TEST(HistoryHookTest, AnUnwritableHistoryWarnsOnceAndChangesNoResult) {
     const TempFolder folder;
     const fs::path blocker = folder.Write("not-a-folder", "x");

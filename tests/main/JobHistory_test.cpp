@@ -6,6 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <vector>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace zeft::testing {
 namespace {
 
@@ -139,6 +148,54 @@ TEST(HistoryReaderTest, ATornLastLineIsSkippedAndTheNextAppendIsWhole) {
     EXPECT_EQ(listing.records[2].settings->edits[2], "4");
     EXPECT_EQ(listing.skipped, 1u);
     EXPECT_NE(TempFolder::Read(file).find(torn + "\n"), std::string::npos);
+}
+
+// Only a regular file is read, never waited on; a line far longer than any record (a
+// crash's tail of NUL bytes) is skipped as one, read once and never held whole.
+TEST(HistoryReaderTest, RefusesWhatIsNoRegularFileAndSkipsOverlongLines) {
+    const TempFolder folder;
+    fs::create_directory(folder / "a folder");
+    const std::string overlong(kLongestHistoryLine + 1, '\0');
+    const std::string padded = HistoryRecordJson(Record("p", 3)) + std::string(kLongestHistoryLine, ' ');
+    const fs::path file = folder.Write("history.jsonl", Line(Record("p", 1)) + overlong + "\n" + Line(Record("p", 2)) +
+                                                            padded + "\n" + Line(Record("p", 4)) + overlong + overlong);
+    struct Row {
+        const char* what;
+        fs::path file;
+        std::optional<std::size_t> last;
+        std::string error;
+        std::vector<std::string> levels; // Level A of each record read
+        std::size_t skipped;
+    };
+    std::vector<Row> rows = {
+        {"a folder", folder / "a folder", std::nullopt, "It is a folder.", {}, 0},
+        {"a folder, its end", folder / "a folder", 5, "It is a folder.", {}, 0},
+        {"overlong lines", file, std::nullopt, "", {"1", "2", "4"}, 3},
+        {"overlong lines, the last two", file, 2, "", {"2", "4"}, 2},
+        {"overlong lines, all from the end", file, 10, "", {"1", "2", "4"}, 3},
+    };
+#ifndef _WIN32
+    const fs::path fifo = folder / "a pipe";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    // A writer holds the pipe, so that a reader that opens it anyway finds no end to wait for.
+    const int writer = open(fifo.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(writer, 0);
+    rows.push_back({"a pipe", fifo, std::nullopt, "It is not a regular file.", {}, 0});
+    rows.push_back({"a pipe, its end", fifo, 5, "It is not a regular file.", {}, 0});
+#endif
+    for (const Row& row : rows) {
+        const HistoryListing listing = ReadHistory(row.file, {std::nullopt, row.last});
+        EXPECT_EQ(listing.error.value_or(""), row.error) << row.what;
+        std::vector<std::string> levels;
+        for (const HistoryRecord& record : listing.records) {
+            levels.push_back(record.settings->edits[2]);
+        }
+        EXPECT_EQ(levels, row.levels) << row.what;
+        EXPECT_EQ(listing.skipped, row.skipped) << row.what;
+    }
+#ifndef _WIN32
+    close(writer);
+#endif
 }
 
 TEST(HistoryFileTest, AppendMakesTheFolderAndKeepsOldLines) {

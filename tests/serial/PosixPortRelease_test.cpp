@@ -2,21 +2,27 @@
 // a close that gave up on the worker, and for other users.
 #include "serial/HandOverQueue.h"
 #include "serial/SerialLink.h"
+#include "serial/device/PosixSerialDevice.h"
 #include "tests/support/PseudoTerminal.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdint>
+#include <fstream>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -95,6 +101,72 @@ TEST_F(PortRelease, ReopenRightAfterACloseThatGaveUpOnTheWorker) {
         link.SetActive(false);
         pty.Read(1 << 20, 100); // what the far end got
     }
+}
+
+int holdPipe[2] = {-1, -1};
+std::atomic<bool> held{false};
+
+// Keeps the thread it interrupts (in its poll) until the test lets it go.
+void HoldInHandler(int) {
+    held.store(true);
+    char byte = 0;
+    while (read(holdPipe[0], &byte, 1) < 0 && errno == EINTR) {
+    }
+}
+
+bool InPoll(pid_t thread) {
+    std::ifstream in("/proc/self/task/" + std::to_string(thread) + "/syscall");
+    long number = -1;
+    in >> number;
+#ifdef SYS_poll
+    if (number == SYS_poll) {
+        return true;
+    }
+#endif
+    return number == SYS_ppoll;
+}
+
+// The worker's poll outlasts the close's wait (held here by a signal handler): the close
+// still returns with the port free for the next user, not locked until the poll returns.
+TEST(PosixPortReleaseTest, APollThatOutlastsTheCloseHoldsNoLock) {
+    PseudoTerminal pty;
+    ASSERT_TRUE(pty.Ok());
+    PosixSerialDevice device;
+    ASSERT_EQ(device.Open(pty.SlavePath()), kDeviceOk);
+    std::uint32_t mask = 0;
+    ASSERT_EQ(device.StartWaitEvent(mask), kErrorIoPending);
+    ASSERT_EQ(pipe2(holdPipe, O_CLOEXEC), 0);
+    struct sigaction action {};
+    action.sa_handler = HoldInHandler;
+    sigemptyset(&action.sa_mask);
+    struct sigaction old {};
+    ASSERT_EQ(sigaction(SIGUSR1, &action, &old), 0);
+    std::atomic<pid_t> thread{0};
+    std::thread worker([&] {
+        thread.store(static_cast<pid_t>(syscall(SYS_gettid)));
+        device.WaitForCompletion(false, true, 60'000);
+    });
+    const auto deadline = Clock::now() + 10s;
+    while ((thread.load() == 0 || !InPoll(thread.load())) && Clock::now() < deadline) {
+        std::this_thread::sleep_for(1ms);
+    }
+    ASSERT_TRUE(InPoll(thread.load()));
+    syscall(SYS_tgkill, getpid(), thread.load(), SIGUSR1);
+    while (!held.load() && Clock::now() < deadline) {
+        std::this_thread::sleep_for(1ms);
+    }
+    EXPECT_TRUE(held.load());
+
+    EXPECT_EQ(device.Close(), kDeviceOk);
+    PosixSerialDevice next;
+    EXPECT_EQ(next.Open(pty.SlavePath()), kDeviceOk) << "busy: the closed port still holds its lock";
+    next.Close();
+
+    ASSERT_EQ(write(holdPipe[1], "x", 1), 1);
+    worker.join();
+    sigaction(SIGUSR1, &old, nullptr);
+    close(holdPipe[0]);
+    close(holdPipe[1]);
 }
 
 // Exclusive mode is the tty's, not our descriptor's: left set, it would keep other users
