@@ -14,10 +14,8 @@
 #include <sstream>
 #include <system_error>
 
-#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace zeft {
 
@@ -59,27 +57,6 @@ std::map<unsigned, Group> ReadGroups(const fs::path& file) {
     return groups;
 }
 
-ProcessIdentity ThisProcess() {
-    ProcessIdentity self;
-    self.uid = geteuid();
-    self.gid = getegid();
-    self.pid = static_cast<int>(getpid());
-    const int count = getgroups(0, nullptr);
-    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(count, 0)));
-    if (count > 0 && getgroups(count, groups.data()) == count) {
-        self.groups.assign(groups.begin(), groups.end());
-    }
-    passwd entry{};
-    passwd* found = nullptr;
-    char buffer[4096];
-    if (getpwuid_r(self.uid, &entry, buffer, sizeof buffer, &found) == 0 && found != nullptr) {
-        self.user = found->pw_name;
-    } else {
-        self.user = std::to_string(self.uid);
-    }
-    return self;
-}
-
 // Who holds which of the nodes open, from every process's open files.
 struct Holders {
     std::map<std::string, std::vector<std::pair<int, std::string>>> byNode; // pid, command
@@ -117,15 +94,6 @@ Holders ScanProcesses(const fs::path& proc, const std::vector<std::string>& node
         }
     }
     return holders;
-}
-
-int OpenForAMoment(const std::string& node) {
-    const int fd = ::open(node.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return errno;
-    }
-    ::close(fd);
-    return 0;
 }
 
 // The node's own path, as the open files of processes name it (a by-id link resolved).

@@ -3,7 +3,13 @@
 #include <cerrno>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
+#include <fcntl.h>
+#include <pwd.h>
+#include <unistd.h>
+
+#include <sys/stat.h>
 #include <sys/sysmacros.h>
 
 namespace zeft {
@@ -26,6 +32,36 @@ bool InRange(const std::string& range, unsigned minor) {
 }
 
 } // namespace
+
+ProcessIdentity ThisProcess() {
+    ProcessIdentity self;
+    self.uid = geteuid();
+    self.gid = getegid();
+    self.pid = static_cast<int>(getpid());
+    const int count = getgroups(0, nullptr);
+    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(count, 0)));
+    if (count > 0 && getgroups(count, groups.data()) == count) {
+        self.groups.assign(groups.begin(), groups.end());
+    }
+    passwd entry{};
+    passwd* found = nullptr;
+    char buffer[4096];
+    if (getpwuid_r(self.uid, &entry, buffer, sizeof buffer, &found) == 0 && found != nullptr) {
+        self.user = found->pw_name;
+    } else {
+        self.user = std::to_string(self.uid);
+    }
+    return self;
+}
+
+int OpenForAMoment(const std::string& node) {
+    const int fd = ::open(node.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return errno;
+    }
+    ::close(fd);
+    return 0;
+}
 
 int StatThrough(const MachineView& view, const std::string& path, struct stat& info) {
     if (view.statPath) {

@@ -9,8 +9,13 @@
 
 namespace zeft {
 
-// What the port's open refuses, seen from the node alone, so that the doctor never has to
-// open a port to find it.
+// Who the doctor runs as, and what the port's open refuses, seen from the node alone, so
+// that the doctor never has to open a port to find it.
+
+ProcessIdentity ThisProcess();
+
+// Opens a node for a moment and closes it: 0 or the errno.
+int OpenForAMoment(const std::string& node);
 
 // stat(2) of path through the machine view: 0 or the errno.
 int StatThrough(const MachineView& view, const std::string& path, struct stat& info);

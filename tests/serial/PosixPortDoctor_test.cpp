@@ -73,6 +73,7 @@ public:
     // A character device node in the tree's /dev.
     void Device(const std::string& name, unsigned major, unsigned minor) {
         Write(root_ / "dev" / name, "");
+        fs::permissions(root_ / "dev" / name, static_cast<fs::perms>(0666));
         devices_[fs::canonical(root_ / "dev" / name).string()] = makedev(major, minor);
     }
     // A tty with its node (mode as given); dev is its "166:0" numbers.
@@ -96,6 +97,7 @@ public:
     // This program's controlling terminal, as proc/<pid>/stat encodes it.
     void ControllingTerminal(unsigned major, unsigned minor) {
         const unsigned number = (minor & 0xffU) | (major << 8) | ((minor & ~0xffU) << 12);
+        fs::create_directories(root_ / "proc/999999/fd");
         Write(root_ / "proc/999999/stat",
               "999999 (zeft ) x) S 1 999999 999999 " + std::to_string(number) + " 999999 4194304\n");
     }
@@ -647,7 +649,14 @@ TEST(PortDoctorOnThisMachineTest, ANodeAnUnprivilegedUserMayNotOpen) {
         if (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0) {
             return std::string("could not become nobody");
         }
-        return Ids(DiagnoseLinuxPorts(node.string(), MachineView()));
+        MachineView view;
+        view.statPath = [](const std::string& path, struct stat& info) { // a file standing for ttyS0
+            const int result = ::stat(path.c_str(), &info) == 0 ? 0 : errno;
+            info.st_mode = (info.st_mode & ~S_IFMT) | S_IFCHR;
+            info.st_rdev = makedev(4, 64);
+            return result;
+        };
+        return Ids(DiagnoseLinuxPorts(node.string(), view));
     });
     EXPECT_EQ(seen.rfind("no-permission ", 0), 0u) << seen;
     EXPECT_NE(seen.find(node.string()), std::string::npos) << seen;
