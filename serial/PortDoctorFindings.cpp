@@ -128,8 +128,7 @@ PortFinding ForeignGroup(const std::string& port, const std::string& group, cons
 }
 
 PortFinding OwnerOnly(const std::string& port, const std::string& owner, unsigned mode, const AccessRule& rule) {
-    return AccessFinding(port, port + " may be used by its owner " + owner + " only (mode " + Octal(mode) + ").",
-                         rule);
+    return AccessFinding(port, port + " may be used by its owner " + owner + " only (mode " + Octal(mode) + ").", rule);
 }
 
 PortFinding GroupNotActive(const std::string& port, const std::string& group, const std::string& user) {

@@ -82,9 +82,9 @@ TEST(ZeftctlTest, DoctorJsonGivesFindingsAndPortsAndFailsOnAnError) {
             EXPECT_FALSE(finding["note"].get<std::string>().empty());
         }
         EXPECT_EQ(ids, c.ids) << c.port;
-        EXPECT_EQ(report["lookedAt"], nlohmann::json(c.exitCode == 0 || c.ids[0] != "missing-port"
-                                                         ? std::vector<std::string>{c.port}
-                                                         : std::vector<std::string>{}))
+        EXPECT_EQ(report["lookedAt"],
+                  nlohmann::json(c.exitCode == 0 || c.ids[0] != "missing-port" ? std::vector<std::string>{c.port}
+                                                                               : std::vector<std::string>{}))
             << c.port;
         EXPECT_EQ(report["ports"], nlohmann::json::parse(ports.out)) << c.port;
 

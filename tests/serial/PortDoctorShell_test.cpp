@@ -32,10 +32,12 @@ std::string RunShell(const testing::TempFolder& folder, const std::string& scrip
 }
 
 bool HasControl(const std::string& text, bool lineFeedToo) {
-    return std::any_of(text.begin(), text.end(), [lineFeedToo](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return (byte < 0x20 && (lineFeedToo || byte != '\n')) || byte == 0x7f;
-    }) || text.find("\xc2\x9b") != std::string::npos;
+    return std::any_of(text.begin(), text.end(),
+                       [lineFeedToo](char c) {
+                           const auto byte = static_cast<unsigned char>(c);
+                           return (byte < 0x20 && (lineFeedToo || byte != '\n')) || byte == 0x7f;
+                       }) ||
+           text.find("\xc2\x9b") != std::string::npos;
 }
 
 const char* const kHostileNames[] = {
@@ -46,7 +48,7 @@ const char* const kHostileNames[] = {
     "sp ace\tand tab ",
     "-rf --no-preserve-root",
     "\x1b]0;title\x07\x1b[2J",
-    "\xc2\x9b" "31m red",
+    "\xc2\x9bK erased line",
     "back\\slash \\' $HOME ${PATH} !x * ?",
     "",
 };

@@ -6,9 +6,9 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -363,8 +363,11 @@ const MachineState kMachineStates[] = {
      {"missing-port"},
      "choose a port that is there: ",
      "ttyUSB3"},
-    {"asked for a folder", [](FakeMachine& m) { fs::create_directory(m.root_ / "dev/serial"); }, {"not-a-port"},
-     "is not a serial port: it is a folder.", "serial"},
+    {"asked for a folder",
+     [](FakeMachine& m) { fs::create_directory(m.root_ / "dev/serial"); },
+     {"not-a-port"},
+     "is not a serial port: it is a folder.",
+     "serial"},
     {"asked for a regular file",
      [](FakeMachine& m) {
          m.BuiltInPort(0666);
@@ -562,9 +565,8 @@ TEST(PortDoctorFixesTest, HostileNamesStayLiteralWhenTheFixesRun) {
         << text;
 
     testing::TempFolder folder;
-    const fs::path script =
-        folder.Write("fixes.sh", "sudo() { printf '<%s>' \"$@\"; echo; }\nkill() { printf '[kill %s]' \"$@\"; echo; }\n" +
-                                     text);
+    const fs::path script = folder.Write(
+        "fixes.sh", "sudo() { printf '<%s>' \"$@\"; echo; }\nkill() { printf '[kill %s]' \"$@\"; echo; }\n" + text);
     FILE* shell = popen(("cd '" + folder.Path().string() + "' && sh ./fixes.sh 2>&1").c_str(), "r");
     ASSERT_NE(shell, nullptr);
     std::string out;
