@@ -24,7 +24,7 @@ TEST(PortDoctorDlgTest, ListsCopiesAndRunsAgain) {
         std::vector<PortFinding> findings;
         if (++runs == 1) {
             findings.push_back({"port-taken", FindingSeverity::Error, "/dev/ttyUSB0",
-                                "/dev/ttyUSB0 is open in another program: minicom (pid 42).", "kill 42"});
+                                "/dev/ttyUSB0 is open in another program: minicom (pid 42).", "kill 42", ""});
             findings.push_back({"modem-manager", FindingSeverity::Warning, "/dev/ttyACM0", "ModemManager probes it.",
                                 "stop it", "then plug it in\nagain \x1b[2J"});
         }
