@@ -9,9 +9,11 @@
 
 namespace zeft::cli {
 
-// The findings and the ports present as one JSON object:
-// {"findings": [{"id", "severity", "port", "summary", "fix"}], "ports": [as "ports --json"]}.
-std::string DoctorJson(const std::vector<PortFinding>& findings, const std::vector<PortDescription>& ports);
+// The findings, the ports looked at and the ports present as one JSON object:
+// {"findings": [{"id", "severity", "port", "summary", "fix", "note"}], "lookedAt": [names],
+//  "ports": [as "ports --json"]}.
+std::string DoctorJson(const std::vector<PortFinding>& findings, const std::vector<std::string>& lookedAt,
+                       const std::vector<PortDescription>& ports);
 
 // "doctor": why a port does not work and how to fix it, for one port or (port empty) every
 // port and USB serial adapter; text or JSON. 0 when no finding is an error, else 1.

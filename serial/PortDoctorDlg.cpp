@@ -112,12 +112,15 @@ void TPortDoctorDlg::ShowFindings(std::vector<PortFinding> findings) {
     running_ = false;
     ListFindings->clear();
     for (const PortFinding& finding : findings_) {
-        auto* item =
-            new QListWidgetItem(style()->standardIcon(IconOf(finding.severity)),
-                                Heading(finding) + QLatin1Char('\n') + QString::fromStdString(finding.summary) +
-                                    QStringLiteral("\nFix: ") + QString::fromStdString(finding.fix),
-                                ListFindings);
-        item->setToolTip(QString::fromStdString(finding.fix));
+        QString text = Heading(finding) + QLatin1Char('\n') + QString::fromStdString(finding.summary);
+        if (!finding.fix.empty()) {
+            text += QStringLiteral("\nFix: ") + QString::fromStdString(finding.fix);
+        }
+        if (!finding.note.empty()) {
+            text += QLatin1Char('\n') + QString::fromStdString(finding.note);
+        }
+        auto* item = new QListWidgetItem(style()->standardIcon(IconOf(finding.severity)), text, ListFindings);
+        item->setToolTip(QString::fromStdString(finding.fix.empty() ? finding.note : finding.fix));
     }
     if (!findings_.empty()) {
         ListFindings->setCurrentRow(0);

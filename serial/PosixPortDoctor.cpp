@@ -1,6 +1,7 @@
 #include "serial/PortDoctor.h"
 
 #include "serial/CommPortList.h"
+#include "serial/PosixPortDoctorNode.h"
 #include "serial/PosixUsbDoctor.h"
 #include "serial/virtual/VirtualSenderPortName.h"
 
@@ -13,10 +14,8 @@
 #include <sstream>
 #include <system_error>
 
-#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace zeft {
 
@@ -58,27 +57,6 @@ std::map<unsigned, Group> ReadGroups(const fs::path& file) {
     return groups;
 }
 
-ProcessIdentity ThisProcess() {
-    ProcessIdentity self;
-    self.uid = geteuid();
-    self.gid = getegid();
-    self.pid = static_cast<int>(getpid());
-    const int count = getgroups(0, nullptr);
-    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(count, 0)));
-    if (count > 0 && getgroups(count, groups.data()) == count) {
-        self.groups.assign(groups.begin(), groups.end());
-    }
-    passwd entry{};
-    passwd* found = nullptr;
-    char buffer[4096];
-    if (getpwuid_r(self.uid, &entry, buffer, sizeof buffer, &found) == 0 && found != nullptr) {
-        self.user = found->pw_name;
-    } else {
-        self.user = std::to_string(self.uid);
-    }
-    return self;
-}
-
 // Who holds which of the nodes open, from every process's open files.
 struct Holders {
     std::map<std::string, std::vector<std::pair<int, std::string>>> byNode; // pid, command
@@ -118,15 +96,6 @@ Holders ScanProcesses(const fs::path& proc, const std::vector<std::string>& node
     return holders;
 }
 
-int OpenForAMoment(const std::string& node) {
-    const int fd = ::open(node.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return errno;
-    }
-    ::close(fd);
-    return 0;
-}
-
 // The node's own path, as the open files of processes name it (a by-id link resolved).
 std::string RealNode(const std::string& port) {
     std::error_code error;
@@ -138,49 +107,100 @@ bool Contains(const std::vector<unsigned>& list, unsigned value) {
     return std::find(list.begin(), list.end(), value) != list.end();
 }
 
-// The permission findings of one node, as the kernel checks owner, group and others.
-bool CheckPermission(const std::string& port, const struct stat& node, const ProcessIdentity& self,
-                     const std::map<unsigned, Group>& groups, std::vector<PortFinding>& findings) {
+// What one look at the machine found, shared by the checks of each port.
+struct Survey {
+    const MachineView& view;
+    ProcessIdentity self;
+    std::map<unsigned, Group> groups;
+    Holders holders;
+    std::vector<std::string> present;
+};
+
+bool IsMember(const Survey& survey, unsigned gid, const Group& group) {
+    return survey.self.gid == gid || Contains(survey.self.groups, gid) ||
+           std::find(group.members.begin(), group.members.end(), survey.self.user) != group.members.end();
+}
+
+// The rule that gives the port to the machine's serial group (the first of the usual names
+// its group file has), or to the logged-in user where it has none.
+AccessRule RuleFor(const std::string& port, const Survey& survey) {
+    AccessRule rule;
+    rule.adapter.kernel = fs::path(RealNode(port)).filename().string();
+    if (const auto usb = UsbOfTty(survey.view.sysfs / "class" / "tty" / rule.adapter.kernel)) {
+        rule.adapter.vendor = usb->vendor;
+        rule.adapter.product = usb->product;
+        rule.adapter.serial = usb->serial;
+        rule.adapter.location = usb->location;
+    }
+    for (const char* name : {"dialout", "uucp", "serial"}) {
+        const auto group = std::find_if(survey.groups.begin(), survey.groups.end(),
+                                        [name](const auto& entry) { return entry.second.name == name; });
+        if (group != survey.groups.end()) {
+            rule.serialGroup = name;
+            rule.joiner = IsMember(survey, group->first, group->second) ? std::string() : survey.self.user;
+            break;
+        }
+    }
+    return rule;
+}
+
+// The permission findings of one node, as the kernel checks owner, group and others. Only
+// a serial group is ever offered to join; any other owner or group gets a rule of its own.
+bool CheckPermission(const std::string& port, const struct stat& node, const Survey& survey,
+                     std::vector<PortFinding>& findings) {
+    const ProcessIdentity& self = survey.self;
     const unsigned mode = node.st_mode;
     const bool inGroup = self.gid == node.st_gid || Contains(self.groups, node.st_gid);
     const unsigned bits = node.st_uid == self.uid ? mode >> 6 : inGroup ? mode >> 3 : mode;
     if (self.uid == 0 || (bits & 6U) == 6U) {
         return true;
     }
-    const auto group = groups.find(node.st_gid);
-    const std::string groupName = group != groups.end() ? group->second.name : std::to_string(node.st_gid);
+    const auto group = survey.groups.find(node.st_gid);
+    const std::string groupName = group != survey.groups.end() ? group->second.name : std::to_string(node.st_gid);
     if (((mode >> 3) & 6U) != 6U || inGroup) {
         passwd entry{};
         passwd* found = nullptr;
         char buffer[4096];
         const bool known = getpwuid_r(node.st_uid, &entry, buffer, sizeof buffer, &found) == 0 && found != nullptr;
-        findings.push_back(finding::OwnerOnly(port, known ? found->pw_name : std::to_string(node.st_uid), mode));
-    } else if (group != groups.end() && std::find(group->second.members.begin(), group->second.members.end(),
-                                                  self.user) != group->second.members.end()) {
+        findings.push_back(finding::OwnerOnly(port, known ? found->pw_name : std::to_string(node.st_uid), mode,
+                                              RuleFor(port, survey)));
+    } else if (group != survey.groups.end() && std::find(group->second.members.begin(), group->second.members.end(),
+                                                         self.user) != group->second.members.end()) {
         findings.push_back(finding::GroupNotActive(port, groupName, self.user));
-    } else {
+    } else if (IsSerialGroup(groupName)) {
         findings.push_back(finding::NoPermission(port, groupName, self.user));
+    } else {
+        findings.push_back(finding::ForeignGroup(port, groupName, self.user, RuleFor(port, survey)));
     }
     return false;
 }
 
-void CheckPort(const std::string& port, const MachineView& view, const ProcessIdentity& self,
-               const std::map<unsigned, Group>& groups, const Holders& holders, std::vector<PortFinding>& findings) {
+void CheckPort(const std::string& port, const Survey& survey, std::vector<PortFinding>& findings) {
+    const MachineView& view = survey.view;
     struct stat node {};
-    if (::stat(port.c_str(), &node) != 0) {
+    if (StatThrough(view, port, node) != 0) {
         return;
     }
-    const bool mayOpen = CheckPermission(port, node, self, groups, findings);
+    // What the port's open would refuse, before anything else.
+    if (const auto what = NotATerminal(node, view)) {
+        findings.push_back(finding::NotAPort(port, *what, survey.present));
+        return;
+    }
+    if (IsOwnTerminal(node, view, survey.self.pid)) {
+        findings.push_back(finding::OwnTerminal(port, survey.present));
+        return;
+    }
+    const bool mayOpen = CheckPermission(port, node, survey, findings);
 
     std::string named;
     std::string pids;
     std::string commands;
     bool heldHere = false;
     const std::string real = RealNode(port);
-    const auto held = holders.byNode.find(real);
+    const auto held = survey.holders.byNode.find(real);
     static const std::vector<std::pair<int, std::string>> kNobody;
-    for (const auto& [pid, command] : held != holders.byNode.end() ? held->second : kNobody) {
-        if (pid == self.pid) {
+    for (const auto& [pid, command] : held != survey.holders.byNode.end() ? held->second : kNobody) {
+        if (pid == survey.self.pid) {
             heldHere = true; // this program's own open port
             continue;
         }
@@ -190,7 +210,7 @@ void CheckPort(const std::string& port, const MachineView& view, const ProcessId
     }
     if (!named.empty()) {
         findings.push_back(finding::PortTaken(port, named, commands, pids));
-    } else if (mayOpen && !heldHere && !holders.sawEveryProcess) {
+    } else if (mayOpen && !heldHere && !survey.holders.sawEveryProcess) {
         // A holder this user cannot see shows only in the open itself. Where every process
         // was seen there is nothing to find, and the port is left untouched.
         const int result = view.tryOpen ? view.tryOpen(port) : OpenForAMoment(port);
@@ -202,22 +222,27 @@ void CheckPort(const std::string& port, const MachineView& view, const ProcessId
     }
 
     const fs::path entry = view.sysfs / "class" / "tty" / fs::path(real).filename();
-    if (fs::path(real).parent_path() != view.devices || !holders.modemManager) {
+    if (fs::path(real).parent_path() != view.devices || !survey.holders.modemManager) {
         return;
     }
     if (const auto usb = UsbOfTty(entry); usb && usb->speaksAt && !MarkedNotAModem(view, entry, *usb)) {
-        findings.push_back(finding::ModemManager(port, usb->vendor, usb->product));
+        findings.push_back(finding::ModemManager(
+            port, {usb->vendor, usb->product, usb->serial, usb->location, fs::path(real).filename().string()}));
     }
 }
 
 } // namespace
 
-std::vector<PortFinding> DiagnoseLinuxPorts(const std::string& port, const MachineView& view) {
+std::vector<PortFinding> DiagnoseLinuxPorts(const std::string& port, const MachineView& view,
+                                            std::vector<std::string>* lookedAt) {
     std::vector<PortFinding> findings;
     std::vector<std::string> present;
     ScanSysfsTtys(present, view.sysfs / "class" / "tty", view.devices);
     VirtualSenderFaults faults;
     if (!port.empty() && ParseVirtualSenderPortName(port, faults)) {
+        if (lookedAt != nullptr) {
+            *lookedAt = {port};
+        }
         return findings; // simulated: nothing on the machine to look at
     }
     std::vector<std::string> ports = port.empty() ? present : std::vector<std::string>{port};
@@ -226,13 +251,15 @@ std::vector<PortFinding> DiagnoseLinuxPorts(const std::string& port, const Machi
         findings.push_back(finding::MissingPort(port, present));
         ports.clear();
     }
-    const ProcessIdentity self = view.self ? *view.self : ThisProcess();
-    const std::map<unsigned, Group> groups = ReadGroups(view.groupFile);
+    if (lookedAt != nullptr) {
+        *lookedAt = ports;
+    }
     std::vector<std::string> nodes;
     std::transform(ports.begin(), ports.end(), std::back_inserter(nodes), RealNode);
-    const Holders holders = ScanProcesses(view.proc, nodes);
+    const Survey survey{view, view.self ? *view.self : ThisProcess(), ReadGroups(view.groupFile),
+                        ScanProcesses(view.proc, nodes), present};
     for (const std::string& name : ports) {
-        CheckPort(name, view, self, groups, holders, findings);
+        CheckPort(name, survey, findings);
     }
     // Adapters without a port: all of them, or what may explain a port that is missing.
     if (port.empty() || ports.empty()) {
@@ -245,8 +272,8 @@ std::vector<PortFinding> DiagnoseLinuxPorts(const std::string& port, const Machi
     return findings;
 }
 
-std::vector<PortFinding> DiagnosePorts(const std::string& port) {
-    return DiagnoseLinuxPorts(port, MachineView());
+std::vector<PortFinding> DiagnosePorts(const std::string& port, std::vector<std::string>* lookedAt) {
+    return DiagnoseLinuxPorts(port, MachineView(), lookedAt);
 }
 
 } // namespace zeft

@@ -158,6 +158,8 @@ std::optional<TtyOnUsb> UsbOfTty(const fs::path& ttyEntry) {
             usb.device = level.parent_path();
             usb.vendor = SysfsLine(usb.device / "idVendor").value_or("");
             usb.product = SysfsLine(usb.device / "idProduct").value_or("");
+            usb.serial = SysfsLine(usb.device / "serial").value_or("");
+            usb.location = usb.device.filename().string();
             const std::string protocol = SysfsLine(level / "bInterfaceProtocol").value_or("");
             // Interface protocols 01 to 06 of the USB communications class are AT command sets.
             usb.speaksAt = SysfsLine(level / "bInterfaceClass") == "02" &&

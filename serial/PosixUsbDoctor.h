@@ -21,6 +21,8 @@ struct TtyOnUsb {
     std::filesystem::path device;
     std::string vendor;
     std::string product;
+    std::string serial;   // the adapter's serial number; empty when it has none
+    std::string location; // the USB device's name: its bus and sockets, "1-2.3"
     // A CDC ACM interface that announces AT commands: what ModemManager probes by default.
     bool speaksAt = false;
 };

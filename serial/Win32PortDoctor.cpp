@@ -85,10 +85,14 @@ bool CheckInUse(const std::string& port, std::vector<PortFinding>& findings) {
 
 } // namespace
 
-std::vector<PortFinding> DiagnosePorts(const std::string& port) {
+std::vector<PortFinding> DiagnosePorts(const std::string& port, std::vector<std::string>* lookedAt) {
     std::vector<PortFinding> findings;
+    std::vector<std::string> looked;
     VirtualSenderFaults faults;
     if (!port.empty() && ParseVirtualSenderPortName(port, faults)) {
+        if (lookedAt != nullptr) {
+            *lookedAt = {port};
+        }
         return findings;
     }
     std::vector<std::string> present;
@@ -103,12 +107,19 @@ std::vector<PortFinding> DiagnosePorts(const std::string& port) {
             findings.push_back(finding::MissingPort(port, present));
             CheckDevices(std::string(), findings); // an adapter that failed may be why
         } else {
+            looked.push_back(port);
             CheckDevices(port, findings);
+        }
+        if (lookedAt != nullptr) {
+            *lookedAt = looked;
         }
         return findings;
     }
     for (const std::string& name : present) {
         CheckInUse(name, findings);
+    }
+    if (lookedAt != nullptr) {
+        *lookedAt = present;
     }
     CheckDevices(std::string(), findings);
     if (present.empty() && findings.empty()) {

@@ -1,10 +1,17 @@
 #include "tests/cli/ZeftctlRunner.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
+
+#include <sys/stat.h>
+
 namespace zeft::cli::testing {
 namespace {
+
+namespace fs = std::filesystem;
 
 const std::string kSender = "ZEFT Virtual Sender";
 
@@ -37,15 +44,30 @@ TEST(ZeftctlTest, PortsJsonDescribesEachPortWithNullForWhatIsUnknown) {
     EXPECT_NE(names.find(kSender + "\n"), std::string::npos);
 }
 
-// doctor's JSON and exit status: an error finding makes it 1; the ports are those of
-// "ports --json".
+// doctor's JSON, text and exit status: an error finding makes it 1, and so does whatever
+// the port's open refuses; the ports are those of "ports --json"; a name reaches the
+// terminal escaped.
 TEST(ZeftctlTest, DoctorJsonGivesFindingsAndPortsAndFailsOnAnError) {
+    zeft::testing::TempFolder folder;
+    const std::string file = folder.Write("notes.txt", "").string();
+    const std::string fifo = (folder / "pipe").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string hostile = (folder / "dir\x1b]0;pwned\x07\x1b[2J").string();
+    fs::create_directory(hostile);
     const RunResult ports = RunZeftctl({"ports", "--json"});
     const struct {
         std::string port;
         int exitCode;
         std::vector<std::string> ids;
-    } cases[] = {{kSender, 0, {}}, {"/dev/zeft-test-no-such-port", 1, {"missing-port"}}};
+        std::string text; // the start of the text output
+    } cases[] = {
+        {kSender, 0, {}, "No problem found.\nPorts looked at:\n  " + kSender + "\n"},
+        {"/dev/zeft-test-no-such-port", 1, {"missing-port"}, "# error: /dev/zeft-test-no-such-port is not there.\n"},
+        {file, 1, {"not-a-port"}, "# error: " + file + " is not a serial port: it is a regular file.\n"},
+        {fifo, 1, {"not-a-port"}, "# error: " + fifo + " is not a serial port: it is a named pipe (FIFO).\n"},
+        {folder.Path().string(), 1, {"not-a-port"}, "# error: " + folder.Path().string() + " is not a serial port"},
+        {hostile, 1, {"not-a-port"}, "# error: " + (folder / "dir\\x1b]0;pwned\\x07\\x1b[2J").string() + " is"},
+    };
     for (const auto& c : cases) {
         const RunResult r = RunZeftctl({"doctor", "--port", c.port, "--json"});
         EXPECT_EQ(r.exitCode, c.exitCode) << c.port << r.err;
@@ -56,10 +78,20 @@ TEST(ZeftctlTest, DoctorJsonGivesFindingsAndPortsAndFailsOnAnError) {
             EXPECT_EQ(finding["severity"], "error");
             EXPECT_EQ(finding["port"], c.port);
             EXPECT_FALSE(finding["summary"].get<std::string>().empty());
-            EXPECT_FALSE(finding["fix"].get<std::string>().empty());
+            EXPECT_TRUE(finding["fix"].is_string());
+            EXPECT_FALSE(finding["note"].get<std::string>().empty());
         }
         EXPECT_EQ(ids, c.ids) << c.port;
+        EXPECT_EQ(report["lookedAt"],
+                  nlohmann::json(c.exitCode == 0 || c.ids[0] != "missing-port" ? std::vector<std::string>{c.port}
+                                                                               : std::vector<std::string>{}))
+            << c.port;
         EXPECT_EQ(report["ports"], nlohmann::json::parse(ports.out)) << c.port;
+
+        const RunResult text = RunZeftctl({"doctor", "--port", c.port});
+        EXPECT_EQ(text.exitCode, c.exitCode) << c.port << text.err;
+        EXPECT_EQ(text.out.rfind(c.text, 0), 0u) << text.out;
+        EXPECT_EQ(text.out.find('\x1b'), std::string::npos) << text.out;
     }
 }
 

@@ -24,9 +24,9 @@ TEST(PortDoctorDlgTest, ListsCopiesAndRunsAgain) {
         std::vector<PortFinding> findings;
         if (++runs == 1) {
             findings.push_back({"port-taken", FindingSeverity::Error, "/dev/ttyUSB0",
-                                "/dev/ttyUSB0 is open in another program: minicom (pid 42).", "kill 42"});
-            findings.push_back(
-                {"modem-manager", FindingSeverity::Warning, "/dev/ttyACM0", "ModemManager probes it.", "stop it"});
+                                "/dev/ttyUSB0 is open in another program: minicom (pid 42).", "kill 42", ""});
+            findings.push_back({"modem-manager", FindingSeverity::Warning, "/dev/ttyACM0", "ModemManager probes it.",
+                                "stop it", "then plug it in\nagain \x1b[2J"});
         }
         return findings;
     });
@@ -36,11 +36,13 @@ TEST(PortDoctorDlgTest, ListsCopiesAndRunsAgain) {
     EXPECT_EQ(dialog.ListFindings->item(0)->text().toStdString(),
               "Error, /dev/ttyUSB0\n/dev/ttyUSB0 is open in another program: minicom (pid 42).\nFix: kill 42");
     EXPECT_TRUE(dialog.ListFindings->item(1)->text().startsWith("Warning, /dev/ttyACM0\n"));
+    EXPECT_TRUE(dialog.ListFindings->item(1)->text().endsWith("\nFix: stop it\nthen plug it in\nagain \x1b[2J"));
 
+    // The text the command line prints: a script, the notes on comment lines of their own.
     QTest::mouseClick(dialog.CopyBtn, Qt::LeftButton);
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
-              "# /dev/ttyUSB0: /dev/ttyUSB0 is open in another program: minicom (pid 42).\nkill 42\n"
-              "# /dev/ttyACM0: ModemManager probes it.\nstop it\n");
+              "# error: /dev/ttyUSB0 is open in another program: minicom (pid 42).\nkill 42\n"
+              "\n# warning: ModemManager probes it.\nstop it\n# then plug it in\\x0aagain \\x1b[2J\n");
 
     QTest::mouseClick(dialog.RunBtn, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.Running(); }, 10000));
