@@ -41,6 +41,8 @@ protected:
 
     // The port as typed.
     const std::string& Port() const { return port_; }
+    // --json.
+    bool Json() const { return json_; }
 
 private:
     ExchangeOperation operation_;

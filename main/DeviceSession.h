@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -17,7 +18,9 @@ class TSerialLink;
 // component as the link to the sender, the exchange engine over the front end's controls,
 // buttons, prompts and timer, and the one way the port is opened and closed for them.
 // The front end keeps the component (and its settings) and forwards nothing: the session
-// takes the component's received clusters and the engine the timer's ticks.
+// takes the component's received clusters and the engine the timer's ticks. A session
+// may borrow a component that another one uses (a production run inside the window); it
+// gives the receive event back to that one when it goes.
 class DeviceSession {
 public:
     DeviceSession(TSerialLink& port, SettingsControls& controls, OperationButtons& buttons, Prompts& prompts,
@@ -52,6 +55,13 @@ public:
     void RecordInto(std::filesystem::path file, std::string source, OperationRecorder::Warn warn);
     // This run's records, oldest first.
     const std::vector<HistoryRecord>& Records() const { return recorder_.Records(); }
+    // The job label and the unit number that the records carry from now on.
+    void SetRecordLabel(std::string label) { recorder_.SetLabel(std::move(label)); }
+    void SetRecordUnit(std::optional<int> unit) { recorder_.SetUnit(unit); }
+
+    // Told of every received cluster while no operation runs, which the engine would drop:
+    // a production run listens for the next sender's identification there.
+    std::function<void(const std::string& cluster)> OnIdleReceive;
 
     // Told when an operation has ended and its record is made; Outcome() says how.
     std::function<void(ExchangeOperation)> OnOperationEnded;
@@ -63,6 +73,7 @@ public:
 
 private:
     TSerialLink& port_;
+    std::function<void(TSerialLink&)> lentReceive_;
     SettingsControls& controls_;
     Prompts& prompts_;
     OperationRecorder recorder_;

@@ -149,6 +149,12 @@ std::string HistoryRecordJson(const HistoryRecord& record) {
     object["sent"] = SettingsJson(record.sent);
     object["settings"] = SettingsJson(record.settings);
     object["source"] = record.source;
+    if (!record.label.empty()) {
+        object["label"] = record.label;
+    }
+    if (record.unit) {
+        object["unit"] = *record.unit;
+    }
     object["version"] = record.version;
     // A sender's noise can reach the edits; the line must stay JSON all the same.
     return object.dump(-1, ' ', false, Json::error_handler_t::replace);
@@ -177,6 +183,11 @@ std::optional<HistoryRecord> HistoryRecordFromJson(std::string_view line) {
         record.adapter = std::move(adapter);
     }
     ReadText(object, "source", record.source);
+    ReadText(object, "label", record.label);
+    if (const auto unit = object.find("unit"); unit != object.end() && unit->is_number_unsigned() &&
+                                               unit->get<std::uint64_t>() <= 1'000'000'000U) {
+        record.unit = static_cast<int>(unit->get<std::uint64_t>());
+    }
     ReadText(object, "version", record.version);
     return record;
 }

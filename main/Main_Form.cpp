@@ -5,6 +5,7 @@
 #include "main/ConfigFileCommands.h"
 #include "main/DataLocations.h"
 #include "main/DeviceSession.h"
+#include "main/ProductionForm.h"
 #include "main/ExchangeEngine.h"
 #include "main/HistoryReader.h"
 #include "main/JobHistoryForm.h"
@@ -221,6 +222,7 @@ void TMain_Form::CreateMenus() {
     CompareDevice1 = item(File1, "CompareDevice1", "Compare with Device", &TMain_Form::CompareDevice1Click);
     SaveSetupSheet1 = item(File1, "SaveSetupSheet1", "Save Setup Sheet...", &TMain_Form::SaveSetupSheet1Click);
     History1 = item(File1, "History1", "History...", &TMain_Form::History1Click);
+    Production1 = item(File1, "Production1", "&Production...", &TMain_Form::Production1Click);
     Close2 = item(File1, "Close2", "E&xit", &TMain_Form::Close2Click);
     ComPort1 = Named(bar->addMenu(QStringLiteral("Com &Port")), "ComPort1");
     Setting1 = item(ComPort1, "Setting1", "&Settings...", &TMain_Form::FormCreate);
@@ -362,8 +364,8 @@ void TMain_Form::Diagnose1Click() {
 
 void TMain_Form::UpdateCommands() {
     const bool idle = !session_ || !Engine().Running();
-    for (QAction* action : {Setting1, BatteryTest, Open1, CompareFile1, CompareDevice1, History1, Shape11, Volume,
-                            Height1, MeasuredTable1}) {
+    for (QAction* action : {Setting1, BatteryTest, Open1, CompareFile1, CompareDevice1, History1, Production1, Shape11,
+                            Volume, Height1, MeasuredTable1}) {
         action->setEnabled(idle);
     }
 }
@@ -462,6 +464,17 @@ void TMain_Form::History1Click() {
         ReadHistory(options_.historyFile, {std::nullopt, kHistoryWindowRecords}), options_.historyFile.string(),
         [this](const RecordedSettings& settings) { PutSettingsIntoControls(settings, *controls_); },
         [this] { return SettingsFromControls(*controls_); }, this);
+    form.exec();
+}
+
+// The production line borrows the port while its window is open; the window's settings
+// are its default, and the controls keep them.
+void TMain_Form::Production1Click() {
+    if (Engine().Running()) {
+        return;
+    }
+    TProductionForm form(SerialLink1, *prompts_, *fileDialogs_, SettingsFromControls(*controls_), options_.historyFile,
+                         std::string(), this);
     form.exec();
 }
 

@@ -105,6 +105,7 @@ public:
     void CompareDevice1Click();
     void SaveSetupSheet1Click();
     void History1Click();
+    void Production1Click();
     void Close2Click();
     void Diagnose1Click();
     void Shape11Click();
@@ -156,6 +157,7 @@ public:
     QAction* CompareDevice1;
     QAction* SaveSetupSheet1;
     QAction* History1;
+    QAction* Production1;
     QAction* Close2;
     QMenu* ComPort1;
     QAction* Setting1;

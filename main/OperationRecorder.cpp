@@ -36,6 +36,9 @@ std::string HistoryOutcomeText(ExchangeOutcome outcome) {
         return "Fail to communicate with the device!";
     case ExchangeOutcome::ProgramFailed:
         return "Fail to program the device!";
+    case ExchangeOutcome::SettingsNotKept:
+        // Acknowledged, yet the read-back differs: not an operation stopped half-way.
+        return "The device did not keep the settings sent.";
     case ExchangeOutcome::IncompatibleFirmware:
         return "Fail to program the device due to incompatible firmware! Please contact KOV to upgrade!";
     default:
@@ -64,6 +67,8 @@ void OperationRecorder::Started(ExchangeOperation operation, std::string port, s
         record.sent = SettingsFromControls(controls);
     }
     record.source = source_;
+    record.label = label_;
+    record.unit = unit_;
     record.version = ZEFT_VERSION_TEXT;
     running_ = std::move(record);
 }

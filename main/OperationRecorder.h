@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zeft {
@@ -26,6 +27,10 @@ public:
     // No more warnings (the front end is going); records are still written.
     void StopWarnings() { warn_ = nullptr; }
 
+    // The job label and unit number the records carry from now on ("" and none: without).
+    void SetLabel(std::string label) { label_ = std::move(label); }
+    void SetUnit(std::optional<int> unit) { unit_ = unit; }
+
     // adapter: the identity of the port's adapter, empty when unknown.
     void Started(ExchangeOperation operation, std::string port, std::string adapter, const SettingsControls& controls);
     void Ended(ExchangeOutcome outcome, const SettingsControls& controls);
@@ -38,6 +43,8 @@ private:
     std::string source_;
     Warn warn_;
     bool failing_ = false;
+    std::string label_;
+    std::optional<int> unit_;
     std::optional<HistoryRecord> running_;
     std::vector<HistoryRecord> records_;
 };

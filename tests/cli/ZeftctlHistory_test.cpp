@@ -6,6 +6,8 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdlib>
+#include <sstream>
+#include <vector>
 
 namespace zeft::cli::testing {
 namespace {
@@ -71,6 +73,55 @@ TEST(ZeftctlHistoryTest, ReadFirstLeavesTheAsFoundRecordBeforeTheProgram) {
         const std::string firstLine = r.out.substr(0, r.out.find('\n'));
         EXPECT_EQ(firstLine.find(std::string("Z  ") + row.first), row.lines ? 23u : std::string::npos) << r.out;
     }
+}
+
+// program --each on the virtual production line: a line a sender, a summary, and one record
+// each with the label and the unit number; a forgetful second sender fails and the run
+// goes on; any failure gives exit status 1.
+TEST(ZeftctlHistoryTest, ProgramEachRecordsEverySenderOnceWithLabelAndUnit) {
+    const TempFolder folder;
+    const HistoryFile history(folder / "history.jsonl");
+    const RunResult r = RunZeftctl({"program", "--each", "--count", "3", "--label", "hull 117", "--json", "--level-a",
+                                    "33", "--port", "ZEFT Virtual Production Line (pace 300, sender 2 forgetful)"});
+    EXPECT_EQ(r.exitCode, 1) << r.err;
+    std::vector<nlohmann::json> lines;
+    std::istringstream out(r.out);
+    for (std::string line; std::getline(out, line);) {
+        lines.push_back(nlohmann::json::parse(line));
+    }
+    ASSERT_EQ(lines.size(), 4u) << r.out;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(lines[i]["unit"], i + 1);
+        EXPECT_EQ(lines[i]["label"], "hull 117");
+        EXPECT_EQ(lines[i]["passed"], i != 1);
+    }
+    EXPECT_EQ(lines[1]["failure"].get<std::string>().rfind("The device did not keep these settings: Level A", 0), 0u);
+    EXPECT_EQ(lines[3]["programmed"], 2);
+    EXPECT_EQ(lines[3]["failed"], 1);
+    EXPECT_EQ(lines[3]["stopped"], false);
+
+    const RunResult json = RunZeftctl({"history", "--json"});
+    const nlohmann::json records = nlohmann::json::parse(json.out).at("records");
+    ASSERT_EQ(records.size(), 3u) << json.out;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(records[i]["label"], "hull 117");
+        EXPECT_EQ(records[i]["unit"], i + 1);
+        EXPECT_EQ(records[i]["sent"]["Level A"], "33");
+    }
+    EXPECT_EQ(records[1]["outcome"], "The device did not keep the settings sent.");
+}
+
+// Ctrl-C ends a run between senders with the summary and exit status 130.
+TEST(ZeftctlHistoryTest, ProgramEachInterruptedGivesTheSummaryAnd130) {
+    const TempFolder folder;
+    const HistoryFile history(folder / "history.jsonl");
+    const RunResult r = RunZeftctl({"program", "--each", "--port", "ZEFT Virtual Production Line (pace 300)"}, "",
+                                   "Sender 1 programmed and verified");
+    EXPECT_EQ(r.exitCode, 130) << r.err;
+    EXPECT_EQ(r.out.rfind("Sender 1 programmed and verified (", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\nProgrammed 1, failed 0, "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(" (stopped)\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("Error: Interrupted"), std::string::npos) << r.err;
 }
 
 TEST(ZeftctlHistoryTest, HistorySaysWhatItSkipped) {
