@@ -66,8 +66,7 @@ int main() {
     QuietWaitCpu("for the next sender, none there", std::string(zeft::kVirtualSenderPortName) + " (silent)",
                  zeft::ProductionState::AwaitingSender);
     // A pace of a minute: the programmed sender stays on the bench for the whole measure.
-    QuietWaitCpu("for the sender to be taken away",
-                 std::string(zeft::kVirtualProductionLinePortName) + " (pace 60000)",
+    QuietWaitCpu("for the sender to be taken away", std::string(zeft::kVirtualProductionLinePortName) + " (pace 60000)",
                  zeft::ProductionState::AwaitingRemoval);
     return 0;
 }

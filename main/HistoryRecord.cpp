@@ -184,8 +184,8 @@ std::optional<HistoryRecord> HistoryRecordFromJson(std::string_view line) {
     }
     ReadText(object, "source", record.source);
     ReadText(object, "label", record.label);
-    if (const auto unit = object.find("unit"); unit != object.end() && unit->is_number_unsigned() &&
-                                               unit->get<std::uint64_t>() <= 1'000'000'000U) {
+    if (const auto unit = object.find("unit");
+        unit != object.end() && unit->is_number_unsigned() && unit->get<std::uint64_t>() <= 1'000'000'000U) {
         record.unit = static_cast<int>(unit->get<std::uint64_t>());
     }
     ReadText(object, "version", record.version);

@@ -42,7 +42,7 @@ struct HistoryRecord {
     std::optional<RecordedSettings> sent;     // what a program sent
     std::optional<RecordedSettings> settings; // what the sender reported, when it did
     std::string source;                       // "window" or "zeftctl"
-    std::string label;     // the job label, "" when none
+    std::string label;                        // the job label, "" when none
     std::optional<int> unit;                  // the running unit number of a production run
     std::string version;
 

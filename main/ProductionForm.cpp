@@ -2,11 +2,11 @@
 
 #include "main/ConfigFile.h"
 #include "main/FileDialogs.h"
+#include "main/ProductionRun.h"
 #include "main/Prompts.h"
 #include "main/RegularFile.h"
 #include "main/SaveFileName.h"
 #include "main/SaveTarget.h"
-#include "main/ProductionRun.h"
 #include "ui/QtIntervalTimer.h"
 #include "ui/Utf8Text.h"
 #include "ui/WidgetFactory.h"
@@ -56,7 +56,7 @@ TProductionForm::TProductionForm(TSerialLink& port, Prompts& prompts, FileDialog
 
     SourceLabel = MakeLabel(this, "SourceLabel", "Settings: the main window's");
     SourceLabel->setWordWrap(true);
-    LoadBtn = MakeButton(this, "LoadBtn", "&Load File...");
+    LoadBtn = MakeButton(this, "LoadBtn", "Load &File...");
     SourceLabel->setBuddy(LoadBtn);
     JobLabelLabel = MakeLabel(this, "JobLabelLabel", "Job &label:");
     EditJobLabel = Named(new QLineEdit(ui::FromUtf8(label), this), "EditJobLabel");

@@ -38,7 +38,8 @@ std::string ProductionStateText(ProductionState state, const ProductionUnit& uni
 }
 
 std::string ProductionSummaryText(const ProductionSummary& summary) {
-    std::string text = "Programmed " + std::to_string(summary.programmed) + ", failed " + std::to_string(summary.failed);
+    std::string text =
+        "Programmed " + std::to_string(summary.programmed) + ", failed " + std::to_string(summary.failed);
     if (const int handled = summary.programmed + summary.failed; handled > 0) {
         char perSender[40];
         std::snprintf(perSender, sizeof perSender, ", %.1f s per sender", summary.seconds / handled);

@@ -5,7 +5,8 @@
 namespace zeft {
 
 VirtualProductionLine::VirtualProductionLine(VirtualProductionLineSetup setup)
-    : paceUs_(static_cast<std::int64_t>(std::max(setup.paceMs, 1)) * 1000), senderFaults_(std::move(setup.senderFaults)) {
+    : paceUs_(static_cast<std::int64_t>(std::max(setup.paceMs, 1)) * 1000),
+      senderFaults_(std::move(setup.senderFaults)) {
     ArriveLocked(0);
 }
 

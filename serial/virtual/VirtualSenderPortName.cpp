@@ -66,7 +66,6 @@ bool ApplyVirtualSenderFault(std::string_view fault, VirtualSenderFaults& faults
     return true;
 }
 
-
 bool ParseVirtualSenderPortName(std::string_view name, VirtualSenderFaults& faults) {
     if (name.substr(0, kVirtualSenderPortName.size()) != kVirtualSenderPortName) {
         return false;

@@ -33,8 +33,8 @@ bool ParseVirtualProductionLinePortName(std::string_view name, VirtualProduction
 // Makes the name a port of the backend factory, with a new line behind it (its first
 // sender present), which every open of the port reaches until the name is registered
 // again. Returns the line, none when the name is not a production line name.
-std::shared_ptr<VirtualProductionLine> RegisterVirtualProductionLine(
-    const std::string& name = std::string(kVirtualProductionLinePortName));
+std::shared_ptr<VirtualProductionLine>
+RegisterVirtualProductionLine(const std::string& name = std::string(kVirtualProductionLinePortName));
 
 // Makes the name (plain or with faults) a port of the backend factory. The sender behind
 // it keeps its settings from one open to the next, and from one registration of the

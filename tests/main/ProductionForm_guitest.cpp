@@ -49,10 +49,13 @@ protected:
             return QMessageBox::Ok;
         });
         announced = &announced_;
+        // As when a screen reader runs: without one, nothing is announced at all.
+        QAccessible::setActive(true);
         previousHandler_ = QAccessible::installUpdateHandler(HearUpdates);
     }
     ~ProductionWindowTest() override {
         QAccessible::installUpdateHandler(previousHandler_);
+        QAccessible::setActive(false);
         announced = nullptr;
         ui::QtPrompts::SetBoxHandlerForTests({});
     }
@@ -111,8 +114,8 @@ TEST_F(ProductionWindowTest, ThreeSendersByKeyboardThenStopDuringAWait) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0"));
         Press(production, Qt::Key_S);
-        EXPECT_FALSE(QTest::qWaitFor([&] { return production->Run().State() != ProductionState::AwaitingSender; },
-                                     2500));
+        EXPECT_FALSE(
+            QTest::qWaitFor([&] { return production->Run().State() != ProductionState::AwaitingSender; }, 2500));
         Press(production, Qt::Key_T);
         EXPECT_EQ(production->Run().State(), ProductionState::Ended);
         EXPECT_EQ(production->StateLabel->text().toStdString(), "Stopped");
