@@ -16,14 +16,7 @@ DeviceSession::DeviceSession(TSerialLink& port, SettingsControls& controls, Oper
                              IntervalTimer& timer)
     : port_(port), controls_(controls), prompts_(prompts), link_(port),
       engine_(controls, buttons, prompts, timer, link_) {
-    lentReceive_ = port_.OnRxClusterEvent.Assignment();
-    port_.OnRxClusterEvent = [this](TSerialLink&) {
-        if (!engine_.Running() && OnIdleReceive) {
-            OnIdleReceive(link_.ReadNextClusterAsString());
-            return;
-        }
-        engine_.SerialLink1RxClusterEvent();
-    };
+    TakeBackPort();
     engine_.OnOperationStarted = [this](ExchangeOperation operation) {
         const std::string name = port_.CommPort();
         recorder_.Started(operation, name, DescribePort(name).Identity(), controls_);
@@ -46,9 +39,16 @@ DeviceSession::~DeviceSession() {
     engine_.PowerOffZEFT();
     engine_.OnOperationStarted = nullptr;
     engine_.OnOperationEnded = nullptr;
-    if (lentReceive_) {
-        port_.OnRxClusterEvent = std::move(lentReceive_);
-    }
+}
+
+void DeviceSession::TakeBackPort() {
+    port_.OnRxClusterEvent = [this](TSerialLink&) {
+        if (!engine_.Running() && OnIdleReceive) {
+            OnIdleReceive(link_.ReadNextClusterAsString());
+            return;
+        }
+        engine_.SerialLink1RxClusterEvent();
+    };
 }
 
 void DeviceSession::RecordInto(std::filesystem::path file, std::string source, OperationRecorder::Warn warn) {

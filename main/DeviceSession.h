@@ -18,9 +18,9 @@ class TSerialLink;
 // component as the link to the sender, the exchange engine over the front end's controls,
 // buttons, prompts and timer, and the one way the port is opened and closed for them.
 // The front end keeps the component (and its settings) and forwards nothing: the session
-// takes the component's received clusters and the engine the timer's ticks. A session
-// may borrow a component that another one uses (a production run inside the window); it
-// gives the receive event back to that one when it goes.
+// takes the component's received clusters and the engine the timer's ticks. Another
+// session may borrow the component for a while (a production run inside the window); once
+// that one has gone, TakeBackPort makes this one the receiver again.
 class DeviceSession {
 public:
     DeviceSession(TSerialLink& port, SettingsControls& controls, OperationButtons& buttons, Prompts& prompts,
@@ -59,6 +59,9 @@ public:
     void SetRecordLabel(std::string label) { recorder_.SetLabel(std::move(label)); }
     void SetRecordUnit(std::optional<int> unit) { recorder_.SetUnit(unit); }
 
+    // Receives the component's clusters again after another session borrowed it.
+    void TakeBackPort();
+
     // Told of every received cluster while no operation runs, which the engine would drop:
     // a production run listens for the next sender's identification there.
     std::function<void(const std::string& cluster)> OnIdleReceive;
@@ -73,7 +76,6 @@ public:
 
 private:
     TSerialLink& port_;
-    std::function<void(TSerialLink&)> lentReceive_;
     SettingsControls& controls_;
     Prompts& prompts_;
     OperationRecorder recorder_;

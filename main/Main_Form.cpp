@@ -467,15 +467,18 @@ void TMain_Form::History1Click() {
     form.exec();
 }
 
-// The production line borrows the port while its window is open; the window's settings
-// are its default, and the controls keep them.
+// The production run borrows the port while its window is open and gives it back after;
+// the window's settings are its default, and the controls keep them.
 void TMain_Form::Production1Click() {
     if (Engine().Running()) {
         return;
     }
-    TProductionForm form(SerialLink1, *prompts_, *fileDialogs_, SettingsFromControls(*controls_), options_.historyFile,
-                         std::string(), this);
-    form.exec();
+    {
+        TProductionForm form(SerialLink1, *prompts_, *fileDialogs_, SettingsFromControls(*controls_),
+                             options_.historyFile, std::string(), this);
+        form.exec();
+    }
+    session_->TakeBackPort();
 }
 
 void TMain_Form::ShowModal(QDialog* form) {

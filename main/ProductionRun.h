@@ -57,7 +57,8 @@ std::string ProductionSummaryText(const ProductionSummary& summary);
 class ProductionRun {
 public:
     ProductionRun(TSerialLink& port, Prompts& prompts, IntervalTimer& engineTimer, IntervalTimer& waitTimer);
-    // Switches the sender off; the port goes back to whoever used it before.
+    // Switches the sender off and lets go of the port's receive event: a session that used
+    // the port before takes it back (DeviceSession::TakeBackPort).
     ~ProductionRun();
     ProductionRun(const ProductionRun&) = delete;
     ProductionRun& operator=(const ProductionRun&) = delete;

@@ -216,8 +216,7 @@ std::vector<PortFinding> DiagnoseLinuxPorts(const std::string& port, const Machi
     std::vector<PortFinding> findings;
     std::vector<std::string> present;
     ScanSysfsTtys(present, view.sysfs / "class" / "tty", view.devices);
-    VirtualSenderFaults faults;
-    if (!port.empty() && ParseVirtualSenderPortName(port, faults)) {
+    if (!port.empty() && IsVirtualPortName(port)) {
         return findings; // simulated: nothing on the machine to look at
     }
     std::vector<std::string> ports = port.empty() ? present : std::vector<std::string>{port};

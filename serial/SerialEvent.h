@@ -31,8 +31,6 @@ public:
     }
 
     explicit operator bool() const { return static_cast<bool>(handler_); }
-    // The handler assigned, so that a user who borrows the event can give it back.
-    const Handler& Assignment() const { return handler_; }
     // Safe on any thread.
     bool Assigned() const { return assigned_; }
 

@@ -123,6 +123,12 @@ bool ParseVirtualProductionLinePortName(std::string_view name, VirtualProduction
     return true;
 }
 
+bool IsVirtualPortName(std::string_view name) {
+    VirtualSenderFaults faults;
+    VirtualProductionLineSetup setup;
+    return ParseVirtualSenderPortName(name, faults) || ParseVirtualProductionLinePortName(name, setup);
+}
+
 std::shared_ptr<VirtualProductionLine> RegisterVirtualProductionLine(const std::string& name) {
     VirtualProductionLineSetup setup;
     if (!ParseVirtualProductionLinePortName(name, setup)) {

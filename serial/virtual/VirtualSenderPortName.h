@@ -36,6 +36,9 @@ bool ParseVirtualProductionLinePortName(std::string_view name, VirtualProduction
 std::shared_ptr<VirtualProductionLine>
 RegisterVirtualProductionLine(const std::string& name = std::string(kVirtualProductionLinePortName));
 
+// A name of either kind: a port simulated by this program.
+bool IsVirtualPortName(std::string_view name);
+
 // Makes the name (plain or with faults) a port of the backend factory. The sender behind
 // it keeps its settings from one open to the next, and from one registration of the
 // name to the next, for as long as the program runs.

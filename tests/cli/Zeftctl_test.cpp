@@ -8,10 +8,11 @@ namespace {
 
 const std::string kSender = "ZEFT Virtual Sender";
 
-TEST(ZeftctlTest, PortsListsTheVirtualSender) {
+TEST(ZeftctlTest, PortsListsTheVirtualSenderAndProductionLine) {
     const RunResult r = RunZeftctl({"ports"});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_NE(r.out.find(kSender + "\n"), std::string::npos);
+    EXPECT_NE(r.out.find("ZEFT Virtual Production Line\n"), std::string::npos);
 }
 
 TEST(ZeftctlTest, PortsJsonDescribesEachPortWithNullForWhatIsUnknown) {
@@ -45,7 +46,9 @@ TEST(ZeftctlTest, DoctorJsonGivesFindingsAndPortsAndFailsOnAnError) {
         std::string port;
         int exitCode;
         std::vector<std::string> ids;
-    } cases[] = {{kSender, 0, {}}, {"/dev/zeft-test-no-such-port", 1, {"missing-port"}}};
+    } cases[] = {{kSender, 0, {}},
+                 {"ZEFT Virtual Production Line", 0, {}},
+                 {"/dev/zeft-test-no-such-port", 1, {"missing-port"}}};
     for (const auto& c : cases) {
         const RunResult r = RunZeftctl({"doctor", "--port", c.port, "--json"});
         EXPECT_EQ(r.exitCode, c.exitCode) << c.port << r.err;

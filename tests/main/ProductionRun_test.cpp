@@ -128,7 +128,9 @@ TEST(ProductionRunTest, StopEndsAtOnceAndLeavesTheSenderOff) {
             EXPECT_EQ(rig.FileRecords()[0].outcome, "Stopped before its end: the sender was switched off.");
         }
         if (row.units > 0) {
-            // The rig's own session has its port's receive event back.
+            // The rig's own session takes its port back and reads the sender left on.
+            rig.run.reset();
+            rig.session.TakeBackPort();
             EXPECT_TRUE(rig.Run(&ExchangeEngine::ReadBtnClick, 10s));
             EXPECT_TRUE(rig.engine.Succeeded());
         }
