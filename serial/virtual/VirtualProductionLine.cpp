@@ -1,6 +1,7 @@
 #include "serial/virtual/VirtualProductionLine.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zeft {
 

@@ -27,7 +27,9 @@ inline constexpr std::string_view kVirtualProductionLinePortName = "ZEFT Virtual
 // Reads a production line's port name: the plain name, or the name followed by a list in
 // brackets of "pace N" (N ms for a sender to go and for the next to come) and "sender N"
 // with a fault of the list above, such as
-// "ZEFT Virtual Production Line (pace 300, sender 2 forgetful)". False for any other name.
+// "ZEFT Virtual Production Line (pace 1500, sender 2 forgetful)". False for any other name.
+// A production run notices that a sender went away only when a whole look of a second
+// finds none: a pace under about 1.4 s leaves it no such look.
 bool ParseVirtualProductionLinePortName(std::string_view name, VirtualProductionLineSetup& setup);
 
 // Makes the name a port of the backend factory, with a new line behind it (its first

@@ -82,7 +82,7 @@ TEST(ZeftctlHistoryTest, ProgramEachRecordsEverySenderOnceWithLabelAndUnit) {
     const TempFolder folder;
     const HistoryFile history(folder / "history.jsonl");
     const RunResult r = RunZeftctl({"program", "--each", "--count", "3", "--label", "hull 117", "--json", "--level-a",
-                                    "33", "--port", "ZEFT Virtual Production Line (pace 300, sender 2 forgetful)"});
+                                    "33", "--port", "ZEFT Virtual Production Line (pace 1500, sender 2 forgetful)"});
     EXPECT_EQ(r.exitCode, 1) << r.err;
     std::vector<nlohmann::json> lines;
     std::istringstream out(r.out);
@@ -115,7 +115,7 @@ TEST(ZeftctlHistoryTest, ProgramEachRecordsEverySenderOnceWithLabelAndUnit) {
 TEST(ZeftctlHistoryTest, ProgramEachInterruptedGivesTheSummaryAnd130) {
     const TempFolder folder;
     const HistoryFile history(folder / "history.jsonl");
-    const RunResult r = RunZeftctl({"program", "--each", "--port", "ZEFT Virtual Production Line (pace 300)"}, "",
+    const RunResult r = RunZeftctl({"program", "--each", "--port", "ZEFT Virtual Production Line (pace 1500)"}, "",
                                    "Sender 1 programmed and verified");
     EXPECT_EQ(r.exitCode, 130) << r.err;
     EXPECT_EQ(r.out.rfind("Sender 1 programmed and verified (", 0), 0u) << r.out;

@@ -84,7 +84,7 @@ protected:
 };
 
 TEST_F(ProductionWindowTest, ThreeSendersByKeyboardThenStopDuringAWait) {
-    const std::string port = std::string(kVirtualProductionLinePortName) + " (pace 300, sender 2 forgetful)";
+    const std::string port = std::string(kVirtualProductionLinePortName) + " (pace 1500, sender 2 forgetful)";
     const std::shared_ptr<VirtualProductionLine> line = RegisterVirtualProductionLine(port);
     auto form = Make(port);
     form->EditLinearA->setText(QStringLiteral("33"));

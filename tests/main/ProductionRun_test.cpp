@@ -64,7 +64,7 @@ TEST(ProductionRunTest, ThreeSendersEachOnceWithLabelAndUnitAndTheRunGoesOnAfter
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.fault);
-        ProductionRig rig(kLine + " (pace 300, sender 2 " + row.fault + ")");
+        ProductionRig rig(kLine + " (pace 1500, sender 2 " + row.fault + ")");
         ASSERT_TRUE(rig.run->Start("hull 117", 3));
         ASSERT_TRUE(rig.RunUntil([&] { return !rig.run->Running(); }));
 
@@ -103,7 +103,7 @@ TEST(ProductionRunTest, StopEndsAtOnceAndLeavesTheSenderOff) {
     };
     const Row rows[] = {
         {"ZEFT Virtual Sender (silent)", ProductionState::AwaitingSender, 0},
-        {"ZEFT Virtual Production Line (pace 300)", ProductionState::Programming, 1},
+        {"ZEFT Virtual Production Line (pace 1500)", ProductionState::Programming, 1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.port);
