@@ -136,7 +136,7 @@ std::shared_ptr<VirtualProductionLine> RegisterVirtualProductionLine(const std::
     }
     auto line = std::make_shared<VirtualProductionLine>(std::move(setup));
     auto unit = std::make_shared<VirtualSenderUnit>();
-    SerialDeviceFactory::Register(name, [line, unit] { return std::make_unique<VirtualSerialDevice>(line, unit); });
+    SerialDeviceFactory::Register(name, [line, unit] { return std::make_unique<VirtualSerialDevice>(unit, line); });
     return line;
 }
 

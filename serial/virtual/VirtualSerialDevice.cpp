@@ -23,7 +23,7 @@ VirtualSerialDevice::VirtualSerialDevice(VirtualSenderFaults faults, std::shared
     : unit_(unit ? std::move(unit) : std::make_shared<VirtualSenderUnit>()),
       sender_(std::make_shared<VirtualSender>(faults, unit_->settings)) {}
 
-VirtualSerialDevice::VirtualSerialDevice(std::shared_ptr<VirtualLine> line, std::shared_ptr<VirtualSenderUnit> unit)
+VirtualSerialDevice::VirtualSerialDevice(std::shared_ptr<VirtualSenderUnit> unit, std::shared_ptr<VirtualLine> line)
     : unit_(std::move(unit)), sender_(std::move(line)) {}
 
 VirtualSerialDevice::~VirtualSerialDevice() {

@@ -30,7 +30,7 @@ public:
     explicit VirtualSerialDevice(VirtualSenderFaults faults = {}, std::shared_ptr<VirtualSenderUnit> unit = nullptr);
     // Another far end, such as a production line, which outlives the device; the unit
     // keeps it to one open port at a time.
-    VirtualSerialDevice(std::shared_ptr<VirtualLine> line, std::shared_ptr<VirtualSenderUnit> unit);
+    VirtualSerialDevice(std::shared_ptr<VirtualSenderUnit> unit, std::shared_ptr<VirtualLine> line);
     ~VirtualSerialDevice() override;
 
     std::uint32_t Open(const std::string& portName) override;
