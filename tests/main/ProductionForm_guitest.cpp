@@ -73,9 +73,6 @@ protected:
         return std::make_unique<TMain_Form>(std::move(options));
     }
 
-    static void Press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::AltModifier) {
-        QTest::keyClick(window, key, modifiers);
-    }
 
     TempFolder folder_;
     std::vector<std::string> boxes_;
@@ -94,12 +91,12 @@ TEST_F(ProductionWindowTest, ThreeSendersByKeyboardThenStopDuringAWait) {
         ASSERT_NE(production, nullptr);
         production->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(production));
-        Press(production, Qt::Key_L);
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("hull 117"));
-        Press(production, Qt::Key_A);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("3"));
-        Press(production, Qt::Key_S);
+        // The keys a person presses: the window opens with Start in focus.
+        EXPECT_EQ(QApplication::focusWidget(), production->StartBtn);
+        QTest::keyClicks(production->EditJobLabel, QStringLiteral("hull 117"));
+        QTest::keyClick(production->EditCount, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(production->EditCount, QStringLiteral("3"));
+        QTest::keyClick(production->StartBtn, Qt::Key_Space);
         EXPECT_EQ(production->StateLabel->text().toStdString(), "Connect the next sender");
         ASSERT_TRUE(QTest::qWaitFor([&] { return !production->Run().Running(); }, 90000));
         EXPECT_EQ(production->PassedLabel->text().toStdString(), "Passed: 2");
@@ -110,13 +107,13 @@ TEST_F(ProductionWindowTest, ThreeSendersByKeyboardThenStopDuringAWait) {
         // A silent sender comes next: never counted, and Stop ends the wait at once.
         line->SetNextSenderFaults({.silent = true});
         ASSERT_TRUE(QTest::qWaitFor([&] { return line->SenderNumber() == 4; }, 10000));
-        Press(production, Qt::Key_A);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0"));
-        Press(production, Qt::Key_S);
+        QTest::keyClick(production->EditCount, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(production->EditCount, QStringLiteral("0"));
+        QTest::keyClick(production->StartBtn, Qt::Key_Space);
+        EXPECT_EQ(QApplication::focusWidget(), production->StopBtn);
         EXPECT_FALSE(
             QTest::qWaitFor([&] { return production->Run().State() != ProductionState::AwaitingSender; }, 2500));
-        Press(production, Qt::Key_T);
+        QTest::keyClick(production->StopBtn, Qt::Key_Space);
         EXPECT_EQ(production->Run().State(), ProductionState::Ended);
         EXPECT_EQ(production->StateLabel->text().toStdString(), "Stopped");
         EXPECT_FALSE(form->SerialLink1.RTSState());
