@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     // The virtual sender is a port like any other, so that the program can be tried
     // without hardware.
     zeft::RegisterVirtualSenderPort();
+    zeft::RegisterVirtualProductionLine();
 
     // The windows in their fixed order. Creating the main window runs its port dialog
     // before any window shows.

@@ -52,6 +52,11 @@ public:
     void RunUntil(const std::function<bool()>& stop, std::chrono::milliseconds limit);
     void WakeLoop();
 
+    // For work that runs a session of its own on the same port and loop (program --each).
+    TSerialLink& Port() { return link_; }
+    CoreMainLoop& Loop() { return loop_; }
+    ConsolePrompts& Prompts() { return prompts_; }
+
 private:
     ConsoleControls& controls_;
     ConsolePrompts& prompts_;

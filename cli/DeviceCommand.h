@@ -43,6 +43,10 @@ protected:
     const std::string& Port() const { return port_; }
     // --installer, else $ZEFT_INSTALLER, else none.
     std::string Installer() const;
+    // --label.
+    const std::string& Label() const { return label_; }
+    // --json.
+    bool Json() const { return json_; }
 
 private:
     ExchangeOperation operation_;

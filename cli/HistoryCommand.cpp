@@ -174,20 +174,21 @@ int RunHistoryCommand(const HistoryCommandOptions& options) {
             print(std::move(record));
         }
     }
-}
-if (options.json && (printed > 0 || !listing.error)) {
-    std::fputs(printed == 0 ? "{\"records\": []}\n" : "]}\n", stdout);
-}
-const std::string shownFile = Shown(file.string());
-if (listing.skipped > 0) {
-    std::fprintf(stderr, "Skipped %zu line%s of %s that %s not a whole record (torn or foreign).\n", listing.skipped,
-                 listing.skipped == 1 ? "" : "s", shownFile.c_str(), listing.skipped == 1 ? "is" : "are");
-}
-if (listing.error) {
-    std::fprintf(stderr, "Error: The job history %s cannot be read: %s\n", shownFile.c_str(), listing.error->c_str());
-    return kExitOperationFailed;
-}
-return kExitSuccess;
+    if (options.json && (printed > 0 || !listing.error)) {
+        std::fputs(printed == 0 ? "{\"records\": []}\n" : "]}\n", stdout);
+    }
+    const std::string shownFile = Shown(file.string());
+    if (listing.skipped > 0) {
+        std::fprintf(stderr, "Skipped %zu line%s of %s that %s not a whole record (torn or foreign).\n",
+                     listing.skipped, listing.skipped == 1 ? "" : "s", shownFile.c_str(),
+                     listing.skipped == 1 ? "is" : "are");
+    }
+    if (listing.error) {
+        std::fprintf(stderr, "Error: The job history %s cannot be read: %s\n", shownFile.c_str(),
+                     listing.error->c_str());
+        return kExitOperationFailed;
+    }
+    return kExitSuccess;
 }
 
 } // namespace zeft::cli

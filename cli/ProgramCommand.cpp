@@ -85,6 +85,12 @@ void ProgramCommand::AddOwnOptions(CLI::App& command) {
         .add_flag("--dry-run", dryRun_,
                   "read the sender and show what would change, without programming it (exit status 4: something would)")
         ->excludes("--save");
+    CLI::Option* each = command.add_flag(
+        "--each", each_, "program one sender after another, each checked and counted, until stopped or --count");
+    each->excludes("--save")->excludes("--dry-run")->excludes("--read-first");
+    command.add_option("--count", eachOptions_.count, "with --each: end after this many senders")
+        ->check(CLI::PositiveNumber)
+        ->needs(each);
 }
 
 bool ProgramCommand::PrepareControls(ConsoleControls& controls, ConsolePrompts& prompts) {
@@ -106,6 +112,12 @@ bool ProgramCommand::Acceptable(ConsoleDeviceSession& session) {
 // compared with what would have been written.
 int ProgramCommand::Operate(ConsoleDeviceSession& session, ConsoleControls& controls,
                             const std::function<bool()>& interrupted) {
+    if (each_) {
+        eachRan_ = true;
+        eachOptions_.json = Json();
+        eachOptions_.label = Label();
+        return ProgramEach(session, controls, eachOptions_, interrupted);
+    }
     if (!readFirst_ && !dryRun_) {
         return DeviceCommand::Operate(session, controls, interrupted);
     }
@@ -126,6 +138,9 @@ int ProgramCommand::Operate(ConsoleDeviceSession& session, ConsoleControls& cont
 }
 
 int ProgramCommand::Report(int status, const ConsoleControls& controls, const ConsolePrompts& prompts, bool json) {
+    if (eachRan_) {
+        return status;
+    }
     if (status != kExitSuccess || !comparison_) {
         return DeviceCommand::Report(status, controls, prompts, json);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/DeviceCommand.h"
+#include "cli/ProgramEach.h"
 #include "main/SettingsComparison.h"
 
 #include <array>
@@ -26,6 +27,7 @@ std::optional<std::string> ApplyProgramSettings(const ProgramSettings& settings,
 
 // program: Program Device, with the settings to write as options. With --dry-run it reads
 // the sender instead and prints how what it holds compares with what would be written.
+// With --each it programs one sender after another (cli/ProgramEach).
 class ProgramCommand : public DeviceCommand {
 public:
     ProgramCommand();
@@ -43,6 +45,9 @@ private:
     ConsolePrompts* prompts_ = nullptr; // the run's, from PrepareControls
     bool dryRun_ = false;
     std::optional<SettingsComparison> comparison_;
+    bool each_ = false;
+    EachOptions eachOptions_;
+    bool eachRan_ = false; // the run printed its own report
 };
 
 } // namespace zeft::cli

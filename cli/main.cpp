@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
 
     // The virtual sender is always there, so the tool can be tried without hardware.
     RegisterVirtualSenderPort();
+    RegisterVirtualProductionLine();
 
     for (std::size_t i = 0; i < commands.size(); ++i) {
         if (subcommands[i]->parsed()) {

@@ -16,7 +16,7 @@ DeviceSession::DeviceSession(TSerialLink& port, SettingsControls& controls, Oper
                              IntervalTimer& timer)
     : port_(port), controls_(controls), prompts_(prompts), link_(port),
       engine_(controls, buttons, prompts, timer, link_) {
-    port_.OnRxClusterEvent = [this](TSerialLink&) { engine_.SerialLink1RxClusterEvent(); };
+    TakeBackPort();
     engine_.OnOperationStarted = [this](ExchangeOperation operation) {
         const std::string name = port_.CommPort();
         recorder_.Started(operation, name, DescribePort(name).Identity(), controls_);
@@ -32,12 +32,23 @@ DeviceSession::DeviceSession(TSerialLink& port, SettingsControls& controls, Oper
 DeviceSession::~DeviceSession() {
     // The component still delivers while it closes; nothing may reach the engine then.
     port_.OnRxClusterEvent = nullptr;
+    OnIdleReceive = nullptr;
     // An operation stopped here is still recorded, but the front end is going: no box.
     recorder_.StopWarnings();
     OnOperationEnded = nullptr;
     engine_.PowerOffZEFT();
     engine_.OnOperationStarted = nullptr;
     engine_.OnOperationEnded = nullptr;
+}
+
+void DeviceSession::TakeBackPort() {
+    port_.OnRxClusterEvent = [this](TSerialLink&) {
+        if (!engine_.Running() && OnIdleReceive) {
+            OnIdleReceive(link_.ReadNextClusterAsString());
+            return;
+        }
+        engine_.SerialLink1RxClusterEvent();
+    };
 }
 
 void DeviceSession::RecordInto(std::filesystem::path file, std::string source, OperationRecorder::Warn warn) {

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -17,7 +18,9 @@ class TSerialLink;
 // component as the link to the sender, the exchange engine over the front end's controls,
 // buttons, prompts and timer, and the one way the port is opened and closed for them.
 // The front end keeps the component (and its settings) and forwards nothing: the session
-// takes the component's received clusters and the engine the timer's ticks.
+// takes the component's received clusters and the engine the timer's ticks. Another
+// session may borrow the component for a while (a production run inside the window); once
+// that one has gone, TakeBackPort makes this one the receiver again.
 class DeviceSession {
 public:
     DeviceSession(TSerialLink& port, SettingsControls& controls, OperationButtons& buttons, Prompts& prompts,
@@ -57,6 +60,16 @@ public:
     // The read a program now would be recorded over; none after a program, a restore, a
     // failed read or an open or close of the port.
     const std::optional<OperationRecorder::AsFoundRead>& AsFound() const { return recorder_.AsFound(); }
+    // The job label and the unit number that the records carry from now on.
+    void SetRecordLabel(std::string label) { recorder_.SetLabel(std::move(label)); }
+    void SetRecordUnit(std::optional<int> unit) { recorder_.SetUnit(unit); }
+
+    // Receives the component's clusters again after another session borrowed it.
+    void TakeBackPort();
+
+    // Told of every received cluster while no operation runs, which the engine would drop:
+    // a production run listens for the next sender's identification there.
+    std::function<void(const std::string& cluster)> OnIdleReceive;
 
     // Told when an operation has ended and its record is made; Outcome() says how.
     std::function<void(ExchangeOperation)> OnOperationEnded;

@@ -156,6 +156,9 @@ std::string HistoryRecordJson(const HistoryRecord& record) {
     if (!record.installer.empty()) {
         object["installer"] = record.installer;
     }
+    if (record.unit) {
+        object["unit"] = *record.unit;
+    }
     if (record.asFound) {
         object["asFound"] = SettingsJson(record.asFound);
         object["asFoundTime"] = record.asFoundTime;
@@ -192,6 +195,10 @@ std::optional<HistoryRecord> HistoryRecordFromJson(std::string_view line) {
     ReadText(object, "label", record.label);
     ReadText(object, "installer", record.installer);
     ReadText(object, "asFoundTime", record.asFoundTime);
+    if (const auto unit = object.find("unit");
+        unit != object.end() && unit->is_number_unsigned() && unit->get<std::uint64_t>() <= 1'000'000'000U) {
+        record.unit = static_cast<int>(unit->get<std::uint64_t>());
+    }
     ReadText(object, "version", record.version);
     return record;
 }

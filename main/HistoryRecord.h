@@ -48,6 +48,7 @@ struct HistoryRecord {
     // port with no program, restore or change of port between; none when there was none.
     std::optional<RecordedSettings> asFound;
     std::string asFoundTime; // that read's time, as time is
+    std::optional<int> unit; // the running unit number of a production run
     std::string version;
 
     bool Succeeded() const { return outcome == kHistorySuccess; }

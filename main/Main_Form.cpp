@@ -11,6 +11,7 @@
 #include "main/JobHistoryForm.h"
 #include "main/LocalTime.h"
 #include "main/PlainSettingsControls.h"
+#include "main/ProductionForm.h"
 #include "main/SaveFileName.h"
 #include "main/SenderSettings.h"
 #include "main/SettingsComparisonForm.h"
@@ -226,6 +227,7 @@ void TMain_Form::CreateMenus() {
     SaveSetupSheet1 = item(File1, "SaveSetupSheet1", "Save Setup Sheet...", &TMain_Form::SaveSetupSheet1Click);
     History1 = item(File1, "History1", "History...", &TMain_Form::History1Click);
     Job1 = item(File1, "Job1", "&Job...", &TMain_Form::Job1Click);
+    Production1 = item(File1, "Production1", "&Production...", &TMain_Form::Production1Click);
     Close2 = item(File1, "Close2", "E&xit", &TMain_Form::Close2Click);
     ComPort1 = Named(bar->addMenu(QStringLiteral("Com &Port")), "ComPort1");
     Setting1 = item(ComPort1, "Setting1", "&Settings...", &TMain_Form::FormCreate);
@@ -367,8 +369,8 @@ void TMain_Form::Diagnose1Click() {
 
 void TMain_Form::UpdateCommands() {
     const bool idle = !session_ || !Engine().Running();
-    for (QAction* action : {Job1, Setting1, BatteryTest, Open1, CompareFile1, CompareDevice1, History1, Shape11, Volume,
-                            Height1, MeasuredTable1}) {
+    for (QAction* action : {Job1, Setting1, BatteryTest, Open1, CompareFile1, CompareDevice1, History1, Production1,
+                            Shape11, Volume, Height1, MeasuredTable1}) {
         action->setEnabled(idle);
     }
 }
@@ -533,6 +535,20 @@ void TMain_Form::History1Click() {
         [this](const RecordedSettings& settings) { PutSettingsIntoControls(settings, *controls_); },
         [this] { return SettingsFromControls(*controls_); }, this);
     form.exec();
+}
+
+// The production run borrows the port while its window is open and gives it back after;
+// the window's settings are its default, and the controls keep them.
+void TMain_Form::Production1Click() {
+    if (Engine().Running()) {
+        return;
+    }
+    {
+        TProductionForm form(SerialLink1, *prompts_, *fileDialogs_, SettingsFromControls(*controls_),
+                             options_.historyFile, job_.label, this);
+        form.exec();
+    }
+    session_->TakeBackPort();
 }
 
 void TMain_Form::ShowModal(QDialog* form) {

@@ -113,6 +113,7 @@ public:
     void CompareDevice1Click();
     void SaveSetupSheet1Click();
     void History1Click();
+    void Production1Click();
     void Close2Click();
     void Diagnose1Click();
     void Shape11Click();
@@ -165,6 +166,7 @@ public:
     QAction* CompareDevice1;
     QAction* SaveSetupSheet1;
     QAction* History1;
+    QAction* Production1;
     QAction* Close2;
     QMenu* ComPort1;
     QAction* Setting1;

@@ -39,6 +39,7 @@ std::string HistoryOutcomeText(ExchangeOutcome outcome) {
     case ExchangeOutcome::ProgramFailed:
         return "Fail to program the device!";
     case ExchangeOutcome::SettingsNotKept:
+        // Acknowledged, yet the read-back differs: not an operation stopped half-way.
         return "The device did not keep the settings sent.";
     case ExchangeOutcome::IncompatibleFirmware:
         return "Fail to program the device due to incompatible firmware! Please contact KOV to upgrade!";
@@ -87,6 +88,7 @@ void OperationRecorder::Started(ExchangeOperation operation, std::string port, s
     record.source = source_;
     record.label = label_;
     record.installer = installer_;
+    record.unit = unit_;
     record.version = ZEFT_VERSION_TEXT;
     running_ = std::move(record);
 }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zeft {
@@ -42,6 +43,9 @@ public:
         std::string adapter;
     };
     const std::optional<AsFoundRead>& AsFound() const { return asFound_; }
+    // The job label and unit number the records carry from now on ("" and none: without).
+    void SetLabel(std::string label) { label_ = std::move(label); }
+    void SetUnit(std::optional<int> unit) { unit_ = unit; }
 
     // adapter: the identity of the port's adapter, empty when unknown.
     void Started(ExchangeOperation operation, std::string port, std::string adapter, const SettingsControls& controls);
@@ -60,6 +64,7 @@ private:
     std::string label_;
     std::string installer_;
     std::optional<AsFoundRead> asFound_;
+    std::optional<int> unit_;
     std::optional<HistoryRecord> running_;
     std::vector<HistoryRecord> records_;
 };

@@ -59,6 +59,10 @@ PortDescription DescribePort(const std::string& name, const DeviceTree& tree) {
         port.description = "Sender simulated by this program, no hardware";
         return port;
     }
+    if (VirtualProductionLineSetup setup; ParseVirtualProductionLinePortName(name, setup)) {
+        port.description = "Senders simulated by this program one after another, no hardware";
+        return port;
+    }
     DescribeDevicePort(port, tree);
     return port;
 }

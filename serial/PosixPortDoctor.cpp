@@ -238,8 +238,7 @@ std::vector<PortFinding> DiagnoseLinuxPorts(const std::string& port, const Machi
     std::vector<PortFinding> findings;
     std::vector<std::string> present;
     ScanSysfsTtys(present, view.sysfs / "class" / "tty", view.devices);
-    VirtualSenderFaults faults;
-    if (!port.empty() && ParseVirtualSenderPortName(port, faults)) {
+    if (!port.empty() && IsVirtualPortName(port)) {
         if (lookedAt != nullptr) {
             *lookedAt = {port};
         }

@@ -88,8 +88,7 @@ bool CheckInUse(const std::string& port, std::vector<PortFinding>& findings) {
 std::vector<PortFinding> DiagnosePorts(const std::string& port, std::vector<std::string>* lookedAt) {
     std::vector<PortFinding> findings;
     std::vector<std::string> looked;
-    VirtualSenderFaults faults;
-    if (!port.empty() && ParseVirtualSenderPortName(port, faults)) {
+    if (!port.empty() && IsVirtualPortName(port)) {
         if (lookedAt != nullptr) {
             *lookedAt = {port};
         }
@@ -98,8 +97,7 @@ std::vector<PortFinding> DiagnosePorts(const std::string& port, std::vector<std:
     std::vector<std::string> present;
     EnumCommPorts(present);
     present.erase(
-        std::remove_if(present.begin(), present.end(),
-                       [&faults](const std::string& name) { return ParseVirtualSenderPortName(name, faults); }),
+        std::remove_if(present.begin(), present.end(), [](const std::string& name) { return IsVirtualPortName(name); }),
         present.end());
     if (!port.empty()) {
         // A port the device map does not list may still open (some virtual port drivers).

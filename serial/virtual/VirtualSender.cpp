@@ -136,7 +136,7 @@ void VirtualSender::Command(const std::string& line, std::int64_t atUs) {
             Say(command + "\r\r\nInvalid command\r\n", replyUs);
             return;
         }
-        if (!faults_.keepsSettings) {
+        if (!faults_.forgetful) {
             (*settings_)[static_cast<std::size_t>(found - kSetPrefixes.begin())] = command.substr(4);
         }
         Say(command + "\r\r\nDone\r\n", replyUs);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <array>
+#include "serial/virtual/VirtualLine.h"
+
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -10,23 +11,6 @@
 
 namespace zeft {
 
-// Ways the virtual sender misbehaves, for tests and demonstrations.
-struct VirtualSenderFaults {
-    bool silent = false;        // never says anything
-    bool oldFirmware = false;   // answers every set command with "Invalid command"
-    bool firstReplyD = false;   // replies start with their word ("Done", "KOV"), nothing before
-    bool doubledK = false;      // identifies itself as "KKOV"
-    bool noise = false;         // junk between the fields of the listing
-    bool splitBursts = false;   // the listing in small bursts with pauses under 150 ms
-    int stopAfterCommands = -1; // answers only this many commands, then stays quiet (-1: never)
-    int replyDelayMs = 0;       // extra time before every reply (a slow sender)
-    bool noRts = false;         // on a line without RTS: always powered, RTS and DTR refused
-    bool keepsSettings = false; // says "Done" to every set command and keeps what it had
-};
-
-// The sender's eight settings as it stores them: codes and values as text, in the order
-// of its listing (output type, fluid type, top, bottom, levels A to D).
-using VirtualSenderSettings = std::array<std::string, 8>;
 VirtualSenderSettings DefaultVirtualSenderSettings();
 
 // A tank level sender on the far end of a serial line, as a timed simulation. RTS is its
@@ -37,29 +21,29 @@ VirtualSenderSettings DefaultVirtualSenderSettings();
 //
 // Time is given by the caller in microseconds of any steady clock, never going back, so
 // that tests can run it without waiting. Not thread-safe: its owner serialises calls.
-class VirtualSender {
+class VirtualSender : public VirtualLine {
 public:
     explicit VirtualSender(VirtualSenderFaults faults = {}, std::shared_ptr<VirtualSenderSettings> settings = nullptr);
 
-    void SetBaudRate(std::uint32_t baudRate);
+    void SetBaudRate(std::uint32_t baudRate) override;
     // RTS: true powers the sender.
-    void SetPower(bool on, std::int64_t nowUs);
-    bool Powered() const { return powered_; }
+    void SetPower(bool on, std::int64_t nowUs) override;
+    bool Powered() const override { return powered_; }
     // Bytes the program wrote, arriving at the line's pace from nowUs on.
-    void Receive(std::string_view bytes, std::int64_t nowUs);
+    void Receive(std::string_view bytes, std::int64_t nowUs) override;
     // Appends to out every byte whose transmission has ended by nowUs.
-    void Collect(std::int64_t nowUs, std::string& out);
+    void Collect(std::int64_t nowUs, std::string& out) override;
     // When the next byte will have been sent (or the next announcement is due); none when
     // the sender has nothing to say.
-    std::optional<std::int64_t> NextDueUs() const;
+    std::optional<std::int64_t> NextDueUs() const override;
 
     // Where no RTS exists (a pseudo-terminal), the sender stays powered and announces
     // itself again after this long without traffic. 0 switches it off.
-    void SetIdleAnnouncement(int periodMs, std::int64_t nowUs);
+    void SetIdleAnnouncement(int periodMs, std::int64_t nowUs) override;
 
-    const VirtualSenderSettings& Settings() const { return *settings_; }
-    int CommandsReceived() const { return commandsReceived_; }
-    const VirtualSenderFaults& Faults() const { return faults_; }
+    VirtualSenderSettings Settings() const override { return *settings_; }
+    int CommandsReceived() const override { return commandsReceived_; }
+    VirtualSenderFaults Faults() const override { return faults_; }
 
 private:
     struct Byte {

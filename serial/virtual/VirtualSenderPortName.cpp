@@ -36,12 +36,16 @@ bool ReadCount(std::string_view text, int& value) {
     return true;
 }
 
-bool ApplyFault(std::string_view fault, VirtualSenderFaults& faults) {
+} // namespace
+
+bool ApplyVirtualSenderFault(std::string_view fault, VirtualSenderFaults& faults) {
     fault = Trim(fault);
     if (fault == "silent") {
         faults.silent = true;
     } else if (fault == "old firmware") {
         faults.oldFirmware = true;
+    } else if (fault == "forgetful") {
+        faults.forgetful = true;
     } else if (fault == "first D") {
         faults.firstReplyD = true;
     } else if (fault == "KK") {
@@ -62,8 +66,6 @@ bool ApplyFault(std::string_view fault, VirtualSenderFaults& faults) {
     return true;
 }
 
-} // namespace
-
 bool ParseVirtualSenderPortName(std::string_view name, VirtualSenderFaults& faults) {
     if (name.substr(0, kVirtualSenderPortName.size()) != kVirtualSenderPortName) {
         return false;
@@ -77,7 +79,7 @@ bool ParseVirtualSenderPortName(std::string_view name, VirtualSenderFaults& faul
         rest = rest.substr(2, rest.size() - 3);
         while (!rest.empty()) {
             const std::size_t comma = rest.find(',');
-            if (!ApplyFault(rest.substr(0, comma), parsed)) {
+            if (!ApplyVirtualSenderFault(rest.substr(0, comma), parsed)) {
                 return false;
             }
             rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
@@ -87,10 +89,61 @@ bool ParseVirtualSenderPortName(std::string_view name, VirtualSenderFaults& faul
     return true;
 }
 
+bool ParseVirtualProductionLinePortName(std::string_view name, VirtualProductionLineSetup& setup) {
+    if (name.substr(0, kVirtualProductionLinePortName.size()) != kVirtualProductionLinePortName) {
+        return false;
+    }
+    std::string_view rest = name.substr(kVirtualProductionLinePortName.size());
+    VirtualProductionLineSetup parsed;
+    if (!rest.empty()) {
+        if (rest.size() < 3 || rest.substr(0, 2) != " (" || rest.back() != ')') {
+            return false;
+        }
+        rest = rest.substr(2, rest.size() - 3);
+        while (!rest.empty()) {
+            const std::size_t comma = rest.find(',');
+            const std::string_view item = Trim(rest.substr(0, comma));
+            rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+            if (item.substr(0, 5) == "pace ") {
+                if (!ReadCount(item.substr(5), parsed.paceMs) || parsed.paceMs == 0) {
+                    return false;
+                }
+                continue;
+            }
+            int number = 0;
+            const std::size_t space = item.find(' ', 7);
+            if (item.substr(0, 7) != "sender " || space == std::string_view::npos ||
+                !ReadCount(item.substr(7, space - 7), number) || number == 0 ||
+                !ApplyVirtualSenderFault(item.substr(space + 1), parsed.senderFaults[number])) {
+                return false;
+            }
+        }
+    }
+    setup = std::move(parsed);
+    return true;
+}
+
+bool IsVirtualPortName(std::string_view name) {
+    VirtualSenderFaults faults;
+    VirtualProductionLineSetup setup;
+    return ParseVirtualSenderPortName(name, faults) || ParseVirtualProductionLinePortName(name, setup);
+}
+
+std::shared_ptr<VirtualProductionLine> RegisterVirtualProductionLine(const std::string& name) {
+    VirtualProductionLineSetup setup;
+    if (!ParseVirtualProductionLinePortName(name, setup)) {
+        return nullptr;
+    }
+    auto line = std::make_shared<VirtualProductionLine>(std::move(setup));
+    auto unit = std::make_shared<VirtualSenderUnit>();
+    SerialDeviceFactory::Register(name, [line, unit] { return std::make_unique<VirtualSerialDevice>(unit, line); });
+    return line;
+}
+
 bool RegisterVirtualSenderPort(const std::string& name) {
     VirtualSenderFaults faults;
     if (!ParseVirtualSenderPortName(name, faults)) {
-        return false;
+        return RegisterVirtualProductionLine(name) != nullptr;
     }
     // Registering the same name again keeps the sender it already has.
     static std::mutex mutex;

@@ -20,7 +20,11 @@ constexpr std::uint32_t kHandle = 0x5E4D;
 } // namespace
 
 VirtualSerialDevice::VirtualSerialDevice(VirtualSenderFaults faults, std::shared_ptr<VirtualSenderUnit> unit)
-    : unit_(unit ? std::move(unit) : std::make_shared<VirtualSenderUnit>()), sender_(faults, unit_->settings) {}
+    : unit_(unit ? std::move(unit) : std::make_shared<VirtualSenderUnit>()),
+      sender_(std::make_shared<VirtualSender>(faults, unit_->settings)) {}
+
+VirtualSerialDevice::VirtualSerialDevice(std::shared_ptr<VirtualSenderUnit> unit, std::shared_ptr<VirtualLine> line)
+    : unit_(std::move(unit)), sender_(std::move(line)) {}
 
 VirtualSerialDevice::~VirtualSerialDevice() {
     Close();
@@ -34,7 +38,7 @@ std::int64_t VirtualSerialDevice::NowUs() {
 // Moves what the sender has finished saying into the input buffer and reports it.
 void VirtualSerialDevice::AdvanceLocked(std::int64_t nowUs) {
     std::string arrived;
-    sender_.Collect(nowUs, arrived);
+    sender_->Collect(nowUs, arrived);
     if (arrived.empty() || !open_) {
         return;
     }
@@ -74,10 +78,10 @@ std::uint32_t VirtualSerialDevice::Open(const std::string& portName) {
     eventSignalled_ = false;
     readSignalled_ = false;
     eventMask_ = 0;
-    sender_.SetBaudRate(line_.BaudRate);
-    if (sender_.Faults().noRts) {
-        sender_.SetPower(true, NowUs());
-        sender_.SetIdleAnnouncement(kNoRtsAnnouncePeriodMs, NowUs());
+    sender_->SetBaudRate(line_.BaudRate);
+    if (sender_->Faults().noRts) {
+        sender_->SetPower(true, NowUs());
+        sender_->SetIdleAnnouncement(kNoRtsAnnouncePeriodMs, NowUs());
     }
     return kDeviceOk;
 }
@@ -88,9 +92,9 @@ std::uint32_t VirtualSerialDevice::Close() {
         return kErrorNotOpen;
     }
     const std::int64_t now = NowUs();
-    sender_.SetPower(false, now);
+    sender_->SetPower(false, now);
     std::string lost;
-    sender_.Collect(now, lost);
+    sender_->Collect(now, lost);
     open_ = false;
     unit_->inUse = false;
     input_.clear();
@@ -150,7 +154,7 @@ std::uint32_t VirtualSerialDevice::SetLineSettings(const SerialLineSettings& set
     }
     AdvanceLocked(NowUs());
     line_ = settings;
-    sender_.SetBaudRate(settings.BaudRate);
+    sender_->SetBaudRate(settings.BaudRate);
     return kDeviceOk;
 }
 
@@ -203,15 +207,15 @@ std::uint32_t VirtualSerialDevice::SetLine(SerialLine line) {
     if (!open_) {
         return kErrorNotOpen;
     }
-    if (sender_.Faults().noRts) {
+    if (sender_->Faults().noRts) {
         return kErrorNoModemLines;
     }
     const std::int64_t now = NowUs();
     AdvanceLocked(now);
     if (line == SerialLine::SetRts) {
-        sender_.SetPower(true, now);
+        sender_->SetPower(true, now);
     } else if (line == SerialLine::ClearRts) {
-        sender_.SetPower(false, now);
+        sender_->SetPower(false, now);
     }
     changed_.notify_all();
     return kDeviceOk;
@@ -231,7 +235,7 @@ std::uint32_t VirtualSerialDevice::StartWrite(const std::uint8_t* data, std::uin
     }
     const std::int64_t now = NowUs();
     AdvanceLocked(now);
-    sender_.Receive(std::string_view(reinterpret_cast<const char*>(data), count), now);
+    sender_->Receive(std::string_view(reinterpret_cast<const char*>(data), count), now);
     written = count;
     lastWritten_ = count;
     changed_.notify_all();
@@ -349,7 +353,7 @@ SerialWaitOutcome VirtualSerialDevice::WaitForCompletion(bool read, bool event, 
         }
         // Sleep until the deadline or the sender's next byte, whichever comes first.
         std::int64_t wakeUs = deadlineUs;
-        if (const auto due = sender_.NextDueUs(); due && open_ && *due < wakeUs) {
+        if (const auto due = sender_->NextDueUs(); due && open_ && *due < wakeUs) {
             wakeUs = std::max(*due, now + 1);
         }
         changed_.wait_for(lock, std::chrono::microseconds(wakeUs - now));
@@ -358,17 +362,17 @@ SerialWaitOutcome VirtualSerialDevice::WaitForCompletion(bool read, bool event, 
 
 VirtualSenderSettings VirtualSerialDevice::Settings() const {
     std::lock_guard lock(mutex_);
-    return sender_.Settings();
+    return sender_->Settings();
 }
 
 int VirtualSerialDevice::CommandsReceived() const {
     std::lock_guard lock(mutex_);
-    return sender_.CommandsReceived();
+    return sender_->CommandsReceived();
 }
 
 bool VirtualSerialDevice::Powered() const {
     std::lock_guard lock(mutex_);
-    return sender_.Powered();
+    return sender_->Powered();
 }
 
 } // namespace zeft

@@ -28,6 +28,9 @@ struct VirtualSenderUnit {
 class VirtualSerialDevice : public SerialDevice {
 public:
     explicit VirtualSerialDevice(VirtualSenderFaults faults = {}, std::shared_ptr<VirtualSenderUnit> unit = nullptr);
+    // Another far end, such as a production line, which outlives the device; the unit
+    // keeps it to one open port at a time.
+    VirtualSerialDevice(std::shared_ptr<VirtualSenderUnit> unit, std::shared_ptr<VirtualLine> line);
     ~VirtualSerialDevice() override;
 
     std::uint32_t Open(const std::string& portName) override;
@@ -70,7 +73,7 @@ private:
     std::shared_ptr<VirtualSenderUnit> unit_;
     mutable std::mutex mutex_;
     std::condition_variable changed_;
-    VirtualSender sender_;
+    std::shared_ptr<VirtualLine> sender_;
     bool open_ = false;
     std::string input_;
     std::uint32_t rxSize_ = 4096;

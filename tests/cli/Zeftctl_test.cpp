@@ -15,10 +15,11 @@ namespace fs = std::filesystem;
 
 const std::string kSender = "ZEFT Virtual Sender";
 
-TEST(ZeftctlTest, PortsListsTheVirtualSender) {
+TEST(ZeftctlTest, PortsListsTheVirtualSenderAndProductionLine) {
     const RunResult r = RunZeftctl({"ports"});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_NE(r.out.find(kSender + "\n"), std::string::npos);
+    EXPECT_NE(r.out.find("ZEFT Virtual Production Line\n"), std::string::npos);
 }
 
 TEST(ZeftctlTest, PortsJsonDescribesEachPortWithNullForWhatIsUnknown) {
@@ -62,6 +63,10 @@ TEST(ZeftctlTest, DoctorJsonGivesFindingsAndPortsAndFailsOnAnError) {
         std::string text; // the start of the text output
     } cases[] = {
         {kSender, 0, {}, "No problem found.\nPorts looked at:\n  " + kSender + "\n"},
+        {"ZEFT Virtual Production Line",
+         0,
+         {},
+         "No problem found.\nPorts looked at:\n  ZEFT Virtual Production Line\n"},
         {"/dev/zeft-test-no-such-port", 1, {"missing-port"}, "# error: /dev/zeft-test-no-such-port is not there.\n"},
         {file, 1, {"not-a-port"}, "# error: " + file + " is not a serial port: it is a regular file.\n"},
         {fifo, 1, {"not-a-port"}, "# error: " + fifo + " is not a serial port: it is a named pipe (FIFO).\n"},

@@ -118,7 +118,7 @@ TEST(HistoryHookTest, AFailedOperationIsRecordedWithItsMessage) {
 TEST(HistoryHookTest, SettingsNotKeptAreRecordedWithWhatTheSenderHolds) {
     const TempFolder folder;
     const fs::path history = folder / "history.jsonl";
-    Session s(history, {.keepsSettings = true});
+    Session s(history, {.forgetful = true});
     ASSERT_TRUE(s.Run(ExchangeOperation::ReadDevice));
     s.controls.edits[2] = "7";
     EXPECT_FALSE(s.Run(ExchangeOperation::ProgramDevice));

@@ -582,7 +582,7 @@ TEST_F(MainFormTest, SaveSetupSheetWritesAPdfOfTheSettings) {
     auto form = Make(Cancel);
     EXPECT_EQ(form->File1->actions(),
               (QList<QAction*>{form->Open1, form->Close1, form->CompareFile1, form->CompareDevice1,
-                               form->SaveSetupSheet1, form->History1, form->Job1, form->Close2}));
+                               form->SaveSetupSheet1, form->History1, form->Job1, form->Production1, form->Close2}));
     std::vector<std::string> filters;
     ui::QtFileDialogs::SetDialogHandlerForTests([&](QFileDialog& dialog) -> std::optional<std::string> {
         for (const QString& filter : dialog.nameFilters()) {

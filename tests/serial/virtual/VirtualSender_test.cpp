@@ -205,6 +205,7 @@ TEST(VirtualSenderTest, FaultModes) {
         {"none", {}, "\r\nKOV\r\n", "+SOT1\r\r\nDone\r\n", true},
         {"silent", {.silent = true}, "", "", false},
         {"old firmware", {.oldFirmware = true}, "\r\nKOV\r\n", "+SOT1\r\r\nInvalid command\r\n", true},
+        {"forgetful", {.forgetful = true}, "\r\nKOV\r\n", "+SOT1\r\r\nDone\r\n", true},
         {"first D", {.firstReplyD = true}, "\r\nKOV\r\n", "Done\r\n", true},
         {"KK", {.doubledK = true}, "\r\nKKOV\r\n", "+SOT1\r\r\nDone\r\n", false},
         {"noise", {.noise = true}, "\r\nKOV\r\n", "+SOT1\r\r\nDone\r\n", true},
@@ -218,6 +219,9 @@ TEST(VirtualSenderTest, FaultModes) {
         EXPECT_EQ(Text(Listen(sender, now, 300 * kMs)), row.powerUp);
         sender.Receive("+SOT1\r", now);
         EXPECT_EQ(Text(Listen(sender, now, now + 300 * kMs)), row.setReply);
+        // Only a sender that acknowledges with "Done" and is not forgetful keeps the value.
+        EXPECT_EQ(sender.Settings()[0],
+                  row.setReply.find("Done") == std::string::npos || row.faults.forgetful ? "0" : "1");
         sender.Receive("++++", now);
         const auto heard = Listen(sender, now, now + 3000 * kMs);
         bool complete = false;
