@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zeft::cli {
 
@@ -42,6 +43,11 @@ private:
     bool readFirst_ = false;
     bool dryRun_ = false;
     std::optional<SettingsComparison> comparison_;
+    // A dry run's validation: the top limit as it would go out, the console's boxes, and
+    // what the report adds under the comparison.
+    std::string topText_;
+    ConsolePrompts* prompts_ = nullptr;
+    std::vector<std::string> warnings_;
 };
 
 } // namespace zeft::cli
