@@ -241,10 +241,10 @@ TEST(ZeftctlTest, DiffComparesTwoFilesByValue) {
          "  Setting       Left                Right\n"
          "  Output Type   0 (Voltage 0 - 5V)  0 (Voltage 0 - 5V)\n"
          "  Fluid Type    0 (Water)           0 (Water)\n"
-         "  Top Limit     10                  010    (same value, sent as typed: 010)\n"
-         "  Bottom Limit  2000                +2000  (same value, sent as typed: +2000)\n"
+         "  Top Limit     10                  010                 (same value, sent as typed: 010)\n"
+         "  Bottom Limit  2000                +2000               (same value, sent as typed: +2000)\n"
          "  Level A       20                  20\n"
-         "  Level B       40                  0x28   (same value, sent as typed: 0x28)\n"
+         "  Level B       40                  0x28                (same value, sent as typed: 0x28)\n"
          "  Level C       60                  60\n"
          "  Level D       80                  80\n"
          "The settings are the same.\n"},
@@ -280,15 +280,15 @@ TEST(ZeftctlTest, DiffComparesTwoFilesByValue) {
          4,
          "Left:  DATA/unknown-codes.zcf\n"
          "Right: DATA/sender-defaults.zcf\n"
-         "  Setting       Left               Right\n"
-         "* Output Type   3 (no such code)   0 (Voltage 0 - 5V)\n"
-         "* Fluid Type    9 (no such code)   0 (Water)\n"
-         "* Top Limit                        10\n"
-         "* Bottom Limit  Invalid Data       2000\n"
-         "* Level A       Invalid Data       20\n"
-         "* Level B       Invalid Data       40\n"
-         "* Level C       Invalid Data       60\n"
-         "* Level D       Invalid Data       80\n"
+         "  Setting       Left              Right\n"
+         "* Output Type   3 (no such code)  0 (Voltage 0 - 5V)\n"
+         "* Fluid Type    9 (no such code)  0 (Water)\n"
+         "* Top Limit                       10\n"
+         "* Bottom Limit  Invalid Data      2000\n"
+         "* Level A       Invalid Data      20\n"
+         "* Level B       Invalid Data      40\n"
+         "* Level C       Invalid Data      60\n"
+         "* Level D       Invalid Data      80\n"
          "8 of 8 settings differ (marked *).\n"},
         {"a file past the reader's limit is refused, not cut",
          {"diff", "DATA/tank.zcf", "TMP/long.zcf", "--json"},
