@@ -2,39 +2,77 @@
 
 #include "calc/DecimalText.h"
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <string>
 #include <system_error>
 
 namespace zeft {
+namespace {
 
-DipTable MakeDipTable(const TankContent& content, std::string_view stepText, char decimalSeparator) {
-    DipTable table;
+// A multiple of the step this close to H (relative to H) is H itself.
+constexpr long double kDipSlack = 1e-9L;
+
+} // namespace
+
+std::optional<std::string> DipStepRefusal(const TankContent& content, std::string_view stepText,
+                                          char decimalSeparator) {
     const auto step = PositiveDecimalFromText(stepText, decimalSeparator);
     if (!step) {
-        table.error = "Invalid input for step value! The step must be a number greater than 0.";
+        return "Invalid input for step value! The step must be a number greater than 0.";
+    }
+    // Counted before any row is computed: a row costs a content calculation.
+    const long double top = content.height();
+    const long double below = std::ceil((top - top * kDipSlack) / *step);
+    if (!(below + 1 <= static_cast<long double>(kMaxDipRows))) {
+        return "Invalid input for step value! The table would have more than " + std::to_string(kMaxDipRows) + " rows.";
+    }
+    if (!std::isfinite(content.volume()) || std::fabs(content.volume()) > DBL_MAX) {
+        return std::string(kChartBeyondRange);
+    }
+    return std::nullopt;
+}
+
+DipTable MakeDipTable(const TankContent& content, std::string_view stepText, char decimalSeparator,
+                      const std::function<bool()>& stopped) {
+    DipTable table;
+    if (std::optional<std::string> refusal = DipStepRefusal(content, stepText, decimalSeparator)) {
+        table.error = std::move(*refusal);
         return table;
     }
+    const long double step = *PositiveDecimalFromText(stepText, decimalSeparator);
     const long double top = content.height();
     // A multiple of the step that misses H only by rounding is H itself. The slack follows
     // H, not the step: a step far above H must still leave the row at 0.
-    const long double slack = top * 1e-9L;
+    const long double slack = top * kDipSlack;
+    const auto row = [&content](long double height) {
+        return DipRow{height, content.PercentAt(height), content.VolumeAt(height), content.GaugePercentAt(height)};
+    };
     for (std::size_t i = 0;; ++i) {
-        const long double height = static_cast<long double>(i) * *step;
+        const long double height = static_cast<long double>(i) * step;
         if (!(height < top - slack)) {
             break;
         }
-        if (table.rows.size() + 1 >= kMaxDipRows) {
+        // The count above is one rounding away from this loop's.
+        const bool tooMany = table.rows.size() + 1 >= kMaxDipRows;
+        if (tooMany || (stopped && stopped())) {
             table.rows.clear();
-            table.error = "Invalid input for step value! The table would have more than " +
-                          std::to_string(kMaxDipRows) + " rows.";
+            table.error = tooMany ? "Invalid input for step value! The table would have more than " +
+                                        std::to_string(kMaxDipRows) + " rows."
+                                  : "Stopped.";
             return table;
         }
-        table.rows.push_back(
-            {height, content.PercentAt(height), content.VolumeAt(height), content.GaugePercentAt(height)});
+        table.rows.push_back(row(height));
     }
-    table.rows.push_back({top, content.PercentAt(top), content.VolumeAt(top), content.GaugePercentAt(top)});
+    table.rows.push_back(row(top));
+    for (const DipRow& r : table.rows) {
+        if (!std::isfinite(r.percent) || !std::isfinite(r.gauge) || !std::isfinite(r.volume)) {
+            table.rows.clear();
+            table.error = std::string(kChartBeyondRange);
+            return table;
+        }
+    }
     return table;
 }
 
@@ -51,15 +89,18 @@ DipVolumes DefaultDipVolumes(bool inchUnit) {
     return {inchUnit, DefaultVolumeUnit(inchUnit)};
 }
 
-DipRowTexts DipRowText(const DipRow& row, DipVolumes volumes) {
-    const long double volume = ConvertVolume(row.volume, DefaultVolumeUnit(volumes.inchUnit), volumes.shown);
+std::string ShownVolumeText(long double volume, VolumeUnit unit, char decimalSeparator) {
     // From 10^15 up the decimals lie beyond long double's 19 digits, and from about 10^60
     // the fixed form does not fit at all: such volumes take the shape calculator's form.
     constexpr long double kLargestFixedVolume = 1e15L;
-    const std::string volumeText = std::fabs(volume) < kLargestFixedVolume
-                                       ? FixedText(volume, VolumeDecimals(volumes.shown), '.')
-                                       : VolumeText(volume, '.');
-    return {ShortestNumberText(row.height), FixedText(row.percent, 2, '.'), volumeText, FixedText(row.gauge, 2, '.')};
+    return std::fabs(volume) < kLargestFixedVolume ? FixedText(volume, VolumeDecimals(unit), decimalSeparator)
+                                                   : VolumeText(volume, decimalSeparator);
+}
+
+DipRowTexts DipRowText(const DipRow& row, DipVolumes volumes) {
+    const long double volume = ConvertVolume(row.volume, DefaultVolumeUnit(volumes.inchUnit), volumes.shown);
+    return {ShortestNumberText(row.height), FixedText(row.percent, 2, '.'), ShownVolumeText(volume, volumes.shown, '.'),
+            FixedText(row.gauge, 2, '.')};
 }
 
 DipHeaders DipTableHeaders(DipVolumes volumes) {

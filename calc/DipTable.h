@@ -4,6 +4,8 @@
 #include "calc/VolumeUnit.h"
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,9 +33,18 @@ struct DipTable {
 inline constexpr std::size_t kMaxDipRows = 100001;
 inline constexpr std::string_view kDefaultDipStep = "10";
 
-// The step as typed (a number greater than 0, read like the dimension edits); more than
-// kMaxDipRows rows is refused, since nobody reads such a table and it would only eat memory.
-DipTable MakeDipTable(const TankContent& content, std::string_view stepText, char decimalSeparator);
+inline constexpr std::string_view kChartBeyondRange =
+    "The tank's dimensions lie beyond the range of the calculation: no table can be made.";
+
+// Why the step as typed cannot give a table, found without computing a row: not a number
+// greater than 0 (read like the dimension edits), more than kMaxDipRows rows (nobody reads
+// such a table and it would only eat memory), or a volume beyond a double's range.
+std::optional<std::string> DipStepRefusal(const TankContent& content, std::string_view stepText, char decimalSeparator);
+
+// The table, or the refusal above; also refused when a row cannot be computed. stopped,
+// when given, is asked before each row; once it holds, the table ends with an error.
+DipTable MakeDipTable(const TankContent& content, std::string_view stepText, char decimalSeparator,
+                      const std::function<bool()>& stopped = {});
 
 // The shortest text that reads back as the same double, with a dot ("12.5", "0.1", "1e+30").
 std::string ShortestNumberText(long double value);
@@ -51,6 +62,9 @@ DipVolumes DefaultDipVolumes(bool inchUnit);
 // decimals (from 10^15 up as VolumeText gives it, such as
 // "7.853982E62"), always with a dot.
 std::string DipTableCsv(const std::vector<DipRow>& rows, DipVolumes volumes);
+
+// A volume as the tables show it: the unit's decimals, from 10^15 up as VolumeText gives it.
+std::string ShownVolumeText(long double volume, VolumeUnit unit, char decimalSeparator);
 
 // The texts of one row as a reader sees them in the CSV, the window and the PDF.
 struct DipRowTexts {

@@ -4,8 +4,12 @@
 #include "calc/DipTable.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cerrno>
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -16,7 +20,11 @@
 namespace zeft {
 namespace {
 
-constexpr std::uintmax_t kMaxFileBytes = 16 * 1024 * 1024;
+// Words a header may use for the two columns, with any unit in brackets after them.
+constexpr std::array<std::string_view, 4> kHeightWords{"height", "level", "depth", "dip"};
+constexpr std::array<std::string_view, 4> kVolumeWords{"volume", "content", "contents", "capacity"};
+// A cell quoted in a refusal is cut after this many bytes.
+constexpr std::size_t kQuotedCellBytes = 40;
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.front() == '"')) {
@@ -60,6 +68,55 @@ std::string RowText(int row) {
     return "Row " + std::to_string(row) + ": ";
 }
 
+constexpr std::string_view kHeaderRefusal =
+    "the first line must name a height column (height, level, depth or dip) and a volume column (volume, content, "
+    "contents or capacity), a unit in brackets after the word if need be.";
+
+// A header cell's word: letter case, quotes and a unit in brackets or parentheses dropped.
+std::string HeaderWord(std::string_view cell) {
+    cell = Trim(cell);
+    const std::size_t bracket = cell.find_first_of("([");
+    if (bracket != std::string_view::npos && cell.back() == (cell[bracket] == '(' ? ')' : ']')) {
+        cell = Trim(cell.substr(0, bracket));
+    }
+    return Lower(cell);
+}
+
+template <std::size_t N>
+std::optional<std::size_t> ColumnNamed(const std::vector<std::string_view>& cells,
+                                       const std::array<std::string_view, N>& words) {
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (std::find(words.begin(), words.end(), HeaderWord(cells[i])) != words.end()) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+// A cell as a refusal quotes it: control characters (a NUL too) as \xNN, so that nothing in a
+// file reaches the terminal as a command or cuts the message; a long cell cut short.
+std::string QuotedCell(std::string_view cell) {
+    std::string quoted = "\"";
+    std::size_t i = 0;
+    for (; i < cell.size() && i < kQuotedCellBytes; ++i) {
+        const auto c = static_cast<unsigned char>(cell[i]);
+        const bool c1 = c == 0xC2 && i + 1 < cell.size() && (static_cast<unsigned char>(cell[i + 1]) & 0xE0) == 0x80;
+        if (c < 0x20 || c == 0x7F || c1) {
+            char escaped[9];
+            std::snprintf(escaped, sizeof escaped, c1 ? "\\x%02x\\x%02x" : "\\x%02x", c,
+                          c1 ? static_cast<unsigned char>(cell[++i]) : 0U);
+            quoted += escaped;
+        } else {
+            quoted += static_cast<char>(c);
+        }
+    }
+    // Not inside a UTF-8 character.
+    while (i < cell.size() && (static_cast<unsigned char>(cell[i]) & 0xC0) == 0x80) {
+        quoted += cell[i++];
+    }
+    return quoted + (i < cell.size() ? "...\"" : "\"");
+}
+
 } // namespace
 
 MeasuredTable ReadMeasuredTable(std::string_view text) {
@@ -88,23 +145,15 @@ MeasuredTable ReadMeasuredTable(std::string_view text) {
                                                                    : ',';
             const std::vector<std::string_view> cells = Cells(line, separator);
             columns = cells.size();
-            const auto named = [&](const char* name) {
-                for (std::size_t i = 0; i < cells.size(); ++i) {
-                    if (Lower(cells[i]) == name) {
-                        return std::optional(i);
-                    }
-                }
-                return std::optional<std::size_t>();
-            };
-            const auto height = named("height");
-            const auto volume = named("volume");
+            const auto height = ColumnNamed(cells, kHeightWords);
+            const auto volume = ColumnNamed(cells, kVolumeWords);
             if (height && volume) {
                 heightColumn = *height;
                 volumeColumn = *volume;
                 continue;
             }
             if (!cells.empty() && !Number(cells[0], separator)) {
-                table.error = RowText(row) + "the first line must name the columns \"height\" and \"volume\".";
+                table.error = RowText(row) + std::string(kHeaderRefusal);
                 return table;
             }
         }
@@ -128,11 +177,16 @@ MeasuredTable ReadMeasuredTable(std::string_view text) {
             }
             const auto number = Number(cells[column], separator);
             if (!number) {
-                table.error = RowText(row) + "the " + name + " \"" + std::string(cells[column]) + "\" is not a number.";
+                table.error = RowText(row) + "the " + name + " " + QuotedCell(cells[column]) + " is not a number.";
                 return table;
             }
             if (*number < 0) {
                 table.error = RowText(row) + "the " + name + " " + std::string(cells[column]) + " is negative.";
+                return table;
+            }
+            // Beyond a double nothing can be shown or handed on.
+            if (*number > DBL_MAX) {
+                table.error = RowText(row) + "the " + name + " " + std::string(cells[column]) + " is too large.";
                 return table;
             }
             *value = *number;
@@ -179,7 +233,7 @@ TableFileText ReadTableFileText(const std::string& path) {
         file.error = "The file " + path + " is not a regular file.";
         return file;
     }
-    if (std::filesystem::file_size(path, error) > kMaxFileBytes || error) {
+    if (std::filesystem::file_size(path, error) > kMaxTableBytes || error) {
         file.error = "The file " + path + " is too large for a measured table.";
         return file;
     }
@@ -189,6 +243,23 @@ TableFileText ReadTableFileText(const std::string& path) {
         return file;
     }
     file.text.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+    return file;
+}
+
+TableFileText ReadTableStreamText(std::istream& stream, const std::string& name) {
+    TableFileText file;
+    // Read in pieces and stop at the limit: a stream has no size to ask for in advance.
+    std::string piece(64 * 1024, '\0');
+    while (stream) {
+        stream.read(piece.data(), static_cast<std::streamsize>(piece.size()));
+        file.text.append(piece.data(), static_cast<std::size_t>(stream.gcount()));
+        if (file.text.size() > kMaxTableBytes) {
+            file.text.clear();
+            file.text.shrink_to_fit();
+            file.error = "The " + name + " is too large for a measured table.";
+            return file;
+        }
+    }
     return file;
 }
 

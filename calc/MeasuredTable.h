@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <istream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,13 +25,16 @@ struct MeasuredTable {
 };
 
 // Reads a measured table: a CSV file or rows typed or pasted into the window. The first
-// line names the columns `height` and `volume` (in any order, any letter case; other
-// columns are ignored, so the tank chart's CSV reads back); without such a line the first
-// column is the height and the second the volume. Cells are separated by commas, or by
+// line may name the columns: a height (height, level, depth or dip) and a volume (volume,
+// content, contents or capacity), in any order and letter case, each word with a unit in
+// brackets or parentheses after it if need be ("Height (mm)"); other columns are ignored,
+// so the tank chart's CSV reads back. Without such a line the first column is the height
+// and the second the volume. Cells are separated by commas, or by
 // semicolons or tabs when the first line has them, and then a decimal comma is accepted
 // too. Blank lines are skipped. Refused, naming the row: a cell that is not a number, a
-// negative number, a missing cell, a repeated height, a volume that falls as the height
-// rises; and a table of fewer than three rows.
+// negative number or one beyond a double's range, a missing cell, a repeated height, a
+// volume that falls as the height rises; and a table of fewer than three rows. A cell
+// quoted in a refusal has its control characters escaped (\x1b).
 MeasuredTable ReadMeasuredTable(std::string_view text);
 
 // The text of a table file of at most a few megabytes, or why it could not be read (not a
@@ -39,6 +44,12 @@ struct TableFileText {
     std::string text;
 };
 TableFileText ReadTableFileText(const std::string& path);
+// The same limit for a stream (standard input), checked while reading; name says what it
+// is in the refusal ("standard input").
+TableFileText ReadTableStreamText(std::istream& stream, const std::string& name);
+
+// The most a table file or stream may hold: 16 MiB.
+inline constexpr std::uintmax_t kMaxTableBytes = 16 * 1024 * 1024;
 
 // The file read and then its table, as above.
 MeasuredTable ReadMeasuredTableFile(const std::string& path);

@@ -6,15 +6,25 @@
 
 #include <algorithm>
 #include <array>
+#include <cfloat>
+#include <cmath>
 #include <cstddef>
 
 namespace zeft {
 namespace {
 
+constexpr const char* kBeyondRange =
+    "The levels cannot be computed from this table: its numbers lie too far apart for the calculation.";
+
 MeasuredTableCalculation Failure(std::string message) {
     MeasuredTableCalculation result;
     result.error = std::move(message);
     return result;
+}
+
+// What a double holds: anything else cannot be shown or handed on.
+bool Representable(long double value) {
+    return std::isfinite(value) && std::fabs(value) <= DBL_MAX;
 }
 
 std::string Length(long double value, bool inchUnit) {
@@ -59,6 +69,9 @@ MeasuredTableCalculation CalculateFromMeasuredTable(const MeasuredTableInput& in
     }
     const MonotoneCubic curve(std::move(heights), std::move(volumes));
     const long double whole = curve(top);
+    if (!Representable(whole)) {
+        return Failure(kBeyondRange);
+    }
     if (!(whole > 0)) {
         return Failure("The volume at H must be greater than 0.");
     }
@@ -96,6 +109,9 @@ MeasuredTableCalculation CalculateFromMeasuredTable(const MeasuredTableInput& in
     for (std::size_t i = 0; i < levels.size(); ++i) {
         const long double height = empty + 0.2L * static_cast<long double>(i + 1) * usable;
         levels[i] = RoundHalfEven((curve(height) - below) * 100 / (whole - below));
+        if (!Representable(levels[i])) {
+            return Failure(kBeyondRange);
+        }
         result.levelSet.levels[i] = WholeText(levels[i]);
     }
     result.levelSet.bottomLimit = FixedText(usable, 2, sep);
@@ -104,6 +120,9 @@ MeasuredTableCalculation CalculateFromMeasuredTable(const MeasuredTableInput& in
         result.gaugeError = LargestGaugeError(levels, empty, top, [&](long double height) {
             return std::max<long double>(0, (curve(height) - below) * 100 / (whole - below));
         });
+        if (!Representable(result.gaugeError->points) || !Representable(result.gaugeError->height)) {
+            return Failure(kBeyondRange);
+        }
     }
     return result;
 }

@@ -3,6 +3,7 @@
 #include "calc/CalculationRecord.h"
 #include "calc/CalculatorFormParts.h"
 #include "calc/DecimalText.h"
+#include "calc/DipTable.h"
 #include "calc/LevelSet.h"
 #include "calc/MeasuredTableCalculation.h"
 #include "main/Prompts.h"
@@ -128,6 +129,12 @@ TMeasuredTableForm::TMeasuredTableForm(SettingsControls& mainControls, Prompts& 
                  CloseBtn});
 
     connect(InchCheckBox, &QCheckBox::toggled, this, &TMeasuredTableForm::InchCheckBoxClick);
+    // Results shown belong to the inputs they were calculated from: any change clears them,
+    // so that Save & Close never hands over levels of one tank with the limit of another.
+    connect(TableEdit, &QPlainTextEdit::textChanged, this, &TMeasuredTableForm::ClearResults);
+    connect(HeightLEdit, &QLineEdit::textChanged, this, &TMeasuredTableForm::ClearResults);
+    connect(ReserveCheckBox, &QCheckBox::toggled, this, &TMeasuredTableForm::ClearResults);
+    connect(VolumeUnitBox, &QComboBox::currentIndexChanged, this, &TMeasuredTableForm::ClearResults);
     connect(ImportBtn, &QPushButton::clicked, this, &TMeasuredTableForm::ImportBtnClick);
     connect(CalBtn, &QPushButton::clicked, this, &TMeasuredTableForm::CalBtnClick);
     connect(SaveCloseBtn, &QPushButton::clicked, this, &TMeasuredTableForm::SaveCloseBtnClick);
@@ -145,26 +152,31 @@ void TMeasuredTableForm::showEvent(QShowEvent* event) {
 }
 
 void TMeasuredTableForm::FormActivate() {
-    lastCalculation_.reset();
     TableEdit->clear();
     HeightLEdit->clear();
     ReserveCheckBox->setChecked(false);
     InchCheckBox->setChecked(false);
     InchCheckBoxClick();
-    const std::array<QLabel*, 4> levels{LALabel, LBLabel, LCLabel, LDLabel};
-    const std::array<const char*, 4> defaults{"20", "40", "60", "80"};
-    for (std::size_t i = 0; i < levels.size(); ++i) {
-        levels[i]->setText(QString::fromLatin1(defaults[i]));
-    }
-    VolumeLabel->setText(QStringLiteral("Volume at H = 0"));
-    GaugeErrorLabel->setText(kNoGaugeError);
 }
 
 void TMeasuredTableForm::InchCheckBoxClick() {
     const bool inch = InchCheckBox->isChecked();
     HeightLEditLabel->setText(inch ? QStringLiteral("H (inch)") : QStringLiteral("H (mm)"));
-    BLLabel->setText(ui::FromUtf8(inch ? kDefaultBottomLimitInches : kDefaultBottomLimitMillimetres));
     VolumeUnitBox->setCurrentIndex(static_cast<int>(DefaultVolumeUnit(inch)));
+    ClearResults();
+}
+
+void TMeasuredTableForm::ClearResults() {
+    lastCalculation_.reset();
+    const std::array<QLabel*, 4> levels{LALabel, LBLabel, LCLabel, LDLabel};
+    const std::array<const char*, 4> defaults{"20", "40", "60", "80"};
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        levels[i]->setText(QString::fromLatin1(defaults[i]));
+    }
+    BLLabel->setText(
+        ui::FromUtf8(InchCheckBox->isChecked() ? kDefaultBottomLimitInches : kDefaultBottomLimitMillimetres));
+    VolumeLabel->setText(QStringLiteral("Volume at H = 0"));
+    GaugeErrorLabel->setText(kNoGaugeError);
 }
 
 void TMeasuredTableForm::ImportBtnClick() {
@@ -197,7 +209,7 @@ void TMeasuredTableForm::CalBtnClick() {
     BLLabel->setText(QString::fromStdString(result.levelSet.bottomLimit));
     const auto unit = kVolumeUnits[static_cast<std::size_t>(std::max(0, VolumeUnitBox->currentIndex()))];
     const std::string volume =
-        FixedText(result.volume, VolumeDecimals(unit), DecimalSeparator()) + " " + std::string(VolumeUnitName(unit));
+        ShownVolumeText(result.volume, unit, DecimalSeparator()) + " " + std::string(VolumeUnitName(unit));
     VolumeLabel->setText(QStringLiteral("Volume at H = ") + QString::fromStdString(volume));
     const std::string gauge =
         result.gaugeError ? GaugeErrorText(*result.gaugeError, result.top, inch) : std::string("-");

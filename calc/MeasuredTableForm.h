@@ -42,6 +42,8 @@ public:
     void CalBtnClick();
     void SaveCloseBtnClick();
     void CloseBtnClick();
+    // The results back to the defaults and nothing to hand over: the inputs changed.
+    void ClearResults();
 
     QGroupBox* GroupBox1;
     QLabel* TableLabel;

@@ -201,6 +201,7 @@ TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWi
 }
 
 TTankChartForm::~TTankChartForm() {
+    StopTable();
     // A PDF still being written is finished first: its file must not be left half done. Its
     // end is no longer delivered to a window going away, so a failure is told here.
     if (pdfThread_) {
@@ -215,9 +216,14 @@ bool TTankChartForm::SavingPdf() const {
     return pdfThread_ != nullptr;
 }
 
+bool TTankChartForm::ComputingTable() const {
+    return tableThread_ != nullptr;
+}
+
 void TTankChartForm::UpdateSaveButtons() {
-    SaveCsvBtn->setEnabled(stepValid_ && !SavingPdf());
-    SavePdfBtn->setEnabled(stepValid_ && !SavingPdf());
+    const bool ready = stepValid_ && !SavingPdf() && !ComputingTable();
+    SaveCsvBtn->setEnabled(ready);
+    SavePdfBtn->setEnabled(ready);
 }
 
 const std::vector<DipRow>& TTankChartForm::Rows() const {
@@ -249,7 +255,7 @@ QString TTankChartForm::Description() const {
         }
     }
     const long double volume = ConvertVolume(content_.volume(), DefaultVolumeUnit(content_.inchUnit()), volumes_.shown);
-    text += ". Volume " + FixedText(volume, VolumeDecimals(volumes_.shown), '.') + " " +
+    text += ". Volume " + ShownVolumeText(volume, volumes_.shown, '.') + " " +
             std::string(VolumeUnitName(volumes_.shown)) + ".";
     if (content_.reserve()) {
         text += " 10% reserve: the sender reads empty at " + FixedText(content_.reserveHeight(), 2, '.') + unit +
@@ -273,15 +279,68 @@ void TTankChartForm::VolumeUnitBoxChange() {
 }
 
 void TTankChartForm::StepEditChange() {
-    DipTable table = MakeDipTable(content_, StepEdit->text().toStdString(), DecimalSeparator());
-    const bool ok = table.ok();
-    // A step being typed keeps the last table; the saves wait for a valid one.
-    StepErrorLabel->setText(QString::fromStdString(table.error));
-    StepErrorLabel->setVisible(!ok);
-    stepValid_ = ok;
+    // What the arithmetic refuses is told at once; a step being typed keeps the last table
+    // and the saves wait for a valid one.
+    const std::string step = StepEdit->text().toStdString();
+    const std::optional<std::string> refusal = DipStepRefusal(content_, step, DecimalSeparator());
+    StepErrorLabel->setText(QString::fromStdString(refusal.value_or(std::string())));
+    StepErrorLabel->setVisible(refusal.has_value());
+    stepValid_ = !refusal;
+    pendingStep_.reset();
+    if (refusal) {
+        stopTable_ = true; // its end finds nothing pending and keeps the last table
+    } else {
+        pendingStep_ = step;
+        if (ComputingTable()) {
+            stopTable_ = true; // its end starts the pending step
+        } else {
+            StartTable();
+        }
+    }
     UpdateSaveButtons();
-    if (ok) {
+}
+
+void TTankChartForm::StartTable() {
+    const std::string step = *pendingStep_;
+    pendingStep_.reset();
+    stopTable_ = false;
+    // The thread works on copies and its own result; the window reads computedTable_ only
+    // after the thread ended.
+    tableThread_.reset(QThread::create([this, content = content_, step, separator = DecimalSeparator()] {
+        computedTable_ = MakeDipTable(content, step, separator, [this] { return stopTable_.load(); });
+    }));
+    connect(tableThread_.get(), &QThread::finished, this, &TTankChartForm::TableComputed);
+    DipTableView->setCursor(Qt::BusyCursor);
+    UpdateSaveButtons();
+    tableThread_->start();
+}
+
+void TTankChartForm::TableComputed() {
+    tableThread_->wait();
+    tableThread_.reset();
+    DipTable table = std::move(computedTable_);
+    computedTable_ = {};
+    if (pendingStep_) {
+        StartTable(); // a newer step was typed meanwhile
+        return;
+    }
+    DipTableView->unsetCursor();
+    if (stepValid_ && !table.ok()) {
+        // Found only while computing: a row beyond the calculation's range.
+        StepErrorLabel->setText(QString::fromStdString(table.error));
+        StepErrorLabel->show();
+        stepValid_ = false;
+    } else if (stepValid_) {
         model_->SetRows(std::move(table.rows));
+    }
+    UpdateSaveButtons();
+}
+
+void TTankChartForm::StopTable() {
+    if (tableThread_) {
+        stopTable_ = true;
+        pendingStep_.reset();
+        tableThread_->wait();
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include <atomic>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -48,6 +49,9 @@ public:
     // True while a PDF is being drawn and written (in a thread of its own: a long table
     // takes seconds).
     bool SavingPdf() const;
+    // True while the table of a new step is being computed (in a thread of its own: a row
+    // costs a content calculation, and a long table of some shapes takes seconds).
+    bool ComputingTable() const;
 
     // The table shown (the last step that was valid).
     const std::vector<DipRow>& Rows() const;
@@ -77,6 +81,9 @@ private:
                                                    const std::string& extension);
     void UpdateSaveButtons();
     void PdfSaved();
+    void StartTable();
+    void TableComputed();
+    void StopTable();
 
     TankContent content_;
     Prompts& prompts_;
@@ -85,6 +92,12 @@ private:
     DipVolumes volumes_;
     GaugeError gaugeError_;
     bool stepValid_ = true;
+    // The table thread, the step waiting for it to end, the flag that ends it early and what
+    // it leaves behind (read only after it ended).
+    std::unique_ptr<QThread> tableThread_;
+    std::optional<std::string> pendingStep_;
+    std::atomic<bool> stopTable_{false};
+    DipTable computedTable_;
     // The PDF thread and what it leaves behind: the file error, if any.
     std::unique_ptr<QThread> pdfThread_;
     std::optional<std::string> pdfError_;

@@ -4,12 +4,14 @@
 #include "cli/CalcCommands.h"
 #include "cli/CommandLineErrors.h"
 #include "cli/ExitStatus.h"
+#include "cli/VisibleText.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <vector>
@@ -81,11 +83,18 @@ int RunChartCommand(const ShapeOptions& options, const ShapeEditTexts& texts, co
         table = MakeDipTable(*calculation.content, step, kCommandLinePoint);
         error = table.error;
     }
+    if (error.empty()) {
+        // Printed in every form: what cannot be computed is refused, never shown as inf or null.
+        const GaugeError gauge = calculation.content->LargestGaugeError();
+        if (!std::isfinite(gauge.points) || !std::isfinite(gauge.height)) {
+            error = std::string(kChartBeyondRange);
+        }
+    }
     if (!error.empty()) {
         if (format == ChartFormat::Json) {
             std::fputs(ErrorJson(error).c_str(), stdout);
         }
-        std::fprintf(stderr, "Error: %s\n", error.c_str());
+        std::fprintf(stderr, "Error: %s\n", VisibleText(error).c_str());
         return kExitInvalidInput;
     }
     const TankContent& content = *calculation.content;

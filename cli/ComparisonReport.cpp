@@ -27,24 +27,28 @@ std::string Padded(const std::string& text, std::size_t width) {
 
 std::string ComparisonText(const SettingsComparison& comparison, const std::string& leftName,
                            const std::string& rightName) {
-    std::array<std::array<std::string, 3>, 9> cells;
-    cells[0] = {"Setting", "Left", "Right"};
+    std::array<std::array<std::string, 4>, 9> cells;
+    cells[0] = {"Setting", "Left", "Right", ""};
     for (std::size_t row = 0; row < comparison.rows.size(); ++row) {
         const SettingsComparisonRow& values = comparison.rows[row];
         cells[row + 1] = {values.setting, VisibleText(ShownComparisonValue(row, values.left)),
-                          VisibleText(ShownComparisonValue(row, values.right))};
+                          VisibleText(ShownComparisonValue(row, values.right)),
+                          values.note.empty() ? std::string() : "(" + VisibleText(values.note) + ")"};
     }
-    std::array<std::size_t, 2> widths{};
+    std::array<std::size_t, 3> widths{};
     for (const auto& line : cells) {
-        widths[0] = std::max(widths[0], Width(line[0]));
-        widths[1] = std::max(widths[1], Width(line[1]));
+        for (std::size_t i = 0; i < widths.size(); ++i) {
+            widths[i] = std::max(widths[i], Width(line[i]));
+        }
     }
     std::ostringstream out;
     out << "Left:  " << VisibleText(leftName) << "\nRight: " << VisibleText(rightName) << '\n';
     for (std::size_t line = 0; line < cells.size(); ++line) {
         const bool differs = line > 0 && !comparison.rows[line - 1].same;
         out << (differs ? kDifferMark : ' ') << ' ' << Padded(cells[line][0], widths[0]) << "  "
-            << Padded(cells[line][1], widths[1]) << "  " << cells[line][2] << '\n';
+            << Padded(cells[line][1], widths[1]) << "  "
+            << (cells[line][3].empty() ? cells[line][2] : Padded(cells[line][2], widths[2]) + "  " + cells[line][3])
+            << '\n';
     }
     const std::size_t differing = DifferingRows(comparison);
     if (differing == 0) {
@@ -56,7 +60,7 @@ std::string ComparisonText(const SettingsComparison& comparison, const std::stri
     return out.str();
 }
 
-std::string ComparisonJson(const SettingsComparison& comparison) {
+std::string ComparisonJson(const SettingsComparison& comparison, const std::vector<std::string>& warnings) {
     nlohmann::ordered_json rows = nlohmann::ordered_json::array();
     for (const SettingsComparisonRow& row : comparison.rows) {
         nlohmann::ordered_json entry;
@@ -64,11 +68,17 @@ std::string ComparisonJson(const SettingsComparison& comparison) {
         entry["left"] = row.left;
         entry["right"] = row.right;
         entry["same"] = row.same;
+        if (!row.note.empty()) {
+            entry["note"] = row.note;
+        }
         rows.push_back(entry);
     }
     nlohmann::ordered_json report;
     report["equal"] = comparison.equal;
     report["rows"] = rows;
+    if (!warnings.empty()) {
+        report["warnings"] = warnings;
+    }
     // Bytes from a file or the line that are no UTF-8 are replaced rather than thrown on.
     return report.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + '\n';
 }

@@ -43,7 +43,11 @@ bool ConsoleDeviceSession::Open(const std::string& port, const LineOptions& line
 }
 
 bool ConsoleDeviceSession::ProgramSettingsAcceptable() {
-    return ValidateSettings(controls_, prompts_) && session_.Engine().HasListSelections();
+    return ProgramSettingsAcceptable(prompts_);
+}
+
+bool ConsoleDeviceSession::ProgramSettingsAcceptable(Prompts& validation) {
+    return ValidateSettings(controls_, validation) && session_.Engine().HasListSelections();
 }
 
 int ConsoleDeviceSession::Run(ExchangeOperation operation, const std::function<bool()>& interrupted) {

@@ -33,6 +33,9 @@ public:
     // Program Device's checks as its button makes them, before anything reaches the port:
     // the validation (with the top-limit question) and the two lists.
     bool ProgramSettingsAcceptable();
+    // The same checks with the validation's boxes and question going to validation instead
+    // (a dry run, which sends nothing, answers the question itself).
+    bool ProgramSettingsAcceptable(Prompts& validation);
 
     // Runs one operation as its button would, to its end, or until interrupted() holds
     // (the sender is then switched off); returns the exit status.

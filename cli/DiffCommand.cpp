@@ -10,7 +10,7 @@
 #include "cli/SenderRun.h"
 #include "cli/Terminal.h"
 #include "cli/VisibleText.h"
-#include "main/PlainSettingsControls.h"
+#include "main/HistoryRecord.h"
 
 #include <CLI/CLI.hpp>
 
@@ -35,13 +35,13 @@ int DiffCommand::Run() {
                                : "diff compares two files, or the sender (--port) with one file.");
     }
     // The files first: a file that cannot be compared stops the run before the port is touched.
-    PlainSettingsControls file;
-    if (const std::optional<std::string> refusal = LoadConfigArgument(files_.back(), file)) {
+    RecordedSettings file;
+    if (const std::optional<std::string> refusal = ReadConfigArgument(files_.back(), file)) {
         return Refuse(*refusal);
     }
     if (!withPort) {
-        PlainSettingsControls first;
-        if (const std::optional<std::string> refusal = LoadConfigArgument(files_.front(), first)) {
+        RecordedSettings first;
+        if (const std::optional<std::string> refusal = ReadConfigArgument(files_.front(), first)) {
             return Refuse(*refusal);
         }
         return Print(CompareSettings(first, file), files_.front(), files_.back());
@@ -62,7 +62,7 @@ int DiffCommand::Run() {
         PrintDeviceReport(status, controls, prompts.LastError(), json_);
         return status;
     }
-    return Print(CompareSettings(controls, file), "the sender on " + port_, files_.back());
+    return Print(CompareSettings(SettingsFromControls(controls), file), "the sender on " + port_, files_.back());
 }
 
 int DiffCommand::Refuse(const std::string& text) const {

@@ -21,6 +21,30 @@ namespace {
 // with anything unreadable or unknown leaving the list without a selection.
 constexpr std::int32_t kUnreadableCode = -1;
 
+// The validation of a dry run: nothing is sent, so the top-limit question is not asked but
+// noted (and answered Yes); the boxes go to the console as ever.
+class DryRunPrompts : public Prompts {
+public:
+    explicit DryRunPrompts(Prompts& console) : console_(console) {}
+
+    void ShowError(const std::string& text) override { console_.ShowError(text); }
+    void ShowWarning(const std::string& text) override { console_.ShowWarning(text); }
+    void ShowWarningWithDetail(const std::string& text, const std::string& detail) override {
+        console_.ShowWarningWithDetail(text, detail);
+    }
+    ConfirmAnswer Confirm(const std::string&) override {
+        asked_ = true;
+        return ConfirmAnswer::Yes;
+    }
+    void ShowApplicationError(const std::string& text) override { console_.ShowApplicationError(text); }
+
+    bool Asked() const { return asked_; }
+
+private:
+    Prompts& console_;
+    bool asked_ = false;
+};
+
 } // namespace
 
 std::optional<std::string> ApplyProgramSettings(const ProgramSettings& settings, SettingsControls& controls) {
@@ -99,12 +123,26 @@ bool ProgramCommand::PrepareControls(ConsoleControls& controls, ConsolePrompts& 
         prompts.ShowError(*refusal);
         return false;
     }
+    topText_ = controls.EditText(SettingsEdit::TopLimit);
+    prompts_ = &prompts;
     return true;
 }
 
-// As the window: the settings are checked before the port is touched.
+// As the window: the settings are checked before the port is touched. A dry run asks
+// nothing: the top-limit question becomes a warning beside the comparison.
 bool ProgramCommand::Acceptable(ConsoleDeviceSession& session) {
-    return session.ProgramSettingsAcceptable();
+    if (!dryRun_) {
+        return session.ProgramSettingsAcceptable();
+    }
+    DryRunPrompts validation(*prompts_);
+    const bool acceptable = session.ProgramSettingsAcceptable(validation);
+    if (acceptable && validation.Asked()) {
+        warnings_.push_back("The top limit should be 10mm except where tank sender spacer is used; program would set "
+                            "it to " +
+                            topText_ + "mm.");
+        prompts_->ShowWarning(warnings_.back());
+    }
+    return acceptable;
 }
 
 // --read-first: a Read Device before the program, so that the history holds what the sender
@@ -145,7 +183,7 @@ int ProgramCommand::Report(int status, const ConsoleControls& controls, const Co
         return DeviceCommand::Report(status, controls, prompts, json);
     }
     std::fputs(
-        json ? ComparisonJson(*comparison_).c_str()
+        json ? ComparisonJson(*comparison_, warnings_).c_str()
              : ComparisonText(*comparison_, "the sender on " + Port(), "the settings program would write").c_str(),
         stdout);
     return comparison_->equal ? kExitSuccess : kExitDifferent;

@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zeft::cli {
 
@@ -48,6 +49,10 @@ private:
     bool each_ = false;
     EachOptions eachOptions_;
     bool eachRan_ = false; // the run printed its own report
+    // A dry run's validation: the top limit as it would go out, the console's boxes, and
+    // what the report adds under the comparison.
+    std::string topText_;
+    std::vector<std::string> warnings_;
 };
 
 } // namespace zeft::cli

@@ -3,17 +3,18 @@
 #include "cli/CommandLineErrors.h"
 
 #include "calc/DecimalText.h"
+#include "calc/DipTable.h"
 #include "calc/MeasuredTableCalculation.h"
 #include "calc/VolumeUnit.h"
 #include "cli/CalcCommands.h"
 #include "cli/ExitStatus.h"
+#include "cli/VisibleText.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
 #include <iostream>
-#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -27,8 +28,13 @@ MeasuredTable ReadTable(const std::string& file) {
     if (file != "-") {
         return ReadMeasuredTableFile(file);
     }
-    const std::string text((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
-    return ReadMeasuredTable(text);
+    TableFileText input = ReadTableStreamText(std::cin, "standard input");
+    if (!input.error.empty()) {
+        MeasuredTable table;
+        table.error = std::move(input.error);
+        return table;
+    }
+    return ReadMeasuredTable(input.text);
 }
 
 } // namespace
@@ -56,7 +62,7 @@ int RunMeasuredTableCommand(const MeasuredTableOptions& options) {
         if (options.json) {
             std::fputs(ErrorJson(result.error).c_str(), stdout);
         }
-        std::fprintf(stderr, "Error: %s\n", result.error.c_str());
+        std::fprintf(stderr, "Error: %s\n", VisibleText(result.error).c_str());
         return kExitInvalidInput;
     }
     const VolumeUnit unit = VolumeUnitFromWord(options.volumeUnit).value_or(DefaultVolumeUnit(options.inchUnit));
@@ -73,7 +79,7 @@ int RunMeasuredTableCommand(const MeasuredTableOptions& options) {
         text = json.dump() + '\n';
     } else {
         text = CalculationText(result.levelSet, nullptr, options.inchUnit);
-        text += "Volume at H = " + FixedText(result.volume, VolumeDecimals(unit), kPoint) + " " +
+        text += "Volume at H = " + ShownVolumeText(result.volume, unit, kPoint) + " " +
                 std::string(VolumeUnitName(unit)) + '\n';
         text +=
             "Largest gauge error: " +

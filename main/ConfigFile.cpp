@@ -100,6 +100,28 @@ void LoadConfigText(std::string_view text, SettingsControls& controls) {
     Apply(lookup, controls);
 }
 
+RecordedSettings ConfigTextSettings(std::string_view text) {
+    IniLookup lookup = MakeLookup();
+    lookup.Feed(WithoutByteOrderMark(text.substr(0, kConfigReadLimitBytes)));
+    lookup.Finish();
+    RecordedSettings settings;
+    const auto code = [](const std::optional<std::string>& value) {
+        const int read = CodeFrom(value);
+        return read == kNoSelection ? std::nullopt : std::optional<int>(read);
+    };
+    settings.outputType = code(lookup.Value(kOutputTypeKey));
+    settings.fluidType = code(lookup.Value(kFluidTypeKey));
+    for (std::size_t i = 0; i < kEditKeys.size(); ++i) {
+        const std::optional<std::string>& value = lookup.Value(kFirstEditKey + i);
+        settings.edits[i] = value ? *value : std::string(kConfigMissingValue);
+    }
+    return settings;
+}
+
+RecordedSettings ConfigFileSettings(const fs::path& path) {
+    return ConfigTextSettings(ReadRegularFile(path, kConfigReadLimitBytes).value_or(std::string()));
+}
+
 void LoadConfigFile(const fs::path& path, SettingsControls& controls) {
     // A file that cannot be read, or is no plain file, reads as if every key were missing.
     LoadConfigText(ReadRegularFile(path, kConfigReadLimitBytes).value_or(std::string()), controls);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "main/HistoryRecord.h"
 #include "main/SettingsControls.h"
 
 #include <cstddef>
@@ -44,5 +45,11 @@ void LoadConfigFile(const std::filesystem::path& path, SettingsControls& control
 
 // The same from text already in memory.
 void LoadConfigText(std::string_view text, SettingsControls& controls);
+
+// What the text holds, as Load reads it but with a list's code kept as written even where
+// no item has it (Output Type = 3), so that a comparison shows the file's own code.
+RecordedSettings ConfigTextSettings(std::string_view text);
+// The same from a file, read as LoadConfigFile reads it.
+RecordedSettings ConfigFileSettings(const std::filesystem::path& path);
 
 } // namespace zeft

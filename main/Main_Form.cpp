@@ -468,9 +468,9 @@ void TMain_Form::CompareFile1Click() {
     if (!name) {
         return;
     }
-    PlainSettingsControls file;
-    LoadConfigFile(PathFromUtf8(*name), file);
-    TSettingsComparisonForm form(CompareSettings(file, *controls_), "Compare with File",
+    // The file's own codes, so that one the lists do not know shows as the file holds it.
+    const RecordedSettings file = ConfigFileSettings(PathFromUtf8(*name));
+    TSettingsComparisonForm form(CompareSettings(file, SettingsFromControls(*controls_)), "Compare with File",
                                  {"File", "the file " + *name + ", as Load would read it"},
                                  {"Window", "the settings in the main window"}, this);
     form.exec();

@@ -1,7 +1,6 @@
 #include "main/SettingsComparison.h"
 
 #include "main/NumberText.h"
-#include "main/PlainSettingsControls.h"
 #include "main/SenderSettings.h"
 
 #include <optional>
@@ -24,15 +23,24 @@ constexpr std::array<EditCaption, 6> kEdits = {{
     {SettingsEdit::LevelD, "Level D"},
 }};
 
-SettingsComparisonRow CodeRow(std::string_view caption, int left, int right) {
-    return {std::string(caption), std::to_string(left), std::to_string(right), left == right};
+// A list's code as a file writes it; a code no item has is kept, so that it shows as what
+// the file holds.
+std::string CodeText(const std::optional<int>& code) {
+    return std::to_string(code.value_or(kNoSelection));
+}
+
+SettingsComparisonRow CodeRow(std::string_view caption, const std::optional<int>& left,
+                              const std::optional<int>& right) {
+    return {std::string(caption), CodeText(left), CodeText(right), CodeText(left) == CodeText(right), {}};
 }
 
 SettingsComparisonRow TextRow(std::string_view caption, const std::string& left, const std::string& right) {
     const std::optional<std::int32_t> leftNumber = WholeInteger(left);
     const std::optional<std::int32_t> rightNumber = WholeInteger(right);
     const bool same = leftNumber && rightNumber ? *leftNumber == *rightNumber : left == right;
-    return {std::string(caption), left, right, same};
+    // The text goes out as typed: "$14" is 20 here, but the sender is sent "$14".
+    std::string note = same && left != right ? std::string(kSentAsTypedNote) + right : std::string();
+    return {std::string(caption), left, right, same, std::move(note)};
 }
 
 constexpr std::size_t kOutputTypeRow = 0;
@@ -45,28 +53,21 @@ std::string ItemText(int index, const auto& items) {
 } // namespace
 
 SettingsComparison CompareSettings(const SettingsControls& left, const SettingsControls& right) {
+    return CompareSettings(SettingsFromControls(left), SettingsFromControls(right));
+}
+
+SettingsComparison CompareSettings(const RecordedSettings& left, const RecordedSettings& right) {
     SettingsComparison comparison;
-    comparison.rows[kOutputTypeRow] = CodeRow("Output Type", OutputTypeCodeFromIndex(left.OutputTypeIndex()),
-                                              OutputTypeCodeFromIndex(right.OutputTypeIndex()));
-    comparison.rows[kFluidTypeRow] = CodeRow("Fluid Type", FluidTypeCodeFromIndex(left.FluidTypeIndex()),
-                                             FluidTypeCodeFromIndex(right.FluidTypeIndex()));
+    comparison.rows[kOutputTypeRow] = CodeRow("Output Type", left.outputType, right.outputType);
+    comparison.rows[kFluidTypeRow] = CodeRow("Fluid Type", left.fluidType, right.fluidType);
     for (std::size_t i = 0; i < kEdits.size(); ++i) {
-        comparison.rows[2 + i] =
-            TextRow(kEdits[i].caption, left.EditText(kEdits[i].edit), right.EditText(kEdits[i].edit));
+        comparison.rows[2 + i] = TextRow(kEdits[i].caption, left.edits[i], right.edits[i]);
     }
     comparison.equal = true;
     for (const SettingsComparisonRow& row : comparison.rows) {
         comparison.equal = comparison.equal && row.same;
     }
     return comparison;
-}
-
-SettingsComparison CompareSettings(const RecordedSettings& left, const RecordedSettings& right) {
-    PlainSettingsControls leftControls;
-    PlainSettingsControls rightControls;
-    PutSettingsIntoControls(left, leftControls);
-    PutSettingsIntoControls(right, rightControls);
-    return CompareSettings(leftControls, rightControls);
 }
 
 std::size_t DifferingRows(const SettingsComparison& comparison) {
@@ -82,9 +83,12 @@ std::string ShownComparisonValue(std::size_t row, const std::string& value) {
         return value;
     }
     const int code = IntegerFromText(value, kNoSelection);
+    if (code == kNoSelection) {
+        return "(none selected)";
+    }
     const int index = row == kOutputTypeRow ? OutputTypeIndexFromCode(code) : FluidTypeIndexFromCode(code);
     if (index == kNoSelection) {
-        return "(none selected)";
+        return value + " (no such code)";
     }
     return value + " (" +
            (row == kOutputTypeRow ? ItemText(index, kOutputTypeItems) : ItemText(index, kFluidTypeItems)) + ")";

@@ -56,7 +56,8 @@ TSettingsComparisonForm::TSettingsComparisonForm(const SettingsComparison& compa
         const SettingsComparisonRow& values = comparison.rows[row];
         const QString cells[4] = {ui::FromUtf8(values.setting), ui::FromUtf8(ShownComparisonValue(row, values.left)),
                                   ui::FromUtf8(ShownComparisonValue(row, values.right)),
-                                  values.same ? QString() : QString::fromLatin1(kComparisonDiffersMark)};
+                                  values.same ? ui::FromUtf8(values.note)
+                                              : QString::fromLatin1(kComparisonDiffersMark)};
         for (int column = 0; column < 4; ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             if (!values.same) {

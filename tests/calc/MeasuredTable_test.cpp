@@ -16,7 +16,7 @@ namespace {
 
 struct Refusal {
     const char* name;
-    const char* text;
+    std::string text;
     std::string message;
 };
 
@@ -37,7 +37,16 @@ TEST(MeasuredTableTest, RefusalsNameTheRow) {
          "Row 3: more cells than the first line has (a decimal comma needs semicolons between the cells)."},
         {"missing cell", "volume;height\n0;0\n;500\n90;1000\n", "Row 3: there is no volume."},
         {"no header", "level,litres\n0,0\n500,40\n1000,90\n",
-         "Row 1: the first line must name the columns \"height\" and \"volume\"."},
+         "Row 1: the first line must name a height column (height, level, depth or dip) and a volume column "
+         "(volume, content, contents or capacity), a unit in brackets after the word if need be."},
+        {"unit not at the end", "height (mm) x,volume\n0,0\n500,40\n1000,90\n",
+         "Row 1: the first line must name a height column (height, level, depth or dip) and a volume column "
+         "(volume, content, contents or capacity), a unit in brackets after the word if need be."},
+        {"escape and NUL escaped", "height,volume\n0,0\n500,\x1b]0;x\x07" + std::string(1, '\0') + "z\n1000,90\n",
+         "Row 3: the volume \"\\x1b]0;x\\x07\\x00z\" is not a number."},
+        {"C1 control escaped, long cell cut", "height,volume\n0,0\n500,\xC2\x9b" + std::string(60, 'x') + "\n1000,90\n",
+         "Row 3: the volume \"\\xc2\\x9b" + std::string(38, 'x') + "...\" is not a number."},
+        {"beyond a double", "height,volume\n0,0\n500,1e400\n1000,1e401\n", "Row 3: the volume 1e400 is too large."},
     };
     for (const Refusal& r : refusals) {
         EXPECT_EQ(ReadMeasuredTable(r.text).error, r.message) << r.name;
@@ -60,6 +69,10 @@ TEST(MeasuredTableTest, ReadsSpreadsheetForms) {
         {"columns swapped, letter case, quotes", "\"Volume\",\"HEIGHT\"\r\n0,0\r\n125.5,500\r\n500,1000\r\n", 500,
          125.5},
         {"semicolons and decimal commas", "height;volume\n0;0\n500,5;125,25\n1000;500\n", 500.5, 125.25},
+        {"units and other words", "Height (mm),Volume (L)\n0,0\n500,125.5\n1000,500\n", 500, 125.5},
+        {"level and contents", "Level,Contents\n0,0\n500,125.5\n1000,500\n", 500, 125.5},
+        {"depth, semicolons, brackets", "Depth [in];Capacity [US gal]\n0;0\n500;125,5\n1000;500\n", 500, 125.5},
+        {"dip and content, volume first", "CONTENT ( m3 ),Dip\n0,0\n125.5,500\n500,1000\n", 500, 125.5},
         {"tabs, no header, byte order mark",
          "\xEF\xBB\xBF"
          "0\t0\n500\t125.5\n1000\t500\n",
@@ -123,7 +136,7 @@ TEST(MeasuredTableTest, LevelsAndRefusalsOfTheCalculation) {
         {"H out of range", "50", "Invalid input for H value! H must be at least 100 mm and no more than 2000 mm!"},
     };
     for (const Refusal& r : refusals) {
-        EXPECT_EQ(Calculate(box, r.text).error, r.message) << r.name;
+        EXPECT_EQ(Calculate(box, r.text.c_str()).error, r.message) << r.name;
     }
     EXPECT_EQ(Calculate("height,volume\n300,30\n600,60\n1000,100\n", "").error,
               "The table starts at 300 mm, above Level A's height (200 mm): add rows further down.");

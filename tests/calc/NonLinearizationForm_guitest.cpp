@@ -219,7 +219,7 @@ TEST_F(ShapeFormTest, ChartShowsTheLastSuccessfulCalculation) {
     long double volume = 0;
     QTimer::singleShot(0, [&] {
         auto* chart = qobject_cast<zeft::calc_ui::TTankChartForm*>(QApplication::activeModalWidget());
-        if (chart != nullptr) {
+        if (chart != nullptr && QTest::qWaitFor([&] { return !chart->ComputingTable(); }, 60000)) {
             title = chart->windowTitle().toStdString();
             rows = chart->Rows().size();
             top = chart->Rows().back().height;

@@ -52,6 +52,11 @@ std::vector<std::string> Row(const QTableView* view, int row) {
     return cells;
 }
 
+// The table of a new step is computed in a thread of its own.
+void WaitForTable(const TTankChartForm& form) {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.ComputingTable(); }, 60000));
+}
+
 // The file dialog answers with this path and remembers its filters.
 class AnsweringDialogs {
 public:
@@ -67,6 +72,8 @@ public:
 
 class TankChartFormTest : public ::testing::Test {
 protected:
+    void SetUp() override { WaitForTable(form); }
+
     ScriptedPrompts prompts;
     TTankChartForm form{Triangle(), prompts};
     TempFolder folder;
@@ -84,6 +91,7 @@ TEST_F(TankChartFormTest, TableFollowsTheStep) {
 
     form.StepEdit->clear();
     QTest::keyClicks(form.StepEdit, "300");
+    WaitForTable(form);
     ASSERT_EQ(form.DipTableView->model()->rowCount(), 5);
     EXPECT_EQ(Row(form.DipTableView, 3), (std::vector<std::string>{"900", "81.00", "82.00", "405.000"}));
     EXPECT_EQ(Row(form.DipTableView, 4), (std::vector<std::string>{"1000", "100.00", "100.00", "500.000"}));
@@ -99,10 +107,41 @@ TEST_F(TankChartFormTest, TableFollowsTheStep) {
     EXPECT_TRUE(prompts.shown.empty());
 }
 
+// A long table is computed in a thread of its own, the last one shown meanwhile; a step that
+// would give too many rows is refused at once, from the arithmetic, computing nothing.
+TEST_F(TankChartFormTest, LongTablesLeaveTheWindowFree) {
+    form.StepEdit->setText("0.1");
+    EXPECT_TRUE(form.ComputingTable());
+    EXPECT_EQ(form.Rows().size(), 101u);
+    EXPECT_FALSE(form.SaveCsvBtn->isEnabled());
+    EXPECT_TRUE(form.StepErrorLabel->isHidden());
+    // A newer step replaces the one being computed.
+    form.StepEdit->setText("0.2");
+    WaitForTable(form);
+    EXPECT_EQ(form.Rows().size(), 5001u);
+    EXPECT_TRUE(form.SaveCsvBtn->isEnabled());
+
+    form.StepEdit->setText("0.001");
+    EXPECT_FALSE(form.ComputingTable());
+    EXPECT_FALSE(form.StepErrorLabel->isHidden());
+    EXPECT_EQ(form.StepErrorLabel->text(), "Invalid input for step value! The table would have more than 100001 rows.");
+    EXPECT_EQ(form.Rows().size(), 5001u);
+    EXPECT_FALSE(form.SaveCsvBtn->isEnabled());
+
+    // A valid step typed while a table is computed, then refused: the refusal stands.
+    form.StepEdit->setText("0.1");
+    form.StepEdit->setText("abc");
+    WaitForTable(form);
+    EXPECT_FALSE(form.StepErrorLabel->isHidden());
+    EXPECT_EQ(form.Rows().size(), 5001u);
+    EXPECT_FALSE(form.SaveCsvBtn->isEnabled());
+}
+
 // The gauge's worst error is stated; the volume unit changes the table, the description and the CSV.
 TEST_F(TankChartFormTest, GaugeErrorAndVolumeUnit) {
     EXPECT_EQ(form.GaugeErrorLabel->text(), "Largest gauge error: 1.00 points at 100.0 mm (10.0 % of H)");
     form.StepEdit->setText("500");
+    WaitForTable(form);
     form.VolumeUnitBox->setCurrentIndex(form.VolumeUnitBox->findText("imperial gallons"));
     EXPECT_EQ(form.DipTableView->model()->headerData(3, Qt::Horizontal).toString(), "Volume (imp gal)");
     EXPECT_EQ(Row(form.DipTableView, 2), (std::vector<std::string>{"1000", "100.00", "100.00", "109.985"}));
@@ -133,6 +172,7 @@ TEST_F(TankChartFormTest, LabelsNameTheirControlsAndTabReachesThemInOrder) {
 
 TEST_F(TankChartFormTest, SavesCsvWithTheExtensionAddedAndAsksBeforeReplacing) {
     form.StepEdit->setText("250");
+    WaitForTable(form);
     {
         AnsweringDialogs dialogs((folder / "dip").string());
         form.SaveCsvBtn->click();
@@ -144,6 +184,7 @@ TEST_F(TankChartFormTest, SavesCsvWithTheExtensionAddedAndAsksBeforeReplacing) {
 
     // The added extension names a file the dialog did not ask about: the window asks.
     form.StepEdit->setText("500");
+    WaitForTable(form);
     prompts.Answer(zeft::ConfirmAnswer::No);
     {
         AnsweringDialogs dialogs((folder / "dip").string());
@@ -174,6 +215,7 @@ TEST(TankChartFormCloseTest, PdfFailureWhileClosingIsReported) {
     TempFolder folder;
     {
         TTankChartForm form{Triangle(), prompts};
+        WaitForTable(form);
         AnsweringDialogs dialogs((folder / "missing" / "chart").string());
         form.SavePdfBtn->click();
         form.CloseBtn->click();
@@ -199,6 +241,7 @@ TEST_F(TankChartFormTest, PdfCarriesTheCurveAndTheWholeTable) {
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     }
     form.StepEdit->setText("5"); // 201 rows: more than the first page holds
+    WaitForTable(form);
     {
         AnsweringDialogs dialogs((folder / "chart").string());
         form.SavePdfBtn->click();

@@ -205,9 +205,28 @@ TEST(DipTableTest, RefusesABadStepOrTooManyRows) {
     for (const char* step : {"0", "-1", "", "abc", "1,5"}) {
         EXPECT_EQ(MakeDipTable(Rectangle("1000"), step, '.').error, notANumber) << step;
     }
-    const DipTable tooMany = MakeDipTable(Rectangle("2000"), "0.0199", '.');
-    EXPECT_EQ(tooMany.error, "Invalid input for step value! The table would have more than 100001 rows.");
-    EXPECT_TRUE(tooMany.rows.empty());
+    // Counted from the arithmetic: not a row is computed, however small the step.
+    int rowsAsked = 0;
+    const auto count = [&] {
+        ++rowsAsked;
+        return false;
+    };
+    for (const char* step : {"0.0199", "1e-30"}) {
+        const DipTable tooMany = MakeDipTable(Rectangle("2000"), step, '.', count);
+        EXPECT_EQ(tooMany.error, "Invalid input for step value! The table would have more than 100001 rows.");
+        EXPECT_TRUE(tooMany.rows.empty());
+    }
+    EXPECT_EQ(rowsAsked, 0);
+    EXPECT_FALSE(DipStepRefusal(Rectangle("2000"), "0.02", '.').has_value());
+    // Stopped early (the window's thread, for a newer step), it is no table.
+    const DipTable stopped = MakeDipTable(Rectangle("2000"), "1", '.', [&] { return ++rowsAsked > 3; });
+    EXPECT_FALSE(stopped.ok());
+    EXPECT_TRUE(stopped.rows.empty());
+    // A tank beyond a double's range has no table to show.
+    const TankContentCalculation huge = CalculateTankContent({7}, {"1e200", "1000", "", "1e200", "", "", ""}, '.');
+    ASSERT_TRUE(huge.content) << huge.error;
+    EXPECT_EQ(MakeDipTable(*huge.content, "500", '.').error,
+              "The tank's dimensions lie beyond the range of the calculation: no table can be made.");
     EXPECT_FALSE(MakeDipTable(Rectangle("2000"), "1e-300", '.').ok());
     EXPECT_TRUE(MakeDipTable(Rectangle("1000"), "2,5", ',').ok());
 }

@@ -105,6 +105,7 @@ struct CalcCase {
     std::vector<std::string> arguments;
     int exitCode;
     std::string out;
+    std::string input = {};
 };
 
 void PrintTo(const CalcCase& c, std::ostream* out) {
@@ -114,7 +115,7 @@ void PrintTo(const CalcCase& c, std::ostream* out) {
 class ZeftctlCalcTest : public ::testing::TestWithParam<CalcCase> {};
 
 TEST_P(ZeftctlCalcTest, PrintsWhatTheWindowShows) {
-    const RunResult r = RunZeftctl(GetParam().arguments);
+    const RunResult r = RunZeftctl(GetParam().arguments, GetParam().input);
     EXPECT_EQ(r.exitCode, GetParam().exitCode) << r.err;
     EXPECT_EQ(r.out, GetParam().out);
 }
@@ -223,6 +224,32 @@ INSTANTIATE_TEST_SUITE_P(
                  "        500    50.00    44.44     0.500000\n"
                  "       1000   100.00   100.00     1.000000\n"
                  "Largest gauge error: under 0.01 points\n"},
+        CalcCase{"ChartBeyondADouble",
+                 {"calc", "chart", "--shape", "7", "--x", "1e200", "--h", "1000", "--w", "1e200", "--json"},
+                 2,
+                 "{\"error\":\"The tank's dimensions lie beyond the range of the calculation: no table can be "
+                 "made.\"}\n"},
+        CalcCase{"ChartTooManyRowsCountedFirst",
+                 {"calc", "chart", "--shape", "7", "--x", "1000", "--h", "2000", "--w", "1000", "--step", "1e-300",
+                  "--json"},
+                 2,
+                 "{\"error\":\"Invalid input for step value! The table would have more than 100001 rows.\"}\n"},
+        CalcCase{"TableVolumeBeyondADouble",
+                 {"calc", "table", "--csv", "-", "--json"},
+                 2,
+                 "{\"error\":\"Row 3: the volume 1e400 is too large.\"}\n",
+                 "height,volume\n0,0\n500,1e400\n1000,1e401\n"},
+        CalcCase{"TableHugeVolumeAndAHeaderWithUnits",
+                 {"calc", "table", "--csv", "-"},
+                 0,
+                 "Level A = 20\nLevel B = 40\nLevel C = 60\nLevel D = 80\nBottom Limit = 1000.00 mm\n"
+                 "Bottom Limit (mm) = 1000\nVolume at H = 1E300 litres\nLargest gauge error: under 0.01 points\n",
+                 "Height (mm),Volume (L)\n0,0\n500,5e299\n1000,1e300\n"},
+        CalcCase{"TableStandardInputLimit",
+                 {"calc", "table", "--csv", "-", "--json"},
+                 2,
+                 "{\"error\":\"The standard input is too large for a measured table.\"}\n",
+                 "height,volume\n0,0\n500,40\n1000,90\n" + std::string(16 * 1024 * 1024, '\n')},
         CalcCase{
             "ChartUnknownVolumeUnit",
             {"calc", "chart", "--shape", "7", "--x", "1000", "--h", "1000", "--w", "1000", "--volume-unit", "gallon"},
@@ -266,10 +293,10 @@ TEST(ZeftctlTest, DiffComparesTwoFilesByValue) {
          "  Setting       Left                Right\n"
          "  Output Type   0 (Voltage 0 - 5V)  0 (Voltage 0 - 5V)\n"
          "  Fluid Type    0 (Water)           0 (Water)\n"
-         "  Top Limit     10                  010\n"
-         "  Bottom Limit  2000                +2000\n"
+         "  Top Limit     10                  010                 (same value, sent as typed: 010)\n"
+         "  Bottom Limit  2000                +2000               (same value, sent as typed: +2000)\n"
          "  Level A       20                  20\n"
-         "  Level B       40                  0x28\n"
+         "  Level B       40                  0x28                (same value, sent as typed: 0x28)\n"
          "  Level C       60                  60\n"
          "  Level D       80                  80\n"
          "The settings are the same.\n"},
@@ -291,8 +318,8 @@ TEST(ZeftctlTest, DiffComparesTwoFilesByValue) {
         {"unknown codes, empty and missing values",
          {"diff", "DATA/unknown-codes.zcf", "DATA/partial.zcf", "--json"},
          4,
-         R"({"equal":false,"rows":[{"setting":"Output Type","left":"-1","right":"1","same":false},)"
-         R"({"setting":"Fluid Type","left":"-1","right":"-1","same":true},)"
+         R"({"equal":false,"rows":[{"setting":"Output Type","left":"3","right":"1","same":false},)"
+         R"({"setting":"Fluid Type","left":"9","right":"-1","same":false},)"
          R"({"setting":"Top Limit","left":"","right":"Invalid Data","same":false},)"
          R"({"setting":"Bottom Limit","left":"Invalid Data","right":"Invalid Data","same":true},)"
          R"({"setting":"Level A","left":"Invalid Data","right":"Invalid Data","same":true},)"
@@ -300,6 +327,26 @@ TEST(ZeftctlTest, DiffComparesTwoFilesByValue) {
          R"({"setting":"Level C","left":"Invalid Data","right":"Invalid Data","same":true},)"
          R"({"setting":"Level D","left":"Invalid Data","right":"Invalid Data","same":true}]})"
          "\n"},
+        {"unknown codes shown as the file holds them",
+         {"diff", "DATA/unknown-codes.zcf", "DATA/sender-defaults.zcf"},
+         4,
+         "Left:  DATA/unknown-codes.zcf\n"
+         "Right: DATA/sender-defaults.zcf\n"
+         "  Setting       Left              Right\n"
+         "* Output Type   3 (no such code)  0 (Voltage 0 - 5V)\n"
+         "* Fluid Type    9 (no such code)  0 (Water)\n"
+         "* Top Limit                       10\n"
+         "* Bottom Limit  Invalid Data      2000\n"
+         "* Level A       Invalid Data      20\n"
+         "* Level B       Invalid Data      40\n"
+         "* Level C       Invalid Data      60\n"
+         "* Level D       Invalid Data      80\n"
+         "8 of 8 settings differ (marked *).\n"},
+        {"a file past the reader's limit is refused, not cut",
+         {"diff", "DATA/tank.zcf", "TMP/long.zcf", "--json"},
+         2,
+         "{\"error\":\"The settings file TMP/long.zcf cannot be read: It is larger than 1 MiB, too large for a "
+         "settings file.\"}\n"},
         {"a folder is no settings file",
          {"diff", "DATA/.", "DATA/tank.zcf", "--json"},
          2,
@@ -307,15 +354,31 @@ TEST(ZeftctlTest, DiffComparesTwoFilesByValue) {
         {"a missing file is not taken as empty", {"diff", "DATA/tank.zcf", "DATA/no-such.zcf"}, 2, ""},
         {"one file needs the sender", {"diff", "DATA/tank.zcf"}, 2, ""},
     };
+    // TMP/ stands for a folder of the test's own: a file of settings and then more than 1 MiB of
+    // comment lines, the Level D at its end.
+    const zeft::testing::TempFolder folder;
+    const std::string tmp = folder.Path().string() + "/";
+    std::string comments;
+    while (comments.size() <= 1024 * 1024) {
+        comments += "; a comment line of the kind a long file may hold\r\n";
+    }
+    folder.Write("long.zcf", "[Sensor Parameters]\r\nOutput Type = 4\r\nFluid Type = 2\r\nTop Limit = 10\r\n"
+                             "Bottom Limit = 1500\r\n[Tank Linearization Parameters]\r\nLevel A = 14\r\n"
+                             "Level B = 37\r\nLevel C = 63\r\n" +
+                                 comments + "Level D = 86\r\n");
     for (const Case& c : cases) {
         std::vector<std::string> arguments;
         for (const std::string& word : c.arguments) {
-            arguments.push_back(word.rfind("DATA/", 0) == 0 ? data + word.substr(5) : word);
+            arguments.push_back(word.rfind("DATA/", 0) == 0  ? data + word.substr(5)
+                                : word.rfind("TMP/", 0) == 0 ? tmp + word.substr(4)
+                                                             : word);
         }
         const RunResult r = RunZeftctl(arguments);
         std::string out = r.out;
-        for (std::size_t at = out.find(data); at != std::string::npos; at = out.find(data, at)) {
-            out.replace(at, data.size(), "DATA/");
+        for (const auto& [path, shown] : {std::pair{data, "DATA/"}, std::pair{tmp, "TMP/"}}) {
+            for (std::size_t at = out.find(path); at != std::string::npos; at = out.find(path, at)) {
+                out.replace(at, path.size(), shown);
+            }
         }
         EXPECT_EQ(r.exitCode, c.exitCode) << c.name << "\n" << r.err;
         EXPECT_EQ(out, c.out) << c.name;

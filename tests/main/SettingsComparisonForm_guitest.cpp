@@ -81,7 +81,7 @@ protected:
 
 TEST_F(CompareWindowTest, CompareWithFileShowsTheFileBesideTheWindowAndClosesWithEscape) {
     const std::string file = folder_
-                                 .Write("tank.zcf", "[Sensor Parameters]\r\nOutput Type = 0x4\r\nFluid Type = 2\r\n"
+                                 .Write("tank.zcf", "[Sensor Parameters]\r\nOutput Type = 0x4\r\nFluid Type = 9\r\n"
                                                     "Top Limit = 10\r\nBottom Limit = 2000\r\n"
                                                     "[Tank Linearization Parameters]\r\nLevel A = 5\r\n")
                                  .string();
@@ -102,8 +102,9 @@ TEST_F(CompareWindowTest, CompareWithFileShowsTheFileBesideTheWindowAndClosesWit
     EXPECT_TRUE(closedByEscape);
     EXPECT_EQ(rows,
               (std::vector<std::string>{"Output Type|4 (Resistive 300 - 10R)|0 (Voltage 0 - 5V)|differs",
-                                        "Fluid Type|2 (Diesel)|2 (Diesel)|", "Top Limit|10|010|",
-                                        "Bottom Limit|2000|2000|", "Level A|5|5|", "Level B|Invalid Data|40|differs",
+                                        "Fluid Type|9 (no such code)|2 (Diesel)|differs",
+                                        "Top Limit|10|010|same value, sent as typed: 010", "Bottom Limit|2000|2000|",
+                                        "Level A|5|5|", "Level B|Invalid Data|40|differs",
                                         "Level C|Invalid Data|60|differs", "Level D|Invalid Data|80|differs"}));
     EXPECT_EQ(WindowSettings(), before) << "the window's settings stay as they were";
     EXPECT_TRUE(boxes_.empty());
@@ -139,10 +140,10 @@ TEST_F(CompareWindowTest, CompareWithDeviceReadsIntoTheComparisonAndLeavesTheCon
     ASSERT_TRUE(QTest::qWaitFor([&] { return !rows.empty(); }, 20000)) << (boxes_.empty() ? "" : boxes_.front());
     watch.stop();
 
-    EXPECT_EQ(rows, (std::vector<std::string>{"Output Type|0 (Voltage 0 - 5V)|0 (Voltage 0 - 5V)|",
-                                              "Fluid Type|0 (Water)|2 (Diesel)|differs", "Top Limit|10|010|",
-                                              "Bottom Limit|2000|2000|", "Level A|20|5|differs", "Level B|40|40|",
-                                              "Level C|60|60|", "Level D|80|80|"}));
+    EXPECT_EQ(rows, (std::vector<std::string>{
+                        "Output Type|0 (Voltage 0 - 5V)|0 (Voltage 0 - 5V)|", "Fluid Type|0 (Water)|2 (Diesel)|differs",
+                        "Top Limit|10|010|same value, sent as typed: 010", "Bottom Limit|2000|2000|",
+                        "Level A|20|5|differs", "Level B|40|40|", "Level C|60|60|", "Level D|80|80|"}));
     EXPECT_EQ(during, before) << "the read's settings are in the comparison, not in the window";
     EXPECT_TRUE(form_->EditLinearA->isEnabled());
     EXPECT_TRUE(form_->CompareDevice1->isEnabled());
