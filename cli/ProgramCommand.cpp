@@ -124,7 +124,6 @@ bool ProgramCommand::PrepareControls(ConsoleControls& controls, ConsolePrompts& 
         return false;
     }
     topText_ = controls.EditText(SettingsEdit::TopLimit);
-    prompts_ = &prompts;
     return true;
 }
 
