@@ -46,7 +46,7 @@ bool ConsoleDeviceSession::ProgramSettingsAcceptable() {
     return ProgramSettingsAcceptable(prompts_);
 }
 
-bool ConsoleDeviceSession::ProgramSettingsAcceptable(Prompts& validation) {
+bool ConsoleDeviceSession::ProgramSettingsAcceptable(zeft::Prompts& validation) {
     return ValidateSettings(controls_, validation) && session_.Engine().HasListSelections();
 }
 

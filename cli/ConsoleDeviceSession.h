@@ -35,7 +35,7 @@ public:
     bool ProgramSettingsAcceptable();
     // The same checks with the validation's boxes and question going to validation instead
     // (a dry run, which sends nothing, answers the question itself).
-    bool ProgramSettingsAcceptable(Prompts& validation);
+    bool ProgramSettingsAcceptable(zeft::Prompts& validation);
 
     // Runs one operation as its button would, to its end, or until interrupted() holds
     // (the sender is then switched off); returns the exit status.

@@ -169,128 +169,127 @@ TEST(ZeftctlHistoryTest, JobLabelsFiltersCsvAndTheSheetOfARecord) {
     EXPECT_NE(row.find("40 %"), std::string::npos) << row;
     EXPECT_NE(row.find("44 %"), std::string::npos) << row;
     EXPECT_EQ(pdf->find("not read before programming"), std::string::npos) << *pdf;
-    // program --each on the virtual production line: a line a sender, a summary, and one record
-    // each with the label and the unit number; a forgetful second sender fails and the run
-    // goes on; any failure gives exit status 1.
-    TEST(ZeftctlHistoryTest, ProgramEachRecordsEverySenderOnceWithLabelAndUnit) {
-        const TempFolder folder;
-        const HistoryFile history(folder / "history.jsonl");
-        const RunResult r =
-            RunZeftctl({"program", "--each", "--count", "3", "--label", "hull 117", "--json", "--level-a", "33",
-                        "--port", "ZEFT Virtual Production Line (pace 1500, sender 2 forgetful)"});
-        EXPECT_EQ(r.exitCode, 1) << r.err;
-        std::vector<nlohmann::json> lines;
-        std::istringstream out(r.out);
-        for (std::string line; std::getline(out, line);) {
-            lines.push_back(nlohmann::json::parse(line));
-        }
-        ASSERT_EQ(lines.size(), 4u) << r.out;
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(lines[i]["unit"], i + 1);
-            EXPECT_EQ(lines[i]["label"], "hull 117");
-            EXPECT_EQ(lines[i]["passed"], i != 1);
-        }
-        EXPECT_EQ(lines[1]["failure"].get<std::string>().rfind("The device did not keep these settings: Level A", 0),
-                  0u);
-        EXPECT_EQ(lines[3]["programmed"], 2);
-        EXPECT_EQ(lines[3]["failed"], 1);
-        EXPECT_EQ(lines[3]["stopped"], false);
+}
 
-        const RunResult json = RunZeftctl({"history", "--json"});
-        const nlohmann::json records = nlohmann::json::parse(json.out).at("records");
-        ASSERT_EQ(records.size(), 3u) << json.out;
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(records[i]["label"], "hull 117");
-            EXPECT_EQ(records[i]["unit"], i + 1);
-            EXPECT_EQ(records[i]["sent"]["Level A"], "33");
-        }
-        EXPECT_EQ(records[1]["outcome"], "The device did not keep the settings sent.");
+// program --each on the virtual production line: a line a sender, a summary, and one record
+// each with the label and the unit number; a forgetful second sender fails and the run
+// goes on; any failure gives exit status 1.
+TEST(ZeftctlHistoryTest, ProgramEachRecordsEverySenderOnceWithLabelAndUnit) {
+    const TempFolder folder;
+    const HistoryFile history(folder / "history.jsonl");
+    const RunResult r = RunZeftctl({"program", "--each", "--count", "3", "--label", "hull 117", "--json", "--level-a",
+                                    "33", "--port", "ZEFT Virtual Production Line (pace 1500, sender 2 forgetful)"});
+    EXPECT_EQ(r.exitCode, 1) << r.err;
+    std::vector<nlohmann::json> lines;
+    std::istringstream out(r.out);
+    for (std::string line; std::getline(out, line);) {
+        lines.push_back(nlohmann::json::parse(line));
     }
-
-    // Ctrl-C ends a run between senders with the summary and exit status 130.
-    TEST(ZeftctlHistoryTest, ProgramEachInterruptedGivesTheSummaryAnd130) {
-        const TempFolder folder;
-        const HistoryFile history(folder / "history.jsonl");
-        const RunResult r = RunZeftctl({"program", "--each", "--port", "ZEFT Virtual Production Line (pace 1500)"}, "",
-                                       "Sender 1 programmed and verified");
-        EXPECT_EQ(r.exitCode, 130) << r.err;
-        EXPECT_EQ(r.out.rfind("Sender 1 programmed and verified (", 0), 0u) << r.out;
-        EXPECT_NE(r.out.find("\nProgrammed 1, failed 0, "), std::string::npos) << r.out;
-        EXPECT_NE(r.out.find(" (stopped)\n"), std::string::npos) << r.out;
-        EXPECT_NE(r.err.find("Error: Interrupted"), std::string::npos) << r.err;
+    ASSERT_EQ(lines.size(), 4u) << r.out;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(lines[i]["unit"], i + 1);
+        EXPECT_EQ(lines[i]["label"], "hull 117");
+        EXPECT_EQ(lines[i]["passed"], i != 1);
     }
+    EXPECT_EQ(lines[1]["failure"].get<std::string>().rfind("The device did not keep these settings: Level A", 0), 0u);
+    EXPECT_EQ(lines[3]["programmed"], 2);
+    EXPECT_EQ(lines[3]["failed"], 1);
+    EXPECT_EQ(lines[3]["stopped"], false);
 
-    TEST(ZeftctlHistoryTest, HistorySaysWhatItSkipped) {
-        const TempFolder folder;
-        const std::string record =
-            R"({"time":"2026-01-01T08:00:00.000Z","operation":"read","port":"COM3","outcome":"success"})";
-        const HistoryFile history(
-            folder.Write("history.jsonl", "not a record\n" + record + "\n" + record.substr(0, 30)));
-        const RunResult r = RunZeftctl({"history", "--json"});
-        EXPECT_EQ(r.exitCode, 0);
-        EXPECT_EQ(nlohmann::json::parse(r.out).at("records").size(), 1u);
-        EXPECT_NE(r.err.find("Skipped 2 lines"), std::string::npos) << r.err;
+    const RunResult json = RunZeftctl({"history", "--json"});
+    const nlohmann::json records = nlohmann::json::parse(json.out).at("records");
+    ASSERT_EQ(records.size(), 3u) << json.out;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(records[i]["label"], "hull 117");
+        EXPECT_EQ(records[i]["unit"], i + 1);
+        EXPECT_EQ(records[i]["sent"]["Level A"], "33");
     }
+    EXPECT_EQ(records[1]["outcome"], "The device did not keep the settings sent.");
+}
 
-    // A folder or a pipe named as the history is refused at once, never waited on.
-    TEST(ZeftctlHistoryTest, HistoryReadsOnlyARegularFile) {
-        const TempFolder folder;
-        std::filesystem::create_directory(folder / "a folder");
-        ASSERT_EQ(mkfifo((folder / "a pipe").c_str(), 0600), 0);
-        const std::pair<const char*, const char*> rows[] = {
-            {"a folder", "cannot be read: It is a folder.\n"},
-            {"a pipe", "cannot be read: It is not a regular file.\n"},
-        };
-        for (const auto& [name, error] : rows) {
-            const HistoryFile history(folder / name);
-            const RunResult r = RunZeftctl({"history"}, {}, {}, std::chrono::seconds(10));
-            EXPECT_EQ(r.exitCode, 1) << name;
-            EXPECT_NE(r.err.find(error), std::string::npos) << r.err;
-        }
+// Ctrl-C ends a run between senders with the summary and exit status 130.
+TEST(ZeftctlHistoryTest, ProgramEachInterruptedGivesTheSummaryAnd130) {
+    const TempFolder folder;
+    const HistoryFile history(folder / "history.jsonl");
+    const RunResult r = RunZeftctl({"program", "--each", "--port", "ZEFT Virtual Production Line (pace 1500)"}, "",
+                                   "Sender 1 programmed and verified");
+    EXPECT_EQ(r.exitCode, 130) << r.err;
+    EXPECT_EQ(r.out.rfind("Sender 1 programmed and verified (", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\nProgrammed 1, failed 0, "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(" (stopped)\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("Error: Interrupted"), std::string::npos) << r.err;
+}
+
+TEST(ZeftctlHistoryTest, HistorySaysWhatItSkipped) {
+    const TempFolder folder;
+    const std::string record =
+        R"({"time":"2026-01-01T08:00:00.000Z","operation":"read","port":"COM3","outcome":"success"})";
+    const HistoryFile history(folder.Write("history.jsonl", "not a record\n" + record + "\n" + record.substr(0, 30)));
+    const RunResult r = RunZeftctl({"history", "--json"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(nlohmann::json::parse(r.out).at("records").size(), 1u);
+    EXPECT_NE(r.err.find("Skipped 2 lines"), std::string::npos) << r.err;
+}
+
+// A folder or a pipe named as the history is refused at once, never waited on.
+TEST(ZeftctlHistoryTest, HistoryReadsOnlyARegularFile) {
+    const TempFolder folder;
+    std::filesystem::create_directory(folder / "a folder");
+    ASSERT_EQ(mkfifo((folder / "a pipe").c_str(), 0600), 0);
+    const std::pair<const char*, const char*> rows[] = {
+        {"a folder", "cannot be read: It is a folder.\n"},
+        {"a pipe", "cannot be read: It is not a regular file.\n"},
+    };
+    for (const auto& [name, error] : rows) {
+        const HistoryFile history(folder / name);
+        const RunResult r = RunZeftctl({"history"}, {}, {}, std::chrono::seconds(10));
+        EXPECT_EQ(r.exitCode, 1) << name;
+        EXPECT_NE(r.err.find(error), std::string::npos) << r.err;
     }
+}
 
-    // What a record stores reaches the terminal escaped, in the text and in the JSON.
-    TEST(ZeftctlHistoryTest, HistoryEscapesStoredControlCharacters) {
-        const TempFolder folder;
-        HistoryRecord record;
-        record.time = "2026-01-01T08:00:00.000Z";
-        record.port = "COM3\x1b]0;retitled\x07";
-        record.outcome = "\x1b[2J\x1b[Hcleared\nsuccess";
-        record.settings = RecordedSettings{0,
-                                           0,
-                                           {"10", "2000",
-                                            "\xc2\x9b"
-                                            "2J",
-                                            "40", "60", "\x7f"}};
-        record.source = "zeftctl";
-        const HistoryFile history(folder.Write("history.jsonl", HistoryRecordJson(record) + "\n"));
-        const RunResult text = RunZeftctl({"history"});
-        ASSERT_EQ(text.exitCode, 0) << text.err;
-        EXPECT_EQ(text.out.find_first_of("\x1b\x07\x7f"), std::string::npos) << text.out;
-        EXPECT_EQ(text.out.find("\xc2\x9b"), std::string::npos) << text.out;
-        EXPECT_NE(text.out.find("COM3\\x1b]0;retitled\\x07  \\x1b[2J\\x1b[Hcleared\\x0asuccess\n"), std::string::npos)
-            << text.out;
-        EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 2) << "the record's line and its settings";
+// What a record stores reaches the terminal escaped, in the text and in the JSON.
+TEST(ZeftctlHistoryTest, HistoryEscapesStoredControlCharacters) {
+    const TempFolder folder;
+    HistoryRecord record;
+    record.time = "2026-01-01T08:00:00.000Z";
+    record.port = "COM3\x1b]0;retitled\x07";
+    record.outcome = "\x1b[2J\x1b[Hcleared\nsuccess";
+    record.settings = RecordedSettings{0,
+                                       0,
+                                       {"10", "2000",
+                                        "\xc2\x9b"
+                                        "2J",
+                                        "40", "60", "\x7f"}};
+    record.source = "zeftctl";
+    const HistoryFile history(folder.Write("history.jsonl", HistoryRecordJson(record) + "\n"));
+    const RunResult text = RunZeftctl({"history"});
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    EXPECT_EQ(text.out.find_first_of("\x1b\x07\x7f"), std::string::npos) << text.out;
+    EXPECT_EQ(text.out.find("\xc2\x9b"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("COM3\\x1b]0;retitled\\x07  \\x1b[2J\\x1b[Hcleared\\x0asuccess\n"), std::string::npos)
+        << text.out;
+    EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 2) << "the record's line and its settings";
 
-        const RunResult json = RunZeftctl({"history", "--json"});
-        ASSERT_EQ(json.exitCode, 0) << json.err;
-        EXPECT_EQ(json.out.find_first_of("\x1b\x07\x7f"), std::string::npos) << json.out;
-        EXPECT_EQ(json.out.find("\xc2\x9b"), std::string::npos) << json.out;
-        const nlohmann::json read = nlohmann::json::parse(json.out).at("records").at(0);
-        EXPECT_EQ(read["port"], record.port);
-        EXPECT_EQ(read["settings"]["Level A"], record.settings->edits[2]);
-        EXPECT_EQ(read["settings"]["Level D"], record.settings->edits[5]);
-    }
+    const RunResult json = RunZeftctl({"history", "--json"});
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    EXPECT_EQ(json.out.find_first_of("\x1b\x07\x7f"), std::string::npos) << json.out;
+    EXPECT_EQ(json.out.find("\xc2\x9b"), std::string::npos) << json.out;
+    const nlohmann::json read = nlohmann::json::parse(json.out).at("records").at(0);
+    EXPECT_EQ(read["port"], record.port);
+    EXPECT_EQ(read["settings"]["Level A"], record.settings->edits[2]);
+    EXPECT_EQ(read["settings"]["Level D"], record.settings->edits[5]);
+}
 
-    TEST(ZeftctlHistoryTest, AnUnwritableHistoryWarnsAndChangesNothingElse) {
-        const TempFolder folder;
-        const HistoryFile history(folder.Write("plain", "x") / "history.jsonl");
-        const RunResult r = RunZeftctl({"read", "--port", kSender, "--json"});
-        EXPECT_EQ(r.exitCode, 0);
-        EXPECT_EQ(nlohmann::json::parse(r.out).at("error"), nullptr);
-        EXPECT_NE(r.err.find("Warning: The job history could not be written. "), std::string::npos) << r.err;
-        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-    }
+TEST(ZeftctlHistoryTest, AnUnwritableHistoryWarnsAndChangesNothingElse) {
+    const TempFolder folder;
+    const HistoryFile history(folder.Write("plain", "x") / "history.jsonl");
+    const RunResult r = RunZeftctl({"read", "--port", kSender, "--json"});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(nlohmann::json::parse(r.out).at("error"), nullptr);
+    EXPECT_NE(r.err.find("Warning: The job history could not be written. "), std::string::npos) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+}
 
 } // namespace
 } // namespace zeft::cli::testing
