@@ -204,7 +204,7 @@ TEST(ZeftctlHistoryTest, ProgramEachRecordsEverySenderOnceWithLabelAndUnit) {
         EXPECT_EQ(records[i]["unit"], i + 1);
         EXPECT_EQ(records[i]["sent"]["Level A"], "33");
     }
-    EXPECT_EQ(records[1]["outcome"], "The device did not keep the settings sent.");
+    EXPECT_EQ(records[1]["outcome"], "The device did not keep these settings: Level A (sent 33, read 20).");
 }
 
 // Ctrl-C ends a run between senders with the summary and exit status 130.

@@ -58,7 +58,7 @@ TEST(ProductionRunTest, ThreeSendersEachOnceWithLabelAndUnitAndTheRunGoesOnAfter
     };
     const Row rows[] = {
         {"forgetful", "The device did not keep these settings: Level A (sent 33, read 20)",
-         "The device did not keep the settings sent."},
+         "The device did not keep these settings: Level A (sent 33, read 20)."},
         {"old firmware", "Fail to program the device due to incompatible firmware!",
          "Fail to program the device due to incompatible firmware! Please contact KOV to upgrade!"},
     };
