@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # wine-window-test.sh PROGRAM_FOLDER SHOTS [LABEL]: starts PROGRAM_FOLDER/zeft.exe under Wine
 # on the windows platform in a virtual X display, as a user would: the Communication
-# Settings dialog first (screenshot), "ZEFT Virtual Sender" chosen by typing and OK by
+# Settings dialog first (screenshot), a virtual sender's port chosen by typing and OK by
 # Enter, the main window (screenshot), Read Device clicked, and its record in the job
 # history; then the program is closed and the port must be in the registry. The
 # screenshots go to SHOTS/LABEL-dialog.png and SHOTS/LABEL-main.png. Uses $WINEPREFIX.
@@ -54,7 +54,8 @@ dialog="$(wait_window "Communication Settings")"
 sleep 1 # its first paint
 import -window root "$shots/$label-dialog.png"
 xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-# The port list has the focus: typing picks the first port of that name.
+# The port list has the focus: typing picks the first port whose name starts so, the
+# virtual sender or its production line.
 xdotool type --delay 100 "ZEFT"
 xdotool key Return
 
@@ -94,7 +95,7 @@ cleanup
 trap - EXIT
 port="$("$WINE" reg query 'HKCU\Software\KOV\ZEFT\CommSetting' /v CommPort 2>/dev/null | tr -d '\r' || true)"
 case "$port" in
-*"ZEFT Virtual Sender"*) ;;
+*"ZEFT Virtual "*) ;;
 *)
     echo "the registry holds no port for the program: $port" >&2
     exit 1
