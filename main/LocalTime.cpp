@@ -46,6 +46,8 @@ std::optional<Date> DateAt(std::string_view text) {
     return date;
 }
 
+} // namespace
+
 std::tm LocalTm(std::time_t when) {
     std::tm local{};
 #ifdef _WIN32
@@ -55,8 +57,6 @@ std::tm LocalTm(std::time_t when) {
 #endif
     return local;
 }
-
-} // namespace
 
 std::optional<std::int64_t> SecondsFromRecordTime(std::string_view text) {
     const std::optional<Date> date = DateAt(text);

@@ -14,6 +14,9 @@ std::optional<std::int64_t> SecondsFromRecordTime(std::string_view text);
 
 // Local date and time with the zone's offset, as an owner reads it anywhere:
 // "2026-05-01 11:30:12 UTC+02:00" (without the seconds: "2026-05-01 11:30 UTC+02:00").
+// The calendar fields of that moment in the local zone.
+std::tm LocalTm(std::time_t when);
+
 std::string LocalTimeWithZone(std::int64_t secondsSinceEpoch, bool withSeconds = true);
 
 // A record's time so, or the text as it is when it is not a record's time.

@@ -242,12 +242,7 @@ std::vector<std::string> ReplyLines(std::string_view reply, std::size_t columns,
 }
 
 std::string LocalDateTimeText(std::time_t when) {
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &when);
-#else
-    localtime_r(&when, &local);
-#endif
+    const std::tm local = LocalTm(when);
     char text[32];
     const std::size_t length = std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
     return std::string(text, length);

@@ -27,8 +27,7 @@ fi
 started="$(date +%s)"
 SOURCES="$CACHE/libjpeg-turbo-$PACKAGE_VERSION"
 private_apt_source "$SOURCES" "libjpeg-turbo=$PACKAGE_VERSION"
-SOURCE_TREE="$(find "$SOURCES" -mindepth 1 -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)"
-[ -f "$SOURCE_TREE/CMakeLists.txt" ] || { echo "build-jpeg-mingw.sh: no source under $SOURCES" >&2; exit 1; }
+SOURCE_TREE="$(unpacked_tree "$SOURCES" libjpeg-turbo)"
 
 BUILD="$CACHE/libjpeg-build-$KEY"
 rm -rf "$BUILD" "$PREFIX"

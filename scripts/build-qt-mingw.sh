@@ -79,8 +79,7 @@ mkdir -p "$CACHE"
 
 SOURCES="$CACHE/qt6-base-$QT_PACKAGE_VERSION"
 private_apt_source "$SOURCES" "qt6-base=$QT_PACKAGE_VERSION"
-SOURCE_TREE="$(find "$SOURCES" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)"
-[ -f "$SOURCE_TREE/CMakeLists.txt" ] || { echo "build-qt-mingw.sh: no Qt source under $SOURCES" >&2; exit 1; }
+SOURCE_TREE="$(unpacked_tree "$SOURCES" qt6-base)"
 
 # Qt 6.4's windows platform plugin asks for the DirectWrite font database whenever
 # DirectWrite 3 is there, but QtGui builds that database only with Direct2D, which the

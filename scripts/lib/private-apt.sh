@@ -36,6 +36,15 @@ private_apt_source() {
     touch "$dir/.unpacked"
 }
 
+# unpacked_tree DIR NAME: the one folder NAME-* that private_apt_source unpacked into DIR;
+# fails, saying so, when there is none.
+unpacked_tree() {
+    local tree
+    tree="$(find "$1" -mindepth 1 -maxdepth 1 -type d -name "$2-*" | head -n 1)"
+    [ -f "$tree/CMakeLists.txt" ] || { echo "no source of $2 under $1" >&2; return 1; }
+    echo "$tree"
+}
+
 # The mingw-w64 toolchain for a library's own CMake build: the posix-thread compilers, the
 # runtime linked dynamically.
 write_mingw_toolchain() {

@@ -66,58 +66,60 @@ bool ApplyVirtualSenderFault(std::string_view fault, VirtualSenderFaults& faults
     return true;
 }
 
-bool ParseVirtualSenderPortName(std::string_view name, VirtualSenderFaults& faults) {
-    if (name.substr(0, kVirtualSenderPortName.size()) != kVirtualSenderPortName) {
+namespace {
+
+// Calls take with each option of a name "BASE" or "BASE (a, b, ...)"; false when the name
+// is another, is malformed, or take refuses an option.
+template <typename Take> bool ForEachPortNameOption(std::string_view name, std::string_view base, const Take& take) {
+    if (name.substr(0, base.size()) != base) {
         return false;
     }
-    std::string_view rest = name.substr(kVirtualSenderPortName.size());
-    VirtualSenderFaults parsed;
-    if (!rest.empty()) {
-        if (rest.size() < 3 || rest.substr(0, 2) != " (" || rest.back() != ')') {
+    std::string_view rest = name.substr(base.size());
+    if (rest.empty()) {
+        return true;
+    }
+    if (rest.size() < 3 || rest.substr(0, 2) != " (" || rest.back() != ')') {
+        return false;
+    }
+    rest = rest.substr(2, rest.size() - 3);
+    while (!rest.empty()) {
+        const std::size_t comma = rest.find(',');
+        if (!take(rest.substr(0, comma))) {
             return false;
         }
-        rest = rest.substr(2, rest.size() - 3);
-        while (!rest.empty()) {
-            const std::size_t comma = rest.find(',');
-            if (!ApplyVirtualSenderFault(rest.substr(0, comma), parsed)) {
-                return false;
-            }
-            rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
-        }
+        rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+    }
+    return true;
+}
+
+} // namespace
+
+bool ParseVirtualSenderPortName(std::string_view name, VirtualSenderFaults& faults) {
+    VirtualSenderFaults parsed;
+    if (!ForEachPortNameOption(name, kVirtualSenderPortName,
+                               [&parsed](std::string_view item) { return ApplyVirtualSenderFault(item, parsed); })) {
+        return false;
     }
     faults = parsed;
     return true;
 }
 
 bool ParseVirtualProductionLinePortName(std::string_view name, VirtualProductionLineSetup& setup) {
-    if (name.substr(0, kVirtualProductionLinePortName.size()) != kVirtualProductionLinePortName) {
-        return false;
-    }
-    std::string_view rest = name.substr(kVirtualProductionLinePortName.size());
     VirtualProductionLineSetup parsed;
-    if (!rest.empty()) {
-        if (rest.size() < 3 || rest.substr(0, 2) != " (" || rest.back() != ')') {
-            return false;
-        }
-        rest = rest.substr(2, rest.size() - 3);
-        while (!rest.empty()) {
-            const std::size_t comma = rest.find(',');
-            const std::string_view item = Trim(rest.substr(0, comma));
-            rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+    const bool understood =
+        ForEachPortNameOption(name, kVirtualProductionLinePortName, [&parsed](std::string_view option) {
+            const std::string_view item = Trim(option);
             if (item.substr(0, 5) == "pace ") {
-                if (!ReadCount(item.substr(5), parsed.paceMs) || parsed.paceMs == 0) {
-                    return false;
-                }
-                continue;
+                return ReadCount(item.substr(5), parsed.paceMs) && parsed.paceMs != 0;
             }
             int number = 0;
             const std::size_t space = item.find(' ', 7);
-            if (item.substr(0, 7) != "sender " || space == std::string_view::npos ||
-                !ReadCount(item.substr(7, space - 7), number) || number == 0 ||
-                !ApplyVirtualSenderFault(item.substr(space + 1), parsed.senderFaults[number])) {
-                return false;
-            }
-        }
+            return item.substr(0, 7) == "sender " && space != std::string_view::npos &&
+                   ReadCount(item.substr(7, space - 7), number) && number != 0 &&
+                   ApplyVirtualSenderFault(item.substr(space + 1), parsed.senderFaults[number]);
+        });
+    if (!understood) {
+        return false;
     }
     setup = std::move(parsed);
     return true;
