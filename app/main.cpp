@@ -1,11 +1,14 @@
 #include "app/ApplicationWindows.h"
+#include "main/Main_Form.h"
 #include "main/DataLocations.h"
 #include "serial/HandOverQueue.h"
 #include "serial/virtual/VirtualSerialDevice.h"
 #include "ui/ProgramIcon.h"
 #include "ui/QtHandOverWaker.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -15,6 +18,12 @@ int main(int argc, char** argv) {
         "HelpFile", QString::fromStdString(zeft::DataLocations::ForThisProgram().File("help", "ZEF.HLP").string()));
     QApplication::setApplicationName(QStringLiteral("ZEFT"));
     QApplication::setWindowIcon(zeft::ui::ProgramIcon());
+    // The language chosen in Help > Language, else the system's (LANGUAGE, LC_ALL,
+    // LC_MESSAGES, LANG; on Windows the display language), else English.
+    zeft::ui::Translations translations;
+    translations.Install(zeft::ui::WindowLanguageFor(QString::fromStdString(zeft::TMain_Form::StoredLanguage(zeft::PortSettingsStore())),
+                                                     QLocale::system().uiLanguages()),
+                         zeft::ui::TranslationsFolder());
 
     // The serial worker hands its events to this thread through the event loop.
     zeft::ui::QtHandOverWaker waker(zeft::HandOverQueue::MainThread());

@@ -1,5 +1,6 @@
 #include "calc/DipTable.h"
 
+#include "main/TextTranslation.h"
 #include "calc/DecimalText.h"
 
 #include <charconv>
@@ -13,7 +14,7 @@ DipTable MakeDipTable(const TankContent& content, std::string_view stepText, cha
     DipTable table;
     const auto step = PositiveDecimalFromText(stepText, decimalSeparator);
     if (!step) {
-        table.error = "Invalid input for step value! The step must be a number greater than 0.";
+        table.error = ZEFT_TEXT("Core", "Invalid input for step value! The step must be a number greater than 0.");
         return table;
     }
     const long double top = content.height();

@@ -1,5 +1,6 @@
 #include "calc/MeasuredTableForm.h"
 
+#include "main/TextTranslation.h"
 #include "calc/CalculationRecord.h"
 #include "calc/CalculatorFormParts.h"
 #include "calc/DecimalText.h"
@@ -31,7 +32,7 @@ namespace zeft::calc_ui {
 
 namespace {
 
-const QString kNoGaugeError = QStringLiteral("Largest gauge error: -");
+const char* const kNoGaugeError = QT_TRANSLATE_NOOP("zeft::calc_ui::TMeasuredTableForm", "Largest gauge error: -");
 
 } // namespace
 
@@ -39,10 +40,10 @@ TMeasuredTableForm::TMeasuredTableForm(SettingsControls& mainControls, Prompts& 
     : QDialog(parent), mainControls_(mainControls), prompts_(prompts),
       dialogs_(std::make_unique<ui::QtFileDialogs>(this)) {
     setObjectName(QStringLiteral("MeasuredTableForm"));
-    setWindowTitle(QStringLiteral("Non-linear Tank Parameter Calculation by Measured Table"));
+    setWindowTitle(tr("Non-linear Tank Parameter Calculation by Measured Table"));
 
     // The table: typed or pasted rows, or a file's.
-    GroupBox1 = new QGroupBox(QStringLiteral("Measured Table"), this);
+    GroupBox1 = new QGroupBox(tr("Measured Table"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     TableLabel = new QLabel(QStringLiteral("&Rows of height and volume (a first line naming the columns "
                                            "\"height\" and \"volume\" may come first):"),
@@ -56,20 +57,20 @@ TMeasuredTableForm::TMeasuredTableForm(SettingsControls& mainControls, Prompts& 
     TableEdit->setPlaceholderText(QStringLiteral("height,volume\n0,0\n100,52.3\n..."));
     TableEdit->setMinimumSize(300, 260);
     TableLabel->setBuddy(TableEdit);
-    ImportBtn = new QPushButton(QStringLiteral("&Import CSV..."), GroupBox1);
+    ImportBtn = new QPushButton(tr("&Import CSV..."), GroupBox1);
     ImportBtn->setObjectName(QStringLiteral("ImportBtn"));
 
-    HeightLEdit = MakeLabeledEdit(GroupBox1, QStringLiteral("HeightLEdit"), QStringLiteral("H (mm)"), QString(), true,
+    HeightLEdit = MakeLabeledEdit(GroupBox1, QStringLiteral("HeightLEdit"), tr("H (mm)"), QString(), true,
                                   &HeightLEditLabel);
-    HeightLEdit->setPlaceholderText(QStringLiteral("greatest height in the table"));
-    InchCheckBox = new QCheckBox(QStringLiteral("Inch Unit"), GroupBox1);
+    HeightLEdit->setPlaceholderText(tr("greatest height in the table"));
+    InchCheckBox = new QCheckBox(tr("Inch Unit"), GroupBox1);
     InchCheckBox->setObjectName(QStringLiteral("InchCheckBox"));
-    ReserveCheckBox = new QCheckBox(QStringLiteral("10% Reserve"), GroupBox1);
+    ReserveCheckBox = new QCheckBox(tr("10% Reserve"), GroupBox1);
     ReserveCheckBox->setObjectName(QStringLiteral("ReserveCheckBox"));
     for (QCheckBox* box : {InchCheckBox, ReserveCheckBox}) {
         SetBold(box, kEmphasisPointSize);
     }
-    VolumeUnitLabel = new QLabel(QStringLiteral("&Volumes in:"), GroupBox1);
+    VolumeUnitLabel = new QLabel(tr("&Volumes in:"), GroupBox1);
     VolumeUnitLabel->setObjectName(QStringLiteral("VolumeUnitLabel"));
     VolumeUnitBox = new QComboBox(GroupBox1);
     VolumeUnitBox->setObjectName(QStringLiteral("VolumeUnitBox"));
@@ -94,7 +95,7 @@ TMeasuredTableForm::TMeasuredTableForm(SettingsControls& mainControls, Prompts& 
     inputs->addLayout(options);
 
     // Results.
-    GroupBox2 = new QGroupBox(QStringLiteral("Non-Linear Calculated Values"), this);
+    GroupBox2 = new QGroupBox(tr("Non-Linear Calculated Values"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     const LevelSetRows rows =
         MakeLevelSetRows(GroupBox2, {QStringLiteral("LALabel"), QStringLiteral("LBLabel"), QStringLiteral("LCLabel"),
@@ -156,19 +157,19 @@ void TMeasuredTableForm::FormActivate() {
     for (std::size_t i = 0; i < levels.size(); ++i) {
         levels[i]->setText(QString::fromLatin1(defaults[i]));
     }
-    VolumeLabel->setText(QStringLiteral("Volume at H = 0"));
-    GaugeErrorLabel->setText(kNoGaugeError);
+    VolumeLabel->setText(tr("Volume at H = 0"));
+    GaugeErrorLabel->setText(tr(kNoGaugeError));
 }
 
 void TMeasuredTableForm::InchCheckBoxClick() {
     const bool inch = InchCheckBox->isChecked();
-    HeightLEditLabel->setText(inch ? QStringLiteral("H (inch)") : QStringLiteral("H (mm)"));
+    HeightLEditLabel->setText(inch ? tr("H (inch)") : tr("H (mm)"));
     BLLabel->setText(ui::FromUtf8(inch ? kDefaultBottomLimitInches : kDefaultBottomLimitMillimetres));
     VolumeUnitBox->setCurrentIndex(static_cast<int>(DefaultVolumeUnit(inch)));
 }
 
 void TMeasuredTableForm::ImportBtnClick() {
-    const std::optional<std::string> path = dialogs_->AskOpenPath("Import CSV", "CSV Files (*.csv *.txt)");
+    const std::optional<std::string> path = dialogs_->AskOpenPath(ZEFT_TEXT("Core", "Import CSV"), ZEFT_TEXT("Core", "CSV Files (*.csv *.txt)"));
     if (!path) {
         return;
     }
@@ -198,10 +199,10 @@ void TMeasuredTableForm::CalBtnClick() {
     const auto unit = kVolumeUnits[static_cast<std::size_t>(std::max(0, VolumeUnitBox->currentIndex()))];
     const std::string volume =
         FixedText(result.volume, VolumeDecimals(unit), DecimalSeparator()) + " " + std::string(VolumeUnitName(unit));
-    VolumeLabel->setText(QStringLiteral("Volume at H = ") + QString::fromStdString(volume));
+    VolumeLabel->setText(tr("Volume at H = ") + QString::fromStdString(volume));
     const std::string gauge =
         result.gaugeError ? GaugeErrorText(*result.gaugeError, result.top, inch) : std::string("-");
-    GaugeErrorLabel->setText(QStringLiteral("Largest gauge error: ") + QString::fromStdString(gauge));
+    GaugeErrorLabel->setText(tr("Largest gauge error: ") + QString::fromStdString(gauge));
 
     lastCalculation_ = TableCalculationRecord(LevelCalculator::MeasuredTable,
                                               {{"Rows", std::to_string(input.table.points.size())},
@@ -213,8 +214,8 @@ void TMeasuredTableForm::CalBtnClick() {
 }
 
 void TMeasuredTableForm::SaveCloseBtnClick() {
-    if (prompts_.Confirm("Are you sure you want to update the parameters with those in the Non-Linear Calculated "
-                         "Values group box?") == ConfirmAnswer::Yes) {
+    if (prompts_.Confirm(ZEFT_TEXT("Core", "Are you sure you want to update the parameters with those in the "
+                                           "Non-Linear Calculated Values group box?")) == ConfirmAnswer::Yes) {
         HandOverShownLevelSet({LALabel, LBLabel, LCLabel, LDLabel, BLLabel}, mainControls_, prompts_,
                               InchCheckBox->isChecked(), LevelCalculator::MeasuredTable, lastCalculation_,
                               OnLevelSetHandedOver);

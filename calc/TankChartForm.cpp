@@ -1,5 +1,6 @@
 #include "calc/TankChartForm.h"
 
+#include "main/TextTranslation.h"
 #include "calc/CalculatorFormParts.h"
 #include "calc/ContentCurveForm.h"
 #include "calc/DecimalText.h"
@@ -100,7 +101,7 @@ TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWi
     : QDialog(parent), content_(content), prompts_(prompts), dialogs_(std::make_unique<ui::QtFileDialogs>(this)),
       gaugeError_(content_.LargestGaugeError()) {
     setObjectName(QStringLiteral("TankChartForm"));
-    setWindowTitle(QStringLiteral("Tank Chart"));
+    setWindowTitle(tr("Tank Chart"));
     const QString unit = content_.inchUnit() ? QStringLiteral("in") : QStringLiteral("mm");
 
     volumes_ = DefaultDipVolumes(content_.inchUnit());
@@ -108,12 +109,12 @@ TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWi
     TankLabel->setObjectName(QStringLiteral("TankLabel"));
     TankLabel->setWordWrap(true);
     TankLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    GaugeErrorLabel = new QLabel(QStringLiteral("Largest gauge error: ") + GaugeErrorDescription(), this);
+    GaugeErrorLabel = new QLabel(tr("Largest gauge error: ") + GaugeErrorDescription(), this);
     GaugeErrorLabel->setObjectName(QStringLiteral("GaugeErrorLabel"));
     GaugeErrorLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     ContentCurve = new ContentCurveForm(content_, this);
 
-    VolumeUnitLabel = new QLabel(QStringLiteral("&Volume unit:"), this);
+    VolumeUnitLabel = new QLabel(tr("&Volume unit:"), this);
     VolumeUnitLabel->setObjectName(QStringLiteral("VolumeUnitLabel"));
     VolumeUnitBox = new QComboBox(this);
     VolumeUnitBox->setObjectName(QStringLiteral("VolumeUnitBox"));
@@ -124,7 +125,7 @@ TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWi
     VolumeUnitBox->setCurrentIndex(static_cast<int>(volumes_.shown));
     VolumeUnitLabel->setBuddy(VolumeUnitBox);
 
-    StepLabel = new QLabel(QStringLiteral("&Step (%1):").arg(unit), this);
+    StepLabel = new QLabel(tr("&Step (%1):").arg(unit), this);
     StepLabel->setObjectName(QStringLiteral("StepLabel"));
     StepEdit = new QLineEdit(
         QString::fromLatin1(kDefaultDipStep.data(), static_cast<qsizetype>(kDefaultDipStep.size())), this);
@@ -136,7 +137,7 @@ TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWi
     StepErrorLabel->setStyleSheet(QStringLiteral("color: #b00000;"));
     StepErrorLabel->hide();
 
-    TableLabel = new QLabel(QStringLiteral("Dip &table:"), this);
+    TableLabel = new QLabel(tr("Dip &table:"), this);
     TableLabel->setObjectName(QStringLiteral("TableLabel"));
     model_ = new DipTableModel(volumes_, this);
     DipTableView = new QTableView(this);
@@ -162,9 +163,9 @@ TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWi
     DipTableView->setMinimumWidth(tableWidth + DipTableView->verticalScrollBar()->sizeHint().width() +
                                   DipTableView->frameWidth() * 2 + 2);
 
-    SaveCsvBtn = MakeButton(this, QStringLiteral("SaveCsvBtn"), QStringLiteral("Save &CSV..."));
-    SavePdfBtn = MakeButton(this, QStringLiteral("SavePdfBtn"), QStringLiteral("Save &PDF..."));
-    CloseBtn = MakeButton(this, QStringLiteral("CloseBtn"), QStringLiteral("Close"));
+    SaveCsvBtn = MakeButton(this, QStringLiteral("SaveCsvBtn"), tr("Save &CSV..."));
+    SavePdfBtn = MakeButton(this, QStringLiteral("SavePdfBtn"), tr("Save &PDF..."));
+    CloseBtn = MakeButton(this, QStringLiteral("CloseBtn"), tr("Close"));
 
     auto* stepRow = new QGridLayout;
     stepRow->addWidget(StepLabel, 0, 0);
@@ -286,7 +287,7 @@ void TTankChartForm::StepEditChange() {
 }
 
 void TTankChartForm::SaveCsvBtnClick() {
-    const std::optional<std::filesystem::path> target = AskTarget("Save CSV", "CSV Files (*.csv)", ".csv");
+    const std::optional<std::filesystem::path> target = AskTarget(ZEFT_TEXT("Core", "Save CSV"), ZEFT_TEXT("Core", "CSV Files (*.csv)"), ".csv");
     if (!target) {
         return;
     }
@@ -299,14 +300,14 @@ void TTankChartForm::SavePdfBtnClick() {
     if (SavingPdf()) {
         return;
     }
-    const std::optional<std::filesystem::path> target = AskTarget("Save PDF", "PDF Files (*.pdf)", ".pdf");
+    const std::optional<std::filesystem::path> target = AskTarget(ZEFT_TEXT("Core", "Save PDF"), ZEFT_TEXT("Core", "PDF Files (*.pdf)"), ".pdf");
     if (!target) {
         return;
     }
     // The thread works on copies; the window reads pdfError_ only after the thread ended.
     pdfError_.reset();
     pdfThread_.reset(QThread::create([this, content = content_, rows = Rows(), volumes = volumes_,
-                                      description = Description() + QStringLiteral(" Largest gauge error: ") +
+                                      description = Description() + tr(" Largest gauge error: ") +
                                                     GaugeErrorDescription() + QStringLiteral("."),
                                       path = *target] {
         const QByteArray pdf = TankChartPdf(content, rows, volumes, description);

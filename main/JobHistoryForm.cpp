@@ -2,6 +2,7 @@
 
 #include "main/SenderSettings.h"
 #include "main/SettingsComparisonForm.h"
+#include "ui/Translations.h"
 #include "ui/Utf8Text.h"
 #include "ui/WidgetFactory.h"
 
@@ -24,7 +25,7 @@ using ui::Named;
 
 QString ItemText(const std::optional<int>& code, int index, auto items) {
     if (!code) {
-        return QStringLiteral("(none selected)");
+        return QCoreApplication::translate("zeft::TJobHistoryForm", "(none selected)");
     }
     if (index < 0) {
         return QString::number(*code);
@@ -63,47 +64,53 @@ TJobHistoryForm::TJobHistoryForm(HistoryListing listing, const std::string& file
                                  WindowSettings window, QWidget* parent)
     : QDialog(parent), listing_(std::move(listing)), load_(std::move(load)), window_(std::move(window)) {
     setObjectName(QStringLiteral("JobHistoryForm"));
-    setWindowTitle(QStringLiteral("Job History"));
+    setWindowTitle(tr("Job History"));
 
-    QString info = QStringLiteral("%1 records in %2").arg(listing_.records.size()).arg(ui::FromUtf8(file));
+    QString info = tr("%1 records in %2").arg(listing_.records.size()).arg(ui::FromUtf8(file));
     if (listing_.error) {
-        info = QStringLiteral("The job history %1 cannot be read: %2")
+        info = tr("The job history %1 cannot be read: %2")
                    .arg(ui::FromUtf8(file), ui::FromUtf8(*listing_.error));
     } else if (listing_.skipped > 0) {
-        info += QStringLiteral("; %1 lines that are not whole records were skipped").arg(listing_.skipped);
+        info += tr("; %1 lines that are not whole records were skipped").arg(listing_.skipped);
     }
     InfoLabel = MakeLabel(this, "InfoLabel", "");
     InfoLabel->setText(info);
     InfoLabel->setWordWrap(true);
 
-    RecordsLabel = MakeLabel(this, "RecordsLabel", "&Records, oldest first:");
+    RecordsLabel = MakeLabel(this, "RecordsLabel", tr("&Records, oldest first:"));
     RecordList = MakeTable(
         this, "RecordList",
-        {QStringLiteral("Time"), QStringLiteral("Operation"), QStringLiteral("Port"), QStringLiteral("Outcome")});
+        {tr("Time"), tr("Operation"), tr("Port"), tr("Outcome")});
     RecordsLabel->setBuddy(RecordList);
     RecordList->setRowCount(static_cast<int>(listing_.records.size()));
     for (int row = 0; row < RecordList->rowCount(); ++row) {
         const HistoryRecord& record = listing_.records[static_cast<std::size_t>(row)];
-        const std::array<std::string, 4> cells{record.time, std::string(HistoryOperationName(record.operation)),
-                                               record.port, record.outcome};
+        // The file keeps its texts in English; they are shown in the window's language.
+        const std::array<QString, 4> cells{ui::FromUtf8(record.time),
+                                           ui::CoreText("Core", std::string(HistoryOperationName(record.operation))),
+                                           ui::FromUtf8(record.port), ui::CoreText("Core", record.outcome)};
         for (int column = 0; column < 4; ++column) {
-            RecordList->setItem(row, column,
-                                new QTableWidgetItem(ui::FromUtf8(cells[static_cast<std::size_t>(column)])));
+            RecordList->setItem(row, column, new QTableWidgetItem(cells[static_cast<std::size_t>(column)]));
         }
     }
     RecordList->resizeColumnsToContents();
 
-    SettingsLabel = MakeLabel(this, "SettingsLabel", "&Settings of the selected record:");
-    SettingsList = MakeTable(this, "SettingsList", {QStringLiteral("Sent"), QStringLiteral("Reported")});
+    SettingsLabel = MakeLabel(this, "SettingsLabel", tr("&Settings of the selected record:"));
+    SettingsList = MakeTable(this, "SettingsList", {tr("Sent"), tr("Reported")});
     SettingsLabel->setBuddy(SettingsList);
-    const std::array<const char*, 8> names{
-        "Output Type", "Fluid Type", "Top Limit (Millimetre)", "Bottom Limit (Millimetre)", "Level A", "Level B",
-        "Level C",     "Level D"};
+    const std::array<const char*, 8> names{QT_TR_NOOP("Output Type"),
+                                           QT_TR_NOOP("Fluid Type"),
+                                           QT_TR_NOOP("Top Limit (Millimetre)"),
+                                           QT_TR_NOOP("Bottom Limit (Millimetre)"),
+                                           QT_TR_NOOP("Level A"),
+                                           QT_TR_NOOP("Level B"),
+                                           QT_TR_NOOP("Level C"),
+                                           QT_TR_NOOP("Level D")};
     SettingsList->setRowCount(static_cast<int>(names.size()));
     SettingsList->verticalHeader()->setVisible(true);
     QStringList rowNames;
     for (const char* name : names) {
-        rowNames << QString::fromLatin1(name);
+        rowNames << tr(name);
     }
     SettingsList->setVerticalHeaderLabels(rowNames);
     SettingsList->setSelectionMode(QAbstractItemView::NoSelection);
@@ -115,9 +122,9 @@ TJobHistoryForm::TJobHistoryForm(HistoryListing listing, const std::string& file
     }
     SettingsList->setMinimumHeight(rowsHeight);
 
-    LoadBtn = MakeButton(this, "LoadBtn", "&Load into Window");
-    CompareBtn = MakeButton(this, "CompareBtn", "&Compare with Window");
-    CloseBtn = MakeButton(this, "CloseBtn", "Close");
+    LoadBtn = MakeButton(this, "LoadBtn", tr("&Load into Window"));
+    CompareBtn = MakeButton(this, "CompareBtn", tr("&Compare with Window"));
+    CloseBtn = MakeButton(this, "CloseBtn", tr("Close"));
     LoadBtn->setAutoDefault(false);
     CompareBtn->setAutoDefault(false);
     connect(LoadBtn, &QPushButton::clicked, this, &TJobHistoryForm::LoadBtnClick);
@@ -191,11 +198,14 @@ void TJobHistoryForm::CompareBtnClick() {
         return;
     }
     const HistoryRecord& record = listing_.records[static_cast<std::size_t>(RecordList->currentRow())];
-    const std::string which = record.settings ? "as the sender reported them" : "as the program sent them";
-    TSettingsComparisonForm form(CompareSettings(*settings, window_()), "Compare with Window",
-                                 {"Record", "the " + std::string(HistoryOperationName(record.operation)) + " of " +
-                                                record.time + " on " + record.port + ", " + which},
-                                 {"Window", "the settings in the main window"}, this);
+    const QString which = record.settings ? tr("as the sender reported them") : tr("as the program sent them");
+    const QString description = tr("the %1 of %2 on %3, %4")
+                                    .arg(ui::CoreText("Core", std::string(HistoryOperationName(record.operation))),
+                                         ui::FromUtf8(record.time), ui::FromUtf8(record.port), which);
+    TSettingsComparisonForm form(CompareSettings(*settings, window_()), tr("Compare with Window").toStdString(),
+                                 {tr("Record").toStdString(), description.toStdString()},
+                                 {tr("Window").toStdString(), tr("the settings in the main window").toStdString()},
+                                 this);
     form.exec();
 }
 

@@ -115,6 +115,11 @@ public:
     void About1Click();
     void FirmwareUpdateClick();
     void BatteryTestClick();
+    // Help > Language: the code chosen, empty for the system's language.
+    void LanguageClick(const std::string& code);
+
+    // The window language chosen in Help > Language, as kept in the store (empty: the system's).
+    static std::string StoredLanguage(const PortSettingsStore& store);
 
     // The two status bar panels as shown.
     std::string StatusPanelText(int panel) const;
@@ -170,6 +175,7 @@ public:
     QAction* About1;
     QAction* FirmwareUpdate;
     QAction* BatteryTest;
+    QMenu* Language1;
 
 private:
     void CreateControls();

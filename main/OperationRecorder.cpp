@@ -1,5 +1,6 @@
 #include "main/OperationRecorder.h"
 
+#include "main/TextTranslation.h"
 #include "main/HistoryFile.h"
 
 #include "ZeftVersion.h"
@@ -39,7 +40,7 @@ std::string HistoryOutcomeText(ExchangeOutcome outcome) {
     case ExchangeOutcome::IncompatibleFirmware:
         return "Fail to program the device due to incompatible firmware! Please contact KOV to upgrade!";
     default:
-        return "Stopped before its end: the sender was switched off.";
+        return ZEFT_TEXT("Core", "Stopped before its end: the sender was switched off.");
     }
 }
 

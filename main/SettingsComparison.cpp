@@ -3,6 +3,7 @@
 #include "main/NumberText.h"
 #include "main/PlainSettingsControls.h"
 #include "main/SenderSettings.h"
+#include "main/TextTranslation.h"
 
 #include <optional>
 #include <string_view>
@@ -16,12 +17,12 @@ struct EditCaption {
 };
 
 constexpr std::array<EditCaption, 6> kEdits = {{
-    {SettingsEdit::TopLimit, "Top Limit"},
-    {SettingsEdit::BottomLimit, "Bottom Limit"},
-    {SettingsEdit::LevelA, "Level A"},
-    {SettingsEdit::LevelB, "Level B"},
-    {SettingsEdit::LevelC, "Level C"},
-    {SettingsEdit::LevelD, "Level D"},
+    {SettingsEdit::TopLimit, ZEFT_TEXT("Core", "Top Limit")},
+    {SettingsEdit::BottomLimit, ZEFT_TEXT("Core", "Bottom Limit")},
+    {SettingsEdit::LevelA, ZEFT_TEXT("Core", "Level A")},
+    {SettingsEdit::LevelB, ZEFT_TEXT("Core", "Level B")},
+    {SettingsEdit::LevelC, ZEFT_TEXT("Core", "Level C")},
+    {SettingsEdit::LevelD, ZEFT_TEXT("Core", "Level D")},
 }};
 
 SettingsComparisonRow CodeRow(std::string_view caption, int left, int right) {
@@ -46,9 +47,9 @@ std::string ItemText(int index, const auto& items) {
 
 SettingsComparison CompareSettings(const SettingsControls& left, const SettingsControls& right) {
     SettingsComparison comparison;
-    comparison.rows[kOutputTypeRow] = CodeRow("Output Type", OutputTypeCodeFromIndex(left.OutputTypeIndex()),
+    comparison.rows[kOutputTypeRow] = CodeRow(ZEFT_TEXT("Core", "Output Type"), OutputTypeCodeFromIndex(left.OutputTypeIndex()),
                                               OutputTypeCodeFromIndex(right.OutputTypeIndex()));
-    comparison.rows[kFluidTypeRow] = CodeRow("Fluid Type", FluidTypeCodeFromIndex(left.FluidTypeIndex()),
+    comparison.rows[kFluidTypeRow] = CodeRow(ZEFT_TEXT("Core", "Fluid Type"), FluidTypeCodeFromIndex(left.FluidTypeIndex()),
                                              FluidTypeCodeFromIndex(right.FluidTypeIndex()));
     for (std::size_t i = 0; i < kEdits.size(); ++i) {
         comparison.rows[2 + i] =

@@ -51,7 +51,9 @@ macro(check_layout root)
             problem("${root}: bin/${_program} missing")
         endif()
     endforeach()
-    foreach(_file IN ITEMS share/zeft/help/index.html share/applications/zeft.desktop
+    foreach(_file IN ITEMS share/zeft/help/index.html share/zeft/translations/zeft_de.qm
+                           share/zeft/translations/zeft_fr.qm share/zeft/translations/zeft_nl.qm
+                           share/applications/zeft.desktop
                            share/icons/hicolor/scalable/apps/zeft.svg)
         if(NOT EXISTS "${root}/${_file}")
             problem("${root}: ${_file} missing")

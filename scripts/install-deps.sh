@@ -13,7 +13,9 @@ set -euo pipefail
 
 packages_for() {
     case "$1" in
-    run) echo cmake ninja-build g++ qt6-base-dev libjpeg-dev nlohmann-json3-dev fonts-dejavu-core ;;
+    # qt6-l10n-tools: lrelease builds the translations, lupdate checks them;
+    # qt6-translations-l10n: Qt's own dialogs and buttons in the window's language.
+    run) echo cmake ninja-build g++ qt6-base-dev libjpeg-dev nlohmann-json3-dev fonts-dejavu-core qt6-l10n-tools qt6-translations-l10n ;;
     test) echo git libcli11-dev nlohmann-json3-dev libgtest-dev libgmock-dev poppler-utils clang-format ccache ;;
     # The cross-build compiles GoogleTest from Debian's sources and takes the host's
     # header-only CLI11 and nlohmann-json.

@@ -41,9 +41,9 @@ QString Heading(const PortFinding& finding) {
 TPortDoctorDlg::TPortDoctorDlg(QWidget* parent, Diagnosis diagnose)
     : QDialog(parent), diagnose_(diagnose ? std::move(diagnose) : [] { return DiagnosePorts(std::string()); }) {
     setObjectName(QStringLiteral("PortDoctorDlg"));
-    setWindowTitle(QStringLiteral("Diagnose Ports"));
+    setWindowTitle(tr("Diagnose Ports"));
 
-    Label1 = ui::MakeLabel(this, "Label1", "&Findings and their fixes:");
+    Label1 = ui::MakeLabel(this, "Label1", tr("&Findings and their fixes:"));
     ListFindings = ui::Named(new QListWidget(this), "ListFindings");
     ListFindings->setWordWrap(true);
     ListFindings->setResizeMode(QListView::Adjust);
@@ -52,10 +52,10 @@ TPortDoctorDlg::TPortDoctorDlg(QWidget* parent, Diagnosis diagnose)
     Label1->setBuddy(ListFindings);
     LabelStatus = ui::MakeLabel(this, "LabelStatus", "");
     LabelStatus->setWordWrap(true);
-    CopyBtn = ui::MakeButton(this, "CopyBtn", "&Copy Fixes");
-    CopyBtn->setToolTip(QStringLiteral("Copy the fixes to the clipboard, to paste into a terminal or a note"));
-    RunBtn = ui::MakeButton(this, "RunBtn", "&Run Again");
-    CloseBtn = ui::MakeButton(this, "CloseBtn", "Close");
+    CopyBtn = ui::MakeButton(this, "CopyBtn", tr("&Copy Fixes"));
+    CopyBtn->setToolTip(tr("Copy the fixes to the clipboard, to paste into a terminal or a note"));
+    RunBtn = ui::MakeButton(this, "RunBtn", tr("&Run Again"));
+    CloseBtn = ui::MakeButton(this, "CloseBtn", tr("Close"));
     CloseBtn->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
@@ -93,7 +93,7 @@ void TPortDoctorDlg::RunBtnClick() {
     running_ = true;
     RunBtn->setEnabled(false);
     CopyBtn->setEnabled(false);
-    LabelStatus->setText(QStringLiteral("Looking at the serial ports and USB adapters..."));
+    LabelStatus->setText(tr("Looking at the serial ports and USB adapters..."));
     worker_ = std::thread([this, diagnose = diagnose_] {
         std::vector<PortFinding> findings = diagnose();
         QMetaObject::invokeMethod(
@@ -104,7 +104,7 @@ void TPortDoctorDlg::RunBtnClick() {
 
 void TPortDoctorDlg::CopyBtnClick() {
     QGuiApplication::clipboard()->setText(QString::fromStdString(FixesText(findings_)));
-    LabelStatus->setText(QStringLiteral("The fixes are on the clipboard."));
+    LabelStatus->setText(tr("The fixes are on the clipboard."));
 }
 
 void TPortDoctorDlg::ShowFindings(std::vector<PortFinding> findings) {
@@ -115,7 +115,7 @@ void TPortDoctorDlg::ShowFindings(std::vector<PortFinding> findings) {
         auto* item =
             new QListWidgetItem(style()->standardIcon(IconOf(finding.severity)),
                                 Heading(finding) + QLatin1Char('\n') + QString::fromStdString(finding.summary) +
-                                    QStringLiteral("\nFix: ") + QString::fromStdString(finding.fix),
+                                    tr("\nFix: ") + QString::fromStdString(finding.fix),
                                 ListFindings);
         item->setToolTip(QString::fromStdString(finding.fix));
     }
@@ -123,9 +123,9 @@ void TPortDoctorDlg::ShowFindings(std::vector<PortFinding> findings) {
         ListFindings->setCurrentRow(0);
     }
     const auto problems = static_cast<int>(findings_.size());
-    LabelStatus->setText(problems == 0   ? QStringLiteral("No problem found.")
-                         : problems == 1 ? QStringLiteral("One finding.")
-                                         : QStringLiteral("%1 findings.").arg(problems));
+    LabelStatus->setText(problems == 0   ? tr("No problem found.")
+                         : problems == 1 ? tr("One finding.")
+                                         : tr("%1 findings.").arg(problems));
     RunBtn->setEnabled(true);
     CopyBtn->setEnabled(!findings_.empty());
 }

@@ -1,5 +1,8 @@
 #include "ui/QtFileDialogs.h"
 
+#include "main/TextTranslation.h"
+#include "ui/Translations.h"
+
 #include <QFileDialog>
 #include <QStringList>
 
@@ -19,15 +22,15 @@ bool& UseNative() {
 
 // On Windows "*.*" matches every file; elsewhere it would hide the names without a dot.
 #ifdef _WIN32
-constexpr const char* kAllFilesFilter = "All Files (*.*)";
+constexpr const char* kAllFilesFilter = QT_TRANSLATE_NOOP("QtFileDialogs", "All Files (*.*)");
 #else
-constexpr const char* kAllFilesFilter = "All Files (*)";
+constexpr const char* kAllFilesFilter = QT_TRANSLATE_NOOP("QtFileDialogs", "All Files (*)");
 #endif
 
 // No default suffix: with the desktop's own dialog Qt adds it only after the dialog's
 // overwrite check, so Save As adds ".zcf" itself and asks about the final name.
 void SetUpConfigDialog(QFileDialog& dialog) {
-    dialog.setNameFilters({QStringLiteral("ZEFT Config Files (*.zcf)"), QString::fromLatin1(kAllFilesFilter)});
+    dialog.setNameFilters({QtFileDialogs::tr("ZEFT Config Files (*.zcf)"), QtFileDialogs::tr(kAllFilesFilter)});
     if (!UseNative()) {
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     }
@@ -58,7 +61,7 @@ std::optional<std::string> QtFileDialogs::Run(QFileDialog& dialog) {
 }
 
 std::optional<std::string> QtFileDialogs::AskSaveConfigPath() {
-    QFileDialog dialog(parent_, QStringLiteral("Save As"));
+    QFileDialog dialog(parent_, tr("Save As"));
     SetUpConfigDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -68,8 +71,8 @@ std::optional<std::string> QtFileDialogs::AskSaveConfigPath() {
 }
 
 std::optional<std::string> QtFileDialogs::AskSavePath(const std::string& caption, const std::string& filter) {
-    QFileDialog dialog(parent_, QString::fromStdString(caption));
-    dialog.setNameFilters({QString::fromStdString(filter), QString::fromLatin1(kAllFilesFilter)});
+    QFileDialog dialog(parent_, CoreText("Core", caption));
+    dialog.setNameFilters({CoreText("Core", filter), QtFileDialogs::tr(kAllFilesFilter)});
     if (!UseNative()) {
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     }
@@ -80,7 +83,7 @@ std::optional<std::string> QtFileDialogs::AskSavePath(const std::string& caption
 }
 
 std::optional<std::string> QtFileDialogs::AskOpenConfigPath() {
-    QFileDialog dialog(parent_, QStringLiteral("Open"));
+    QFileDialog dialog(parent_, tr("Open"));
     SetUpConfigDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // A name that does not exist would load as all keys missing and wipe the window's
@@ -90,8 +93,8 @@ std::optional<std::string> QtFileDialogs::AskOpenConfigPath() {
 }
 
 std::optional<std::string> QtFileDialogs::AskOpenPath(const std::string& caption, const std::string& filter) {
-    QFileDialog dialog(parent_, QString::fromStdString(caption));
-    dialog.setNameFilters({QString::fromStdString(filter), QString::fromLatin1(kAllFilesFilter)});
+    QFileDialog dialog(parent_, CoreText("Core", caption));
+    dialog.setNameFilters({CoreText("Core", filter), QtFileDialogs::tr(kAllFilesFilter)});
     if (!UseNative()) {
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     }
@@ -101,7 +104,7 @@ std::optional<std::string> QtFileDialogs::AskOpenPath(const std::string& caption
 }
 
 std::optional<std::string> QtFileDialogs::AskSaveSetupSheetPath() {
-    return AskSavePath("Save Setup Sheet", "PDF Files (*.pdf)");
+    return AskSavePath(ZEFT_TEXT("Core", "Save Setup Sheet"), ZEFT_TEXT("Core", "PDF Files (*.pdf)"));
 }
 
 } // namespace zeft::ui

@@ -3,6 +3,7 @@
 #include "ui/JpegPicture.h"
 #include "ui/Utf8Text.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QByteArray>
 #include <QFont>
@@ -168,7 +169,7 @@ void DrawReply(PageCursor& cursor, QPainter& painter, const SetupSheetContent& s
     cursor.Text(FromUtf8(sheet.replyTitle), SheetFont(12, true));
     cursor.Skip(Millimetres(2));
     if (sheet.replyLines.empty()) {
-        cursor.Text(QStringLiteral("(nothing has been read from the sender in this run)"), SheetFont(10));
+        cursor.Text(QCoreApplication::translate("SetupSheetPdf", "(nothing has been read from the sender in this run)"), SheetFont(10));
         return;
     }
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -214,7 +215,7 @@ std::string SetupSheetPdf(const SetupSheetContent& sheet) {
 
         cursor.Text(FromUtf8(sheet.title), SheetFont(18, true));
         cursor.Skip(Millimetres(1));
-        cursor.Text(QStringLiteral("Date: ") + FromUtf8(sheet.dateTime), SheetFont(10));
+        cursor.Text(QCoreApplication::translate("SetupSheetPdf", "Date: ") + FromUtf8(sheet.dateTime), SheetFont(10));
         for (const SetupSheetSection& section : sheet.sections) {
             DrawRows(cursor, painter, section);
         }
@@ -228,7 +229,7 @@ std::string SetupSheetPdf(const SetupSheetContent& sheet) {
             DrawRows(cursor, painter, *sheet.levelSource, picture);
             if (!sheet.picture.empty() && picture.isNull()) {
                 cursor.Skip(Millimetres(2));
-                cursor.Text(QStringLiteral("(The shape's picture %1 could not be loaded: %2)")
+                cursor.Text(QCoreApplication::translate("SetupSheetPdf", "(The shape's picture %1 could not be loaded: %2)")
                                 .arg(FromUtf8(sheet.picture), problem),
                             SheetFont(9));
             }
