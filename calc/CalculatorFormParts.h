@@ -64,6 +64,9 @@ inline QLineEdit* MakeLabeledEdit(QWidget* parent, const QString& name, const QS
     }
     auto* edit = new QLineEdit(text, panel);
     edit->setObjectName(name);
+    // Every such edit takes a number; say which decimal separator, whatever the language.
+    edit->setToolTip(QCoreApplication::translate("CalculatorFormParts", "A number, with \"%1\" as decimal separator")
+                         .arg(QLatin1Char(DecimalSeparator())));
     label->setBuddy(edit);
     layout->addWidget(label);
     layout->addWidget(edit);

@@ -9,6 +9,7 @@
 #include "main/Prompts.h"
 #include "main/SettingsControls.h"
 #include "ui/QtFileDialogs.h"
+#include "ui/Translations.h"
 #include "ui/Utf8Text.h"
 
 #include <QCheckBox>
@@ -75,7 +76,7 @@ TMeasuredTableForm::TMeasuredTableForm(SettingsControls& mainControls, Prompts& 
     VolumeUnitBox = new QComboBox(GroupBox1);
     VolumeUnitBox->setObjectName(QStringLiteral("VolumeUnitBox"));
     for (const VolumeUnit unit : kVolumeUnits) {
-        VolumeUnitBox->addItem(ui::FromUtf8(VolumeUnitName(unit)));
+        VolumeUnitBox->addItem(ui::CoreText("Core", std::string(VolumeUnitName(unit))));
     }
     VolumeUnitLabel->setBuddy(VolumeUnitBox);
 
@@ -199,7 +200,9 @@ void TMeasuredTableForm::CalBtnClick() {
     const auto unit = kVolumeUnits[static_cast<std::size_t>(std::max(0, VolumeUnitBox->currentIndex()))];
     const std::string volume =
         FixedText(result.volume, VolumeDecimals(unit), DecimalSeparator()) + " " + std::string(VolumeUnitName(unit));
-    VolumeLabel->setText(tr("Volume at H = ") + QString::fromStdString(volume));
+    VolumeLabel->setText(tr("Volume at H = ") +
+                         QString::fromStdString(FixedText(result.volume, VolumeDecimals(unit), DecimalSeparator())) +
+                         QLatin1Char(' ') + ui::CoreText("Core", std::string(VolumeUnitName(unit))));
     const std::string gauge =
         result.gaugeError ? GaugeErrorText(*result.gaugeError, result.top, inch) : std::string("-");
     GaugeErrorLabel->setText(tr("Largest gauge error: ") + QString::fromStdString(gauge));

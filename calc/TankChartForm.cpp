@@ -9,6 +9,7 @@
 #include "main/Prompts.h"
 #include "main/SaveFileName.h"
 #include "ui/QtFileDialogs.h"
+#include "ui/Translations.h"
 
 #include <QAbstractTableModel>
 #include <QComboBox>
@@ -119,8 +120,7 @@ TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWi
     VolumeUnitBox = new QComboBox(this);
     VolumeUnitBox->setObjectName(QStringLiteral("VolumeUnitBox"));
     for (const VolumeUnit unit : kVolumeUnits) {
-        const std::string_view name = VolumeUnitName(unit);
-        VolumeUnitBox->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        VolumeUnitBox->addItem(ui::CoreText("Core", std::string(VolumeUnitName(unit))));
     }
     VolumeUnitBox->setCurrentIndex(static_cast<int>(volumes_.shown));
     VolumeUnitLabel->setBuddy(VolumeUnitBox);
@@ -130,6 +130,8 @@ TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWi
     StepEdit = new QLineEdit(
         QString::fromLatin1(kDefaultDipStep.data(), static_cast<qsizetype>(kDefaultDipStep.size())), this);
     StepEdit->setObjectName(QStringLiteral("StepEdit"));
+    StepEdit->setToolTip(QCoreApplication::translate("CalculatorFormParts", "A number, with \"%1\" as decimal separator")
+                             .arg(QLatin1Char(DecimalSeparator())));
     StepLabel->setBuddy(StepEdit);
     StepErrorLabel = new QLabel(this);
     StepErrorLabel->setObjectName(QStringLiteral("StepErrorLabel"));
@@ -228,9 +230,9 @@ const std::vector<DipRow>& TTankChartForm::Rows() const {
 QString TTankChartForm::Description() const {
     const std::string unit = content_.inchUnit() ? " in" : " mm";
     const TankDimensions& d = content_.dimensions();
-    std::string text = "Shape " + std::to_string(content_.shape());
+    std::string text = tr("Shape %1").arg(content_.shape()).toStdString();
     if (HasHalfTank(content_.shape())) {
-        text += content_.halfTank() ? ", half tank" : ", full tank";
+        text += (content_.halfTank() ? tr(", half tank") : tr(", full tank")).toStdString();
     }
     const ShapeReads reads = ShapeReadsOf(content_.shape());
     const std::array<std::pair<const char*, std::optional<long double>>, 7> letters{{
@@ -250,11 +252,15 @@ QString TTankChartForm::Description() const {
         }
     }
     const long double volume = ConvertVolume(content_.volume(), DefaultVolumeUnit(content_.inchUnit()), volumes_.shown);
-    text += ". Volume " + FixedText(volume, VolumeDecimals(volumes_.shown), '.') + " " +
-            std::string(VolumeUnitName(volumes_.shown)) + ".";
+    text += tr(". Volume %1 %2.")
+                .arg(QString::fromStdString(FixedText(volume, VolumeDecimals(volumes_.shown), '.')),
+                     ui::CoreText("Core", std::string(VolumeUnitName(volumes_.shown))))
+                .toStdString();
     if (content_.reserve()) {
-        text += " 10% reserve: the sender reads empty at " + FixedText(content_.reserveHeight(), 2, '.') + unit +
-                ", levels A to D above it.";
+        text += tr(" 10% reserve: the sender reads empty at %1%2, levels A to D above it.")
+                    .arg(QString::fromStdString(FixedText(content_.reserveHeight(), 2, '.')),
+                         QString::fromStdString(unit))
+                    .toStdString();
     }
     return QString::fromStdString(text);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "main/TextTranslation.h"
 #include "main/AsFoundAsLeft.h"
 #include "main/LevelSource.h"
 #include "main/SettingsControls.h"
@@ -51,7 +52,7 @@ struct SetupSheetChanges {
 };
 
 // What a changed row is marked with.
-inline constexpr std::string_view kSheetChangedMark = "changed";
+inline constexpr std::string_view kSheetChangedMark = ZEFT_TEXT("SetupSheet", "changed");
 
 // What the setup sheet says, in reading order: the title and date, the port, the eight
 // settings, the sender's reply (one entry per printed line, in a monospace font), and

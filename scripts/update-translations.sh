@@ -33,6 +33,6 @@ fi
 # The window program's sources. zeftctl (cli/) stays English. The core's texts are
 # marked with ZEFT_TEXT and translated patterns with TranslatedText (main/TextTranslation.h).
 # No line numbers in the files, so that edits elsewhere do not touch them.
-"$lupdate" -silent -locations none -extensions cpp,h \
+"$lupdate" -silent -locations none -extensions cpp,h -I . \
     -tr-function-alias QT_TRANSLATE_NOOP+=ZEFT_TEXT,translate+=TranslatedText \
     app calc main serial ui -ts "$@"

@@ -1,5 +1,7 @@
 #include "ui/SetupSheetPdf.h"
 
+#include "main/TextTranslation.h"
+
 #include "ui/JpegPicture.h"
 #include "ui/Utf8Text.h"
 
@@ -155,7 +157,7 @@ void DrawChanges(PageCursor& cursor, QPainter& painter, const SetupSheetChanges&
     drawRow({QString(), FromUtf8(changes.columns[0]), FromUtf8(changes.columns[1]), QString()}, true);
     for (const SetupSheetChange& row : changes.rows) {
         drawRow({FromUtf8(row.name), FromUtf8(row.asFound), FromUtf8(row.asLeft),
-                 row.changed ? FromUtf8(std::string(kSheetChangedMark)) : QString()},
+                 row.changed ? FromUtf8(TranslatedText("SetupSheet", std::string(kSheetChangedMark).c_str())) : QString()},
                 row.changed);
     }
     if (!changes.note.empty()) {
