@@ -5,1163 +5,1168 @@
     <name>CalculatorFormParts</name>
     <message>
         <source>Level A 20% = </source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe A 20 % = </translation>
     </message>
     <message>
         <source>Level B 40% = </source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe B 40 % = </translation>
     </message>
     <message>
         <source>Level C 60% =  </source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe C 60 % = </translation>
     </message>
     <message>
         <source>Level D 80% = </source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe D 80 % = </translation>
     </message>
     <message>
         <source>Bottom Limit  = </source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Grenze = </translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen</translation>
     </message>
     <message>
         <source>Save &amp;&amp; Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen &amp;&amp; schließen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>The bottom limit &quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die untere Grenze „%1“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>A number, with &quot;%1&quot; as decimal separator</source>
+        <translation>Eine Zahl, mit „%1“ als Dezimaltrennzeichen</translation>
     </message>
 </context>
 <context>
     <name>ContentCurve</name>
     <message>
         <source>Height (in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe (in)</translation>
     </message>
     <message>
         <source>Height (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe (mm)</translation>
     </message>
     <message>
         <source>Content (% of volume)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt (% des Volumens)</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>Gauge reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigewert</translation>
     </message>
     <message>
         <source>Reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserve</translation>
     </message>
     <message>
         <source>Content curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhaltskurve</translation>
     </message>
 </context>
 <context>
     <name>Core</name>
     <message>
         <source>Invalid input for step value! The step must be a number greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Eingabe für die Schrittweite! Die Schrittweite muss eine Zahl größer als 0 sein.</translation>
     </message>
     <message>
         <source>Invalid input for H value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Eingabe für den H-Wert!</translation>
     </message>
     <message>
         <source>Invalid input for H value! H must be at least 3.94 inch and no more than 78.74 inch!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Eingabe für den H-Wert! H muss mindestens 3.94 Zoll und höchstens 78.74 Zoll betragen!</translation>
     </message>
     <message>
         <source>Invalid input for H value! H must be at least 100 mm and no more than 2000 mm!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Eingabe für den H-Wert! H muss mindestens 100 mm und höchstens 2000 mm betragen!</translation>
     </message>
     <message>
         <source>The volume at H must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Volumen bei H muss größer als 0 sein.</translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV importieren</translation>
     </message>
     <message>
         <source>CSV Files (*.csv *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv *.txt)</translation>
     </message>
     <message>
         <source>Are you sure you want to update the parameters with those in the Non-Linear Calculated Values group box?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollen die Parameter wirklich durch die Werte im Feld „Berechnete Linearisierungswerte“ ersetzt werden?</translation>
     </message>
     <message>
         <source>This method is just an estimation and is not accurate comparing to the Volume and Shape method! Are you sure you want to update the parameters with those in the Non-Linear Calculated Values group box?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Methode ist nur eine Schätzung und ungenauer als die Methoden über Volumen und Tankform! Sollen die Parameter wirklich durch die Werte im Feld „Berechnete Linearisierungswerte“ ersetzt werden?</translation>
     </message>
     <message>
         <source>Invalid input for X value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Eingabe für den X-Wert!</translation>
     </message>
     <message>
         <source>Invalid input for W value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Eingabe für den W-Wert!</translation>
     </message>
     <message>
         <source>Y value cannot be equal or greater than H value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Y-Wert darf nicht gleich oder größer als der H-Wert sein!</translation>
     </message>
     <message>
         <source>Invalid input for H!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Eingabe für H!</translation>
     </message>
     <message>
         <source>Save CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV speichern</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>Save PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF speichern</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>litres</source>
-        <translation type="unfinished"></translation>
+        <translation>Liter</translation>
     </message>
     <message>
         <source>cubic metres</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubikmeter</translation>
     </message>
     <message>
         <source>US gallons</source>
-        <translation type="unfinished"></translation>
+        <translation>US-Gallonen</translation>
     </message>
     <message>
         <source>imperial gallons</source>
-        <translation type="unfinished"></translation>
+        <translation>britische Gallonen</translation>
     </message>
     <message>
         <source>Cannot Open COM port!</source>
-        <translation type="unfinished"></translation>
+        <translation>COM-Port kann nicht geöffnet werden!</translation>
     </message>
     <message>
         <source>Fail to connect with the device! Check connection or battery!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung zum Geber! Anschluss oder Batterie prüfen!</translation>
     </message>
     <message>
         <source>Fail to connect with the device!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung zum Geber!</translation>
     </message>
     <message>
         <source>Fail to communicate with the device! Check connection or battery!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikation mit dem Geber fehlgeschlagen! Anschluss oder Batterie prüfen!</translation>
     </message>
     <message>
         <source>Fail to communicate with the device!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikation mit dem Geber fehlgeschlagen!</translation>
     </message>
     <message>
         <source>Fail to program the device! Check connection or battery!</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmieren des Gebers fehlgeschlagen! Anschluss oder Batterie prüfen!</translation>
     </message>
     <message>
         <source>Fail to program the device!</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmieren des Gebers fehlgeschlagen!</translation>
     </message>
     <message>
         <source>Fail to program the device due to incompatible firmware! Please contact KOV to upgrade!</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmieren fehlgeschlagen: Die Firmware des Gebers ist nicht kompatibel! Bitte für ein Update KOV kontaktieren!</translation>
     </message>
     <message>
         <source>Invalid data in Output Type! Please select an output type!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Ausgangsart! Bitte eine Ausgangsart wählen!</translation>
     </message>
     <message>
         <source>Invalid data in Fluid Type! Please select a fluid type!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Medium! Bitte ein Medium wählen!</translation>
     </message>
     <message>
         <source>Device read successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Geber erfolgreich ausgelesen!</translation>
     </message>
     <message>
         <source>Device restored successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkseinstellung erfolgreich wiederhergestellt!</translation>
     </message>
     <message>
         <source>Restoring default settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkseinstellung wird wiederhergestellt...</translation>
     </message>
     <message>
         <source>Programming the device now...<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>Geber wird programmiert...<byte value="xd"/></translation>
     </message>
     <message>
         <source>Device programmed successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Geber erfolgreich programmiert!</translation>
     </message>
     <message>
         <source>%1 (sent %2, read %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (gesendet %2, gelesen %3)</translation>
     </message>
     <message>
         <source>The device did not keep these settings: </source>
-        <translation type="unfinished"></translation>
+        <translation>Der Geber hat diese Einstellungen nicht übernommen: </translation>
     </message>
     <message>
         <source>program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmieren</translation>
     </message>
     <message>
         <source>restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkseinstellung</translation>
     </message>
     <message>
         <source>read</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslesen</translation>
     </message>
     <message>
         <source>success</source>
-        <translation type="unfinished"></translation>
+        <translation>erfolgreich</translation>
     </message>
     <message>
         <source>No serial port was selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein serieller Port gewählt.</translation>
     </message>
     <message>
         <source>No serial port is open: the Communication Settings were cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein serieller Port offen: Die Schnittstelleneinstellungen wurden abgebrochen.</translation>
     </message>
     <message>
         <source>The serial port was closed for a firmware update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der serielle Port wurde für ein Firmware-Update geschlossen.</translation>
     </message>
     <message>
         <source>Please select COM port!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte COM-Port wählen!</translation>
     </message>
     <message>
         <source>Stopped before its end: the sender was switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorzeitig beendet: Der Geber wurde ausgeschaltet.</translation>
     </message>
     <message>
         <source>Voltage 0 - 5V</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannung 0 - 5V</translation>
     </message>
     <message>
         <source>Resistive 240 - 33R</source>
-        <translation type="unfinished"></translation>
+        <translation>Widerstand 240 - 33R</translation>
     </message>
     <message>
         <source>Resistive 10 - 180R</source>
-        <translation type="unfinished"></translation>
+        <translation>Widerstand 10 - 180R</translation>
     </message>
     <message>
         <source>Resistive 300 - 10R</source>
-        <translation type="unfinished"></translation>
+        <translation>Widerstand 300 - 10R</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser</translation>
     </message>
     <message>
         <source>Petrol</source>
-        <translation type="unfinished"></translation>
+        <translation>Benzin</translation>
     </message>
     <message>
         <source>Diesel</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesel</translation>
     </message>
     <message>
         <source>Waste</source>
-        <translation type="unfinished"></translation>
+        <translation>Abwasser</translation>
     </message>
     <message>
         <source>Top Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Grenze</translation>
     </message>
     <message>
         <source>Bottom Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Grenze</translation>
     </message>
     <message>
         <source>Level A</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe A</translation>
     </message>
     <message>
         <source>Level B</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe B</translation>
     </message>
     <message>
         <source>Level C</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe C</translation>
     </message>
     <message>
         <source>Level D</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe D</translation>
     </message>
     <message>
         <source>Output Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsart</translation>
     </message>
     <message>
         <source>Fluid Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Medium</translation>
     </message>
     <message>
         <source>Save Setup Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Einrichtungsblatt speichern</translation>
     </message>
 </context>
 <context>
     <name>JpegPicture</name>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist leer</translation>
     </message>
     <message>
         <source>the file is not a readable JPEG picture (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist kein lesbares JPEG-Bild (%1)</translation>
     </message>
     <message>
         <source>there is not enough memory for the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>für das Bild ist nicht genug Speicher frei</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei existiert nicht</translation>
     </message>
     <message>
         <source>the file cannot be opened (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei lässt sich nicht öffnen (%1)</translation>
     </message>
     <message>
         <source>the file is too large for a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist für ein Bild zu groß</translation>
     </message>
     <message>
         <source>the file cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei lässt sich nicht lesen (%1)</translation>
     </message>
     <message>
         <source>Cannot load the picture &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild „%1“ kann nicht geladen werden: %2.</translation>
     </message>
 </context>
 <context>
     <name>QtFileDialogs</name>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>ZEFT Config Files (*.zcf)</source>
-        <translation type="unfinished"></translation>
+        <translation>ZEFT-Konfigurationsdateien (*.zcf)</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
 </context>
 <context>
     <name>QtPrompts</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
 </context>
 <context>
     <name>SetupSheet</name>
     <message>
         <source>(none selected)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nichts gewählt)</translation>
     </message>
     <message>
         <source>no parity</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Parität</translation>
     </message>
     <message>
         <source>odd parity</source>
-        <translation type="unfinished"></translation>
+        <translation>ungerade Parität</translation>
     </message>
     <message>
         <source>even parity</source>
-        <translation type="unfinished"></translation>
+        <translation>gerade Parität</translation>
     </message>
     <message>
         <source>mark parity</source>
-        <translation type="unfinished"></translation>
+        <translation>Mark-Parität</translation>
     </message>
     <message>
         <source>space parity</source>
-        <translation type="unfinished"></translation>
+        <translation>Space-Parität</translation>
     </message>
     <message>
         <source>1.5 stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>1.5 Stoppbits</translation>
     </message>
     <message>
         <source>2 stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>2 Stoppbits</translation>
     </message>
     <message>
         <source>1 stop bit</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Stoppbit</translation>
     </message>
     <message>
         <source>Serial Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Serieller Port</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>%1 (not open)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nicht offen)</translation>
     </message>
     <message>
         <source>Line settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitungseinstellungen</translation>
     </message>
     <message>
         <source>%1 baud, %2 data bits, %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Baud, %2 Datenbits, %3, %4</translation>
     </message>
     <message>
         <source>Output Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsart</translation>
     </message>
     <message>
         <source>Fluid Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Medium</translation>
     </message>
     <message>
         <source>Top Limit (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Grenze (Millimeter)</translation>
     </message>
     <message>
         <source>Bottom Limit (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Grenze (Millimeter)</translation>
     </message>
     <message>
         <source>Level A = 20% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe A = 20 % der Tankhöhe</translation>
     </message>
     <message>
         <source>Level B = 40% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe B = 40 % der Tankhöhe</translation>
     </message>
     <message>
         <source>Level C = 60% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe C = 60 % der Tankhöhe</translation>
     </message>
     <message>
         <source>Level D = 80% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe D = 80 % der Tankhöhe</translation>
     </message>
     <message>
         <source>Sender Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebereinstellungen</translation>
     </message>
     <message>
         <source>As Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgefunden</translation>
     </message>
     <message>
         <source>As Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinterlassen</translation>
     </message>
     <message>
         <source>(not read)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nicht gelesen)</translation>
     </message>
     <message>
         <source>Rows marked &quot;%1&quot; differ between what the sender held before it was programmed and what it reported after.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit „%1“ markierte Zeilen unterscheiden sich zwischen dem Stand des Gebers vor dem Programmieren und seiner Meldung danach.</translation>
     </message>
     <message>
         <source>No read of this sender before it was programmed is known, in this run or in the job history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Auslesen dieses Gebers vor dem Programmieren ist weder aus dieser Sitzung noch aus dem Auftragsverlauf bekannt.</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <source>Measured Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Messtabelle</translation>
     </message>
     <message>
         <source>Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>Levels from the Volume Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufen aus der Berechnung über das Volumen</translation>
     </message>
     <message>
         <source>Levels from the Height Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufen aus der Berechnung über die Höhe</translation>
     </message>
     <message>
         <source>Levels from the Measured Table Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufen aus der Berechnung über die Messtabelle</translation>
     </message>
     <message>
         <source>Levels from the Shape Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufen aus der Berechnung über die Tankform</translation>
     </message>
     <message>
         <source>Inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoll</translation>
     </message>
     <message>
         <source>Millimetre</source>
-        <translation type="unfinished"></translation>
+        <translation>Millimeter</translation>
     </message>
     <message>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnung</translation>
     </message>
     <message>
         <source>Non-Linearization &gt; %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Linearisierung &gt; %1...</translation>
     </message>
     <message>
         <source>Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnung</translation>
     </message>
     <message>
         <source>none: the window&apos;s starting values were handed over</source>
-        <translation type="unfinished"></translation>
+        <translation>keine: die Startwerte des Fensters wurden übernommen</translation>
     </message>
     <message>
         <source>No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr. %1</translation>
     </message>
     <message>
         <source>, half tank</source>
-        <translation type="unfinished"></translation>
+        <translation>, halber Tank</translation>
     </message>
     <message>
         <source>, 10% reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>, 10 % Reserve</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit</translation>
     </message>
     <message>
         <source>Largest gauge error</source>
-        <translation type="unfinished"></translation>
+        <translation>Größter Anzeigefehler</translation>
     </message>
     <message>
         <source>Level A</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe A</translation>
     </message>
     <message>
         <source>Level B</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe B</translation>
     </message>
     <message>
         <source>Level C</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe C</translation>
     </message>
     <message>
         <source>Level D</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe D</translation>
     </message>
     <message>
         <source>... %1 more lines not printed</source>
-        <translation type="unfinished"></translation>
+        <translation>... %1 weitere Zeilen nicht gedruckt</translation>
     </message>
     <message>
         <source>ZEFT Programmer - Setup Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>ZEFT Programmer - Einrichtungsblatt</translation>
     </message>
     <message>
         <source>Sender&apos;s Reply as Last Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort des Gebers beim letzten Auslesen</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>geändert</translation>
     </message>
 </context>
 <context>
     <name>SetupSheetPdf</name>
     <message>
         <source>(nothing has been read from the sender in this run)</source>
-        <translation type="unfinished"></translation>
+        <translation>(in dieser Sitzung wurde nichts vom Geber gelesen)</translation>
     </message>
     <message>
         <source>Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Datum: </translation>
     </message>
     <message>
         <source>(The shape&apos;s picture %1 could not be loaded: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Das Bild der Form %1 konnte nicht geladen werden: %2)</translation>
     </message>
 </context>
 <context>
     <name>TankChartPdf</name>
     <message>
         <source>Tank Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Peiltabelle</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>
     <name>zeft::TBatteryTestForm</name>
     <message>
         <source>Step 1: Press the TEST button to power on</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 1: TEST drücken, um die</translation>
     </message>
     <message>
         <source>the programming interface.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmierschnittstelle einzuschalten.</translation>
     </message>
     <message>
         <source>Step 2: Measure the voltage between the</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 2: Spannung zwischen der roten</translation>
     </message>
     <message>
         <source>red and black terminals.</source>
-        <translation type="unfinished"></translation>
+        <translation>und der schwarzen Klemme messen.</translation>
     </message>
     <message>
         <source>Step 3: Replace battery if below 8 Volts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 3: Batterie unter 8 Volt ersetzen.</translation>
     </message>
     <message>
         <source>Power is</source>
-        <translation type="unfinished"></translation>
+        <translation>Versorgung</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>AUS</translation>
     </message>
     <message>
         <source>TEST</source>
-        <translation type="unfinished"></translation>
+        <translation>TEST</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Battery Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterietest</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>EIN</translation>
     </message>
 </context>
 <context>
     <name>zeft::TJobHistoryForm</name>
     <message>
         <source>(none selected)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nichts gewählt)</translation>
     </message>
     <message>
         <source>Job History</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftragsverlauf</translation>
     </message>
     <message>
         <source>%1 records in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einträge in %2</translation>
     </message>
     <message>
         <source>The job history %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Auftragsverlauf %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>; %1 lines that are not whole records were skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>; %1 unvollständige Zeilen wurden übersprungen</translation>
     </message>
     <message>
         <source>&amp;Records, oldest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einträge, älteste zuerst:</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>&amp;Settings of the selected record:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein&amp;stellungen des gewählten Eintrags:</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet</translation>
     </message>
     <message>
         <source>Reported</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemeldet</translation>
     </message>
     <message>
         <source>Output Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsart</translation>
     </message>
     <message>
         <source>Fluid Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Medium</translation>
     </message>
     <message>
         <source>Top Limit (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Grenze (Millimeter)</translation>
     </message>
     <message>
         <source>Bottom Limit (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Grenze (Millimeter)</translation>
     </message>
     <message>
         <source>Level A</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe A</translation>
     </message>
     <message>
         <source>Level B</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe B</translation>
     </message>
     <message>
         <source>Level C</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe C</translation>
     </message>
     <message>
         <source>Level D</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe D</translation>
     </message>
     <message>
         <source>&amp;Load into Window</source>
-        <translation type="unfinished"></translation>
+        <translation>In Fenster &amp;laden</translation>
     </message>
     <message>
         <source>&amp;Compare with Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fenster &amp;vergleichen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>as the sender reported them</source>
-        <translation type="unfinished"></translation>
+        <translation>wie der Geber sie meldete</translation>
     </message>
     <message>
         <source>as the program sent them</source>
-        <translation type="unfinished"></translation>
+        <translation>wie das Programm sie sendete</translation>
     </message>
     <message>
         <source>the %1 of %2 on %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang „%1“ vom %2 an %3, %4</translation>
     </message>
     <message>
         <source>Compare with Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Fenster vergleichen</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster</translation>
     </message>
     <message>
         <source>the settings in the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungen im Hauptfenster</translation>
     </message>
 </context>
 <context>
     <name>zeft::TMain_Form</name>
     <message>
         <source>See Com Port &gt; Diagnose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Siehe COM-Port &gt; Diagnose...</translation>
     </message>
     <message>
         <source>Sensor Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Geberparameter</translation>
     </message>
     <message>
         <source>Output Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsart</translation>
     </message>
     <message>
         <source>Fluid Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Medium</translation>
     </message>
     <message>
         <source>Set Top Limit (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Grenze (Millimeter)</translation>
     </message>
     <message>
         <source>Set Top Limit: 10 to 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Grenze: 10 bis 1000</translation>
     </message>
     <message>
         <source>Set Bottom Limit (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Grenze (Millimeter)</translation>
     </message>
     <message>
         <source>Set Bottom Limit: 100 to 2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Grenze: 100 bis 2000</translation>
     </message>
     <message>
         <source>1 inch = 25.4 millimetre</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Zoll = 25.4 Millimeter</translation>
     </message>
     <message>
         <source>Tank Linearization Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Tank-Linearisierung</translation>
     </message>
     <message>
         <source>Set Level A = 20% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe A = 20 % der Tankhöhe</translation>
     </message>
     <message>
         <source>Set Level B = 40% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe B = 40 % der Tankhöhe</translation>
     </message>
     <message>
         <source>Set Level C = 60% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe C = 60 % der Tankhöhe</translation>
     </message>
     <message>
         <source>Set Level D = 80% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe D = 80 % der Tankhöhe</translation>
     </message>
     <message>
         <source>Set Level A: 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe A: 0 bis 100</translation>
     </message>
     <message>
         <source>Set Level B: 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe B: 0 bis 100</translation>
     </message>
     <message>
         <source>Set Level C: 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe C: 0 bis 100</translation>
     </message>
     <message>
         <source>Set Level D: 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe D: 0 bis 100</translation>
     </message>
     <message>
         <source>Current Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Einstellungen:</translation>
     </message>
     <message>
         <source>Read Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Geber auslesen</translation>
     </message>
     <message>
         <source>Program Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Geber programmieren</translation>
     </message>
     <message>
         <source>Restore Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkseinstellung</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Load...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laden...</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Compare with File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Datei vergleichen...</translation>
     </message>
     <message>
         <source>Compare with Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Geber vergleichen</translation>
     </message>
     <message>
         <source>Save Setup Sheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einrichtungsblatt speichern...</translation>
     </message>
     <message>
         <source>History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Com &amp;Port</source>
-        <translation type="unfinished"></translation>
+        <translation>COM-&amp;Port</translation>
     </message>
     <message>
         <source>&amp;Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
         <source>&amp;Diagnose...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diagnose...</translation>
     </message>
     <message>
         <source>Non-&amp;Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Linearisierung</translation>
     </message>
     <message>
         <source>Shape...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tankform...</translation>
     </message>
     <message>
         <source>Volume...</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen...</translation>
     </message>
     <message>
         <source>Height...</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe...</translation>
     </message>
     <message>
         <source>Measured Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Messtabelle...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Über...</translation>
     </message>
     <message>
         <source>Firmware Update...</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Update...</translation>
     </message>
     <message>
         <source>Battery Test...</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterietest...</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemsprache</translation>
     </message>
     <message>
         <source>Compare with File</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Datei vergleichen</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>the file %1, as Load would read it</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei %1, wie Laden sie lesen würde</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster</translation>
     </message>
     <message>
         <source>the settings in the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungen im Hauptfenster</translation>
     </message>
     <message>
         <source>Sender</source>
-        <translation type="unfinished"></translation>
+        <translation>Geber</translation>
     </message>
     <message>
         <source>the sender on %1, as read now</source>
-        <translation type="unfinished"></translation>
+        <translation>der Geber an %1, soeben ausgelesen</translation>
     </message>
     <message>
         <source>Please select COM port first!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zuerst einen COM-Port wählen!</translation>
     </message>
     <message>
         <source>Failed update could result the device un-usable. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein fehlgeschlagenes Update kann den Geber unbrauchbar machen. Fortfahren?</translation>
     </message>
     <message>
         <source>The language could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>The language changes when ZEFT Programmer is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache wechselt beim nächsten Start von ZEFT Programmer.</translation>
     </message>
 </context>
 <context>
     <name>zeft::TPortDoctorDlg</name>
     <message>
         <source>Diagnose Ports</source>
-        <translation type="unfinished"></translation>
+        <translation>Ports diagnostizieren</translation>
     </message>
     <message>
         <source>&amp;Findings and their fixes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Befunde und ihre Abhilfe:</translation>
     </message>
     <message>
         <source>&amp;Copy Fixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Abhilfe &amp;kopieren</translation>
     </message>
     <message>
         <source>Copy the fixes to the clipboard, to paste into a terminal or a note</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abhilfe in die Zwischenablage kopieren, zum Einfügen in ein Terminal oder eine Notiz</translation>
     </message>
     <message>
         <source>&amp;Run Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erneut prüfen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Looking at the serial ports and USB adapters...</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Ports und USB-Adapter werden geprüft...</translation>
     </message>
     <message>
         <source>The fixes are on the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abhilfe ist in der Zwischenablage.</translation>
     </message>
     <message>
         <source>
 Fix: </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Abhilfe: </translation>
     </message>
     <message>
         <source>No problem found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Problem gefunden.</translation>
     </message>
     <message>
         <source>One finding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Befund.</translation>
     </message>
     <message>
         <source>%1 findings.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Befunde.</translation>
     </message>
 </context>
 <context>
     <name>zeft::TSerialLinkDLG</name>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Parity</source>
-        <translation type="unfinished"></translation>
+        <translation>Parität</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppbits</translation>
     </message>
     <message>
         <source>Flowcontrol</source>
-        <translation type="unfinished"></translation>
+        <translation>Flusssteuerung</translation>
     </message>
     <message>
         <source>Baudrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Baudrate</translation>
     </message>
     <message>
         <source>Databits</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbits</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Communication Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstelleneinstellungen</translation>
     </message>
     <message>
         <source>%1 is not present.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht vorhanden.</translation>
     </message>
     <message>
         <source>Invalid Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Eingabe</translation>
     </message>
     <message>
         <source>Invalid Input. Leave empty to hold previous Value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Eingabe. Leer lassen, um den bisherigen Wert zu behalten.</translation>
     </message>
     <message>
         <source>Input allowed single Char or 0..255. Leave empty to hold previous Value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlaubt ist ein einzelnes Zeichen oder 0..255. Leer lassen, um den bisherigen Wert zu behalten.</translation>
     </message>
 </context>
 <context>
@@ -1169,364 +1174,365 @@ Fix: </source>
     <message>
         <source>Left: %1
 Right: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Links: %1
+Rechts: %2</translation>
     </message>
     <message>
         <source>The settings are the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen sind gleich.</translation>
     </message>
     <message>
         <source>%1 of %2 settings %3: the rows marked &quot;%4&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Einstellungen %3: die mit „%4“ markierten Zeilen.</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>weicht ab</translation>
     </message>
     <message>
         <source>differ</source>
-        <translation type="unfinished"></translation>
+        <translation>weichen ab</translation>
     </message>
     <message>
         <source>&amp;Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein&amp;stellungen:</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellung</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschied</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>zeft::app::TAboutForm</name>
     <message>
         <source>About ZEFT Programmer</source>
-        <translation type="unfinished"></translation>
+        <translation>Über ZEFT Programmer</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Version:</translation>
     </message>
     <message>
         <source>Copyright © 2008-2026 KOV. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2008-2026 KOV. Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>zeft::calc_ui::TMeasuredTableForm</name>
     <message>
         <source>Largest gauge error: -</source>
-        <translation type="unfinished"></translation>
+        <translation>Größter Anzeigefehler: -</translation>
     </message>
     <message>
         <source>Non-linear Tank Parameter Calculation by Measured Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Linearisierung des Tanks über eine Messtabelle</translation>
     </message>
     <message>
         <source>Measured Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Messtabelle</translation>
     </message>
     <message>
         <source>&amp;Import CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV &amp;importieren...</translation>
     </message>
     <message>
         <source>H (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>H (mm)</translation>
     </message>
     <message>
         <source>greatest height in the table</source>
-        <translation type="unfinished"></translation>
+        <translation>größte Höhe der Tabelle</translation>
     </message>
     <message>
         <source>Inch Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit Zoll</translation>
     </message>
     <message>
         <source>10% Reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>10 % Reserve</translation>
     </message>
     <message>
         <source>&amp;Volumes in:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volumen in:</translation>
     </message>
     <message>
         <source>Non-Linear Calculated Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnete Linearisierungswerte</translation>
     </message>
     <message>
         <source>Volume at H = 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen bei H = 0</translation>
     </message>
     <message>
         <source>H (inch)</source>
-        <translation type="unfinished"></translation>
+        <translation>H (Zoll)</translation>
     </message>
     <message>
         <source>Volume at H = </source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen bei H = </translation>
     </message>
     <message>
         <source>Largest gauge error: </source>
-        <translation type="unfinished"></translation>
+        <translation>Größter Anzeigefehler: </translation>
     </message>
 </context>
 <context>
     <name>zeft::calc_ui::TNonLinearHeightForm</name>
     <message>
         <source>Non-linear Tank Parameter Calculation by Tank Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Linearisierung des Tanks über die Höhe</translation>
     </message>
     <message>
         <source>Enter Tank Height Information (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tankhöhen eingeben (Millimeter)</translation>
     </message>
     <message>
         <source>Height @ Full Tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe bei vollem Tank</translation>
     </message>
     <message>
         <source>Height @ 80% Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe bei 80 % Volumen</translation>
     </message>
     <message>
         <source>Height @ 60% Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe bei 60 % Volumen</translation>
     </message>
     <message>
         <source>Height @ 40% Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe bei 40 % Volumen</translation>
     </message>
     <message>
         <source>Height @ 20% Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe bei 20 % Volumen</translation>
     </message>
     <message>
         <source>Enter Tank Height Information (Inch)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tankhöhen eingeben (Zoll)</translation>
     </message>
 </context>
 <context>
     <name>zeft::calc_ui::TNonLinearVolumeForm</name>
     <message>
         <source>Non-linear Tank Parameter Calculation by Tank Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Linearisierung des Tanks über das Volumen</translation>
     </message>
     <message>
         <source>Enter Tank Volume Information (Litre or Gallon)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tankvolumen eingeben (Liter oder Gallonen)</translation>
     </message>
     <message>
         <source>Volume @ Full Tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen bei vollem Tank</translation>
     </message>
     <message>
         <source>Volume @ 80% H</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen bei 80 % H</translation>
     </message>
     <message>
         <source>Volume @ 60% H</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen bei 60 % H</translation>
     </message>
     <message>
         <source>Volume @ 40% of H</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen bei 40 % H</translation>
     </message>
     <message>
         <source>Volume @ 20% of H</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen bei 20 % H</translation>
     </message>
     <message>
         <source>H (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>H (Millimeter)</translation>
     </message>
     <message>
         <source>H (inch)</source>
-        <translation type="unfinished"></translation>
+        <translation>H (Zoll)</translation>
     </message>
     <message>
         <source>H (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>H (mm)</translation>
     </message>
 </context>
 <context>
     <name>zeft::calc_ui::TNonLinearizationForm</name>
     <message>
         <source>* symmetrical about the vertical axis</source>
-        <translation type="unfinished"></translation>
+        <translation>* symmetrisch zur senkrechten Achse</translation>
     </message>
     <message>
         <source>Non-linear Tank Parameter Calculation by Tank Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Linearisierung des Tanks über die Tankform</translation>
     </message>
     <message>
         <source>Prev &lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück &lt;</translation>
     </message>
     <message>
         <source>Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter &gt;</translation>
     </message>
     <message>
         <source>Shape No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Form Nr.</translation>
     </message>
     <message>
         <source>Shape No. 18/18</source>
-        <translation type="unfinished"></translation>
+        <translation>Form Nr. 18/18</translation>
     </message>
     <message>
         <source>Enter Tank Dimension (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tankmaße eingeben (Millimeter)</translation>
     </message>
     <message>
         <source>X Value</source>
-        <translation type="unfinished"></translation>
+        <translation>X-Wert</translation>
     </message>
     <message>
         <source>H Value</source>
-        <translation type="unfinished"></translation>
+        <translation>H-Wert</translation>
     </message>
     <message>
         <source>Y Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Y-Wert</translation>
     </message>
     <message>
         <source>W Value</source>
-        <translation type="unfinished"></translation>
+        <translation>W-Wert</translation>
     </message>
     <message>
         <source>X1 Value</source>
-        <translation type="unfinished"></translation>
+        <translation>X1-Wert</translation>
     </message>
     <message>
         <source>Z Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Z-Wert</translation>
     </message>
     <message>
         <source>X2 Value</source>
-        <translation type="unfinished"></translation>
+        <translation>X2-Wert</translation>
     </message>
     <message>
         <source>Inch Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit Zoll</translation>
     </message>
     <message>
         <source>Half Tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Halber Tank</translation>
     </message>
     <message>
         <source>10% Reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>10 % Reserve</translation>
     </message>
     <message>
         <source>Non-Linear Calculated Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnete Linearisierungswerte</translation>
     </message>
     <message>
         <source>Volume in Litres</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen in Litern</translation>
     </message>
     <message>
         <source>Volume in US Gallons</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen in US-Gallonen</translation>
     </message>
     <message>
         <source>Chart...</source>
-        <translation type="unfinished"></translation>
+        <translation>Peiltabelle...</translation>
     </message>
     <message>
         <source>Shape No. 1/%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Form Nr. 1/%1</translation>
     </message>
     <message>
         <source>Shape No. %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Form Nr. %1/%2</translation>
     </message>
     <message>
         <source>Enter Tank Dimension (Inch)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tankmaße eingeben (Zoll)</translation>
     </message>
 </context>
 <context>
     <name>zeft::calc_ui::TTableCalculatorForm</name>
     <message>
         <source>Inch Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit Zoll</translation>
     </message>
     <message>
         <source>Non-Linear Calculated Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnete Linearisierungswerte</translation>
     </message>
 </context>
 <context>
     <name>zeft::calc_ui::TTankChartForm</name>
     <message>
         <source>Tank Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Peiltabelle</translation>
     </message>
     <message>
         <source>Largest gauge error: </source>
-        <translation type="unfinished"></translation>
+        <translation>Größter Anzeigefehler: </translation>
     </message>
     <message>
         <source>&amp;Volume unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volumeneinheit:</translation>
     </message>
     <message>
         <source>&amp;Step (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schrittweite (%1):</translation>
     </message>
     <message>
         <source>Dip &amp;table:</source>
-        <translation type="unfinished"></translation>
+        <translation>Peil&amp;tabelle:</translation>
     </message>
     <message>
         <source>Save &amp;CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;CSV speichern...</translation>
     </message>
     <message>
         <source>Save &amp;PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PDF speichern...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Shape %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Form %1</translation>
     </message>
     <message>
         <source>, half tank</source>
-        <translation type="unfinished"></translation>
+        <translation>, halber Tank</translation>
     </message>
     <message>
         <source>, full tank</source>
-        <translation type="unfinished"></translation>
+        <translation>, voller Tank</translation>
     </message>
     <message>
         <source>. Volume %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>. Volumen %1 %2.</translation>
     </message>
     <message>
         <source> 10% reserve: the sender reads empty at %1%2, levels A to D above it.</source>
-        <translation type="unfinished"></translation>
+        <translation> 10 % Reserve: Der Geber meldet leer bei %1%2, die Stufen A bis D liegen darüber.</translation>
     </message>
     <message>
         <source> Largest gauge error: </source>
-        <translation type="unfinished"></translation>
+        <translation> Größter Anzeigefehler: </translation>
     </message>
 </context>
 </TS>

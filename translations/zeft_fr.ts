@@ -5,1163 +5,1168 @@
     <name>CalculatorFormParts</name>
     <message>
         <source>Level A 20% = </source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau A 20 % = </translation>
     </message>
     <message>
         <source>Level B 40% = </source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau B 40 % = </translation>
     </message>
     <message>
         <source>Level C 60% =  </source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau C 60 % = </translation>
     </message>
     <message>
         <source>Level D 80% = </source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau D 80 % = </translation>
     </message>
     <message>
         <source>Bottom Limit  = </source>
-        <translation type="unfinished"></translation>
+        <translation>Limite basse = </translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer</translation>
     </message>
     <message>
         <source>Save &amp;&amp; Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;&amp; fermer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>The bottom limit &quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La limite basse « %1 » n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>A number, with &quot;%1&quot; as decimal separator</source>
+        <translation>Un nombre, avec « %1 » comme séparateur décimal</translation>
     </message>
 </context>
 <context>
     <name>ContentCurve</name>
     <message>
         <source>Height (in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur (in)</translation>
     </message>
     <message>
         <source>Height (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur (mm)</translation>
     </message>
     <message>
         <source>Content (% of volume)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu (% du volume)</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenu</translation>
     </message>
     <message>
         <source>Gauge reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Indication de la jauge</translation>
     </message>
     <message>
         <source>Reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>Réserve</translation>
     </message>
     <message>
         <source>Content curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe de contenu</translation>
     </message>
 </context>
 <context>
     <name>Core</name>
     <message>
         <source>Invalid input for step value! The step must be a number greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur de pas invalide ! Le pas doit être un nombre supérieur à 0.</translation>
     </message>
     <message>
         <source>Invalid input for H value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur H invalide !</translation>
     </message>
     <message>
         <source>Invalid input for H value! H must be at least 3.94 inch and no more than 78.74 inch!</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur H invalide ! H doit être d&apos;au moins 3.94 pouces et d&apos;au plus 78.74 pouces !</translation>
     </message>
     <message>
         <source>Invalid input for H value! H must be at least 100 mm and no more than 2000 mm!</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur H invalide ! H doit être d&apos;au moins 100 mm et d&apos;au plus 2000 mm !</translation>
     </message>
     <message>
         <source>The volume at H must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le volume à H doit être supérieur à 0.</translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un CSV</translation>
     </message>
     <message>
         <source>CSV Files (*.csv *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv *.txt)</translation>
     </message>
     <message>
         <source>Are you sure you want to update the parameters with those in the Non-Linear Calculated Values group box?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment remplacer les paramètres par ceux du cadre « Valeurs de linéarisation calculées » ?</translation>
     </message>
     <message>
         <source>This method is just an estimation and is not accurate comparing to the Volume and Shape method! Are you sure you want to update the parameters with those in the Non-Linear Calculated Values group box?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette méthode n&apos;est qu&apos;une estimation, moins précise que les méthodes par volume et par forme ! Voulez-vous vraiment remplacer les paramètres par ceux du cadre « Valeurs de linéarisation calculées » ?</translation>
     </message>
     <message>
         <source>Invalid input for X value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur X invalide !</translation>
     </message>
     <message>
         <source>Invalid input for W value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur W invalide !</translation>
     </message>
     <message>
         <source>Y value cannot be equal or greater than H value!</source>
-        <translation type="unfinished"></translation>
+        <translation>La valeur Y ne peut pas être égale ou supérieure à la valeur H !</translation>
     </message>
     <message>
         <source>Invalid input for H!</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur H invalide !</translation>
     </message>
     <message>
         <source>Save CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le CSV</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>Save PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le PDF</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>litres</source>
-        <translation type="unfinished"></translation>
+        <translation>litres</translation>
     </message>
     <message>
         <source>cubic metres</source>
-        <translation type="unfinished"></translation>
+        <translation>mètres cubes</translation>
     </message>
     <message>
         <source>US gallons</source>
-        <translation type="unfinished"></translation>
+        <translation>gallons US</translation>
     </message>
     <message>
         <source>imperial gallons</source>
-        <translation type="unfinished"></translation>
+        <translation>gallons impériaux</translation>
     </message>
     <message>
         <source>Cannot Open COM port!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le port COM !</translation>
     </message>
     <message>
         <source>Fail to connect with the device! Check connection or battery!</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à la sonde impossible ! Vérifiez le branchement ou la pile !</translation>
     </message>
     <message>
         <source>Fail to connect with the device!</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à la sonde impossible !</translation>
     </message>
     <message>
         <source>Fail to communicate with the device! Check connection or battery!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la communication avec la sonde ! Vérifiez le branchement ou la pile !</translation>
     </message>
     <message>
         <source>Fail to communicate with the device!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la communication avec la sonde !</translation>
     </message>
     <message>
         <source>Fail to program the device! Check connection or battery!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la programmation de la sonde ! Vérifiez le branchement ou la pile !</translation>
     </message>
     <message>
         <source>Fail to program the device!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la programmation de la sonde !</translation>
     </message>
     <message>
         <source>Fail to program the device due to incompatible firmware! Please contact KOV to upgrade!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la programmation : micrologiciel de la sonde incompatible ! Contactez KOV pour une mise à jour !</translation>
     </message>
     <message>
         <source>Invalid data in Output Type! Please select an output type!</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de sortie invalide ! Choisissez un type de sortie !</translation>
     </message>
     <message>
         <source>Invalid data in Fluid Type! Please select a fluid type!</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de fluide invalide ! Choisissez un type de fluide !</translation>
     </message>
     <message>
         <source>Device read successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonde lue avec succès !</translation>
     </message>
     <message>
         <source>Device restored successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages d&apos;usine rétablis avec succès !</translation>
     </message>
     <message>
         <source>Restoring default settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablissement des réglages d&apos;usine...</translation>
     </message>
     <message>
         <source>Programming the device now...<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>Programmation de la sonde...<byte value="xd"/></translation>
     </message>
     <message>
         <source>Device programmed successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonde programmée avec succès !</translation>
     </message>
     <message>
         <source>%1 (sent %2, read %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (envoyé %2, lu %3)</translation>
     </message>
     <message>
         <source>The device did not keep these settings: </source>
-        <translation type="unfinished"></translation>
+        <translation>La sonde n&apos;a pas conservé ces réglages : </translation>
     </message>
     <message>
         <source>program</source>
-        <translation type="unfinished"></translation>
+        <translation>programmation</translation>
     </message>
     <message>
         <source>restore</source>
-        <translation type="unfinished"></translation>
+        <translation>réglages d&apos;usine</translation>
     </message>
     <message>
         <source>read</source>
-        <translation type="unfinished"></translation>
+        <translation>lecture</translation>
     </message>
     <message>
         <source>success</source>
-        <translation type="unfinished"></translation>
+        <translation>réussi</translation>
     </message>
     <message>
         <source>No serial port was selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun port série n&apos;a été choisi.</translation>
     </message>
     <message>
         <source>No serial port is open: the Communication Settings were cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun port série ouvert : les paramètres de communication ont été annulés.</translation>
     </message>
     <message>
         <source>The serial port was closed for a firmware update.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port série a été fermé pour une mise à jour du micrologiciel.</translation>
     </message>
     <message>
         <source>Please select COM port!</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le port COM !</translation>
     </message>
     <message>
         <source>Stopped before its end: the sender was switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté avant la fin : la sonde a été mise hors tension.</translation>
     </message>
     <message>
         <source>Voltage 0 - 5V</source>
-        <translation type="unfinished"></translation>
+        <translation>Tension 0 - 5V</translation>
     </message>
     <message>
         <source>Resistive 240 - 33R</source>
-        <translation type="unfinished"></translation>
+        <translation>Résistif 240 - 33R</translation>
     </message>
     <message>
         <source>Resistive 10 - 180R</source>
-        <translation type="unfinished"></translation>
+        <translation>Résistif 10 - 180R</translation>
     </message>
     <message>
         <source>Resistive 300 - 10R</source>
-        <translation type="unfinished"></translation>
+        <translation>Résistif 300 - 10R</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Eau</translation>
     </message>
     <message>
         <source>Petrol</source>
-        <translation type="unfinished"></translation>
+        <translation>Essence</translation>
     </message>
     <message>
         <source>Diesel</source>
-        <translation type="unfinished"></translation>
+        <translation>Gazole</translation>
     </message>
     <message>
         <source>Waste</source>
-        <translation type="unfinished"></translation>
+        <translation>Eaux usées</translation>
     </message>
     <message>
         <source>Top Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite haute</translation>
     </message>
     <message>
         <source>Bottom Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite basse</translation>
     </message>
     <message>
         <source>Level A</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau A</translation>
     </message>
     <message>
         <source>Level B</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau B</translation>
     </message>
     <message>
         <source>Level C</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau C</translation>
     </message>
     <message>
         <source>Level D</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau D</translation>
     </message>
     <message>
         <source>Output Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de sortie</translation>
     </message>
     <message>
         <source>Fluid Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de fluide</translation>
     </message>
     <message>
         <source>Save Setup Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la fiche de réglage</translation>
     </message>
 </context>
 <context>
     <name>JpegPicture</name>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est vide</translation>
     </message>
     <message>
         <source>the file is not a readable JPEG picture (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n&apos;est pas une image JPEG lisible (%1)</translation>
     </message>
     <message>
         <source>there is not enough memory for the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante pour l&apos;image</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n&apos;existe pas</translation>
     </message>
     <message>
         <source>the file cannot be opened (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ne peut pas être ouvert (%1)</translation>
     </message>
     <message>
         <source>the file is too large for a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est trop grand pour une image</translation>
     </message>
     <message>
         <source>the file cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ne peut pas être lu (%1)</translation>
     </message>
     <message>
         <source>Cannot load the picture &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger l&apos;image « %1 » : %2.</translation>
     </message>
 </context>
 <context>
     <name>QtFileDialogs</name>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*.*)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>ZEFT Config Files (*.zcf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de configuration ZEFT (*.zcf)</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
 </context>
 <context>
     <name>QtPrompts</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer</translation>
     </message>
 </context>
 <context>
     <name>SetupSheet</name>
     <message>
         <source>(none selected)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune sélection)</translation>
     </message>
     <message>
         <source>no parity</source>
-        <translation type="unfinished"></translation>
+        <translation>sans parité</translation>
     </message>
     <message>
         <source>odd parity</source>
-        <translation type="unfinished"></translation>
+        <translation>parité impaire</translation>
     </message>
     <message>
         <source>even parity</source>
-        <translation type="unfinished"></translation>
+        <translation>parité paire</translation>
     </message>
     <message>
         <source>mark parity</source>
-        <translation type="unfinished"></translation>
+        <translation>parité marque</translation>
     </message>
     <message>
         <source>space parity</source>
-        <translation type="unfinished"></translation>
+        <translation>parité espace</translation>
     </message>
     <message>
         <source>1.5 stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>1.5 bits de stop</translation>
     </message>
     <message>
         <source>2 stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>2 bits de stop</translation>
     </message>
     <message>
         <source>1 stop bit</source>
-        <translation type="unfinished"></translation>
+        <translation>1 bit de stop</translation>
     </message>
     <message>
         <source>Serial Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port série</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>%1 (not open)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (non ouvert)</translation>
     </message>
     <message>
         <source>Line settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de ligne</translation>
     </message>
     <message>
         <source>%1 baud, %2 data bits, %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bauds, %2 bits de données, %3, %4</translation>
     </message>
     <message>
         <source>Output Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de sortie</translation>
     </message>
     <message>
         <source>Fluid Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de fluide</translation>
     </message>
     <message>
         <source>Top Limit (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite haute (millimètres)</translation>
     </message>
     <message>
         <source>Bottom Limit (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite basse (millimètres)</translation>
     </message>
     <message>
         <source>Level A = 20% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau A = 20 % du réservoir</translation>
     </message>
     <message>
         <source>Level B = 40% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau B = 40 % du réservoir</translation>
     </message>
     <message>
         <source>Level C = 60% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau C = 60 % du réservoir</translation>
     </message>
     <message>
         <source>Level D = 80% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau D = 80 % du réservoir</translation>
     </message>
     <message>
         <source>Sender Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages de la sonde</translation>
     </message>
     <message>
         <source>As Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouvé</translation>
     </message>
     <message>
         <source>As Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Laissé</translation>
     </message>
     <message>
         <source>(not read)</source>
-        <translation type="unfinished"></translation>
+        <translation>(non lu)</translation>
     </message>
     <message>
         <source>Rows marked &quot;%1&quot; differ between what the sender held before it was programmed and what it reported after.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lignes marquées « %1 » diffèrent entre ce que la sonde contenait avant la programmation et ce qu&apos;elle a indiqué après.</translation>
     </message>
     <message>
         <source>No read of this sender before it was programmed is known, in this run or in the job history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune lecture de cette sonde avant sa programmation n&apos;est connue, ni dans cette session ni dans l&apos;historique.</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur</translation>
     </message>
     <message>
         <source>Measured Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Table mesurée</translation>
     </message>
     <message>
         <source>Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme</translation>
     </message>
     <message>
         <source>Levels from the Volume Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveaux du calcul par volume</translation>
     </message>
     <message>
         <source>Levels from the Height Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveaux du calcul par hauteur</translation>
     </message>
     <message>
         <source>Levels from the Measured Table Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveaux du calcul par table mesurée</translation>
     </message>
     <message>
         <source>Levels from the Shape Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveaux du calcul par forme</translation>
     </message>
     <message>
         <source>Inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Pouce</translation>
     </message>
     <message>
         <source>Millimetre</source>
-        <translation type="unfinished"></translation>
+        <translation>Millimètre</translation>
     </message>
     <message>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul</translation>
     </message>
     <message>
         <source>Non-Linearization &gt; %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Linéarisation &gt; %1...</translation>
     </message>
     <message>
         <source>Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul</translation>
     </message>
     <message>
         <source>none: the window&apos;s starting values were handed over</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun : les valeurs initiales de la fenêtre ont été reprises</translation>
     </message>
     <message>
         <source>No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>N° %1</translation>
     </message>
     <message>
         <source>, half tank</source>
-        <translation type="unfinished"></translation>
+        <translation>, demi-réservoir</translation>
     </message>
     <message>
         <source>, 10% reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>, 10 % de réserve</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité</translation>
     </message>
     <message>
         <source>Largest gauge error</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus grande erreur de jauge</translation>
     </message>
     <message>
         <source>Level A</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau A</translation>
     </message>
     <message>
         <source>Level B</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau B</translation>
     </message>
     <message>
         <source>Level C</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau C</translation>
     </message>
     <message>
         <source>Level D</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau D</translation>
     </message>
     <message>
         <source>... %1 more lines not printed</source>
-        <translation type="unfinished"></translation>
+        <translation>... %1 lignes de plus non imprimées</translation>
     </message>
     <message>
         <source>ZEFT Programmer - Setup Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>ZEFT Programmer - Fiche de réglage</translation>
     </message>
     <message>
         <source>Sender&apos;s Reply as Last Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse de la sonde à la dernière lecture</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>modifié</translation>
     </message>
 </context>
 <context>
     <name>SetupSheetPdf</name>
     <message>
         <source>(nothing has been read from the sender in this run)</source>
-        <translation type="unfinished"></translation>
+        <translation>(rien n&apos;a été lu de la sonde dans cette session)</translation>
     </message>
     <message>
         <source>Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Date : </translation>
     </message>
     <message>
         <source>(The shape&apos;s picture %1 could not be loaded: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>(L&apos;image de la forme %1 n&apos;a pas pu être chargée : %2)</translation>
     </message>
 </context>
 <context>
     <name>TankChartPdf</name>
     <message>
         <source>Tank Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Barème du réservoir</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
 </context>
 <context>
     <name>zeft::TBatteryTestForm</name>
     <message>
         <source>Step 1: Press the TEST button to power on</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 1 : appuyez sur TEST pour alimenter</translation>
     </message>
     <message>
         <source>the programming interface.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;interface de programmation.</translation>
     </message>
     <message>
         <source>Step 2: Measure the voltage between the</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 2 : mesurez la tension entre les</translation>
     </message>
     <message>
         <source>red and black terminals.</source>
-        <translation type="unfinished"></translation>
+        <translation>bornes rouge et noire.</translation>
     </message>
     <message>
         <source>Step 3: Replace battery if below 8 Volts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 3 : sous 8 volts, changez la pile.</translation>
     </message>
     <message>
         <source>Power is</source>
-        <translation type="unfinished"></translation>
+        <translation>Alimentation</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>COUPÉE</translation>
     </message>
     <message>
         <source>TEST</source>
-        <translation type="unfinished"></translation>
+        <translation>TEST</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Battery Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test de la pile</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>EN MARCHE</translation>
     </message>
 </context>
 <context>
     <name>zeft::TJobHistoryForm</name>
     <message>
         <source>(none selected)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune sélection)</translation>
     </message>
     <message>
         <source>Job History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des interventions</translation>
     </message>
     <message>
         <source>%1 records in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enregistrements dans %2</translation>
     </message>
     <message>
         <source>The job history %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique %1 ne peut pas être lu : %2</translation>
     </message>
     <message>
         <source>; %1 lines that are not whole records were skipped</source>
-        <translation type="unfinished"></translation>
+        <translation> ; %1 lignes incomplètes ont été ignorées</translation>
     </message>
     <message>
         <source>&amp;Records, oldest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrements, du plus ancien au plus récent :</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>&amp;Settings of the selected record:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réglages de l&apos;enregistrement choisi :</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyé</translation>
     </message>
     <message>
         <source>Reported</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiqué</translation>
     </message>
     <message>
         <source>Output Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de sortie</translation>
     </message>
     <message>
         <source>Fluid Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de fluide</translation>
     </message>
     <message>
         <source>Top Limit (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite haute (millimètres)</translation>
     </message>
     <message>
         <source>Bottom Limit (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite basse (millimètres)</translation>
     </message>
     <message>
         <source>Level A</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau A</translation>
     </message>
     <message>
         <source>Level B</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau B</translation>
     </message>
     <message>
         <source>Level C</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau C</translation>
     </message>
     <message>
         <source>Level D</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau D</translation>
     </message>
     <message>
         <source>&amp;Load into Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger dans la fenêtre</translation>
     </message>
     <message>
         <source>&amp;Compare with Window</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;omparer avec la fenêtre</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>as the sender reported them</source>
-        <translation type="unfinished"></translation>
+        <translation>telles que la sonde les a indiquées</translation>
     </message>
     <message>
         <source>as the program sent them</source>
-        <translation type="unfinished"></translation>
+        <translation>telles que le programme les a envoyées</translation>
     </message>
     <message>
         <source>the %1 of %2 on %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;opération « %1 » du %2 sur %3, %4</translation>
     </message>
     <message>
         <source>Compare with Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec la fenêtre</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtre</translation>
     </message>
     <message>
         <source>the settings in the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>les réglages de la fenêtre principale</translation>
     </message>
 </context>
 <context>
     <name>zeft::TMain_Form</name>
     <message>
         <source>See Com Port &gt; Diagnose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir Port COM &gt; Diagnostic...</translation>
     </message>
     <message>
         <source>Sensor Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de la sonde</translation>
     </message>
     <message>
         <source>Output Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de sortie</translation>
     </message>
     <message>
         <source>Fluid Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de fluide</translation>
     </message>
     <message>
         <source>Set Top Limit (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite haute (millimètres)</translation>
     </message>
     <message>
         <source>Set Top Limit: 10 to 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite haute : 10 à 1000</translation>
     </message>
     <message>
         <source>Set Bottom Limit (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite basse (millimètres)</translation>
     </message>
     <message>
         <source>Set Bottom Limit: 100 to 2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite basse : 100 à 2000</translation>
     </message>
     <message>
         <source>1 inch = 25.4 millimetre</source>
-        <translation type="unfinished"></translation>
+        <translation>1 pouce = 25.4 millimètres</translation>
     </message>
     <message>
         <source>Tank Linearization Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Linéarisation du réservoir</translation>
     </message>
     <message>
         <source>Set Level A = 20% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau A = 20 % du réservoir</translation>
     </message>
     <message>
         <source>Set Level B = 40% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau B = 40 % du réservoir</translation>
     </message>
     <message>
         <source>Set Level C = 60% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau C = 60 % du réservoir</translation>
     </message>
     <message>
         <source>Set Level D = 80% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau D = 80 % du réservoir</translation>
     </message>
     <message>
         <source>Set Level A: 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau A : 0 à 100</translation>
     </message>
     <message>
         <source>Set Level B: 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau B : 0 à 100</translation>
     </message>
     <message>
         <source>Set Level C: 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau C : 0 à 100</translation>
     </message>
     <message>
         <source>Set Level D: 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau D : 0 à 100</translation>
     </message>
     <message>
         <source>Current Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages actuels :</translation>
     </message>
     <message>
         <source>Read Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire la sonde</translation>
     </message>
     <message>
         <source>Program Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmer</translation>
     </message>
     <message>
         <source>Restore Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages d&apos;usine</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Load...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger...</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Compare with File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec un fichier...</translation>
     </message>
     <message>
         <source>Compare with Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec la sonde</translation>
     </message>
     <message>
         <source>Save Setup Sheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la fiche de réglage...</translation>
     </message>
     <message>
         <source>History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Com &amp;Port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port COM</translation>
     </message>
     <message>
         <source>&amp;Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paramètres...</translation>
     </message>
     <message>
         <source>&amp;Diagnose...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diagnostic...</translation>
     </message>
     <message>
         <source>Non-&amp;Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Linéarisation</translation>
     </message>
     <message>
         <source>Shape...</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme...</translation>
     </message>
     <message>
         <source>Volume...</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume...</translation>
     </message>
     <message>
         <source>Height...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur...</translation>
     </message>
     <message>
         <source>Measured Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Table mesurée...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos...</translation>
     </message>
     <message>
         <source>Firmware Update...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour du micrologiciel...</translation>
     </message>
     <message>
         <source>Battery Test...</source>
-        <translation type="unfinished"></translation>
+        <translation>Test de la pile...</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du système</translation>
     </message>
     <message>
         <source>Compare with File</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec un fichier</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>the file %1, as Load would read it</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier %1, tel que Charger le lirait</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtre</translation>
     </message>
     <message>
         <source>the settings in the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>les réglages de la fenêtre principale</translation>
     </message>
     <message>
         <source>Sender</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonde</translation>
     </message>
     <message>
         <source>the sender on %1, as read now</source>
-        <translation type="unfinished"></translation>
+        <translation>la sonde sur %1, lue à l&apos;instant</translation>
     </message>
     <message>
         <source>Please select COM port first!</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord le port COM !</translation>
     </message>
     <message>
         <source>Failed update could result the device un-usable. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une mise à jour ratée peut rendre la sonde inutilisable. Continuer ?</translation>
     </message>
     <message>
         <source>The language could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue n&apos;a pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>The language changes when ZEFT Programmer is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue changera au prochain démarrage de ZEFT Programmer.</translation>
     </message>
 </context>
 <context>
     <name>zeft::TPortDoctorDlg</name>
     <message>
         <source>Diagnose Ports</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagnostic des ports</translation>
     </message>
     <message>
         <source>&amp;Findings and their fixes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Constats et solutions :</translation>
     </message>
     <message>
         <source>&amp;Copy Fixes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier les solutions</translation>
     </message>
     <message>
         <source>Copy the fixes to the clipboard, to paste into a terminal or a note</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les solutions dans le presse-papiers, pour les coller dans un terminal ou une note</translation>
     </message>
     <message>
         <source>&amp;Run Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Relancer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Looking at the serial ports and USB adapters...</source>
-        <translation type="unfinished"></translation>
+        <translation>Examen des ports série et des adaptateurs USB...</translation>
     </message>
     <message>
         <source>The fixes are on the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les solutions sont dans le presse-papiers.</translation>
     </message>
     <message>
         <source>
 Fix: </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Solution : </translation>
     </message>
     <message>
         <source>No problem found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun problème trouvé.</translation>
     </message>
     <message>
         <source>One finding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un constat.</translation>
     </message>
     <message>
         <source>%1 findings.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 constats.</translation>
     </message>
 </context>
 <context>
     <name>zeft::TSerialLinkDLG</name>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Parity</source>
-        <translation type="unfinished"></translation>
+        <translation>Parité</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Flowcontrol</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle de flux</translation>
     </message>
     <message>
         <source>Baudrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit (bauds)</translation>
     </message>
     <message>
         <source>Databits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bits de données</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Communication Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de communication</translation>
     </message>
     <message>
         <source>%1 is not present.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est absent.</translation>
     </message>
     <message>
         <source>Invalid Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie invalide</translation>
     </message>
     <message>
         <source>Invalid Input. Leave empty to hold previous Value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie invalide. Laissez vide pour garder la valeur précédente.</translation>
     </message>
     <message>
         <source>Input allowed single Char or 0..255. Leave empty to hold previous Value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un seul caractère ou 0..255. Laissez vide pour garder la valeur précédente.</translation>
     </message>
 </context>
 <context>
@@ -1169,364 +1174,365 @@ Fix: </source>
     <message>
         <source>Left: %1
 Right: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche : %1
+Droite : %2</translation>
     </message>
     <message>
         <source>The settings are the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages sont identiques.</translation>
     </message>
     <message>
         <source>%1 of %2 settings %3: the rows marked &quot;%4&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 réglages sur %2 %3 : les lignes marquées « %4 ».</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>diffère</translation>
     </message>
     <message>
         <source>differ</source>
-        <translation type="unfinished"></translation>
+        <translation>diffèrent</translation>
     </message>
     <message>
         <source>&amp;Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réglages :</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Différence</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>zeft::app::TAboutForm</name>
     <message>
         <source>About ZEFT Programmer</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de ZEFT Programmer</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Version :</translation>
     </message>
     <message>
         <source>Copyright © 2008-2026 KOV. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2008-2026 KOV. Tous droits réservés.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>zeft::calc_ui::TMeasuredTableForm</name>
     <message>
         <source>Largest gauge error: -</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus grande erreur de jauge : -</translation>
     </message>
     <message>
         <source>Non-linear Tank Parameter Calculation by Measured Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Linéarisation du réservoir par table mesurée</translation>
     </message>
     <message>
         <source>Measured Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Table mesurée</translation>
     </message>
     <message>
         <source>&amp;Import CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer un CSV...</translation>
     </message>
     <message>
         <source>H (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>H (mm)</translation>
     </message>
     <message>
         <source>greatest height in the table</source>
-        <translation type="unfinished"></translation>
+        <translation>plus grande hauteur de la table</translation>
     </message>
     <message>
         <source>Inch Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité pouce</translation>
     </message>
     <message>
         <source>10% Reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>10 % de réserve</translation>
     </message>
     <message>
         <source>&amp;Volumes in:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volumes en :</translation>
     </message>
     <message>
         <source>Non-Linear Calculated Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs de linéarisation calculées</translation>
     </message>
     <message>
         <source>Volume at H = 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume à H = 0</translation>
     </message>
     <message>
         <source>H (inch)</source>
-        <translation type="unfinished"></translation>
+        <translation>H (pouces)</translation>
     </message>
     <message>
         <source>Volume at H = </source>
-        <translation type="unfinished"></translation>
+        <translation>Volume à H = </translation>
     </message>
     <message>
         <source>Largest gauge error: </source>
-        <translation type="unfinished"></translation>
+        <translation>Plus grande erreur de jauge : </translation>
     </message>
 </context>
 <context>
     <name>zeft::calc_ui::TNonLinearHeightForm</name>
     <message>
         <source>Non-linear Tank Parameter Calculation by Tank Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Linéarisation du réservoir par hauteur</translation>
     </message>
     <message>
         <source>Enter Tank Height Information (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteurs du réservoir (millimètres)</translation>
     </message>
     <message>
         <source>Height @ Full Tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur réservoir plein</translation>
     </message>
     <message>
         <source>Height @ 80% Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur à 80 % du volume</translation>
     </message>
     <message>
         <source>Height @ 60% Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur à 60 % du volume</translation>
     </message>
     <message>
         <source>Height @ 40% Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur à 40 % du volume</translation>
     </message>
     <message>
         <source>Height @ 20% Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur à 20 % du volume</translation>
     </message>
     <message>
         <source>Enter Tank Height Information (Inch)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteurs du réservoir (pouces)</translation>
     </message>
 </context>
 <context>
     <name>zeft::calc_ui::TNonLinearVolumeForm</name>
     <message>
         <source>Non-linear Tank Parameter Calculation by Tank Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Linéarisation du réservoir par volume</translation>
     </message>
     <message>
         <source>Enter Tank Volume Information (Litre or Gallon)</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumes du réservoir (litres ou gallons)</translation>
     </message>
     <message>
         <source>Volume @ Full Tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume réservoir plein</translation>
     </message>
     <message>
         <source>Volume @ 80% H</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume à 80 % de H</translation>
     </message>
     <message>
         <source>Volume @ 60% H</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume à 60 % de H</translation>
     </message>
     <message>
         <source>Volume @ 40% of H</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume à 40 % de H</translation>
     </message>
     <message>
         <source>Volume @ 20% of H</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume à 20 % de H</translation>
     </message>
     <message>
         <source>H (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>H (millimètres)</translation>
     </message>
     <message>
         <source>H (inch)</source>
-        <translation type="unfinished"></translation>
+        <translation>H (pouces)</translation>
     </message>
     <message>
         <source>H (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>H (mm)</translation>
     </message>
 </context>
 <context>
     <name>zeft::calc_ui::TNonLinearizationForm</name>
     <message>
         <source>* symmetrical about the vertical axis</source>
-        <translation type="unfinished"></translation>
+        <translation>* symétrique par rapport à l&apos;axe vertical</translation>
     </message>
     <message>
         <source>Non-linear Tank Parameter Calculation by Tank Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Linéarisation du réservoir par forme</translation>
     </message>
     <message>
         <source>Prev &lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Préc. &lt;</translation>
     </message>
     <message>
         <source>Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Suiv. &gt;</translation>
     </message>
     <message>
         <source>Shape No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme N°</translation>
     </message>
     <message>
         <source>Shape No. 18/18</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme N° 18/18</translation>
     </message>
     <message>
         <source>Enter Tank Dimension (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensions du réservoir (millimètres)</translation>
     </message>
     <message>
         <source>X Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur X</translation>
     </message>
     <message>
         <source>H Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur H</translation>
     </message>
     <message>
         <source>Y Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur Y</translation>
     </message>
     <message>
         <source>W Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur W</translation>
     </message>
     <message>
         <source>X1 Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur X1</translation>
     </message>
     <message>
         <source>Z Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur Z</translation>
     </message>
     <message>
         <source>X2 Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur X2</translation>
     </message>
     <message>
         <source>Inch Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité pouce</translation>
     </message>
     <message>
         <source>Half Tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Demi-réservoir</translation>
     </message>
     <message>
         <source>10% Reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>10 % de réserve</translation>
     </message>
     <message>
         <source>Non-Linear Calculated Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs de linéarisation calculées</translation>
     </message>
     <message>
         <source>Volume in Litres</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume en litres</translation>
     </message>
     <message>
         <source>Volume in US Gallons</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume en gallons US</translation>
     </message>
     <message>
         <source>Chart...</source>
-        <translation type="unfinished"></translation>
+        <translation>Barème...</translation>
     </message>
     <message>
         <source>Shape No. 1/%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme N° 1/%1</translation>
     </message>
     <message>
         <source>Shape No. %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme N° %1/%2</translation>
     </message>
     <message>
         <source>Enter Tank Dimension (Inch)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensions du réservoir (pouces)</translation>
     </message>
 </context>
 <context>
     <name>zeft::calc_ui::TTableCalculatorForm</name>
     <message>
         <source>Inch Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité pouce</translation>
     </message>
     <message>
         <source>Non-Linear Calculated Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs de linéarisation calculées</translation>
     </message>
 </context>
 <context>
     <name>zeft::calc_ui::TTankChartForm</name>
     <message>
         <source>Tank Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Barème du réservoir</translation>
     </message>
     <message>
         <source>Largest gauge error: </source>
-        <translation type="unfinished"></translation>
+        <translation>Plus grande erreur de jauge : </translation>
     </message>
     <message>
         <source>&amp;Volume unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité de &amp;volume :</translation>
     </message>
     <message>
         <source>&amp;Step (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pas (%1) :</translation>
     </message>
     <message>
         <source>Dip &amp;table:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barème :</translation>
     </message>
     <message>
         <source>Save &amp;CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en &amp;CSV...</translation>
     </message>
     <message>
         <source>Save &amp;PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en &amp;PDF...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Shape %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme %1</translation>
     </message>
     <message>
         <source>, half tank</source>
-        <translation type="unfinished"></translation>
+        <translation>, demi-réservoir</translation>
     </message>
     <message>
         <source>, full tank</source>
-        <translation type="unfinished"></translation>
+        <translation>, réservoir complet</translation>
     </message>
     <message>
         <source>. Volume %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>. Volume %1 %2.</translation>
     </message>
     <message>
         <source> 10% reserve: the sender reads empty at %1%2, levels A to D above it.</source>
-        <translation type="unfinished"></translation>
+        <translation> 10 % de réserve : la sonde indique vide à %1%2, les niveaux A à D au-dessus.</translation>
     </message>
     <message>
         <source> Largest gauge error: </source>
-        <translation type="unfinished"></translation>
+        <translation> Plus grande erreur de jauge : </translation>
     </message>
 </context>
 </TS>

@@ -5,1163 +5,1168 @@
     <name>CalculatorFormParts</name>
     <message>
         <source>Level A 20% = </source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau A 20% = </translation>
     </message>
     <message>
         <source>Level B 40% = </source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau B 40% = </translation>
     </message>
     <message>
         <source>Level C 60% =  </source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau C 60% = </translation>
     </message>
     <message>
         <source>Level D 80% = </source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau D 80% = </translation>
     </message>
     <message>
         <source>Bottom Limit  = </source>
-        <translation type="unfinished"></translation>
+        <translation>Ondergrens = </translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Berekenen</translation>
     </message>
     <message>
         <source>Save &amp;&amp; Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan &amp;&amp; sluiten</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>The bottom limit &quot;%1&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>De ondergrens &quot;%1&quot; is geen getal.</translation>
+    </message>
+    <message>
+        <source>A number, with &quot;%1&quot; as decimal separator</source>
+        <translation>Een getal, met &quot;%1&quot; als decimaalteken</translation>
     </message>
 </context>
 <context>
     <name>ContentCurve</name>
     <message>
         <source>Height (in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogte (in)</translation>
     </message>
     <message>
         <source>Height (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogte (mm)</translation>
     </message>
     <message>
         <source>Content (% of volume)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhoud (% van volume)</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhoud</translation>
     </message>
     <message>
         <source>Gauge reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Meterstand</translation>
     </message>
     <message>
         <source>Reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserve</translation>
     </message>
     <message>
         <source>Content curve</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhoudscurve</translation>
     </message>
 </context>
 <context>
     <name>Core</name>
     <message>
         <source>Invalid input for step value! The step must be a number greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige invoer voor de stapgrootte! De stap moet een getal groter dan 0 zijn.</translation>
     </message>
     <message>
         <source>Invalid input for H value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige invoer voor de H-waarde!</translation>
     </message>
     <message>
         <source>Invalid input for H value! H must be at least 3.94 inch and no more than 78.74 inch!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige invoer voor de H-waarde! H moet minstens 3.94 inch en hoogstens 78.74 inch zijn!</translation>
     </message>
     <message>
         <source>Invalid input for H value! H must be at least 100 mm and no more than 2000 mm!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige invoer voor de H-waarde! H moet minstens 100 mm en hoogstens 2000 mm zijn!</translation>
     </message>
     <message>
         <source>The volume at H must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het volume bij H moet groter dan 0 zijn.</translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV importeren</translation>
     </message>
     <message>
         <source>CSV Files (*.csv *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-bestanden (*.csv *.txt)</translation>
     </message>
     <message>
         <source>Are you sure you want to update the parameters with those in the Non-Linear Calculated Values group box?</source>
-        <translation type="unfinished"></translation>
+        <translation>Weet u zeker dat u de parameters wilt vervangen door die in het kader &quot;Berekende linearisatiewaarden&quot;?</translation>
     </message>
     <message>
         <source>This method is just an estimation and is not accurate comparing to the Volume and Shape method! Are you sure you want to update the parameters with those in the Non-Linear Calculated Values group box?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze methode is slechts een schatting en minder nauwkeurig dan de methoden via volume en vorm! Weet u zeker dat u de parameters wilt vervangen door die in het kader &quot;Berekende linearisatiewaarden&quot;?</translation>
     </message>
     <message>
         <source>Invalid input for X value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige invoer voor de X-waarde!</translation>
     </message>
     <message>
         <source>Invalid input for W value!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige invoer voor de W-waarde!</translation>
     </message>
     <message>
         <source>Y value cannot be equal or greater than H value!</source>
-        <translation type="unfinished"></translation>
+        <translation>De Y-waarde mag niet gelijk aan of groter dan de H-waarde zijn!</translation>
     </message>
     <message>
         <source>Invalid input for H!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige invoer voor H!</translation>
     </message>
     <message>
         <source>Save CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV opslaan</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-bestanden (*.csv)</translation>
     </message>
     <message>
         <source>Save PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF opslaan</translation>
     </message>
     <message>
         <source>PDF Files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-bestanden (*.pdf)</translation>
     </message>
     <message>
         <source>litres</source>
-        <translation type="unfinished"></translation>
+        <translation>liter</translation>
     </message>
     <message>
         <source>cubic metres</source>
-        <translation type="unfinished"></translation>
+        <translation>kubieke meter</translation>
     </message>
     <message>
         <source>US gallons</source>
-        <translation type="unfinished"></translation>
+        <translation>US-gallon</translation>
     </message>
     <message>
         <source>imperial gallons</source>
-        <translation type="unfinished"></translation>
+        <translation>imperial gallon</translation>
     </message>
     <message>
         <source>Cannot Open COM port!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de COM-poort niet openen!</translation>
     </message>
     <message>
         <source>Fail to connect with the device! Check connection or battery!</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen verbinding met de zender! Controleer de aansluiting of de batterij!</translation>
     </message>
     <message>
         <source>Fail to connect with the device!</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen verbinding met de zender!</translation>
     </message>
     <message>
         <source>Fail to communicate with the device! Check connection or battery!</source>
-        <translation type="unfinished"></translation>
+        <translation>Communicatie met de zender mislukt! Controleer de aansluiting of de batterij!</translation>
     </message>
     <message>
         <source>Fail to communicate with the device!</source>
-        <translation type="unfinished"></translation>
+        <translation>Communicatie met de zender mislukt!</translation>
     </message>
     <message>
         <source>Fail to program the device! Check connection or battery!</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmeren van de zender mislukt! Controleer de aansluiting of de batterij!</translation>
     </message>
     <message>
         <source>Fail to program the device!</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmeren van de zender mislukt!</translation>
     </message>
     <message>
         <source>Fail to program the device due to incompatible firmware! Please contact KOV to upgrade!</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmeren mislukt: de firmware van de zender is niet compatibel! Neem contact op met KOV voor een update!</translation>
     </message>
     <message>
         <source>Invalid data in Output Type! Please select an output type!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldig uitgangstype! Kies een uitgangstype!</translation>
     </message>
     <message>
         <source>Invalid data in Fluid Type! Please select a fluid type!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldig vloeistoftype! Kies een vloeistoftype!</translation>
     </message>
     <message>
         <source>Device read successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zender met succes uitgelezen!</translation>
     </message>
     <message>
         <source>Device restored successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabrieksinstelling met succes hersteld!</translation>
     </message>
     <message>
         <source>Restoring default settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabrieksinstelling wordt hersteld...</translation>
     </message>
     <message>
         <source>Programming the device now...<byte value="xd"/></source>
-        <translation type="unfinished"></translation>
+        <translation>Zender wordt geprogrammeerd...<byte value="xd"/></translation>
     </message>
     <message>
         <source>Device programmed successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Zender met succes geprogrammeerd!</translation>
     </message>
     <message>
         <source>%1 (sent %2, read %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (verzonden %2, gelezen %3)</translation>
     </message>
     <message>
         <source>The device did not keep these settings: </source>
-        <translation type="unfinished"></translation>
+        <translation>De zender heeft deze instellingen niet bewaard: </translation>
     </message>
     <message>
         <source>program</source>
-        <translation type="unfinished"></translation>
+        <translation>programmeren</translation>
     </message>
     <message>
         <source>restore</source>
-        <translation type="unfinished"></translation>
+        <translation>fabrieksinstelling</translation>
     </message>
     <message>
         <source>read</source>
-        <translation type="unfinished"></translation>
+        <translation>uitlezen</translation>
     </message>
     <message>
         <source>success</source>
-        <translation type="unfinished"></translation>
+        <translation>gelukt</translation>
     </message>
     <message>
         <source>No serial port was selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen seriële poort gekozen.</translation>
     </message>
     <message>
         <source>No serial port is open: the Communication Settings were cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen seriële poort open: de communicatie-instellingen zijn geannuleerd.</translation>
     </message>
     <message>
         <source>The serial port was closed for a firmware update.</source>
-        <translation type="unfinished"></translation>
+        <translation>De seriële poort is gesloten voor een firmware-update.</translation>
     </message>
     <message>
         <source>Please select COM port!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een COM-poort!</translation>
     </message>
     <message>
         <source>Stopped before its end: the sender was switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voortijdig gestopt: de zender werd uitgeschakeld.</translation>
     </message>
     <message>
         <source>Voltage 0 - 5V</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanning 0 - 5V</translation>
     </message>
     <message>
         <source>Resistive 240 - 33R</source>
-        <translation type="unfinished"></translation>
+        <translation>Weerstand 240 - 33R</translation>
     </message>
     <message>
         <source>Resistive 10 - 180R</source>
-        <translation type="unfinished"></translation>
+        <translation>Weerstand 10 - 180R</translation>
     </message>
     <message>
         <source>Resistive 300 - 10R</source>
-        <translation type="unfinished"></translation>
+        <translation>Weerstand 300 - 10R</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Water</translation>
     </message>
     <message>
         <source>Petrol</source>
-        <translation type="unfinished"></translation>
+        <translation>Benzine</translation>
     </message>
     <message>
         <source>Diesel</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesel</translation>
     </message>
     <message>
         <source>Waste</source>
-        <translation type="unfinished"></translation>
+        <translation>Afvalwater</translation>
     </message>
     <message>
         <source>Top Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bovengrens</translation>
     </message>
     <message>
         <source>Bottom Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondergrens</translation>
     </message>
     <message>
         <source>Level A</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau A</translation>
     </message>
     <message>
         <source>Level B</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau B</translation>
     </message>
     <message>
         <source>Level C</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau C</translation>
     </message>
     <message>
         <source>Level D</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau D</translation>
     </message>
     <message>
         <source>Output Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgangstype</translation>
     </message>
     <message>
         <source>Fluid Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Vloeistoftype</translation>
     </message>
     <message>
         <source>Save Setup Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Instelblad opslaan</translation>
     </message>
 </context>
 <context>
     <name>JpegPicture</name>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand is leeg</translation>
     </message>
     <message>
         <source>the file is not a readable JPEG picture (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand is geen leesbare JPEG-afbeelding (%1)</translation>
     </message>
     <message>
         <source>there is not enough memory for the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>er is niet genoeg geheugen voor de afbeelding</translation>
     </message>
     <message>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand bestaat niet</translation>
     </message>
     <message>
         <source>the file cannot be opened (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand kan niet worden geopend (%1)</translation>
     </message>
     <message>
         <source>the file is too large for a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand is te groot voor een afbeelding</translation>
     </message>
     <message>
         <source>the file cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand kan niet worden gelezen (%1)</translation>
     </message>
     <message>
         <source>Cannot load the picture &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de afbeelding &quot;%1&quot; niet laden: %2.</translation>
     </message>
 </context>
 <context>
     <name>QtFileDialogs</name>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle bestanden (*.*)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle bestanden (*)</translation>
     </message>
     <message>
         <source>ZEFT Config Files (*.zcf)</source>
-        <translation type="unfinished"></translation>
+        <translation>ZEFT-configuratiebestanden (*.zcf)</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen</translation>
     </message>
 </context>
 <context>
     <name>QtPrompts</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarschuwing</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigen</translation>
     </message>
 </context>
 <context>
     <name>SetupSheet</name>
     <message>
         <source>(none selected)</source>
-        <translation type="unfinished"></translation>
+        <translation>(niets gekozen)</translation>
     </message>
     <message>
         <source>no parity</source>
-        <translation type="unfinished"></translation>
+        <translation>geen pariteit</translation>
     </message>
     <message>
         <source>odd parity</source>
-        <translation type="unfinished"></translation>
+        <translation>oneven pariteit</translation>
     </message>
     <message>
         <source>even parity</source>
-        <translation type="unfinished"></translation>
+        <translation>even pariteit</translation>
     </message>
     <message>
         <source>mark parity</source>
-        <translation type="unfinished"></translation>
+        <translation>mark-pariteit</translation>
     </message>
     <message>
         <source>space parity</source>
-        <translation type="unfinished"></translation>
+        <translation>space-pariteit</translation>
     </message>
     <message>
         <source>1.5 stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>1.5 stopbits</translation>
     </message>
     <message>
         <source>2 stop bits</source>
-        <translation type="unfinished"></translation>
+        <translation>2 stopbits</translation>
     </message>
     <message>
         <source>1 stop bit</source>
-        <translation type="unfinished"></translation>
+        <translation>1 stopbit</translation>
     </message>
     <message>
         <source>Serial Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriële poort</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Poort</translation>
     </message>
     <message>
         <source>%1 (not open)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (niet open)</translation>
     </message>
     <message>
         <source>Line settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijninstellingen</translation>
     </message>
     <message>
         <source>%1 baud, %2 data bits, %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 baud, %2 databits, %3, %4</translation>
     </message>
     <message>
         <source>Output Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgangstype</translation>
     </message>
     <message>
         <source>Fluid Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Vloeistoftype</translation>
     </message>
     <message>
         <source>Top Limit (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bovengrens (millimeter)</translation>
     </message>
     <message>
         <source>Bottom Limit (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondergrens (millimeter)</translation>
     </message>
     <message>
         <source>Level A = 20% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau A = 20% van de tank</translation>
     </message>
     <message>
         <source>Level B = 40% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau B = 40% van de tank</translation>
     </message>
     <message>
         <source>Level C = 60% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau C = 60% van de tank</translation>
     </message>
     <message>
         <source>Level D = 80% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau D = 80% van de tank</translation>
     </message>
     <message>
         <source>Sender Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenderinstellingen</translation>
     </message>
     <message>
         <source>As Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangetroffen</translation>
     </message>
     <message>
         <source>As Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtergelaten</translation>
     </message>
     <message>
         <source>(not read)</source>
-        <translation type="unfinished"></translation>
+        <translation>(niet gelezen)</translation>
     </message>
     <message>
         <source>Rows marked &quot;%1&quot; differ between what the sender held before it was programmed and what it reported after.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regels gemarkeerd met &quot;%1&quot; verschillen tussen wat de zender vóór het programmeren bevatte en wat hij daarna meldde.</translation>
     </message>
     <message>
         <source>No read of this sender before it was programmed is known, in this run or in the job history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen uitlezing van deze zender vóór het programmeren bekend, niet in deze sessie en niet in de geschiedenis.</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogte</translation>
     </message>
     <message>
         <source>Measured Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Meettabel</translation>
     </message>
     <message>
         <source>Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorm</translation>
     </message>
     <message>
         <source>Levels from the Volume Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveaus uit de berekening via volume</translation>
     </message>
     <message>
         <source>Levels from the Height Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveaus uit de berekening via hoogte</translation>
     </message>
     <message>
         <source>Levels from the Measured Table Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveaus uit de berekening via meettabel</translation>
     </message>
     <message>
         <source>Levels from the Shape Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveaus uit de berekening via tankvorm</translation>
     </message>
     <message>
         <source>Inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Inch</translation>
     </message>
     <message>
         <source>Millimetre</source>
-        <translation type="unfinished"></translation>
+        <translation>Millimeter</translation>
     </message>
     <message>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Berekening</translation>
     </message>
     <message>
         <source>Non-Linearization &gt; %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Linearisatie &gt; %1...</translation>
     </message>
     <message>
         <source>Calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Berekening</translation>
     </message>
     <message>
         <source>none: the window&apos;s starting values were handed over</source>
-        <translation type="unfinished"></translation>
+        <translation>geen: de beginwaarden van het venster zijn overgenomen</translation>
     </message>
     <message>
         <source>No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr. %1</translation>
     </message>
     <message>
         <source>, half tank</source>
-        <translation type="unfinished"></translation>
+        <translation>, halve tank</translation>
     </message>
     <message>
         <source>, 10% reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>, 10% reserve</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Eenheid</translation>
     </message>
     <message>
         <source>Largest gauge error</source>
-        <translation type="unfinished"></translation>
+        <translation>Grootste meterafwijking</translation>
     </message>
     <message>
         <source>Level A</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau A</translation>
     </message>
     <message>
         <source>Level B</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau B</translation>
     </message>
     <message>
         <source>Level C</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau C</translation>
     </message>
     <message>
         <source>Level D</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau D</translation>
     </message>
     <message>
         <source>... %1 more lines not printed</source>
-        <translation type="unfinished"></translation>
+        <translation>... nog %1 regels niet afgedrukt</translation>
     </message>
     <message>
         <source>ZEFT Programmer - Setup Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>ZEFT Programmer - Instelblad</translation>
     </message>
     <message>
         <source>Sender&apos;s Reply as Last Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwoord van de zender bij de laatste uitlezing</translation>
     </message>
     <message>
         <source>changed</source>
-        <translation type="unfinished"></translation>
+        <translation>gewijzigd</translation>
     </message>
 </context>
 <context>
     <name>SetupSheetPdf</name>
     <message>
         <source>(nothing has been read from the sender in this run)</source>
-        <translation type="unfinished"></translation>
+        <translation>(in deze sessie is niets van de zender gelezen)</translation>
     </message>
     <message>
         <source>Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Datum: </translation>
     </message>
     <message>
         <source>(The shape&apos;s picture %1 could not be loaded: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>(De afbeelding van de vorm %1 kon niet worden geladen: %2)</translation>
     </message>
 </context>
 <context>
     <name>TankChartPdf</name>
     <message>
         <source>Tank Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Peiltabel</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %1 van %2</translation>
     </message>
 </context>
 <context>
     <name>zeft::TBatteryTestForm</name>
     <message>
         <source>Step 1: Press the TEST button to power on</source>
-        <translation type="unfinished"></translation>
+        <translation>Stap 1: druk op TEST om de</translation>
     </message>
     <message>
         <source>the programming interface.</source>
-        <translation type="unfinished"></translation>
+        <translation>programmeerinterface aan te zetten.</translation>
     </message>
     <message>
         <source>Step 2: Measure the voltage between the</source>
-        <translation type="unfinished"></translation>
+        <translation>Stap 2: meet de spanning tussen de</translation>
     </message>
     <message>
         <source>red and black terminals.</source>
-        <translation type="unfinished"></translation>
+        <translation>rode en de zwarte klem.</translation>
     </message>
     <message>
         <source>Step 3: Replace battery if below 8 Volts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stap 3: vervang de batterij onder 8 volt.</translation>
     </message>
     <message>
         <source>Power is</source>
-        <translation type="unfinished"></translation>
+        <translation>Voeding</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>UIT</translation>
     </message>
     <message>
         <source>TEST</source>
-        <translation type="unfinished"></translation>
+        <translation>TEST</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Battery Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterijtest</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>AAN</translation>
     </message>
 </context>
 <context>
     <name>zeft::TJobHistoryForm</name>
     <message>
         <source>(none selected)</source>
-        <translation type="unfinished"></translation>
+        <translation>(niets gekozen)</translation>
     </message>
     <message>
         <source>Job History</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdrachtgeschiedenis</translation>
     </message>
     <message>
         <source>%1 records in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 records in %2</translation>
     </message>
     <message>
         <source>The job history %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De opdrachtgeschiedenis %1 kan niet worden gelezen: %2</translation>
     </message>
     <message>
         <source>; %1 lines that are not whole records were skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>; %1 onvolledige regels zijn overgeslagen</translation>
     </message>
     <message>
         <source>&amp;Records, oldest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Records, oudste eerst:</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijd</translation>
     </message>
     <message>
         <source>Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Handeling</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Poort</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultaat</translation>
     </message>
     <message>
         <source>&amp;Settings of the selected record:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Instellingen van het gekozen record:</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzonden</translation>
     </message>
     <message>
         <source>Reported</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemeld</translation>
     </message>
     <message>
         <source>Output Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgangstype</translation>
     </message>
     <message>
         <source>Fluid Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Vloeistoftype</translation>
     </message>
     <message>
         <source>Top Limit (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bovengrens (millimeter)</translation>
     </message>
     <message>
         <source>Bottom Limit (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondergrens (millimeter)</translation>
     </message>
     <message>
         <source>Level A</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau A</translation>
     </message>
     <message>
         <source>Level B</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau B</translation>
     </message>
     <message>
         <source>Level C</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau C</translation>
     </message>
     <message>
         <source>Level D</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau D</translation>
     </message>
     <message>
         <source>&amp;Load into Window</source>
-        <translation type="unfinished"></translation>
+        <translation>In venster &amp;laden</translation>
     </message>
     <message>
         <source>&amp;Compare with Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Met venster &amp;vergelijken</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>as the sender reported them</source>
-        <translation type="unfinished"></translation>
+        <translation>zoals de zender ze meldde</translation>
     </message>
     <message>
         <source>as the program sent them</source>
-        <translation type="unfinished"></translation>
+        <translation>zoals het programma ze verzond</translation>
     </message>
     <message>
         <source>the %1 of %2 on %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>de handeling &quot;%1&quot; van %2 op %3, %4</translation>
     </message>
     <message>
         <source>Compare with Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Met venster vergelijken</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Record</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Venster</translation>
     </message>
     <message>
         <source>the settings in the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>de instellingen in het hoofdvenster</translation>
     </message>
 </context>
 <context>
     <name>zeft::TMain_Form</name>
     <message>
         <source>See Com Port &gt; Diagnose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zie COM-poort &gt; Diagnose...</translation>
     </message>
     <message>
         <source>Sensor Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Zenderparameters</translation>
     </message>
     <message>
         <source>Output Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgangstype</translation>
     </message>
     <message>
         <source>Fluid Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Vloeistoftype</translation>
     </message>
     <message>
         <source>Set Top Limit (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bovengrens (millimeter)</translation>
     </message>
     <message>
         <source>Set Top Limit: 10 to 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>Bovengrens: 10 tot 1000</translation>
     </message>
     <message>
         <source>Set Bottom Limit (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondergrens (millimeter)</translation>
     </message>
     <message>
         <source>Set Bottom Limit: 100 to 2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondergrens: 100 tot 2000</translation>
     </message>
     <message>
         <source>1 inch = 25.4 millimetre</source>
-        <translation type="unfinished"></translation>
+        <translation>1 inch = 25.4 millimeter</translation>
     </message>
     <message>
         <source>Tank Linearization Parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanklinearisatie</translation>
     </message>
     <message>
         <source>Set Level A = 20% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau A = 20% van de tank</translation>
     </message>
     <message>
         <source>Set Level B = 40% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau B = 40% van de tank</translation>
     </message>
     <message>
         <source>Set Level C = 60% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau C = 60% van de tank</translation>
     </message>
     <message>
         <source>Set Level D = 80% of Tank Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau D = 80% van de tank</translation>
     </message>
     <message>
         <source>Set Level A: 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau A: 0 tot 100</translation>
     </message>
     <message>
         <source>Set Level B: 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau B: 0 tot 100</translation>
     </message>
     <message>
         <source>Set Level C: 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau C: 0 tot 100</translation>
     </message>
     <message>
         <source>Set Level D: 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau D: 0 tot 100</translation>
     </message>
     <message>
         <source>Current Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Huidige instellingen:</translation>
     </message>
     <message>
         <source>Read Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Zender uitlezen</translation>
     </message>
     <message>
         <source>Program Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmeren</translation>
     </message>
     <message>
         <source>Restore Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabrieksinstelling</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsluiten</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;Load...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Laden...</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan &amp;als...</translation>
     </message>
     <message>
         <source>Compare with File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Met bestand vergelijken...</translation>
     </message>
     <message>
         <source>Compare with Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Met zender vergelijken</translation>
     </message>
     <message>
         <source>Save Setup Sheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Instelblad opslaan...</translation>
     </message>
     <message>
         <source>History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschiedenis...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Af&amp;sluiten</translation>
     </message>
     <message>
         <source>Com &amp;Port</source>
-        <translation type="unfinished"></translation>
+        <translation>COM-&amp;poort</translation>
     </message>
     <message>
         <source>&amp;Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Instellingen...</translation>
     </message>
     <message>
         <source>&amp;Diagnose...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diagnose...</translation>
     </message>
     <message>
         <source>Non-&amp;Linearization</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Linearisatie</translation>
     </message>
     <message>
         <source>Shape...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tankvorm...</translation>
     </message>
     <message>
         <source>Volume...</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume...</translation>
     </message>
     <message>
         <source>Height...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogte...</translation>
     </message>
     <message>
         <source>Measured Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Meettabel...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Over...</translation>
     </message>
     <message>
         <source>Firmware Update...</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-update...</translation>
     </message>
     <message>
         <source>Battery Test...</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterijtest...</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taal</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeemtaal</translation>
     </message>
     <message>
         <source>Compare with File</source>
-        <translation type="unfinished"></translation>
+        <translation>Met bestand vergelijken</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand</translation>
     </message>
     <message>
         <source>the file %1, as Load would read it</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand %1, zoals Laden het zou lezen</translation>
     </message>
     <message>
         <source>Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Venster</translation>
     </message>
     <message>
         <source>the settings in the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>de instellingen in het hoofdvenster</translation>
     </message>
     <message>
         <source>Sender</source>
-        <translation type="unfinished"></translation>
+        <translation>Zender</translation>
     </message>
     <message>
         <source>the sender on %1, as read now</source>
-        <translation type="unfinished"></translation>
+        <translation>de zender op %1, zojuist uitgelezen</translation>
     </message>
     <message>
         <source>Please select COM port first!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies eerst een COM-poort!</translation>
     </message>
     <message>
         <source>Failed update could result the device un-usable. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Een mislukte update kan de zender onbruikbaar maken. Doorgaan?</translation>
     </message>
     <message>
         <source>The language could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>De taal kon niet worden opgeslagen.</translation>
     </message>
     <message>
         <source>The language changes when ZEFT Programmer is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De taal verandert bij de volgende start van ZEFT Programmer.</translation>
     </message>
 </context>
 <context>
     <name>zeft::TPortDoctorDlg</name>
     <message>
         <source>Diagnose Ports</source>
-        <translation type="unfinished"></translation>
+        <translation>Poorten diagnosticeren</translation>
     </message>
     <message>
         <source>&amp;Findings and their fixes:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bevindingen en oplossingen:</translation>
     </message>
     <message>
         <source>&amp;Copy Fixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oplossingen &amp;kopiëren</translation>
     </message>
     <message>
         <source>Copy the fixes to the clipboard, to paste into a terminal or a note</source>
-        <translation type="unfinished"></translation>
+        <translation>De oplossingen naar het klembord kopiëren, om in een terminal of notitie te plakken</translation>
     </message>
     <message>
         <source>&amp;Run Again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opnieuw</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Looking at the serial ports and USB adapters...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriële poorten en USB-adapters worden bekeken...</translation>
     </message>
     <message>
         <source>The fixes are on the clipboard.</source>
-        <translation type="unfinished"></translation>
+        <translation>De oplossingen staan op het klembord.</translation>
     </message>
     <message>
         <source>
 Fix: </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Oplossing: </translation>
     </message>
     <message>
         <source>No problem found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen probleem gevonden.</translation>
     </message>
     <message>
         <source>One finding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén bevinding.</translation>
     </message>
     <message>
         <source>%1 findings.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevindingen.</translation>
     </message>
 </context>
 <context>
     <name>zeft::TSerialLinkDLG</name>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Poort</translation>
     </message>
     <message>
         <source>Parity</source>
-        <translation type="unfinished"></translation>
+        <translation>Pariteit</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Flowcontrol</source>
-        <translation type="unfinished"></translation>
+        <translation>Flow control</translation>
     </message>
     <message>
         <source>Baudrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Baudrate</translation>
     </message>
     <message>
         <source>Databits</source>
-        <translation type="unfinished"></translation>
+        <translation>Databits</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Communication Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Communicatie-instellingen</translation>
     </message>
     <message>
         <source>%1 is not present.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet aanwezig.</translation>
     </message>
     <message>
         <source>Invalid Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige invoer</translation>
     </message>
     <message>
         <source>Invalid Input. Leave empty to hold previous Value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige invoer. Laat leeg om de vorige waarde te houden.</translation>
     </message>
     <message>
         <source>Input allowed single Char or 0..255. Leave empty to hold previous Value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toegestaan is één teken of 0..255. Laat leeg om de vorige waarde te houden.</translation>
     </message>
 </context>
 <context>
@@ -1169,364 +1174,365 @@ Fix: </source>
     <message>
         <source>Left: %1
 Right: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Links: %1
+Rechts: %2</translation>
     </message>
     <message>
         <source>The settings are the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen zijn gelijk.</translation>
     </message>
     <message>
         <source>%1 of %2 settings %3: the rows marked &quot;%4&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van %2 instellingen %3: de regels gemarkeerd met &quot;%4&quot;.</translation>
     </message>
     <message>
         <source>differs</source>
-        <translation type="unfinished"></translation>
+        <translation>wijkt af</translation>
     </message>
     <message>
         <source>differ</source>
-        <translation type="unfinished"></translation>
+        <translation>wijken af</translation>
     </message>
     <message>
         <source>&amp;Settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Instellingen:</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Instelling</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschil</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
 </context>
 <context>
     <name>zeft::app::TAboutForm</name>
     <message>
         <source>About ZEFT Programmer</source>
-        <translation type="unfinished"></translation>
+        <translation>Over ZEFT Programmer</translation>
     </message>
     <message>
         <source>Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versie:</translation>
     </message>
     <message>
         <source>Copyright © 2008-2026 KOV. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2008-2026 KOV. Alle rechten voorbehouden.</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>zeft::calc_ui::TMeasuredTableForm</name>
     <message>
         <source>Largest gauge error: -</source>
-        <translation type="unfinished"></translation>
+        <translation>Grootste meterafwijking: -</translation>
     </message>
     <message>
         <source>Non-linear Tank Parameter Calculation by Measured Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanklinearisatie via een meettabel</translation>
     </message>
     <message>
         <source>Measured Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Meettabel</translation>
     </message>
     <message>
         <source>&amp;Import CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV &amp;importeren...</translation>
     </message>
     <message>
         <source>H (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>H (mm)</translation>
     </message>
     <message>
         <source>greatest height in the table</source>
-        <translation type="unfinished"></translation>
+        <translation>grootste hoogte in de tabel</translation>
     </message>
     <message>
         <source>Inch Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Eenheid inch</translation>
     </message>
     <message>
         <source>10% Reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>10% reserve</translation>
     </message>
     <message>
         <source>&amp;Volumes in:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volumes in:</translation>
     </message>
     <message>
         <source>Non-Linear Calculated Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Berekende linearisatiewaarden</translation>
     </message>
     <message>
         <source>Volume at H = 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume bij H = 0</translation>
     </message>
     <message>
         <source>H (inch)</source>
-        <translation type="unfinished"></translation>
+        <translation>H (inch)</translation>
     </message>
     <message>
         <source>Volume at H = </source>
-        <translation type="unfinished"></translation>
+        <translation>Volume bij H = </translation>
     </message>
     <message>
         <source>Largest gauge error: </source>
-        <translation type="unfinished"></translation>
+        <translation>Grootste meterafwijking: </translation>
     </message>
 </context>
 <context>
     <name>zeft::calc_ui::TNonLinearHeightForm</name>
     <message>
         <source>Non-linear Tank Parameter Calculation by Tank Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanklinearisatie via de hoogte</translation>
     </message>
     <message>
         <source>Enter Tank Height Information (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tankhoogten invoeren (millimeter)</translation>
     </message>
     <message>
         <source>Height @ Full Tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogte bij volle tank</translation>
     </message>
     <message>
         <source>Height @ 80% Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogte bij 80% volume</translation>
     </message>
     <message>
         <source>Height @ 60% Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogte bij 60% volume</translation>
     </message>
     <message>
         <source>Height @ 40% Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogte bij 40% volume</translation>
     </message>
     <message>
         <source>Height @ 20% Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoogte bij 20% volume</translation>
     </message>
     <message>
         <source>Enter Tank Height Information (Inch)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tankhoogten invoeren (inch)</translation>
     </message>
 </context>
 <context>
     <name>zeft::calc_ui::TNonLinearVolumeForm</name>
     <message>
         <source>Non-linear Tank Parameter Calculation by Tank Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanklinearisatie via het volume</translation>
     </message>
     <message>
         <source>Enter Tank Volume Information (Litre or Gallon)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tankvolumes invoeren (liter of gallon)</translation>
     </message>
     <message>
         <source>Volume @ Full Tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume bij volle tank</translation>
     </message>
     <message>
         <source>Volume @ 80% H</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume bij 80% H</translation>
     </message>
     <message>
         <source>Volume @ 60% H</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume bij 60% H</translation>
     </message>
     <message>
         <source>Volume @ 40% of H</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume bij 40% van H</translation>
     </message>
     <message>
         <source>Volume @ 20% of H</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume bij 20% van H</translation>
     </message>
     <message>
         <source>H (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>H (millimeter)</translation>
     </message>
     <message>
         <source>H (inch)</source>
-        <translation type="unfinished"></translation>
+        <translation>H (inch)</translation>
     </message>
     <message>
         <source>H (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>H (mm)</translation>
     </message>
 </context>
 <context>
     <name>zeft::calc_ui::TNonLinearizationForm</name>
     <message>
         <source>* symmetrical about the vertical axis</source>
-        <translation type="unfinished"></translation>
+        <translation>* symmetrisch rond de verticale as</translation>
     </message>
     <message>
         <source>Non-linear Tank Parameter Calculation by Tank Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanklinearisatie via de tankvorm</translation>
     </message>
     <message>
         <source>Prev &lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorige &lt;</translation>
     </message>
     <message>
         <source>Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgende &gt;</translation>
     </message>
     <message>
         <source>Shape No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorm nr.</translation>
     </message>
     <message>
         <source>Shape No. 18/18</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorm nr. 18/18</translation>
     </message>
     <message>
         <source>Enter Tank Dimension (Millimetre)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tankmaten invoeren (millimeter)</translation>
     </message>
     <message>
         <source>X Value</source>
-        <translation type="unfinished"></translation>
+        <translation>X-waarde</translation>
     </message>
     <message>
         <source>H Value</source>
-        <translation type="unfinished"></translation>
+        <translation>H-waarde</translation>
     </message>
     <message>
         <source>Y Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Y-waarde</translation>
     </message>
     <message>
         <source>W Value</source>
-        <translation type="unfinished"></translation>
+        <translation>W-waarde</translation>
     </message>
     <message>
         <source>X1 Value</source>
-        <translation type="unfinished"></translation>
+        <translation>X1-waarde</translation>
     </message>
     <message>
         <source>Z Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Z-waarde</translation>
     </message>
     <message>
         <source>X2 Value</source>
-        <translation type="unfinished"></translation>
+        <translation>X2-waarde</translation>
     </message>
     <message>
         <source>Inch Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Eenheid inch</translation>
     </message>
     <message>
         <source>Half Tank</source>
-        <translation type="unfinished"></translation>
+        <translation>Halve tank</translation>
     </message>
     <message>
         <source>10% Reserve</source>
-        <translation type="unfinished"></translation>
+        <translation>10% reserve</translation>
     </message>
     <message>
         <source>Non-Linear Calculated Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Berekende linearisatiewaarden</translation>
     </message>
     <message>
         <source>Volume in Litres</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume in liters</translation>
     </message>
     <message>
         <source>Volume in US Gallons</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume in US-gallons</translation>
     </message>
     <message>
         <source>Chart...</source>
-        <translation type="unfinished"></translation>
+        <translation>Peiltabel...</translation>
     </message>
     <message>
         <source>Shape No. 1/%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorm nr. 1/%1</translation>
     </message>
     <message>
         <source>Shape No. %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorm nr. %1/%2</translation>
     </message>
     <message>
         <source>Enter Tank Dimension (Inch)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tankmaten invoeren (inch)</translation>
     </message>
 </context>
 <context>
     <name>zeft::calc_ui::TTableCalculatorForm</name>
     <message>
         <source>Inch Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Eenheid inch</translation>
     </message>
     <message>
         <source>Non-Linear Calculated Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Berekende linearisatiewaarden</translation>
     </message>
 </context>
 <context>
     <name>zeft::calc_ui::TTankChartForm</name>
     <message>
         <source>Tank Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Peiltabel</translation>
     </message>
     <message>
         <source>Largest gauge error: </source>
-        <translation type="unfinished"></translation>
+        <translation>Grootste meterafwijking: </translation>
     </message>
     <message>
         <source>&amp;Volume unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volume-eenheid:</translation>
     </message>
     <message>
         <source>&amp;Step (%1):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stap (%1):</translation>
     </message>
     <message>
         <source>Dip &amp;table:</source>
-        <translation type="unfinished"></translation>
+        <translation>Peil&amp;tabel:</translation>
     </message>
     <message>
         <source>Save &amp;CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;CSV opslaan...</translation>
     </message>
     <message>
         <source>Save &amp;PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PDF opslaan...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Shape %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorm %1</translation>
     </message>
     <message>
         <source>, half tank</source>
-        <translation type="unfinished"></translation>
+        <translation>, halve tank</translation>
     </message>
     <message>
         <source>, full tank</source>
-        <translation type="unfinished"></translation>
+        <translation>, volle tank</translation>
     </message>
     <message>
         <source>. Volume %1 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>. Volume %1 %2.</translation>
     </message>
     <message>
         <source> 10% reserve: the sender reads empty at %1%2, levels A to D above it.</source>
-        <translation type="unfinished"></translation>
+        <translation> 10% reserve: de zender meldt leeg bij %1%2, de niveaus A tot D daarboven.</translation>
     </message>
     <message>
         <source> Largest gauge error: </source>
-        <translation type="unfinished"></translation>
+        <translation> Grootste meterafwijking: </translation>
     </message>
 </context>
 </TS>
