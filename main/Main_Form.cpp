@@ -541,7 +541,7 @@ void TMain_Form::LanguageClick(const std::string& code) {
     }
     // Told in the language chosen, which the windows speak from the next start on.
     const QString language = ui::WindowLanguageFor(QString::fromStdString(code), QLocale::system().uiLanguages());
-    prompts_->ShowNotice(ui::Translations::TranslateFor(language, ui::TranslationsFolder(), "zeft::TMain_Form",
+    prompts_->ShowNotice(ui::Translations::TranslateFor(language, options_.translationsFolder, "zeft::TMain_Form",
                                                         QT_TR_NOOP("The language changes when ZEFT Programmer is "
                                                                    "started again.")));
 }

@@ -5,6 +5,7 @@
 #include "main/LevelSource.h"
 #include "serial/SerialLinkDlg.h"
 #include "serial/settings/PortSettingsStore.h"
+#include "ui/Translations.h"
 
 #include <QMainWindow>
 
@@ -71,6 +72,8 @@ public:
         bool runStartup = true;
         // Where the device operations are recorded.
         std::filesystem::path historyFile = HistoryFilePath();
+        // Where the translations are, for the notice of Help > Language.
+        QString translationsFolder = ui::TranslationsFolder();
     };
 
     explicit TMain_Form(QWidget* parent = nullptr);

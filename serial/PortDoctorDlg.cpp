@@ -1,5 +1,6 @@
 #include "serial/PortDoctorDlg.h"
 
+#include "ui/Translations.h"
 #include "ui/WidgetFactory.h"
 
 #include <QClipboard>
@@ -31,7 +32,7 @@ QStyle::StandardPixmap IconOf(FindingSeverity severity) {
 
 // "Error, /dev/ttyUSB0": the severity in words too, for a screen reader.
 QString Heading(const PortFinding& finding) {
-    QString word = QString::fromLatin1(SeverityWord(finding.severity));
+    QString word = ui::CoreText("Core", SeverityWord(finding.severity));
     word[0] = word[0].toUpper();
     return finding.port.empty() ? word : word + QStringLiteral(", ") + QString::fromStdString(finding.port);
 }
