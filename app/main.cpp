@@ -1,6 +1,6 @@
 #include "app/ApplicationWindows.h"
-#include "main/Main_Form.h"
 #include "main/DataLocations.h"
+#include "main/Main_Form.h"
 #include "serial/HandOverQueue.h"
 #include "serial/virtual/VirtualSerialDevice.h"
 #include "ui/ProgramIcon.h"
@@ -21,9 +21,10 @@ int main(int argc, char** argv) {
     // The language chosen in Help > Language, else the system's (LANGUAGE, LC_ALL,
     // LC_MESSAGES, LANG; on Windows the display language), else English.
     zeft::ui::Translations translations;
-    translations.Install(zeft::ui::WindowLanguageFor(QString::fromStdString(zeft::TMain_Form::StoredLanguage(zeft::PortSettingsStore())),
-                                                     QLocale::system().uiLanguages()),
-                         zeft::ui::TranslationsFolder());
+    translations.Install(
+        zeft::ui::WindowLanguageFor(QString::fromStdString(zeft::TMain_Form::StoredLanguage(zeft::PortSettingsStore())),
+                                    QLocale::system().uiLanguages()),
+        zeft::ui::TranslationsFolder());
 
     // The serial worker hands its events to this thread through the event loop.
     zeft::ui::QtHandOverWaker waker(zeft::HandOverQueue::MainThread());

@@ -108,8 +108,10 @@ struct LevelSetRows {
 };
 
 inline LevelSetRows MakeLevelSetRows(QGroupBox* box, const std::array<QString, 5>& valueNames, int pointSize = 0) {
-    const std::array<QString, 5> captions{QCoreApplication::translate("CalculatorFormParts", "Level A 20% = "), QCoreApplication::translate("CalculatorFormParts", "Level B 40% = "),
-                                          QCoreApplication::translate("CalculatorFormParts", "Level C 60% =  "), QCoreApplication::translate("CalculatorFormParts", "Level D 80% = "),
+    const std::array<QString, 5> captions{QCoreApplication::translate("CalculatorFormParts", "Level A 20% = "),
+                                          QCoreApplication::translate("CalculatorFormParts", "Level B 40% = "),
+                                          QCoreApplication::translate("CalculatorFormParts", "Level C 60% =  "),
+                                          QCoreApplication::translate("CalculatorFormParts", "Level D 80% = "),
                                           QCoreApplication::translate("CalculatorFormParts", "Bottom Limit  = ")};
     const std::array<QString, 5> captionNames{QStringLiteral("Label2"), QStringLiteral("Label3"),
                                               QStringLiteral("Label4"), QStringLiteral("Label5"),
@@ -146,11 +148,12 @@ struct CalculatorButtons {
 inline CalculatorButtons MakeCalculatorButtons(QWidget* parent, const std::array<QString, 3>& names) {
     QStyle* style = parent->style();
     CalculatorButtons buttons;
-    buttons.calculate =
-        new QPushButton(style->standardIcon(QStyle::SP_DialogApplyButton), QCoreApplication::translate("CalculatorFormParts", "Calculate"), parent);
-    buttons.saveClose =
-        new QPushButton(style->standardIcon(QStyle::SP_DialogSaveButton), QCoreApplication::translate("CalculatorFormParts", "Save && Close"), parent);
-    buttons.close = new QPushButton(style->standardIcon(QStyle::SP_DialogCloseButton), QCoreApplication::translate("CalculatorFormParts", "Close"), parent);
+    buttons.calculate = new QPushButton(style->standardIcon(QStyle::SP_DialogApplyButton),
+                                        QCoreApplication::translate("CalculatorFormParts", "Calculate"), parent);
+    buttons.saveClose = new QPushButton(style->standardIcon(QStyle::SP_DialogSaveButton),
+                                        QCoreApplication::translate("CalculatorFormParts", "Save && Close"), parent);
+    buttons.close = new QPushButton(style->standardIcon(QStyle::SP_DialogCloseButton),
+                                    QCoreApplication::translate("CalculatorFormParts", "Close"), parent);
     buttons.calculate->setObjectName(names[0]);
     buttons.saveClose->setObjectName(names[1]);
     buttons.close->setObjectName(names[2]);

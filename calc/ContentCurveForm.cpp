@@ -45,7 +45,8 @@ void PaintContentCurve(QPainter& painter, const QRectF& area, const TankContent&
     const double line = metrics.height();
     const double thin = std::max(1.0, line / 16);
     const double height = static_cast<double>(content.height());
-    const QString heightTitle = content.inchUnit() ? QCoreApplication::translate("ContentCurve", "Height (in)") : QCoreApplication::translate("ContentCurve", "Height (mm)");
+    const QString heightTitle = content.inchUnit() ? QCoreApplication::translate("ContentCurve", "Height (in)")
+                                                   : QCoreApplication::translate("ContentCurve", "Height (mm)");
     const QString percentTitle = QCoreApplication::translate("ContentCurve", "Content (% of volume)");
 
     const QRectF plot(area.left() + line * 1.5 + metrics.horizontalAdvance(QStringLiteral("100")) + line / 2,
@@ -119,7 +120,8 @@ void PaintContentCurve(QPainter& painter, const QRectF& area, const TankContent&
         {QCoreApplication::translate("ContentCurve", "Content"), QPen(curveColour, thin * 2.5)},
         {QCoreApplication::translate("ContentCurve", "Gauge reading"), QPen(gaugeColour, thin * 1.8, Qt::DashLine)},
     }};
-    const double legendWidth = metrics.horizontalAdvance(QCoreApplication::translate("ContentCurve", "Gauge reading")) + line * 3;
+    const double legendWidth =
+        metrics.horizontalAdvance(QCoreApplication::translate("ContentCurve", "Gauge reading")) + line * 3;
     for (std::size_t i = 0; i < legend.size(); ++i) {
         const double y = frame.bottom() - line * (2.2 - 1.1 * static_cast<double>(i));
         const double x = frame.right() - legendWidth - line / 2;

@@ -1,7 +1,7 @@
 #include "calc/DipTable.h"
 
-#include "main/TextTranslation.h"
 #include "calc/DecimalText.h"
+#include "main/TextTranslation.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,9 +1,9 @@
 #include "calc/MeasuredTableCalculation.h"
 
-#include "main/TextTranslation.h"
 #include "calc/DecimalText.h"
 #include "calc/DipTable.h"
 #include "calc/MonotoneCubic.h"
+#include "main/TextTranslation.h"
 
 #include <algorithm>
 #include <array>
@@ -41,10 +41,12 @@ MeasuredTableCalculation CalculateFromMeasuredTable(const MeasuredTableInput& in
     }
     if (input.inchUnit) {
         if (top < 3.94L || top > 78.74L) {
-            return Failure(ZEFT_TEXT("Core", "Invalid input for H value! H must be at least 3.94 inch and no more than 78.74 inch!"));
+            return Failure(ZEFT_TEXT(
+                "Core", "Invalid input for H value! H must be at least 3.94 inch and no more than 78.74 inch!"));
         }
     } else if (top < 100 || top > 2000) {
-        return Failure(ZEFT_TEXT("Core", "Invalid input for H value! H must be at least 100 mm and no more than 2000 mm!"));
+        return Failure(
+            ZEFT_TEXT("Core", "Invalid input for H value! H must be at least 100 mm and no more than 2000 mm!"));
     }
     if (top > highest || top < lowest) {
         return Failure("H (" + Length(top, input.inchUnit) + ") lies outside the table, which runs from " +

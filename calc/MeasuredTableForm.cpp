@@ -1,6 +1,5 @@
 #include "calc/MeasuredTableForm.h"
 
-#include "main/TextTranslation.h"
 #include "calc/CalculationRecord.h"
 #include "calc/CalculatorFormParts.h"
 #include "calc/DecimalText.h"
@@ -8,6 +7,7 @@
 #include "calc/MeasuredTableCalculation.h"
 #include "main/Prompts.h"
 #include "main/SettingsControls.h"
+#include "main/TextTranslation.h"
 #include "ui/QtFileDialogs.h"
 #include "ui/Translations.h"
 #include "ui/Utf8Text.h"
@@ -61,8 +61,8 @@ TMeasuredTableForm::TMeasuredTableForm(SettingsControls& mainControls, Prompts& 
     ImportBtn = new QPushButton(tr("&Import CSV..."), GroupBox1);
     ImportBtn->setObjectName(QStringLiteral("ImportBtn"));
 
-    HeightLEdit = MakeLabeledEdit(GroupBox1, QStringLiteral("HeightLEdit"), tr("H (mm)"), QString(), true,
-                                  &HeightLEditLabel);
+    HeightLEdit =
+        MakeLabeledEdit(GroupBox1, QStringLiteral("HeightLEdit"), tr("H (mm)"), QString(), true, &HeightLEditLabel);
     HeightLEdit->setPlaceholderText(tr("greatest height in the table"));
     InchCheckBox = new QCheckBox(tr("Inch Unit"), GroupBox1);
     InchCheckBox->setObjectName(QStringLiteral("InchCheckBox"));
@@ -170,7 +170,8 @@ void TMeasuredTableForm::InchCheckBoxClick() {
 }
 
 void TMeasuredTableForm::ImportBtnClick() {
-    const std::optional<std::string> path = dialogs_->AskOpenPath(ZEFT_TEXT("Core", "Import CSV"), ZEFT_TEXT("Core", "CSV Files (*.csv *.txt)"));
+    const std::optional<std::string> path =
+        dialogs_->AskOpenPath(ZEFT_TEXT("Core", "Import CSV"), ZEFT_TEXT("Core", "CSV Files (*.csv *.txt)"));
     if (!path) {
         return;
     }

@@ -1,6 +1,5 @@
 #include "calc/NonLinearizationForm.h"
 
-#include "main/TextTranslation.h"
 #include "calc/CalculationRecord.h"
 #include "calc/CalculatorFormParts.h"
 #include "calc/LevelSet.h"
@@ -9,6 +8,7 @@
 #include "calc/TankShape.h"
 #include "main/Prompts.h"
 #include "main/SettingsControls.h"
+#include "main/TextTranslation.h"
 #include "ui/JpegPicture.h"
 
 #include <QCheckBox>
@@ -138,11 +138,11 @@ TNonLinearizationForm::TNonLinearizationForm(SettingsControls& mainControls, Pro
     const CalculatorButtons buttons = MakeCalculatorButtons(
         this, {QStringLiteral("CalBtn1"), QStringLiteral("SaveBtn1"), QStringLiteral("CloseBtn1")});
     CalBtn1 = buttons.calculate;
-    LabeledEdit1 = MakeLabeledEdit(this, QStringLiteral("LabeledEdit1"), tr("Volume in Litres"), zero, true,
-                                   &LabeledEdit1Label);
+    LabeledEdit1 =
+        MakeLabeledEdit(this, QStringLiteral("LabeledEdit1"), tr("Volume in Litres"), zero, true, &LabeledEdit1Label);
     LabeledEdit1->setReadOnly(true);
-    LabeledEdit1Label->setMinimumWidth(
-        LabeledEdit1Label->fontMetrics().horizontalAdvance(tr("Volume in US Gallons")) + 4);
+    LabeledEdit1Label->setMinimumWidth(LabeledEdit1Label->fontMetrics().horizontalAdvance(tr("Volume in US Gallons")) +
+                                       4);
     SaveBtn1 = buttons.saveClose;
     CloseBtn1 = buttons.close;
     ChartBtn1 = new QPushButton(tr("Chart..."), this);
@@ -251,8 +251,7 @@ void TNonLinearizationForm::HalfTankCheckBoxClick() {
 
 void TNonLinearizationForm::InchCheckBoxClick() {
     const bool inch = InchCheckBox->isChecked();
-    GroupBox1->setTitle(inch ? tr("Enter Tank Dimension (Inch)")
-                             : tr("Enter Tank Dimension (Millimetre)"));
+    GroupBox1->setTitle(inch ? tr("Enter Tank Dimension (Inch)") : tr("Enter Tank Dimension (Millimetre)"));
     LabeledEdit1Label->setText(inch ? tr("Volume in US Gallons") : tr("Volume in Litres"));
     LabeledEdit1->setText(QStringLiteral("0"));
     const std::string_view bottom = inch ? kDefaultBottomLimitInches : kDefaultBottomLimitMillimetres;

@@ -1,7 +1,7 @@
 #include "calc/NonLinearization_HeightForm.h"
 
-#include "main/TextTranslation.h"
 #include "calc/CalculatorFormParts.h"
+#include "main/TextTranslation.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -14,9 +14,8 @@ TNonLinearHeightForm::TNonLinearHeightForm(SettingsControls& mainControls, Promp
                             tr("Non-linear Tank Parameter Calculation by Tank Height"),
                             tr("Enter Tank Height Information (Millimetre)"),
                             QStringLiteral("pictures/height_table.jpg"),
-                            {tr("Height @ Full Tank"), tr("Height @ 80% Volume"),
-                             tr("Height @ 60% Volume"), tr("Height @ 40% Volume"),
-                             tr("Height @ 20% Volume")},
+                            {tr("Height @ Full Tank"), tr("Height @ 80% Volume"), tr("Height @ 60% Volume"),
+                             tr("Height @ 40% Volume"), tr("Height @ 20% Volume")},
                             ZEFT_TEXT("Core", "This method is just an estimation and is not accurate comparing to "
                                               "the Volume and Shape method! Are you sure you want to update the "
                                               "parameters with those in the Non-Linear Calculated Values group box?")},

@@ -1,7 +1,7 @@
 #include "calc/NonLinearization_VolumeForm.h"
 
-#include "main/TextTranslation.h"
 #include "calc/CalculatorFormParts.h"
+#include "main/TextTranslation.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -17,13 +17,13 @@ TNonLinearVolumeForm::TNonLinearVolumeForm(SettingsControls& mainControls, Promp
            tr("Non-linear Tank Parameter Calculation by Tank Volume"),
            tr("Enter Tank Volume Information (Litre or Gallon)"),
            QStringLiteral("pictures/volume_table.jpg"),
-           {tr("Volume @ Full Tank"), tr("Volume @ 80% H"), tr("Volume @ 60% H"),
-            tr("Volume @ 40% of H"), tr("Volume @ 20% of H")},
+           {tr("Volume @ Full Tank"), tr("Volume @ 80% H"), tr("Volume @ 60% H"), tr("Volume @ 40% of H"),
+            tr("Volume @ 20% of H")},
            ZEFT_TEXT("Core", "Are you sure you want to update the parameters with those in the Non-Linear "
                              "Calculated Values group box?")},
           mainControls, prompts, parent) {
-    HeightLEdit = MakeLabeledEdit(GroupBox1, QStringLiteral("HeightLEdit"), tr("H (Millimetre)"),
-                                  QStringLiteral("0"), false, &HeightLEditLabel);
+    HeightLEdit = MakeLabeledEdit(GroupBox1, QStringLiteral("HeightLEdit"), tr("H (Millimetre)"), QStringLiteral("0"),
+                                  false, &HeightLEditLabel);
     InputGrid()->addWidget(HeightLEdit->parentWidget(), 2, 1);
     SetTabChain({Vol100LEdit, Vol80LEdit, Vol60LEdit, Vol40LEdit, Vol20LEdit, HeightLEdit, InchCheckBox});
 }

@@ -1,9 +1,9 @@
 #include "calc/ShapeCalculation.h"
 
-#include "main/TextTranslation.h"
 #include "calc/DecimalText.h"
 #include "calc/TankGeometry.h"
 #include "calc/VesselGeometry.h"
+#include "main/TextTranslation.h"
 
 #include <cmath>
 #include <cstddef>
@@ -92,10 +92,12 @@ ShapeCalculation CalculateShape(const ShapeOptions& options, const ShapeEditText
     entered.h = *h;
     if (options.inchUnit) {
         if (entered.h < 3.94L || entered.h > 78.74L) {
-            return Failure(ZEFT_TEXT("Core", "Invalid input for H value! H must be at least 3.94 inch and no more than 78.74 inch!"));
+            return Failure(ZEFT_TEXT(
+                "Core", "Invalid input for H value! H must be at least 3.94 inch and no more than 78.74 inch!"));
         }
     } else if (entered.h < 100 || entered.h > 2000) {
-        return Failure(ZEFT_TEXT("Core", "Invalid input for H value! H must be at least 100 mm and no more than 2000 mm!"));
+        return Failure(
+            ZEFT_TEXT("Core", "Invalid input for H value! H must be at least 100 mm and no more than 2000 mm!"));
     }
     if (reads.w) {
         const auto w = PositiveDecimalFromText(texts.w, sep);

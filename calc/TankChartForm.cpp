@@ -1,6 +1,5 @@
 #include "calc/TankChartForm.h"
 
-#include "main/TextTranslation.h"
 #include "calc/CalculatorFormParts.h"
 #include "calc/ContentCurveForm.h"
 #include "calc/DecimalText.h"
@@ -8,6 +7,7 @@
 #include "main/AtomicFile.h"
 #include "main/Prompts.h"
 #include "main/SaveFileName.h"
+#include "main/TextTranslation.h"
 #include "ui/QtFileDialogs.h"
 #include "ui/Translations.h"
 
@@ -130,8 +130,9 @@ TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWi
     StepEdit = new QLineEdit(
         QString::fromLatin1(kDefaultDipStep.data(), static_cast<qsizetype>(kDefaultDipStep.size())), this);
     StepEdit->setObjectName(QStringLiteral("StepEdit"));
-    StepEdit->setToolTip(QCoreApplication::translate("CalculatorFormParts", "A number, with \"%1\" as decimal separator")
-                             .arg(QLatin1Char(DecimalSeparator())));
+    StepEdit->setToolTip(
+        QCoreApplication::translate("CalculatorFormParts", "A number, with \"%1\" as decimal separator")
+            .arg(QLatin1Char(DecimalSeparator())));
     StepLabel->setBuddy(StepEdit);
     StepErrorLabel = new QLabel(this);
     StepErrorLabel->setObjectName(QStringLiteral("StepErrorLabel"));
@@ -257,10 +258,10 @@ QString TTankChartForm::Description() const {
                      ui::CoreText("Core", std::string(VolumeUnitName(volumes_.shown))))
                 .toStdString();
     if (content_.reserve()) {
-        text += tr(" 10% reserve: the sender reads empty at %1%2, levels A to D above it.")
-                    .arg(QString::fromStdString(FixedText(content_.reserveHeight(), 2, '.')),
-                         QString::fromStdString(unit))
-                    .toStdString();
+        text +=
+            tr(" 10% reserve: the sender reads empty at %1%2, levels A to D above it.")
+                .arg(QString::fromStdString(FixedText(content_.reserveHeight(), 2, '.')), QString::fromStdString(unit))
+                .toStdString();
     }
     return QString::fromStdString(text);
 }
@@ -293,7 +294,8 @@ void TTankChartForm::StepEditChange() {
 }
 
 void TTankChartForm::SaveCsvBtnClick() {
-    const std::optional<std::filesystem::path> target = AskTarget(ZEFT_TEXT("Core", "Save CSV"), ZEFT_TEXT("Core", "CSV Files (*.csv)"), ".csv");
+    const std::optional<std::filesystem::path> target =
+        AskTarget(ZEFT_TEXT("Core", "Save CSV"), ZEFT_TEXT("Core", "CSV Files (*.csv)"), ".csv");
     if (!target) {
         return;
     }
@@ -306,22 +308,23 @@ void TTankChartForm::SavePdfBtnClick() {
     if (SavingPdf()) {
         return;
     }
-    const std::optional<std::filesystem::path> target = AskTarget(ZEFT_TEXT("Core", "Save PDF"), ZEFT_TEXT("Core", "PDF Files (*.pdf)"), ".pdf");
+    const std::optional<std::filesystem::path> target =
+        AskTarget(ZEFT_TEXT("Core", "Save PDF"), ZEFT_TEXT("Core", "PDF Files (*.pdf)"), ".pdf");
     if (!target) {
         return;
     }
     // The thread works on copies; the window reads pdfError_ only after the thread ended.
     pdfError_.reset();
-    pdfThread_.reset(QThread::create([this, content = content_, rows = Rows(), volumes = volumes_,
-                                      description = Description() + tr(" Largest gauge error: ") +
-                                                    GaugeErrorDescription() + QStringLiteral("."),
-                                      path = *target] {
-        const QByteArray pdf = TankChartPdf(content, rows, volumes, description);
-        pdfError_ =
-            pdf.isEmpty()
-                ? std::optional<std::string>("The chart could not be drawn.")
-                : SaveFileAtomically(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
-    }));
+    pdfThread_.reset(QThread::create(
+        [this, content = content_, rows = Rows(), volumes = volumes_,
+         description = Description() + tr(" Largest gauge error: ") + GaugeErrorDescription() + QStringLiteral("."),
+         path = *target] {
+            const QByteArray pdf = TankChartPdf(content, rows, volumes, description);
+            pdfError_ =
+                pdf.isEmpty()
+                    ? std::optional<std::string>("The chart could not be drawn.")
+                    : SaveFileAtomically(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+        }));
     connect(pdfThread_.get(), &QThread::finished, this, &TTankChartForm::PdfSaved);
     UpdateSaveButtons();
     setCursor(Qt::BusyCursor);

@@ -2,8 +2,8 @@
 
 #include "calc/ContentCurveForm.h"
 
-#include <QCoreApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>

@@ -16,9 +16,11 @@ namespace {
 constexpr std::array<OperationButton, 3> kButtons = {OperationButton::ReadBtn, OperationButton::ResetBtn,
                                                      OperationButton::Setbtn};
 
-const std::string kConnectFailureBox = ZEFT_TEXT("Core", "Fail to connect with the device! Check connection or battery!");
+const std::string kConnectFailureBox =
+    ZEFT_TEXT("Core", "Fail to connect with the device! Check connection or battery!");
 const std::string kConnectFailure = ZEFT_TEXT("Core", "Fail to connect with the device!");
-const std::string kCommunicateFailureBox = ZEFT_TEXT("Core", "Fail to communicate with the device! Check connection or battery!");
+const std::string kCommunicateFailureBox =
+    ZEFT_TEXT("Core", "Fail to communicate with the device! Check connection or battery!");
 const std::string kCommunicateFailure = ZEFT_TEXT("Core", "Fail to communicate with the device!");
 const std::string kProgramFailureBox = ZEFT_TEXT("Core", "Fail to program the device! Check connection or battery!");
 const std::string kProgramFailure = ZEFT_TEXT("Core", "Fail to program the device!");
@@ -259,8 +261,8 @@ void ExchangeEngine::ReportProgrammed() {
     const char* separator = "";
     for (const SettingsComparisonRow& row : kept.rows) {
         if (!row.same) {
-            box.append(separator).append(FillPlaceholders(TranslatedText("Core", "%1 (sent %2, read %3)"),
-                                                         {row.setting, row.left, row.right}));
+            box.append(separator).append(
+                FillPlaceholders(TranslatedText("Core", "%1 (sent %2, read %3)"), {row.setting, row.left, row.right}));
             separator = ", ";
         }
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "main/TextTranslation.h"
 #include "main/SettingsControls.h"
+#include "main/TextTranslation.h"
 
 #include <array>
 #include <cstdint>

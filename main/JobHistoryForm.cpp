@@ -68,8 +68,7 @@ TJobHistoryForm::TJobHistoryForm(HistoryListing listing, const std::string& file
 
     QString info = tr("%1 records in %2").arg(listing_.records.size()).arg(ui::FromUtf8(file));
     if (listing_.error) {
-        info = tr("The job history %1 cannot be read: %2")
-                   .arg(ui::FromUtf8(file), ui::FromUtf8(*listing_.error));
+        info = tr("The job history %1 cannot be read: %2").arg(ui::FromUtf8(file), ui::FromUtf8(*listing_.error));
     } else if (listing_.skipped > 0) {
         info += tr("; %1 lines that are not whole records were skipped").arg(listing_.skipped);
     }
@@ -78,9 +77,7 @@ TJobHistoryForm::TJobHistoryForm(HistoryListing listing, const std::string& file
     InfoLabel->setWordWrap(true);
 
     RecordsLabel = MakeLabel(this, "RecordsLabel", tr("&Records, oldest first:"));
-    RecordList = MakeTable(
-        this, "RecordList",
-        {tr("Time"), tr("Operation"), tr("Port"), tr("Outcome")});
+    RecordList = MakeTable(this, "RecordList", {tr("Time"), tr("Operation"), tr("Port"), tr("Outcome")});
     RecordsLabel->setBuddy(RecordList);
     RecordList->setRowCount(static_cast<int>(listing_.records.size()));
     for (int row = 0; row < RecordList->rowCount(); ++row) {

@@ -236,7 +236,8 @@ void TMain_Form::CreateMenus() {
     Shape11 = item(NonLinearization1, "Shape11", tr("Shape..."), &TMain_Form::Shape11Click);
     Volume = item(NonLinearization1, "Volume", tr("Volume..."), &TMain_Form::VolumeClick);
     Height1 = item(NonLinearization1, "Height1", tr("Height..."), &TMain_Form::Height1Click);
-    MeasuredTable1 = item(NonLinearization1, "MeasuredTable1", tr("Measured Table..."), &TMain_Form::MeasuredTable1Click);
+    MeasuredTable1 =
+        item(NonLinearization1, "MeasuredTable1", tr("Measured Table..."), &TMain_Form::MeasuredTable1Click);
     Help1 = Named(bar->addMenu(tr("&Help")), "Help1");
     Help2 = item(Help1, "Help2", tr("Help"), &TMain_Form::Help2Click);
     About1 = item(Help1, "About1", tr("About..."), &TMain_Form::About1Click);
@@ -339,7 +340,8 @@ void TMain_Form::SetStatusPanel(int panel, const std::string& text) {
         // rather than being cut, as long as the first panel's own messages still fit.
         const QFontMetrics metrics(statusPanels_[1]->font());
         const int needed = metrics.horizontalAdvance(statusPanels_[1]->text()) + 16;
-        const int firstMinimum = metrics.horizontalAdvance(ui::CoreText("Core", "Fail to communicate with the device!")) + 16;
+        const int firstMinimum =
+            metrics.horizontalAdvance(ui::CoreText("Core", "Fail to communicate with the device!")) + 16;
         const int available = width() - 8;
         statusPanels_[0]->setFixedWidth(std::max(firstMinimum, std::min(firstPanelWidth_, available - needed)));
     }
@@ -425,11 +427,10 @@ void TMain_Form::CompareFile1Click() {
     }
     PlainSettingsControls file;
     LoadConfigFile(PathFromUtf8(*name), file);
-    TSettingsComparisonForm form(CompareSettings(file, *controls_), tr("Compare with File").toStdString(),
-                                 {tr("File").toStdString(),
-                                  tr("the file %1, as Load would read it").arg(ui::FromUtf8(*name)).toStdString()},
-                                 {tr("Window").toStdString(), tr("the settings in the main window").toStdString()},
-                                 this);
+    TSettingsComparisonForm form(
+        CompareSettings(file, *controls_), tr("Compare with File").toStdString(),
+        {tr("File").toStdString(), tr("the file %1, as Load would read it").arg(ui::FromUtf8(*name)).toStdString()},
+        {tr("Window").toStdString(), tr("the settings in the main window").toStdString()}, this);
     form.exec();
 }
 
@@ -525,7 +526,8 @@ void TMain_Form::BatteryTestClick() {
 }
 
 void TMain_Form::FirmwareUpdateClick() {
-    if (prompts_->AskWarning(tr("Failed update could result the device un-usable. Continue?").toStdString()) == ConfirmAnswer::Yes) {
+    if (prompts_->AskWarning(tr("Failed update could result the device un-usable. Continue?").toStdString()) ==
+        ConfirmAnswer::Yes) {
         session_->Close(kClosedForUpdate);
     }
 }

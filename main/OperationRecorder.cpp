@@ -1,7 +1,7 @@
 #include "main/OperationRecorder.h"
 
-#include "main/TextTranslation.h"
 #include "main/HistoryFile.h"
+#include "main/TextTranslation.h"
 
 #include "ZeftVersion.h"
 

@@ -47,10 +47,12 @@ std::string ItemText(int index, const auto& items) {
 
 SettingsComparison CompareSettings(const SettingsControls& left, const SettingsControls& right) {
     SettingsComparison comparison;
-    comparison.rows[kOutputTypeRow] = CodeRow(ZEFT_TEXT("Core", "Output Type"), OutputTypeCodeFromIndex(left.OutputTypeIndex()),
-                                              OutputTypeCodeFromIndex(right.OutputTypeIndex()));
-    comparison.rows[kFluidTypeRow] = CodeRow(ZEFT_TEXT("Core", "Fluid Type"), FluidTypeCodeFromIndex(left.FluidTypeIndex()),
-                                             FluidTypeCodeFromIndex(right.FluidTypeIndex()));
+    comparison.rows[kOutputTypeRow] =
+        CodeRow(ZEFT_TEXT("Core", "Output Type"), OutputTypeCodeFromIndex(left.OutputTypeIndex()),
+                OutputTypeCodeFromIndex(right.OutputTypeIndex()));
+    comparison.rows[kFluidTypeRow] =
+        CodeRow(ZEFT_TEXT("Core", "Fluid Type"), FluidTypeCodeFromIndex(left.FluidTypeIndex()),
+                FluidTypeCodeFromIndex(right.FluidTypeIndex()));
     for (std::size_t i = 0; i < kEdits.size(); ++i) {
         comparison.rows[2 + i] =
             TextRow(kEdits[i].caption, left.EditText(kEdits[i].edit), right.EditText(kEdits[i].edit));

@@ -28,26 +28,24 @@ TSettingsComparisonForm::TSettingsComparisonForm(const SettingsComparison& compa
     setWindowTitle(ui::FromUtf8(title));
 
     InfoLabel = MakeLabel(this, "InfoLabel", "");
-    InfoLabel->setText(
-        tr("Left: %1\nRight: %2").arg(ui::FromUtf8(left.description), ui::FromUtf8(right.description)));
+    InfoLabel->setText(tr("Left: %1\nRight: %2").arg(ui::FromUtf8(left.description), ui::FromUtf8(right.description)));
     InfoLabel->setWordWrap(true);
     InfoLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     const std::size_t differing = DifferingRows(comparison);
     SummaryLabel = MakeLabel(this, "SummaryLabel", "");
-    SummaryLabel->setText(differing == 0
-                              ? tr("The settings are the same.")
-                              : tr("%1 of %2 settings %3: the rows marked \"%4\".")
-                                    .arg(differing)
-                                    .arg(comparison.rows.size())
-                                    .arg(differing == 1 ? tr("differs") : tr("differ"))
-                                    .arg(QString::fromLatin1(kComparisonDiffersMark)));
+    SummaryLabel->setText(differing == 0 ? tr("The settings are the same.")
+                                         : tr("%1 of %2 settings %3: the rows marked \"%4\".")
+                                               .arg(differing)
+                                               .arg(comparison.rows.size())
+                                               .arg(differing == 1 ? tr("differs") : tr("differ"))
+                                               .arg(QString::fromLatin1(kComparisonDiffersMark)));
 
     RowsLabel = MakeLabel(this, "RowsLabel", tr("&Settings:"));
     RowList = Named(new QTableWidget(static_cast<int>(comparison.rows.size()), 4, this), "RowList");
     RowsLabel->setBuddy(RowList);
-    RowList->setHorizontalHeaderLabels({tr("Setting"), ui::FromUtf8(left.column),
-                                        ui::FromUtf8(right.column), tr("Difference")});
+    RowList->setHorizontalHeaderLabels(
+        {tr("Setting"), ui::FromUtf8(left.column), ui::FromUtf8(right.column), tr("Difference")});
     RowList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     RowList->setSelectionBehavior(QAbstractItemView::SelectRows);
     RowList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -55,7 +53,8 @@ TSettingsComparisonForm::TSettingsComparisonForm(const SettingsComparison& compa
     RowList->setTabKeyNavigation(false); // Tab leaves the table for the button
     for (std::size_t row = 0; row < comparison.rows.size(); ++row) {
         const SettingsComparisonRow& values = comparison.rows[row];
-        const QString cells[4] = {ui::CoreText("Core", values.setting), ui::FromUtf8(ShownComparisonValue(row, values.left)),
+        const QString cells[4] = {ui::CoreText("Core", values.setting),
+                                  ui::FromUtf8(ShownComparisonValue(row, values.left)),
                                   ui::FromUtf8(ShownComparisonValue(row, values.right)),
                                   values.same ? QString() : QString::fromLatin1(kComparisonDiffersMark)};
         for (int column = 0; column < 4; ++column) {

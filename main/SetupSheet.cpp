@@ -19,9 +19,10 @@ std::string ItemText(int index, const auto& items) {
 }
 
 std::string ParityName(std::uint8_t parity) {
-    const std::array<std::string, 5> names{TranslatedText("SetupSheet", "no parity"), TranslatedText("SetupSheet", "odd parity"),
-                                           TranslatedText("SetupSheet", "even parity"), TranslatedText("SetupSheet", "mark parity"),
-                                           TranslatedText("SetupSheet", "space parity")};
+    const std::array<std::string, 5> names{
+        TranslatedText("SetupSheet", "no parity"), TranslatedText("SetupSheet", "odd parity"),
+        TranslatedText("SetupSheet", "even parity"), TranslatedText("SetupSheet", "mark parity"),
+        TranslatedText("SetupSheet", "space parity")};
     return parity < names.size() ? names[parity] : names[0];
 }
 
@@ -43,7 +44,8 @@ SetupSheetSection PortSection(const SetupSheetPort& port) {
         return section;
     }
     section.rows.push_back(
-        {TranslatedText("SetupSheet", "Port"), port.open ? port.name : FillPlaceholders(TranslatedText("SetupSheet", "%1 (not open)"), {port.name})});
+        {TranslatedText("SetupSheet", "Port"),
+         port.open ? port.name : FillPlaceholders(TranslatedText("SetupSheet", "%1 (not open)"), {port.name})});
     section.rows.push_back({TranslatedText("SetupSheet", "Line settings"),
                             FillPlaceholders(TranslatedText("SetupSheet", "%1 baud, %2 data bits, %3, %4"),
                                              {std::to_string(port.baudRate), std::to_string(port.dataBits),
@@ -101,7 +103,10 @@ SetupSheetSection SettingsSection(const SettingsControls& controls) {
 
 // What the sender held before the program and what it reported after it.
 SetupSheetChanges ProgrammedSection(const AsFoundAsLeft& programmed) {
-    SetupSheetChanges changes{TranslatedText("SetupSheet", "Sender Settings"), {TranslatedText("SetupSheet", "As Found"), TranslatedText("SetupSheet", "As Left")}, {}, {}};
+    SetupSheetChanges changes{TranslatedText("SetupSheet", "Sender Settings"),
+                              {TranslatedText("SetupSheet", "As Found"), TranslatedText("SetupSheet", "As Left")},
+                              {},
+                              {}};
     const std::array<std::string, 8> left = SettingTexts(programmed.asLeft);
     std::array<std::string, 8> found;
     found.fill(TranslatedText("SetupSheet", "(not read)"));
@@ -113,10 +118,11 @@ SetupSheetChanges ProgrammedSection(const AsFoundAsLeft& programmed) {
             changed[i] = !comparison.rows[i].same;
         }
         found = SettingTexts(*programmed.asFound);
-        changes.note = FillPlaceholders(TranslatedText("SetupSheet", "Rows marked \"%1\" differ between what the sender "
-                                                                     "held before it was programmed and what it "
-                                                                     "reported after."),
-                                        {TranslatedText("SetupSheet", std::string(kSheetChangedMark).c_str())});
+        changes.note =
+            FillPlaceholders(TranslatedText("SetupSheet", "Rows marked \"%1\" differ between what the sender "
+                                                          "held before it was programmed and what it "
+                                                          "reported after."),
+                             {TranslatedText("SetupSheet", std::string(kSheetChangedMark).c_str())});
     } else {
         changes.note = TranslatedText("SetupSheet", "No read of this sender before it was programmed is known, in "
                                                     "this run or in the job history.");
@@ -169,11 +175,12 @@ SetupSheetSection SourceSection(const LevelSource& source) {
                             FillPlaceholders(TranslatedText("SetupSheet", "Non-Linearization > %1..."),
                                              {TranslatedText("SetupSheet", name.c_str())})});
     if (!source.calculated) {
-        section.rows.push_back(
-            {TranslatedText("SetupSheet", "Calculation"), TranslatedText("SetupSheet", "none: the window's starting values were handed over")});
+        section.rows.push_back({TranslatedText("SetupSheet", "Calculation"),
+                                TranslatedText("SetupSheet", "none: the window's starting values were handed over")});
     } else {
         if (source.calculator == LevelCalculator::Shape) {
-            std::string shape = FillPlaceholders(TranslatedText("SetupSheet", "No. %1"), {std::to_string(source.shape)});
+            std::string shape =
+                FillPlaceholders(TranslatedText("SetupSheet", "No. %1"), {std::to_string(source.shape)});
             shape += source.halfTank ? TranslatedText("SetupSheet", ", half tank") : "";
             shape += source.reserve ? TranslatedText("SetupSheet", ", 10% reserve") : "";
             section.rows.push_back({TranslatedText("SetupSheet", "Shape"), shape});
@@ -189,8 +196,9 @@ SetupSheetSection SourceSection(const LevelSource& source) {
             section.rows.push_back({TranslatedText("SetupSheet", "Largest gauge error"), source.gaugeError});
         }
     }
-    const std::array<std::string, 4> names{TranslatedText("SetupSheet", "Level A"), TranslatedText("SetupSheet", "Level B"), TranslatedText("SetupSheet", "Level C"),
-                                           TranslatedText("SetupSheet", "Level D")};
+    const std::array<std::string, 4> names{
+        TranslatedText("SetupSheet", "Level A"), TranslatedText("SetupSheet", "Level B"),
+        TranslatedText("SetupSheet", "Level C"), TranslatedText("SetupSheet", "Level D")};
     for (std::size_t i = 0; i < names.size(); ++i) {
         section.rows.push_back({names[i], source.levels[i] + " %"});
     }
@@ -245,7 +253,8 @@ std::vector<std::string> ReplyLines(std::string_view reply, std::size_t columns,
     if (lines.size() > maxLines && maxLines > 0) {
         const std::size_t left = lines.size() - (maxLines - 1);
         lines.resize(maxLines - 1);
-        lines.push_back(FillPlaceholders(TranslatedText("SetupSheet", "... %1 more lines not printed"), {std::to_string(left)}));
+        lines.push_back(
+            FillPlaceholders(TranslatedText("SetupSheet", "... %1 more lines not printed"), {std::to_string(left)}));
     }
     return lines;
 }

@@ -29,13 +29,14 @@ QFrame* MakeBevel(QWidget* parent, const char* name) {
 TBatteryTestForm::TBatteryTestForm(SenderLink& link, QWidget* parent, Prompts* prompts)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      Bevel1(MakeBevel(this, "Bevel1")), Label1(MakeLabel(this, "Label1", tr("Step 1: Press the TEST button to power on"))),
+      Bevel1(MakeBevel(this, "Bevel1")),
+      Label1(MakeLabel(this, "Label1", tr("Step 1: Press the TEST button to power on"))),
       Label2(MakeLabel(this, "Label2", tr("the programming interface."))),
       Label6(MakeLabel(this, "Label6", tr("Step 2: Measure the voltage between the"))),
       Label7(MakeLabel(this, "Label7", tr("red and black terminals."))),
-      Label8(MakeLabel(this, "Label8", tr("Step 3: Replace battery if below 8 Volts."))), Bevel2(MakeBevel(this, "Bevel2")),
-      LabelPower(MakeLabel(this, "LabelPower", tr("Power is"))), LabelStatus(MakeLabel(this, "LabelStatus", tr("OFF"))),
-      ButtonTest(new QPushButton(tr("TEST"), this)),
+      Label8(MakeLabel(this, "Label8", tr("Step 3: Replace battery if below 8 Volts."))),
+      Bevel2(MakeBevel(this, "Bevel2")), LabelPower(MakeLabel(this, "LabelPower", tr("Power is"))),
+      LabelStatus(MakeLabel(this, "LabelStatus", tr("OFF"))), ButtonTest(new QPushButton(tr("TEST"), this)),
       Button2(new QPushButton(tr("Close"), this)), link_(link),
       ownPrompts_(prompts ? nullptr : std::make_unique<ui::QtPrompts>(this)),
       prompts_(prompts ? *prompts : *ownPrompts_) {

@@ -333,6 +333,18 @@
         <source>Save Setup Sheet</source>
         <translation>Einrichtungsblatt speichern</translation>
     </message>
+    <message>
+        <source>error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <translation>Hinweis</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>

@@ -333,6 +333,18 @@
         <source>Save Setup Sheet</source>
         <translation>Enregistrer la fiche de réglage</translation>
     </message>
+    <message>
+        <source>error</source>
+        <translation>erreur</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>avertissement</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <translation>info</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>

@@ -333,6 +333,18 @@
         <source>Save Setup Sheet</source>
         <translation>Instelblad opslaan</translation>
     </message>
+    <message>
+        <source>error</source>
+        <translation>fout</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>waarschuwing</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <translation>info</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>

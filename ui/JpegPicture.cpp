@@ -103,7 +103,8 @@ QImage DecodeJpeg(const QByteArray& data, QString& problem) {
     const char* failure = DecodeInto(reinterpret_cast<const unsigned char*>(data.constData()),
                                      static_cast<std::size_t>(data.size()), decoded, errors);
     if (failure[0] != '\0') {
-        problem = QCoreApplication::translate("JpegPicture", "the file is not a readable JPEG picture (%1)").arg(QString::fromLocal8Bit(failure));
+        problem = QCoreApplication::translate("JpegPicture", "the file is not a readable JPEG picture (%1)")
+                      .arg(QString::fromLocal8Bit(failure));
         return {};
     }
     QImage image(static_cast<int>(decoded.width), static_cast<int>(decoded.height), QImage::Format_RGB888);
@@ -172,7 +173,9 @@ bool LoadPicture(QLabel& image, const QString& relativeName, Prompts& prompts) {
     const QImage picture = DecodeJpegFile(path, problem);
     if (picture.isNull()) {
         image.clear();
-        prompts.ShowError(QCoreApplication::translate("JpegPicture", "Cannot load the picture \"%1\": %2.").arg(path, problem).toStdString());
+        prompts.ShowError(QCoreApplication::translate("JpegPicture", "Cannot load the picture \"%1\": %2.")
+                              .arg(path, problem)
+                              .toStdString());
         return false;
     }
     image.setPixmap(QPixmap::fromImage(picture));

@@ -38,8 +38,7 @@ public:
 
     // The text in context as the translation of language in folder has it, without
     // installing it (the "next start" notice speaks the chosen language).
-    static QString TranslateFor(const QString& language, const QString& folder, const char* context,
-                                const char* text);
+    static QString TranslateFor(const QString& language, const QString& folder, const char* context, const char* text);
 
 private:
     void Remove();

@@ -32,8 +32,8 @@ namespace {
 // A window whose text does not fit names the widget, its text and the sizes.
 std::string Problem(const QWidget& widget, const QString& text, QSize has, QSize needs) {
     return widget.window()->objectName().toStdString() + "/" + widget.objectName().toStdString() + " \"" +
-           text.toStdString() + "\": " + std::to_string(has.width()) + "x" + std::to_string(has.height()) +
-           " < " + std::to_string(needs.width()) + "x" + std::to_string(needs.height());
+           text.toStdString() + "\": " + std::to_string(has.width()) + "x" + std::to_string(has.height()) + " < " +
+           std::to_string(needs.width()) + "x" + std::to_string(needs.height());
 }
 
 // Every label, button, check box, group box title and the menu bar of the window has the
@@ -75,9 +75,9 @@ std::vector<std::unique_ptr<QWidget>> OtherWindows(ScriptedPrompts& prompts) {
     windows.push_back(std::make_unique<TJobHistoryForm>(
         listing, "/tmp/history.jsonl", [](const RecordedSettings&) {}, [] { return RecordedSettings{}; }));
     const PlainSettingsControls controls;
-    windows.push_back(std::make_unique<TSettingsComparisonForm>(
-        CompareSettings(controls, controls), "Compare", TSettingsComparisonForm::Side{"File", "tank.zcf"},
-        TSettingsComparisonForm::Side{"Window", "the window"}));
+    windows.push_back(std::make_unique<TSettingsComparisonForm>(CompareSettings(controls, controls), "Compare",
+                                                                TSettingsComparisonForm::Side{"File", "tank.zcf"},
+                                                                TSettingsComparisonForm::Side{"Window", "the window"}));
     windows.push_back(std::make_unique<TPortDoctorDlg>(nullptr, [] {
         return std::vector<PortFinding>{{"port-taken", FindingSeverity::Error, "/dev/ttyUSB0", "Taken.", "Free it."}};
     }));
@@ -121,10 +121,10 @@ TEST(WindowLanguagesTest, EveryTextFitsInEveryLanguageAtOneAndTwoTimesTheFont) {
                     ADD_FAILURE() << language.code << " x" << scale << ": " << problem;
                 }
                 if (!shots.isEmpty()) {
-                    window->grab().save(QDir(shots).filePath(QStringLiteral("%1-%2-x%3.png")
-                                                                 .arg(window->objectName(),
-                                                                      QLatin1String(language.code))
-                                                                 .arg(scale)));
+                    window->grab().save(
+                        QDir(shots).filePath(QStringLiteral("%1-%2-x%3.png")
+                                                 .arg(window->objectName(), QLatin1String(language.code))
+                                                 .arg(scale)));
                 }
                 window->hide();
             }

@@ -106,7 +106,8 @@ TEST(SetupSheetContentTest, TranslatesPatternsBeforeTheNumbersGoIn) {
 
     EXPECT_EQ(sheet.title, "<ZEFT Programmer - Setup Sheet>");
     EXPECT_EQ(ValueOf(sheet.sections[0], "<Port>"), "COM3 (nicht offen)");
-    EXPECT_EQ(ValueOf(sheet.sections[0], "<Line settings>"), "<1.5 stop bits> / <odd parity> / 7 Datenbits / 19200 Baud");
+    EXPECT_EQ(ValueOf(sheet.sections[0], "<Line settings>"),
+              "<1.5 stop bits> / <odd parity> / 7 Datenbits / 19200 Baud");
     EXPECT_EQ(ValueOf(sheet.sections[1], "<Fluid Type>"), "<Diesel>");
     EXPECT_EQ(ValueOf(sheet.sections[1], "<Top Limit (Millimetre)>"), "15");
     EXPECT_EQ(FillPlaceholders("%1 of %2, %3%", {"a", "b"}), "a of b, %3%");

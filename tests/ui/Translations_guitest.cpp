@@ -28,9 +28,9 @@ TEST(TranslationsTest, TheChoiceElseTheFirstSystemLanguageOfOursElseEnglish) {
         const char* expected;
     };
     const Row rows[] = {
-        {"", {"de-DE", "en-US"}, "de"}, {"", {"fr_CA"}, "fr"},    {"", {"es-ES", "nl-BE"}, "nl"},
-        {"", {"es-ES"}, "en"},          {"", {"C"}, "en"},        {"", {}, "en"},
-        {"nl", {"de-DE"}, "nl"},        {"en", {"fr-FR"}, "en"},  {"xx", {"fr-FR"}, "fr"},
+        {"", {"de-DE", "en-US"}, "de"}, {"", {"fr_CA"}, "fr"},   {"", {"es-ES", "nl-BE"}, "nl"},
+        {"", {"es-ES"}, "en"},          {"", {"C"}, "en"},       {"", {}, "en"},
+        {"nl", {"de-DE"}, "nl"},        {"en", {"fr-FR"}, "en"}, {"xx", {"fr-FR"}, "fr"},
         {"", {"DE-de"}, "de"},
     };
     for (const Row& row : rows) {
