@@ -3,6 +3,7 @@
 #include "calc/TankChartForm.h"
 #include "calc/TankContent.h"
 #include "main/JobHistoryForm.h"
+#include "main/PlainSettingsControls.h"
 #include "main/SettingsComparison.h"
 #include "main/SettingsComparisonForm.h"
 #include "serial/PortDoctorDlg.h"
@@ -13,9 +14,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTest>
@@ -61,6 +64,24 @@ std::vector<std::string> TextsThatDoNotFit(QWidget& window) {
             check(*box, box->title(), QSize(box->minimumSizeHint().width(), 0));
         }
     }
+    // No text runs into a control beside it (the pixel-placed windows size a label to its
+    // text, so a long one would reach under the next control).
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        if (label == nullptr || label->text().isEmpty() || !label->isVisibleTo(&window)) {
+            continue;
+        }
+        for (QObject* child : label->parentWidget()->children()) {
+            auto* sibling = qobject_cast<QWidget*>(child);
+            if (sibling != nullptr && sibling != label && sibling->isVisibleTo(&window) &&
+                (qobject_cast<QAbstractButton*>(sibling) || qobject_cast<QComboBox*>(sibling) ||
+                 qobject_cast<QLineEdit*>(sibling) || qobject_cast<QLabel*>(sibling)) &&
+                label->geometry().intersects(sibling->geometry())) {
+                problems.push_back(Problem(*label, label->text(), label->size(), QSize()) + " overlaps " +
+                                   sibling->objectName().toStdString());
+            }
+        }
+    }
     if (auto* main = qobject_cast<QMainWindow*>(&window)) {
         check(*main->menuBar(), QStringLiteral("menu bar"), QSize(main->menuBar()->sizeHint().width(), 0));
     }
@@ -68,7 +89,7 @@ std::vector<std::string> TextsThatDoNotFit(QWidget& window) {
 }
 
 // The windows the menus open besides those made at start-up.
-std::vector<std::unique_ptr<QWidget>> OtherWindows(ScriptedPrompts& prompts) {
+std::vector<std::unique_ptr<QWidget>> OtherWindows(testing::ScriptedPrompts& prompts) {
     std::vector<std::unique_ptr<QWidget>> windows;
     HistoryListing listing;
     listing.records.push_back({});
@@ -109,7 +130,7 @@ TEST(WindowLanguagesTest, EveryTextFitsInEveryLanguageAtOneAndTwoTimesTheFont) {
             options.runPortDialog = [](TSerialLinkDLG&) { return int(QDialog::Rejected); };
             std::vector<QWidget*> windows;
             ApplicationWindows made(std::move(options), [&windows](QWidget& window) { windows.push_back(&window); });
-            ScriptedPrompts prompts;
+            testing::ScriptedPrompts prompts;
             const std::vector<std::unique_ptr<QWidget>> others = OtherWindows(prompts);
             for (const auto& other : others) {
                 windows.push_back(other.get());
