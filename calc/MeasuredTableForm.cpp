@@ -46,8 +46,8 @@ TMeasuredTableForm::TMeasuredTableForm(SettingsControls& mainControls, Prompts& 
     // The table: typed or pasted rows, or a file's.
     GroupBox1 = new QGroupBox(tr("Measured Table"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    TableLabel = new QLabel(QStringLiteral("&Rows of height and volume (a first line naming the columns "
-                                           "\"height\" and \"volume\" may come first):"),
+    TableLabel = new QLabel(tr("&Rows of height and volume (a first line naming the columns "
+                               "\"height\" and \"volume\" may come first):"),
                             GroupBox1);
     TableLabel->setObjectName(QStringLiteral("TableLabel"));
     TableLabel->setWordWrap(true);

@@ -345,6 +345,18 @@
         <source>info</source>
         <translation>Hinweis</translation>
     </message>
+    <message>
+        <source>under 0.01 points</source>
+        <translation>unter 0.01 Punkte</translation>
+    </message>
+    <message>
+        <source>%1 points at %2 in (%3 % of H)</source>
+        <translation>%1 Punkte bei %2 in (%3 % von H)</translation>
+    </message>
+    <message>
+        <source>%1 points at %2 mm (%3 % of H)</source>
+        <translation>%1 Punkte bei %2 mm (%3 % von H)</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>
@@ -1298,6 +1310,10 @@ Rechts: %2</translation>
     <message>
         <source>Largest gauge error: </source>
         <translation>Größter Anzeigefehler: </translation>
+    </message>
+    <message>
+        <source>&amp;Rows of height and volume (a first line naming the columns &quot;height&quot; and &quot;volume&quot; may come first):</source>
+        <translation>&amp;Zeilen mit Höhe und Volumen (eine erste Zeile darf die Spalten „height“ und „volume“ benennen):</translation>
     </message>
 </context>
 <context>

@@ -345,6 +345,18 @@
         <source>info</source>
         <translation>info</translation>
     </message>
+    <message>
+        <source>under 0.01 points</source>
+        <translation>moins de 0.01 point</translation>
+    </message>
+    <message>
+        <source>%1 points at %2 in (%3 % of H)</source>
+        <translation>%1 points à %2 in (%3 % de H)</translation>
+    </message>
+    <message>
+        <source>%1 points at %2 mm (%3 % of H)</source>
+        <translation>%1 points à %2 mm (%3 % de H)</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>
@@ -692,11 +704,11 @@
     </message>
     <message>
         <source>Power is</source>
-        <translation>Alimentation</translation>
+        <translation>Courant</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation>COUPÉE</translation>
+        <translation>ARRÊT</translation>
     </message>
     <message>
         <source>TEST</source>
@@ -712,7 +724,7 @@
     </message>
     <message>
         <source>ON</source>
-        <translation>EN MARCHE</translation>
+        <translation>MARCHE</translation>
     </message>
 </context>
 <context>
@@ -1298,6 +1310,10 @@ Droite : %2</translation>
     <message>
         <source>Largest gauge error: </source>
         <translation>Plus grande erreur de jauge : </translation>
+    </message>
+    <message>
+        <source>&amp;Rows of height and volume (a first line naming the columns &quot;height&quot; and &quot;volume&quot; may come first):</source>
+        <translation>&amp;Lignes de hauteur et de volume (une première ligne peut nommer les colonnes « height » et « volume ») :</translation>
     </message>
 </context>
 <context>

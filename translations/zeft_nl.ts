@@ -345,6 +345,18 @@
         <source>info</source>
         <translation>info</translation>
     </message>
+    <message>
+        <source>under 0.01 points</source>
+        <translation>minder dan 0.01 punt</translation>
+    </message>
+    <message>
+        <source>%1 points at %2 in (%3 % of H)</source>
+        <translation>%1 punten bij %2 in (%3 % van H)</translation>
+    </message>
+    <message>
+        <source>%1 points at %2 mm (%3 % of H)</source>
+        <translation>%1 punten bij %2 mm (%3 % van H)</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>
@@ -1298,6 +1310,10 @@ Rechts: %2</translation>
     <message>
         <source>Largest gauge error: </source>
         <translation>Grootste meterafwijking: </translation>
+    </message>
+    <message>
+        <source>&amp;Rows of height and volume (a first line naming the columns &quot;height&quot; and &quot;volume&quot; may come first):</source>
+        <translation>&amp;Regels met hoogte en volume (een eerste regel mag de kolommen &quot;height&quot; en &quot;volume&quot; noemen):</translation>
     </message>
 </context>
 <context>

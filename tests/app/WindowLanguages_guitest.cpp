@@ -77,8 +77,9 @@ std::vector<std::string> TextsThatDoNotFit(QWidget& window) {
                 (qobject_cast<QAbstractButton*>(sibling) || qobject_cast<QComboBox*>(sibling) ||
                  qobject_cast<QLineEdit*>(sibling) || qobject_cast<QLabel*>(sibling)) &&
                 label->geometry().intersects(sibling->geometry())) {
-                problems.push_back(Problem(*label, label->text(), label->size(), QSize()) + " overlaps " +
-                                   sibling->objectName().toStdString());
+                problems.push_back(label->window()->objectName().toStdString() + "/" +
+                                   label->objectName().toStdString() + " \"" + label->text().toStdString() +
+                                   "\" overlaps " + sibling->objectName().toStdString());
             }
         }
     }
