@@ -64,8 +64,10 @@ DipRowTexts DipRowText(const DipRow& row, DipVolumes volumes) {
 }
 
 DipHeaders DipTableHeaders(DipVolumes volumes) {
-    return {volumes.inchUnit ? "Height (in)" : "Height (mm)", "Percent", "Gauge %",
-            "Volume (" + std::string(VolumeUnitSymbol(volumes.shown)) + ")"};
+    // Shown in the window's language; the CSV keeps its own keys.
+    return {volumes.inchUnit ? TranslatedText("Core", "Height (in)") : TranslatedText("Core", "Height (mm)"),
+            TranslatedText("Core", "Percent"), TranslatedText("Core", "Gauge %"),
+            FillPlaceholders(TranslatedText("Core", "Volume (%1)"), {VolumeUnitSymbol(volumes.shown)})};
 }
 
 std::string DipTableCsv(const std::vector<DipRow>& rows, DipVolumes volumes) {

@@ -357,6 +357,26 @@
         <source>%1 points at %2 mm (%3 % of H)</source>
         <translation>%1 Punkte bei %2 mm (%3 % von H)</translation>
     </message>
+    <message>
+        <source>Height (in)</source>
+        <translation>Höhe (in)</translation>
+    </message>
+    <message>
+        <source>Height (mm)</source>
+        <translation>Höhe (mm)</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Gauge %</source>
+        <translation>Anzeige %</translation>
+    </message>
+    <message>
+        <source>Volume (%1)</source>
+        <translation>Volumen (%1)</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>

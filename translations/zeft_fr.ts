@@ -357,6 +357,26 @@
         <source>%1 points at %2 mm (%3 % of H)</source>
         <translation>%1 points à %2 mm (%3 % de H)</translation>
     </message>
+    <message>
+        <source>Height (in)</source>
+        <translation>Hauteur (in)</translation>
+    </message>
+    <message>
+        <source>Height (mm)</source>
+        <translation>Hauteur (mm)</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Pourcentage</translation>
+    </message>
+    <message>
+        <source>Gauge %</source>
+        <translation>Jauge %</translation>
+    </message>
+    <message>
+        <source>Volume (%1)</source>
+        <translation>Volume (%1)</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>

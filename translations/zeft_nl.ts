@@ -357,6 +357,26 @@
         <source>%1 points at %2 mm (%3 % of H)</source>
         <translation>%1 punten bij %2 mm (%3 % van H)</translation>
     </message>
+    <message>
+        <source>Height (in)</source>
+        <translation>Hoogte (in)</translation>
+    </message>
+    <message>
+        <source>Height (mm)</source>
+        <translation>Hoogte (mm)</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Procent</translation>
+    </message>
+    <message>
+        <source>Gauge %</source>
+        <translation>Meter %</translation>
+    </message>
+    <message>
+        <source>Volume (%1)</source>
+        <translation>Volume (%1)</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>
