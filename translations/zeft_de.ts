@@ -377,6 +377,56 @@
         <source>Volume (%1)</source>
         <translation>Volumen (%1)</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existiert bereits.
+Soll die Datei ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>Invalid data in Set Level A! Level A must be an integer, &gt;= 0 and &lt;= 100!</source>
+        <translation>Ungültige Eingabe bei Stufe A! Stufe A muss eine ganze Zahl von 0 bis 100 sein!</translation>
+    </message>
+    <message>
+        <source>Invalid data in Set Level B! Level B must be an integer, &gt;= 0 and &lt;= 100!</source>
+        <translation>Ungültige Eingabe bei Stufe B! Stufe B muss eine ganze Zahl von 0 bis 100 sein!</translation>
+    </message>
+    <message>
+        <source>Level A cannot be equal or greater than Level B!</source>
+        <translation>Stufe A darf nicht gleich oder größer als Stufe B sein!</translation>
+    </message>
+    <message>
+        <source>Invalid data in Set Level C! Level C must be an integer, &gt;= 0 and &lt;= 100!</source>
+        <translation>Ungültige Eingabe bei Stufe C! Stufe C muss eine ganze Zahl von 0 bis 100 sein!</translation>
+    </message>
+    <message>
+        <source>Level B cannot be equal or greater than Level C!</source>
+        <translation>Stufe B darf nicht gleich oder größer als Stufe C sein!</translation>
+    </message>
+    <message>
+        <source>Invalid data in Set Level D! Level D must be an integer, &gt;= 0 and &lt;= 100!</source>
+        <translation>Ungültige Eingabe bei Stufe D! Stufe D muss eine ganze Zahl von 0 bis 100 sein!</translation>
+    </message>
+    <message>
+        <source>Level C cannot be equal or greater than Level D!</source>
+        <translation>Stufe C darf nicht gleich oder größer als Stufe D sein!</translation>
+    </message>
+    <message>
+        <source>Invalid data in Set Top Limit! Top Limit must be an integer, &gt;= 10 and &lt;= 1000!</source>
+        <translation>Ungültige obere Grenze! Die obere Grenze muss eine ganze Zahl von 10 bis 1000 sein!</translation>
+    </message>
+    <message>
+        <source>The top limit should be 10mm except where tank sender spacer is used. Are you sure to set it to %1mm?</source>
+        <translation>Die obere Grenze sollte 10mm betragen, außer wenn ein Distanzstück für den Geber verwendet wird. Soll sie wirklich auf %1mm gesetzt werden?</translation>
+    </message>
+    <message>
+        <source>Invalid data in Set Bottom Limit! Bottom Limit must be an integer, &gt;= 100 and &lt;= 2000!</source>
+        <translation>Ungültige untere Grenze! Die untere Grenze muss eine ganze Zahl von 100 bis 2000 sein!</translation>
+    </message>
+    <message>
+        <source>Top Limit cannot be equal or greater than Bottom Limit!</source>
+        <translation>Die obere Grenze darf nicht gleich oder größer als die untere Grenze sein!</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>

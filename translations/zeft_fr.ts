@@ -377,6 +377,56 @@
         <source>Volume (%1)</source>
         <translation>Volume (%1)</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Invalid data in Set Level A! Level A must be an integer, &gt;= 0 and &lt;= 100!</source>
+        <translation>Saisie invalide pour le niveau A ! Le niveau A doit être un entier de 0 à 100 !</translation>
+    </message>
+    <message>
+        <source>Invalid data in Set Level B! Level B must be an integer, &gt;= 0 and &lt;= 100!</source>
+        <translation>Saisie invalide pour le niveau B ! Le niveau B doit être un entier de 0 à 100 !</translation>
+    </message>
+    <message>
+        <source>Level A cannot be equal or greater than Level B!</source>
+        <translation>Le niveau A ne peut pas être égal ou supérieur au niveau B !</translation>
+    </message>
+    <message>
+        <source>Invalid data in Set Level C! Level C must be an integer, &gt;= 0 and &lt;= 100!</source>
+        <translation>Saisie invalide pour le niveau C ! Le niveau C doit être un entier de 0 à 100 !</translation>
+    </message>
+    <message>
+        <source>Level B cannot be equal or greater than Level C!</source>
+        <translation>Le niveau B ne peut pas être égal ou supérieur au niveau C !</translation>
+    </message>
+    <message>
+        <source>Invalid data in Set Level D! Level D must be an integer, &gt;= 0 and &lt;= 100!</source>
+        <translation>Saisie invalide pour le niveau D ! Le niveau D doit être un entier de 0 à 100 !</translation>
+    </message>
+    <message>
+        <source>Level C cannot be equal or greater than Level D!</source>
+        <translation>Le niveau C ne peut pas être égal ou supérieur au niveau D !</translation>
+    </message>
+    <message>
+        <source>Invalid data in Set Top Limit! Top Limit must be an integer, &gt;= 10 and &lt;= 1000!</source>
+        <translation>Limite haute invalide ! La limite haute doit être un entier de 10 à 1000 !</translation>
+    </message>
+    <message>
+        <source>The top limit should be 10mm except where tank sender spacer is used. Are you sure to set it to %1mm?</source>
+        <translation>La limite haute doit être de 10mm sauf si une entretoise de sonde est utilisée. Voulez-vous vraiment la régler à %1mm ?</translation>
+    </message>
+    <message>
+        <source>Invalid data in Set Bottom Limit! Bottom Limit must be an integer, &gt;= 100 and &lt;= 2000!</source>
+        <translation>Limite basse invalide ! La limite basse doit être un entier de 100 à 2000 !</translation>
+    </message>
+    <message>
+        <source>Top Limit cannot be equal or greater than Bottom Limit!</source>
+        <translation>La limite haute ne peut pas être égale ou supérieure à la limite basse !</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>

@@ -377,6 +377,56 @@
         <source>Volume (%1)</source>
         <translation>Volume (%1)</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 bestaat al.
+Wilt u het vervangen?</translation>
+    </message>
+    <message>
+        <source>Invalid data in Set Level A! Level A must be an integer, &gt;= 0 and &lt;= 100!</source>
+        <translation>Ongeldige invoer bij niveau A! Niveau A moet een geheel getal van 0 tot 100 zijn!</translation>
+    </message>
+    <message>
+        <source>Invalid data in Set Level B! Level B must be an integer, &gt;= 0 and &lt;= 100!</source>
+        <translation>Ongeldige invoer bij niveau B! Niveau B moet een geheel getal van 0 tot 100 zijn!</translation>
+    </message>
+    <message>
+        <source>Level A cannot be equal or greater than Level B!</source>
+        <translation>Niveau A mag niet gelijk aan of groter dan niveau B zijn!</translation>
+    </message>
+    <message>
+        <source>Invalid data in Set Level C! Level C must be an integer, &gt;= 0 and &lt;= 100!</source>
+        <translation>Ongeldige invoer bij niveau C! Niveau C moet een geheel getal van 0 tot 100 zijn!</translation>
+    </message>
+    <message>
+        <source>Level B cannot be equal or greater than Level C!</source>
+        <translation>Niveau B mag niet gelijk aan of groter dan niveau C zijn!</translation>
+    </message>
+    <message>
+        <source>Invalid data in Set Level D! Level D must be an integer, &gt;= 0 and &lt;= 100!</source>
+        <translation>Ongeldige invoer bij niveau D! Niveau D moet een geheel getal van 0 tot 100 zijn!</translation>
+    </message>
+    <message>
+        <source>Level C cannot be equal or greater than Level D!</source>
+        <translation>Niveau C mag niet gelijk aan of groter dan niveau D zijn!</translation>
+    </message>
+    <message>
+        <source>Invalid data in Set Top Limit! Top Limit must be an integer, &gt;= 10 and &lt;= 1000!</source>
+        <translation>Ongeldige bovengrens! De bovengrens moet een geheel getal van 10 tot 1000 zijn!</translation>
+    </message>
+    <message>
+        <source>The top limit should be 10mm except where tank sender spacer is used. Are you sure to set it to %1mm?</source>
+        <translation>De bovengrens hoort 10mm te zijn, behalve als er een afstandsstuk voor de zender wordt gebruikt. Weet u zeker dat u hem op %1mm wilt zetten?</translation>
+    </message>
+    <message>
+        <source>Invalid data in Set Bottom Limit! Bottom Limit must be an integer, &gt;= 100 and &lt;= 2000!</source>
+        <translation>Ongeldige ondergrens! De ondergrens moet een geheel getal van 100 tot 2000 zijn!</translation>
+    </message>
+    <message>
+        <source>Top Limit cannot be equal or greater than Bottom Limit!</source>
+        <translation>De bovengrens mag niet gelijk aan of groter dan de ondergrens zijn!</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>
