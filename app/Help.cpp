@@ -49,7 +49,7 @@ TAboutForm::TAboutForm(QWidget* parent, std::string programPath)
       BitBtn2(new QPushButton(Panel1)),
       programPath_(programPath.empty() ? RunningProgramPath() : std::move(programPath)) {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QStringLiteral("About ZEFT Programmer"));
+    setWindowTitle(tr("About ZEFT Programmer"));
     setModal(true);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Image3->setObjectName(QStringLiteral("Image3"));
@@ -71,8 +71,8 @@ TAboutForm::TAboutForm(QWidget* parent, std::string programPath)
     large.setBold(true);
     Label1->setFont(large);
     Label1->setText(QStringLiteral("ZEFT Programmer"));
-    Label2->setText(QStringLiteral("Version:"));
-    Label3->setText(QStringLiteral("Copyright \u00A9 2008-2026 KOV. All rights reserved."));
+    Label2->setText(tr("Version:"));
+    Label3->setText(tr("Copyright \u00A9 2008-2026 KOV. All rights reserved."));
     Label4->setText(QString::fromLatin1(kMakerWebAddress));
     QFont link = font();
     link.setUnderline(true);
@@ -88,7 +88,7 @@ TAboutForm::TAboutForm(QWidget* parent, std::string programPath)
     Label4->setStyleSheet(
         QStringLiteral("QLabel { border: 1px solid transparent; } QLabel:focus { border: 1px dotted #000080; }"));
     Label4->setToolTip(QString::fromLatin1(kMakerWebAddress));
-    BitBtn2->setText(QStringLiteral("&OK"));
+    BitBtn2->setText(tr("&OK"));
     BitBtn2->setDefault(true);
     connect(BitBtn2, &QPushButton::clicked, this, &TAboutForm::BitBtn2Click);
 

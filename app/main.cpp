@@ -2,12 +2,15 @@
 #include "app/HelpArguments.h"
 #include "app/PlatformOptions.h"
 #include "main/DataLocations.h"
+#include "main/Main_Form.h"
 #include "serial/HandOverQueue.h"
 #include "serial/virtual/VirtualSerialDevice.h"
 #include "ui/ProgramIcon.h"
 #include "ui/QtHandOverWaker.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTimer>
 
 #include <cstdio>
@@ -27,6 +30,13 @@ int main(int argc, char** argv) {
     // The desktop entry's name, so that a Wayland session shows the entry's icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zeftprogrammer.zeft"));
     QApplication::setWindowIcon(zeft::ui::ProgramIcon());
+    // The language chosen in Help > Language, else the system's (LANGUAGE, LC_ALL,
+    // LC_MESSAGES, LANG; on Windows the display language), else English.
+    zeft::ui::Translations translations;
+    translations.Install(
+        zeft::ui::WindowLanguageFor(QString::fromStdString(zeft::TMain_Form::StoredLanguage(zeft::PortSettingsStore())),
+                                    QLocale::system().uiLanguages()),
+        zeft::ui::TranslationsFolder());
 
     // The serial worker hands its events to this thread through the event loop.
     zeft::ui::QtHandOverWaker waker(zeft::HandOverQueue::MainThread());

@@ -8,6 +8,7 @@
 #include "main/Prompts.h"
 #include "main/SettingsControls.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -63,6 +64,9 @@ inline QLineEdit* MakeLabeledEdit(QWidget* parent, const QString& name, const QS
     }
     auto* edit = new QLineEdit(text, panel);
     edit->setObjectName(name);
+    // Every such edit takes a number; say which decimal separator, whatever the language.
+    edit->setToolTip(QCoreApplication::translate("CalculatorFormParts", "A number, with \"%1\" as decimal separator")
+                         .arg(QLatin1Char(DecimalSeparator())));
     label->setBuddy(edit);
     layout->addWidget(label);
     layout->addWidget(edit);
@@ -104,9 +108,11 @@ struct LevelSetRows {
 };
 
 inline LevelSetRows MakeLevelSetRows(QGroupBox* box, const std::array<QString, 5>& valueNames, int pointSize = 0) {
-    const std::array<QString, 5> captions{QStringLiteral("Level A 20% = "), QStringLiteral("Level B 40% = "),
-                                          QStringLiteral("Level C 60% =  "), QStringLiteral("Level D 80% = "),
-                                          QStringLiteral("Bottom Limit  = ")};
+    const std::array<QString, 5> captions{QCoreApplication::translate("CalculatorFormParts", "Level A 20% = "),
+                                          QCoreApplication::translate("CalculatorFormParts", "Level B 40% = "),
+                                          QCoreApplication::translate("CalculatorFormParts", "Level C 60% =  "),
+                                          QCoreApplication::translate("CalculatorFormParts", "Level D 80% = "),
+                                          QCoreApplication::translate("CalculatorFormParts", "Bottom Limit  = ")};
     const std::array<QString, 5> captionNames{QStringLiteral("Label2"), QStringLiteral("Label3"),
                                               QStringLiteral("Label4"), QStringLiteral("Label5"),
                                               QStringLiteral("Label10")};
@@ -142,11 +148,12 @@ struct CalculatorButtons {
 inline CalculatorButtons MakeCalculatorButtons(QWidget* parent, const std::array<QString, 3>& names) {
     QStyle* style = parent->style();
     CalculatorButtons buttons;
-    buttons.calculate =
-        new QPushButton(style->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Calculate"), parent);
-    buttons.saveClose =
-        new QPushButton(style->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("Save && Close"), parent);
-    buttons.close = new QPushButton(style->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Close"), parent);
+    buttons.calculate = new QPushButton(style->standardIcon(QStyle::SP_DialogApplyButton),
+                                        QCoreApplication::translate("CalculatorFormParts", "Calculate"), parent);
+    buttons.saveClose = new QPushButton(style->standardIcon(QStyle::SP_DialogSaveButton),
+                                        QCoreApplication::translate("CalculatorFormParts", "Save && Close"), parent);
+    buttons.close = new QPushButton(style->standardIcon(QStyle::SP_DialogCloseButton),
+                                    QCoreApplication::translate("CalculatorFormParts", "Close"), parent);
     buttons.calculate->setObjectName(names[0]);
     buttons.saveClose->setObjectName(names[1]);
     buttons.close->setObjectName(names[2]);
@@ -178,7 +185,9 @@ inline void HandOverShownLevelSet(const std::array<QLabel*, 5>& shown, SettingsC
                        shown[3]->text().toStdString()};
     levelSet.bottomLimit = shown[4]->text().toStdString();
     if (!HandOverLevelSet(mainControls, levelSet, inchUnit, DecimalSeparator())) {
-        prompts.ShowError("The bottom limit \"" + levelSet.bottomLimit + "\" is not a number.");
+        prompts.ShowError(QCoreApplication::translate("CalculatorFormParts", "The bottom limit \"%1\" is not a number.")
+                              .arg(QString::fromStdString(levelSet.bottomLimit))
+                              .toStdString());
     } else if (onHandedOver) {
         onHandedOver(HandedOverRecord(calculator, lastCalculation, levelSet, inchUnit, DecimalSeparator()));
     }

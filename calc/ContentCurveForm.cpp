@@ -3,6 +3,7 @@
 #include "calc/DecimalText.h"
 #include "calc/DipTable.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -44,8 +45,9 @@ void PaintContentCurve(QPainter& painter, const QRectF& area, const TankContent&
     const double line = metrics.height();
     const double thin = std::max(1.0, line / 16);
     const double height = static_cast<double>(content.height());
-    const QString heightTitle = content.inchUnit() ? QStringLiteral("Height (in)") : QStringLiteral("Height (mm)");
-    const QString percentTitle = QStringLiteral("Content (% of volume)");
+    const QString heightTitle = content.inchUnit() ? QCoreApplication::translate("ContentCurve", "Height (in)")
+                                                   : QCoreApplication::translate("ContentCurve", "Height (mm)");
+    const QString percentTitle = QCoreApplication::translate("ContentCurve", "Content (% of volume)");
 
     const QRectF plot(area.left() + line * 1.5 + metrics.horizontalAdvance(QStringLiteral("100")) + line / 2,
                       area.top() + line, 0, 0);
@@ -115,10 +117,11 @@ void PaintContentCurve(QPainter& painter, const QRectF& area, const TankContent&
 
     // The legend, bottom right, where both lines run low.
     const std::array<std::pair<QString, QPen>, 2> legend{{
-        {QStringLiteral("Content"), QPen(curveColour, thin * 2.5)},
-        {QStringLiteral("Gauge reading"), QPen(gaugeColour, thin * 1.8, Qt::DashLine)},
+        {QCoreApplication::translate("ContentCurve", "Content"), QPen(curveColour, thin * 2.5)},
+        {QCoreApplication::translate("ContentCurve", "Gauge reading"), QPen(gaugeColour, thin * 1.8, Qt::DashLine)},
     }};
-    const double legendWidth = metrics.horizontalAdvance(QStringLiteral("Gauge reading")) + line * 3;
+    const double legendWidth =
+        metrics.horizontalAdvance(QCoreApplication::translate("ContentCurve", "Gauge reading")) + line * 3;
     for (std::size_t i = 0; i < legend.size(); ++i) {
         const double y = frame.bottom() - line * (2.2 - 1.1 * static_cast<double>(i));
         const double x = frame.right() - legendWidth - line / 2;
@@ -136,7 +139,7 @@ void PaintContentCurve(QPainter& painter, const QRectF& area, const TankContent&
         painter.drawLine(toPoint(reserve, 0), toPoint(reserve, 100));
         painter.setPen(Qt::black);
         painter.drawText(QRectF(toPoint(reserve, 100).x() + line / 4, frame.top() + line / 4, line * 8, line),
-                         Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Reserve"));
+                         Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("ContentCurve", "Reserve"));
     }
 
     // Levels A to D where the sender's levels lie (20 to 80 % of the height above the empty
@@ -163,7 +166,7 @@ void PaintContentCurve(QPainter& painter, const QRectF& area, const TankContent&
 
 ContentCurveForm::ContentCurveForm(const TankContent& content, QWidget* parent) : QWidget(parent), content_(content) {
     setObjectName(QStringLiteral("ContentCurve"));
-    setAccessibleName(QStringLiteral("Content curve"));
+    setAccessibleName(QCoreApplication::translate("ContentCurve", "Content curve"));
     setMinimumSize(420, 320);
     setAutoFillBackground(true);
     QPalette colours = palette();

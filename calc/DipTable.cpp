@@ -1,6 +1,7 @@
 #include "calc/DipTable.h"
 
 #include "calc/DecimalText.h"
+#include "main/TextTranslation.h"
 
 #include <cfloat>
 #include <charconv>
@@ -20,13 +21,15 @@ std::optional<std::string> DipStepRefusal(const TankContent& content, std::strin
                                           char decimalSeparator) {
     const auto step = PositiveDecimalFromText(stepText, decimalSeparator);
     if (!step) {
-        return "Invalid input for step value! The step must be a number greater than 0.";
+        return ZEFT_TEXT("Core", "Invalid input for step value! The step must be a number greater than 0.");
     }
     // Counted before any row is computed: a row costs a content calculation.
     const long double top = content.height();
     const long double below = std::ceil((top - top * kDipSlack) / *step);
     if (!(below + 1 <= static_cast<long double>(kMaxDipRows))) {
-        return "Invalid input for step value! The table would have more than " + std::to_string(kMaxDipRows) + " rows.";
+        return FillPlaceholders(
+            TranslatedText("Core", "Invalid input for step value! The table would have more than %1 rows."),
+            {std::to_string(kMaxDipRows)});
     }
     if (!std::isfinite(content.volume()) || std::fabs(content.volume()) > DBL_MAX) {
         return std::string(kChartBeyondRange);
@@ -104,8 +107,10 @@ DipRowTexts DipRowText(const DipRow& row, DipVolumes volumes) {
 }
 
 DipHeaders DipTableHeaders(DipVolumes volumes) {
-    return {volumes.inchUnit ? "Height (in)" : "Height (mm)", "Percent", "Gauge %",
-            "Volume (" + std::string(VolumeUnitSymbol(volumes.shown)) + ")"};
+    // Shown in the window's language; the CSV keeps its own keys.
+    return {volumes.inchUnit ? TranslatedText("Core", "Height (in)") : TranslatedText("Core", "Height (mm)"),
+            TranslatedText("Core", "Percent"), TranslatedText("Core", "Gauge %"),
+            FillPlaceholders(TranslatedText("Core", "Volume (%1)"), {VolumeUnitSymbol(volumes.shown)})};
 }
 
 std::string DipTableCsv(const std::vector<DipRow>& rows, DipVolumes volumes) {

@@ -1,6 +1,7 @@
 #include "calc/GaugeError.h"
 
 #include "calc/DecimalText.h"
+#include "main/TextTranslation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -68,10 +69,12 @@ GaugeError LargestGaugeError(const std::array<long double, 4>& levels, long doub
 
 std::string GaugeErrorText(const GaugeError& error, long double top, bool inchUnit) {
     if (error.points < 0.005L) {
-        return "under 0.01 points";
+        return TranslatedText("Core", "under 0.01 points");
     }
-    return FixedText(error.points, 2, '.') + " points at " + FixedText(error.height, inchUnit ? 2 : 1, '.') +
-           (inchUnit ? " in (" : " mm (") + FixedText(error.height * 100 / top, 1, '.') + " % of H)";
+    const std::string pattern = inchUnit ? TranslatedText("Core", "%1 points at %2 in (%3 % of H)")
+                                         : TranslatedText("Core", "%1 points at %2 mm (%3 % of H)");
+    return FillPlaceholders(pattern, {FixedText(error.points, 2, '.'), FixedText(error.height, inchUnit ? 2 : 1, '.'),
+                                      FixedText(error.height * 100 / top, 1, '.')});
 }
 
 } // namespace zeft

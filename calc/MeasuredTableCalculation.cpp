@@ -3,6 +3,7 @@
 #include "calc/DecimalText.h"
 #include "calc/DipTable.h"
 #include "calc/MonotoneCubic.h"
+#include "main/TextTranslation.h"
 
 #include <algorithm>
 #include <array>
@@ -44,16 +45,18 @@ MeasuredTableCalculation CalculateFromMeasuredTable(const MeasuredTableInput& in
     if (!input.height.empty()) {
         const auto h = PositiveDecimalFromText(input.height, sep);
         if (!h) {
-            return Failure("Invalid input for H value!");
+            return Failure(ZEFT_TEXT("Core", "Invalid input for H value!"));
         }
         top = *h;
     }
     if (input.inchUnit) {
         if (top < 3.94L || top > 78.74L) {
-            return Failure("Invalid input for H value! H must be at least 3.94 inch and no more than 78.74 inch!");
+            return Failure(ZEFT_TEXT(
+                "Core", "Invalid input for H value! H must be at least 3.94 inch and no more than 78.74 inch!"));
         }
     } else if (top < 100 || top > 2000) {
-        return Failure("Invalid input for H value! H must be at least 100 mm and no more than 2000 mm!");
+        return Failure(
+            ZEFT_TEXT("Core", "Invalid input for H value! H must be at least 100 mm and no more than 2000 mm!"));
     }
     if (top > highest || top < lowest) {
         return Failure("H (" + Length(top, input.inchUnit) + ") lies outside the table, which runs from " +
@@ -73,7 +76,7 @@ MeasuredTableCalculation CalculateFromMeasuredTable(const MeasuredTableInput& in
         return Failure(kBeyondRange);
     }
     if (!(whole > 0)) {
-        return Failure("The volume at H must be greater than 0.");
+        return Failure(ZEFT_TEXT("Core", "The volume at H must be greater than 0."));
     }
 
     long double empty = 0;

@@ -8,7 +8,9 @@
 #include "calc/MeasuredTableCalculation.h"
 #include "main/Prompts.h"
 #include "main/SettingsControls.h"
+#include "main/TextTranslation.h"
 #include "ui/QtFileDialogs.h"
+#include "ui/Translations.h"
 #include "ui/Utf8Text.h"
 
 #include <QCheckBox>
@@ -32,7 +34,7 @@ namespace zeft::calc_ui {
 
 namespace {
 
-const QString kNoGaugeError = QStringLiteral("Largest gauge error: -");
+const char* const kNoGaugeError = QT_TRANSLATE_NOOP("zeft::calc_ui::TMeasuredTableForm", "Largest gauge error: -");
 
 } // namespace
 
@@ -40,13 +42,13 @@ TMeasuredTableForm::TMeasuredTableForm(SettingsControls& mainControls, Prompts& 
     : QDialog(parent), mainControls_(mainControls), prompts_(prompts),
       dialogs_(std::make_unique<ui::QtFileDialogs>(this)) {
     setObjectName(QStringLiteral("MeasuredTableForm"));
-    setWindowTitle(QStringLiteral("Non-linear Tank Parameter Calculation by Measured Table"));
+    setWindowTitle(tr("Non-linear Tank Parameter Calculation by Measured Table"));
 
     // The table: typed or pasted rows, or a file's.
-    GroupBox1 = new QGroupBox(QStringLiteral("Measured Table"), this);
+    GroupBox1 = new QGroupBox(tr("Measured Table"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    TableLabel = new QLabel(QStringLiteral("&Rows of height and volume (a first line naming the columns "
-                                           "\"height\" and \"volume\" may come first):"),
+    TableLabel = new QLabel(tr("&Rows of height and volume (a first line naming the columns "
+                               "\"height\" and \"volume\" may come first):"),
                             GroupBox1);
     TableLabel->setObjectName(QStringLiteral("TableLabel"));
     TableLabel->setWordWrap(true);
@@ -57,25 +59,25 @@ TMeasuredTableForm::TMeasuredTableForm(SettingsControls& mainControls, Prompts& 
     TableEdit->setPlaceholderText(QStringLiteral("height,volume\n0,0\n100,52.3\n..."));
     TableEdit->setMinimumSize(300, 260);
     TableLabel->setBuddy(TableEdit);
-    ImportBtn = new QPushButton(QStringLiteral("&Import CSV..."), GroupBox1);
+    ImportBtn = new QPushButton(tr("&Import CSV..."), GroupBox1);
     ImportBtn->setObjectName(QStringLiteral("ImportBtn"));
 
-    HeightLEdit = MakeLabeledEdit(GroupBox1, QStringLiteral("HeightLEdit"), QStringLiteral("H (mm)"), QString(), true,
-                                  &HeightLEditLabel);
-    HeightLEdit->setPlaceholderText(QStringLiteral("greatest height in the table"));
-    InchCheckBox = new QCheckBox(QStringLiteral("Inch Unit"), GroupBox1);
+    HeightLEdit =
+        MakeLabeledEdit(GroupBox1, QStringLiteral("HeightLEdit"), tr("H (mm)"), QString(), true, &HeightLEditLabel);
+    HeightLEdit->setPlaceholderText(tr("greatest height in the table"));
+    InchCheckBox = new QCheckBox(tr("Inch Unit"), GroupBox1);
     InchCheckBox->setObjectName(QStringLiteral("InchCheckBox"));
-    ReserveCheckBox = new QCheckBox(QStringLiteral("10% Reserve"), GroupBox1);
+    ReserveCheckBox = new QCheckBox(tr("10% Reserve"), GroupBox1);
     ReserveCheckBox->setObjectName(QStringLiteral("ReserveCheckBox"));
     for (QCheckBox* box : {InchCheckBox, ReserveCheckBox}) {
         SetBold(box, kEmphasisPointSize);
     }
-    VolumeUnitLabel = new QLabel(QStringLiteral("&Volumes in:"), GroupBox1);
+    VolumeUnitLabel = new QLabel(tr("&Volumes in:"), GroupBox1);
     VolumeUnitLabel->setObjectName(QStringLiteral("VolumeUnitLabel"));
     VolumeUnitBox = new QComboBox(GroupBox1);
     VolumeUnitBox->setObjectName(QStringLiteral("VolumeUnitBox"));
     for (const VolumeUnit unit : kVolumeUnits) {
-        VolumeUnitBox->addItem(ui::FromUtf8(VolumeUnitName(unit)));
+        VolumeUnitBox->addItem(ui::CoreText("Core", std::string(VolumeUnitName(unit))));
     }
     VolumeUnitLabel->setBuddy(VolumeUnitBox);
 
@@ -95,7 +97,7 @@ TMeasuredTableForm::TMeasuredTableForm(SettingsControls& mainControls, Prompts& 
     inputs->addLayout(options);
 
     // Results.
-    GroupBox2 = new QGroupBox(QStringLiteral("Non-Linear Calculated Values"), this);
+    GroupBox2 = new QGroupBox(tr("Non-Linear Calculated Values"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     const LevelSetRows rows =
         MakeLevelSetRows(GroupBox2, {QStringLiteral("LALabel"), QStringLiteral("LBLabel"), QStringLiteral("LCLabel"),
@@ -161,7 +163,7 @@ void TMeasuredTableForm::FormActivate() {
 
 void TMeasuredTableForm::InchCheckBoxClick() {
     const bool inch = InchCheckBox->isChecked();
-    HeightLEditLabel->setText(inch ? QStringLiteral("H (inch)") : QStringLiteral("H (mm)"));
+    HeightLEditLabel->setText(inch ? tr("H (inch)") : tr("H (mm)"));
     VolumeUnitBox->setCurrentIndex(static_cast<int>(DefaultVolumeUnit(inch)));
     ClearResults();
 }
@@ -175,12 +177,13 @@ void TMeasuredTableForm::ClearResults() {
     }
     BLLabel->setText(
         ui::FromUtf8(InchCheckBox->isChecked() ? kDefaultBottomLimitInches : kDefaultBottomLimitMillimetres));
-    VolumeLabel->setText(QStringLiteral("Volume at H = 0"));
-    GaugeErrorLabel->setText(kNoGaugeError);
+    VolumeLabel->setText(tr("Volume at H = 0"));
+    GaugeErrorLabel->setText(tr(kNoGaugeError));
 }
 
 void TMeasuredTableForm::ImportBtnClick() {
-    const std::optional<std::string> path = dialogs_->AskOpenPath("Import CSV", "CSV Files (*.csv *.txt)");
+    const std::optional<std::string> path =
+        dialogs_->AskOpenPath(ZEFT_TEXT("Core", "Import CSV"), ZEFT_TEXT("Core", "CSV Files (*.csv *.txt)"));
     if (!path) {
         return;
     }
@@ -210,10 +213,12 @@ void TMeasuredTableForm::CalBtnClick() {
     const auto unit = kVolumeUnits[static_cast<std::size_t>(std::max(0, VolumeUnitBox->currentIndex()))];
     const std::string volume =
         ShownVolumeText(result.volume, unit, DecimalSeparator()) + " " + std::string(VolumeUnitName(unit));
-    VolumeLabel->setText(QStringLiteral("Volume at H = ") + QString::fromStdString(volume));
+    VolumeLabel->setText(tr("Volume at H = ") +
+                         QString::fromStdString(ShownVolumeText(result.volume, unit, DecimalSeparator())) +
+                         QLatin1Char(' ') + ui::CoreText("Core", std::string(VolumeUnitName(unit))));
     const std::string gauge =
         result.gaugeError ? GaugeErrorText(*result.gaugeError, result.top, inch) : std::string("-");
-    GaugeErrorLabel->setText(QStringLiteral("Largest gauge error: ") + QString::fromStdString(gauge));
+    GaugeErrorLabel->setText(tr("Largest gauge error: ") + QString::fromStdString(gauge));
 
     lastCalculation_ = TableCalculationRecord(LevelCalculator::MeasuredTable,
                                               {{"Rows", std::to_string(input.table.points.size())},
@@ -232,8 +237,8 @@ void TMeasuredTableForm::CalBtnClick() {
 }
 
 void TMeasuredTableForm::SaveCloseBtnClick() {
-    if (prompts_.Confirm("Are you sure you want to update the parameters with those in the Non-Linear Calculated "
-                         "Values group box?") == ConfirmAnswer::Yes) {
+    if (prompts_.Confirm(ZEFT_TEXT("Core", "Are you sure you want to update the parameters with those in the "
+                                           "Non-Linear Calculated Values group box?")) == ConfirmAnswer::Yes) {
         HandOverShownLevelSet({LALabel, LBLabel, LCLabel, LDLabel, BLLabel}, mainControls_, prompts_,
                               InchCheckBox->isChecked(), LevelCalculator::MeasuredTable, lastCalculation_,
                               OnLevelSetHandedOver);

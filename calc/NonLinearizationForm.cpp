@@ -8,6 +8,7 @@
 #include "calc/TankShape.h"
 #include "main/Prompts.h"
 #include "main/SettingsControls.h"
+#include "main/TextTranslation.h"
 #include "ui/JpegPicture.h"
 
 #include <QCheckBox>
@@ -31,7 +32,8 @@ namespace {
 
 constexpr int kPictureWidth = 440;
 constexpr int kPictureHeight = 245;
-const QString kFootnote = QStringLiteral("* symmetrical about the vertical axis");
+const char* const kFootnote =
+    QT_TRANSLATE_NOOP("zeft::calc_ui::TNonLinearizationForm", "* symmetrical about the vertical axis");
 
 QString ShapePictureName(int shape, bool halfTank) {
     return QStringLiteral("pictures/shape%1%2.jpg").arg(shape).arg(halfTank ? QStringLiteral("h") : QString());
@@ -42,7 +44,7 @@ QString ShapePictureName(int shape, bool halfTank) {
 TNonLinearizationForm::TNonLinearizationForm(SettingsControls& mainControls, Prompts& prompts, QWidget* parent)
     : QDialog(parent), mainControls_(mainControls), prompts_(prompts) {
     setObjectName(QStringLiteral("NonLinearizationForm"));
-    setWindowTitle(QStringLiteral("Non-linear Tank Parameter Calculation by Tank Shape"));
+    setWindowTitle(tr("Non-linear Tank Parameter Calculation by Tank Shape"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setMinimumSize(475, 560);
@@ -55,16 +57,16 @@ TNonLinearizationForm::TNonLinearizationForm(SettingsControls& mainControls, Pro
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setFixedSize(kPictureWidth, kPictureHeight);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1 = new QLabel(kFootnote, Panel1);
+    Label1 = new QLabel(tr(kFootnote), Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
-    PicLeftBtn = new QPushButton(QStringLiteral("Prev <"), Panel1);
+    PicLeftBtn = new QPushButton(tr("Prev <"), Panel1);
     PicLeftBtn->setObjectName(QStringLiteral("PicLeftBtn"));
-    PicRightBtn = new QPushButton(QStringLiteral("Next >"), Panel1);
+    PicRightBtn = new QPushButton(tr("Next >"), Panel1);
     PicRightBtn->setObjectName(QStringLiteral("PicRightBtn"));
-    ShapeNoLabel = new QLabel(QStringLiteral("Shape No."), Panel1);
+    ShapeNoLabel = new QLabel(tr("Shape No."), Panel1);
     ShapeNoLabel->setObjectName(QStringLiteral("ShapeNoLabel"));
     SetBold(ShapeNoLabel);
-    ShapeNoLabel->setMinimumWidth(ShapeNoLabel->fontMetrics().horizontalAdvance(QStringLiteral("Shape No. 18/18")));
+    ShapeNoLabel->setMinimumWidth(ShapeNoLabel->fontMetrics().horizontalAdvance(tr("Shape No. 18/18")));
     ShapeNoLabel->setAlignment(Qt::AlignCenter);
     auto* paging = new QHBoxLayout;
     paging->addWidget(Label1, 1);
@@ -77,21 +79,21 @@ TNonLinearizationForm::TNonLinearizationForm(SettingsControls& mainControls, Pro
     panelLayout->addLayout(paging);
 
     // Dimensions: X, Y, X1 and the options on the left; H, W, Z, X2 on the right.
-    GroupBox1 = new QGroupBox(QStringLiteral("Enter Tank Dimension (Millimetre)"), this);
+    GroupBox1 = new QGroupBox(tr("Enter Tank Dimension (Millimetre)"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     const QString zero = QStringLiteral("0");
-    X_Edit = MakeLabeledEdit(GroupBox1, QStringLiteral("X_Edit"), QStringLiteral("X Value"), zero, true);
-    H_Edit = MakeLabeledEdit(GroupBox1, QStringLiteral("H_Edit"), QStringLiteral("H Value"), zero, true);
-    Y_Edit = MakeLabeledEdit(GroupBox1, QStringLiteral("Y_Edit"), QStringLiteral("Y Value"), zero, true);
-    W_Edit = MakeLabeledEdit(GroupBox1, QStringLiteral("W_Edit"), QStringLiteral("W Value"), zero, true);
-    X1_Edit = MakeLabeledEdit(GroupBox1, QStringLiteral("X1_Edit"), QStringLiteral("X1 Value"), zero, true);
-    Z_Edit = MakeLabeledEdit(GroupBox1, QStringLiteral("Z_Edit"), QStringLiteral("Z Value"), zero, true);
-    X2_Edit = MakeLabeledEdit(GroupBox1, QStringLiteral("X2_Edit"), QStringLiteral("X2 Value"), QString(), true);
-    InchCheckBox = new QCheckBox(QStringLiteral("Inch Unit"), GroupBox1);
+    X_Edit = MakeLabeledEdit(GroupBox1, QStringLiteral("X_Edit"), tr("X Value"), zero, true);
+    H_Edit = MakeLabeledEdit(GroupBox1, QStringLiteral("H_Edit"), tr("H Value"), zero, true);
+    Y_Edit = MakeLabeledEdit(GroupBox1, QStringLiteral("Y_Edit"), tr("Y Value"), zero, true);
+    W_Edit = MakeLabeledEdit(GroupBox1, QStringLiteral("W_Edit"), tr("W Value"), zero, true);
+    X1_Edit = MakeLabeledEdit(GroupBox1, QStringLiteral("X1_Edit"), tr("X1 Value"), zero, true);
+    Z_Edit = MakeLabeledEdit(GroupBox1, QStringLiteral("Z_Edit"), tr("Z Value"), zero, true);
+    X2_Edit = MakeLabeledEdit(GroupBox1, QStringLiteral("X2_Edit"), tr("X2 Value"), QString(), true);
+    InchCheckBox = new QCheckBox(tr("Inch Unit"), GroupBox1);
     InchCheckBox->setObjectName(QStringLiteral("InchCheckBox"));
-    HalfTankCheckBox = new QCheckBox(QStringLiteral("Half Tank"), GroupBox1);
+    HalfTankCheckBox = new QCheckBox(tr("Half Tank"), GroupBox1);
     HalfTankCheckBox->setObjectName(QStringLiteral("HalfTankCheckBox"));
-    ReserveCheckBox = new QCheckBox(QStringLiteral("10% Reserve"), GroupBox1);
+    ReserveCheckBox = new QCheckBox(tr("10% Reserve"), GroupBox1);
     ReserveCheckBox->setObjectName(QStringLiteral("ReserveCheckBox"));
     for (QCheckBox* box : {InchCheckBox, HalfTankCheckBox, ReserveCheckBox}) {
         SetBold(box, kEmphasisPointSize);
@@ -114,7 +116,7 @@ TNonLinearizationForm::TNonLinearizationForm(SettingsControls& mainControls, Pro
     }
 
     // Results.
-    GroupBox2 = new QGroupBox(QStringLiteral("Non-Linear Calculated Values"), this);
+    GroupBox2 = new QGroupBox(tr("Non-Linear Calculated Values"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     const LevelSetRows rows =
         MakeLevelSetRows(GroupBox2,
@@ -136,14 +138,14 @@ TNonLinearizationForm::TNonLinearizationForm(SettingsControls& mainControls, Pro
     const CalculatorButtons buttons = MakeCalculatorButtons(
         this, {QStringLiteral("CalBtn1"), QStringLiteral("SaveBtn1"), QStringLiteral("CloseBtn1")});
     CalBtn1 = buttons.calculate;
-    LabeledEdit1 = MakeLabeledEdit(this, QStringLiteral("LabeledEdit1"), QStringLiteral("Volume in Litres"), zero, true,
-                                   &LabeledEdit1Label);
+    LabeledEdit1 =
+        MakeLabeledEdit(this, QStringLiteral("LabeledEdit1"), tr("Volume in Litres"), zero, true, &LabeledEdit1Label);
     LabeledEdit1->setReadOnly(true);
-    LabeledEdit1Label->setMinimumWidth(
-        LabeledEdit1Label->fontMetrics().horizontalAdvance(QStringLiteral("Volume in US Gallons")) + 4);
+    LabeledEdit1Label->setMinimumWidth(LabeledEdit1Label->fontMetrics().horizontalAdvance(tr("Volume in US Gallons")) +
+                                       4);
     SaveBtn1 = buttons.saveClose;
     CloseBtn1 = buttons.close;
-    ChartBtn1 = new QPushButton(QStringLiteral("Chart..."), this);
+    ChartBtn1 = new QPushButton(tr("Chart..."), this);
     ChartBtn1->setObjectName(QStringLiteral("ChartBtn1"));
     ChartBtn1->setEnabled(false);
 
@@ -196,7 +198,7 @@ void TNonLinearizationForm::FormActivate() {
     SetLabeledEditVisible(X2_Edit, false);
     ShapeNo = 1;
     ShapeCount = kShapeCount;
-    ShapeNoLabel->setText(QStringLiteral("Shape No. 1/%1").arg(ShapeCount));
+    ShapeNoLabel->setText(tr("Shape No. 1/%1").arg(ShapeCount));
 }
 
 void TNonLinearizationForm::PicLeftBtnClick() {
@@ -210,7 +212,7 @@ void TNonLinearizationForm::PicRightBtnClick() {
 }
 
 void TNonLinearizationForm::UpdateForm() {
-    ShapeNoLabel->setText(QStringLiteral("Shape No. %1/%2").arg(ShapeNo).arg(ShapeCount));
+    ShapeNoLabel->setText(tr("Shape No. %1/%2").arg(ShapeNo).arg(ShapeCount));
     if (!HasHalfTank(ShapeNo)) {
         pictureLoadDeferred_ = true;
         HalfTankCheckBox->setChecked(false);
@@ -244,14 +246,13 @@ void TNonLinearizationForm::HalfTankCheckBoxClick() {
     if (!pictureLoadDeferred_) {
         LoadShapePicture();
     }
-    Label1->setText(HalfTankCheckBox->isChecked() ? QString() : kFootnote);
+    Label1->setText(HalfTankCheckBox->isChecked() ? QString() : tr(kFootnote));
 }
 
 void TNonLinearizationForm::InchCheckBoxClick() {
     const bool inch = InchCheckBox->isChecked();
-    GroupBox1->setTitle(inch ? QStringLiteral("Enter Tank Dimension (Inch)")
-                             : QStringLiteral("Enter Tank Dimension (Millimetre)"));
-    LabeledEdit1Label->setText(inch ? QStringLiteral("Volume in US Gallons") : QStringLiteral("Volume in Litres"));
+    GroupBox1->setTitle(inch ? tr("Enter Tank Dimension (Inch)") : tr("Enter Tank Dimension (Millimetre)"));
+    LabeledEdit1Label->setText(inch ? tr("Volume in US Gallons") : tr("Volume in Litres"));
     LabeledEdit1->setText(QStringLiteral("0"));
     const std::string_view bottom = inch ? kDefaultBottomLimitInches : kDefaultBottomLimitMillimetres;
     Label11->setText(QString::fromUtf8(bottom.data(), static_cast<qsizetype>(bottom.size())));
@@ -292,8 +293,8 @@ void TNonLinearizationForm::ChartBtn1Click() {
 }
 
 void TNonLinearizationForm::SaveBtn1Click() {
-    if (prompts_.Confirm("Are you sure you want to update the parameters with those in the Non-Linear Calculated "
-                         "Values group box?") == ConfirmAnswer::Yes) {
+    if (prompts_.Confirm(ZEFT_TEXT("Core", "Are you sure you want to update the parameters with those in the "
+                                           "Non-Linear Calculated Values group box?")) == ConfirmAnswer::Yes) {
         HandOverShownLevelSet({Label6, Label7, Label8, Label9, Label11}, mainControls_, prompts_,
                               InchCheckBox->isChecked(), LevelCalculator::Shape, lastCalculation_,
                               OnLevelSetHandedOver);

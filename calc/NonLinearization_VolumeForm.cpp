@@ -1,6 +1,7 @@
 #include "calc/NonLinearization_VolumeForm.h"
 
 #include "calc/CalculatorFormParts.h"
+#include "main/TextTranslation.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -13,15 +14,16 @@ namespace zeft::calc_ui {
 TNonLinearVolumeForm::TNonLinearVolumeForm(SettingsControls& mainControls, Prompts& prompts, QWidget* parent)
     : TTableCalculatorForm(
           {QStringLiteral("NonLinearVolumeForm"),
-           QStringLiteral("Non-linear Tank Parameter Calculation by Tank Volume"),
-           QStringLiteral("Enter Tank Volume Information (Litre or Gallon)"),
+           tr("Non-linear Tank Parameter Calculation by Tank Volume"),
+           tr("Enter Tank Volume Information (Litre or Gallon)"),
            QStringLiteral("pictures/volume_table.jpg"),
-           {QStringLiteral("Volume @ Full Tank"), QStringLiteral("Volume @ 80% H"), QStringLiteral("Volume @ 60% H"),
-            QStringLiteral("Volume @ 40% of H"), QStringLiteral("Volume @ 20% of H")},
-           "Are you sure you want to update the parameters with those in the Non-Linear Calculated Values group box?"},
+           {tr("Volume @ Full Tank"), tr("Volume @ 80% H"), tr("Volume @ 60% H"), tr("Volume @ 40% of H"),
+            tr("Volume @ 20% of H")},
+           ZEFT_TEXT("Core", "Are you sure you want to update the parameters with those in the Non-Linear "
+                             "Calculated Values group box?")},
           mainControls, prompts, parent) {
-    HeightLEdit = MakeLabeledEdit(GroupBox1, QStringLiteral("HeightLEdit"), QStringLiteral("H (Millimetre)"),
-                                  QStringLiteral("0"), false, &HeightLEditLabel);
+    HeightLEdit = MakeLabeledEdit(GroupBox1, QStringLiteral("HeightLEdit"), tr("H (Millimetre)"), QStringLiteral("0"),
+                                  false, &HeightLEditLabel);
     InputGrid()->addWidget(HeightLEdit->parentWidget(), 2, 1);
     SetTabChain({Vol100LEdit, Vol80LEdit, Vol60LEdit, Vol40LEdit, Vol20LEdit, HeightLEdit, InchCheckBox});
 }
@@ -31,7 +33,7 @@ void TNonLinearVolumeForm::ResetInputs() {
 }
 
 void TNonLinearVolumeForm::UnitChanged(bool inchUnit) {
-    HeightLEditLabel->setText(inchUnit ? QStringLiteral("H (inch)") : QStringLiteral("H (mm)"));
+    HeightLEditLabel->setText(inchUnit ? tr("H (inch)") : tr("H (mm)"));
 }
 
 TableCalculation TNonLinearVolumeForm::Calculate(const TableEditTexts& texts, bool inchUnit,

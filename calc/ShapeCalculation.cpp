@@ -3,6 +3,7 @@
 #include "calc/DecimalText.h"
 #include "calc/TankGeometry.h"
 #include "calc/VesselGeometry.h"
+#include "main/TextTranslation.h"
 
 #include <cmath>
 #include <cstddef>
@@ -80,26 +81,28 @@ ShapeCalculation CalculateShape(const ShapeOptions& options, const ShapeEditText
     if (reads.x) {
         const auto x = PositiveDecimalFromText(texts.x, sep);
         if (!x) {
-            return Failure("Invalid input for X value!");
+            return Failure(ZEFT_TEXT("Core", "Invalid input for X value!"));
         }
         entered.x = *x;
     }
     const auto h = PositiveDecimalFromText(texts.h, sep);
     if (!h) {
-        return Failure("Invalid input for H value!");
+        return Failure(ZEFT_TEXT("Core", "Invalid input for H value!"));
     }
     entered.h = *h;
     if (options.inchUnit) {
         if (entered.h < 3.94L || entered.h > 78.74L) {
-            return Failure("Invalid input for H value! H must be at least 3.94 inch and no more than 78.74 inch!");
+            return Failure(ZEFT_TEXT(
+                "Core", "Invalid input for H value! H must be at least 3.94 inch and no more than 78.74 inch!"));
         }
     } else if (entered.h < 100 || entered.h > 2000) {
-        return Failure("Invalid input for H value! H must be at least 100 mm and no more than 2000 mm!");
+        return Failure(
+            ZEFT_TEXT("Core", "Invalid input for H value! H must be at least 100 mm and no more than 2000 mm!"));
     }
     if (reads.w) {
         const auto w = PositiveDecimalFromText(texts.w, sep);
         if (!w) {
-            return Failure("Invalid input for W value!");
+            return Failure(ZEFT_TEXT("Core", "Invalid input for W value!"));
         }
         entered.w = *w;
     }
@@ -130,7 +133,7 @@ ShapeCalculation CalculateShape(const ShapeOptions& options, const ShapeEditText
         return Failure(std::move(relation));
     }
     if (!(entered.h - entered.y > 0)) {
-        return Failure("Y value cannot be equal or greater than H value!");
+        return Failure(ZEFT_TEXT("Core", "Y value cannot be equal or greater than H value!"));
     }
 
     // The cylinder gives its bottom limit in whole millimetres, the other shapes with two

@@ -1,6 +1,7 @@
 #include "calc/TableCalculation.h"
 
 #include "calc/DecimalText.h"
+#include "main/TextTranslation.h"
 
 #include <cmath>
 #include <cstddef>
@@ -70,7 +71,7 @@ TableCalculation CalculateByVolume(const TableEditTexts& volumes, const std::str
     }
     const auto h = PositiveDecimalFromText(heightText, sep);
     if (!h) {
-        return Failure("Invalid input for H!");
+        return Failure(ZEFT_TEXT("Core", "Invalid input for H!"));
     }
     if (!HeightInRange(*h, inchUnit)) {
         return Failure(inchUnit ? "Invalid input for H value! H must be at least 3.94 inch and no more than 78.74 inch!"

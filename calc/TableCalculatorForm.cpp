@@ -61,7 +61,7 @@ TTableCalculatorForm::TTableCalculatorForm(const Texts& texts, SettingsControls&
     Vol60LEdit = edits[2];
     Vol40LEdit = edits[3];
     Vol20LEdit = edits[4];
-    InchCheckBox = new QCheckBox(QStringLiteral("Inch Unit"), GroupBox1);
+    InchCheckBox = new QCheckBox(tr("Inch Unit"), GroupBox1);
     InchCheckBox->setObjectName(QStringLiteral("InchCheckBox"));
     SetBold(InchCheckBox, kEmphasisPointSize);
     inputGrid_ = new QGridLayout(GroupBox1);
@@ -72,7 +72,7 @@ TTableCalculatorForm::TTableCalculatorForm(const Texts& texts, SettingsControls&
     inputGrid_->addWidget(Vol20LEdit->parentWidget(), 1, 1);
     inputGrid_->addWidget(InchCheckBox, 3, 0);
 
-    GroupBox2 = new QGroupBox(QStringLiteral("Non-Linear Calculated Values"), this);
+    GroupBox2 = new QGroupBox(tr("Non-Linear Calculated Values"), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     const LevelSetRows rows =
         MakeLevelSetRows(GroupBox2, {QStringLiteral("LALabel"), QStringLiteral("LBLabel"), QStringLiteral("LCLabel"),

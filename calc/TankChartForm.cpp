@@ -7,7 +7,9 @@
 #include "main/AtomicFile.h"
 #include "main/Prompts.h"
 #include "main/SaveFileName.h"
+#include "main/TextTranslation.h"
 #include "ui/QtFileDialogs.h"
+#include "ui/Translations.h"
 
 #include <QAbstractTableModel>
 #include <QComboBox>
@@ -100,7 +102,7 @@ TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWi
     : QDialog(parent), content_(content), prompts_(prompts), dialogs_(std::make_unique<ui::QtFileDialogs>(this)),
       gaugeError_(content_.LargestGaugeError()) {
     setObjectName(QStringLiteral("TankChartForm"));
-    setWindowTitle(QStringLiteral("Tank Chart"));
+    setWindowTitle(tr("Tank Chart"));
     const QString unit = content_.inchUnit() ? QStringLiteral("in") : QStringLiteral("mm");
 
     volumes_ = DefaultDipVolumes(content_.inchUnit());
@@ -108,27 +110,29 @@ TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWi
     TankLabel->setObjectName(QStringLiteral("TankLabel"));
     TankLabel->setWordWrap(true);
     TankLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    GaugeErrorLabel = new QLabel(QStringLiteral("Largest gauge error: ") + GaugeErrorDescription(), this);
+    GaugeErrorLabel = new QLabel(tr("Largest gauge error: ") + GaugeErrorDescription(), this);
     GaugeErrorLabel->setObjectName(QStringLiteral("GaugeErrorLabel"));
     GaugeErrorLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     ContentCurve = new ContentCurveForm(content_, this);
 
-    VolumeUnitLabel = new QLabel(QStringLiteral("&Volume unit:"), this);
+    VolumeUnitLabel = new QLabel(tr("&Volume unit:"), this);
     VolumeUnitLabel->setObjectName(QStringLiteral("VolumeUnitLabel"));
     VolumeUnitBox = new QComboBox(this);
     VolumeUnitBox->setObjectName(QStringLiteral("VolumeUnitBox"));
     for (const VolumeUnit unit : kVolumeUnits) {
-        const std::string_view name = VolumeUnitName(unit);
-        VolumeUnitBox->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        VolumeUnitBox->addItem(ui::CoreText("Core", std::string(VolumeUnitName(unit))));
     }
     VolumeUnitBox->setCurrentIndex(static_cast<int>(volumes_.shown));
     VolumeUnitLabel->setBuddy(VolumeUnitBox);
 
-    StepLabel = new QLabel(QStringLiteral("&Step (%1):").arg(unit), this);
+    StepLabel = new QLabel(tr("&Step (%1):").arg(unit), this);
     StepLabel->setObjectName(QStringLiteral("StepLabel"));
     StepEdit = new QLineEdit(
         QString::fromLatin1(kDefaultDipStep.data(), static_cast<qsizetype>(kDefaultDipStep.size())), this);
     StepEdit->setObjectName(QStringLiteral("StepEdit"));
+    StepEdit->setToolTip(
+        QCoreApplication::translate("CalculatorFormParts", "A number, with \"%1\" as decimal separator")
+            .arg(QLatin1Char(DecimalSeparator())));
     StepLabel->setBuddy(StepEdit);
     StepErrorLabel = new QLabel(this);
     StepErrorLabel->setObjectName(QStringLiteral("StepErrorLabel"));
@@ -136,7 +140,7 @@ TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWi
     StepErrorLabel->setStyleSheet(QStringLiteral("color: #b00000;"));
     StepErrorLabel->hide();
 
-    TableLabel = new QLabel(QStringLiteral("Dip &table:"), this);
+    TableLabel = new QLabel(tr("Dip &table:"), this);
     TableLabel->setObjectName(QStringLiteral("TableLabel"));
     model_ = new DipTableModel(volumes_, this);
     DipTableView = new QTableView(this);
@@ -162,9 +166,9 @@ TTankChartForm::TTankChartForm(const TankContent& content, Prompts& prompts, QWi
     DipTableView->setMinimumWidth(tableWidth + DipTableView->verticalScrollBar()->sizeHint().width() +
                                   DipTableView->frameWidth() * 2 + 2);
 
-    SaveCsvBtn = MakeButton(this, QStringLiteral("SaveCsvBtn"), QStringLiteral("Save &CSV..."));
-    SavePdfBtn = MakeButton(this, QStringLiteral("SavePdfBtn"), QStringLiteral("Save &PDF..."));
-    CloseBtn = MakeButton(this, QStringLiteral("CloseBtn"), QStringLiteral("Close"));
+    SaveCsvBtn = MakeButton(this, QStringLiteral("SaveCsvBtn"), tr("Save &CSV..."));
+    SavePdfBtn = MakeButton(this, QStringLiteral("SavePdfBtn"), tr("Save &PDF..."));
+    CloseBtn = MakeButton(this, QStringLiteral("CloseBtn"), tr("Close"));
 
     auto* stepRow = new QGridLayout;
     stepRow->addWidget(StepLabel, 0, 0);
@@ -233,9 +237,9 @@ const std::vector<DipRow>& TTankChartForm::Rows() const {
 QString TTankChartForm::Description() const {
     const std::string unit = content_.inchUnit() ? " in" : " mm";
     const TankDimensions& d = content_.dimensions();
-    std::string text = "Shape " + std::to_string(content_.shape());
+    std::string text = tr("Shape %1").arg(content_.shape()).toStdString();
     if (HasHalfTank(content_.shape())) {
-        text += content_.halfTank() ? ", half tank" : ", full tank";
+        text += (content_.halfTank() ? tr(", half tank") : tr(", full tank")).toStdString();
     }
     const ShapeReads reads = ShapeReadsOf(content_.shape());
     const std::array<std::pair<const char*, std::optional<long double>>, 7> letters{{
@@ -255,11 +259,15 @@ QString TTankChartForm::Description() const {
         }
     }
     const long double volume = ConvertVolume(content_.volume(), DefaultVolumeUnit(content_.inchUnit()), volumes_.shown);
-    text += ". Volume " + ShownVolumeText(volume, volumes_.shown, '.') + " " +
-            std::string(VolumeUnitName(volumes_.shown)) + ".";
+    text += tr(". Volume %1 %2.")
+                .arg(QString::fromStdString(ShownVolumeText(volume, volumes_.shown, '.')),
+                     ui::CoreText("Core", std::string(VolumeUnitName(volumes_.shown))))
+                .toStdString();
     if (content_.reserve()) {
-        text += " 10% reserve: the sender reads empty at " + FixedText(content_.reserveHeight(), 2, '.') + unit +
-                ", levels A to D above it.";
+        text +=
+            tr(" 10% reserve: the sender reads empty at %1%2, levels A to D above it.")
+                .arg(QString::fromStdString(FixedText(content_.reserveHeight(), 2, '.')), QString::fromStdString(unit))
+                .toStdString();
     }
     return QString::fromStdString(text);
 }
@@ -345,7 +353,8 @@ void TTankChartForm::StopTable() {
 }
 
 void TTankChartForm::SaveCsvBtnClick() {
-    const std::optional<std::filesystem::path> target = AskTarget("Save CSV", "CSV Files (*.csv)", ".csv");
+    const std::optional<std::filesystem::path> target =
+        AskTarget(ZEFT_TEXT("Core", "Save CSV"), ZEFT_TEXT("Core", "CSV Files (*.csv)"), ".csv");
     if (!target) {
         return;
     }
@@ -358,22 +367,23 @@ void TTankChartForm::SavePdfBtnClick() {
     if (SavingPdf()) {
         return;
     }
-    const std::optional<std::filesystem::path> target = AskTarget("Save PDF", "PDF Files (*.pdf)", ".pdf");
+    const std::optional<std::filesystem::path> target =
+        AskTarget(ZEFT_TEXT("Core", "Save PDF"), ZEFT_TEXT("Core", "PDF Files (*.pdf)"), ".pdf");
     if (!target) {
         return;
     }
     // The thread works on copies; the window reads pdfError_ only after the thread ended.
     pdfError_.reset();
-    pdfThread_.reset(QThread::create([this, content = content_, rows = Rows(), volumes = volumes_,
-                                      description = Description() + QStringLiteral(" Largest gauge error: ") +
-                                                    GaugeErrorDescription() + QStringLiteral("."),
-                                      path = *target] {
-        const QByteArray pdf = TankChartPdf(content, rows, volumes, description);
-        pdfError_ =
-            pdf.isEmpty()
-                ? std::optional<std::string>("The chart could not be drawn.")
-                : SaveFileAtomically(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
-    }));
+    pdfThread_.reset(QThread::create(
+        [this, content = content_, rows = Rows(), volumes = volumes_,
+         description = Description() + tr(" Largest gauge error: ") + GaugeErrorDescription() + QStringLiteral("."),
+         path = *target] {
+            const QByteArray pdf = TankChartPdf(content, rows, volumes, description);
+            pdfError_ =
+                pdf.isEmpty()
+                    ? std::optional<std::string>("The chart could not be drawn.")
+                    : SaveFileAtomically(path, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+        }));
     connect(pdfThread_.get(), &QThread::finished, this, &TTankChartForm::PdfSaved);
     UpdateSaveButtons();
     setCursor(Qt::BusyCursor);

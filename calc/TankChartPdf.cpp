@@ -3,6 +3,7 @@
 #include "calc/ContentCurveForm.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -74,7 +75,7 @@ QByteArray TankChartPdf(const TankContent& content, const std::vector<DipRow>& r
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setResolution(300);
-        writer.setTitle(QStringLiteral("Tank Chart"));
+        writer.setTitle(QCoreApplication::translate("TankChartPdf", "Tank Chart"));
         writer.setCreator(QStringLiteral("ZEFT Programmer"));
         QPainter painter;
         if (!painter.begin(&writer)) {
@@ -112,12 +113,12 @@ QByteArray TankChartPdf(const TankContent& content, const std::vector<DipRow>& r
             const QRectF text = about.translated(0, top - about.top());
             painter.drawText(text, Qt::AlignLeft | Qt::TextWordWrap, description);
             painter.drawText(QRectF(text.right(), top, page.right() - text.right(), line), Qt::AlignRight,
-                             QStringLiteral("Page %1 of %2").arg(number).arg(pages));
+                             QCoreApplication::translate("TankChartPdf", "Page %1 of %2").arg(number).arg(pages));
         };
 
         painter.setFont(heading);
         painter.drawText(QRectF(page.left(), page.top(), page.width(), headingLine), Qt::AlignLeft,
-                         QStringLiteral("Tank Chart"));
+                         QCoreApplication::translate("TankChartPdf", "Tank Chart"));
         painter.setFont(font);
         paintHeader(1, firstAboutTop);
         PaintContentCurve(painter, curve, content);

@@ -1,5 +1,7 @@
 #include "calc/VolumeUnit.h"
 
+#include "main/TextTranslation.h"
+
 #include <cstddef>
 
 namespace zeft {
@@ -15,10 +17,10 @@ struct UnitEntry {
 
 // A US gallon is 231 cubic inches, 3.785411784 L; an imperial gallon is 4.54609 L.
 constexpr std::array<UnitEntry, 4> kEntries{{
-    {"litre", "litres", "L", 1.0L, 3},
-    {"m3", "cubic metres", "m3", 1000.0L, 6},
-    {"usgal", "US gallons", "US gal", 3.785411784L, 3},
-    {"impgal", "imperial gallons", "imp gal", 4.54609L, 3},
+    {"litre", ZEFT_TEXT("Core", "litres"), "L", 1.0L, 3},
+    {"m3", ZEFT_TEXT("Core", "cubic metres"), "m3", 1000.0L, 6},
+    {"usgal", ZEFT_TEXT("Core", "US gallons"), "US gal", 3.785411784L, 3},
+    {"impgal", ZEFT_TEXT("Core", "imperial gallons"), "imp gal", 4.54609L, 3},
 }};
 
 const UnitEntry& Entry(VolumeUnit unit) {

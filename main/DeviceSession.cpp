@@ -8,7 +8,7 @@
 namespace zeft {
 namespace {
 
-const char kPortClosed[] = "Cannot Open COM port!";
+const char kPortClosed[] = ZEFT_TEXT("Core", "Cannot Open COM port!");
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "main/SenderSettings.h"
 #include "main/SettingsComparison.h"
 #include "main/SettingsValidator.h"
+#include "main/TextTranslation.h"
 
 #include <array>
 #include <utility>
@@ -15,17 +16,36 @@ namespace {
 constexpr std::array<OperationButton, 3> kButtons = {OperationButton::ReadBtn, OperationButton::ResetBtn,
                                                      OperationButton::Setbtn};
 
-const std::string kConnectFailureBox = "Fail to connect with the device! Check connection or battery!";
-const std::string kConnectFailure = "Fail to connect with the device!";
-const std::string kCommunicateFailureBox = "Fail to communicate with the device! Check connection or battery!";
-const std::string kCommunicateFailure = "Fail to communicate with the device!";
-const std::string kProgramFailureBox = "Fail to program the device! Check connection or battery!";
-const std::string kProgramFailure = "Fail to program the device!";
+const std::string kConnectFailureBox =
+    ZEFT_TEXT("Core", "Fail to connect with the device! Check connection or battery!");
+const std::string kConnectFailure = ZEFT_TEXT("Core", "Fail to connect with the device!");
+const std::string kCommunicateFailureBox =
+    ZEFT_TEXT("Core", "Fail to communicate with the device! Check connection or battery!");
+const std::string kCommunicateFailure = ZEFT_TEXT("Core", "Fail to communicate with the device!");
+const std::string kProgramFailureBox = ZEFT_TEXT("Core", "Fail to program the device! Check connection or battery!");
+const std::string kProgramFailure = ZEFT_TEXT("Core", "Fail to program the device!");
 const std::string kFirmwareFailureBox =
-    "Fail to program the device due to incompatible firmware! Please contact KOV to upgrade!";
-const std::string kPortClosed = "Cannot Open COM port!";
-const std::string kNoOutputType = "Invalid data in Output Type! Please select an output type!";
-const std::string kNoFluidType = "Invalid data in Fluid Type! Please select a fluid type!";
+    ZEFT_TEXT("Core", "Fail to program the device due to incompatible firmware! Please contact KOV to upgrade!");
+const std::string kPortClosed = ZEFT_TEXT("Core", "Cannot Open COM port!");
+const std::string kNoOutputType = ZEFT_TEXT("Core", "Invalid data in Output Type! Please select an output type!");
+const std::string kNoFluidType = ZEFT_TEXT("Core", "Invalid data in Fluid Type! Please select a fluid type!");
+
+// The box for settings the sender did not keep: which ones, sent and read back.
+std::string SettingsNotKeptBoxText(const SettingsComparison& kept, bool translated) {
+    const auto text = [translated](const std::string& english) {
+        return translated ? TranslatedText("Core", english.c_str()) : english;
+    };
+    std::string box = text(kSettingsNotKeptBox);
+    const char* separator = "";
+    for (const SettingsComparisonRow& row : kept.rows) {
+        if (!row.same) {
+            box.append(separator).append(FillPlaceholders(text(ZEFT_TEXT("Core", "%1 (sent %2, read %3)")),
+                                                          {text(row.setting), row.left, row.right}));
+            separator = ", ";
+        }
+    }
+    return box + ".";
+}
 
 } // namespace
 
@@ -199,9 +219,9 @@ void ExchangeEngine::Timer1Timer() {
         return;
     case kAwaitSuccessTick:
         if (operation == ExchangeOperation::ReadDevice) {
-            controls_.SetStatusText("Device read successfully!");
+            controls_.SetStatusText(ZEFT_TEXT("Core", "Device read successfully!"));
         } else if (operation == ExchangeOperation::RestoreDefault) {
-            controls_.SetStatusText("Device restored successfully!");
+            controls_.SetStatusText(ZEFT_TEXT("Core", "Device restored successfully!"));
         } else {
             ReportProgrammed();
             return;
@@ -224,11 +244,11 @@ void ExchangeEngine::SendFirstCommand(ExchangeOperation operation) {
         link_.SendString(std::string(kRequestListingCommand));
         break;
     case ExchangeOperation::RestoreDefault:
-        controls_.SetReplyText("Restoring default settings...");
+        controls_.SetReplyText(ZEFT_TEXT("Core", "Restoring default settings..."));
         link_.SendString(std::string(kRestoreDefaultsCommand));
         break;
     case ExchangeOperation::ProgramDevice:
-        controls_.SetReplyText("Programming the device now...\r");
+        controls_.SetReplyText(ZEFT_TEXT("Core", "Programming the device now...\r"));
         programStep_ = 0;
         SendSetCommand(SetCommand::OutputType);
         break;
@@ -248,24 +268,18 @@ void ExchangeEngine::SendSetCommand(SetCommand command) {
 void ExchangeEngine::ReportProgrammed() {
     const SettingsComparison kept = CompareSettings(sent_, controls_);
     if (kept.equal) {
-        controls_.SetStatusText("Device programmed successfully!");
+        controls_.SetStatusText(ZEFT_TEXT("Core", "Device programmed successfully!"));
         EnableEdits();
         outcome_ = ExchangeOutcome::Success;
         PowerOffZEFT();
         return;
     }
-    std::string box(kSettingsNotKeptBox);
-    const char* separator = "";
-    for (const SettingsComparisonRow& row : kept.rows) {
-        if (!row.same) {
-            box.append(separator).append(row.setting + " (sent " + row.left + ", read " + row.right + ")");
-            separator = ", ";
-        }
-    }
     outcome_ = ExchangeOutcome::SettingsNotKept;
-    notKeptText_ = box + ".";
+    // The history keeps the English text, as it keeps every text; the box speaks the
+    // window's language.
+    notKeptText_ = SettingsNotKeptBoxText(kept, false);
     PowerOffZEFT();
-    prompts_.ShowError(notKeptText_);
+    prompts_.ShowError(SettingsNotKeptBoxText(kept, true));
     controls_.SetStatusText(kProgramFailure);
     EnableEdits();
 }

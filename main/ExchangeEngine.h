@@ -9,6 +9,7 @@
 #include "main/SenderCommands.h"
 #include "main/SenderLink.h"
 #include "main/SettingsControls.h"
+#include "main/TextTranslation.h"
 
 #include <cstdint>
 #include <functional>
@@ -44,7 +45,7 @@ inline constexpr int kFirstReplyLimitMs = 2000;     // first command to the firs
 
 // The start of the box Program Device shows when the read-back differs from what was sent;
 // each setting that differs follows, as "Top Limit (sent 20, read 10)".
-inline constexpr std::string_view kSettingsNotKeptBox = "The device did not keep these settings: ";
+inline constexpr const char* kSettingsNotKeptBox = ZEFT_TEXT("Core", "The device did not keep these settings: ");
 
 // Reads, programs and restores the sender: the main window's Read Device, Program Device
 // and Restore Default. It powers the sender through RTS, follows its replies character by

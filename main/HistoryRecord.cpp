@@ -1,6 +1,7 @@
 #include "main/HistoryRecord.h"
 
 #include "main/SenderSettings.h"
+#include "main/TextTranslation.h"
 
 #include <nlohmann/json.hpp>
 
@@ -131,11 +132,11 @@ void PutSettingsIntoControls(const RecordedSettings& settings, SettingsControls&
 std::string_view HistoryOperationName(HistoryOperation operation) {
     switch (operation) {
     case HistoryOperation::Program:
-        return "program";
+        return ZEFT_TEXT("Core", "program");
     case HistoryOperation::Restore:
-        return "restore";
+        return ZEFT_TEXT("Core", "restore");
     default:
-        return "read";
+        return ZEFT_TEXT("Core", "read");
     }
 }
 

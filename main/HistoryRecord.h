@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main/SettingsControls.h"
+#include "main/TextTranslation.h"
 
 #include <array>
 #include <cstdint>
@@ -30,7 +31,7 @@ enum class HistoryOperation { Read, Program, Restore };
 std::string_view HistoryOperationName(HistoryOperation operation);
 
 // The outcome of an operation that succeeded; a failure is recorded by its own text.
-inline constexpr std::string_view kHistorySuccess = "success";
+inline constexpr std::string_view kHistorySuccess = ZEFT_TEXT("Core", "success");
 
 // One line of the job history: one device operation as it ended.
 struct HistoryRecord {

@@ -37,10 +37,8 @@ TJobForm::TJobForm(const JobSettings& job, QWidget* parent) : QDialog(parent), j
     ReadFirstNote->setWordWrap(true);
     ReadFirstNote->setBuddy(ReadFirstCheckBox);
 
-    OKBtn = MakeButton(this, "OKBtn", "OK");
-    CancelBtn = MakeButton(this, "CancelBtn", "Cancel");
-    OKBtn->setText(tr("OK"));
-    CancelBtn->setText(tr("Cancel"));
+    OKBtn = MakeButton(this, "OKBtn", tr("OK"));
+    CancelBtn = MakeButton(this, "CancelBtn", tr("Cancel"));
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);

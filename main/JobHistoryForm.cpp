@@ -5,9 +5,11 @@
 #include "main/SettingsComparisonForm.h"
 #include "main/SetupSheet.h"
 #include "main/SetupSheetCommands.h"
+#include "main/TextTranslation.h"
 #include "ui/QtFileDialogs.h"
 #include "ui/QtPrompts.h"
 #include "ui/SetupSheetPdf.h"
+#include "ui/Translations.h"
 #include "ui/Utf8Text.h"
 #include "ui/WidgetFactory.h"
 
@@ -34,7 +36,7 @@ using ui::Named;
 
 QString ItemText(const std::optional<int>& code, int index, auto items) {
     if (!code) {
-        return QStringLiteral("(none selected)");
+        return QCoreApplication::translate("zeft::TJobHistoryForm", "(none selected)");
     }
     if (index < 0) {
         return QString::number(*code);
@@ -73,36 +75,40 @@ TJobHistoryForm::TJobHistoryForm(HistoryListing listing, const std::string& file
                                  WindowSettings window, QWidget* parent)
     : QDialog(parent), listing_(std::move(listing)), load_(std::move(load)), window_(std::move(window)) {
     setObjectName(QStringLiteral("JobHistoryForm"));
-    setWindowTitle(QStringLiteral("Job History"));
+    setWindowTitle(tr("Job History"));
 
-    QString info = QStringLiteral("%1 records in %2").arg(listing_.records.size()).arg(ui::FromUtf8(file));
+    QString info = tr("%1 records in %2").arg(listing_.records.size()).arg(ui::FromUtf8(file));
     if (listing_.error) {
-        info = QStringLiteral("The job history %1 cannot be read: %2")
-                   .arg(ui::FromUtf8(file), ui::FromUtf8(*listing_.error));
+        info = tr("The job history %1 cannot be read: %2").arg(ui::FromUtf8(file), ui::FromUtf8(*listing_.error));
     } else if (listing_.skipped > 0) {
-        info += QStringLiteral("; %1 lines that are not whole records were skipped").arg(listing_.skipped);
+        info += tr("; %1 lines that are not whole records were skipped").arg(listing_.skipped);
     }
-    InfoLabel = MakeLabel(this, "InfoLabel", "");
+    InfoLabel = MakeLabel(this, "InfoLabel", tr(""));
     InfoLabel->setText(info);
     InfoLabel->setWordWrap(true);
 
     CreateFilters();
-    RecordsLabel = MakeLabel(this, "RecordsLabel", "&Records, newest first:");
+    RecordsLabel = MakeLabel(this, "RecordsLabel", tr("&Records, newest first:"));
     RecordList = MakeTable(this, "RecordList",
                            {tr("Time"), tr("Operation"), tr("Port"), tr("Label"), tr("Installer"), tr("Outcome")});
     RecordsLabel->setBuddy(RecordList);
 
-    SettingsLabel = MakeLabel(this, "SettingsLabel", "&Settings of the selected record:");
+    SettingsLabel = MakeLabel(this, "SettingsLabel", tr("&Settings of the selected record:"));
     SettingsList = MakeTable(this, "SettingsList", {tr("Sent"), tr("Reported"), tr("As Found")});
     SettingsLabel->setBuddy(SettingsList);
-    const std::array<const char*, 8> names{
-        "Output Type", "Fluid Type", "Top Limit (Millimetre)", "Bottom Limit (Millimetre)", "Level A", "Level B",
-        "Level C",     "Level D"};
+    const std::array<const char*, 8> names{QT_TR_NOOP("Output Type"),
+                                           QT_TR_NOOP("Fluid Type"),
+                                           QT_TR_NOOP("Top Limit (Millimetre)"),
+                                           QT_TR_NOOP("Bottom Limit (Millimetre)"),
+                                           QT_TR_NOOP("Level A"),
+                                           QT_TR_NOOP("Level B"),
+                                           QT_TR_NOOP("Level C"),
+                                           QT_TR_NOOP("Level D")};
     SettingsList->setRowCount(static_cast<int>(names.size()));
     SettingsList->verticalHeader()->setVisible(true);
     QStringList rowNames;
     for (const char* name : names) {
-        rowNames << QString::fromLatin1(name);
+        rowNames << tr(name);
     }
     SettingsList->setVerticalHeaderLabels(rowNames);
     SettingsList->setSelectionMode(QAbstractItemView::NoSelection);
@@ -114,15 +120,15 @@ TJobHistoryForm::TJobHistoryForm(HistoryListing listing, const std::string& file
     }
     SettingsList->setMinimumHeight(rowsHeight);
 
-    ExportBtn = MakeButton(this, "ExportBtn", "&Export...");
-    SheetBtn = MakeButton(this, "SheetBtn", "Setup S&heet...");
+    ExportBtn = MakeButton(this, "ExportBtn", tr("&Export..."));
+    SheetBtn = MakeButton(this, "SheetBtn", tr("Setup S&heet..."));
     ExportBtn->setAutoDefault(false);
     SheetBtn->setAutoDefault(false);
     connect(ExportBtn, &QPushButton::clicked, this, &TJobHistoryForm::ExportBtnClick);
     connect(SheetBtn, &QPushButton::clicked, this, &TJobHistoryForm::SheetBtnClick);
-    LoadBtn = MakeButton(this, "LoadBtn", "&Load into Window");
-    CompareBtn = MakeButton(this, "CompareBtn", "&Compare with Window");
-    CloseBtn = MakeButton(this, "CloseBtn", "Close");
+    LoadBtn = MakeButton(this, "LoadBtn", tr("&Load into Window"));
+    CompareBtn = MakeButton(this, "CompareBtn", tr("&Compare with Window"));
+    CloseBtn = MakeButton(this, "CloseBtn", tr("Close"));
     LoadBtn->setAutoDefault(false);
     CompareBtn->setAutoDefault(false);
     connect(LoadBtn, &QPushButton::clicked, this, &TJobHistoryForm::LoadBtnClick);
@@ -168,17 +174,17 @@ TJobHistoryForm::TJobHistoryForm(HistoryListing listing, const std::string& file
 void TJobHistoryForm::CreateFilters() {
     LabelFilterEdit = Named(new QLineEdit(this), "LabelFilterEdit");
     LabelFilterEdit->setPlaceholderText(tr("any part of the label"));
-    LabelFilterLabel = MakeLabel(this, "LabelFilterLabel", "La&bel:");
+    LabelFilterLabel = MakeLabel(this, "LabelFilterLabel", tr("La&bel:"));
     PortFilterBox = Named(new QComboBox(this), "PortFilterBox");
-    PortFilterLabel = MakeLabel(this, "PortFilterLabel", "&Port:");
+    PortFilterLabel = MakeLabel(this, "PortFilterLabel", tr("&Port:"));
     OperationFilterBox = Named(new QComboBox(this), "OperationFilterBox");
-    OperationFilterLabel = MakeLabel(this, "OperationFilterLabel", "&Operation:");
+    OperationFilterLabel = MakeLabel(this, "OperationFilterLabel", tr("&Operation:"));
     OutcomeFilterBox = Named(new QComboBox(this), "OutcomeFilterBox");
-    OutcomeFilterLabel = MakeLabel(this, "OutcomeFilterLabel", "O&utcome:");
+    OutcomeFilterLabel = MakeLabel(this, "OutcomeFilterLabel", tr("O&utcome:"));
     SinceEdit = Named(new QLineEdit(this), "SinceEdit");
-    SinceLabel = MakeLabel(this, "SinceLabel", "&From:");
+    SinceLabel = MakeLabel(this, "SinceLabel", tr("&From:"));
     UntilEdit = Named(new QLineEdit(this), "UntilEdit");
-    UntilLabel = MakeLabel(this, "UntilLabel", "&To:");
+    UntilLabel = MakeLabel(this, "UntilLabel", tr("&To:"));
     for (QLineEdit* date : {SinceEdit, UntilEdit}) {
         date->setPlaceholderText(tr("YYYY-MM-DD"));
         connect(date, &QLineEdit::textChanged, this, &TJobHistoryForm::FilterChanged);
@@ -239,21 +245,21 @@ void TJobHistoryForm::FilterChanged() {
     RecordList->setRowCount(static_cast<int>(shown_.size()));
     for (int row = 0; row < RecordList->rowCount(); ++row) {
         const HistoryRecord& record = listing_.records[shown_[static_cast<std::size_t>(row)]];
-        const std::array<std::string, 6> cells{LocalRecordTime(record.time),
-                                               std::string(HistoryOperationName(record.operation)),
-                                               record.port,
-                                               record.label,
-                                               record.installer,
-                                               record.outcome};
+        // The file keeps its texts in English; they are shown in the window's language.
+        const std::array<QString, 6> cells{ui::FromUtf8(LocalRecordTime(record.time)),
+                                           ui::CoreText("Core", std::string(HistoryOperationName(record.operation))),
+                                           ui::FromUtf8(record.port),
+                                           ui::FromUtf8(record.label),
+                                           ui::FromUtf8(record.installer),
+                                           ui::CoreText("Core", record.outcome)};
         for (int column = 0; column < 6; ++column) {
-            RecordList->setItem(row, column,
-                                new QTableWidgetItem(ui::FromUtf8(cells[static_cast<std::size_t>(column)])));
+            RecordList->setItem(row, column, new QTableWidgetItem(cells[static_cast<std::size_t>(column)]));
         }
     }
     RecordList->resizeColumnsToContents();
     RecordsLabel->setText(error.empty()
                               ? tr("&Records, newest first: %1 of %2").arg(shown_.size()).arg(listing_.records.size())
-                              : ui::FromUtf8(error));
+                              : ui::CoreText("Core", error));
     if (RecordList->rowCount() > 0) {
         RecordList->selectRow(0);
     }
@@ -275,8 +281,8 @@ void TJobHistoryForm::ExportBtnClick() {
     for (const std::size_t index : shown_) {
         records.push_back(listing_.records[index]);
     }
-    SaveExport(dialogs.AskSavePath("Export", "CSV Files (*.csv)"), ".csv", prompts,
-               [&records] { return HistoryCsv(records); });
+    SaveExport(dialogs.AskSavePath(ZEFT_TEXT("Core", "Export"), ZEFT_TEXT("Core", "CSV Files (*.csv)")), ".csv",
+               prompts, [&records] { return HistoryCsv(records); });
 }
 
 void TJobHistoryForm::SheetBtnClick() {
@@ -332,11 +338,14 @@ void TJobHistoryForm::CompareBtnClick() {
         return;
     }
     const HistoryRecord& record = *SelectedRecord();
-    const std::string which = record.settings ? "as the sender reported them" : "as the program sent them";
-    TSettingsComparisonForm form(CompareSettings(*settings, window_()), "Compare with Window",
-                                 {"Record", "the " + std::string(HistoryOperationName(record.operation)) + " of " +
-                                                LocalRecordTime(record.time) + " on " + record.port + ", " + which},
-                                 {"Window", "the settings in the main window"}, this);
+    const QString which = record.settings ? tr("as the sender reported them") : tr("as the program sent them");
+    const QString description = tr("the %1 of %2 on %3, %4")
+                                    .arg(ui::CoreText("Core", std::string(HistoryOperationName(record.operation))),
+                                         ui::FromUtf8(LocalRecordTime(record.time)), ui::FromUtf8(record.port), which);
+    TSettingsComparisonForm form(CompareSettings(*settings, window_()), tr("Compare with Window").toStdString(),
+                                 {tr("Record").toStdString(), description.toStdString()},
+                                 {tr("Window").toStdString(), tr("the settings in the main window").toStdString()},
+                                 this);
     form.exec();
 }
 

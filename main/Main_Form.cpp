@@ -9,6 +9,7 @@
 #include "main/HistoryReader.h"
 #include "main/JobForm.h"
 #include "main/JobHistoryForm.h"
+#include "main/LanguageSetting.h"
 #include "main/LocalTime.h"
 #include "main/PlainSettingsControls.h"
 #include "main/ProductionForm.h"
@@ -16,6 +17,7 @@
 #include "main/SenderSettings.h"
 #include "main/SettingsComparisonForm.h"
 #include "main/SetupSheetCommands.h"
+#include "main/TextTranslation.h"
 #include "serial/LineSettingNames.h"
 #include "serial/PortDescription.h"
 #include "serial/PortDoctorDlg.h"
@@ -29,9 +31,12 @@
 #include "ui/QtPrompts.h"
 #include "ui/QtSettingsControls.h"
 #include "ui/SetupSheetPdf.h"
+#include "ui/Translations.h"
+#include "ui/Utf8Text.h"
 #include "ui/WidgetFactory.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
@@ -40,6 +45,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -61,9 +67,10 @@ const std::string kSettingsKey = "Software\\KOV\\ZEFT";
 const std::string kSettingsSection = "CommSetting";
 
 // Why the port is closed, under "Cannot Open COM port!".
-const char kNoPortSelected[] = "No serial port was selected.";
-const char kSettingsCancelled[] = "No serial port is open: the Communication Settings were cancelled.";
-const char kClosedForUpdate[] = "The serial port was closed for a firmware update.";
+const char kNoPortSelected[] = ZEFT_TEXT("Core", "No serial port was selected.");
+const char kSettingsCancelled[] =
+    ZEFT_TEXT("Core", "No serial port is open: the Communication Settings were cancelled.");
+const char kClosedForUpdate[] = ZEFT_TEXT("Core", "The serial port was closed for a firmware update.");
 
 using ui::MakeButton;
 using ui::MakeEdit;
@@ -105,7 +112,7 @@ TMain_Form::TMain_Form(Options options, QWidget* parent)
     buttons_ = std::make_unique<ui::QtOperationButtons>(*ReadBtn, *ResetBtn, *Setbtn);
     buttons_->OnTagChanged = [this] { UpdateCommands(); };
     session_ = std::make_unique<DeviceSession>(SerialLink1, *controls_, *buttons_, *prompts_, *timer_);
-    session_->SetOpenFailurePointer("See Com Port > Diagnose...");
+    session_->SetOpenFailurePointer(tr("See Com Port > Diagnose...").toStdString());
     // Told after the operation's own box and status, so it never hides them.
     session_->RecordInto(options_.historyFile, "window", [this](const std::string& text, const std::string& detail) {
         prompts_->ShowWarningWithDetail(text, detail);
@@ -138,16 +145,16 @@ void TMain_Form::CreateControls() {
     auto* client = Named(new QWidget(this), "ClientArea");
     setCentralWidget(client);
 
-    GroupBox1 = Named(new QGroupBox(QStringLiteral("Sensor Parameters"), client), "GroupBox1");
-    Label1 = MakeLabel(GroupBox1, "Label1", "Output Type");
+    GroupBox1 = Named(new QGroupBox(tr("Sensor Parameters"), client), "GroupBox1");
+    Label1 = MakeLabel(GroupBox1, "Label1", tr("Output Type"));
     ComboBoxVoltage = MakeList(GroupBox1, "ComboBoxVoltage", kOutputTypeItems);
-    Label2 = MakeLabel(GroupBox1, "Label2", "Fluid Type");
+    Label2 = MakeLabel(GroupBox1, "Label2", tr("Fluid Type"));
     ComboBoxFluid = MakeList(GroupBox1, "ComboBoxFluid", kFluidTypeItems);
-    Label3 = MakeLabel(GroupBox1, "Label3", "Set Top Limit (Millimetre)");
-    EditTopLimit = MakeEdit(GroupBox1, "EditTopLimit", kDefaultTopLimit, "Set Top Limit: 10 to 1000");
-    Label4 = MakeLabel(GroupBox1, "Label4", "Set Bottom Limit (Millimetre)");
-    EditBottomLimit = MakeEdit(GroupBox1, "EditBottomLimit", kDefaultBottomLimit, "Set Bottom Limit: 100 to 2000");
-    Label11 = MakeLabel(GroupBox1, "Label11", "1 inch = 25.4 millimetre");
+    Label3 = MakeLabel(GroupBox1, "Label3", tr("Set Top Limit (Millimetre)"));
+    EditTopLimit = MakeEdit(GroupBox1, "EditTopLimit", kDefaultTopLimit, tr("Set Top Limit: 10 to 1000"));
+    Label4 = MakeLabel(GroupBox1, "Label4", tr("Set Bottom Limit (Millimetre)"));
+    EditBottomLimit = MakeEdit(GroupBox1, "EditBottomLimit", kDefaultBottomLimit, tr("Set Bottom Limit: 100 to 2000"));
+    Label11 = MakeLabel(GroupBox1, "Label11", tr("1 inch = 25.4 millimetre"));
     QFont reminder = font();
     reminder.setPointSizeF(reminder.pointSizeF() * 10.0 / 8.0);
     Label11->setFont(reminder);
@@ -155,17 +162,17 @@ void TMain_Form::CreateControls() {
     red.setColor(QPalette::WindowText, Qt::red);
     Label11->setPalette(red);
 
-    GroupBox2 = Named(new QGroupBox(QStringLiteral("Tank Linearization Parameters"), client), "GroupBox2");
-    Label5 = MakeLabel(GroupBox2, "Label5", "Set Level A = 20% of Tank Level");
-    Label6 = MakeLabel(GroupBox2, "Label6", "Set Level B = 40% of Tank Level");
-    Label7 = MakeLabel(GroupBox2, "Label7", "Set Level C = 60% of Tank Level");
-    Label8 = MakeLabel(GroupBox2, "Label8", "Set Level D = 80% of Tank Level");
-    EditLinearA = MakeEdit(GroupBox2, "EditLinearA", kDefaultLevels[0], "Set Level A: 0 to 100");
-    EditLinearB = MakeEdit(GroupBox2, "EditLinearB", kDefaultLevels[1], "Set Level B: 0 to 100");
-    EditLinearC = MakeEdit(GroupBox2, "EditLinearC", kDefaultLevels[2], "Set Level C: 0 to 100");
-    EditLinearD = MakeEdit(GroupBox2, "EditLinearD", kDefaultLevels[3], "Set Level D: 0 to 100");
+    GroupBox2 = Named(new QGroupBox(tr("Tank Linearization Parameters"), client), "GroupBox2");
+    Label5 = MakeLabel(GroupBox2, "Label5", tr("Set Level A = 20% of Tank Level"));
+    Label6 = MakeLabel(GroupBox2, "Label6", tr("Set Level B = 40% of Tank Level"));
+    Label7 = MakeLabel(GroupBox2, "Label7", tr("Set Level C = 60% of Tank Level"));
+    Label8 = MakeLabel(GroupBox2, "Label8", tr("Set Level D = 80% of Tank Level"));
+    EditLinearA = MakeEdit(GroupBox2, "EditLinearA", kDefaultLevels[0], tr("Set Level A: 0 to 100"));
+    EditLinearB = MakeEdit(GroupBox2, "EditLinearB", kDefaultLevels[1], tr("Set Level B: 0 to 100"));
+    EditLinearC = MakeEdit(GroupBox2, "EditLinearC", kDefaultLevels[2], tr("Set Level C: 0 to 100"));
+    EditLinearD = MakeEdit(GroupBox2, "EditLinearD", kDefaultLevels[3], tr("Set Level D: 0 to 100"));
 
-    Label10 = MakeLabel(client, "Label10", "Current Settings:");
+    Label10 = MakeLabel(client, "Label10", tr("Current Settings:"));
     Panel1 = Named(new QFrame(client), "Panel1");
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setLineWidth(2);
@@ -179,10 +186,10 @@ void TMain_Form::CreateControls() {
     black.setColor(QPalette::WindowText, Qt::black);
     Label9->setPalette(black);
 
-    ReadBtn = MakeButton(client, "ReadBtn", "Read Device");
-    Setbtn = MakeButton(client, "Setbtn", "Program Device");
-    ResetBtn = MakeButton(client, "ResetBtn", "Restore Default");
-    ExitBtn = MakeButton(client, "ExitBtn", "Exit");
+    ReadBtn = MakeButton(client, "ReadBtn", tr("Read Device"));
+    Setbtn = MakeButton(client, "Setbtn", tr("Program Device"));
+    ResetBtn = MakeButton(client, "ResetBtn", tr("Restore Default"));
+    ExitBtn = MakeButton(client, "ExitBtn", tr("Exit"));
     connect(ReadBtn, &QPushButton::clicked, this, &TMain_Form::ReadBtnClick);
     connect(Setbtn, &QPushButton::clicked, this, &TMain_Form::SetBtn1Click);
     connect(ResetBtn, &QPushButton::clicked, this, &TMain_Form::RestBtnClick);
@@ -214,35 +221,51 @@ void TMain_Form::CreateControls() {
 void TMain_Form::CreateMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    auto item = [this](QMenu* menu, const char* name, const char* text, void (TMain_Form::*handler)()) {
-        QAction* action = Named(menu->addAction(QString::fromLatin1(text)), name);
+    auto item = [this](QMenu* menu, const char* name, const QString& text, void (TMain_Form::*handler)()) {
+        QAction* action = Named(menu->addAction(text), name);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    File1 = Named(bar->addMenu(QStringLiteral("&File")), "File1");
-    Open1 = item(File1, "Open1", "&Load...", &TMain_Form::Open1Click);
-    Close1 = item(File1, "Close1", "Save &As...", &TMain_Form::Close1Click);
-    CompareFile1 = item(File1, "CompareFile1", "Compare with File...", &TMain_Form::CompareFile1Click);
-    CompareDevice1 = item(File1, "CompareDevice1", "Compare with Device", &TMain_Form::CompareDevice1Click);
-    SaveSetupSheet1 = item(File1, "SaveSetupSheet1", "Save Setup Sheet...", &TMain_Form::SaveSetupSheet1Click);
-    History1 = item(File1, "History1", "History...", &TMain_Form::History1Click);
-    Job1 = item(File1, "Job1", "&Job...", &TMain_Form::Job1Click);
-    Production1 = item(File1, "Production1", "&Production...", &TMain_Form::Production1Click);
-    Close2 = item(File1, "Close2", "E&xit", &TMain_Form::Close2Click);
-    ComPort1 = Named(bar->addMenu(QStringLiteral("Com &Port")), "ComPort1");
-    Setting1 = item(ComPort1, "Setting1", "&Settings...", &TMain_Form::FormCreate);
-    Diagnose1 = item(ComPort1, "Diagnose1", "&Diagnose...", &TMain_Form::Diagnose1Click);
-    NonLinearization1 = Named(bar->addMenu(QStringLiteral("Non-&Linearization")), "NonLinearization1");
-    Shape11 = item(NonLinearization1, "Shape11", "Shape...", &TMain_Form::Shape11Click);
-    Volume = item(NonLinearization1, "Volume", "Volume...", &TMain_Form::VolumeClick);
-    Height1 = item(NonLinearization1, "Height1", "Height...", &TMain_Form::Height1Click);
-    MeasuredTable1 = item(NonLinearization1, "MeasuredTable1", "Measured Table...", &TMain_Form::MeasuredTable1Click);
-    Help1 = Named(bar->addMenu(QStringLiteral("&Help")), "Help1");
-    Help2 = item(Help1, "Help2", "Help", &TMain_Form::Help2Click);
-    About1 = item(Help1, "About1", "About...", &TMain_Form::About1Click);
-    FirmwareUpdate = item(Help1, "FirmwareUpdate", "Firmware Update...", &TMain_Form::FirmwareUpdateClick);
+    File1 = Named(bar->addMenu(tr("&File")), "File1");
+    Open1 = item(File1, "Open1", tr("&Load..."), &TMain_Form::Open1Click);
+    Close1 = item(File1, "Close1", tr("Save &As..."), &TMain_Form::Close1Click);
+    CompareFile1 = item(File1, "CompareFile1", tr("Compare with File..."), &TMain_Form::CompareFile1Click);
+    CompareDevice1 = item(File1, "CompareDevice1", tr("Compare with Device"), &TMain_Form::CompareDevice1Click);
+    SaveSetupSheet1 = item(File1, "SaveSetupSheet1", tr("Save Setup Sheet..."), &TMain_Form::SaveSetupSheet1Click);
+    History1 = item(File1, "History1", tr("History..."), &TMain_Form::History1Click);
+    Job1 = item(File1, "Job1", tr("&Job..."), &TMain_Form::Job1Click);
+    Production1 = item(File1, "Production1", tr("&Production..."), &TMain_Form::Production1Click);
+    Close2 = item(File1, "Close2", tr("E&xit"), &TMain_Form::Close2Click);
+    ComPort1 = Named(bar->addMenu(tr("Com &Port")), "ComPort1");
+    Setting1 = item(ComPort1, "Setting1", tr("&Settings..."), &TMain_Form::FormCreate);
+    Diagnose1 = item(ComPort1, "Diagnose1", tr("&Diagnose..."), &TMain_Form::Diagnose1Click);
+    NonLinearization1 = Named(bar->addMenu(tr("Non-&Linearization")), "NonLinearization1");
+    Shape11 = item(NonLinearization1, "Shape11", tr("Shape..."), &TMain_Form::Shape11Click);
+    Volume = item(NonLinearization1, "Volume", tr("Volume..."), &TMain_Form::VolumeClick);
+    Height1 = item(NonLinearization1, "Height1", tr("Height..."), &TMain_Form::Height1Click);
+    MeasuredTable1 =
+        item(NonLinearization1, "MeasuredTable1", tr("Measured Table..."), &TMain_Form::MeasuredTable1Click);
+    Help1 = Named(bar->addMenu(tr("&Help")), "Help1");
+    Help2 = item(Help1, "Help2", tr("Help"), &TMain_Form::Help2Click);
+    About1 = item(Help1, "About1", tr("About..."), &TMain_Form::About1Click);
+    FirmwareUpdate = item(Help1, "FirmwareUpdate", tr("Firmware Update..."), &TMain_Form::FirmwareUpdateClick);
     FirmwareUpdate->setVisible(false);
-    BatteryTest = item(Help1, "BatteryTest", "Battery Test...", &TMain_Form::BatteryTestClick);
+    BatteryTest = item(Help1, "BatteryTest", tr("Battery Test..."), &TMain_Form::BatteryTestClick);
+    // The languages under their own names, checked as stored.
+    Language1 = Named(Help1->addMenu(tr("&Language")), "Language1");
+    auto* languages = new QActionGroup(Language1);
+    const std::string stored = StoredLanguage(options_.store);
+    auto language = [this, languages, &stored](const QString& text, const std::string& code) {
+        QAction* action = Named(Language1->addAction(text), ("Language_" + (code.empty() ? "system" : code)).c_str());
+        action->setCheckable(true);
+        action->setChecked(code == stored);
+        languages->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code] { LanguageClick(code); });
+    };
+    language(tr("System default"), "");
+    for (const ui::WindowLanguage& known : ui::kWindowLanguages) {
+        language(QString::fromUtf8(known.name), known.code);
+    }
 }
 
 void TMain_Form::LayOut() {
@@ -250,7 +273,7 @@ void TMain_Form::LayOut() {
     ui::DesignScale scale(font(), {{Label5->text(), 165},
                                    {Label4->text(), 165},
                                    {GroupBox2->title(), 165},
-                                   {QStringLiteral("Resistive 240 - 33R"), 125},
+                                   {ComboBoxVoltage->itemText(1), 125},
                                    {ResetBtn->text(), 95},
                                    {Setbtn->text(), 95}});
     scale.Fit(QFontMetrics(Label11->font()).horizontalAdvance(Label11->text()), 165);
@@ -318,13 +341,14 @@ void TMain_Form::SetMeasuredTableForm(QDialog* measuredTable) {
 }
 
 void TMain_Form::SetStatusPanel(int panel, const std::string& text) {
-    statusPanels_[panel]->setText(QString::fromStdString(text));
+    statusPanels_[panel]->setText(ui::CoreText("Core", text));
     if (panel == 1) {
         // The first panel is 300 design pixels wide; a long port name takes room from it
         // rather than being cut, as long as the first panel's own messages still fit.
         const QFontMetrics metrics(statusPanels_[1]->font());
         const int needed = metrics.horizontalAdvance(statusPanels_[1]->text()) + 16;
-        const int firstMinimum = metrics.horizontalAdvance(QStringLiteral("Fail to communicate with the device!")) + 16;
+        const int firstMinimum =
+            metrics.horizontalAdvance(ui::CoreText("Core", "Fail to communicate with the device!")) + 16;
         const int available = width() - 8;
         statusPanels_[0]->setFixedWidth(std::max(firstMinimum, std::min(firstPanelWidth_, available - needed)));
     }
@@ -354,7 +378,7 @@ void TMain_Form::FormCreate() {
         }
     }
     if (!SerialLink1.Active()) {
-        SetStatusPanel(0, "Please select COM port!");
+        SetStatusPanel(0, ZEFT_TEXT("Core", "Please select COM port!"));
         SetStatusPanel(1, "");
     } else {
         SetStatusPanel(0, "");
@@ -470,9 +494,10 @@ void TMain_Form::CompareFile1Click() {
     }
     // The file's own codes, so that one the lists do not know shows as the file holds it.
     const RecordedSettings file = ConfigFileSettings(PathFromUtf8(*name));
-    TSettingsComparisonForm form(CompareSettings(file, SettingsFromControls(*controls_)), "Compare with File",
-                                 {"File", "the file " + *name + ", as Load would read it"},
-                                 {"Window", "the settings in the main window"}, this);
+    TSettingsComparisonForm form(
+        CompareSettings(file, SettingsFromControls(*controls_)), tr("Compare with File").toStdString(),
+        {tr("File").toStdString(), tr("the file %1, as Load would read it").arg(ui::FromUtf8(*name)).toStdString()},
+        {tr("Window").toStdString(), tr("the settings in the main window").toStdString()}, this);
     form.exec();
 }
 
@@ -507,9 +532,10 @@ void TMain_Form::CompareDeviceEnded() {
     const std::string port = SerialLink1.CommPort();
     // Shown once the engine's handler has returned, not inside it.
     QTimer::singleShot(0, this, [this, comparison, port] {
-        TSettingsComparisonForm form(comparison, "Compare with Device",
-                                     {"Sender", "the sender on " + port + ", as read now"},
-                                     {"Window", "the settings in the main window"}, this);
+        TSettingsComparisonForm form(
+            comparison, tr("Compare with Device").toStdString(),
+            {tr("Sender").toStdString(), tr("the sender on %1, as read now").arg(ui::FromUtf8(port)).toStdString()},
+            {tr("Window").toStdString(), tr("the settings in the main window").toStdString()}, this);
         form.exec();
     });
 }
@@ -581,14 +607,31 @@ void TMain_Form::BatteryTestClick() {
     if (SerialLink1.Active()) {
         ShowModal(batteryTestForm_);
     } else {
-        prompts_->ShowWarning("Please select COM port first!");
+        prompts_->ShowWarning(tr("Please select COM port first!").toStdString());
     }
 }
 
 void TMain_Form::FirmwareUpdateClick() {
-    if (prompts_->AskWarning("Failed update could result the device un-usable. Continue?") == ConfirmAnswer::Yes) {
+    if (prompts_->AskWarning(tr("Failed update could result the device un-usable. Continue?").toStdString()) ==
+        ConfirmAnswer::Yes) {
         session_->Close(kClosedForUpdate);
     }
+}
+
+std::string TMain_Form::StoredLanguage(const PortSettingsStore& store) {
+    return LanguageSetting(store.Medium(), kSettingsKey).Read();
+}
+
+void TMain_Form::LanguageClick(const std::string& code) {
+    if (!LanguageSetting(options_.store.Medium(), kSettingsKey).Write(code)) {
+        prompts_->ShowWarning(tr("The language could not be saved.").toStdString());
+        return;
+    }
+    // Told in the language chosen, which the windows speak from the next start on.
+    const QString language = ui::WindowLanguageFor(QString::fromStdString(code), QLocale::system().uiLanguages());
+    prompts_->ShowNotice(ui::Translations::TranslateFor(language, options_.translationsFolder, "zeft::TMain_Form",
+                                                        QT_TR_NOOP("The language changes when ZEFT Programmer is "
+                                                                   "started again.")));
 }
 
 void TMain_Form::Help2Click() {

@@ -6,6 +6,7 @@
 #include "main/LevelSource.h"
 #include "serial/SerialLinkDlg.h"
 #include "serial/settings/PortSettingsStore.h"
+#include "ui/Translations.h"
 
 #include <QMainWindow>
 
@@ -72,6 +73,8 @@ public:
         bool runStartup = true;
         // Where the device operations are recorded.
         std::filesystem::path historyFile = HistoryFilePath();
+        // Where the translations are, for the notice of Help > Language.
+        QString translationsFolder = ui::TranslationsFolder();
     };
 
     explicit TMain_Form(QWidget* parent = nullptr);
@@ -124,6 +127,11 @@ public:
     void About1Click();
     void FirmwareUpdateClick();
     void BatteryTestClick();
+    // Help > Language: the code chosen, empty for the system's language.
+    void LanguageClick(const std::string& code);
+
+    // The window language chosen in Help > Language, as kept in the store (empty: the system's).
+    static std::string StoredLanguage(const PortSettingsStore& store);
 
     // The two status bar panels as shown.
     std::string StatusPanelText(int panel) const;
@@ -181,6 +189,7 @@ public:
     QAction* About1;
     QAction* FirmwareUpdate;
     QAction* BatteryTest;
+    QMenu* Language1;
 
 private:
     void CreateControls();

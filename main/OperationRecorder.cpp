@@ -2,6 +2,7 @@
 
 #include "main/AsFoundBackup.h"
 #include "main/HistoryFile.h"
+#include "main/TextTranslation.h"
 
 #include "ZeftVersion.h"
 
@@ -44,7 +45,7 @@ std::string HistoryOutcomeText(ExchangeOutcome outcome) {
     case ExchangeOutcome::IncompatibleFirmware:
         return "Fail to program the device due to incompatible firmware! Please contact KOV to upgrade!";
     default:
-        return "Stopped before its end: the sender was switched off.";
+        return ZEFT_TEXT("Core", "Stopped before its end: the sender was switched off.");
     }
 }
 

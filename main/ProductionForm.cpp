@@ -48,20 +48,20 @@ TProductionForm::TProductionForm(TSerialLink& port, Prompts& prompts, FileDialog
       waitTimer_(std::make_unique<ui::QtIntervalTimer>()),
       run_(std::make_unique<ProductionRun>(port, prompts, *engineTimer_, *waitTimer_)) {
     setObjectName(QStringLiteral("ProductionForm"));
-    setWindowTitle(QStringLiteral("Production"));
+    setWindowTitle(tr("Production"));
     PutSettingsIntoControls(settings, run_->Settings());
     run_->RecordInto(historyFile, "window", [this](const std::string& text, const std::string& detail) {
         prompts_.ShowWarningWithDetail(text, detail);
     });
 
-    SourceLabel = MakeLabel(this, "SourceLabel", "Settings: the main window's");
+    SourceLabel = MakeLabel(this, "SourceLabel", tr("Settings: the main window's"));
     SourceLabel->setWordWrap(true);
-    LoadBtn = MakeButton(this, "LoadBtn", "Load &File...");
+    LoadBtn = MakeButton(this, "LoadBtn", tr("Load &File..."));
     SourceLabel->setBuddy(LoadBtn);
-    JobLabelLabel = MakeLabel(this, "JobLabelLabel", "Job &label:");
+    JobLabelLabel = MakeLabel(this, "JobLabelLabel", tr("Job &label:"));
     EditJobLabel = Named(new QLineEdit(ui::FromUtf8(label), this), "EditJobLabel");
     JobLabelLabel->setBuddy(EditJobLabel);
-    CountLabel = MakeLabel(this, "CountLabel", "Stop &after this many senders (0: no end):");
+    CountLabel = MakeLabel(this, "CountLabel", tr("Stop &after this many senders (0: no end):"));
     EditCount = Named(new QSpinBox(this), "EditCount");
     EditCount->setRange(0, 100000);
     CountLabel->setBuddy(EditCount);
@@ -79,9 +79,9 @@ TProductionForm::TProductionForm(TSerialLink& port, Prompts& prompts, FileDialog
     SummaryLabel = MakeLabel(this, "SummaryLabel", "");
     SummaryLabel->setWordWrap(true);
 
-    StartBtn = MakeButton(this, "StartBtn", "&Start");
-    StopBtn = MakeButton(this, "StopBtn", "S&top");
-    CloseBtn = MakeButton(this, "CloseBtn", "Close");
+    StartBtn = MakeButton(this, "StartBtn", tr("&Start"));
+    StopBtn = MakeButton(this, "StopBtn", tr("S&top"));
+    CloseBtn = MakeButton(this, "CloseBtn", tr("Close"));
 
     auto* settingsRow = new QGridLayout;
     settingsRow->addWidget(SourceLabel, 0, 0);
@@ -106,7 +106,9 @@ TProductionForm::TProductionForm(TSerialLink& port, Prompts& prompts, FileDialog
     layout->addLayout(counts);
     layout->addWidget(SummaryLabel);
     layout->addLayout(buttons);
-    setMinimumWidth(560);
+    // A width to start with, not a minimum: the layout's own minimum must hold, and it grows
+    // with longer translations and larger fonts.
+    resize(560, 0);
 
     connect(StartBtn, &QPushButton::clicked, this, &TProductionForm::StartBtnClick);
     connect(StopBtn, &QPushButton::clicked, this, &TProductionForm::StopBtnClick);
@@ -159,7 +161,7 @@ void TProductionForm::LoadBtnClick() {
         return;
     }
     LoadConfigFile(path, run_->Settings());
-    SourceLabel->setText(QStringLiteral("Settings: ") + ui::FromUtf8(*name));
+    SourceLabel->setText(tr("Settings: %1").arg(ui::FromUtf8(*name)));
 }
 
 // Escape or the title bar's button: a running line is stopped first, the sender switched off.
@@ -171,9 +173,9 @@ void TProductionForm::reject() {
 void TProductionForm::ShowState() {
     QString text = ui::FromUtf8(run_->StateText());
     if (run_->State() == ProductionState::Idle) {
-        text = QStringLiteral("Press Start to begin");
+        text = tr("Press Start to begin");
     } else if (run_->State() == ProductionState::Ended) {
-        text = run_->Summary().stopped ? QStringLiteral("Stopped") : QStringLiteral("Done");
+        text = run_->Summary().stopped ? tr("Stopped") : tr("Done");
     }
     StateLabel->setText(text);
     StateLabel->setAccessibleName(text);
@@ -183,8 +185,8 @@ void TProductionForm::ShowState() {
 }
 
 void TProductionForm::ShowCounts() {
-    PassedLabel->setText(QStringLiteral("Passed: %1").arg(run_->Summary().programmed));
-    FailedLabel->setText(QStringLiteral("Failed: %1").arg(run_->Summary().failed));
+    PassedLabel->setText(tr("Passed: %1").arg(run_->Summary().programmed));
+    FailedLabel->setText(tr("Failed: %1").arg(run_->Summary().failed));
 }
 
 void TProductionForm::Ended() {

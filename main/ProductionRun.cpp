@@ -1,6 +1,7 @@
 #include "main/ProductionRun.h"
 
 #include "main/SettingsValidator.h"
+#include "main/TextTranslation.h"
 #include "serial/SerialLink.h"
 
 #include <cstdio>
@@ -23,27 +24,32 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
 
 } // namespace
 
+// The texts are English for zeftctl; the window's translator, when installed, puts them
+// in the window's language.
 std::string ProductionStateText(ProductionState state, const ProductionUnit& unit) {
-    const std::string sender = "Sender " + std::to_string(unit.number);
+    const std::string number = std::to_string(unit.number);
     switch (state) {
     case ProductionState::AwaitingSender:
-        return "Connect the next sender";
+        return TranslatedText("Core", "Connect the next sender");
     case ProductionState::Programming:
-        return "Programming sender " + std::to_string(unit.number);
+        return FillPlaceholders(TranslatedText("Core", "Programming sender %1"), {number});
     case ProductionState::AwaitingRemoval:
-        return unit.passed ? sender + " programmed and verified: disconnect it" : sender + " FAILED: " + unit.failure;
+        return unit.passed ? FillPlaceholders(
+                                 TranslatedText("Core", "Sender %1 programmed and verified: disconnect it"), {number})
+                           : FillPlaceholders(TranslatedText("Core", "Sender %1 FAILED: %2"),
+                                              {number, TranslatedText("Core", unit.failure.c_str())});
     default:
         return {};
     }
 }
 
 std::string ProductionSummaryText(const ProductionSummary& summary) {
-    std::string text =
-        "Programmed " + std::to_string(summary.programmed) + ", failed " + std::to_string(summary.failed);
+    std::string text = FillPlaceholders(TranslatedText("Core", "Programmed %1, failed %2"),
+                                        {std::to_string(summary.programmed), std::to_string(summary.failed)});
     if (const int handled = summary.programmed + summary.failed; handled > 0) {
-        char perSender[40];
-        std::snprintf(perSender, sizeof perSender, ", %.1f s per sender", summary.seconds / handled);
-        text += perSender;
+        char seconds[32];
+        std::snprintf(seconds, sizeof seconds, "%.1f", summary.seconds / handled);
+        text += FillPlaceholders(TranslatedText("Core", ", %1 s per sender"), {seconds});
     }
     return text;
 }

@@ -1,5 +1,7 @@
 #include "main/SaveFileName.h"
 
+#include "main/TextTranslation.h"
+
 namespace fs = std::filesystem;
 
 namespace zeft {
@@ -19,7 +21,8 @@ SaveFileName ChooseSaveFileName(const fs::path& chosen, std::string_view extensi
 
 std::string ReplaceQuestion(const fs::path& path) {
     const std::u8string name = path.filename().u8string();
-    return std::string(name.begin(), name.end()) + " already exists.\nDo you want to replace it?";
+    return FillPlaceholders(TranslatedText("Core", "%1 already exists.\nDo you want to replace it?"),
+                            {std::string(name.begin(), name.end())});
 }
 
 fs::path PathFromUtf8(const std::string& name) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "main/TextTranslation.h"
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -11,10 +12,12 @@ inline constexpr int kNoSelection = -1;
 
 // The items of the output-type list, in list order. Index 3 has code 4: the sender
 // never used code 3.
-inline constexpr std::array<std::string_view, 4> kOutputTypeItems = {"Voltage 0 - 5V", "Resistive 240 - 33R",
-                                                                     "Resistive 10 - 180R", "Resistive 300 - 10R"};
+inline constexpr std::array<std::string_view, 4> kOutputTypeItems = {
+    ZEFT_TEXT("Core", "Voltage 0 - 5V"), ZEFT_TEXT("Core", "Resistive 240 - 33R"),
+    ZEFT_TEXT("Core", "Resistive 10 - 180R"), ZEFT_TEXT("Core", "Resistive 300 - 10R")};
 
-inline constexpr std::array<std::string_view, 4> kFluidTypeItems = {"Water", "Petrol", "Diesel", "Waste"};
+inline constexpr std::array<std::string_view, 4> kFluidTypeItems = {
+    ZEFT_TEXT("Core", "Water"), ZEFT_TEXT("Core", "Petrol"), ZEFT_TEXT("Core", "Diesel"), ZEFT_TEXT("Core", "Waste")};
 
 // Defaults of the six edits, as the main window starts with them.
 inline constexpr std::string_view kDefaultTopLimit = "10";

@@ -2,6 +2,7 @@
 
 #include "main/NumberText.h"
 #include "main/SenderSettings.h"
+#include "main/TextTranslation.h"
 
 #include <optional>
 #include <string_view>
@@ -15,12 +16,12 @@ struct EditCaption {
 };
 
 constexpr std::array<EditCaption, 6> kEdits = {{
-    {SettingsEdit::TopLimit, "Top Limit"},
-    {SettingsEdit::BottomLimit, "Bottom Limit"},
-    {SettingsEdit::LevelA, "Level A"},
-    {SettingsEdit::LevelB, "Level B"},
-    {SettingsEdit::LevelC, "Level C"},
-    {SettingsEdit::LevelD, "Level D"},
+    {SettingsEdit::TopLimit, ZEFT_TEXT("Core", "Top Limit")},
+    {SettingsEdit::BottomLimit, ZEFT_TEXT("Core", "Bottom Limit")},
+    {SettingsEdit::LevelA, ZEFT_TEXT("Core", "Level A")},
+    {SettingsEdit::LevelB, ZEFT_TEXT("Core", "Level B")},
+    {SettingsEdit::LevelC, ZEFT_TEXT("Core", "Level C")},
+    {SettingsEdit::LevelD, ZEFT_TEXT("Core", "Level D")},
 }};
 
 // A list's code as a file writes it; a code no item has is kept, so that it shows as what
@@ -58,8 +59,8 @@ SettingsComparison CompareSettings(const SettingsControls& left, const SettingsC
 
 SettingsComparison CompareSettings(const RecordedSettings& left, const RecordedSettings& right) {
     SettingsComparison comparison;
-    comparison.rows[kOutputTypeRow] = CodeRow("Output Type", left.outputType, right.outputType);
-    comparison.rows[kFluidTypeRow] = CodeRow("Fluid Type", left.fluidType, right.fluidType);
+    comparison.rows[kOutputTypeRow] = CodeRow(ZEFT_TEXT("Core", "Output Type"), left.outputType, right.outputType);
+    comparison.rows[kFluidTypeRow] = CodeRow(ZEFT_TEXT("Core", "Fluid Type"), left.fluidType, right.fluidType);
     for (std::size_t i = 0; i < kEdits.size(); ++i) {
         comparison.rows[2 + i] = TextRow(kEdits[i].caption, left.edits[i], right.edits[i]);
     }

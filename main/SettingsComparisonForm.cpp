@@ -1,5 +1,6 @@
 #include "main/SettingsComparisonForm.h"
 
+#include "ui/Translations.h"
 #include "ui/Utf8Text.h"
 #include "ui/WidgetFactory.h"
 
@@ -27,26 +28,24 @@ TSettingsComparisonForm::TSettingsComparisonForm(const SettingsComparison& compa
     setWindowTitle(ui::FromUtf8(title));
 
     InfoLabel = MakeLabel(this, "InfoLabel", "");
-    InfoLabel->setText(
-        QStringLiteral("Left: %1\nRight: %2").arg(ui::FromUtf8(left.description), ui::FromUtf8(right.description)));
+    InfoLabel->setText(tr("Left: %1\nRight: %2").arg(ui::FromUtf8(left.description), ui::FromUtf8(right.description)));
     InfoLabel->setWordWrap(true);
     InfoLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     const std::size_t differing = DifferingRows(comparison);
     SummaryLabel = MakeLabel(this, "SummaryLabel", "");
-    SummaryLabel->setText(differing == 0
-                              ? QStringLiteral("The settings are the same.")
-                              : QStringLiteral("%1 of %2 settings %3: the rows marked \"%4\".")
-                                    .arg(differing)
-                                    .arg(comparison.rows.size())
-                                    .arg(differing == 1 ? QStringLiteral("differs") : QStringLiteral("differ"))
-                                    .arg(QString::fromLatin1(kComparisonDiffersMark)));
+    SummaryLabel->setText(differing == 0 ? tr("The settings are the same.")
+                                         : tr("%1 of %2 settings %3: the rows marked \"%4\".")
+                                               .arg(differing)
+                                               .arg(comparison.rows.size())
+                                               .arg(differing == 1 ? tr("differs") : tr("differ"))
+                                               .arg(QString::fromLatin1(kComparisonDiffersMark)));
 
-    RowsLabel = MakeLabel(this, "RowsLabel", "&Settings:");
+    RowsLabel = MakeLabel(this, "RowsLabel", tr("&Settings:"));
     RowList = Named(new QTableWidget(static_cast<int>(comparison.rows.size()), 4, this), "RowList");
     RowsLabel->setBuddy(RowList);
-    RowList->setHorizontalHeaderLabels({QStringLiteral("Setting"), ui::FromUtf8(left.column),
-                                        ui::FromUtf8(right.column), QStringLiteral("Difference")});
+    RowList->setHorizontalHeaderLabels(
+        {tr("Setting"), ui::FromUtf8(left.column), ui::FromUtf8(right.column), tr("Difference")});
     RowList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     RowList->setSelectionBehavior(QAbstractItemView::SelectRows);
     RowList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -54,10 +53,10 @@ TSettingsComparisonForm::TSettingsComparisonForm(const SettingsComparison& compa
     RowList->setTabKeyNavigation(false); // Tab leaves the table for the button
     for (std::size_t row = 0; row < comparison.rows.size(); ++row) {
         const SettingsComparisonRow& values = comparison.rows[row];
-        const QString cells[4] = {ui::FromUtf8(values.setting), ui::FromUtf8(ShownComparisonValue(row, values.left)),
-                                  ui::FromUtf8(ShownComparisonValue(row, values.right)),
-                                  values.same ? ui::FromUtf8(values.note)
-                                              : QString::fromLatin1(kComparisonDiffersMark)};
+        const QString cells[4] = {
+            ui::CoreText("Core", values.setting), ui::FromUtf8(ShownComparisonValue(row, values.left)),
+            ui::FromUtf8(ShownComparisonValue(row, values.right)),
+            values.same ? ui::FromUtf8(values.note) : QString::fromLatin1(kComparisonDiffersMark)};
         for (int column = 0; column < 4; ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             if (!values.same) {
@@ -81,7 +80,7 @@ TSettingsComparisonForm::TSettingsComparisonForm(const SettingsComparison& compa
     }
     RowList->setMinimumSize(width, height);
 
-    CloseBtn = MakeButton(this, "CloseBtn", "Close");
+    CloseBtn = MakeButton(this, "CloseBtn", tr("Close"));
     CloseBtn->setDefault(true);
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -2,6 +2,7 @@
 
 #include "main/NumberText.h"
 #include "main/SenderSettings.h"
+#include "main/TextTranslation.h"
 
 #include <array>
 #include <cstdint>
@@ -17,13 +18,17 @@ struct LevelMessages {
 };
 
 constexpr std::array<LevelMessages, 4> kLevels = {{
-    {SettingsEdit::LevelA, "Invalid data in Set Level A! Level A must be an integer, >= 0 and <= 100!", nullptr},
-    {SettingsEdit::LevelB, "Invalid data in Set Level B! Level B must be an integer, >= 0 and <= 100!",
-     "Level A cannot be equal or greater than Level B!"},
-    {SettingsEdit::LevelC, "Invalid data in Set Level C! Level C must be an integer, >= 0 and <= 100!",
-     "Level B cannot be equal or greater than Level C!"},
-    {SettingsEdit::LevelD, "Invalid data in Set Level D! Level D must be an integer, >= 0 and <= 100!",
-     "Level C cannot be equal or greater than Level D!"},
+    {SettingsEdit::LevelA,
+     ZEFT_TEXT("Core", "Invalid data in Set Level A! Level A must be an integer, >= 0 and <= 100!"), nullptr},
+    {SettingsEdit::LevelB,
+     ZEFT_TEXT("Core", "Invalid data in Set Level B! Level B must be an integer, >= 0 and <= 100!"),
+     ZEFT_TEXT("Core", "Level A cannot be equal or greater than Level B!")},
+    {SettingsEdit::LevelC,
+     ZEFT_TEXT("Core", "Invalid data in Set Level C! Level C must be an integer, >= 0 and <= 100!"),
+     ZEFT_TEXT("Core", "Level B cannot be equal or greater than Level C!")},
+    {SettingsEdit::LevelD,
+     ZEFT_TEXT("Core", "Invalid data in Set Level D! Level D must be an integer, >= 0 and <= 100!"),
+     ZEFT_TEXT("Core", "Level C cannot be equal or greater than Level D!")},
 }};
 
 bool Fail(Prompts& prompts, const char* message) {
@@ -37,12 +42,15 @@ bool ValidateSettings(SettingsControls& controls, Prompts& prompts) {
     const std::string topText = controls.EditText(SettingsEdit::TopLimit);
     const std::int32_t top = IntegerFromText(topText, kUnreadableLimit);
     if (top < 10 || top > 1000) {
-        return Fail(prompts, "Invalid data in Set Top Limit! Top Limit must be an integer, >= 10 and <= 1000!");
+        return Fail(
+            prompts,
+            ZEFT_TEXT("Core", "Invalid data in Set Top Limit! Top Limit must be an integer, >= 10 and <= 1000!"));
     }
     if (top != 10) {
         const std::string question =
-            "The top limit should be 10mm except where tank sender spacer is used. Are you sure to set it to " +
-            topText + "mm?";
+            FillPlaceholders(TranslatedText("Core", "The top limit should be 10mm except where tank sender spacer is "
+                                                    "used. Are you sure to set it to %1mm?"),
+                             {topText});
         if (prompts.Confirm(question) == ConfirmAnswer::No) {
             controls.SetStatusText("");
             controls.SetReplyText("");
@@ -52,10 +60,13 @@ bool ValidateSettings(SettingsControls& controls, Prompts& prompts) {
 
     const std::int32_t bottom = IntegerFromText(controls.EditText(SettingsEdit::BottomLimit), kUnreadableLimit);
     if (bottom < 100 || bottom > 2000) {
-        return Fail(prompts, "Invalid data in Set Bottom Limit! Bottom Limit must be an integer, >= 100 and <= 2000!");
+        return Fail(
+            prompts,
+            ZEFT_TEXT("Core",
+                      "Invalid data in Set Bottom Limit! Bottom Limit must be an integer, >= 100 and <= 2000!"));
     }
     if (bottom <= top) {
-        return Fail(prompts, "Top Limit cannot be equal or greater than Bottom Limit!");
+        return Fail(prompts, ZEFT_TEXT("Core", "Top Limit cannot be equal or greater than Bottom Limit!"));
     }
 
     std::int32_t previous = 0;

@@ -5,6 +5,7 @@
 #include "main/SenderSettings.h"
 #include "main/SettingsComparison.h"
 #include "main/TankShapeName.h"
+#include "main/TextTranslation.h"
 
 #include <array>
 #include <cstdio>
@@ -15,55 +16,62 @@ namespace {
 
 std::string ItemText(int index, const auto& items) {
     if (index < 0 || static_cast<std::size_t>(index) >= items.size()) {
-        return "(none selected)";
+        return TranslatedText("SetupSheet", "(none selected)");
     }
-    return std::string(items[static_cast<std::size_t>(index)]);
+    return TranslatedText("Core", std::string(items[static_cast<std::size_t>(index)]).c_str());
 }
 
 std::string ParityName(std::uint8_t parity) {
-    constexpr std::array<const char*, 5> kNames{"no parity", "odd parity", "even parity", "mark parity",
-                                                "space parity"};
-    return parity < kNames.size() ? kNames[parity] : kNames[0];
+    const std::array<std::string, 5> names{
+        TranslatedText("SetupSheet", "no parity"), TranslatedText("SetupSheet", "odd parity"),
+        TranslatedText("SetupSheet", "even parity"), TranslatedText("SetupSheet", "mark parity"),
+        TranslatedText("SetupSheet", "space parity")};
+    return parity < names.size() ? names[parity] : names[0];
 }
 
 std::string StopBitsName(std::uint8_t stopBits) {
     switch (stopBits) {
     case 1:
-        return "1.5 stop bits";
+        return TranslatedText("SetupSheet", "1.5 stop bits");
     case 2:
-        return "2 stop bits";
+        return TranslatedText("SetupSheet", "2 stop bits");
     default:
-        return "1 stop bit";
+        return TranslatedText("SetupSheet", "1 stop bit");
     }
 }
 
 SetupSheetSection PortSection(const SetupSheetPort& port) {
-    SetupSheetSection section{"Serial Port", {}};
+    SetupSheetSection section{TranslatedText("SetupSheet", "Serial Port"), {}};
     if (port.name.empty()) {
-        section.rows.push_back({"Port", "(none selected)"});
+        section.rows.push_back({TranslatedText("SetupSheet", "Port"), TranslatedText("SetupSheet", "(none selected)")});
         return section;
     }
-    section.rows.push_back({"Port", port.open ? port.name : port.name + " (not open)"});
+    section.rows.push_back(
+        {TranslatedText("SetupSheet", "Port"),
+         port.open ? port.name : FillPlaceholders(TranslatedText("SetupSheet", "%1 (not open)"), {port.name})});
     if (!port.adapter.empty()) {
-        section.rows.push_back({"Adapter", port.adapter});
+        section.rows.push_back({TranslatedText("SetupSheet", "Adapter"), port.adapter});
     }
-    section.rows.push_back({"Line settings", std::to_string(port.baudRate) + " baud, " + std::to_string(port.dataBits) +
-                                                 " data bits, " + ParityName(port.parity) + ", " +
-                                                 StopBitsName(port.stopBits)});
+    section.rows.push_back({TranslatedText("SetupSheet", "Line settings"),
+                            FillPlaceholders(TranslatedText("SetupSheet", "%1 baud, %2 data bits, %3, %4"),
+                                             {std::to_string(port.baudRate), std::to_string(port.dataBits),
+                                              ParityName(port.parity), StopBitsName(port.stopBits)})});
     return section;
 }
 
 constexpr std::array<SettingsEdit, 4> kLevelEdits{SettingsEdit::LevelA, SettingsEdit::LevelB, SettingsEdit::LevelC,
                                                   SettingsEdit::LevelD};
 
-constexpr std::array<const char*, 8> kSettingNames{"Output Type",
-                                                   "Fluid Type",
-                                                   "Top Limit (Millimetre)",
-                                                   "Bottom Limit (Millimetre)",
-                                                   "Level A = 20% of Tank Level",
-                                                   "Level B = 40% of Tank Level",
-                                                   "Level C = 60% of Tank Level",
-                                                   "Level D = 80% of Tank Level"};
+std::array<std::string, 8> SettingNames() {
+    return {TranslatedText("SetupSheet", "Output Type"),
+            TranslatedText("SetupSheet", "Fluid Type"),
+            TranslatedText("SetupSheet", "Top Limit (Millimetre)"),
+            TranslatedText("SetupSheet", "Bottom Limit (Millimetre)"),
+            TranslatedText("SetupSheet", "Level A = 20% of Tank Level"),
+            TranslatedText("SetupSheet", "Level B = 40% of Tank Level"),
+            TranslatedText("SetupSheet", "Level C = 60% of Tank Level"),
+            TranslatedText("SetupSheet", "Level D = 80% of Tank Level")};
+}
 
 // The eight values as the sheet prints them, in the window's order.
 std::array<std::string, 8> SettingTexts(int outputIndex, int fluidIndex, const std::array<std::string, 6>& edits) {
@@ -82,7 +90,7 @@ std::array<std::string, 8> SettingTexts(const RecordedSettings& settings) {
 }
 
 SetupSheetSection SettingsSection(const SettingsControls& controls) {
-    SetupSheetSection section{"Sender Settings", {}};
+    SetupSheetSection section{TranslatedText("SetupSheet", "Sender Settings"), {}};
     std::array<std::string, 6> edits;
     const std::array<SettingsEdit, 2> limits{SettingsEdit::TopLimit, SettingsEdit::BottomLimit};
     for (std::size_t i = 0; i < 2; ++i) {
@@ -92,18 +100,22 @@ SetupSheetSection SettingsSection(const SettingsControls& controls) {
         edits[2 + i] = controls.EditText(kLevelEdits[i]);
     }
     const std::array<std::string, 8> texts = SettingTexts(controls.OutputTypeIndex(), controls.FluidTypeIndex(), edits);
+    const std::array<std::string, 8> names = SettingNames();
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        section.rows.push_back({kSettingNames[i], texts[i]});
+        section.rows.push_back({names[i], texts[i]});
     }
     return section;
 }
 
 // What the sender held before the program and what it reported after it.
 SetupSheetChanges ProgrammedSection(const AsFoundAsLeft& programmed) {
-    SetupSheetChanges changes{"Sender Settings", {"As Found", "As Left"}, {}, {}};
+    SetupSheetChanges changes{TranslatedText("SetupSheet", "Sender Settings"),
+                              {TranslatedText("SetupSheet", "As Found"), TranslatedText("SetupSheet", "As Left")},
+                              {},
+                              {}};
     const std::array<std::string, 8> left = SettingTexts(programmed.asLeft);
     std::array<std::string, 8> found;
-    found.fill(std::string(kNotReadBeforeProgramming));
+    found.fill(TranslatedText("SetupSheet", std::string(kNotReadBeforeProgramming).c_str()));
     // By value, as the program's own read-back check: "010" found and "10" left is no change.
     std::array<bool, 8> changed{};
     if (programmed.asFound) {
@@ -113,79 +125,108 @@ SetupSheetChanges ProgrammedSection(const AsFoundAsLeft& programmed) {
         }
         found = SettingTexts(*programmed.asFound);
         const std::string when =
-            programmed.asFoundTime.empty() ? std::string() : " at " + LocalRecordTime(programmed.asFoundTime);
-        changes.note = "As Found: read from the sender" + when + ", before it was programmed. Rows marked \"" +
-                       std::string(kSheetChangedMark) +
-                       "\" differ between what the sender held then and what it reported after.";
+            programmed.asFoundTime.empty()
+                ? std::string()
+                : FillPlaceholders(TranslatedText("SetupSheet", " at %1"), {LocalRecordTime(programmed.asFoundTime)});
+        changes.note = FillPlaceholders(TranslatedText("SetupSheet", "As Found: read from the sender%1, before it was "
+                                                                     "programmed. Rows marked \"%2\" differ between "
+                                                                     "what the sender held then and what it reported "
+                                                                     "after."),
+                                        {when, TranslatedText("SetupSheet", std::string(kSheetChangedMark).c_str())});
     } else {
-        changes.note = "The sender was not read before programming (with no program, restore or change of port "
-                       "between), so what it held before is not known.";
+        changes.note = TranslatedText("SetupSheet", "The sender was not read before programming (with no program, "
+                                                    "restore or change of port between), so what it held before is "
+                                                    "not known.");
     }
+    const std::array<std::string, 8> names = SettingNames();
     for (std::size_t i = 0; i < left.size(); ++i) {
-        changes.rows.push_back({kSettingNames[i], found[i], left[i], changed[i]});
+        changes.rows.push_back({names[i], found[i], left[i], changed[i]});
     }
     return changes;
 }
 
+// The calculator as its menu item names it.
 const char* CalculatorName(LevelCalculator calculator) {
     switch (calculator) {
     case LevelCalculator::Volume:
-        return "Volume";
+        return ZEFT_TEXT("SetupSheet", "Volume");
     case LevelCalculator::Height:
-        return "Height";
+        return ZEFT_TEXT("SetupSheet", "Height");
     case LevelCalculator::MeasuredTable:
-        return "Measured Table";
+        return ZEFT_TEXT("SetupSheet", "Measured Table");
     default:
-        return "Shape";
+        return ZEFT_TEXT("SetupSheet", "Shape");
+    }
+}
+
+// The section's title: the calculator's name inside the pattern in each language.
+std::string SourceTitle(LevelCalculator calculator) {
+    switch (calculator) {
+    case LevelCalculator::Volume:
+        return TranslatedText("SetupSheet", "Levels from the Volume Calculator");
+    case LevelCalculator::Height:
+        return TranslatedText("SetupSheet", "Levels from the Height Calculator");
+    case LevelCalculator::MeasuredTable:
+        return TranslatedText("SetupSheet", "Levels from the Measured Table Calculator");
+    default:
+        return TranslatedText("SetupSheet", "Levels from the Shape Calculator");
     }
 }
 
 // The unit of the lengths. The volume calculator's volumes carry none (only their ratios
 // count), and the shape calculator's volume names its own.
 std::string UnitText(const LevelSource& source) {
-    return source.inchUnit ? "Inch" : "Millimetre";
+    return source.inchUnit ? TranslatedText("SetupSheet", "Inch") : TranslatedText("SetupSheet", "Millimetre");
 }
 
 SetupSheetSection SourceSection(const LevelSource& source) {
     const std::string name = CalculatorName(source.calculator);
-    SetupSheetSection section{"Levels from the " + name + " Calculator", {}};
-    section.rows.push_back({"Calculator", "Non-Linearization > " + name + "..."});
+    SetupSheetSection section{SourceTitle(source.calculator), {}};
+    section.rows.push_back({TranslatedText("SetupSheet", "Calculator"),
+                            FillPlaceholders(TranslatedText("SetupSheet", "Non-Linearization > %1..."),
+                                             {TranslatedText("SetupSheet", name.c_str())})});
     if (!source.calculated) {
-        section.rows.push_back({"Calculation", "none: the window's starting values were handed over"});
+        section.rows.push_back({TranslatedText("SetupSheet", "Calculation"),
+                                TranslatedText("SetupSheet", "none: the window's starting values were handed over")});
     } else {
         if (source.calculator == LevelCalculator::Shape) {
             std::string shape = TankShapeName(source.shape);
-            shape += source.halfTank ? ", half tank" : "";
-            shape += source.reserve ? ", 10% reserve" : "";
-            section.rows.push_back({"Shape", shape});
+            shape += source.halfTank ? TranslatedText("SetupSheet", ", half tank") : "";
+            shape += source.reserve ? TranslatedText("SetupSheet", ", 10% reserve") : "";
+            section.rows.push_back({TranslatedText("SetupSheet", "Shape"), shape});
         }
-        section.rows.push_back({"Unit", UnitText(source)});
+        section.rows.push_back({TranslatedText("SetupSheet", "Unit"), UnitText(source)});
         for (const auto& [input, text] : source.inputs) {
             section.rows.push_back({input, text});
         }
         if (!source.volume.empty()) {
-            section.rows.push_back({"Volume", source.volume});
+            section.rows.push_back({TranslatedText("SetupSheet", "Volume"), source.volume});
         }
         if (!source.gaugeError.empty()) {
-            section.rows.push_back({"Largest gauge error (percentage points of the full content)", source.gaugeError});
+            section.rows.push_back(
+                {TranslatedText("SetupSheet", "Largest gauge error (percentage points of the full content)"),
+                 source.gaugeError});
         }
     }
-    const std::array<const char*, 4> names{"Level A", "Level B", "Level C", "Level D"};
+    const std::array<std::string, 4> names{
+        TranslatedText("SetupSheet", "Level A"), TranslatedText("SetupSheet", "Level B"),
+        TranslatedText("SetupSheet", "Level C"), TranslatedText("SetupSheet", "Level D")};
     for (std::size_t i = 0; i < names.size(); ++i) {
         section.rows.push_back({names[i], source.levels[i] + " %"});
     }
-    section.rows.push_back({"Bottom Limit (Millimetre)", source.bottomLimitMillimetres});
+    section.rows.push_back({TranslatedText("SetupSheet", "Bottom Limit (Millimetre)"), source.bottomLimitMillimetres});
     return section;
 }
 
 SetupSheetContent SheetStart(const std::string& dateTime, const SetupSheetJob& job) {
     SetupSheetContent sheet;
-    sheet.title = "ZEFT Programmer - Setup Sheet";
+    sheet.title = TranslatedText("SetupSheet", "ZEFT Programmer - Setup Sheet");
     sheet.dateTime = dateTime;
-    sheet.job = {"Job",
-                 {{"Label", job.label.empty() ? "(none given)" : job.label},
-                  {"Installer", job.installer.empty() ? "(none given)" : job.installer}}};
-    sheet.signatures = {"Installer", "Owner"};
+    const std::string none = TranslatedText("SetupSheet", "(none given)");
+    sheet.job = {TranslatedText("SetupSheet", "Job"),
+                 {{TranslatedText("SetupSheet", "Label"), job.label.empty() ? none : job.label},
+                  {TranslatedText("SetupSheet", "Installer"), job.installer.empty() ? none : job.installer}}};
+    sheet.signatures = {TranslatedText("SetupSheet", "Installer"), TranslatedText("SetupSheet", "Owner")};
     return sheet;
 }
 
@@ -236,7 +277,8 @@ std::vector<std::string> ReplyLines(std::string_view reply, std::size_t columns,
     if (lines.size() > maxLines && maxLines > 0) {
         const std::size_t left = lines.size() - (maxLines - 1);
         lines.resize(maxLines - 1);
-        lines.push_back("... " + std::to_string(left) + " more lines not printed");
+        lines.push_back(
+            FillPlaceholders(TranslatedText("SetupSheet", "... %1 more lines not printed"), {std::to_string(left)}));
     }
     return lines;
 }
@@ -258,7 +300,7 @@ SetupSheetContent BuildSetupSheet(const SettingsControls& controls, const SetupS
     } else {
         sheet.sections.push_back(SettingsSection(controls));
     }
-    sheet.replyTitle = "Sender's Reply as Last Read";
+    sheet.replyTitle = TranslatedText("SetupSheet", "Sender's Reply as Last Read");
     sheet.replyLines = ReplyLines(controls.ReplyText());
     if (source && LevelsFromSource(controls, *source)) {
         sheet.levelSource = SourceSection(*source);
@@ -275,12 +317,15 @@ std::optional<SetupSheetContent> BuildRecordSheet(const HistoryRecord& record) {
         return std::nullopt;
     }
     SetupSheetContent sheet = SheetStart(LocalRecordTime(record.time), {record.label, record.installer});
-    SetupSheetSection port{"Serial Port", {{"Port", record.port}}};
+    SetupSheetSection port{TranslatedText("SetupSheet", "Serial Port"),
+                           {{TranslatedText("SetupSheet", "Port"), record.port}}};
     if (record.adapter) {
-        port.rows.push_back({"Adapter", *record.adapter});
+        port.rows.push_back({TranslatedText("SetupSheet", "Adapter"), *record.adapter});
     }
-    const std::string operation(HistoryOperationName(record.operation));
-    port.rows.push_back({"Operation", operation + ": " + record.outcome});
+    // The history keeps its texts in English; the sheet speaks the window's language.
+    const std::string operation = TranslatedText("Core", std::string(HistoryOperationName(record.operation)).c_str());
+    port.rows.push_back(
+        {TranslatedText("SetupSheet", "Operation"), operation + ": " + TranslatedText("Core", record.outcome.c_str())});
     sheet.sections.push_back(std::move(port));
     if (const std::optional<AsFoundAsLeft> programmed = AsFoundAsLeftOf(record)) {
         sheet.programmed = ProgrammedSection(*programmed);
@@ -288,7 +333,9 @@ std::optional<SetupSheetContent> BuildRecordSheet(const HistoryRecord& record) {
         PlainSettingsControls controls;
         PutSettingsIntoControls(*held, controls);
         SetupSheetSection settings = SettingsSection(controls);
-        settings.title = record.settings ? "Sender Settings" : "Sender Settings (as sent; the sender reported none)";
+        settings.title = record.settings
+                             ? TranslatedText("SetupSheet", "Sender Settings")
+                             : TranslatedText("SetupSheet", "Sender Settings (as sent; the sender reported none)");
         sheet.sections.push_back(std::move(settings));
     }
     return sheet;

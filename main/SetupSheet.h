@@ -3,6 +3,7 @@
 #include "main/AsFoundAsLeft.h"
 #include "main/LevelSource.h"
 #include "main/SettingsControls.h"
+#include "main/TextTranslation.h"
 
 #include <array>
 #include <cstdint>
@@ -58,7 +59,7 @@ struct SetupSheetChanges {
 };
 
 // What a changed row is marked with.
-inline constexpr std::string_view kSheetChangedMark = "changed";
+inline constexpr std::string_view kSheetChangedMark = ZEFT_TEXT("SetupSheet", "changed");
 
 // What the setup sheet says, in reading order: the title and date, the port, the eight
 // settings, the sender's reply (one entry per printed line, in a monospace font), and
@@ -81,7 +82,7 @@ struct SetupSheetContent {
 };
 
 // What an As Found cell says when no read of this run stands for what the sender held.
-inline constexpr std::string_view kNotReadBeforeProgramming = "not read before programming";
+inline constexpr std::string_view kNotReadBeforeProgramming = ZEFT_TEXT("SetupSheet", "not read before programming");
 
 // Printed lines of the reply display, at most this many characters each.
 inline constexpr std::size_t kSheetReplyColumns = 80;

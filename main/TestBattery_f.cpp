@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace zeft {
 
 namespace {
@@ -27,18 +29,19 @@ QFrame* MakeBevel(QWidget* parent, const char* name) {
 TBatteryTestForm::TBatteryTestForm(SenderLink& link, QWidget* parent, Prompts* prompts)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      Bevel1(MakeBevel(this, "Bevel1")), Label1(MakeLabel(this, "Label1", "Step 1: Press the TEST button to power on")),
-      Label2(MakeLabel(this, "Label2", "the programming interface.")),
-      Label6(MakeLabel(this, "Label6", "Step 2: Measure the voltage between the")),
-      Label7(MakeLabel(this, "Label7", "red and black terminals.")),
-      Label8(MakeLabel(this, "Label8", "Step 3: Replace battery if below 8 Volts.")), Bevel2(MakeBevel(this, "Bevel2")),
-      LabelPower(MakeLabel(this, "LabelPower", "Power is")), LabelStatus(MakeLabel(this, "LabelStatus", "OFF")),
-      ButtonTest(new QPushButton(QStringLiteral("TEST"), this)),
-      Button2(new QPushButton(QStringLiteral("Close"), this)), link_(link),
+      Bevel1(MakeBevel(this, "Bevel1")),
+      Label1(MakeLabel(this, "Label1", tr("Step 1: Press the TEST button to power on"))),
+      Label2(MakeLabel(this, "Label2", tr("the programming interface."))),
+      Label6(MakeLabel(this, "Label6", tr("Step 2: Measure the voltage between the"))),
+      Label7(MakeLabel(this, "Label7", tr("red and black terminals."))),
+      Label8(MakeLabel(this, "Label8", tr("Step 3: Replace battery if below 8 Volts."))),
+      Bevel2(MakeBevel(this, "Bevel2")), LabelPower(MakeLabel(this, "LabelPower", tr("Power is"))),
+      LabelStatus(MakeLabel(this, "LabelStatus", tr("OFF"))), ButtonTest(new QPushButton(tr("TEST"), this)),
+      Button2(new QPushButton(tr("Close"), this)), link_(link),
       ownPrompts_(prompts ? nullptr : std::make_unique<ui::QtPrompts>(this)),
       prompts_(prompts ? *prompts : *ownPrompts_) {
     setObjectName(QStringLiteral("BatteryTestForm"));
-    setWindowTitle(QStringLiteral("Battery Test"));
+    setWindowTitle(tr("Battery Test"));
     setModal(true);
     ButtonTest->setObjectName(QStringLiteral("ButtonTest"));
     Button2->setObjectName(QStringLiteral("Button2"));
@@ -54,7 +57,10 @@ TBatteryTestForm::TBatteryTestForm(SenderLink& link, QWidget* parent, Prompts* p
     }
     ui::DesignScale scale(
         labelFont, {{Label1->text(), 255}, {Label6->text(), 255}, {Label8->text(), 253}, {Label2->text(), 211}}, 16);
-    scale.Fit(QFontMetrics(labelFont).horizontalAdvance(LabelPower->text() + QStringLiteral(" OFF")), 86);
+    const QFontMetrics labelMetrics(labelFont);
+    scale.Fit(labelMetrics.horizontalAdvance(LabelPower->text() + QLatin1Char(' ')) +
+                  std::max(labelMetrics.horizontalAdvance(tr("OFF")), labelMetrics.horizontalAdvance(tr("ON"))),
+              86);
     setFixedSize(scale(281), scale(178));
     scale.Place(*Bevel1, 8, 8, 265, 121);
     scale.PlaceLabel(*Label1, 16, 16);
@@ -68,7 +74,7 @@ TBatteryTestForm::TBatteryTestForm(SenderLink& link, QWidget* parent, Prompts* p
     LabelPower->adjustSize();
     LabelPower->move(scale(16), Bevel2->y() + (Bevel2->height() - LabelPower->height()) / 2);
     LabelStatus->move(LabelPower->x() + LabelPower->width() + scale(6), LabelPower->y());
-    ShowStatus(QStringLiteral("OFF"), Qt::black);
+    ShowStatus(tr("OFF"), Qt::black);
 }
 
 TBatteryTestForm::~TBatteryTestForm() = default;
@@ -84,21 +90,21 @@ void TBatteryTestForm::ShowStatus(const QString& text, const QColor& colour) {
 }
 
 bool TBatteryTestForm::PowerShownOn() const {
-    return LabelStatus->text() == QLatin1String("ON");
+    return LabelStatus->text() == tr("ON");
 }
 
 void TBatteryTestForm::FormActivate() {
     // RTS is low here: the main window keeps the sender unpowered between operations.
-    ShowStatus(QStringLiteral("OFF"), Qt::black);
+    ShowStatus(tr("OFF"), Qt::black);
 }
 
 void TBatteryTestForm::ButtonTestClick() {
-    if (LabelStatus->text() == QLatin1String("OFF")) {
+    if (LabelStatus->text() == tr("OFF")) {
         if (SwitchPower(true)) {
-            ShowStatus(QStringLiteral("ON"), Qt::red);
+            ShowStatus(tr("ON"), Qt::red);
         }
     } else if (SwitchPower(false)) {
-        ShowStatus(QStringLiteral("OFF"), Qt::black);
+        ShowStatus(tr("OFF"), Qt::black);
     }
 }
 

@@ -60,7 +60,8 @@ macro(check_layout root)
     endforeach()
     if(zeft IN_LIST PROGRAMS)
         list(APPEND _files share/applications/io.github.zeftprogrammer.zeft.desktop
-             share/metainfo/io.github.zeftprogrammer.zeft.metainfo.xml)
+             share/metainfo/io.github.zeftprogrammer.zeft.metainfo.xml share/zeft/translations/zeft_de.qm
+             share/zeft/translations/zeft_fr.qm share/zeft/translations/zeft_nl.qm)
     endif()
     if(zeftctl IN_LIST PROGRAMS)
         list(APPEND _files share/bash-completion/completions/zeftctl)

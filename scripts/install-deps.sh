@@ -15,7 +15,10 @@ set -euo pipefail
 
 packages_for() {
     case "$1" in
-    run) echo cmake ninja-build g++ qt6-base-dev libjpeg-dev nlohmann-json3-dev fonts-dejavu-core ;;
+    # qt6-l10n-tools: lrelease builds the translations, lupdate checks them;
+    # qt6-translations-l10n: Qt's own dialogs and buttons in the window's language.
+    run) echo cmake ninja-build g++ qt6-base-dev libjpeg-dev nlohmann-json3-dev fonts-dejavu-core qt6-l10n-tools \
+        qt6-translations-l10n ;;
     # The package check: dpkg-shlibdeps for Depends, help2man for the manual pages, and the
     # tools it runs on the package (lintian, appstreamcli, desktop-file-validate, man, the
     # completion through bash-completion).

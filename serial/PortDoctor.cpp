@@ -1,5 +1,6 @@
 #include "serial/PortDoctor.h"
 
+#include "main/TextTranslation.h"
 #include "serial/PortDoctorShell.h"
 
 #include <algorithm>
@@ -43,13 +44,13 @@ const KnownBridge kBridges[] = {
 const char* SeverityWord(FindingSeverity severity) {
     switch (severity) {
     case FindingSeverity::Error:
-        return "error";
+        return ZEFT_TEXT("Core", "error");
     case FindingSeverity::Warning:
-        return "warning";
+        return ZEFT_TEXT("Core", "warning");
     case FindingSeverity::Info:
         break;
     }
-    return "info";
+    return ZEFT_TEXT("Core", "info");
 }
 
 bool HasErrorFinding(const std::vector<PortFinding>& findings) {

@@ -1,5 +1,6 @@
 #include "serial/PortDoctorDlg.h"
 
+#include "ui/Translations.h"
 #include "ui/WidgetFactory.h"
 
 #include <QClipboard>
@@ -31,7 +32,7 @@ QStyle::StandardPixmap IconOf(FindingSeverity severity) {
 
 // "Error, /dev/ttyUSB0": the severity in words too, for a screen reader.
 QString Heading(const PortFinding& finding) {
-    QString word = QString::fromLatin1(SeverityWord(finding.severity));
+    QString word = ui::CoreText("Core", SeverityWord(finding.severity));
     word[0] = word[0].toUpper();
     return finding.port.empty() ? word : word + QStringLiteral(", ") + QString::fromStdString(finding.port);
 }
@@ -41,9 +42,9 @@ QString Heading(const PortFinding& finding) {
 TPortDoctorDlg::TPortDoctorDlg(QWidget* parent, Diagnosis diagnose)
     : QDialog(parent), diagnose_(diagnose ? std::move(diagnose) : [] { return DiagnosePorts(std::string()); }) {
     setObjectName(QStringLiteral("PortDoctorDlg"));
-    setWindowTitle(QStringLiteral("Diagnose Ports"));
+    setWindowTitle(tr("Diagnose Ports"));
 
-    Label1 = ui::MakeLabel(this, "Label1", "&Findings and their fixes:");
+    Label1 = ui::MakeLabel(this, "Label1", tr("&Findings and their fixes:"));
     ListFindings = ui::Named(new QListWidget(this), "ListFindings");
     ListFindings->setWordWrap(true);
     ListFindings->setResizeMode(QListView::Adjust);
@@ -52,10 +53,10 @@ TPortDoctorDlg::TPortDoctorDlg(QWidget* parent, Diagnosis diagnose)
     Label1->setBuddy(ListFindings);
     LabelStatus = ui::MakeLabel(this, "LabelStatus", "");
     LabelStatus->setWordWrap(true);
-    CopyBtn = ui::MakeButton(this, "CopyBtn", "&Copy Fixes");
-    CopyBtn->setToolTip(QStringLiteral("Copy the fixes to the clipboard, to paste into a terminal or a note"));
-    RunBtn = ui::MakeButton(this, "RunBtn", "&Run Again");
-    CloseBtn = ui::MakeButton(this, "CloseBtn", "Close");
+    CopyBtn = ui::MakeButton(this, "CopyBtn", tr("&Copy Fixes"));
+    CopyBtn->setToolTip(tr("Copy the fixes to the clipboard, to paste into a terminal or a note"));
+    RunBtn = ui::MakeButton(this, "RunBtn", tr("&Run Again"));
+    CloseBtn = ui::MakeButton(this, "CloseBtn", tr("Close"));
     CloseBtn->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
@@ -93,7 +94,7 @@ void TPortDoctorDlg::RunBtnClick() {
     running_ = true;
     RunBtn->setEnabled(false);
     CopyBtn->setEnabled(false);
-    LabelStatus->setText(QStringLiteral("Looking at the serial ports and USB adapters..."));
+    LabelStatus->setText(tr("Looking at the serial ports and USB adapters..."));
     worker_ = std::thread([this, diagnose = diagnose_] {
         std::vector<PortFinding> findings = diagnose();
         QMetaObject::invokeMethod(
@@ -104,7 +105,7 @@ void TPortDoctorDlg::RunBtnClick() {
 
 void TPortDoctorDlg::CopyBtnClick() {
     QGuiApplication::clipboard()->setText(QString::fromStdString(FixesText(findings_)));
-    LabelStatus->setText(QStringLiteral("The fixes are on the clipboard."));
+    LabelStatus->setText(tr("The fixes are on the clipboard."));
 }
 
 void TPortDoctorDlg::ShowFindings(std::vector<PortFinding> findings) {
@@ -114,7 +115,7 @@ void TPortDoctorDlg::ShowFindings(std::vector<PortFinding> findings) {
     for (const PortFinding& finding : findings_) {
         QString text = Heading(finding) + QLatin1Char('\n') + QString::fromStdString(finding.summary);
         if (!finding.fix.empty()) {
-            text += QStringLiteral("\nFix: ") + QString::fromStdString(finding.fix);
+            text += tr("\nFix: ") + QString::fromStdString(finding.fix);
         }
         if (!finding.note.empty()) {
             text += QLatin1Char('\n') + QString::fromStdString(finding.note);
@@ -126,9 +127,9 @@ void TPortDoctorDlg::ShowFindings(std::vector<PortFinding> findings) {
         ListFindings->setCurrentRow(0);
     }
     const auto problems = static_cast<int>(findings_.size());
-    LabelStatus->setText(problems == 0   ? QStringLiteral("No problem found.")
-                         : problems == 1 ? QStringLiteral("One finding.")
-                                         : QStringLiteral("%1 findings.").arg(problems));
+    LabelStatus->setText(problems == 0   ? tr("No problem found.")
+                         : problems == 1 ? tr("One finding.")
+                                         : tr("%1 findings.").arg(problems));
     RunBtn->setEnabled(true);
     CopyBtn->setEnabled(!findings_.empty());
 }

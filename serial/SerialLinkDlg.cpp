@@ -80,15 +80,16 @@ TSerialLinkDLG::TSerialLinkDLG(TSerialLink* port, QWidget* parent, PortEnumerato
 TSerialLinkDLG::TSerialLinkDLG(TSerialLink* port, QWidget* parent, PortSources sources)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      Label3(ui::MakeLabel(this, "Label3", "Port")), CBPort(ui::MakeList(this, "CBPort", {})),
-      Label7(ui::MakeLabel(this, "Label7", "Parity")),
-      CBParity(MakeFixedList(this, "CBParity", ListItems(kParityNames))), Label6(ui::MakeLabel(this, "Label6", "Stop")),
+      Label3(ui::MakeLabel(this, "Label3", tr("Port"))), CBPort(ui::MakeList(this, "CBPort", {})),
+      Label7(ui::MakeLabel(this, "Label7", tr("Parity"))),
+      CBParity(MakeFixedList(this, "CBParity", ListItems(kParityNames))),
+      Label6(ui::MakeLabel(this, "Label6", tr("Stop"))),
       CBStop(MakeFixedList(this, "CBStop", ListItems(kStopBitsNames))),
-      Label8(ui::MakeLabel(this, "Label8", "Flowcontrol")),
+      Label8(ui::MakeLabel(this, "Label8", tr("Flowcontrol"))),
       CBFlow(MakeFixedList(this, "CBFlow", ListItems(kFlowControlNames))),
-      Label4(ui::MakeLabel(this, "Label4", "Baudrate")), CBBaud(MakeFixedList(this, "CBBaud", kBaudRateItems)),
-      Label5(ui::MakeLabel(this, "Label5", "Databits")), CBData(MakeFixedList(this, "CBData", kDataBitsItems)),
-      Button1(new QPushButton(QStringLiteral("OK"), this)), Button2(new QPushButton(QStringLiteral("Cancel"), this)),
+      Label4(ui::MakeLabel(this, "Label4", tr("Baudrate"))), CBBaud(MakeFixedList(this, "CBBaud", kBaudRateItems)),
+      Label5(ui::MakeLabel(this, "Label5", tr("Databits"))), CBData(MakeFixedList(this, "CBData", kDataBitsItems)),
+      Button1(new QPushButton(tr("OK"), this)), Button2(new QPushButton(tr("Cancel"), this)),
       LabelPortDescription(ui::MakeLabel(this, "LabelPortDescription", "")), sources_(std::move(sources)) {
     if (!sources_.enumerate) {
         sources_.enumerate = EnumCommPorts;
@@ -100,7 +101,7 @@ TSerialLinkDLG::TSerialLinkDLG(TSerialLink* port, QWidget* parent, PortSources s
         sources_.watchFolder = "/dev";
     }
     setObjectName(QStringLiteral("SerialLinkDLG"));
-    setWindowTitle(QStringLiteral("Communication Settings"));
+    setWindowTitle(tr("Communication Settings"));
     setModal(true);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button2->setObjectName(QStringLiteral("Button2"));
@@ -196,7 +197,7 @@ void TSerialLinkDLG::ShowDescription() {
         description = QString::fromStdString(port.description.value_or(""));
         details = QString::fromStdString(port.Details());
     } else if (!wantedPort_.empty()) {
-        description = QString::fromStdString(wantedPort_) + QStringLiteral(" is not present.");
+        description = tr("%1 is not present.").arg(QString::fromStdString(wantedPort_));
     }
     // Two lines fit beside the buttons: the description on the first and the details on
     // the second when they fit so, else both wrapped into the two lines; what does not fit
@@ -332,7 +333,8 @@ bool TSerialLinkDLG::PortSelected() const {
 bool TSerialLinkDLG::ValidateInteger(QLineEdit* Control) {
     const std::string text = Control->text().toStdString();
     if (text.size() > 1 && !WholeInteger(text)) {
-        ui::QtPrompts(this).ShowPlain("Invalid Input", "Invalid Input. Leave empty to hold previous Value.");
+        ui::QtPrompts(this).ShowPlain(tr("Invalid Input").toStdString(),
+                                      tr("Invalid Input. Leave empty to hold previous Value.").toStdString());
         return false;
     }
     return true;
@@ -341,8 +343,9 @@ bool TSerialLinkDLG::ValidateInteger(QLineEdit* Control) {
 bool TSerialLinkDLG::ValidateCharInput(QLineEdit* Control) {
     const std::string text = Control->text().toStdString();
     if (text.size() > 1 && !CharFromText(text, 0).ok) {
-        ui::QtPrompts(this).ShowPlain("Invalid Input",
-                                      "Input allowed single Char or 0..255. Leave empty to hold previous Value.");
+        ui::QtPrompts(this).ShowPlain(
+            tr("Invalid Input").toStdString(),
+            tr("Input allowed single Char or 0..255. Leave empty to hold previous Value.").toStdString());
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 #include "main/DataLocations.h"
 #include "main/Prompts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPixmap>
@@ -94,7 +95,7 @@ const char* DecodeInto(const unsigned char* data, std::size_t size, Decoded& out
 
 QImage DecodeJpeg(const QByteArray& data, QString& problem) {
     if (data.isEmpty()) {
-        problem = QStringLiteral("the file is empty");
+        problem = QCoreApplication::translate("JpegPicture", "the file is empty");
         return {};
     }
     Decoded decoded;
@@ -102,12 +103,13 @@ QImage DecodeJpeg(const QByteArray& data, QString& problem) {
     const char* failure = DecodeInto(reinterpret_cast<const unsigned char*>(data.constData()),
                                      static_cast<std::size_t>(data.size()), decoded, errors);
     if (failure[0] != '\0') {
-        problem = QStringLiteral("the file is not a readable JPEG picture (%1)").arg(QString::fromLocal8Bit(failure));
+        problem = QCoreApplication::translate("JpegPicture", "the file is not a readable JPEG picture (%1)")
+                      .arg(QString::fromLocal8Bit(failure));
         return {};
     }
     QImage image(static_cast<int>(decoded.width), static_cast<int>(decoded.height), QImage::Format_RGB888);
     if (image.isNull()) {
-        problem = QStringLiteral("there is not enough memory for the picture");
+        problem = QCoreApplication::translate("JpegPicture", "there is not enough memory for the picture");
         return {};
     }
     const std::size_t stride = static_cast<std::size_t>(decoded.width) * 3;
@@ -121,22 +123,22 @@ QImage DecodeJpeg(const QByteArray& data, QString& problem) {
 QImage DecodeJpegFile(const QString& path, QString& problem) {
     QFile file(path);
     if (!file.exists()) {
-        problem = QStringLiteral("the file does not exist");
+        problem = QCoreApplication::translate("JpegPicture", "the file does not exist");
         return {};
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        problem = QStringLiteral("the file cannot be opened (%1)").arg(file.errorString());
+        problem = QCoreApplication::translate("JpegPicture", "the file cannot be opened (%1)").arg(file.errorString());
         return {};
     }
     // Pictures are small; anything far larger is not one of ours.
     constexpr qint64 kMaxFileSize = 32 * 1024 * 1024;
     if (file.size() > kMaxFileSize) {
-        problem = QStringLiteral("the file is too large for a picture");
+        problem = QCoreApplication::translate("JpegPicture", "the file is too large for a picture");
         return {};
     }
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        problem = QStringLiteral("the file cannot be read (%1)").arg(file.errorString());
+        problem = QCoreApplication::translate("JpegPicture", "the file cannot be read (%1)").arg(file.errorString());
         return {};
     }
     return DecodeJpeg(data, problem);
@@ -171,7 +173,9 @@ bool LoadPicture(QLabel& image, const QString& relativeName, Prompts& prompts) {
     const QImage picture = DecodeJpegFile(path, problem);
     if (picture.isNull()) {
         image.clear();
-        prompts.ShowError(QStringLiteral("Cannot load the picture \"%1\": %2.").arg(path, problem).toStdString());
+        prompts.ShowError(QCoreApplication::translate("JpegPicture", "Cannot load the picture \"%1\": %2.")
+                              .arg(path, problem)
+                              .toStdString());
         return false;
     }
     image.setPixmap(QPixmap::fromImage(picture));

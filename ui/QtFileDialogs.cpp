@@ -1,5 +1,8 @@
 #include "ui/QtFileDialogs.h"
 
+#include "main/TextTranslation.h"
+#include "ui/Translations.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QStringList>
@@ -23,16 +26,16 @@ bool& UseNative() {
 QString AllFilesFilter() {
 #ifdef _WIN32
     if (UseNative()) {
-        return QStringLiteral("All Files (*.*)");
+        return QtFileDialogs::tr("All Files (*.*)");
     }
 #endif
-    return QStringLiteral("All Files (*)");
+    return QtFileDialogs::tr("All Files (*)");
 }
 
 // No default suffix: with the desktop's own dialog Qt adds it only after the dialog's
 // overwrite check, so Save As adds ".zcf" itself and asks about the final name.
 void SetUpConfigDialog(QFileDialog& dialog) {
-    dialog.setNameFilters({QStringLiteral("ZEFT Config Files (*.zcf)"), AllFilesFilter()});
+    dialog.setNameFilters({QtFileDialogs::tr("ZEFT Config Files (*.zcf)"), AllFilesFilter()});
     if (!UseNative()) {
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     }
@@ -64,7 +67,7 @@ std::optional<std::string> QtFileDialogs::Run(QFileDialog& dialog) {
 }
 
 std::optional<std::string> QtFileDialogs::AskSaveConfigPath() {
-    QFileDialog dialog(parent_, QStringLiteral("Save As"));
+    QFileDialog dialog(parent_, tr("Save As"));
     SetUpConfigDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -74,8 +77,8 @@ std::optional<std::string> QtFileDialogs::AskSaveConfigPath() {
 }
 
 std::optional<std::string> QtFileDialogs::AskSavePath(const std::string& caption, const std::string& filter) {
-    QFileDialog dialog(parent_, QString::fromStdString(caption));
-    dialog.setNameFilters({QString::fromStdString(filter), AllFilesFilter()});
+    QFileDialog dialog(parent_, CoreText("Core", caption));
+    dialog.setNameFilters({CoreText("Core", filter), AllFilesFilter()});
     if (!UseNative()) {
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     }
@@ -86,7 +89,7 @@ std::optional<std::string> QtFileDialogs::AskSavePath(const std::string& caption
 }
 
 std::optional<std::string> QtFileDialogs::AskOpenConfigPath() {
-    QFileDialog dialog(parent_, QStringLiteral("Open"));
+    QFileDialog dialog(parent_, tr("Open"));
     SetUpConfigDialog(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // A name that does not exist would load as all keys missing and wipe the window's
@@ -96,8 +99,8 @@ std::optional<std::string> QtFileDialogs::AskOpenConfigPath() {
 }
 
 std::optional<std::string> QtFileDialogs::AskOpenPath(const std::string& caption, const std::string& filter) {
-    QFileDialog dialog(parent_, QString::fromStdString(caption));
-    dialog.setNameFilters({QString::fromStdString(filter), AllFilesFilter()});
+    QFileDialog dialog(parent_, CoreText("Core", caption));
+    dialog.setNameFilters({CoreText("Core", filter), AllFilesFilter()});
     if (!UseNative()) {
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     }
@@ -107,7 +110,7 @@ std::optional<std::string> QtFileDialogs::AskOpenPath(const std::string& caption
 }
 
 std::optional<std::string> QtFileDialogs::AskSaveSetupSheetPath() {
-    return AskSavePath("Save Setup Sheet", "PDF Files (*.pdf)");
+    return AskSavePath(ZEFT_TEXT("Core", "Save Setup Sheet"), ZEFT_TEXT("Core", "PDF Files (*.pdf)"));
 }
 
 } // namespace zeft::ui

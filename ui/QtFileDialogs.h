@@ -2,6 +2,8 @@
 
 #include "main/FileDialogs.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -13,6 +15,8 @@ namespace zeft::ui {
 
 // The configuration files' open and save dialogs, and the setup sheet's save dialog, on QFileDialog.
 class QtFileDialogs : public FileDialogs {
+    Q_DECLARE_TR_FUNCTIONS(QtFileDialogs)
+
 public:
     explicit QtFileDialogs(QWidget* parent = nullptr) : parent_(parent) {}
 

@@ -1,5 +1,6 @@
 #include "ui/QtPrompts.h"
 
+#include "ui/Translations.h"
 #include "ui/Utf8Text.h"
 
 #include <QAbstractButton>
@@ -52,7 +53,7 @@ QMessageBox::StandardButton QtPrompts::Run(QMessageBox& box) {
 }
 
 void QtPrompts::ShowError(const std::string& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), FromUtf8(text), QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::Critical, tr("Error"), CoreText("Core", text), QMessageBox::Ok, parent_);
     Run(box);
 }
 
@@ -61,23 +62,23 @@ void QtPrompts::ShowWarning(const std::string& text) {
 }
 
 void QtPrompts::ShowWarningWithDetail(const std::string& text, const std::string& detail) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"), FromUtf8(text), QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::Warning, tr("Warning"), CoreText("Core", text), QMessageBox::Ok, parent_);
     if (!detail.empty()) {
-        box.setInformativeText(FromUtf8(detail));
+        box.setInformativeText(CoreText("Core", detail));
     }
     Run(box);
 }
 
 ConfirmAnswer QtPrompts::Confirm(const std::string& text) {
-    return AskYesNo(QMessageBox::Question, QStringLiteral("Confirm"), text);
+    return AskYesNo(QMessageBox::Question, tr("Confirm"), text);
 }
 
 ConfirmAnswer QtPrompts::AskWarning(const std::string& text) {
-    return AskYesNo(QMessageBox::Warning, QStringLiteral("Warning"), text);
+    return AskYesNo(QMessageBox::Warning, tr("Warning"), text);
 }
 
 ConfirmAnswer QtPrompts::AskYesNo(QMessageBox::Icon icon, const QString& caption, const std::string& text) {
-    QMessageBox box(icon, caption, FromUtf8(text), QMessageBox::Yes | QMessageBox::No, parent_);
+    QMessageBox box(icon, caption, CoreText("Core", text), QMessageBox::Yes | QMessageBox::No, parent_);
     // Escape answers No, as in the product; the title-bar button still counts as closed.
     box.setEscapeButton(QMessageBox::No);
     switch (Run(box)) {
@@ -91,7 +92,12 @@ ConfirmAnswer QtPrompts::AskYesNo(QMessageBox::Icon icon, const QString& caption
 }
 
 void QtPrompts::ShowApplicationError(const std::string& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("ZEFT"), FromUtf8(text), QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("ZEFT"), CoreText("Core", text), QMessageBox::Ok, parent_);
+    Run(box);
+}
+
+void QtPrompts::ShowNotice(const QString& text) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("ZEFT"), text, QMessageBox::Ok, parent_);
     Run(box);
 }
 

@@ -2,6 +2,7 @@
 
 #include "main/Prompts.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include <functional>
@@ -15,6 +16,8 @@ namespace zeft::ui {
 // (warning icon, OK), "Confirm" (question icon, Yes and No) and the application's own box
 // (title "ZEFT", critical icon, OK).
 class QtPrompts : public Prompts {
+    Q_DECLARE_TR_FUNCTIONS(QtPrompts)
+
 public:
     explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
 
@@ -26,6 +29,9 @@ public:
 
     // A plain box with a caption of its own, no icon and OK (the port dialog's input checks).
     void ShowPlain(const std::string& caption, const std::string& text);
+
+    // A notice with the program's title as caption, information icon and OK.
+    void ShowNotice(const QString& text);
 
     // The warning with Yes and No of the firmware question.
     ConfirmAnswer AskWarning(const std::string& text);

@@ -1,5 +1,7 @@
 #include "ui/QtSettingsControls.h"
 
+#include "ui/Translations.h"
+
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
@@ -87,7 +89,8 @@ void QtSettingsControls::FitDisplayToPanel() {
 void QtSettingsControls::SetReplyText(const std::string& text) {
     reply_ = text;
     FitDisplayToPanel();
-    shown_.Append(reply_);
+    // The program's own texts in the window's language; the sender's come back as they are.
+    shown_.Append(CoreText("Core", reply_).toStdString());
     FlushReplyDisplay();
 }
 

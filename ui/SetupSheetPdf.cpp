@@ -1,10 +1,13 @@
 #include "ui/SetupSheetPdf.h"
 
+#include "main/TextTranslation.h"
+
 #include "ui/JpegPicture.h"
 #include "ui/Utf8Text.h"
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -184,9 +187,10 @@ void DrawChanges(PageCursor& cursor, QPainter& painter, const SetupSheetChanges&
     };
     drawRow({QString(), FromUtf8(changes.columns[0]), FromUtf8(changes.columns[1]), QString()}, true);
     for (const SetupSheetChange& row : changes.rows) {
-        drawRow({FromUtf8(row.name), FromUtf8(row.asFound), FromUtf8(row.asLeft),
-                 row.changed ? FromUtf8(std::string(kSheetChangedMark)) : QString()},
-                row.changed);
+        drawRow(
+            {FromUtf8(row.name), FromUtf8(row.asFound), FromUtf8(row.asLeft),
+             row.changed ? FromUtf8(TranslatedText("SetupSheet", std::string(kSheetChangedMark).c_str())) : QString()},
+            row.changed);
     }
     if (!changes.note.empty()) {
         cursor.Skip(Millimetres(1));
@@ -224,7 +228,8 @@ void DrawReply(PageCursor& cursor, QPainter& painter, const SetupSheetContent& s
     cursor.Text(FromUtf8(sheet.replyTitle), SheetFont(12, true));
     cursor.Skip(Millimetres(2));
     if (sheet.replyLines.empty()) {
-        cursor.Text(QStringLiteral("(nothing has been read from the sender in this run)"), SheetFont(10));
+        cursor.Text(QCoreApplication::translate("SetupSheetPdf", "(nothing has been read from the sender in this run)"),
+                    SheetFont(10));
         return;
     }
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -270,7 +275,7 @@ std::string SetupSheetPdf(const SetupSheetContent& sheet) {
 
         cursor.Text(FromUtf8(sheet.title), SheetFont(18, true));
         cursor.Skip(Millimetres(1));
-        cursor.Text(QStringLiteral("Date: ") + FromUtf8(sheet.dateTime), SheetFont(10));
+        cursor.Text(QCoreApplication::translate("SetupSheetPdf", "Date: ") + FromUtf8(sheet.dateTime), SheetFont(10));
         if (!sheet.job.rows.empty()) {
             DrawRows(cursor, painter, sheet.job);
         }
@@ -287,9 +292,10 @@ std::string SetupSheetPdf(const SetupSheetContent& sheet) {
             DrawRows(cursor, painter, *sheet.levelSource, picture);
             if (!sheet.picture.empty() && picture.isNull()) {
                 cursor.Skip(Millimetres(2));
-                cursor.Text(QStringLiteral("(The shape's picture %1 could not be loaded: %2)")
-                                .arg(FromUtf8(sheet.picture), problem),
-                            SheetFont(9));
+                cursor.Text(
+                    QCoreApplication::translate("SetupSheetPdf", "(The shape's picture %1 could not be loaded: %2)")
+                        .arg(FromUtf8(sheet.picture), problem),
+                    SheetFont(9));
             }
         }
         DrawSignatures(cursor, painter, sheet.signatures);

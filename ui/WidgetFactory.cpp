@@ -1,5 +1,7 @@
 #include "ui/WidgetFactory.h"
 
+#include "ui/Translations.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,27 +16,27 @@ QString Latin1(std::string_view text) {
 
 } // namespace
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text) {
-    return Named(new QLabel(QString::fromLatin1(text), parent), name);
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
+    return Named(new QLabel(text, parent), name);
 }
 
-QLineEdit* MakeEdit(QWidget* parent, const char* name, std::string_view text, const char* hint) {
+QLineEdit* MakeEdit(QWidget* parent, const char* name, std::string_view text, const QString& hint) {
     auto* edit = Named(new QLineEdit(Latin1(text), parent), name);
-    edit->setToolTip(QString::fromLatin1(hint));
+    edit->setToolTip(hint);
     return edit;
 }
 
 QComboBox* MakeList(QWidget* parent, const char* name, std::span<const std::string_view> items) {
     auto* box = Named(new QComboBox(parent), name);
     for (const std::string_view item : items) {
-        box->addItem(Latin1(item));
+        box->addItem(CoreText("Core", std::string(item)));
     }
     box->setCurrentIndex(items.empty() ? -1 : 0);
     return box;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* text) {
-    return Named(new QPushButton(QString::fromLatin1(text), parent), name);
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text) {
+    return Named(new QPushButton(text, parent), name);
 }
 
 } // namespace zeft::ui

@@ -23,11 +23,12 @@ template <typename Widget> Widget* Named(Widget* widget, const char* name) {
     return widget;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text);
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text);
 // An edit with its initial text and a tooltip hint (none when hint is empty).
-QLineEdit* MakeEdit(QWidget* parent, const char* name, std::string_view text, const char* hint = "");
-// A drop-down list of the items, the first selected (none when there are no items).
+QLineEdit* MakeEdit(QWidget* parent, const char* name, std::string_view text, const QString& hint = {});
+// A drop-down list of the items (core texts, translated), the first selected (none when
+// there are no items).
 QComboBox* MakeList(QWidget* parent, const char* name, std::span<const std::string_view> items);
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* text);
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text);
 
 } // namespace zeft::ui

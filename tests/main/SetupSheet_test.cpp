@@ -3,6 +3,7 @@
 
 #include "main/PlainSettingsControls.h"
 #include "main/SenderSettings.h"
+#include "main/TextTranslation.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 
@@ -81,6 +82,35 @@ TEST(SetupSheetContentTest, PortAndSettingsWithTheirItemTexts) {
     const SetupSheetContent closed = BuildSetupSheet(controls, {"COM3", false, 19200, 7, 1, 1, ""}, "", std::nullopt);
     EXPECT_EQ(ValueOf(closed.sections[0], "Port"), "COM3 (not open)");
     EXPECT_EQ(ValueOf(closed.sections[0], "Line settings"), "19200 baud, 7 data bits, odd parity, 1.5 stop bits");
+}
+
+// Printed in the window's language: the patterns are translated and the numbers and names
+// go into them afterwards, in the translation's order; the values typed stay as typed.
+TEST(SetupSheetContentTest, TranslatesPatternsBeforeTheNumbersGoIn) {
+    const TextTranslator reversed = [](const char* context, const char* text) {
+        const std::string source(text);
+        if (source == "%1 baud, %2 data bits, %3, %4") {
+            return std::string("%4 / %3 / %2 Datenbits / %1 Baud");
+        }
+        if (source == "%1 (not open)") {
+            return std::string("%1 (nicht offen)");
+        }
+        return std::string(context) == "SetupSheet" || source == "Diesel" ? "<" + source + ">" : source;
+    };
+    SetTextTranslator(reversed);
+    PlainSettingsControls controls;
+    controls.fluidTypeIndex = 2;
+    controls.SetEdits({"15", "1500", "12", "33", "61", "86"});
+    const SetupSheetContent sheet = BuildSetupSheet(controls, {"COM3", false, 19200, 7, 1, 1, ""}, "", std::nullopt);
+    SetTextTranslator(nullptr);
+
+    EXPECT_EQ(sheet.title, "<ZEFT Programmer - Setup Sheet>");
+    EXPECT_EQ(ValueOf(sheet.sections[0], "<Port>"), "COM3 (nicht offen)");
+    EXPECT_EQ(ValueOf(sheet.sections[0], "<Line settings>"),
+              "<1.5 stop bits> / <odd parity> / 7 Datenbits / 19200 Baud");
+    EXPECT_EQ(ValueOf(sheet.sections[1], "<Fluid Type>"), "<Diesel>");
+    EXPECT_EQ(ValueOf(sheet.sections[1], "<Top Limit (Millimetre)>"), "15");
+    EXPECT_EQ(FillPlaceholders("%1 of %2, %3%", {"a", "b"}), "a of b, %3%");
 }
 
 // A row is changed when the values differ as the sender reads them, not as they are written.
