@@ -7,7 +7,8 @@
 #   4. the window tests and the Win32 backend through a Wine COM port that leads to the
 #      simulated sender
 #   5. zeft.exe started on the windows platform under Xvfb: screenshots of the
-#      Communication Settings dialog and the main window, the port kept in the registry
+#      Communication Settings dialog and the main window, the port kept in the registry;
+#      then under a German, French and Dutch LANG, its first window in that language
 #   6. the MSI: made with wixl, installed with msiexec, the installed zeft.exe started and
 #      reading the virtual sender, then uninstalled without a file left behind
 # Screenshots and logs go to build/windows/. Safe to run again.
@@ -85,6 +86,12 @@ if timeout 300 "$ROOT/scripts/wine-window-test.sh" "$OUT/bin" "$OUT/screenshots"
 else
     cat "$OUT.window.log"
     failed+=("zeft.exe under Xvfb")
+fi
+if timeout 300 "$ROOT/scripts/wine-language-test.sh" "$OUT/bin" "$OUT/screenshots" >"$OUT.language.log" 2>&1; then
+    summary+=("[windows] $(tail -n 1 "$OUT.language.log")")
+else
+    cat "$OUT.language.log"
+    failed+=("zeft.exe in the user's language")
 fi
 
 step "6/6 the MSI"
