@@ -2,6 +2,7 @@
 
 #include "calc/DecimalText.h"
 #include "calc/DipTable.h"
+#include "main/TextTranslation.h"
 
 #include <algorithm>
 #include <array>
@@ -13,6 +14,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <optional>
 #include <system_error>
@@ -64,13 +66,11 @@ std::optional<long double> Number(std::string_view cell, char separator) {
     return separator == ',' ? std::nullopt : DecimalFromText(cell, ',');
 }
 
-std::string RowText(int row) {
-    return "Row " + std::to_string(row) + ": ";
+// A refusal in the window's language (English without a translator, as in zeftctl): the
+// pattern is translated before the rows, names and numbers go in.
+std::string Refusal(const char* pattern, std::initializer_list<std::string_view> args) {
+    return FillPlaceholders(TranslatedText("Core", pattern), args);
 }
-
-constexpr std::string_view kHeaderRefusal =
-    "the first line must name a height column (height, level, depth or dip) and a volume column (volume, content, "
-    "contents or capacity), a unit in brackets after the word if need be.";
 
 // A header cell's word: letter case, quotes and a unit in brackets or parentheses dropped.
 std::string HeaderWord(std::string_view cell) {
@@ -153,7 +153,11 @@ MeasuredTable ReadMeasuredTable(std::string_view text) {
                 continue;
             }
             if (!cells.empty() && !Number(cells[0], separator)) {
-                table.error = RowText(row) + std::string(kHeaderRefusal);
+                table.error = Refusal(
+                    ZEFT_TEXT("Core", "Row %1: the first line must name a height column (height, level, depth or "
+                                      "dip) and a volume column (volume, content, contents or capacity), a unit in "
+                                      "brackets after the word if need be."),
+                    {std::to_string(row)});
                 return table;
             }
         }
@@ -161,8 +165,10 @@ MeasuredTable ReadMeasuredTable(std::string_view text) {
         // More cells than the first line: most likely decimal commas between commas, which
         // would silently read 40,5 as 40.
         if (cells.size() > columns) {
-            table.error = RowText(row) + "more cells than the first line has (a decimal comma needs semicolons "
-                                         "between the cells).";
+            table.error = Refusal(
+                ZEFT_TEXT("Core", "Row %1: more cells than the first line has (a decimal comma needs semicolons "
+                                  "between the cells)."),
+                {std::to_string(row)});
             return table;
         }
         MeasuredPoint point;
@@ -170,31 +176,41 @@ MeasuredTable ReadMeasuredTable(std::string_view text) {
         const std::pair<std::size_t, long double*> wanted[] = {{heightColumn, &point.height},
                                                                {volumeColumn, &point.volume}};
         for (const auto& [column, value] : wanted) {
-            const char* name = value == &point.height ? "height" : "volume";
+            const bool height = value == &point.height;
+            const std::string number = std::to_string(row);
             if (column >= cells.size() || cells[column].empty()) {
-                table.error = RowText(row) + "there is no " + name + ".";
+                table.error = height ? Refusal(ZEFT_TEXT("Core", "Row %1: there is no height."), {number})
+                                     : Refusal(ZEFT_TEXT("Core", "Row %1: there is no volume."), {number});
                 return table;
             }
-            const auto number = Number(cells[column], separator);
-            if (!number) {
-                table.error = RowText(row) + "the " + name + " " + QuotedCell(cells[column]) + " is not a number.";
+            const auto read = Number(cells[column], separator);
+            if (!read) {
+                const std::string cell = QuotedCell(cells[column]);
+                table.error =
+                    height ? Refusal(ZEFT_TEXT("Core", "Row %1: the height %2 is not a number."), {number, cell})
+                           : Refusal(ZEFT_TEXT("Core", "Row %1: the volume %2 is not a number."), {number, cell});
                 return table;
             }
-            if (*number < 0) {
-                table.error = RowText(row) + "the " + name + " " + std::string(cells[column]) + " is negative.";
+            if (*read < 0) {
+                table.error =
+                    height ? Refusal(ZEFT_TEXT("Core", "Row %1: the height %2 is negative."), {number, cells[column]})
+                           : Refusal(ZEFT_TEXT("Core", "Row %1: the volume %2 is negative."), {number, cells[column]});
                 return table;
             }
             // Beyond a double nothing can be shown or handed on.
-            if (*number > DBL_MAX) {
-                table.error = RowText(row) + "the " + name + " " + std::string(cells[column]) + " is too large.";
+            if (*read > DBL_MAX) {
+                table.error =
+                    height ? Refusal(ZEFT_TEXT("Core", "Row %1: the height %2 is too large."), {number, cells[column]})
+                           : Refusal(ZEFT_TEXT("Core", "Row %1: the volume %2 is too large."), {number, cells[column]});
                 return table;
             }
-            *value = *number;
+            *value = *read;
         }
         table.points.push_back(point);
     }
     if (table.points.size() < 3) {
-        table.error = "The table needs at least three rows; it has " + std::to_string(table.points.size()) + ".";
+        table.error = Refusal(ZEFT_TEXT("Core", "The table needs at least three rows; it has %1."),
+                              {std::to_string(table.points.size())});
         return table;
     }
     std::stable_sort(table.points.begin(), table.points.end(),
@@ -204,15 +220,16 @@ MeasuredTable ReadMeasuredTable(std::string_view text) {
         const MeasuredPoint& point = table.points[i];
         if (point.height == lower.height) {
             const auto [first, second] = std::minmax(lower.row, point.row);
-            table.error = RowText(second) + "the height " + ShortestNumberText(point.height) + " is already in row " +
-                          std::to_string(first) + ".";
+            table.error = Refusal(ZEFT_TEXT("Core", "Row %1: the height %2 is already in row %3."),
+                                  {std::to_string(second), ShortestNumberText(point.height), std::to_string(first)});
             table.points.clear();
             return table;
         }
         if (point.volume < lower.volume) {
-            table.error = RowText(point.row) + "the volume " + ShortestNumberText(point.volume) + " is less than the " +
-                          ShortestNumberText(lower.volume) + " of row " + std::to_string(lower.row) +
-                          ", which is lower down.";
+            table.error =
+                Refusal(ZEFT_TEXT("Core", "Row %1: the volume %2 is less than the %3 of row %4, which is lower down."),
+                        {std::to_string(point.row), ShortestNumberText(point.volume), ShortestNumberText(lower.volume),
+                         std::to_string(lower.row)});
             table.points.clear();
             return table;
         }
@@ -226,20 +243,20 @@ TableFileText ReadTableFileText(const std::string& path) {
     // A FIFO or a device could block for ever or never end: only regular files are read.
     const auto status = std::filesystem::status(path, error);
     if (error || !std::filesystem::exists(status)) {
-        file.error = "The file " + path + " does not exist.";
+        file.error = Refusal(ZEFT_TEXT("Core", "The file %1 does not exist."), {path});
         return file;
     }
     if (!std::filesystem::is_regular_file(status)) {
-        file.error = "The file " + path + " is not a regular file.";
+        file.error = Refusal(ZEFT_TEXT("Core", "The file %1 is not a regular file."), {path});
         return file;
     }
     if (std::filesystem::file_size(path, error) > kMaxTableBytes || error) {
-        file.error = "The file " + path + " is too large for a measured table.";
+        file.error = Refusal(ZEFT_TEXT("Core", "The file %1 is too large for a measured table."), {path});
         return file;
     }
     std::ifstream stream(path, std::ios::binary);
     if (!stream) {
-        file.error = "The file " + path + " cannot be read: " + std::strerror(errno) + ".";
+        file.error = Refusal(ZEFT_TEXT("Core", "The file %1 cannot be read: %2."), {path, std::strerror(errno)});
         return file;
     }
     file.text.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());

@@ -459,6 +459,74 @@ Soll die Datei ersetzt werden?</translation>
         <source>, %1 s per sender</source>
         <translation>, %1 s pro Geber</translation>
     </message>
+    <message>
+        <source>Row %1: the first line must name a height column (height, level, depth or dip) and a volume column (volume, content, contents or capacity), a unit in brackets after the word if need be.</source>
+        <translation>Zeile %1: Die erste Zeile muss eine Höhenspalte (height, level, depth oder dip) und eine Volumenspalte (volume, content, contents oder capacity) benennen, bei Bedarf mit einer Einheit in Klammern nach dem Wort.</translation>
+    </message>
+    <message>
+        <source>Row %1: more cells than the first line has (a decimal comma needs semicolons between the cells).</source>
+        <translation>Zeile %1: mehr Zellen als die erste Zeile (ein Dezimalkomma verlangt Semikolons zwischen den Zellen).</translation>
+    </message>
+    <message>
+        <source>Row %1: there is no height.</source>
+        <translation>Zeile %1: Es fehlt die Höhe.</translation>
+    </message>
+    <message>
+        <source>Row %1: there is no volume.</source>
+        <translation>Zeile %1: Es fehlt das Volumen.</translation>
+    </message>
+    <message>
+        <source>Row %1: the height %2 is not a number.</source>
+        <translation>Zeile %1: Die Höhe %2 ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Row %1: the volume %2 is not a number.</source>
+        <translation>Zeile %1: Das Volumen %2 ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Row %1: the height %2 is negative.</source>
+        <translation>Zeile %1: Die Höhe %2 ist negativ.</translation>
+    </message>
+    <message>
+        <source>Row %1: the volume %2 is negative.</source>
+        <translation>Zeile %1: Das Volumen %2 ist negativ.</translation>
+    </message>
+    <message>
+        <source>Row %1: the height %2 is too large.</source>
+        <translation>Zeile %1: Die Höhe %2 ist zu groß.</translation>
+    </message>
+    <message>
+        <source>Row %1: the volume %2 is too large.</source>
+        <translation>Zeile %1: Das Volumen %2 ist zu groß.</translation>
+    </message>
+    <message>
+        <source>The table needs at least three rows; it has %1.</source>
+        <translation>Die Tabelle braucht mindestens drei Zeilen; sie hat %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: the height %2 is already in row %3.</source>
+        <translation>Zeile %1: Die Höhe %2 steht schon in Zeile %3.</translation>
+    </message>
+    <message>
+        <source>Row %1: the volume %2 is less than the %3 of row %4, which is lower down.</source>
+        <translation>Zeile %1: Das Volumen %2 ist kleiner als die %3 der tiefer liegenden Zeile %4.</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>Die Datei %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a regular file.</source>
+        <translation>Die Datei %1 ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large for a measured table.</source>
+        <translation>Die Datei %1 ist zu groß für eine Messtabelle.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>

@@ -459,6 +459,74 @@ Voulez-vous le remplacer ?</translation>
         <source>, %1 s per sender</source>
         <translation>, %1 s par sonde</translation>
     </message>
+    <message>
+        <source>Row %1: the first line must name a height column (height, level, depth or dip) and a volume column (volume, content, contents or capacity), a unit in brackets after the word if need be.</source>
+        <translation>Ligne %1 : la première ligne doit nommer une colonne de hauteur (height, level, depth ou dip) et une colonne de volume (volume, content, contents ou capacity), avec si besoin une unité entre parenthèses après le mot.</translation>
+    </message>
+    <message>
+        <source>Row %1: more cells than the first line has (a decimal comma needs semicolons between the cells).</source>
+        <translation>Ligne %1 : plus de cellules que la première ligne (une virgule décimale exige des points-virgules entre les cellules).</translation>
+    </message>
+    <message>
+        <source>Row %1: there is no height.</source>
+        <translation>Ligne %1 : il manque la hauteur.</translation>
+    </message>
+    <message>
+        <source>Row %1: there is no volume.</source>
+        <translation>Ligne %1 : il manque le volume.</translation>
+    </message>
+    <message>
+        <source>Row %1: the height %2 is not a number.</source>
+        <translation>Ligne %1 : la hauteur %2 n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Row %1: the volume %2 is not a number.</source>
+        <translation>Ligne %1 : le volume %2 n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Row %1: the height %2 is negative.</source>
+        <translation>Ligne %1 : la hauteur %2 est négative.</translation>
+    </message>
+    <message>
+        <source>Row %1: the volume %2 is negative.</source>
+        <translation>Ligne %1 : le volume %2 est négatif.</translation>
+    </message>
+    <message>
+        <source>Row %1: the height %2 is too large.</source>
+        <translation>Ligne %1 : la hauteur %2 est trop grande.</translation>
+    </message>
+    <message>
+        <source>Row %1: the volume %2 is too large.</source>
+        <translation>Ligne %1 : le volume %2 est trop grand.</translation>
+    </message>
+    <message>
+        <source>The table needs at least three rows; it has %1.</source>
+        <translation>Le tableau doit avoir au moins trois lignes ; il en a %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: the height %2 is already in row %3.</source>
+        <translation>Ligne %1 : la hauteur %2 figure déjà à la ligne %3.</translation>
+    </message>
+    <message>
+        <source>Row %1: the volume %2 is less than the %3 of row %4, which is lower down.</source>
+        <translation>Ligne %1 : le volume %2 est inférieur aux %3 de la ligne %4, qui est plus bas.</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>Le fichier %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a regular file.</source>
+        <translation>Le fichier %1 n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large for a measured table.</source>
+        <translation>Le fichier %1 est trop grand pour une table mesurée.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>Le fichier %1 ne peut pas être lu : %2.</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>

@@ -459,6 +459,74 @@ Wilt u het vervangen?</translation>
         <source>, %1 s per sender</source>
         <translation>, %1 s per zender</translation>
     </message>
+    <message>
+        <source>Row %1: the first line must name a height column (height, level, depth or dip) and a volume column (volume, content, contents or capacity), a unit in brackets after the word if need be.</source>
+        <translation>Rij %1: de eerste regel moet een hoogtekolom (height, level, depth of dip) en een volumekolom (volume, content, contents of capacity) noemen, zo nodig met een eenheid tussen haakjes na het woord.</translation>
+    </message>
+    <message>
+        <source>Row %1: more cells than the first line has (a decimal comma needs semicolons between the cells).</source>
+        <translation>Rij %1: meer cellen dan de eerste regel (een decimale komma vraagt om puntkomma&apos;s tussen de cellen).</translation>
+    </message>
+    <message>
+        <source>Row %1: there is no height.</source>
+        <translation>Rij %1: de hoogte ontbreekt.</translation>
+    </message>
+    <message>
+        <source>Row %1: there is no volume.</source>
+        <translation>Rij %1: het volume ontbreekt.</translation>
+    </message>
+    <message>
+        <source>Row %1: the height %2 is not a number.</source>
+        <translation>Rij %1: de hoogte %2 is geen getal.</translation>
+    </message>
+    <message>
+        <source>Row %1: the volume %2 is not a number.</source>
+        <translation>Rij %1: het volume %2 is geen getal.</translation>
+    </message>
+    <message>
+        <source>Row %1: the height %2 is negative.</source>
+        <translation>Rij %1: de hoogte %2 is negatief.</translation>
+    </message>
+    <message>
+        <source>Row %1: the volume %2 is negative.</source>
+        <translation>Rij %1: het volume %2 is negatief.</translation>
+    </message>
+    <message>
+        <source>Row %1: the height %2 is too large.</source>
+        <translation>Rij %1: de hoogte %2 is te groot.</translation>
+    </message>
+    <message>
+        <source>Row %1: the volume %2 is too large.</source>
+        <translation>Rij %1: het volume %2 is te groot.</translation>
+    </message>
+    <message>
+        <source>The table needs at least three rows; it has %1.</source>
+        <translation>De tabel heeft minstens drie rijen nodig; hij heeft er %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: the height %2 is already in row %3.</source>
+        <translation>Rij %1: de hoogte %2 staat al in rij %3.</translation>
+    </message>
+    <message>
+        <source>Row %1: the volume %2 is less than the %3 of row %4, which is lower down.</source>
+        <translation>Rij %1: het volume %2 is kleiner dan de %3 van rij %4, die lager ligt.</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>Het bestand %1 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a regular file.</source>
+        <translation>Het bestand %1 is geen gewoon bestand.</translation>
+    </message>
+    <message>
+        <source>The file %1 is too large for a measured table.</source>
+        <translation>Het bestand %1 is te groot voor een meettabel.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation>Het bestand %1 kan niet worden gelezen: %2.</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>
