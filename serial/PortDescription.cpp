@@ -1,5 +1,6 @@
 #include "serial/PortDescription.h"
 
+#include "main/TextTranslation.h"
 #include "serial/CommPortList.h"
 #include "serial/virtual/VirtualSenderPortName.h"
 
@@ -56,11 +57,11 @@ PortDescription DescribePort(const std::string& name, const DeviceTree& tree) {
     port.name = name;
     VirtualSenderFaults faults;
     if (ParseVirtualSenderPortName(name, faults)) {
-        port.description = "Sender simulated by this program, no hardware";
+        port.description = ZEFT_TEXT("Core", "Sender simulated by this program, no hardware");
         return port;
     }
     if (VirtualProductionLineSetup setup; ParseVirtualProductionLinePortName(name, setup)) {
-        port.description = "Senders simulated by this program one after another, no hardware";
+        port.description = ZEFT_TEXT("Core", "Senders simulated by this program one after another, no hardware");
         return port;
     }
     DescribeDevicePort(port, tree);

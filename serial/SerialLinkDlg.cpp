@@ -8,6 +8,7 @@
 #include "serial/SerialLink.h"
 #include "ui/DesignScale.h"
 #include "ui/QtPrompts.h"
+#include "ui/Translations.h"
 #include "ui/WidgetFactory.h"
 
 #include <QComboBox>
@@ -194,7 +195,9 @@ void TSerialLinkDLG::ShowDescription() {
     QString details;
     if (index >= 0 && static_cast<std::size_t>(index) < described_.size()) {
         const PortDescription& port = described_[static_cast<std::size_t>(index)];
-        description = QString::fromStdString(port.description.value_or(""));
+        // The program's own descriptions (its virtual ports) are translated; the system's are
+        // shown as the system gives them.
+        description = ui::CoreText("Core", port.description.value_or(""));
         details = QString::fromStdString(port.Details());
     } else if (!wantedPort_.empty()) {
         description = tr("%1 is not present.").arg(QString::fromStdString(wantedPort_));

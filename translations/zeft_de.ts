@@ -527,6 +527,14 @@ Soll die Datei ersetzt werden?</translation>
         <source>The file %1 cannot be read: %2.</source>
         <translation>Die Datei %1 kann nicht gelesen werden: %2.</translation>
     </message>
+    <message>
+        <source>Sender simulated by this program, no hardware</source>
+        <translation>Von diesem Programm simulierter Geber, keine Hardware</translation>
+    </message>
+    <message>
+        <source>Senders simulated by this program one after another, no hardware</source>
+        <translation>Von diesem Programm nacheinander simulierte Geber, keine Hardware</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>

@@ -527,6 +527,14 @@ Voulez-vous le remplacer ?</translation>
         <source>The file %1 cannot be read: %2.</source>
         <translation>Le fichier %1 ne peut pas être lu : %2.</translation>
     </message>
+    <message>
+        <source>Sender simulated by this program, no hardware</source>
+        <translation>Sonde simulée par ce programme, sans matériel</translation>
+    </message>
+    <message>
+        <source>Senders simulated by this program one after another, no hardware</source>
+        <translation>Sondes simulées l&apos;une après l&apos;autre par ce programme, sans matériel</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>

@@ -527,6 +527,14 @@ Wilt u het vervangen?</translation>
         <source>The file %1 cannot be read: %2.</source>
         <translation>Het bestand %1 kan niet worden gelezen: %2.</translation>
     </message>
+    <message>
+        <source>Sender simulated by this program, no hardware</source>
+        <translation>Door dit programma gesimuleerde zender, geen hardware</translation>
+    </message>
+    <message>
+        <source>Senders simulated by this program one after another, no hardware</source>
+        <translation>Door dit programma na elkaar gesimuleerde zenders, geen hardware</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>
