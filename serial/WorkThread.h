@@ -16,10 +16,11 @@ namespace zeft {
 
 struct SerialLinkShared;
 
-// The worker of one TSerialLink, which it reaches only through their shared part: polls the open port, finishes writes,
-// waits for line events, decides when the waiting bytes form a cluster, and hands clusters, events and reports to the
-// main thread, blocking until each ran. Runs from the component's construction to its destruction and sleeps while the
-// port is closed.
+// The worker of one TSerialLink: polls the open port, finishes writes, waits for line
+// events, decides when the waiting bytes form a cluster, and hands clusters, events and
+// reports to the main thread, blocking until each ran. Runs from the component's
+// construction to its destruction and sleeps while the port is closed. It sees nothing of
+// the component but their shared part.
 class TWorkThread {
 public:
     explicit TWorkThread(SerialLinkShared& shared);
