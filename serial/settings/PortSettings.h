@@ -47,18 +47,32 @@ struct PortSettings {
 // store reads it first and applies it last.
 template <typename Visitor> bool ForEachPortSetting(Visitor&& visit) {
     using S = PortSettings;
-    return visit("CommPort", &S::CommPort) && visit("BaudRate", &S::BaudRate) && visit("ParityType", &S::ParityType) &&
-           visit("ParityErrorChar", &S::ParityErrorChar) &&
-           visit("ParityErrorReplacement", &S::ParityErrorReplacement) && visit("StopBits", &S::StopBits) &&
-           visit("DataBits", &S::DataBits) && visit("XONChar", &S::XONChar) && visit("XOFFChar", &S::XOFFChar) &&
-           visit("XONLimDiv", &S::XONLimDiv) && visit("XOFFLimDiv", &S::XOFFLimDiv) &&
-           visit("FlowControl", &S::FlowControl) && visit("StripNullChars", &S::StripNullChars) &&
-           visit("EventChar", &S::EventChar) && visit("RTOCharDelayTime", &S::RTOCharDelayTime) &&
-           visit("RTOExtraDelayTime", &S::RTOExtraDelayTime) && visit("ClusterSize", &S::ClusterSize) &&
-           visit("RxQueueSize", &S::RxQueueSize) && visit("TxQueueSize", &S::TxQueueSize) &&
-           visit("WTOCharDelayTime", &S::WTOCharDelayTime) && visit("WTOExtraDelayTime", &S::WTOExtraDelayTime) &&
-           visit("XTOAuto", &S::XTOAuto) && visit("RTSState", &S::RTSState) && visit("DTRState", &S::DTRState) &&
-           visit("BREAKState", &S::BREAKState) && visit("ErrorNoise", &S::ErrorNoise);
+    return visit("CommPort", &S::CommPort) &&                             //
+           visit("BaudRate", &S::BaudRate) &&                             //
+           visit("ParityType", &S::ParityType) &&                         //
+           visit("ParityErrorChar", &S::ParityErrorChar) &&               //
+           visit("ParityErrorReplacement", &S::ParityErrorReplacement) && //
+           visit("StopBits", &S::StopBits) &&                             //
+           visit("DataBits", &S::DataBits) &&                             //
+           visit("XONChar", &S::XONChar) &&                               //
+           visit("XOFFChar", &S::XOFFChar) &&                             //
+           visit("XONLimDiv", &S::XONLimDiv) &&                           //
+           visit("XOFFLimDiv", &S::XOFFLimDiv) &&                         //
+           visit("FlowControl", &S::FlowControl) &&                       //
+           visit("StripNullChars", &S::StripNullChars) &&                 //
+           visit("EventChar", &S::EventChar) &&                           //
+           visit("RTOCharDelayTime", &S::RTOCharDelayTime) &&             //
+           visit("RTOExtraDelayTime", &S::RTOExtraDelayTime) &&           //
+           visit("ClusterSize", &S::ClusterSize) &&                       //
+           visit("RxQueueSize", &S::RxQueueSize) &&                       //
+           visit("TxQueueSize", &S::TxQueueSize) &&                       //
+           visit("WTOCharDelayTime", &S::WTOCharDelayTime) &&             //
+           visit("WTOExtraDelayTime", &S::WTOExtraDelayTime) &&           //
+           visit("XTOAuto", &S::XTOAuto) &&                               //
+           visit("RTSState", &S::RTSState) &&                             //
+           visit("DTRState", &S::DTRState) &&                             //
+           visit("BREAKState", &S::BREAKState) &&                         //
+           visit("ErrorNoise", &S::ErrorNoise);
 }
 
 // Whether member is the given setting (members of another type never are).
