@@ -50,22 +50,38 @@ constexpr std::array<CharTimeRow, 15> kCharTimes{{{110, 100000},
                                                   {128000, 85},
                                                   {256000, 43}}};
 
-template <typename T> bool Change(std::atomic<T>& property, T value) {
-    if (property == value) {
-        return false;
-    }
-    property = value;
-    return true;
+// The component's values at creation: the stored defaults, but every report shown.
+PortSettings CreationSettings() {
+    PortSettings s;
+    s.ErrorNoise = 255;
+    return s;
 }
 
 } // namespace
 
-TSerialLink::TSerialLink(HandOverQueue& queue) : queue_(queue), deviceCreator_(SerialDeviceFactory::Create) {
-    worker_ = std::make_unique<TWorkThread>(*this);
+TSerialLink::TSerialLink(HandOverQueue& queue)
+    : settings_(CreationSettings()), shared_(queue, *this), deviceCreator_(SerialDeviceFactory::Create) {
+    shared_.PublishSettings(settings_);
+    worker_ = std::make_unique<TWorkThread>(shared_);
+}
+
+template <typename T> bool TSerialLink::ChangeSetting(T PortSettings::*member, T value) {
+    if (settings_.*member == value) {
+        return false;
+    }
+    settings_.*member = value;
+    shared_.PublishSettings(settings_);
+    return true;
+}
+
+PortSettings TSerialLink::Settings() const {
+    PortSettings s = settings_;
+    s.Active = shared_.active;
+    return s;
 }
 
 TSerialLink::~TSerialLink() {
-    if (workerStepsRunning_ > 0) {
+    if (shared_.stepsRunning > 0) {
         // The worker waits for the handler that is destroying us, and we would wait for the
         // worker: neither could ever go on. Stop loudly instead of hanging.
         std::fputs("TSerialLink destroyed inside one of its own event handlers; destroy it after the handler "
@@ -73,14 +89,14 @@ TSerialLink::~TSerialLink() {
                    stderr);
         std::abort();
     }
-    destroying_ = true;
+    shared_.destroying = true;
     ReactivatePort(false);
     worker_->Terminate();
     // A worker that hands a step over waits for this thread: drain while waiting.
     const auto first = HandOverQueue::Clock::now() + kDestroyWaitSteps * kDestroyWaitStep;
-    queue_.DrainUntil([this] { return !workerRunning_; }, first);
-    while (!queue_.DrainUntil([this] { return workerFinished_.load(); },
-                              HandOverQueue::Clock::now() + std::chrono::seconds(1))) {
+    shared_.queue.DrainUntil([this] { return !shared_.workerRunning; }, first);
+    while (!shared_.queue.DrainUntil([this] { return shared_.workerFinished.load(); },
+                                     HandOverQueue::Clock::now() + std::chrono::seconds(1))) {
     }
     worker_->Join();
     clusters_.clear();
@@ -91,7 +107,7 @@ TSerialLink::~TSerialLink() {
 // --- properties ---
 
 void TSerialLink::SetActive(bool value) {
-    if (value != active_) {
+    if (value != shared_.active) {
         ReactivatePort(value);
     }
 }
@@ -101,18 +117,16 @@ std::uint32_t TSerialLink::ComHandle() const {
 }
 
 void TSerialLink::SetCommPort(const std::string& value) {
-    if (value == commPort_) {
-        return;
+    if (ChangeSetting(&PortSettings::CommPort, value)) {
+        ReactivatePort(shared_.active);
     }
-    commPort_ = value;
-    ReactivatePort(active_);
 }
 
 void TSerialLink::SetBaudRate(std::uint32_t value) {
-    if (!Change(baudRate_, value)) {
+    if (!ChangeSetting(&PortSettings::BaudRate, value)) {
         return;
     }
-    if (xtoAuto_) {
+    if (settings_.XTOAuto) {
         AutoSetXTO();
     }
     ApplyIfOpen();
@@ -125,43 +139,43 @@ void TSerialLink::ApplyIfOpen() {
 }
 
 void TSerialLink::SetParityType(std::uint8_t value) {
-    if (Change(parityType_, value)) {
+    if (ChangeSetting(&PortSettings::ParityType, value)) {
         ApplyIfOpen();
     }
 }
 
 void TSerialLink::SetParityErrorChar(char value) {
-    if (Change(parityErrorChar_, value)) {
+    if (ChangeSetting(&PortSettings::ParityErrorChar, value)) {
         ApplyIfOpen();
     }
 }
 
 void TSerialLink::SetParityErrorReplacement(bool value) {
-    if (Change(parityErrorReplacement_, value)) {
+    if (ChangeSetting(&PortSettings::ParityErrorReplacement, value)) {
         ApplyIfOpen();
     }
 }
 
 void TSerialLink::SetStopBits(std::uint8_t value) {
-    if (Change(stopBits_, value)) {
+    if (ChangeSetting(&PortSettings::StopBits, value)) {
         ApplyIfOpen();
     }
 }
 
 void TSerialLink::SetDataBits(std::uint8_t value) {
-    if (Change(dataBits_, value)) {
+    if (ChangeSetting(&PortSettings::DataBits, value)) {
         ApplyIfOpen();
     }
 }
 
 void TSerialLink::SetXONChar(char value) {
-    if (Change(xonChar_, value)) {
+    if (ChangeSetting(&PortSettings::XONChar, value)) {
         ApplyIfOpen();
     }
 }
 
 void TSerialLink::SetXOFFChar(char value) {
-    if (Change(xoffChar_, value)) {
+    if (ChangeSetting(&PortSettings::XOFFChar, value)) {
         ApplyIfOpen();
     }
 }
@@ -171,7 +185,7 @@ void TSerialLink::SetXONLimDiv(std::uint8_t value) {
         ProcessError(100, value, 1, "Warning XOnLimDef set to 100");
         value = 100;
     }
-    if (Change(xonLimDiv_, value)) {
+    if (ChangeSetting(&PortSettings::XONLimDiv, value)) {
         ApplyIfOpen();
     }
 }
@@ -181,73 +195,74 @@ void TSerialLink::SetXOFFLimDiv(std::uint8_t value) {
         ProcessError(100, value, 1, "Warning XOffLimDef set to 100");
         value = 100;
     }
-    if (Change(xoffLimDiv_, value)) {
+    if (ChangeSetting(&PortSettings::XOFFLimDiv, value)) {
         ApplyIfOpen();
     }
 }
 
 void TSerialLink::SetFlowControl(std::int32_t value) {
-    if (Change(flowControl_, value)) {
+    if (ChangeSetting(&PortSettings::FlowControl, value)) {
         ApplyIfOpen();
     }
 }
 
 void TSerialLink::SetStripNullChars(bool value) {
-    if (Change(stripNullChars_, value)) {
+    if (ChangeSetting(&PortSettings::StripNullChars, value)) {
         ApplyIfOpen();
     }
 }
 
 void TSerialLink::SetEventChar(char value) {
-    if (Change(eventChar_, value)) {
+    if (ChangeSetting(&PortSettings::EventChar, value)) {
         ApplyIfOpen();
     }
 }
 
 void TSerialLink::SetRTOCharDelayTime(std::uint32_t value) {
-    rtoCharDelayTime_ = value;
+    ChangeSetting(&PortSettings::RTOCharDelayTime, value);
 }
 void TSerialLink::SetRTOExtraDelayTime(std::uint16_t value) {
-    rtoExtraDelayTime_ = value;
+    ChangeSetting(&PortSettings::RTOExtraDelayTime, value);
 }
 void TSerialLink::SetClusterSize(std::uint16_t value) {
-    clusterSize_ = value;
+    ChangeSetting(&PortSettings::ClusterSize, value);
 }
 
 void TSerialLink::SetRxQueueSize(std::uint16_t value) {
-    if (Change(rxQueueSize_, value)) {
+    if (ChangeSetting(&PortSettings::RxQueueSize, value)) {
         SetQueueSizes(101);
     }
 }
 
 void TSerialLink::SetTxQueueSize(std::uint16_t value) {
-    if (Change(txQueueSize_, value)) {
+    if (ChangeSetting(&PortSettings::TxQueueSize, value)) {
         SetQueueSizes(102);
     }
 }
 
 // Made also while closed, where it fails and is reported.
 void TSerialLink::SetQueueSizes(std::uint32_t place) {
-    const std::uint32_t code = device_ ? device_->SetQueueSizes(rxQueueSize_, txQueueSize_) : kErrorNoDevice;
+    const std::uint32_t code =
+        device_ ? device_->SetQueueSizes(settings_.RxQueueSize, settings_.TxQueueSize) : kErrorNoDevice;
     if (code != kDeviceOk) {
         ProcessError(place, code, 0, "Error can not set Quesize");
     }
 }
 
 void TSerialLink::SetWTOCharDelayTime(std::uint32_t value) {
-    if (Change(wtoCharDelayTime_, value)) {
+    if (ChangeSetting(&PortSettings::WTOCharDelayTime, value)) {
         ApplyIfOpen();
     }
 }
 
 void TSerialLink::SetWTOExtraDelayTime(std::uint16_t value) {
-    if (Change(wtoExtraDelayTime_, value)) {
+    if (ChangeSetting(&PortSettings::WTOExtraDelayTime, value)) {
         ApplyIfOpen();
     }
 }
 
 void TSerialLink::SetXTOAuto(bool value) {
-    if (Change(xtoAuto_, value) && value) {
+    if (ChangeSetting(&PortSettings::XTOAuto, value) && value) {
         AutoSetXTO();
     }
 }
@@ -255,7 +270,7 @@ void TSerialLink::SetXTOAuto(bool value) {
 void TSerialLink::AutoSetXTO() {
     std::uint32_t microseconds = 1100;
     for (const CharTimeRow& row : kCharTimes) {
-        if (row.baudRate <= baudRate_) {
+        if (row.baudRate <= settings_.BaudRate) {
             microseconds = row.microseconds;
         }
     }
@@ -277,7 +292,7 @@ void TSerialLink::SetRTSState(bool value) {
     }
     lastRtsError_ = value ? DriveLine(SerialLine::SetRts, 501, "Error setting RTS")
                           : DriveLine(SerialLine::ClearRts, 502, "Error clearing RTS");
-    rtsState_ = value;
+    ChangeSetting(&PortSettings::RTSState, value);
 }
 
 void TSerialLink::SetDTRState(bool value) {
@@ -289,7 +304,7 @@ void TSerialLink::SetDTRState(bool value) {
     } else {
         DriveLine(SerialLine::ClearDtr, 602, "Error clearing DTR");
     }
-    dtrState_ = value;
+    ChangeSetting(&PortSettings::DTRState, value);
 }
 
 void TSerialLink::SetBREAKState(bool value) {
@@ -300,14 +315,14 @@ void TSerialLink::SetBREAKState(bool value) {
     if (code != kDeviceOk) {
         ProcessError(value ? 701 : 702, code, 0, value ? "Error setting BREAK State" : "Error clearing BREAK State");
     }
-    breakState_ = value;
+    ChangeSetting(&PortSettings::BREAKState, value);
 }
 
 void TSerialLink::SetErrorNoise(std::uint8_t value) {
-    errorNoise_ = value;
+    ChangeSetting(&PortSettings::ErrorNoise, value);
 }
 void TSerialLink::SetReadRequest(bool value) {
-    readRequest_ = value;
+    shared_.readRequest = value;
 }
 
 void TSerialLink::SetDeviceCreator(SerialDeviceCreator creator) {
@@ -317,7 +332,7 @@ void TSerialLink::SetDeviceCreator(SerialDeviceCreator creator) {
 // --- operations ---
 
 void TSerialLink::ProcessError(std::uint32_t place, std::uint32_t code, std::uint8_t noise, const std::string& msg) {
-    if (!destroying_ && noise <= errorNoise_ && OnProcessError) {
+    if (!shared_.destroying && noise <= settings_.ErrorNoise && OnProcessError) {
         OnProcessError(*this, place, code, msg, noise);
     }
 }
@@ -325,7 +340,7 @@ void TSerialLink::ProcessError(std::uint32_t place, std::uint32_t code, std::uin
 void TSerialLink::FireEvent(const TSerialEvent<TNotifyEvent>& event) {
     // A step handed over just before destruction began must not reach a handler whose
     // owner is going away.
-    if (event && !destroying_) {
+    if (event && !shared_.destroying) {
         event(*this);
     }
 }
@@ -337,7 +352,7 @@ void TSerialLink::SendString(std::string_view s) {
 }
 
 void TSerialLink::SendData(const void* buffer, std::uint32_t count) {
-    if (sendInProgress_) {
+    if (shared_.sendInProgress) {
         ProcessError(901, 0, 2, "Msg, dont enter SendData while SendInProgress is set");
         return;
     }
@@ -349,13 +364,13 @@ void TSerialLink::SendData(const void* buffer, std::uint32_t count) {
         timeouts = SerialTimeouts{};
         timeouts.ReadIntervalTimeout = 0xFFFFFFFFu;
         // The product is taken in 32 bits, as the device's time-out field is.
-        timeouts.WriteTotalTimeoutConstant = count * wtoCharDelayTime_ / 1000 + wtoExtraDelayTime_;
+        timeouts.WriteTotalTimeoutConstant = count * settings_.WTOCharDelayTime / 1000 + settings_.WTOExtraDelayTime;
         code = device->SetTimeouts(timeouts);
     }
     if (code != kDeviceOk) {
         ProcessError(902, code, 0, "Error setting CommTimeout");
     }
-    writeCount_ = count;
+    shared_.writeCount = count;
     // The bytes stay valid until the write is over; the one before is kept a while longer
     // in case the device still holds a write that the worker gave up on.
     previousWriteBuffer_ = std::move(writeBuffer_);
@@ -364,14 +379,13 @@ void TSerialLink::SendData(const void* buffer, std::uint32_t count) {
     std::uint32_t written = 0;
     code = device ? device->StartWrite(writeBuffer_.data(), count, written) : kErrorNoDevice;
     if (code == kDeviceOk) {
-        writtenBytes_ = written;
+        shared_.writtenBytes = written;
         FireEvent(OnWriteDone);
         return;
     }
-    lastWriteError_ = code;
     if (code == kErrorIoPending) {
-        writeStartTick_ = device->TickCount();
-        sendInProgress_ = true;
+        shared_.writeStartTick = device->TickCount();
+        shared_.sendInProgress = true;
         return;
     }
     ProcessError(903, code, 0, "Error writing Data");
@@ -381,7 +395,7 @@ void TSerialLink::SendData(const void* buffer, std::uint32_t count) {
             ProcessError(1101, resetCode, 0, "Error resetting Overlapped Event");
         }
     }
-    sendInProgress_ = false;
+    shared_.sendInProgress = false;
 }
 
 std::string TSerialLink::ReadNextClusterAsString() {
@@ -395,11 +409,6 @@ std::string TSerialLink::ReadNextClusterAsString() {
 
 const TSerialCluster* TSerialLink::NextCluster() const {
     return clusters_.empty() ? nullptr : &clusters_.front();
-}
-
-void TSerialLink::AppendCluster(TSerialCluster&& cluster) {
-    clusters_.push_back(std::move(cluster));
-    FireEvent(OnRxClusterEvent);
 }
 
 } // namespace zeft

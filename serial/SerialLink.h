@@ -3,7 +3,10 @@
 #include "serial/HandOverQueue.h"
 #include "serial/SerialCluster.h"
 #include "serial/SerialEvent.h"
+#include "serial/SerialLinkShared.h"
+#include "serial/SerialLinkSteps.h"
 #include "serial/device/SerialDevice.h"
+#include "serial/settings/PortSettings.h"
 
 #include <atomic>
 #include <cstddef>
@@ -16,8 +19,6 @@
 #include <vector>
 
 namespace zeft {
-
-struct PortSettings;
 
 // The longest port name that opens. A longer one is kept as given and refused at the
 // open: cut short, it could name another device.
@@ -50,7 +51,7 @@ inline constexpr TComStateFlags kTxim = 0x40;
 //
 // Every public operation is for the main thread. Nothing raises: failures become reports
 // through OnProcessError, and whether a port opened is read from Active afterwards.
-class TSerialLink {
+class TSerialLink : private SerialLinkSteps {
 public:
     explicit TSerialLink(HandOverQueue& queue = HandOverQueue::MainThread());
     // Closes the port and ends the worker, draining the hand-over queue meanwhile. Not from
@@ -62,69 +63,69 @@ public:
 
     // Properties, in declaration order. A setter given the current value does nothing,
     // except where noted.
-    bool Active() const { return active_; }
+    bool Active() const { return shared_.active; }
     void SetActive(bool value);
     std::uint32_t ComHandle() const;
-    const std::string& CommPort() const { return commPort_; }
+    const std::string& CommPort() const { return settings_.CommPort; }
     void SetCommPort(const std::string& value);
-    std::uint32_t BaudRate() const { return baudRate_; }
+    std::uint32_t BaudRate() const { return settings_.BaudRate; }
     void SetBaudRate(std::uint32_t value);
-    std::uint8_t ParityType() const { return parityType_; }
+    std::uint8_t ParityType() const { return settings_.ParityType; }
     void SetParityType(std::uint8_t value);
-    char ParityErrorChar() const { return parityErrorChar_; }
+    char ParityErrorChar() const { return settings_.ParityErrorChar; }
     void SetParityErrorChar(char value);
-    bool ParityErrorReplacement() const { return parityErrorReplacement_; }
+    bool ParityErrorReplacement() const { return settings_.ParityErrorReplacement; }
     void SetParityErrorReplacement(bool value);
-    std::uint8_t StopBits() const { return stopBits_; }
+    std::uint8_t StopBits() const { return settings_.StopBits; }
     void SetStopBits(std::uint8_t value);
-    std::uint8_t DataBits() const { return dataBits_; }
+    std::uint8_t DataBits() const { return settings_.DataBits; }
     void SetDataBits(std::uint8_t value);
-    char XONChar() const { return xonChar_; }
+    char XONChar() const { return settings_.XONChar; }
     void SetXONChar(char value);
-    char XOFFChar() const { return xoffChar_; }
+    char XOFFChar() const { return settings_.XOFFChar; }
     void SetXOFFChar(char value);
-    std::uint8_t XONLimDiv() const { return xonLimDiv_; }
+    std::uint8_t XONLimDiv() const { return settings_.XONLimDiv; }
     void SetXONLimDiv(std::uint8_t value);
-    std::uint8_t XOFFLimDiv() const { return xoffLimDiv_; }
+    std::uint8_t XOFFLimDiv() const { return settings_.XOFFLimDiv; }
     void SetXOFFLimDiv(std::uint8_t value);
-    std::int32_t FlowControl() const { return flowControl_; }
+    std::int32_t FlowControl() const { return settings_.FlowControl; }
     void SetFlowControl(std::int32_t value);
-    bool StripNullChars() const { return stripNullChars_; }
+    bool StripNullChars() const { return settings_.StripNullChars; }
     void SetStripNullChars(bool value);
-    char EventChar() const { return eventChar_; }
+    char EventChar() const { return settings_.EventChar; }
     void SetEventChar(char value);
-    std::uint32_t RTOCharDelayTime() const { return rtoCharDelayTime_; }
+    std::uint32_t RTOCharDelayTime() const { return settings_.RTOCharDelayTime; }
     void SetRTOCharDelayTime(std::uint32_t value);
-    std::uint16_t RTOExtraDelayTime() const { return rtoExtraDelayTime_; }
+    std::uint16_t RTOExtraDelayTime() const { return settings_.RTOExtraDelayTime; }
     void SetRTOExtraDelayTime(std::uint16_t value);
-    std::uint16_t ClusterSize() const { return clusterSize_; }
+    std::uint16_t ClusterSize() const { return settings_.ClusterSize; }
     void SetClusterSize(std::uint16_t value); // always stored
-    std::uint16_t RxQueueSize() const { return rxQueueSize_; }
+    std::uint16_t RxQueueSize() const { return settings_.RxQueueSize; }
     void SetRxQueueSize(std::uint16_t value);
-    std::uint16_t TxQueueSize() const { return txQueueSize_; }
+    std::uint16_t TxQueueSize() const { return settings_.TxQueueSize; }
     void SetTxQueueSize(std::uint16_t value);
-    std::uint32_t WTOCharDelayTime() const { return wtoCharDelayTime_; }
+    std::uint32_t WTOCharDelayTime() const { return settings_.WTOCharDelayTime; }
     void SetWTOCharDelayTime(std::uint32_t value);
-    std::uint16_t WTOExtraDelayTime() const { return wtoExtraDelayTime_; }
+    std::uint16_t WTOExtraDelayTime() const { return settings_.WTOExtraDelayTime; }
     void SetWTOExtraDelayTime(std::uint16_t value);
-    bool XTOAuto() const { return xtoAuto_; }
+    bool XTOAuto() const { return settings_.XTOAuto; }
     void SetXTOAuto(bool value);
-    bool RTSState() const { return rtsState_; }
+    bool RTSState() const { return settings_.RTSState; }
     void SetRTSState(bool value); // drives the line while open (always), ignored while closed
     // The platform's code of the last RTS switch the open port refused (a port without
     // modem lines, such as a pseudo-terminal), 0 when the last switch went through.
     std::uint32_t LastRTSError() const { return lastRtsError_; }
-    bool DTRState() const { return dtrState_; }
+    bool DTRState() const { return settings_.DTRState; }
     void SetDTRState(bool value);
-    bool BREAKState() const { return breakState_; }
+    bool BREAKState() const { return settings_.BREAKState; }
     void SetBREAKState(bool value);
-    bool CTSState() const { return ctsState_; }
-    bool DSRState() const { return dsrState_; }
-    bool RLSDState() const { return rlsdState_; }
-    bool RingState() const { return ringState_; }
-    std::uint8_t ErrorNoise() const { return errorNoise_; }
+    bool CTSState() const { return shared_.ctsState; }
+    bool DSRState() const { return shared_.dsrState; }
+    bool RLSDState() const { return shared_.rlsdState; }
+    bool RingState() const { return shared_.ringState; }
+    std::uint8_t ErrorNoise() const { return settings_.ErrorNoise; }
     void SetErrorNoise(std::uint8_t value); // always stored
-    bool ReadRequest() const { return readRequest_; }
+    bool ReadRequest() const { return shared_.readRequest; }
     void SetReadRequest(bool value); // always stored
 
     // Takes stored settings (every value but Active) without the setters' side effects:
@@ -132,14 +133,16 @@ public:
     // passed on and the XON/XOFF dividers are not limited. ParityErrorChar still goes
     // through its setter. The values take effect at the next open.
     void StoreSettingsDirectly(const PortSettings& values);
-    bool SendInProgress() const { return sendInProgress_; }
-    std::uint32_t CommError() const { return commError_; }
-    TComStateFlags CommStateFlags() const { return commStateFlags_; }
-    std::uint32_t CommStateInQueue() const { return commStateInQueue_; }
-    std::uint32_t CommStateOutQueue() const { return commStateOutQueue_; }
-    std::uint32_t ModemState() const { return modemState_; }
-    std::uint32_t CommEvent() const { return commEvent_; }
-    std::uint32_t WrittenBytes() const { return writtenBytes_; }
+    // Every setting at once, Active included.
+    PortSettings Settings() const;
+    bool SendInProgress() const { return shared_.sendInProgress; }
+    std::uint32_t CommError() const { return shared_.commError; }
+    TComStateFlags CommStateFlags() const { return shared_.commStateFlags; }
+    std::uint32_t CommStateInQueue() const { return shared_.commStateInQueue; }
+    std::uint32_t CommStateOutQueue() const { return shared_.commStateOutQueue; }
+    std::uint32_t ModemState() const { return shared_.modemState; }
+    std::uint32_t CommEvent() const { return shared_.commEvent; }
+    std::uint32_t WrittenBytes() const { return shared_.writtenBytes; }
 
     // Events; each runs on the main thread with this component as Sender. Assign a
     // handler (or nullptr) like a std::function.
@@ -176,91 +179,51 @@ public:
     // The operating system's reason why the last open failed, empty after a good open.
     const std::string& LastOpenErrorText() const { return lastOpenErrorText_; }
     // The worker serves the open port (worker-running flag).
-    bool WorkerRunning() const { return workerRunning_; }
+    bool WorkerRunning() const { return shared_.workerRunning; }
 
     // How the backend for a port name is made; by default SerialDeviceFactory::Create.
     // Tests put scripted devices in here. Set it while the port is closed.
     void SetDeviceCreator(SerialDeviceCreator creator);
 
 private:
-    friend class TWorkThread;
-
     void ReactivatePort(bool newActive);
     void ClosePort();
     void OpenPort();
     void ApplyCommState();
     void AutoSetXTO();
     void ApplyIfOpen();
+    // Sets one setting and passes the settings on to the worker; false when it had the value.
+    template <typename T> bool ChangeSetting(T PortSettings::*member, T value);
     std::uint32_t DriveLine(SerialLine line, std::uint32_t place, const char* msg);
     void SetQueueSizes(std::uint32_t place);
     void FireEvent(const TSerialEvent<TNotifyEvent>& event);
-    void AppendCluster(TSerialCluster&& cluster);
     void ReleaseRetiredDevices();
 
-    HandOverQueue& queue_;
+    // What the worker hands over (SerialLinkSteps.cpp).
+    bool Listens(LinkEvent event) const override;
+    bool ListensToLineEvents(std::uint32_t mask) const override;
+    bool ListensToReports() const override;
+    void Fire(LinkEvent event) override;
+    void FireLineEvents(std::uint32_t mask) override;
+    void AppendCluster(TSerialCluster&& cluster) override;
+    void Report(std::uint32_t place, std::uint32_t code, const std::string& msg) override;
+
+    // The settings, main thread only; the worker reads the copy in shared_. Active is not
+    // kept here but in shared_, which the worker watches.
+    PortSettings settings_;
+    // What both threads touch.
+    SerialLinkShared shared_;
     SerialDeviceCreator deviceCreator_;
 
     // The open device belongs to the main thread; the worker reaches it through
-    // workerDevice_. Closed devices stay alive until the worker cannot hold them any more.
+    // shared_.device. Closed devices stay alive until the worker cannot hold them any more.
     std::unique_ptr<SerialDevice> device_;
-    std::atomic<SerialDevice*> workerDevice_{nullptr};
     std::vector<std::unique_ptr<SerialDevice>> retiredDevices_;
 
-    // Settings: written by the main thread, read by the worker.
-    std::atomic<bool> active_{false};
-    std::string commPort_ = "COM2";
-    std::atomic<std::uint32_t> baudRate_{9600};
-    std::atomic<std::uint8_t> parityType_{0};
-    std::atomic<char> parityErrorChar_{0};
-    std::atomic<bool> parityErrorReplacement_{false};
-    std::atomic<std::uint8_t> stopBits_{0};
-    std::atomic<std::uint8_t> dataBits_{8};
-    std::atomic<char> xonChar_{17};
-    std::atomic<char> xoffChar_{19};
-    std::atomic<std::uint8_t> xonLimDiv_{33};
-    std::atomic<std::uint8_t> xoffLimDiv_{33};
-    std::atomic<std::int32_t> flowControl_{0};
-    std::atomic<bool> stripNullChars_{false};
-    std::atomic<char> eventChar_{0};
-    std::atomic<std::uint32_t> rtoCharDelayTime_{1100};
-    std::atomic<std::uint16_t> rtoExtraDelayTime_{250};
-    std::atomic<std::uint16_t> clusterSize_{3072};
-    std::atomic<std::uint16_t> rxQueueSize_{4096};
-    std::atomic<std::uint16_t> txQueueSize_{4096};
-    std::atomic<std::uint32_t> wtoCharDelayTime_{1100};
-    std::atomic<std::uint16_t> wtoExtraDelayTime_{250};
-    std::atomic<bool> xtoAuto_{true};
-    std::atomic<bool> rtsState_{true};
-    std::atomic<bool> dtrState_{true};
-    std::atomic<bool> breakState_{false};
-    std::atomic<std::uint8_t> errorNoise_{255};
-    std::atomic<bool> readRequest_{false};
-
-    // Status: written by the worker (SendInProgress also set by SendData).
-    std::atomic<bool> ctsState_{false};
-    std::atomic<bool> dsrState_{false};
-    std::atomic<bool> rlsdState_{false};
-    std::atomic<bool> ringState_{false};
-    std::atomic<bool> sendInProgress_{false};
-    std::atomic<std::uint32_t> commError_{0};
-    std::atomic<TComStateFlags> commStateFlags_{0};
-    std::atomic<std::uint32_t> commStateInQueue_{0};
-    std::atomic<std::uint32_t> commStateOutQueue_{0};
-    std::atomic<std::uint32_t> modemState_{0};
-    std::atomic<std::uint32_t> commEvent_{0};
-    std::atomic<std::uint32_t> writtenBytes_{0};
-
-    // The current write: its bytes (kept until the next write), count and start tick.
+    // The current write's bytes (kept until the next write) and the one before.
     std::vector<std::uint8_t> writeBuffer_;
     std::vector<std::uint8_t> previousWriteBuffer_;
-    std::atomic<std::uint32_t> writeCount_{0};
-    std::atomic<std::uint32_t> writeStartTick_{0};
-    std::atomic<std::uint32_t> lastWriteError_{0};
 
-    std::atomic<bool> workerRunning_{false};
-    std::atomic<bool> workerFinished_{false};
-    std::atomic<bool> destroying_{false};
-    int workerStepsRunning_ = 0; // main thread: handed-over steps of our worker now running
     std::string lastOpenErrorText_;
     std::uint32_t lastRtsError_ = 0;
 

@@ -31,17 +31,17 @@ void TSerialLink::ClosePort() {
     if (code != kDeviceOk) {
         ProcessError(101, code, 0, "Error disabling CommEvents");
     }
-    active_ = false;
+    shared_.active = false;
     worker_->Wake(); // out of a pause, so that it winds down now
     code = device_->Purge(kAllPurgeFlags);
     if (code != kDeviceOk) {
         ProcessError(102, code, 0, "Error clearing Queues");
     }
     // No draining here: a worker held in a hand-over keeps its step until the close is over.
-    for (int i = 0; i < kCloseWaitSteps && workerRunning_; ++i) {
+    for (int i = 0; i < kCloseWaitSteps && shared_.workerRunning; ++i) {
         std::this_thread::sleep_for(kCloseWaitStep);
     }
-    if (workerRunning_) {
+    if (shared_.workerRunning) {
         ProcessError(104, 0, 1, "Warning ThreadIsRunning");
     }
     SetDTRState(false);
@@ -51,7 +51,7 @@ void TSerialLink::ClosePort() {
         ProcessError(103, code, 0, "Error closing Port");
     }
     // A worker still busy may hold the device until its pass ends; it is freed later.
-    workerDevice_ = nullptr;
+    shared_.device = nullptr;
     retiredDevices_.push_back(std::move(device_));
     ReleaseRetiredDevices();
 }
@@ -59,18 +59,18 @@ void TSerialLink::ClosePort() {
 void TSerialLink::OpenPort() {
     ProcessError(110, 0, 2, "Msg start reactivating Port");
     ReleaseRetiredDevices();
-    if (commPort_.size() > kMaxCommPortLength) {
+    if (settings_.CommPort.size() > kMaxCommPortLength) {
         lastOpenErrorText_ = "the port name is longer than " + std::to_string(kMaxCommPortLength) + " characters";
         ProcessError(112, kErrorInvalidParameter, 0, "Error reopening Port");
         return;
     }
-    std::unique_ptr<SerialDevice> device = deviceCreator_ ? deviceCreator_(commPort_) : nullptr;
+    std::unique_ptr<SerialDevice> device = deviceCreator_ ? deviceCreator_(settings_.CommPort) : nullptr;
     if (!device) {
         lastOpenErrorText_ = "no device backend for this port";
         ProcessError(112, kErrorInvalidParameter, 0, "Error reopening Port");
         return;
     }
-    std::uint32_t code = device->Open(commPort_);
+    std::uint32_t code = device->Open(settings_.CommPort);
     if (code != kDeviceOk) {
         lastOpenErrorText_ = device->ErrorText(code);
         ProcessError(112, code, 0, "Error reopening Port");
@@ -79,9 +79,9 @@ void TSerialLink::OpenPort() {
     lastOpenErrorText_.clear();
     device_ = std::move(device);
     // The worker finds the device before it can see the port active.
-    workerDevice_ = device_.get();
-    active_ = true;
-    code = device_->SetQueueSizes(rxQueueSize_, txQueueSize_);
+    shared_.device = device_.get();
+    shared_.active = true;
+    code = device_->SetQueueSizes(settings_.RxQueueSize, settings_.TxQueueSize);
     if (code != kDeviceOk) {
         ProcessError(111, code, 0, "Error setup Queuesize");
     }
@@ -97,7 +97,7 @@ void TSerialLink::OpenPort() {
 
 void TSerialLink::ReleaseRetiredDevices() {
     // Only while the worker is idle: it drops its device before it clears the flag.
-    if (!workerRunning_) {
+    if (!shared_.workerRunning) {
         retiredDevices_.clear();
     }
 }
@@ -109,28 +109,29 @@ void TSerialLink::ApplyCommState() {
         ProcessError(801, code, 0, "Error getting DCB from CommState");
         return;
     }
-    settings.BaudRate = baudRate_;
+    const PortSettings& s = settings_;
+    settings.BaudRate = s.BaudRate;
     std::uint32_t flags = kDcbBinary;
-    if (parityType_ != 0) {
+    if (s.ParityType != 0) {
         flags |= kDcbParity;
     }
-    if (parityErrorReplacement_) {
+    if (s.ParityErrorReplacement) {
         flags |= kDcbErrorChar;
     }
-    flags |= static_cast<std::uint32_t>(flowControl_.load());
-    if (stripNullChars_) {
+    flags |= static_cast<std::uint32_t>(s.FlowControl);
+    if (s.StripNullChars) {
         flags |= kDcbNull;
     }
     settings.Flags = flags;
-    settings.ErrorChar = parityErrorChar_;
-    settings.EvtChar = eventChar_;
-    settings.StopBits = stopBits_;
-    settings.ByteSize = dataBits_;
-    settings.Parity = parityType_;
-    settings.XonChar = xonChar_;
-    settings.XoffChar = xoffChar_;
-    settings.XonLim = static_cast<std::uint16_t>(rxQueueSize_ * xonLimDiv_ / 100);
-    settings.XoffLim = static_cast<std::uint16_t>(rxQueueSize_ * xoffLimDiv_ / 100);
+    settings.ErrorChar = s.ParityErrorChar;
+    settings.EvtChar = s.EventChar;
+    settings.StopBits = s.StopBits;
+    settings.ByteSize = s.DataBits;
+    settings.Parity = s.ParityType;
+    settings.XonChar = s.XONChar;
+    settings.XoffChar = s.XOFFChar;
+    settings.XonLim = static_cast<std::uint16_t>(s.RxQueueSize * s.XONLimDiv / 100);
+    settings.XoffLim = static_cast<std::uint16_t>(s.RxQueueSize * s.XOFFLimDiv / 100);
     settings.EofChar = 0;
 
     SerialTimeouts timeouts;

@@ -6,35 +6,7 @@
 namespace zeft {
 
 PortSettings SerialLinkSettingsTarget::Current() const {
-    PortSettings s;
-    s.CommPort = link_.CommPort();
-    s.BaudRate = link_.BaudRate();
-    s.ParityType = link_.ParityType();
-    s.ParityErrorChar = link_.ParityErrorChar();
-    s.ParityErrorReplacement = link_.ParityErrorReplacement();
-    s.StopBits = link_.StopBits();
-    s.DataBits = link_.DataBits();
-    s.XONChar = link_.XONChar();
-    s.XOFFChar = link_.XOFFChar();
-    s.XONLimDiv = link_.XONLimDiv();
-    s.XOFFLimDiv = link_.XOFFLimDiv();
-    s.FlowControl = link_.FlowControl();
-    s.StripNullChars = link_.StripNullChars();
-    s.EventChar = link_.EventChar();
-    s.RTOCharDelayTime = link_.RTOCharDelayTime();
-    s.RTOExtraDelayTime = link_.RTOExtraDelayTime();
-    s.ClusterSize = link_.ClusterSize();
-    s.RxQueueSize = link_.RxQueueSize();
-    s.TxQueueSize = link_.TxQueueSize();
-    s.WTOCharDelayTime = link_.WTOCharDelayTime();
-    s.WTOExtraDelayTime = link_.WTOExtraDelayTime();
-    s.XTOAuto = link_.XTOAuto();
-    s.RTSState = link_.RTSState();
-    s.DTRState = link_.DTRState();
-    s.BREAKState = link_.BREAKState();
-    s.ErrorNoise = link_.ErrorNoise();
-    s.Active = link_.Active();
-    return s;
+    return link_.Settings();
 }
 
 void SerialLinkSettingsTarget::SetActive(bool active) {

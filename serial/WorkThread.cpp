@@ -1,6 +1,7 @@
 #include "serial/WorkThread.h"
 
-#include "serial/SerialLink.h"
+#include "serial/SerialCluster.h"
+#include "serial/SerialLinkShared.h"
 
 #include <algorithm>
 #include <chrono>
@@ -13,25 +14,9 @@ constexpr std::uint32_t kPassWaitMs = 75;
 constexpr auto kIdleSleep = std::chrono::milliseconds(200);
 constexpr std::uint32_t kReadAtOnceErrors = kCeRxOver | kCeOverrun | kCeRxParity | kCeFrame | kCeBreak;
 
-// Event handlers in the order the main thread sees them.
-struct EventSlot {
-    std::uint32_t bit;
-    TSerialEvent<TNotifyEvent> TSerialLink::*handler;
-};
-constexpr EventSlot kEventOrder[] = {
-    {kEvBreak, &TSerialLink::OnBreakEvent},
-    {kEvCts, &TSerialLink::OnCTSEvent},
-    {kEvDsr, &TSerialLink::OnDSREvent},
-    {kEvErr, &TSerialLink::OnLineErrorEvent},
-    {kEvRing, &TSerialLink::OnRingEvent},
-    {kEvRlsd, &TSerialLink::OnRLSDEvent},
-    {kEvRxChar, &TSerialLink::OnRxCharEvent},
-    {kEvRxFlag, &TSerialLink::OnRxEventCharEvent},
-    {kEvTxEmpty, &TSerialLink::OnTxQueueEmptyEvent},
-};
 } // namespace
 
-TWorkThread::TWorkThread(TSerialLink& link) : link_(link) {
+TWorkThread::TWorkThread(SerialLinkShared& shared) : shared_(shared) {
     thread_ = std::thread([this] { Execute(); });
 }
 
@@ -60,7 +45,7 @@ void TWorkThread::Join() {
 }
 
 void TWorkThread::Execute() {
-    serving_ = link_.active_;
+    serving_ = shared_.active;
     for (;;) {
         if (serving_) {
             ServePass();
@@ -68,30 +53,30 @@ void TWorkThread::Execute() {
             // Drop the device before clearing the flag: the main thread frees closed
             // devices only while the flag is clear.
             device_ = nullptr;
-            link_.workerRunning_ = false;
+            shared_.workerRunning = false;
             IdlePause();
-            serving_ = link_.active_;
+            serving_ = shared_.active;
         }
         if (terminated_ && !serving_) {
             break;
         }
     }
-    link_.workerRunning_ = false;
-    link_.workerFinished_ = true;
-    link_.queue_.Interrupt();
+    shared_.workerRunning = false;
+    shared_.workerFinished = true;
+    shared_.queue.Interrupt();
 }
 
 void TWorkThread::IdlePause() {
     std::unique_lock lock(sleepMutex_);
-    if (!wakeRequested_ && !terminated_ && !link_.active_) {
+    if (!wakeRequested_ && !terminated_ && !shared_.active) {
         sleepWake_.wait_for(lock, kIdleSleep, [this] { return wakeRequested_; });
     }
     wakeRequested_ = false;
 }
 
 void TWorkThread::ServePass() {
-    link_.workerRunning_ = true;
-    if (SerialDevice* current = link_.workerDevice_; current && current != device_) {
+    shared_.workerRunning = true;
+    if (SerialDevice* current = shared_.device; current && current != device_) {
         MoveToDevice(current);
     }
     if (!device_) {
@@ -116,7 +101,7 @@ void TWorkThread::ServePass() {
     if (Replaced()) {
         return; // the next pass moves to the new device
     }
-    if (!link_.active_) {
+    if (!shared_.active) {
         WindDown();
     }
 }
@@ -136,12 +121,12 @@ void TWorkThread::MoveToDevice(SerialDevice* device) {
 }
 
 bool TWorkThread::Replaced() const {
-    SerialDevice* current = link_.workerDevice_;
+    SerialDevice* current = shared_.device;
     return current != nullptr && current != device_;
 }
 
 bool TWorkThread::DeviceActive() const {
-    return link_.active_ && link_.workerDevice_ == device_;
+    return shared_.active && shared_.device == device_;
 }
 
 // An event wait that cannot even start leaves nothing to wait for, and the next pass would
@@ -208,7 +193,7 @@ void TWorkThread::WindDown() {
             Report(1101, code, "Error resetting Overlapped Event");
         }
     }
-    if (!readPending_ && !waitPending_ && !link_.sendInProgress_) {
+    if (!readPending_ && !waitPending_ && !shared_.sendInProgress) {
         serving_ = false;
     }
 }
@@ -219,15 +204,15 @@ void TWorkThread::CheckModemAndComState() {
     if (code != kDeviceOk) {
         Report(9905, code, "Error getting ModemStatus");
     } else {
-        const std::uint32_t previous = link_.modemState_;
+        const std::uint32_t previous = shared_.modemState;
         const bool ringChanged = ((status ^ previous) & kMsRingOn) != 0;
-        link_.modemState_ = status;
-        link_.ctsState_ = (status & kMsCtsOn) != 0;
-        link_.dsrState_ = (status & kMsDsrOn) != 0;
-        link_.rlsdState_ = (status & kMsRlsdOn) != 0;
-        link_.ringState_ = (status & kMsRingOn) != 0;
-        if (ringChanged && link_.OnRIEvent.Assigned()) {
-            HandOver([this] { link_.FireEvent(link_.OnRIEvent); });
+        shared_.modemState = status;
+        shared_.ctsState = (status & kMsCtsOn) != 0;
+        shared_.dsrState = (status & kMsDsrOn) != 0;
+        shared_.rlsdState = (status & kMsRlsdOn) != 0;
+        shared_.ringState = (status & kMsRingOn) != 0;
+        if (ringChanged && shared_.steps.Listens(LinkEvent::Ring)) {
+            HandOver([this] { shared_.steps.Fire(LinkEvent::Ring); });
         }
     }
 
@@ -241,21 +226,21 @@ void TWorkThread::CheckModemAndComState() {
     // and the read decision comes a poll or two later.
     lineErrors_ |= device.Errors;
     inQueue_ = device.InQueue;
-    if (device.Errors == link_.commError_ && device.HoldFlags == link_.commStateFlags_ &&
-        device.InQueue == link_.commStateInQueue_ && device.OutQueue == link_.commStateOutQueue_) {
+    if (device.Errors == shared_.commError && device.HoldFlags == shared_.commStateFlags &&
+        device.InQueue == shared_.commStateInQueue && device.OutQueue == shared_.commStateOutQueue) {
         return;
     }
-    link_.commError_ = device.Errors;
-    link_.commStateFlags_ = device.HoldFlags;
-    link_.commStateInQueue_ = device.InQueue;
-    link_.commStateOutQueue_ = device.OutQueue;
-    if (link_.OnCommStat.Assigned()) {
-        HandOver([this] { link_.FireEvent(link_.OnCommStat); });
+    shared_.commError = device.Errors;
+    shared_.commStateFlags = device.HoldFlags;
+    shared_.commStateInQueue = device.InQueue;
+    shared_.commStateOutQueue = device.OutQueue;
+    if (shared_.steps.Listens(LinkEvent::CommStat)) {
+        HandOver([this] { shared_.steps.Fire(LinkEvent::CommStat); });
     }
 }
 
 void TWorkThread::CheckWrite() {
-    if (!link_.sendInProgress_ || Replaced()) {
+    if (!shared_.sendInProgress || Replaced()) {
         return; // a write the main thread started since belongs to the new device
     }
     std::uint32_t transferred = 0;
@@ -264,36 +249,36 @@ void TWorkThread::CheckWrite() {
         return;
     }
     if (code == kDeviceOk) {
-        link_.writtenBytes_ = transferred;
-        link_.sendInProgress_ = false;
-        if (transferred != link_.writeCount_) {
+        shared_.writtenBytes = transferred;
+        shared_.sendInProgress = false;
+        if (transferred != shared_.writeCount) {
             Report(9701, 0, "Error write TimeOut");
         }
     } else if (code == kErrorIoPending) {
         // Elapsed against the allowance for what was written so far, fractions kept.
-        const std::uint32_t elapsed = device_->TickCount() - link_.writeStartTick_;
-        const std::uint64_t allowanceUs =
-            std::uint64_t{transferred} * link_.wtoCharDelayTime_ + std::uint64_t{link_.wtoExtraDelayTime_} * 1000;
+        const std::uint32_t elapsed = device_->TickCount() - shared_.writeStartTick;
+        const std::uint64_t allowanceUs = std::uint64_t{transferred} * Settings().WTOCharDelayTime +
+                                          std::uint64_t{Settings().WTOExtraDelayTime} * 1000;
         if (std::uint64_t{elapsed} * 1000 <= allowanceUs) {
             return;
         }
-        link_.writtenBytes_ = transferred;
-        link_.sendInProgress_ = false;
+        shared_.writtenBytes = transferred;
+        shared_.sendInProgress = false;
         const std::uint32_t resetCode = device_->ResetWriteCompletion();
         if (resetCode != kDeviceOk) {
             Report(1101, resetCode, "Error resetting Overlapped Event");
         }
         Report(9701, kErrorIoPending, "Error write TimeOut");
     } else {
-        link_.sendInProgress_ = false;
+        shared_.sendInProgress = false;
         const std::uint32_t resetCode = device_->ResetWriteCompletion();
         if (resetCode != kDeviceOk) {
             Report(1101, resetCode, "Error resetting Overlapped Event");
         }
         Report(9702, code, "Error getting Overlapped Result");
     }
-    if (link_.OnWriteDone.Assigned()) {
-        HandOver([this] { link_.FireEvent(link_.OnWriteDone); });
+    if (shared_.steps.Listens(LinkEvent::WriteDone)) {
+        HandOver([this] { shared_.steps.Fire(LinkEvent::WriteDone); });
     }
 }
 
@@ -309,8 +294,8 @@ void TWorkThread::TryRead() {
     // (all in microseconds, so that fractions of a millisecond count).
     const std::uint64_t waitedUs = std::uint64_t{now - lastEmptyTick_} * 1000;
     const std::uint64_t allowanceUs =
-        std::uint64_t{waiting} * link_.rtoCharDelayTime_ + std::uint64_t{link_.rtoExtraDelayTime_} * 1000;
-    const bool readNow = link_.readRequest_ || waiting >= link_.clusterSize_ || waitedUs > allowanceUs ||
+        std::uint64_t{waiting} * Settings().RTOCharDelayTime + std::uint64_t{Settings().RTOExtraDelayTime} * 1000;
+    const bool readNow = shared_.readRequest || waiting >= Settings().ClusterSize || waitedUs > allowanceUs ||
                          (lineErrors_ & kReadAtOnceErrors) != 0;
     if (!readNow) {
         return;
@@ -320,31 +305,36 @@ void TWorkThread::TryRead() {
     std::uint32_t count = 0;
     const std::uint32_t code = device_->StartRead(ReadBufferData(), waiting, count);
     if (code == kDeviceOk) {
-        link_.readRequest_ = false;
+        shared_.readRequest = false;
         DeliverCluster(count);
         ReleaseReadBuffer();
         lastEmptyTick_ = device_->TickCount();
     } else if (code == kErrorIoPending) {
         readPending_ = true;
     } else {
-        link_.readRequest_ = false;
+        shared_.readRequest = false;
         ReleaseReadBuffer();
         Report(9804, code, "Error reading Data");
     }
 }
 
 void TWorkThread::DeliverCluster(std::uint32_t count) {
-    if (link_.destroying_) {
+    if (shared_.destroying) {
         return;
     }
     readBuffer_.resize(std::min<std::size_t>(count, readBuffer_.size()));
     TSerialCluster cluster(std::move(readBuffer_), lineErrors_);
     lineErrors_ = 0;
-    HandOver([this, &cluster] { link_.AppendCluster(std::move(cluster)); });
+    HandOver([this, &cluster] { shared_.steps.AppendCluster(std::move(cluster)); });
 }
 
 void TWorkThread::ReleaseReadBuffer() {
     std::string().swap(readBuffer_);
+}
+
+const PortSettings& TWorkThread::Settings() {
+    shared_.TakeSettings(settings_, settingsVersion_);
+    return settings_;
 }
 
 std::uint8_t* TWorkThread::ReadBufferData() {
@@ -389,50 +379,39 @@ void TWorkThread::FinishWaitCommEvent() {
 }
 
 void TWorkThread::DispatchCommEvents() {
-    if (link_.destroying_) {
+    if (shared_.destroying) {
         return;
     }
     const std::uint32_t mask = eventMask_;
-    link_.commEvent_ = mask;
+    shared_.commEvent = mask;
     if (mask == 0) {
         return;
     }
-    bool listened = link_.OnCommEvent.Assigned();
-    for (const EventSlot& slot : kEventOrder) {
-        listened = listened || ((mask & slot.bit) != 0 && (link_.*slot.handler).Assigned());
-    }
-    if (!listened) {
+    if (!shared_.steps.ListensToLineEvents(mask)) {
         return;
     }
     // One hand-over for the whole mask: the handlers run in order with the worker waiting.
-    HandOver([this, mask] {
-        for (const EventSlot& slot : kEventOrder) {
-            if ((mask & slot.bit) != 0) {
-                link_.FireEvent(link_.*slot.handler);
-            }
-        }
-        link_.FireEvent(link_.OnCommEvent);
-    });
+    HandOver([this, mask] { shared_.steps.FireLineEvents(mask); });
 }
 
 void TWorkThread::Report(std::uint32_t place, std::uint32_t code, const char* msg) {
-    if (!link_.OnProcessError.Assigned()) {
+    if (!shared_.steps.ListensToReports()) {
         return; // nobody to tell: no need to stop for the main thread
     }
     reportPlace_ = place;
     reportCode_ = code;
     reportMsg_ = msg;
-    HandOver([this] { link_.ProcessError(reportPlace_, reportCode_, 0, reportMsg_); });
+    HandOver([this] { shared_.steps.Report(reportPlace_, reportCode_, reportMsg_); });
 }
 
 void TWorkThread::HandOver(const std::function<void()>& step) {
     // The mark is the main thread's own: steps run there, one at a time.
     const auto marked = [this, &step] {
-        ++link_.workerStepsRunning_;
+        ++shared_.stepsRunning;
         step();
-        --link_.workerStepsRunning_;
+        --shared_.stepsRunning;
     };
-    link_.queue_.RunOnMainThread(marked, device_ ? device_->WaiterForHandOvers() : nullptr);
+    shared_.queue.RunOnMainThread(marked, device_ ? device_->WaiterForHandOvers() : nullptr);
 }
 
 } // namespace zeft

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "serial/device/SerialDevice.h"
+#include "serial/settings/PortSettings.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -13,15 +14,16 @@
 
 namespace zeft {
 
-class TSerialLink;
+struct SerialLinkShared;
 
 // The worker of one TSerialLink: polls the open port, finishes writes, waits for line
 // events, decides when the waiting bytes form a cluster, and hands clusters, events and
 // reports to the main thread, blocking until each ran. Runs from the component's
-// construction to its destruction and sleeps while the port is closed.
+// construction to its destruction and sleeps while the port is closed. It sees nothing of
+// the component but their shared part.
 class TWorkThread {
 public:
-    explicit TWorkThread(TSerialLink& link);
+    explicit TWorkThread(SerialLinkShared& shared);
     ~TWorkThread();
     TWorkThread(const TWorkThread&) = delete;
     TWorkThread& operator=(const TWorkThread&) = delete;
@@ -58,8 +60,12 @@ private:
     void HandOver(const std::function<void()>& step);
     void ReleaseReadBuffer();
     std::uint8_t* ReadBufferData();
+    // The component's settings as last published.
+    const PortSettings& Settings();
 
-    TSerialLink& link_;
+    SerialLinkShared& shared_;
+    PortSettings settings_;
+    std::uint64_t settingsVersion_ = 0;
 
     // Report buffer, read by the main thread during the hand-over.
     std::uint32_t reportPlace_ = 0;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <type_traits>
 
 namespace zeft {
 
@@ -38,6 +39,50 @@ struct PortSettings {
 
     bool operator==(const PortSettings&) const = default;
 };
+
+// Calls visit(name, member) for every setting but Active, in the order they are stored,
+// and stops at the first call that returns false; returns whether none did. The one list
+// of the settings: copying, saving and loading all go through it, so a new setting is a
+// line here (and a member above). Active is not among them: it opens the port, so the
+// store reads it first and applies it last.
+template <typename Visitor> bool ForEachPortSetting(Visitor&& visit) {
+    using S = PortSettings;
+    return visit("CommPort", &S::CommPort) &&                             //
+           visit("BaudRate", &S::BaudRate) &&                             //
+           visit("ParityType", &S::ParityType) &&                         //
+           visit("ParityErrorChar", &S::ParityErrorChar) &&               //
+           visit("ParityErrorReplacement", &S::ParityErrorReplacement) && //
+           visit("StopBits", &S::StopBits) &&                             //
+           visit("DataBits", &S::DataBits) &&                             //
+           visit("XONChar", &S::XONChar) &&                               //
+           visit("XOFFChar", &S::XOFFChar) &&                             //
+           visit("XONLimDiv", &S::XONLimDiv) &&                           //
+           visit("XOFFLimDiv", &S::XOFFLimDiv) &&                         //
+           visit("FlowControl", &S::FlowControl) &&                       //
+           visit("StripNullChars", &S::StripNullChars) &&                 //
+           visit("EventChar", &S::EventChar) &&                           //
+           visit("RTOCharDelayTime", &S::RTOCharDelayTime) &&             //
+           visit("RTOExtraDelayTime", &S::RTOExtraDelayTime) &&           //
+           visit("ClusterSize", &S::ClusterSize) &&                       //
+           visit("RxQueueSize", &S::RxQueueSize) &&                       //
+           visit("TxQueueSize", &S::TxQueueSize) &&                       //
+           visit("WTOCharDelayTime", &S::WTOCharDelayTime) &&             //
+           visit("WTOExtraDelayTime", &S::WTOExtraDelayTime) &&           //
+           visit("XTOAuto", &S::XTOAuto) &&                               //
+           visit("RTSState", &S::RTSState) &&                             //
+           visit("DTRState", &S::DTRState) &&                             //
+           visit("BREAKState", &S::BREAKState) &&                         //
+           visit("ErrorNoise", &S::ErrorNoise);
+}
+
+// Whether member is the given setting (members of another type never are).
+template <typename T, typename U> constexpr bool IsSetting(T PortSettings::*member, U PortSettings::*setting) {
+    if constexpr (std::is_same_v<T, U>) {
+        return member == setting;
+    } else {
+        return false;
+    }
+}
 
 // What the store needs from a serial component.
 class PortSettingsTarget {

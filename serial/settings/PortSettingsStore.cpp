@@ -2,6 +2,10 @@
 
 #include <cstdlib>
 #include <limits>
+#include <string>
+#include <type_traits>
+#include <utility>
+#include <vector>
 
 namespace zeft {
 
@@ -56,6 +60,19 @@ public:
         return true;
     }
 
+    // One setting, read as its type is stored.
+    template <typename T> bool Value(const char* name, const T& fallback, T& value) {
+        if constexpr (std::is_same_v<T, std::string>) {
+            return Text(name, fallback, value);
+        } else if constexpr (std::is_same_v<T, bool>) {
+            return Boolean(name, fallback, value);
+        } else if constexpr (std::is_same_v<T, char>) {
+            return Character(name, fallback, value);
+        } else {
+            return Number(name, fallback, value);
+        }
+    }
+
     bool Text(const char* name, const std::string& fallback, std::string& value) {
         std::string text;
         const auto status = medium_.ReadString(section_, name, text);
@@ -75,25 +92,12 @@ private:
 // Every value after CommPort, in the order written and read.
 bool ReadRest(SectionReader& in, PortSettings& s) {
     const PortSettings d; // the defaults on reading
-    return in.Number("BaudRate", d.BaudRate, s.BaudRate) && in.Number("ParityType", d.ParityType, s.ParityType) &&
-           in.Character("ParityErrorChar", d.ParityErrorChar, s.ParityErrorChar) &&
-           in.Boolean("ParityErrorReplacement", d.ParityErrorReplacement, s.ParityErrorReplacement) &&
-           in.Number("StopBits", d.StopBits, s.StopBits) && in.Number("DataBits", d.DataBits, s.DataBits) &&
-           in.Character("XONChar", d.XONChar, s.XONChar) && in.Character("XOFFChar", d.XOFFChar, s.XOFFChar) &&
-           in.Number("XONLimDiv", d.XONLimDiv, s.XONLimDiv) && in.Number("XOFFLimDiv", d.XOFFLimDiv, s.XOFFLimDiv) &&
-           in.Number("FlowControl", d.FlowControl, s.FlowControl) &&
-           in.Boolean("StripNullChars", d.StripNullChars, s.StripNullChars) &&
-           in.Character("EventChar", d.EventChar, s.EventChar) &&
-           in.Number("RTOCharDelayTime", d.RTOCharDelayTime, s.RTOCharDelayTime) &&
-           in.Number("RTOExtraDelayTime", d.RTOExtraDelayTime, s.RTOExtraDelayTime) &&
-           in.Number("ClusterSize", d.ClusterSize, s.ClusterSize) &&
-           in.Number("RxQueueSize", d.RxQueueSize, s.RxQueueSize) &&
-           in.Number("TxQueueSize", d.TxQueueSize, s.TxQueueSize) &&
-           in.Number("WTOCharDelayTime", d.WTOCharDelayTime, s.WTOCharDelayTime) &&
-           in.Number("WTOExtraDelayTime", d.WTOExtraDelayTime, s.WTOExtraDelayTime) &&
-           in.Boolean("XTOAuto", d.XTOAuto, s.XTOAuto) && in.Boolean("RTSState", d.RTSState, s.RTSState) &&
-           in.Boolean("DTRState", d.DTRState, s.DTRState) && in.Boolean("BREAKState", d.BREAKState, s.BREAKState) &&
-           in.Number("ErrorNoise", d.ErrorNoise, s.ErrorNoise);
+    return ForEachPortSetting([&](const char* name, auto member) {
+        if (IsSetting(member, &PortSettings::CommPort)) {
+            return true; // read before the others: an open port is reopened under it first
+        }
+        return in.Value(name, d.*member, s.*member);
+    });
 }
 
 std::string Bool(bool value) {
@@ -101,6 +105,19 @@ std::string Bool(bool value) {
 }
 std::string Char(char value) {
     return std::string(1, value);
+}
+
+// One setting as the text it is stored as.
+template <typename T> std::string StoredText(const T& value) {
+    if constexpr (std::is_same_v<T, std::string>) {
+        return value;
+    } else if constexpr (std::is_same_v<T, bool>) {
+        return Bool(value);
+    } else if constexpr (std::is_same_v<T, char>) {
+        return Char(value);
+    } else {
+        return std::to_string(value);
+    }
 }
 
 } // namespace
@@ -138,35 +155,12 @@ PortSettingsStore::PortSettingsStore(MediumFactory factory) : factory_(std::move
 void PortSettingsStore::WriteSettings(PortSettingsTarget& port, const std::string& regKey,
                                       const std::string& section) const {
     const PortSettings s = port.Current();
-    const std::pair<const char*, std::string> values[] = {
-        {"CommPort", s.CommPort},
-        {"BaudRate", std::to_string(s.BaudRate)},
-        {"ParityType", std::to_string(s.ParityType)},
-        {"ParityErrorChar", Char(s.ParityErrorChar)},
-        {"ParityErrorReplacement", Bool(s.ParityErrorReplacement)},
-        {"StopBits", std::to_string(s.StopBits)},
-        {"DataBits", std::to_string(s.DataBits)},
-        {"XONChar", Char(s.XONChar)},
-        {"XOFFChar", Char(s.XOFFChar)},
-        {"XONLimDiv", std::to_string(s.XONLimDiv)},
-        {"XOFFLimDiv", std::to_string(s.XOFFLimDiv)},
-        {"FlowControl", std::to_string(s.FlowControl)},
-        {"StripNullChars", Bool(s.StripNullChars)},
-        {"EventChar", Char(s.EventChar)},
-        {"RTOCharDelayTime", std::to_string(s.RTOCharDelayTime)},
-        {"RTOExtraDelayTime", std::to_string(s.RTOExtraDelayTime)},
-        {"ClusterSize", std::to_string(s.ClusterSize)},
-        {"RxQueueSize", std::to_string(s.RxQueueSize)},
-        {"TxQueueSize", std::to_string(s.TxQueueSize)},
-        {"WTOCharDelayTime", std::to_string(s.WTOCharDelayTime)},
-        {"WTOExtraDelayTime", std::to_string(s.WTOExtraDelayTime)},
-        {"XTOAuto", Bool(s.XTOAuto)},
-        {"RTSState", Bool(s.RTSState)},
-        {"DTRState", Bool(s.DTRState)},
-        {"BREAKState", Bool(s.BREAKState)},
-        {"ErrorNoise", std::to_string(s.ErrorNoise)},
-        {"Active", Bool(s.Active)},
-    };
+    std::vector<std::pair<const char*, std::string>> values;
+    ForEachPortSetting([&](const char* name, auto member) {
+        values.emplace_back(name, StoredText(s.*member));
+        return true;
+    });
+    values.emplace_back("Active", Bool(s.Active));
     std::unique_ptr<SettingsMedium> medium = factory_ ? factory_() : nullptr;
     bool ok = medium && medium->OpenKey(regKey);
     for (const auto& [name, text] : values) {

@@ -65,6 +65,36 @@ TEST_F(Cluster, ClusterSizeReachedReadsAllWaitingBytesAtOnce) {
     EXPECT_EQ(device->ReadTimes(), std::vector<std::uint32_t>{10});
 }
 
+// A setting changed while the port is open reaches the worker at once, whichever way it
+// was changed: 40 bytes against a cluster size of 40 are read when they arrive.
+TEST_F(Cluster, ClusterSizeChangedWhileOpenCountsForTheNextBytes) {
+    const struct {
+        const char* how;
+        std::function<void(TSerialLink&)> change;
+    } rows[] = {
+        {"setter", [](TSerialLink& l) { l.SetClusterSize(40); }},
+        {"stored directly",
+         [](TSerialLink& l) {
+             PortSettings s = l.Settings();
+             s.ClusterSize = 40;
+             l.StoreSettingsDirectly(s);
+         }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.how);
+        Open();
+        row.change(*link);
+        const std::uint32_t at = device->Now() + 10;
+        device->ScheduleInput(at, Bytes(40));
+        device->RunUntil(at);
+        ASSERT_TRUE(PumpUntil([&] { return clusters.size() == 1; }));
+        EXPECT_EQ(device->ReadTimes(), std::vector<std::uint32_t>{at});
+        link->SetActive(false);
+        link->SetClusterSize(3072);
+        clusters.clear();
+    }
+}
+
 TEST_F(Cluster, ReadRequestReadsAtOnceAndIsClearedByARead) {
     Open();
     link->SetReadRequest(true);

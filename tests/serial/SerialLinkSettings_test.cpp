@@ -1,6 +1,9 @@
 #include "tests/serial/SerialLinkFixture.h"
 
+#include "serial/settings/PortSettings.h"
+
 #include <algorithm>
+#include <cstdint>
 
 namespace zeft::testing {
 namespace {
@@ -28,6 +31,77 @@ TEST_F(Settings, FreshComponentHasTheCreationValues) {
     EXPECT_TRUE(link->DTRState());
     EXPECT_FALSE(link->BREAKState());
     EXPECT_EQ(link->ErrorNoise(), 255);
+}
+
+// Each value differs from its default and from the others of its type, so that a property
+// reading another setting, or a setting left out of the copy, shows.
+TEST_F(Settings, EveryPropertyReadsItsOwnStoredSetting) {
+    PortSettings s;
+    s.CommPort = "/dev/ttyUSB9";
+    s.BaudRate = 19200;
+    s.ParityType = 3;
+    s.ParityErrorChar = '?';
+    s.ParityErrorReplacement = true;
+    s.StopBits = 2;
+    s.DataBits = 5;
+    s.XONChar = 'x';
+    s.XOFFChar = 'y';
+    s.XONLimDiv = 7;
+    s.XOFFLimDiv = 8;
+    s.FlowControl = 9;
+    s.StripNullChars = true;
+    s.EventChar = 'z';
+    s.RTOCharDelayTime = 11;
+    s.RTOExtraDelayTime = 12;
+    s.ClusterSize = 13;
+    s.RxQueueSize = 14;
+    s.TxQueueSize = 15;
+    s.WTOCharDelayTime = 16;
+    s.WTOExtraDelayTime = 17;
+    s.XTOAuto = false;
+    s.RTSState = false;
+    s.DTRState = false;
+    s.BREAKState = true;
+    s.ErrorNoise = 18;
+    link->StoreSettingsDirectly(s);
+    EXPECT_TRUE(reports.empty());
+    EXPECT_TRUE(link->Settings() == s);
+
+    const struct {
+        const char* name;
+        std::int64_t property;
+        std::int64_t stored;
+    } rows[] = {
+        {"BaudRate", link->BaudRate(), s.BaudRate},
+        {"ParityType", link->ParityType(), s.ParityType},
+        {"ParityErrorChar", link->ParityErrorChar(), s.ParityErrorChar},
+        {"ParityErrorReplacement", link->ParityErrorReplacement(), s.ParityErrorReplacement},
+        {"StopBits", link->StopBits(), s.StopBits},
+        {"DataBits", link->DataBits(), s.DataBits},
+        {"XONChar", link->XONChar(), s.XONChar},
+        {"XOFFChar", link->XOFFChar(), s.XOFFChar},
+        {"XONLimDiv", link->XONLimDiv(), s.XONLimDiv},
+        {"XOFFLimDiv", link->XOFFLimDiv(), s.XOFFLimDiv},
+        {"FlowControl", link->FlowControl(), s.FlowControl},
+        {"StripNullChars", link->StripNullChars(), s.StripNullChars},
+        {"EventChar", link->EventChar(), s.EventChar},
+        {"RTOCharDelayTime", link->RTOCharDelayTime(), s.RTOCharDelayTime},
+        {"RTOExtraDelayTime", link->RTOExtraDelayTime(), s.RTOExtraDelayTime},
+        {"ClusterSize", link->ClusterSize(), s.ClusterSize},
+        {"RxQueueSize", link->RxQueueSize(), s.RxQueueSize},
+        {"TxQueueSize", link->TxQueueSize(), s.TxQueueSize},
+        {"WTOCharDelayTime", link->WTOCharDelayTime(), s.WTOCharDelayTime},
+        {"WTOExtraDelayTime", link->WTOExtraDelayTime(), s.WTOExtraDelayTime},
+        {"XTOAuto", link->XTOAuto(), s.XTOAuto},
+        {"RTSState", link->RTSState(), s.RTSState},
+        {"DTRState", link->DTRState(), s.DTRState},
+        {"BREAKState", link->BREAKState(), s.BREAKState},
+        {"ErrorNoise", link->ErrorNoise(), s.ErrorNoise},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(row.property, row.stored) << row.name;
+    }
+    EXPECT_EQ(link->CommPort(), s.CommPort);
 }
 
 TEST_F(Settings, LimitDivisorsAboveOneHundredAreCappedWithAWarning) {
