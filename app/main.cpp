@@ -1,11 +1,11 @@
 #include "app/ApplicationWindows.h"
 #include "app/HelpArguments.h"
 #include "app/PlatformOptions.h"
-#include "main/DataLocations.h"
+#include "base/DataLocations.h"
 #include "serial/HandOverQueue.h"
+#include "serial/QtHandOverWaker.h"
 #include "serial/virtual/VirtualSerialDevice.h"
 #include "ui/ProgramIcon.h"
-#include "ui/QtHandOverWaker.h"
 
 #include <QApplication>
 #include <QTimer>

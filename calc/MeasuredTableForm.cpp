@@ -6,8 +6,8 @@
 #include "calc/DipTable.h"
 #include "calc/LevelSet.h"
 #include "calc/MeasuredTableCalculation.h"
-#include "main/Prompts.h"
-#include "main/SettingsControls.h"
+#include "seams/Prompts.h"
+#include "seams/SettingsControls.h"
 #include "ui/QtFileDialogs.h"
 #include "ui/Utf8Text.h"
 

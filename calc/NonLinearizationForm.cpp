@@ -6,8 +6,8 @@
 #include "calc/ShapeCalculation.h"
 #include "calc/TankChartForm.h"
 #include "calc/TankShape.h"
-#include "main/Prompts.h"
-#include "main/SettingsControls.h"
+#include "seams/Prompts.h"
+#include "seams/SettingsControls.h"
 #include "ui/JpegPicture.h"
 
 #include <QCheckBox>

@@ -5,9 +5,9 @@
 #include "main/SettingsComparisonForm.h"
 #include "main/SetupSheet.h"
 #include "main/SetupSheetCommands.h"
+#include "main/SetupSheetPdf.h"
 #include "ui/QtFileDialogs.h"
 #include "ui/QtPrompts.h"
-#include "ui/SetupSheetPdf.h"
 #include "ui/Utf8Text.h"
 #include "ui/WidgetFactory.h"
 

@@ -1,9 +1,9 @@
 #include "main/Main_Form.h"
 
+#include "base/DataLocations.h"
 #include "main/AsFoundAsLeft.h"
 #include "main/ConfigFile.h"
 #include "main/ConfigFileCommands.h"
-#include "main/DataLocations.h"
 #include "main/DeviceSession.h"
 #include "main/ExchangeEngine.h"
 #include "main/HistoryReader.h"
@@ -16,6 +16,7 @@
 #include "main/SenderSettings.h"
 #include "main/SettingsComparisonForm.h"
 #include "main/SetupSheetCommands.h"
+#include "main/SetupSheetPdf.h"
 #include "serial/LineSettingNames.h"
 #include "serial/PortDescription.h"
 #include "serial/PortDoctorDlg.h"
@@ -28,7 +29,6 @@
 #include "ui/QtOperationButtons.h"
 #include "ui/QtPrompts.h"
 #include "ui/QtSettingsControls.h"
-#include "ui/SetupSheetPdf.h"
 #include "ui/WidgetFactory.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "main/AsFoundAsLeft.h"
-#include "main/LevelSource.h"
-#include "main/SettingsControls.h"
+#include "seams/LevelSource.h"
+#include "seams/SettingsControls.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,5 @@
 #include "serial/settings/SettingsFileAccess.h"
 
-#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <string>
@@ -19,21 +18,6 @@ constexpr int kOpenFlags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
 // A save takes milliseconds; a lock held longer belongs to a program that hangs.
 constexpr auto kLockPatience = std::chrono::seconds(3);
 constexpr auto kLockRetry = std::chrono::milliseconds(5);
-
-bool WriteAll(int fd, const std::string& contents) {
-    std::size_t done = 0;
-    while (done < contents.size()) {
-        const ssize_t n = ::write(fd, contents.data() + done, contents.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
 
 } // namespace
 
@@ -103,28 +87,6 @@ SettingsFileRead ReadSettingsFile(const std::filesystem::path& file, std::uintma
     }
     ::close(fd);
     return result;
-}
-
-bool ReplaceSettingsFile(const std::filesystem::path& file, const std::string& contents) {
-    static std::atomic<unsigned> counter{0};
-    std::string temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = file.string() + ".tmp." + std::to_string(::getpid()) + "." + std::to_string(counter++);
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | kOpenFlags, 0600);
-        if (fd < 0 && errno != EEXIST) {
-            return false;
-        }
-    }
-    if (fd < 0) {
-        return false;
-    }
-    const bool ok = WriteAll(fd, contents) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !ok || ::rename(temporary.c_str(), file.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return true;
 }
 
 } // namespace zeft

@@ -1,4 +1,4 @@
-#include "ui/SetupSheetPdf.h"
+#include "main/SetupSheetPdf.h"
 
 #include "ui/JpegPicture.h"
 #include "ui/Utf8Text.h"
