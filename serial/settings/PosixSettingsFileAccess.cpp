@@ -18,6 +18,29 @@ constexpr int kOpenFlags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
 // A save takes milliseconds; a lock held longer belongs to a program that hangs.
 constexpr auto kLockPatience = std::chrono::seconds(3);
 constexpr auto kLockRetry = std::chrono::milliseconds(5);
+// With its turn, a waiter is the only one asking, and the lock is free within a save.
+constexpr auto kTurnRetry = std::chrono::milliseconds(1);
+
+// Polling alone is unfair: a program that saves again and again takes the lock back within
+// microseconds, and another one polling may miss every gap until its patience runs out.
+// So a waiter first takes its turn, a lock on the first byte of the same file (an open
+// file's own lock, which flock does not see), and a program comes back for the lock only
+// through that turn; it lets the turn go once it has the lock.
+bool TakeTurn(int fd, short type) {
+#ifdef F_OFD_SETLK
+    struct flock turn {};
+    turn.l_type = type;
+    turn.l_whence = SEEK_SET;
+    turn.l_start = 0;
+    turn.l_len = 1;
+    // A file system without such locks leaves polling alone.
+    return ::fcntl(fd, F_OFD_SETLK, &turn) == 0 || (errno != EAGAIN && errno != EACCES && errno != EINTR);
+#else
+    static_cast<void>(fd);
+    static_cast<void>(type);
+    return true; // no such locks here: polling alone
+#endif
+}
 
 } // namespace
 
@@ -35,15 +58,21 @@ SettingsFileLock::SettingsFileLock(const std::filesystem::path& file) {
     // Polled rather than blocking, so that a program that hangs with the lock costs a
     // failed save, not a hung one.
     const auto end = std::chrono::steady_clock::now() + kLockPatience;
+    bool myTurn = false;
     for (;;) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        myTurn = myTurn || TakeTurn(fd, F_WRLCK);
+        if (myTurn && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
             held_ = true;
+            TakeTurn(fd, F_UNLCK);
             return;
         }
-        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= end) {
+        if (myTurn && errno != EWOULDBLOCK && errno != EINTR) {
             return;
         }
-        std::this_thread::sleep_for(kLockRetry);
+        if (std::chrono::steady_clock::now() >= end) {
+            return;
+        }
+        std::this_thread::sleep_for(myTurn ? kTurnRetry : kLockRetry);
     }
 }
 
