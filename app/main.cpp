@@ -1,12 +1,12 @@
 #include "app/ApplicationWindows.h"
 #include "app/HelpArguments.h"
 #include "app/PlatformOptions.h"
-#include "main/DataLocations.h"
+#include "base/DataLocations.h"
 #include "main/Main_Form.h"
 #include "serial/HandOverQueue.h"
+#include "serial/QtHandOverWaker.h"
 #include "serial/virtual/VirtualSerialDevice.h"
 #include "ui/ProgramIcon.h"
-#include "ui/QtHandOverWaker.h"
 #include "ui/Translations.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "calc/ShapeCalculation.h"
 #include "calc/TableCalculation.h"
-#include "main/LevelSource.h"
+#include "seams/LevelSource.h"
 
 #include <optional>
 #include <string>

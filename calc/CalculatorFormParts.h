@@ -4,9 +4,9 @@
 
 #include "calc/CalculationRecord.h"
 #include "calc/LevelSet.h"
-#include "main/LevelSource.h"
-#include "main/Prompts.h"
-#include "main/SettingsControls.h"
+#include "seams/LevelSource.h"
+#include "seams/Prompts.h"
+#include "seams/SettingsControls.h"
 
 #include <QCoreApplication>
 #include <QFont>

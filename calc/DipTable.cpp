@@ -1,7 +1,7 @@
 #include "calc/DipTable.h"
 
 #include "calc/DecimalText.h"
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 
 #include <cfloat>
 #include <charconv>

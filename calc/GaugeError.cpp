@@ -1,7 +1,7 @@
 #include "calc/GaugeError.h"
 
 #include "calc/DecimalText.h"
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include "calc/DecimalText.h"
 #include "calc/DipTable.h"
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 
 #include <algorithm>
 #include <array>

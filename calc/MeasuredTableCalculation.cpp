@@ -3,7 +3,7 @@
 #include "calc/DecimalText.h"
 #include "calc/DipTable.h"
 #include "calc/MonotoneCubic.h"
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 
 #include <algorithm>
 #include <array>

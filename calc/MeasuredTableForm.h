@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/LevelSource.h"
+#include "seams/LevelSource.h"
 
 #include <QDialog>
 

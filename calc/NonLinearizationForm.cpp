@@ -6,9 +6,9 @@
 #include "calc/ShapeCalculation.h"
 #include "calc/TankChartForm.h"
 #include "calc/TankShape.h"
-#include "main/Prompts.h"
-#include "main/SettingsControls.h"
-#include "main/TextTranslation.h"
+#include "seams/Prompts.h"
+#include "seams/SettingsControls.h"
+#include "seams/TextTranslation.h"
 #include "ui/JpegPicture.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/TankContent.h"
-#include "main/LevelSource.h"
+#include "seams/LevelSource.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "calc/NonLinearization_HeightForm.h"
 
 #include "calc/CalculatorFormParts.h"
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -3,7 +3,7 @@
 #include "calc/DecimalText.h"
 #include "calc/TankGeometry.h"
 #include "calc/VesselGeometry.h"
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,7 +1,7 @@
 #include "calc/TableCalculation.h"
 
 #include "calc/DecimalText.h"
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 
 #include <cmath>
 #include <cstddef>

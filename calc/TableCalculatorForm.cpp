@@ -3,8 +3,8 @@
 #include "calc/CalculationRecord.h"
 #include "calc/CalculatorFormParts.h"
 #include "calc/LevelSet.h"
-#include "main/Prompts.h"
-#include "main/SettingsControls.h"
+#include "seams/Prompts.h"
+#include "seams/SettingsControls.h"
 #include "ui/JpegPicture.h"
 #include "ui/Utf8Text.h"
 

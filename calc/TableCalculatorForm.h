@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/TableCalculation.h"
-#include "main/LevelSource.h"
+#include "seams/LevelSource.h"
 
 #include <QDialog>
 #include <QString>

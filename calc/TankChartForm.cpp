@@ -1,13 +1,13 @@
 #include "calc/TankChartForm.h"
 
+#include "base/AtomicFile.h"
 #include "calc/CalculatorFormParts.h"
 #include "calc/ContentCurveForm.h"
 #include "calc/DecimalText.h"
 #include "calc/TankChartPdf.h"
-#include "main/AtomicFile.h"
-#include "main/Prompts.h"
 #include "main/SaveFileName.h"
-#include "main/TextTranslation.h"
+#include "seams/Prompts.h"
+#include "seams/TextTranslation.h"
 #include "ui/QtFileDialogs.h"
 #include "ui/Translations.h"
 

@@ -1,6 +1,6 @@
 #include "calc/VolumeUnit.h"
 
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 
 #include <cstddef>
 

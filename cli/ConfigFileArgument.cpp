@@ -1,9 +1,9 @@
 #include "cli/ConfigFileArgument.h"
 
+#include "base/SaveTarget.h"
 #include "cli/ConsoleCodePage.h"
 #include "main/ConfigFile.h"
 #include "main/RegularFile.h"
-#include "main/SaveTarget.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,5 +1,6 @@
 #include "cli/DeviceCommand.h"
 
+#include "base/SaveTarget.h"
 #include "cli/ConsoleCodePage.h"
 #include "cli/ConsoleDeviceSession.h"
 #include "cli/DeviceReport.h"
@@ -9,7 +10,6 @@
 #include "cli/Terminal.h"
 #include "main/ConfigFile.h"
 #include "main/JobSettings.h"
-#include "main/SaveTarget.h"
 #include "main/SettingsValidator.h"
 
 #include <CLI/CLI.hpp>

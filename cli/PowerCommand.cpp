@@ -6,7 +6,7 @@
 #include "cli/StopRequest.h"
 #include "cli/Terminal.h"
 #include "cli/WholeNumberOption.h"
-#include "main/SenderLink.h"
+#include "seams/SenderLink.h"
 
 #include <CLI/CLI.hpp>
 

@@ -1,12 +1,12 @@
 #include "cli/ProgramCommand.h"
 
+#include "base/NumberText.h"
 #include "cli/ComparisonReport.h"
 #include "cli/ConfigFileArgument.h"
 #include "cli/ConsoleDeviceSession.h"
 #include "cli/ExitStatus.h"
 #include "main/HistoryRecord.h"
 #include "main/JobSettings.h"
-#include "main/NumberText.h"
 #include "main/SenderSettings.h"
 
 #include <CLI/CLI.hpp>

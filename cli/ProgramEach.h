@@ -1,7 +1,7 @@
 #pragma once
 
 #include "main/ProductionRun.h"
-#include "main/SettingsControls.h"
+#include "seams/SettingsControls.h"
 
 #include <functional>
 #include <string>

@@ -1,14 +1,14 @@
 #include "cli/SheetCommand.h"
 
+#include "base/AtomicFile.h"
+#include "base/SaveTarget.h"
 #include "cli/ConsoleCodePage.h"
 #include "cli/ExitStatus.h"
 #include "cli/PortNameInput.h"
-#include "main/AtomicFile.h"
 #include "main/HistoryFile.h"
 #include "main/HistoryFilter.h"
 #include "main/HistoryReader.h"
 #include "main/LocalTime.h"
-#include "main/SaveTarget.h"
 #include "main/SetupSheet.h"
 #include "main/SetupSheetPlainPdf.h"
 

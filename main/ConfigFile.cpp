@@ -1,8 +1,8 @@
 #include "main/ConfigFile.h"
 
-#include "main/AtomicFile.h"
+#include "base/AtomicFile.h"
+#include "base/NumberText.h"
 #include "main/IniLookup.h"
-#include "main/NumberText.h"
 #include "main/RegularFile.h"
 #include "main/SenderSettings.h"
 

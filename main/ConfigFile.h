@@ -1,7 +1,7 @@
 #pragma once
 
 #include "main/HistoryRecord.h"
-#include "main/SettingsControls.h"
+#include "seams/SettingsControls.h"
 
 #include <cstddef>
 #include <cstdint>

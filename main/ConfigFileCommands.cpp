@@ -1,9 +1,9 @@
 #include "main/ConfigFileCommands.h"
 
+#include "base/SaveTarget.h"
 #include "main/ConfigFile.h"
 #include "main/RegularFile.h"
 #include "main/SaveFileName.h"
-#include "main/SaveTarget.h"
 #include "main/SettingsValidator.h"
 
 #include <filesystem>

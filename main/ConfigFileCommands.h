@@ -1,8 +1,8 @@
 #pragma once
 
-#include "main/FileDialogs.h"
-#include "main/Prompts.h"
-#include "main/SettingsControls.h"
+#include "seams/FileDialogs.h"
+#include "seams/Prompts.h"
+#include "seams/SettingsControls.h"
 
 namespace zeft {
 

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "main/ExchangeStates.h"
-#include "main/IntervalTimer.h"
 #include "main/ListingParser.h"
-#include "main/OperationButtons.h"
 #include "main/PlainSettingsControls.h"
-#include "main/Prompts.h"
 #include "main/SenderCommands.h"
-#include "main/SenderLink.h"
-#include "main/SettingsControls.h"
-#include "main/TextTranslation.h"
+#include "seams/IntervalTimer.h"
+#include "seams/OperationButtons.h"
+#include "seams/Prompts.h"
+#include "seams/SenderLink.h"
+#include "seams/SettingsControls.h"
+#include "seams/TextTranslation.h"
 
 #include <cstdint>
 #include <functional>

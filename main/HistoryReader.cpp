@@ -1,6 +1,6 @@
 #include "main/HistoryReader.h"
 
-#include "main/FileErrorText.h"
+#include "base/FileErrorText.h"
 #include "main/RegularFileReader.h"
 
 #include <algorithm>

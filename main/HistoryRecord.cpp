@@ -1,7 +1,7 @@
 #include "main/HistoryRecord.h"
 
 #include "main/SenderSettings.h"
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "main/SettingsControls.h"
-#include "main/TextTranslation.h"
+#include "seams/SettingsControls.h"
+#include "seams/TextTranslation.h"
 
 #include <array>
 #include <cstdint>

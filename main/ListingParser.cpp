@@ -1,6 +1,6 @@
 #include "main/ListingParser.h"
 
-#include "main/NumberText.h"
+#include "base/NumberText.h"
 #include "main/SenderSettings.h"
 
 #include <array>

@@ -3,7 +3,7 @@
 #include "main/HistoryFile.h"
 #include "main/HistoryRecord.h"
 #include "main/JobSettings.h"
-#include "main/LevelSource.h"
+#include "seams/LevelSource.h"
 #include "serial/SerialLinkDlg.h"
 #include "serial/settings/PortSettingsStore.h"
 #include "ui/Translations.h"

@@ -2,7 +2,7 @@
 
 #include "main/AsFoundBackup.h"
 #include "main/HistoryFile.h"
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 
 #include "ZeftVersion.h"
 

@@ -1,6 +1,7 @@
 #include "main/HistoryFile.h"
 
-#include "main/FileErrorText.h"
+#include "base/FileErrorText.h"
+#include "base/WriteAll.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -56,20 +57,6 @@ bool LockWithin(int fd, std::chrono::milliseconds limit) {
 bool EndsWithLineEnd(int fd, off_t size) {
     char last = '\n';
     return size == 0 || (::pread(fd, &last, 1, size - 1) == 1 && last == '\n');
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 std::string Reason(int error) {

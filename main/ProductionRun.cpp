@@ -1,7 +1,7 @@
 #include "main/ProductionRun.h"
 
 #include "main/SettingsValidator.h"
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 #include "serial/SerialLink.h"
 
 #include <cstdio>

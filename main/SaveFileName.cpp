@@ -1,6 +1,6 @@
 #include "main/SaveFileName.h"
 
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 
 namespace fs = std::filesystem;
 

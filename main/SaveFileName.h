@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/Prompts.h"
+#include "seams/Prompts.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 #include <array>
 #include <cstdint>
 #include <string_view>

@@ -1,8 +1,8 @@
 #include "main/SettingsValidator.h"
 
-#include "main/NumberText.h"
+#include "base/NumberText.h"
 #include "main/SenderSettings.h"
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 
 #include <array>
 #include <cstdint>

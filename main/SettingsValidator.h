@@ -1,7 +1,7 @@
 #pragma once
 
-#include "main/Prompts.h"
-#include "main/SettingsControls.h"
+#include "seams/Prompts.h"
+#include "seams/SettingsControls.h"
 
 namespace zeft {
 

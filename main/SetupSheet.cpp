@@ -5,7 +5,7 @@
 #include "main/SenderSettings.h"
 #include "main/SettingsComparison.h"
 #include "main/TankShapeName.h"
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 
 #include <array>
 #include <cstdio>

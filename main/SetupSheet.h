@@ -1,9 +1,9 @@
 #pragma once
 
 #include "main/AsFoundAsLeft.h"
-#include "main/LevelSource.h"
-#include "main/SettingsControls.h"
-#include "main/TextTranslation.h"
+#include "seams/LevelSource.h"
+#include "seams/SettingsControls.h"
+#include "seams/TextTranslation.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "main/SetupSheetCommands.h"
 
-#include "main/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "main/SaveFileName.h"
 #include "main/SettingsValidator.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "main/FileDialogs.h"
-#include "main/Prompts.h"
-#include "main/SettingsControls.h"
 #include "main/SetupSheet.h"
+#include "seams/FileDialogs.h"
+#include "seams/Prompts.h"
+#include "seams/SettingsControls.h"
 
 #include <functional>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "main/TankShapeName.h"
 
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "main/TestBattery_f.h"
 
-#include "main/SenderLink.h"
+#include "seams/SenderLink.h"
 #include "ui/DesignScale.h"
 #include "ui/QtPrompts.h"
 #include "ui/WidgetFactory.h"

@@ -1,6 +1,6 @@
 #include "main/HistoryFile.h"
 
-#include "main/FileErrorText.h"
+#include "base/FileErrorText.h"
 
 #include <windows.h>
 

@@ -24,7 +24,7 @@ while read -r name; do
 done < <(grep -oE '`[a-z]+/[A-Za-z0-9_./-]+' "$guide" | tr -d '`' | sort -u)
 
 # The paragraph that lists them runs from "#ifdef _WIN32" to "tests that need".
-listed="$(sed -n '/keep a short `#ifdef _WIN32`/,/tests that need/p' "$guide" | grep -oE '`[a-z]+/[A-Za-z0-9_./-]+\.cpp`' |
+listed="$(sed -n '/keep a short `#ifdef _WIN32`/,/tests that need/p' "$guide" | grep -oE '`[a-z]+/[A-Za-z0-9_./-]+\.(cpp|h)`' |
     tr -d '`' | sort -u)"
 actual="$(git ls-files -- '*.cpp' '*.h' | grep -v '^tests/' | grep -vE '(^|/)(Posix|Win32)[^/]*$' |
     xargs grep -lE '^\s*#\s*(if|ifdef|ifndef|elif).*_WIN32' | sort -u)"

@@ -35,4 +35,4 @@ fi
 # No line numbers in the files, so that edits elsewhere do not touch them.
 "$lupdate" -silent -locations none -extensions cpp,h -I . \
     -tr-function-alias QT_TRANSLATE_NOOP+=ZEFT_TEXT,translate+=TranslatedText \
-    app calc main serial ui -ts "$@"
+    app base calc main seams serial ui -ts "$@"

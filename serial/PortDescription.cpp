@@ -1,6 +1,6 @@
 #include "serial/PortDescription.h"
 
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 #include "serial/CommPortList.h"
 #include "serial/virtual/VirtualSenderPortName.h"
 

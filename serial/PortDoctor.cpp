@@ -1,6 +1,6 @@
 #include "serial/PortDoctor.h"
 
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 #include "serial/PortDoctorShell.h"
 
 #include <algorithm>

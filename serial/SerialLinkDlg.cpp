@@ -1,7 +1,7 @@
 #include "serial/SerialLinkDlg.h"
 
-#include "main/CharFromText.h"
-#include "main/NumberText.h"
+#include "base/NumberText.h"
+#include "serial/CharFromText.h"
 #include "serial/CommPortList.h"
 #include "serial/LineSettingNames.h"
 #include "serial/PortWatcher.h"

@@ -1,7 +1,7 @@
 #include "ui/JpegPicture.h"
 
-#include "main/DataLocations.h"
-#include "main/Prompts.h"
+#include "base/DataLocations.h"
+#include "seams/Prompts.h"
 
 #include <QCoreApplication>
 #include <QFile>

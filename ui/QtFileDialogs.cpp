@@ -1,6 +1,6 @@
 #include "ui/QtFileDialogs.h"
 
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 #include "ui/Translations.h"
 
 #include <QDir>

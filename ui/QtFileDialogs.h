@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/FileDialogs.h"
+#include "seams/FileDialogs.h"
 
 #include <QCoreApplication>
 

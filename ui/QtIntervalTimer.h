@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/IntervalTimer.h"
+#include "seams/IntervalTimer.h"
 
 #include <QTimer>
 

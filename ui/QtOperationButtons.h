@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/OperationButtons.h"
+#include "seams/OperationButtons.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/SettingsControls.h"
+#include "seams/SettingsControls.h"
 #include "ui/ReplyDisplayText.h"
 
 #include <QTimer>

@@ -1,7 +1,7 @@
 #include "ui/Translations.h"
 
-#include "main/DataLocations.h"
-#include "main/TextTranslation.h"
+#include "base/DataLocations.h"
+#include "seams/TextTranslation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

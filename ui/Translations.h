@@ -51,7 +51,7 @@ private:
 };
 
 // Where the program's translations are: translations/ beside the pictures and the help
-// (main/DataLocations.h).
+// (base/DataLocations.h).
 QString TranslationsFolder();
 
 // A fixed core text (ZEFT_TEXT(context, text)) in the window's language; texts that have

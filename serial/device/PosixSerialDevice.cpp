@@ -1,5 +1,6 @@
 #include "serial/device/PosixSerialDevice.h"
 
+#include "base/Errno.h"
 #include "serial/device/PosixBaudRate.h"
 #include "serial/device/PosixTermios.h"
 #include "serial/device/SerialDeviceName.h"
@@ -27,10 +28,6 @@
 namespace zeft {
 
 namespace {
-
-std::uint32_t Errno() {
-    return static_cast<std::uint32_t>(errno);
-}
 
 void SetNonBlockingCloexec(int fd) {
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);

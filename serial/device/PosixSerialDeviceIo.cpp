@@ -1,5 +1,8 @@
 // PosixSerialDevice: the transfers, the error and modem state, and the worker's wait.
+
 #include "serial/device/PosixSerialDevice.h"
+
+#include "base/Errno.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -16,12 +19,6 @@
 #endif
 
 namespace zeft {
-
-namespace {
-std::uint32_t Errno() {
-    return static_cast<std::uint32_t>(errno);
-}
-} // namespace
 
 void PosixSerialDevice::WakeWorker() {
     const char byte = 1;

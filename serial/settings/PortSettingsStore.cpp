@@ -1,6 +1,7 @@
 #include "serial/settings/PortSettingsStore.h"
 
-#include <cstdlib>
+#include "base/NumberText.h"
+
 #include <limits>
 #include <string>
 #include <type_traits>
@@ -123,31 +124,11 @@ template <typename T> std::string StoredText(const T& value) {
 } // namespace
 
 std::int64_t StoredInteger(const std::string& text, std::int64_t fallback) {
-    // Decimal digits with an optional sign and leading blanks; nothing may follow.
-    std::size_t at = 0;
-    while (at < text.size() && text[at] == ' ') {
-        ++at;
-    }
-    bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        negative = text[at] == '-';
-        ++at;
-    }
-    if (at == text.size()) {
-        return fallback;
-    }
-    std::int64_t value = 0;
-    for (; at < text.size(); ++at) {
-        if (text[at] < '0' || text[at] > '9') {
-            return fallback;
-        }
-        value = value * 10 + (text[at] - '0');
-        // Unsigned 32-bit values are written as such; anything wider is no integer.
-        if (value > std::int64_t{std::numeric_limits<std::uint32_t>::max()}) {
-            return fallback;
-        }
-    }
-    return negative ? -value : value;
+    // Decimal digits after spaces; unsigned 32-bit values are written as such, anything
+    // wider is no integer.
+    constexpr std::int64_t kWidest = std::numeric_limits<std::uint32_t>::max();
+    constexpr IntegerRule kStored{false, false, -kWidest, kWidest};
+    return ParseInteger(text, kStored).value_or(fallback);
 }
 
 PortSettingsStore::PortSettingsStore(MediumFactory factory) : factory_(std::move(factory)) {}

@@ -1,6 +1,5 @@
 #include "serial/settings/SettingsFileAccess.h"
 
-#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <string>
@@ -19,20 +18,28 @@ constexpr int kOpenFlags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
 // A save takes milliseconds; a lock held longer belongs to a program that hangs.
 constexpr auto kLockPatience = std::chrono::seconds(3);
 constexpr auto kLockRetry = std::chrono::milliseconds(5);
+// With its turn, a waiter is the only one asking, and the lock is free within a save.
+constexpr auto kTurnRetry = std::chrono::milliseconds(1);
 
-bool WriteAll(int fd, const std::string& contents) {
-    std::size_t done = 0;
-    while (done < contents.size()) {
-        const ssize_t n = ::write(fd, contents.data() + done, contents.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
+// Polling alone is unfair: a program that saves again and again takes the lock back within
+// microseconds, and another one polling may miss every gap until its patience runs out.
+// So a waiter first takes its turn, a lock on the first byte of the same file (an open
+// file's own lock, which flock does not see), and a program comes back for the lock only
+// through that turn; it lets the turn go once it has the lock.
+bool TakeTurn(int fd, short type) {
+#ifdef F_OFD_SETLK
+    struct flock turn {};
+    turn.l_type = type;
+    turn.l_whence = SEEK_SET;
+    turn.l_start = 0;
+    turn.l_len = 1;
+    // A file system without such locks leaves polling alone.
+    return ::fcntl(fd, F_OFD_SETLK, &turn) == 0 || (errno != EAGAIN && errno != EACCES && errno != EINTR);
+#else
+    static_cast<void>(fd);
+    static_cast<void>(type);
+    return true; // no such locks here: polling alone
+#endif
 }
 
 } // namespace
@@ -51,15 +58,21 @@ SettingsFileLock::SettingsFileLock(const std::filesystem::path& file) {
     // Polled rather than blocking, so that a program that hangs with the lock costs a
     // failed save, not a hung one.
     const auto end = std::chrono::steady_clock::now() + kLockPatience;
+    bool myTurn = false;
     for (;;) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        myTurn = myTurn || TakeTurn(fd, F_WRLCK);
+        if (myTurn && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
             held_ = true;
+            TakeTurn(fd, F_UNLCK);
             return;
         }
-        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= end) {
+        if (myTurn && errno != EWOULDBLOCK && errno != EINTR) {
             return;
         }
-        std::this_thread::sleep_for(kLockRetry);
+        if (std::chrono::steady_clock::now() >= end) {
+            return;
+        }
+        std::this_thread::sleep_for(myTurn ? kTurnRetry : kLockRetry);
     }
 }
 
@@ -103,28 +116,6 @@ SettingsFileRead ReadSettingsFile(const std::filesystem::path& file, std::uintma
     }
     ::close(fd);
     return result;
-}
-
-bool ReplaceSettingsFile(const std::filesystem::path& file, const std::string& contents) {
-    static std::atomic<unsigned> counter{0};
-    std::string temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = file.string() + ".tmp." + std::to_string(::getpid()) + "." + std::to_string(counter++);
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | kOpenFlags, 0600);
-        if (fd < 0 && errno != EEXIST) {
-            return false;
-        }
-    }
-    if (fd < 0) {
-        return false;
-    }
-    const bool ok = WriteAll(fd, contents) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !ok || ::rename(temporary.c_str(), file.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return true;
 }
 
 } // namespace zeft

@@ -32,8 +32,6 @@ enum class SettingsFileRead { Missing, Read, TooLarge, Failed };
 // a FIFO or a device at its name.
 SettingsFileRead ReadSettingsFile(const std::filesystem::path& file, std::uintmax_t largest, std::string& contents);
 
-// Writes contents to a temporary file of a name no one else uses (created exclusively,
-// never through a link), then renames it over file. False, with file untouched, on failure.
-bool ReplaceSettingsFile(const std::filesystem::path& file, const std::string& contents);
+// The file itself is replaced by ReplaceFileAtomically (base/AtomicFile.h), owner only.
 
 } // namespace zeft

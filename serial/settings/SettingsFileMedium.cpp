@@ -1,5 +1,7 @@
 #include "serial/settings/SettingsFileMedium.h"
 
+#include "base/AtomicFile.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
@@ -254,7 +256,7 @@ bool SettingsFileMedium::Close() {
     if (!lock) {
         lock = std::make_unique<SettingsFileLock>(file_); // the folder is new: nothing was read
     }
-    return lock->Held() && ReplaceSettingsFile(file_, Format());
+    return lock->Held() && !ReplaceFileAtomically(file_, Format(), AtomicFileOptions{.ownerOnly = true});
 }
 
 std::filesystem::path UserSettingsFilePath() {

@@ -2,8 +2,6 @@
 // no second writer, so plain file operations do.
 #include "serial/settings/SettingsFileAccess.h"
 
-#include <atomic>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <system_error>
@@ -39,27 +37,6 @@ SettingsFileRead ReadSettingsFile(const std::filesystem::path& file, std::uintma
     }
     contents = text.str();
     return SettingsFileRead::Read;
-}
-
-bool ReplaceSettingsFile(const std::filesystem::path& file, const std::string& contents) {
-    static std::atomic<unsigned> counter{0};
-    const std::filesystem::path temporary =
-        file.string() + ".tmp." + std::to_string(GetCurrentProcessId()) + "." + std::to_string(counter++);
-    std::FILE* out = std::fopen(temporary.string().c_str(), "wb");
-    if (out == nullptr) {
-        return false;
-    }
-    bool ok = std::fwrite(contents.data(), 1, contents.size(), out) == contents.size() && std::fflush(out) == 0;
-    ok = std::fclose(out) == 0 && ok;
-    std::error_code error;
-    if (ok) {
-        std::filesystem::rename(temporary, file, error);
-        ok = !error;
-    }
-    if (!ok) {
-        std::filesystem::remove(temporary, error);
-    }
-    return ok;
 }
 
 } // namespace zeft

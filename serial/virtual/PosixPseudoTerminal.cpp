@@ -1,5 +1,7 @@
 #include "serial/virtual/PosixPseudoTerminal.h"
 
+#include "base/PosixBaudRates.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -43,24 +45,7 @@ std::uint32_t PseudoTerminalBaudRate(int master) {
     if (::tcgetattr(master, &mode) != 0) {
         return 9600;
     }
-    switch (::cfgetospeed(&mode)) {
-    case B1200:
-        return 1200;
-    case B2400:
-        return 2400;
-    case B4800:
-        return 4800;
-    case B19200:
-        return 19200;
-    case B38400:
-        return 38400;
-    case B57600:
-        return 57600;
-    case B115200:
-        return 115200;
-    default:
-        return 9600;
-    }
+    return RateOfStandardSpeed(::cfgetospeed(&mode)).value_or(9600);
 }
 
 } // namespace zeft

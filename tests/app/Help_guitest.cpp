@@ -1,7 +1,7 @@
 #include "app/Help.h"
 #include "app/HelpArguments.h"
 #include "app/ProgramFileVersion.h"
-#include "main/DataLocations.h"
+#include "base/DataLocations.h"
 
 #include <QDesktopServices>
 #include <QLabel>

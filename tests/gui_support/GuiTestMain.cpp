@@ -1,6 +1,6 @@
 #include "serial/HandOverQueue.h"
+#include "serial/QtHandOverWaker.h"
 #include "tests/support/TempFolder.h"
-#include "ui/QtHandOverWaker.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
-#include "main/AtomicFile.h"
+#include "base/AtomicFile.h"
+#include "base/FileErrorText.h"
 #include "main/ConfigFile.h"
-#include "main/FileErrorText.h"
 
 #include "main/PlainSettingsControls.h"
 #include "tests/support/TempFolder.h"

@@ -1,7 +1,7 @@
 #include "main/Main_Form.h"
 
 #include "main/ExchangeEngine.h"
-#include "main/SettingsControls.h"
+#include "seams/SettingsControls.h"
 #include "serial/SerialLink.h"
 #include "serial/settings/SettingsFileMedium.h"
 #include "serial/virtual/VirtualSerialDevice.h"

@@ -3,7 +3,7 @@
 
 #include "main/PlainSettingsControls.h"
 #include "main/SenderSettings.h"
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/SenderLink.h"
+#include "seams/SenderLink.h"
 
 #include <deque>
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "main/LanguageSetting.h"
 #include "main/Main_Form.h"
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 #include "serial/settings/SettingsFileMedium.h"
 #include "tests/support/TempFolder.h"
 #include "ui/QtPrompts.h"

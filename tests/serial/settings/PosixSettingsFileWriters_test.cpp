@@ -115,5 +115,38 @@ TEST(SettingsFileWriters, SomethingAtATemporaryNameNeitherHangsNorIsWrittenThrou
     EXPECT_EQ(testing::TempFolder::Read(victim), "untouched");
 }
 
+// What stands at the settings file's own name: a link is written through and stays a link;
+// anything that is no regular file is refused and left as it was, without a hang.
+TEST(SettingsFileWriters, ALinkIsFollowedAndNoRegularFileIsReplaced) {
+    struct Row {
+        const char* what;
+        bool link;
+        bool saved;
+    };
+    for (const Row row : {Row{"link", true, true}, Row{"fifo", false, false}}) {
+        const testing::TempFolder folder;
+        const std::filesystem::path file = folder / "settings.ini";
+        const std::filesystem::path real = folder / "elsewhere.ini";
+        if (row.link) {
+            ASSERT_TRUE(Save(real, 0, 0));
+            std::filesystem::create_symlink(real, file);
+        } else {
+            ASSERT_EQ(mkfifo(file.c_str(), 0600), 0);
+        }
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            alarm(10); // a save that hangs ends here, as a failure
+            _exit(Save(file, 1, 1) ? 0 : 1);
+        }
+        EXPECT_EQ(ExitStatus(child), row.saved ? 0 : 1) << row.what;
+        const std::filesystem::file_type type = std::filesystem::symlink_status(file).type();
+        EXPECT_EQ(type, row.link ? std::filesystem::file_type::symlink : std::filesystem::file_type::fifo) << row.what;
+        if (row.link) {
+            EXPECT_NE(testing::TempFolder::Read(real).find("\"1/1\""), std::string::npos);
+        }
+    }
+}
+
 } // namespace
 } // namespace zeft

@@ -1,6 +1,4 @@
-#include "main/NumberText.h"
-
-#include "main/CharFromText.h"
+#include "base/NumberText.h"
 
 #include <gtest/gtest.h>
 
@@ -58,33 +56,35 @@ INSTANTIATE_TEST_SUITE_P(ThirtyTwoBitEdges, IntegerFromTextTest,
                                            NumberCase{"$80000000", kDefault}, NumberCase{"$100000000", kDefault},
                                            NumberCase{"00000000000000000000001", 1}));
 
-// The port settings' character fields: one character, a number, or nothing.
-TEST(CharFromTextTest, CharacterNumberOrDefault) {
-    struct Case {
+// The rule's own choices: hexadecimal or not, tabs as blanks or not, and the range, which
+// a negative number reaches by its magnitude.
+TEST(ParseIntegerTest, TheRuleDecides) {
+    constexpr std::int64_t kWidest = 4294967295;
+    constexpr IntegerRule kDecimal{false, false, -kWidest, kWidest};
+    constexpr IntegerRule kByte{true, true, -128, 127};
+    struct Row {
+        IntegerRule rule;
         const char* text;
-        bool ok;
-        int value;
-        const char* error;
+        std::optional<std::int64_t> value;
     };
-    const Case cases[] = {
-        {"A", true, 65, ""},
-        {"0x41", true, 65, ""},
-        {"65", true, 65, ""},
-        {"", true, 7, ""},
-        {"0", true, 48, ""},
-        {"255", true, 255, ""},
-        {"0xFF", true, 255, ""},
-        {"300", false, 0, "300 is not within the valid range of 0..255"},
-        {"-1", false, 0, "-1 is not within the valid range of 0..255"},
-        {"0x100", false, 0, "256 is not within the valid range of 0..255"},
-        {"abc", false, 0, "'abc' is not a valid integer value"},
-        {"0x", false, 0, "'0x' is not a valid integer value"},
+    const Row rows[] = {
+        {kDecimal, "4294967295", kWidest},
+        {kDecimal, "-4294967295", -kWidest},
+        {kDecimal, "4294967296", std::nullopt},
+        {kDecimal, "$10", std::nullopt},
+        {kDecimal, "0x10", std::nullopt},
+        {kDecimal, "\t5", std::nullopt},
+        {kDecimal, "  5", 5},
+        {kByte, "\t5", 5},
+        {kByte, "$7F", 127},
+        {kByte, "-$80", -128},
+        {kByte, "128", std::nullopt},
+        {kByte, "-129", std::nullopt},
+        {kByte, "-", std::nullopt},
+        {kByte, "0x", std::nullopt},
     };
-    for (const Case& c : cases) {
-        const auto result = CharFromText(c.text, 7);
-        EXPECT_EQ(result.ok, c.ok) << c.text;
-        EXPECT_EQ(result.value, c.value) << c.text;
-        EXPECT_EQ(result.error, c.error) << c.text;
+    for (const Row& row : rows) {
+        EXPECT_EQ(ParseInteger(row.text, row.rule), row.value) << '"' << row.text << '"';
     }
 }
 

@@ -1,4 +1,4 @@
-#include "main/FileErrorText.h"
+#include "base/FileErrorText.h"
 
 #include <cerrno>
 

@@ -1,7 +1,8 @@
-#include "main/AtomicFile.h"
+#include "base/AtomicFile.h"
 
-#include "main/FileErrorText.h"
-#include "main/SaveTarget.h"
+#include "base/FileErrorText.h"
+#include "base/SaveTarget.h"
+#include "base/WriteAll.h"
 
 #include <windows.h>
 
@@ -77,22 +78,6 @@ HANDLE CreateTemporary(const fs::path& target, fs::path& temporary, DWORD& error
     return INVALID_HANDLE_VALUE;
 }
 
-bool WriteAll(HANDLE file, std::string_view contents) {
-    while (!contents.empty()) {
-        const DWORD chunk = contents.size() > 0x40000000u ? 0x40000000u : static_cast<DWORD>(contents.size());
-        DWORD written = 0;
-        if (!WriteFile(file, contents.data(), chunk, &written, nullptr)) {
-            return false;
-        }
-        if (written == 0) {
-            SetLastError(ERROR_DISK_FULL);
-            return false;
-        }
-        contents.remove_prefix(written);
-    }
-    return true;
-}
-
 bool Rewrite(HANDLE file, std::string_view contents) {
     LARGE_INTEGER start{};
     return SetFilePointerEx(file, start, nullptr, FILE_BEGIN) && SetEndOfFile(file) && WriteAll(file, contents) &&
@@ -101,12 +86,13 @@ bool Rewrite(HANDLE file, std::string_view contents) {
 
 // A folder where the user may change the file but not create one leaves no room for a
 // temporary file: the file is rewritten where it is. Its old bytes are kept in memory and
-// put back when the write fails, so a failed save still leaves the old file.
-std::optional<std::string> SaveInPlace(const fs::path& target, std::string_view contents, DWORD folderError) {
+// put back when the write fails, so a failed save still leaves the old file. Returns 0 or
+// the error.
+DWORD SaveInPlace(const fs::path& target, std::string_view contents, DWORD folderError) {
     HANDLE file = CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        return FileErrorTextFromWin32(folderError);
+        return folderError;
     }
     std::string old;
     char buffer[4096];
@@ -117,7 +103,7 @@ std::optional<std::string> SaveInPlace(const fs::path& target, std::string_view 
     }
     if (!read) {
         CloseHandle(file);
-        return FileErrorTextFromWin32(folderError);
+        return folderError;
     }
     DWORD error = 0;
     if (!Rewrite(file, contents)) {
@@ -127,25 +113,28 @@ std::optional<std::string> SaveInPlace(const fs::path& target, std::string_view 
     if (!CloseHandle(file) && error == 0) {
         error = GetLastError();
     }
-    return error == 0 ? std::nullopt : std::optional<std::string>(FileErrorTextFromWin32(error));
+    return error;
 }
 
 } // namespace
 
-std::optional<std::string> SaveFileAtomically(const fs::path& requested, std::string_view contents) {
+std::optional<AtomicFileFailure> ReplaceFileAtomically(const fs::path& requested, std::string_view contents,
+                                                       AtomicFileOptions) {
+    // The owner-only rule is the profile folder's: its files are the user's alone already.
+    const auto failure = [](DWORD error) { return AtomicFileFailure{std::nullopt, error}; };
     if (requested.empty() || !requested.has_filename()) {
-        return FileErrorTextFromWin32(ERROR_INVALID_NAME);
+        return failure(ERROR_INVALID_NAME);
     }
     const SaveTarget resolved = ResolveSaveTarget(requested);
     if (resolved.refusal) {
-        return resolved.refusal;
+        return AtomicFileFailure{resolved.refusal, 0};
     }
     const fs::path& target = resolved.file;
 
     // A read-only file stays as it is (not every system's rename refuses to replace it).
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        return FileErrorTextFromWin32(ERROR_ACCESS_DENIED);
+        return failure(ERROR_ACCESS_DENIED);
     }
 
     RemoveStaleTemporaries(target);
@@ -154,9 +143,10 @@ std::optional<std::string> SaveFileAtomically(const fs::path& requested, std::st
     HANDLE file = CreateTemporary(target, temporary, error);
     if (file == INVALID_HANDLE_VALUE) {
         if (error == ERROR_ACCESS_DENIED) {
-            return SaveInPlace(target, contents, error);
+            error = SaveInPlace(target, contents, error);
+            return error == 0 ? std::nullopt : std::optional(failure(error));
         }
-        return FileErrorTextFromWin32(error);
+        return failure(error);
     }
     bool ok = WriteAll(file, contents) && FlushFileBuffers(file);
     if (!ok) {
@@ -176,9 +166,17 @@ std::optional<std::string> SaveFileAtomically(const fs::path& requested, std::st
     }
     if (!ok) {
         DeleteFileW(temporary.c_str());
-        return FileErrorTextFromWin32(error);
+        return failure(error);
     }
     return std::nullopt;
+}
+
+std::optional<std::string> SaveFileAtomically(const fs::path& target, std::string_view contents) {
+    const std::optional<AtomicFileFailure> failure = ReplaceFileAtomically(target, contents);
+    if (!failure) {
+        return std::nullopt;
+    }
+    return failure->refusal ? *failure->refusal : FileErrorTextFromWin32(failure->systemError);
 }
 
 } // namespace zeft

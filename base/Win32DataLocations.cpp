@@ -1,4 +1,4 @@
-#include "main/DataLocations.h"
+#include "base/DataLocations.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "main/CharFromText.h"
+#include "serial/CharFromText.h"
 
-#include "main/NumberText.h"
+#include "base/NumberText.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "main/NumberText.h"
+#include "base/NumberText.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -7,10 +7,6 @@
 
 namespace zeft {
 namespace {
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 
 std::optional<int> DigitValue(char c, int base) {
     int value = -1;
@@ -40,9 +36,9 @@ std::size_t HexPrefixLength(std::string_view text) {
 
 } // namespace
 
-std::int32_t IntegerFromText(std::string_view text, std::int32_t defaultValue) {
+std::optional<std::int64_t> ParseInteger(std::string_view text, const IntegerRule& rule) {
     std::size_t pos = 0;
-    while (pos < text.size() && IsBlank(text[pos])) {
+    while (pos < text.size() && (text[pos] == ' ' || (rule.tabIsBlank && text[pos] == '\t'))) {
         ++pos;
     }
     bool negative = false;
@@ -51,38 +47,46 @@ std::int32_t IntegerFromText(std::string_view text, std::int32_t defaultValue) {
         ++pos;
     }
     int base = 10;
-    if (const std::size_t prefix = HexPrefixLength(text.substr(pos)); prefix > 0) {
+    if (const std::size_t prefix = rule.hexadecimal ? HexPrefixLength(text.substr(pos)) : 0; prefix > 0) {
         base = 16;
         pos += prefix;
     }
     if (pos == text.size()) {
-        return defaultValue;
+        return std::nullopt;
     }
 
-    // The magnitude may reach 2^31 for the most negative value; anything beyond is out.
-    const std::int64_t limit = negative ? -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min())
-                                        : std::numeric_limits<std::int32_t>::max();
+    // Checked digit by digit, so that no length of text can overflow the sum.
+    const std::int64_t limit = negative ? -rule.lowest : rule.highest;
     std::int64_t magnitude = 0;
     for (; pos < text.size(); ++pos) {
         const std::optional<int> digit = DigitValue(text[pos], base);
         if (!digit) {
-            return defaultValue;
+            return std::nullopt;
         }
         magnitude = magnitude * base + *digit;
         if (magnitude > limit) {
-            return defaultValue;
+            return std::nullopt;
         }
     }
-    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+    return negative ? -magnitude : magnitude;
+}
+
+namespace {
+// Every setting is a signed 32-bit number.
+constexpr IntegerRule kSetting{true, true, std::numeric_limits<std::int32_t>::min(),
+                               std::numeric_limits<std::int32_t>::max()};
+} // namespace
+
+std::int32_t IntegerFromText(std::string_view text, std::int32_t defaultValue) {
+    return static_cast<std::int32_t>(ParseInteger(text, kSetting).value_or(defaultValue));
 }
 
 std::optional<std::int32_t> WholeInteger(std::string_view text) {
-    // Two defaults that cannot both come out of a number tell a number from none.
-    const std::int32_t low = IntegerFromText(text, std::numeric_limits<std::int32_t>::min());
-    if (low != IntegerFromText(text, std::numeric_limits<std::int32_t>::max())) {
+    const std::optional<std::int64_t> value = ParseInteger(text, kSetting);
+    if (!value) {
         return std::nullopt;
     }
-    return low;
+    return static_cast<std::int32_t>(*value);
 }
 
 } // namespace zeft

@@ -1,7 +1,8 @@
-#include "main/AtomicFile.h"
+#include "base/AtomicFile.h"
 
-#include "main/FileErrorText.h"
-#include "main/SaveTarget.h"
+#include "base/FileErrorText.h"
+#include "base/SaveTarget.h"
+#include "base/WriteAll.h"
 
 #include <cerrno>
 #include <chrono>
@@ -73,14 +74,14 @@ void RemoveStaleTemporaries(const fs::path& target) {
 
 // Creates a new file next to the target, named after it, with a name nobody holds, and
 // locks it for as long as it is open.
-int CreateTemporary(const fs::path& target, fs::path& temporary, int& error) {
+int CreateTemporary(const fs::path& target, mode_t mode, fs::path& temporary, int& error) {
     std::random_device seed;
     std::mt19937 random(seed());
     const std::string stem = TemporaryStem(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = target;
         temporary.replace_filename("." + stem + "." + std::to_string(random() % 1000000) + ".tmp");
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
         if (fd >= 0) {
             ::flock(fd, LOCK_EX | LOCK_NB); // best effort: without it the age alone protects it
             return fd;
@@ -91,20 +92,6 @@ int CreateTemporary(const fs::path& target, fs::path& temporary, int& error) {
     }
     error = errno;
     return -1;
-}
-
-bool WriteAll(int fd, std::string_view contents) {
-    while (!contents.empty()) {
-        const ssize_t written = ::write(fd, contents.data(), contents.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        contents.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 bool ReadAll(int fd, std::string& bytes) {
@@ -130,17 +117,18 @@ bool Rewrite(int fd, std::string_view contents) {
 
 // A folder where the user may change the file but not create one leaves no room for a
 // temporary file: the file is rewritten where it is. Its old bytes are kept in memory and
-// put back when the write fails, so a failed save still leaves the old file.
-std::optional<std::string> SaveInPlace(const fs::path& target, std::string_view contents, int folderError) {
+// put back when the write fails, so a failed save still leaves the old file. Returns 0 or
+// the error.
+int SaveInPlace(const fs::path& target, std::string_view contents, int folderError) {
     const int fd = ::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0) {
-        return FileErrorTextFromErrno(folderError);
+        return folderError;
     }
     struct stat info {};
     std::string old;
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || !ReadAll(fd, old)) {
         ::close(fd);
-        return FileErrorTextFromErrno(folderError);
+        return folderError;
     }
     int error = 0;
     if (!Rewrite(fd, contents)) {
@@ -150,7 +138,7 @@ std::optional<std::string> SaveInPlace(const fs::path& target, std::string_view 
     if (::close(fd) != 0 && error == 0) {
         error = errno;
     }
-    return error == 0 ? std::nullopt : std::optional<std::string>(FileErrorTextFromErrno(error));
+    return error;
 }
 
 // Makes the rename itself durable; a failure here does not undo a complete save.
@@ -164,34 +152,40 @@ void SyncFolder(const fs::path& folder) {
 
 } // namespace
 
-std::optional<std::string> SaveFileAtomically(const fs::path& requested, std::string_view contents) {
+std::optional<AtomicFileFailure> ReplaceFileAtomically(const fs::path& requested, std::string_view contents,
+                                                       AtomicFileOptions options) {
+    const auto failure = [](int error) { return AtomicFileFailure{std::nullopt, static_cast<unsigned long>(error)}; };
     if (requested.empty() || !requested.has_filename()) {
-        return FileErrorTextFromErrno(ENOENT);
+        return failure(ENOENT);
     }
     const SaveTarget resolved = ResolveSaveTarget(requested);
     if (resolved.refusal) {
-        return resolved.refusal;
+        return AtomicFileFailure{resolved.refusal, 0};
     }
     const fs::path& target = resolved.file;
     // A file the user may not write stays as it is, although the folder would let a rename
     // replace it.
     if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) {
-        return FileErrorTextFromErrno(errno);
+        return failure(errno);
     }
 
     RemoveStaleTemporaries(target);
     fs::path temporary;
     int error = 0;
-    int fd = CreateTemporary(target, temporary, error);
+    const int fd = CreateTemporary(target, options.ownerOnly ? 0600 : 0666, temporary, error);
     if (fd < 0) {
         if (error == EACCES || error == EPERM) {
-            return SaveInPlace(target, contents, error);
+            error = SaveInPlace(target, contents, error);
+            if (error == 0 && options.ownerOnly) {
+                ::chmod(target.c_str(), 0600);
+            }
+            return error == 0 ? std::nullopt : std::optional(failure(error));
         }
-        return FileErrorTextFromErrno(error);
+        return failure(error);
     }
 
     struct stat old {};
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+    if (!options.ownerOnly && ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
         ::fchmod(fd, old.st_mode & 07777); // best effort: the file stays usable either way
     }
 
@@ -209,10 +203,18 @@ std::optional<std::string> SaveFileAtomically(const fs::path& requested, std::st
     }
     if (!ok) {
         ::unlink(temporary.c_str());
-        return FileErrorTextFromErrno(error);
+        return failure(error);
     }
     SyncFolder(target.parent_path());
     return std::nullopt;
+}
+
+std::optional<std::string> SaveFileAtomically(const fs::path& target, std::string_view contents) {
+    const std::optional<AtomicFileFailure> failure = ReplaceFileAtomically(target, contents);
+    if (!failure) {
+        return std::nullopt;
+    }
+    return failure->refusal ? *failure->refusal : FileErrorTextFromErrno(static_cast<int>(failure->systemError));
 }
 
 } // namespace zeft

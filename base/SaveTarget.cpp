@@ -1,4 +1,4 @@
-#include "main/SaveTarget.h"
+#include "base/SaveTarget.h"
 
 namespace fs = std::filesystem;
 

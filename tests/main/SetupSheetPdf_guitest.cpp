@@ -1,4 +1,4 @@
-#include "ui/SetupSheetPdf.h"
+#include "main/SetupSheetPdf.h"
 
 #include "main/PlainSettingsControls.h"
 #include "tests/support/TempFolder.h"

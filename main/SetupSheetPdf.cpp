@@ -1,6 +1,6 @@
-#include "ui/SetupSheetPdf.h"
+#include "main/SetupSheetPdf.h"
 
-#include "main/TextTranslation.h"
+#include "seams/TextTranslation.h"
 
 #include "ui/JpegPicture.h"
 #include "ui/Utf8Text.h"

@@ -1,4 +1,4 @@
-#include "ui/QtHandOverWaker.h"
+#include "serial/QtHandOverWaker.h"
 
 #include "serial/HandOverQueue.h"
 
