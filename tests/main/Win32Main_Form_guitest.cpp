@@ -7,12 +7,11 @@
 #include "main/ExchangeEngine.h"
 #include "serial/SerialLink.h"
 #include "serial/virtual/VirtualSerialDevice.h"
+#include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/TempFolder.h"
-#include "ui/QtPrompts.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -51,12 +50,7 @@ protected:
     static void SetUpTestSuite() { RegisterVirtualSenderPort(); }
 
     Win32MainFormTest() {
-        ui::QtPrompts::SetBoxHandlerForTests([this](QMessageBox& box) {
-            boxes_.push_back(box.text().toStdString());
-            return QMessageBox::Ok;
-        });
     }
-    ~Win32MainFormTest() override { ui::QtPrompts::SetBoxHandlerForTests({}); }
 
     // The window with the program's default store; the start-up dialog chooses the port.
     std::unique_ptr<TMain_Form> Make(const std::string& port, std::string* offered = nullptr) {
@@ -94,7 +88,7 @@ protected:
     }
 
     testing::TempFolder folder_;
-    std::vector<std::string> boxes_;
+    testing::MessageBoxRecorder boxes_;
 };
 
 TEST_F(Win32MainFormTest, TheChosenPortIsKeptInTheRegistryAndOfferedAgain) {
