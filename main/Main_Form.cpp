@@ -22,7 +22,6 @@
 #include "serial/PortDescription.h"
 #include "serial/PortDoctorDlg.h"
 #include "serial/SerialLink.h"
-#include "serial/SerialLinkSettingsTarget.h"
 #include "ui/ProgramIcon.h"
 #include "ui/QtFileDialogs.h"
 #include "ui/QtIntervalTimer.h"
