@@ -41,9 +41,6 @@ class JobHistoryWindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { RegisterVirtualSenderPort(); }
 
-    JobHistoryWindowTest() {
-    }
-
     std::unique_ptr<TMain_Form> Make(const std::filesystem::path& history, const std::string& port = kSender) {
         TMain_Form::Options options;
         options.store =

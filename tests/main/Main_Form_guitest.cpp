@@ -123,8 +123,8 @@ TEST_F(MainFormTest, ControlsAsDesigned) {
     // Tab order: first group, second group, then the four buttons.
     EXPECT_EQ(testing::TabOrder(*form, form->ComboBoxVoltage),
               (std::vector<std::string>{"ComboBoxVoltage", "ComboBoxFluid", "EditTopLimit", "EditBottomLimit",
-                                        "EditLinearA", "EditLinearB", "EditLinearC", "EditLinearD", "ReadBtn",
-                                        "Setbtn", "ResetBtn", "ExitBtn"}));
+                                        "EditLinearA", "EditLinearB", "EditLinearC", "EditLinearD", "ReadBtn", "Setbtn",
+                                        "ResetBtn", "ExitBtn"}));
 
     // A screen reader announces each list and edit by its own caption.
     const std::pair<QWidget*, const char*> named[] = {{form->ComboBoxVoltage, "Output Type"},

@@ -32,9 +32,6 @@ using testing::TempFolder;
 
 class ProductionWindowTest : public ::testing::Test {
 protected:
-    ProductionWindowTest() {
-    }
-
     std::unique_ptr<TMain_Form> Make(const std::string& port) {
         TMain_Form::Options options;
         options.store =

@@ -49,9 +49,6 @@ class Win32MainFormTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { RegisterVirtualSenderPort(); }
 
-    Win32MainFormTest() {
-    }
-
     // The window with the program's default store; the start-up dialog chooses the port.
     std::unique_ptr<TMain_Form> Make(const std::string& port, std::string* offered = nullptr) {
         TMain_Form::Options options;

@@ -79,9 +79,9 @@ TEST(SerialLinkDlgTest, ScreenReadersHearEachListByItsCaptionAndTabFollowsTheLay
         EXPECT_EQ(labels.front().first->text(QAccessible::Name).toStdString(), caption);
     }
     // Row by row, left to right, then OK and Cancel.
-    EXPECT_EQ(testing::TabOrder(dialog, dialog.CBPort),
-              (std::vector<std::string>{"CBPort", "CBBaud", "CBParity", "CBFlow", "CBData", "CBStop", "Button1",
-                                        "Button2"}));
+    EXPECT_EQ(
+        testing::TabOrder(dialog, dialog.CBPort),
+        (std::vector<std::string>{"CBPort", "CBBaud", "CBParity", "CBFlow", "CBData", "CBStop", "Button1", "Button2"}));
 }
 
 // Describes ports as a USB adapter whose serial number is in the file standing for its

@@ -93,8 +93,9 @@ TEST(TranslationsTest, HelpLanguageIsRememberedAndToldInTheChosenLanguage) {
         form.findChild<QAction*>(QStringLiteral("Language_en"))->trigger();
     }
     EXPECT_EQ(TMain_Form::StoredLanguage(options().store), "en");
-    EXPECT_EQ(notices.Texts(), (std::vector<std::string>{"La langue changera au prochain démarrage de ZEFT Programmer.",
-                                                 "The language changes when ZEFT Programmer is started again."}));
+    EXPECT_EQ(notices.Texts(),
+              (std::vector<std::string>{"La langue changera au prochain démarrage de ZEFT Programmer.",
+                                        "The language changes when ZEFT Programmer is started again."}));
 }
 
 } // namespace
