@@ -41,7 +41,7 @@ Names AccessibleNames(const QWidget& window, const Names& controls) {
     return names;
 }
 
-using testing::TabOrder;
+using zeft::testing::TabOrder;
 
 class CalculatorWindowsTest : public ::testing::Test {
 protected:

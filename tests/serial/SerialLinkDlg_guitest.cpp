@@ -78,9 +78,10 @@ TEST(SerialLinkDlgTest, ScreenReadersHearEachListByItsCaptionAndTabFollowsTheLay
         ASSERT_EQ(labels.size(), 1) << caption;
         EXPECT_EQ(labels.front().first->text(QAccessible::Name).toStdString(), caption);
     }
-    // Row by row, left to right, then OK and Cancel.
+    // Row by row, left to right, then OK and Cancel; the lists that only show the current
+    // settings are off, but keep their places.
     EXPECT_EQ(
-        testing::TabOrder(dialog, dialog.CBPort),
+        testing::TabOrder(dialog, dialog.CBPort, testing::DisabledControls::Listed),
         (std::vector<std::string>{"CBPort", "CBBaud", "CBParity", "CBFlow", "CBData", "CBStop", "Button1", "Button2"}));
 }
 

@@ -4,10 +4,11 @@
 
 namespace zeft::testing {
 
-std::vector<std::string> TabOrder(const QWidget& window, const QWidget* first) {
-    const auto takesTab = [&window](const QWidget* widget) {
+std::vector<std::string> TabOrder(const QWidget& window, const QWidget* first, DisabledControls disabled) {
+    const auto takesTab = [&window, disabled](const QWidget* widget) {
         return widget != &window && window.isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) &&
-               widget->focusProxy() == nullptr && widget->isVisibleTo(&window) && widget->isEnabled();
+               widget->focusProxy() == nullptr && widget->isVisibleTo(&window) &&
+               (widget->isEnabled() || disabled == DisabledControls::Listed);
     };
     std::vector<std::string> names;
     const QWidget* widget = first;
