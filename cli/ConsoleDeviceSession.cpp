@@ -28,18 +28,17 @@ ConsoleDeviceSession::ConsoleDeviceSession(ConsoleControls& controls, ConsolePro
 }
 
 bool ConsoleDeviceSession::Open(const std::string& port, const LineOptions& line) {
-    // A virtual sender name may carry fault modes; each such name is its own port.
-    RegisterVirtualSenderPort(port);
-    link_.SetCommPort(port);
-    link_.SetBaudRate(line.baudRate);
-    link_.SetDataBits(line.dataBits);
-    link_.SetParityType(ParityCode(line.parity).value_or(0));
-    link_.SetStopBits(StopBitsCode(line.stopBits).value_or(0));
-    if (!session_.Open()) {
-        return false;
-    }
-    session_.Engine().ResetExchange();
-    return true;
+    // The options are the port choice; nothing is stored.
+    return session_.ChoosePort(nullptr, [&] {
+        // A virtual sender name may carry fault modes; each such name is its own port.
+        RegisterVirtualSenderPort(port);
+        link_.SetCommPort(port);
+        link_.SetBaudRate(line.baudRate);
+        link_.SetDataBits(line.dataBits);
+        link_.SetParityType(ParityCode(line.parity).value_or(0));
+        link_.SetStopBits(StopBitsCode(line.stopBits).value_or(0));
+        return PortChoice::Port;
+    });
 }
 
 bool ConsoleDeviceSession::ProgramSettingsAcceptable() {
@@ -51,8 +50,12 @@ bool ConsoleDeviceSession::ProgramSettingsAcceptable(zeft::Prompts& validation) 
 }
 
 int ConsoleDeviceSession::Run(ExchangeOperation operation, const std::function<bool()>& interrupted) {
+    return Await(session_.Start(operation), interrupted);
+}
+
+int ConsoleDeviceSession::Await(bool started, const std::function<bool()>& interrupted) {
     ExchangeEngine& engine = session_.Engine();
-    if (!session_.Start(operation)) {
+    if (!started) {
         // Refused before any port activity: a closed port, a validation message or a
         // declined question.
         return session_.Outcome() == ExchangeOutcome::PortClosed ? kExitPortNotOpened : kExitInvalidInput;
@@ -68,11 +71,8 @@ int ConsoleDeviceSession::Run(ExchangeOperation operation, const std::function<b
 }
 
 int ConsoleDeviceSession::ReadAside(const std::function<bool()>& interrupted, RecordedSettings& reported) {
-    const RecordedSettings kept = SettingsFromControls(controls_);
-    const int status = Run(ExchangeOperation::ReadDevice, interrupted);
-    reported = SettingsFromControls(controls_);
-    PutSettingsIntoControls(kept, controls_);
-    return status;
+    // The read ends, and so hands the report over, before Await returns.
+    return Await(session_.StartReadAside([&reported](const RecordedSettings& read) { reported = read; }), interrupted);
 }
 
 bool ConsoleDeviceSession::SetPower(bool on) {

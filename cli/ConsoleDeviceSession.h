@@ -61,6 +61,9 @@ public:
     ConsolePrompts& Prompts() { return prompts_; }
 
 private:
+    // Waits for the operation started (or refused, when not started) to end, as Run.
+    int Await(bool started, const std::function<bool()>& interrupted);
+
     ConsoleControls& controls_;
     ConsolePrompts& prompts_;
     // Declared in the order they must be built; destroyed the other way round, so the

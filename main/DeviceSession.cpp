@@ -2,6 +2,7 @@
 
 #include "serial/PortDescription.h"
 #include "serial/SerialLink.h"
+#include "serial/SerialLinkSettingsTarget.h"
 
 #include <utility>
 
@@ -9,6 +10,10 @@ namespace zeft {
 namespace {
 
 const char kPortClosed[] = ZEFT_TEXT("Core", "Cannot Open COM port!");
+// Why the port is closed after the port choice.
+const char kNoPortSelected[] = ZEFT_TEXT("Core", "No serial port was selected.");
+const char kSettingsCancelled[] =
+    ZEFT_TEXT("Core", "No serial port is open: the Communication Settings were cancelled.");
 
 } // namespace
 
@@ -23,6 +28,9 @@ DeviceSession::DeviceSession(TSerialLink& port, SettingsControls& controls, Oper
     };
     engine_.OnOperationEnded = [this](ExchangeOperation operation) {
         recorder_.Ended(engine_.Outcome(), controls_, engine_.SettingsNotKeptText());
+        if (asideKept_) {
+            EndReadAside();
+        }
         if (OnOperationEnded) {
             OnOperationEnded(operation);
         }
@@ -36,6 +44,7 @@ DeviceSession::~DeviceSession() {
     // An operation stopped here is still recorded, but the front end is going: no box.
     recorder_.StopWarnings();
     OnOperationEnded = nullptr;
+    asideEnded_ = nullptr;
     engine_.PowerOffZEFT();
     engine_.OnOperationStarted = nullptr;
     engine_.OnOperationEnded = nullptr;
@@ -81,6 +90,59 @@ void DeviceSession::Close(std::string reason) {
 void DeviceSession::CloseAndWarn(std::string reason) {
     Close(std::move(reason));
     prompts_.ShowWarningWithDetail(kPortClosed, link_.PortProblem());
+}
+
+bool DeviceSession::ChoosePort(const StoredPortSettings* stored, const std::function<PortChoice()>& choose) {
+    engine_.ResetExchange();
+    if (stored != nullptr) {
+        ReadSettings(port_, stored->key, stored->section, stored->store);
+    }
+    // Closed while the choice is made; the reason stands unless a port is opened.
+    Close(kSettingsCancelled);
+    const PortChoice choice = choose();
+    if (choice == PortChoice::Cancelled) {
+        return false;
+    }
+    if (stored != nullptr) {
+        WriteSettings(port_, stored->key, stored->section, stored->store);
+    }
+    if (choice == PortChoice::NoPort) {
+        // Nothing to open: no port was found or chosen.
+        CloseAndWarn(kNoPortSelected);
+        return false;
+    }
+    return Open();
+}
+
+bool DeviceSession::StartReadAside(std::function<void(const RecordedSettings& reported)> ended) {
+    if (engine_.Running()) {
+        return false;
+    }
+    asideKept_ = SettingsFromControls(controls_);
+    asideEnded_ = std::move(ended);
+    controls_.SetSettingsEnabled(false);
+    if (!Start(ExchangeOperation::ReadDevice)) {
+        // Refused before it started (the port is closed), with its own message; the
+        // controls were not touched.
+        asideKept_.reset();
+        asideEnded_ = nullptr;
+        controls_.SetSettingsEnabled(true);
+        return false;
+    }
+    return true;
+}
+
+void DeviceSession::EndReadAside() {
+    const RecordedSettings reported = SettingsFromControls(controls_);
+    PutSettingsIntoControls(*asideKept_, controls_);
+    asideKept_.reset();
+    controls_.SetSettingsEnabled(true);
+    // Taken first: the handler may start another read aside.
+    const auto ended = std::move(asideEnded_);
+    asideEnded_ = nullptr;
+    if (ended) {
+        ended(reported);
+    }
 }
 
 bool DeviceSession::Start(ExchangeOperation operation) {

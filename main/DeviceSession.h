@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main/ExchangeEngine.h"
+#include "main/HistoryRecord.h"
 #include "main/OperationRecorder.h"
 #include "main/SerialSenderLink.h"
 
@@ -12,7 +13,19 @@
 
 namespace zeft {
 
+class PortSettingsStore;
 class TSerialLink;
+
+// What the front end's port choice came to; on Port and NoPort the choice has been put
+// into the component's settings.
+enum class PortChoice { Cancelled, Port, NoPort };
+
+// Where the component's settings are kept between runs.
+struct StoredPortSettings {
+    const PortSettingsStore& store;
+    std::string key;
+    std::string section;
+};
 
 // The device side of the main window, shared with the command-line tool: the serial
 // component as the link to the sender, the exchange engine over the front end's controls,
@@ -41,6 +54,14 @@ public:
     // As Close, and shows "Cannot Open COM port!" with the reason at once.
     void CloseAndWarn(std::string reason);
 
+    // The start-up port sequence, also run for the port settings: the exchange starts
+    // afresh, the stored settings (when given) go into the component, and the port is
+    // closed, for the reason that the port settings were cancelled, while choose asks for
+    // a port. A choice is stored; its port is opened, or with no port in it the port stays
+    // closed and "Cannot Open COM port!" says that none was selected. Returns whether the
+    // port is open.
+    bool ChoosePort(const StoredPortSettings* stored, const std::function<PortChoice()>& choose);
+
     // Words put after the system's reason when the port does not open, pointing to where
     // the front end finds the cause and its fix; none when empty.
     void SetOpenFailurePointer(std::string pointer) { openFailurePointer_ = std::move(pointer); }
@@ -48,6 +69,14 @@ public:
     // Starts an operation as its button does (ignored while one runs); false when it was
     // refused before any port activity, and Outcome says why.
     bool Start(ExchangeOperation operation);
+
+    // Read Device with the controls' settings kept aside (comparing with the sender, the
+    // read before a program): the read writes the sender's settings into the controls as
+    // any read does, and at its end, recorded as read, the controls get back what they held
+    // and ended hears what the sender reported (with Outcome saying whether the read
+    // succeeded). The controls are off meanwhile, so that nothing typed is lost. False, and
+    // ended is never called, when the read is refused before it starts.
+    bool StartReadAside(std::function<void(const RecordedSettings& reported)> ended);
 
     // Every operation started from now on appends its record to the history file, as made
     // by source; warn hears of a record that could not be written. Without this call the
@@ -80,6 +109,8 @@ public:
     ExchangeOutcome Outcome() const { return engine_.Outcome(); }
 
 private:
+    void EndReadAside();
+
     TSerialLink& port_;
     SettingsControls& controls_;
     Prompts& prompts_;
@@ -87,6 +118,9 @@ private:
     SerialSenderLink link_;
     ExchangeEngine engine_;
     std::string openFailurePointer_;
+    // While a read aside runs: what the controls held, and who hears of its end.
+    std::optional<RecordedSettings> asideKept_;
+    std::function<void(const RecordedSettings&)> asideEnded_;
 };
 
 } // namespace zeft

@@ -199,10 +199,9 @@ private:
     // Commands that would disturb a running operation are off while it runs.
     void UpdateCommands();
     void ShowModal(QDialog* form);
-    // The end of Compare with Device's read: the controls get back what they held.
-    void CompareDeviceEnded();
-    // The end of the read before a program: the controls get back what they held and, when
-    // the read succeeded, the program starts.
+    // The end of Compare with Device's read: the comparison with what the sender reported.
+    void CompareDeviceEnded(const RecordedSettings& reported);
+    // The end of the read before a program: when the read succeeded, the program starts.
     void ReadFirstEnded();
 
     Options options_;
@@ -222,10 +221,6 @@ private:
     QDialog* heightForm_ = nullptr;
     QDialog* measuredTableForm_ = nullptr;
     std::optional<LevelSource> levelSource_;
-    // While Compare with Device reads: the settings the controls held before.
-    std::optional<RecordedSettings> compareKept_;
-    // While the read before a program runs: the settings to program.
-    std::optional<RecordedSettings> readFirstKept_;
     JobSettings job_;
 };
 

@@ -4,6 +4,7 @@
 
 #include "main/PlainSettingsControls.h"
 #include "tests/support/ScriptedPrompts.h"
+#include "tests/support/TabOrder.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -40,22 +41,7 @@ Names AccessibleNames(const QWidget& window, const Names& controls) {
     return names;
 }
 
-// The controls Tab visits from the first one, once round.
-Names TabOrder(QWidget& window, QWidget* first) {
-    window.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-    first->setFocus(Qt::TabFocusReason);
-    Names order;
-    for (int i = 0; i < 40; ++i) {
-        QWidget* focus = QApplication::focusWidget();
-        if (focus == nullptr || (i > 0 && focus == first)) {
-            break;
-        }
-        order.push_back(focus->objectName().toStdString());
-        QTest::keyClick(focus, Qt::Key_Tab);
-    }
-    return order;
-}
+using zeft::testing::TabOrder;
 
 class CalculatorWindowsTest : public ::testing::Test {
 protected:

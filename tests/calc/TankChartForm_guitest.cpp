@@ -2,6 +2,7 @@
 
 #include "calc/ContentCurveForm.h"
 #include "tests/support/ScriptedPrompts.h"
+#include "tests/support/TabOrder.h"
 #include "tests/support/TempFolder.h"
 #include "ui/QtFileDialogs.h"
 
@@ -157,15 +158,9 @@ TEST_F(TankChartFormTest, LabelsNameTheirControlsAndTabReachesThemInOrder) {
     EXPECT_EQ(form.TableLabel->buddy(), form.DipTableView);
     EXPECT_EQ(form.StepLabel->text(), "&Step (mm):");
     EXPECT_EQ(form.VolumeUnitLabel->buddy(), form.VolumeUnitBox);
-    const std::vector<QWidget*> chain{form.StepEdit,   form.VolumeUnitBox, form.DipTableView,
-                                      form.SaveCsvBtn, form.SavePdfBtn,    form.CloseBtn};
-    for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
-        QWidget* next = chain[i]->nextInFocusChain();
-        while (next->focusPolicy() == Qt::NoFocus) {
-            next = next->nextInFocusChain();
-        }
-        EXPECT_EQ(next, chain[i + 1]) << chain[i]->objectName().toStdString();
-    }
+    EXPECT_EQ(zeft::testing::TabOrder(form, form.StepEdit),
+              (std::vector<std::string>{"StepEdit", "VolumeUnitBox", "DipTableView", "SaveCsvBtn", "SavePdfBtn",
+                                        "CloseBtn"}));
     EXPECT_EQ(form.SaveCsvBtn->text(), "Save &CSV...");
     EXPECT_EQ(form.SavePdfBtn->text(), "Save &PDF...");
 }

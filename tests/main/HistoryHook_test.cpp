@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <optional>
 
 namespace zeft::testing {
 namespace {
@@ -97,6 +98,52 @@ TEST(HistoryHookTest, ReadProgramAndRestoreEachLeaveTheirRecord) {
     ASSERT_TRUE(sheet);
     EXPECT_EQ(sheet->asFound, read.settings);
     EXPECT_EQ(sheet->asLeft, programmed);
+}
+
+// A read with the controls' settings kept aside is recorded as the read it is; whoever
+// hears of its end finds the controls holding their own settings again and on. Refused
+// (the port closed), it is told nothing and leaves the controls on.
+TEST(HistoryHookTest, AReadAsideIsRecordedAsReadAndGivesTheControlsBack) {
+    struct Case {
+        const char* name;
+        bool portClosed;
+    };
+    for (const Case& c : {Case{"answered", false}, Case{"port closed", true}}) {
+        const TempFolder folder;
+        const fs::path history = folder / "history.jsonl";
+        Session s(history);
+        const RecordedSettings sender{1, 2, {"10", "900", "5", "25", "50", "75"}};
+        *s.unit->settings = {"1", "2", "10", "900", "5", "25", "50", "75"};
+        s.controls.SetEdits({"10", "1500", "20", "40", "60", "80"});
+        const RecordedSettings held = SettingsFromControls(s.controls);
+        if (c.portClosed) {
+            s.session.Close("closed by the test");
+        }
+        std::optional<RecordedSettings> reported;
+        bool backWhenTold = false;
+        const bool started = s.session.StartReadAside([&](const RecordedSettings& read) {
+            reported = read;
+            backWhenTold = SettingsFromControls(s.controls) == held && s.controls.settingsEnabled;
+        });
+        EXPECT_EQ(started, !c.portClosed) << c.name;
+        if (started) {
+            EXPECT_FALSE(s.controls.settingsEnabled) << c.name;
+            ASSERT_TRUE(s.loop.RunUntil([&] { return !s.session.Engine().Running(); }, 15s)) << c.name;
+        }
+        EXPECT_EQ(SettingsFromControls(s.controls), held) << c.name;
+        EXPECT_TRUE(s.controls.settingsEnabled) << c.name;
+        if (c.portClosed) {
+            EXPECT_FALSE(reported) << c.name;
+            EXPECT_TRUE(ReadHistory(history).records.empty()) << c.name;
+            continue;
+        }
+        EXPECT_EQ(reported, sender) << c.name;
+        EXPECT_TRUE(backWhenTold) << c.name;
+        const HistoryListing listing = ReadHistory(history);
+        ASSERT_EQ(listing.records.size(), 1u) << c.name;
+        EXPECT_EQ(listing.records[0].operation, HistoryOperation::Read) << c.name;
+        EXPECT_EQ(listing.records[0].settings, sender) << c.name;
+    }
 }
 
 TEST(HistoryHookTest, AFailedOperationIsRecordedWithItsMessage) {

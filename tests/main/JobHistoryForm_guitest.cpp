@@ -9,15 +9,14 @@
 #include "serial/SerialLink.h"
 #include "serial/settings/SettingsFileMedium.h"
 #include "serial/virtual/VirtualSerialDevice.h"
+#include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/TempFolder.h"
 #include "ui/QtFileDialogs.h"
-#include "ui/QtPrompts.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -42,14 +41,6 @@ class JobHistoryWindowTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { RegisterVirtualSenderPort(); }
 
-    JobHistoryWindowTest() {
-        ui::QtPrompts::SetBoxHandlerForTests([this](QMessageBox& box) {
-            boxes_.push_back({box.text().toStdString(), box.informativeText().toStdString()});
-            return QMessageBox::Ok;
-        });
-    }
-    ~JobHistoryWindowTest() override { ui::QtPrompts::SetBoxHandlerForTests({}); }
-
     std::unique_ptr<TMain_Form> Make(const std::filesystem::path& history, const std::string& port = kSender) {
         TMain_Form::Options options;
         options.store =
@@ -68,12 +59,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return !form.Engine().Running(); }, 20000));
     }
 
-    struct Box {
-        std::string text;
-        std::string detail;
-    };
     TempFolder folder_;
-    std::vector<Box> boxes_;
+    testing::MessageBoxRecorder boxes_;
 };
 
 // The text poppler reads back from the PDF; nothing when the program is not there.
@@ -95,7 +82,7 @@ TEST_F(JobHistoryWindowTest, HistoryListsTheOperationsAndLoadsOneIntoTheWindow) 
     form->EditLinearA->setText("5");
     Run(*form, form->Setbtn);
     ASSERT_EQ(form->StatusPanelText(0), "Device programmed successfully!");
-    ASSERT_TRUE(boxes_.empty()) << boxes_[0].text;
+    ASSERT_TRUE(boxes_.Empty()) << boxes_.First();
 
     // The window's copy of the settings moves on; the history keeps the restored ones.
     form->EditLinearA->setText("33");
@@ -164,7 +151,7 @@ TEST_F(JobHistoryWindowTest, TheSheetsAsFoundIsAReadOfThisRunOrNothing) {
     form->ComboBoxFluid->setCurrentIndex(2);
     form->EditLinearB->setText("44");
     Run(*form, form->Setbtn);
-    ASSERT_TRUE(boxes_.empty()) << boxes_[0].text;
+    ASSERT_TRUE(boxes_.Empty()) << boxes_.First();
 
     // The save dialog answered with file while ask runs.
     const auto saveAs = [&](const std::filesystem::path& file, const std::function<void()>& ask) {
@@ -172,7 +159,7 @@ TEST_F(JobHistoryWindowTest, TheSheetsAsFoundIsAReadOfThisRunOrNothing) {
             [&](QFileDialog&) -> std::optional<std::string> { return file.string(); });
         ask();
         ui::QtFileDialogs::SetDialogHandlerForTests({});
-        EXPECT_TRUE(boxes_.empty()) << boxes_[0].text;
+        EXPECT_TRUE(boxes_.Empty()) << boxes_.First();
     };
     const auto sheetText = [&](const std::filesystem::path& file, const std::function<void()>& ask) {
         saveAs(file, ask);
@@ -241,9 +228,9 @@ TEST_F(JobHistoryWindowTest, AReadFirstThatFailsProgramsNothing) {
     form->SetJob({"Workshop", "A. Li", true, true});
     form->EditLinearB->setText("44");
     QTest::mouseClick(form->Setbtn, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return boxes_.size() == 2u && !form->Engine().Running(); }, 20000));
-    EXPECT_EQ(boxes_[0].text, "Fail to connect with the device! Check connection or battery!");
-    EXPECT_EQ(boxes_[1].text, "The sender could not be read before programming, so it was not programmed.");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return boxes_.shown.size() == 2u && !form->Engine().Running(); }, 20000));
+    EXPECT_EQ(boxes_.shown[0].text, "Fail to connect with the device! Check connection or battery!");
+    EXPECT_EQ(boxes_.shown[1].text, "The sender could not be read before programming, so it was not programmed.");
     EXPECT_FALSE(QTest::qWaitFor([&] { return form->Engine().Running(); }, 300)) << "no program after it";
     const HistoryListing listing = ReadHistory(history);
     ASSERT_EQ(listing.records.size(), 1u);
@@ -256,9 +243,9 @@ TEST_F(JobHistoryWindowTest, AHistoryThatCannotBeWrittenWarnsAfterTheResult) {
     auto form = Make(folder_.Write("plain", "x") / "history.jsonl");
     Run(*form, form->ReadBtn);
     EXPECT_EQ(form->StatusPanelText(0), "Device read successfully!");
-    ASSERT_EQ(boxes_.size(), 1u);
-    EXPECT_EQ(boxes_[0].text, "The job history could not be written.");
-    EXPECT_NE(boxes_[0].detail.find("plain"), std::string::npos) << boxes_[0].detail;
+    ASSERT_EQ(boxes_.shown.size(), 1u);
+    EXPECT_EQ(boxes_.shown[0].text, "The job history could not be written.");
+    EXPECT_NE(boxes_.shown[0].detail.find("plain"), std::string::npos) << boxes_.shown[0].detail;
 }
 
 } // namespace

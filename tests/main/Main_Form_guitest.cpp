@@ -5,9 +5,10 @@
 #include "serial/SerialLink.h"
 #include "serial/settings/SettingsFileMedium.h"
 #include "serial/virtual/VirtualSerialDevice.h"
+#include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/TabOrder.h"
 #include "tests/support/TempFolder.h"
 #include "ui/QtFileDialogs.h"
-#include "ui/QtPrompts.h"
 #include "ui/ReplyDisplayText.h"
 
 #include <QAccessible>
@@ -25,7 +26,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <limits>
 #include <memory>
 #include <string>
@@ -39,44 +39,6 @@ using testing::TempFolder;
 const std::string kSender(kVirtualSenderPortName);
 const std::string kSilentSender = kSender + " (silent)";
 const std::string kMissingPort = "/dev/zeft-test-no-such-port";
-
-// Records every message box the windows show and answers it from a script (OK or Yes
-// when the script is empty).
-class Boxes {
-public:
-    struct Box {
-        QMessageBox::Icon icon;
-        std::string caption;
-        std::string text;
-        std::string detail;
-        QMessageBox::StandardButtons buttons;
-    };
-
-    Boxes() {
-        ui::QtPrompts::SetBoxHandlerForTests([this](QMessageBox& box) {
-            shown.push_back({box.icon(), box.windowTitle().toStdString(), box.text().toStdString(),
-                             box.informativeText().toStdString(), box.standardButtons()});
-            if (!answers.empty()) {
-                const auto answer = answers.front();
-                answers.pop_front();
-                return answer;
-            }
-            return box.standardButtons().testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
-        });
-    }
-    ~Boxes() { ui::QtPrompts::SetBoxHandlerForTests({}); }
-
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> texts;
-        for (const Box& box : shown) {
-            texts.push_back(box.text);
-        }
-        return texts;
-    }
-
-    std::vector<Box> shown;
-    std::deque<QMessageBox::StandardButton> answers;
-};
 
 // The answer to the start-up dialog: OK with a port (and line settings the program itself
 // leaves alone), or Cancel.
@@ -125,7 +87,8 @@ protected:
     }
 
     TempFolder folder_;
-    Boxes boxes_;
+    // Unscripted questions are answered Yes.
+    testing::MessageBoxRecorder boxes_{testing::MessageBoxRecorder::Unscripted::YesWhenOffered};
     std::vector<QUrl> opened_;
 };
 
@@ -158,20 +121,10 @@ TEST_F(MainFormTest, ControlsAsDesigned) {
     EXPECT_EQ(form->ResetBtn->text(), "Restore Default");
 
     // Tab order: first group, second group, then the four buttons.
-    QWidget* order[] = {form->ComboBoxVoltage, form->ComboBoxFluid, form->EditTopLimit, form->EditBottomLimit,
-                        form->EditLinearA,     form->EditLinearB,   form->EditLinearC,  form->EditLinearD,
-                        form->ReadBtn,         form->Setbtn,        form->ResetBtn,     form->ExitBtn};
-    // The next widget that Tab reaches: the next one in the focus chain that takes Tab.
-    auto nextTabStop = [&](QWidget* widget) {
-        do {
-            widget = widget->nextInFocusChain();
-        } while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(form.get()) ||
-                 widget->focusProxy() != nullptr);
-        return widget;
-    };
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
-        EXPECT_EQ(nextTabStop(order[i]), order[i + 1]) << order[i]->objectName().toStdString();
-    }
+    EXPECT_EQ(testing::TabOrder(*form, form->ComboBoxVoltage),
+              (std::vector<std::string>{"ComboBoxVoltage", "ComboBoxFluid", "EditTopLimit", "EditBottomLimit",
+                                        "EditLinearA", "EditLinearB", "EditLinearC", "EditLinearD", "ReadBtn", "Setbtn",
+                                        "ResetBtn", "ExitBtn"}));
 
     // A screen reader announces each list and edit by its own caption.
     const std::pair<QWidget*, const char*> named[] = {{form->ComboBoxVoltage, "Output Type"},

@@ -7,8 +7,8 @@
 #include "serial/SerialLink.h"
 #include "serial/settings/SettingsFileMedium.h"
 #include "serial/virtual/VirtualSenderPortName.h"
+#include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/TempFolder.h"
-#include "ui/QtPrompts.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -16,7 +16,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -33,14 +32,6 @@ using testing::TempFolder;
 
 class ProductionWindowTest : public ::testing::Test {
 protected:
-    ProductionWindowTest() {
-        ui::QtPrompts::SetBoxHandlerForTests([this](QMessageBox& box) {
-            boxes_.push_back(box.text().toStdString());
-            return QMessageBox::Ok;
-        });
-    }
-    ~ProductionWindowTest() override { ui::QtPrompts::SetBoxHandlerForTests({}); }
-
     std::unique_ptr<TMain_Form> Make(const std::string& port) {
         TMain_Form::Options options;
         options.store =
@@ -55,7 +46,7 @@ protected:
     }
 
     TempFolder folder_;
-    std::vector<std::string> boxes_;
+    testing::MessageBoxRecorder boxes_;
     std::vector<std::string> announced_;
 };
 
@@ -108,7 +99,7 @@ TEST_F(ProductionWindowTest, ThreeSendersByKeyboardThenStopDuringAWait) {
     });
     form->Production1->trigger();
     ASSERT_TRUE(reached);
-    EXPECT_TRUE(boxes_.empty()) << boxes_.front();
+    EXPECT_TRUE(boxes_.Empty()) << boxes_.First();
 
     const std::vector<std::string> states = {"Connect the next sender", "Programming sender 1",
                                              "Sender 1 programmed and verified: disconnect it",

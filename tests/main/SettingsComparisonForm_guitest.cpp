@@ -5,15 +5,14 @@
 #include "main/Main_Form.h"
 #include "serial/settings/SettingsFileMedium.h"
 #include "serial/virtual/VirtualSerialDevice.h"
+#include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/TempFolder.h"
 #include "ui/QtFileDialogs.h"
-#include "ui/QtPrompts.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -32,10 +31,6 @@ protected:
     static void SetUpTestSuite() { RegisterVirtualSenderPort(); }
 
     CompareWindowTest() {
-        ui::QtPrompts::SetBoxHandlerForTests([this](QMessageBox& box) {
-            boxes_.push_back(box.text().toStdString());
-            return QMessageBox::Ok;
-        });
         TMain_Form::Options options;
         options.store =
             PortSettingsStore([file = folder_ / "settings.ini"] { return std::make_unique<SettingsFileMedium>(file); });
@@ -54,7 +49,6 @@ protected:
         form_->EditTopLimit->setText("010");
         form_->EditLinearA->setText("5");
     }
-    ~CompareWindowTest() override { ui::QtPrompts::SetBoxHandlerForTests({}); }
 
     // The comparison window's rows as "setting|left|right|mark".
     static std::vector<std::string> Rows(const TSettingsComparisonForm& shown) {
@@ -75,7 +69,7 @@ protected:
     }
 
     TempFolder folder_;
-    std::vector<std::string> boxes_;
+    testing::MessageBoxRecorder boxes_;
     std::unique_ptr<TMain_Form> form_;
 };
 
@@ -107,7 +101,7 @@ TEST_F(CompareWindowTest, CompareWithFileShowsTheFileBesideTheWindowAndClosesWit
                                         "Level A|5|5|", "Level B|Invalid Data|40|differs",
                                         "Level C|Invalid Data|60|differs", "Level D|Invalid Data|80|differs"}));
     EXPECT_EQ(WindowSettings(), before) << "the window's settings stay as they were";
-    EXPECT_TRUE(boxes_.empty());
+    EXPECT_TRUE(boxes_.Empty());
 }
 
 TEST_F(CompareWindowTest, CompareWithDeviceReadsIntoTheComparisonAndLeavesTheControls) {
@@ -137,7 +131,7 @@ TEST_F(CompareWindowTest, CompareWithDeviceReadsIntoTheComparisonAndLeavesTheCon
         }
     });
     watch.start(20);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !rows.empty(); }, 20000)) << (boxes_.empty() ? "" : boxes_.front());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !rows.empty(); }, 20000)) << boxes_.First();
     watch.stop();
 
     EXPECT_EQ(rows, (std::vector<std::string>{
@@ -148,7 +142,7 @@ TEST_F(CompareWindowTest, CompareWithDeviceReadsIntoTheComparisonAndLeavesTheCon
     EXPECT_TRUE(form_->EditLinearA->isEnabled());
     EXPECT_TRUE(form_->CompareDevice1->isEnabled());
     EXPECT_EQ(form_->StatusPanelText(0), "Device read successfully!");
-    EXPECT_TRUE(boxes_.empty()) << boxes_.front();
+    EXPECT_TRUE(boxes_.Empty()) << boxes_.First();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "tests/support/FakeSenderLink.h"
 #include "tests/support/ScriptedPrompts.h"
+#include "tests/support/TabOrder.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -46,7 +47,7 @@ TEST(BatteryTestFormTest, KeyboardOrderAndThePowerStateReadOut) {
     FakeSenderLink link;
     TBatteryTestForm form(link);
     form.show();
-    EXPECT_EQ(form.ButtonTest->nextInFocusChain(), form.Button2);
+    EXPECT_EQ(testing::TabOrder(form, form.ButtonTest), (std::vector<std::string>{"ButtonTest", "Button2"}));
     auto spoken = [&] { return QAccessible::queryAccessibleInterface(form.LabelStatus)->text(QAccessible::Name); };
     EXPECT_EQ(spoken(), "Power is OFF");
     form.ButtonTest->setFocus();

@@ -7,12 +7,11 @@
 #include "main/ExchangeEngine.h"
 #include "serial/SerialLink.h"
 #include "serial/virtual/VirtualSerialDevice.h"
+#include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/TempFolder.h"
-#include "ui/QtPrompts.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -50,14 +49,6 @@ class Win32MainFormTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { RegisterVirtualSenderPort(); }
 
-    Win32MainFormTest() {
-        ui::QtPrompts::SetBoxHandlerForTests([this](QMessageBox& box) {
-            boxes_.push_back(box.text().toStdString());
-            return QMessageBox::Ok;
-        });
-    }
-    ~Win32MainFormTest() override { ui::QtPrompts::SetBoxHandlerForTests({}); }
-
     // The window with the program's default store; the start-up dialog chooses the port.
     std::unique_ptr<TMain_Form> Make(const std::string& port, std::string* offered = nullptr) {
         TMain_Form::Options options;
@@ -94,7 +85,7 @@ protected:
     }
 
     testing::TempFolder folder_;
-    std::vector<std::string> boxes_;
+    testing::MessageBoxRecorder boxes_;
 };
 
 TEST_F(Win32MainFormTest, TheChosenPortIsKeptInTheRegistryAndOfferedAgain) {

@@ -4,12 +4,11 @@
 #include "main/Main_Form.h"
 #include "seams/TextTranslation.h"
 #include "serial/settings/SettingsFileMedium.h"
+#include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/TempFolder.h"
-#include "ui/QtPrompts.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QMessageBox>
 
 #include <gtest/gtest.h>
 
@@ -81,11 +80,7 @@ TEST(TranslationsTest, HelpLanguageIsRememberedAndToldInTheChosenLanguage) {
         options.translationsFolder = kFolder;
         return options;
     };
-    std::vector<std::string> notices;
-    QtPrompts::SetBoxHandlerForTests([&notices](QMessageBox& box) {
-        notices.push_back(box.text().toStdString());
-        return QMessageBox::Ok;
-    });
+    testing::MessageBoxRecorder notices;
     {
         TMain_Form form(options());
         EXPECT_TRUE(form.findChild<QAction*>(QStringLiteral("Language_system"))->isChecked());
@@ -98,9 +93,9 @@ TEST(TranslationsTest, HelpLanguageIsRememberedAndToldInTheChosenLanguage) {
         form.findChild<QAction*>(QStringLiteral("Language_en"))->trigger();
     }
     EXPECT_EQ(TMain_Form::StoredLanguage(options().store), "en");
-    QtPrompts::SetBoxHandlerForTests({});
-    EXPECT_EQ(notices, (std::vector<std::string>{"La langue changera au prochain démarrage de ZEFT Programmer.",
-                                                 "The language changes when ZEFT Programmer is started again."}));
+    EXPECT_EQ(notices.Texts(),
+              (std::vector<std::string>{"La langue changera au prochain démarrage de ZEFT Programmer.",
+                                        "The language changes when ZEFT Programmer is started again."}));
 }
 
 } // namespace
