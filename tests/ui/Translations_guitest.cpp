@@ -3,6 +3,7 @@
 #include "main/LanguageSetting.h"
 #include "main/Main_Form.h"
 #include "main/TextTranslation.h"
+#include "serial/PortDoctor.h"
 #include "serial/settings/SettingsFileMedium.h"
 #include "tests/support/TempFolder.h"
 #include "ui/QtPrompts.h"
@@ -40,17 +41,26 @@ TEST(TranslationsTest, TheChoiceElseTheFirstSystemLanguageOfOursElseEnglish) {
 }
 
 // Installed, a language translates the windows' texts, the core's fixed texts shown at the
-// Qt edge and the core's patterns; gone, everything is English again, the sender's own texts
-// always.
+// Qt edge and the core's patterns (a port doctor's finding with its names put in); gone,
+// everything is English again, the sender's own texts always.
 TEST(TranslationsTest, InstallsTheWindowsAndTheCoresTextsAndRemovesThem) {
     struct Row {
         const char* language;
         const char* file;
         const char* portClosed;
+        const char* notAPort;
+        const char* chooseAnother;
     };
-    const Row rows[] = {{"de", "&Datei", "COM-Port kann nicht geöffnet werden!"},
-                        {"fr", "&Fichier", "Impossible d'ouvrir le port COM !"},
-                        {"nl", "&Bestand", "Kan de COM-poort niet openen!"}};
+    const Row rows[] = {{"de", "&Datei", "COM-Port kann nicht geöffnet werden!",
+                         "/dev/ttyUSB7 ist kein serieller Port, sondern ein Ordner.",
+                         "den Adapter einstecken oder einen vorhandenen Port wählen: /dev/ttyS0, /dev/ttyACM0"},
+                        {"fr", "&Fichier", "Impossible d'ouvrir le port COM !",
+                         "/dev/ttyUSB7 n'est pas un port série : c'est un dossier.",
+                         "brancher l'adaptateur, ou choisir un port présent : /dev/ttyS0, /dev/ttyACM0"},
+                        {"nl", "&Bestand", "Kan de COM-poort niet openen!",
+                         "/dev/ttyUSB7 is geen seriële poort: het is een map.",
+                         "sluit de adapter aan, of kies een poort die er is: /dev/ttyS0, /dev/ttyACM0"}};
+    const auto notAPort = [] { return finding::NotAPort("/dev/ttyUSB7", "a folder", {"/dev/ttyS0", "/dev/ttyACM0"}); };
     for (const Row& row : rows) {
         {
             Translations translations;
@@ -60,9 +70,13 @@ TEST(TranslationsTest, InstallsTheWindowsAndTheCoresTextsAndRemovesThem) {
             EXPECT_EQ(TranslatedText("Core", "Cannot Open COM port!"), row.portClosed);
             EXPECT_EQ(CoreText("Core", "KOV"), "KOV");
             EXPECT_EQ(CoreText("Core", "Output Type = 4 Fluid Type = 2"), "Output Type = 4 Fluid Type = 2");
+            EXPECT_EQ(notAPort().summary, row.notAPort);
+            EXPECT_EQ(notAPort().note, row.chooseAnother);
         }
         EXPECT_EQ(QCoreApplication::translate("zeft::TMain_Form", "&File"), "&File");
         EXPECT_EQ(TranslatedText("Core", "Cannot Open COM port!"), "Cannot Open COM port!");
+        EXPECT_EQ(notAPort().summary, "/dev/ttyUSB7 is not a serial port: it is a folder.");
+        EXPECT_EQ(notAPort().note, "plug in the adapter, or choose a port that is there: /dev/ttyS0, /dev/ttyACM0");
     }
     Translations translations;
     EXPECT_FALSE(translations.Install(QStringLiteral("de"), QStringLiteral("/nonexistent")));
