@@ -61,8 +61,9 @@ bool HasErrorFinding(const std::vector<PortFinding>& findings) {
 std::string FixesText(const std::vector<PortFinding>& findings) {
     std::string text;
     for (const PortFinding& f : findings) {
-        text += (text.empty() ? "# " : "\n# ") + std::string(SeverityWord(f.severity)) + ": " + CommentText(f.summary) +
-                "\n";
+        // The severity in the language of the summary beside it.
+        text += (text.empty() ? "# " : "\n# ") + TranslatedText("Core", SeverityWord(f.severity)) + ": " +
+                CommentText(f.summary) + "\n";
         text += f.fix.empty() ? std::string() : f.fix + "\n";
         text += f.note.empty() ? std::string() : "# " + CommentText(f.note) + "\n";
     }
