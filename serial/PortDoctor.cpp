@@ -61,8 +61,9 @@ bool HasErrorFinding(const std::vector<PortFinding>& findings) {
 std::string FixesText(const std::vector<PortFinding>& findings) {
     std::string text;
     for (const PortFinding& f : findings) {
-        text += (text.empty() ? "# " : "\n# ") + std::string(SeverityWord(f.severity)) + ": " + CommentText(f.summary) +
-                "\n";
+        // The severity in the language of the summary beside it.
+        text += (text.empty() ? "# " : "\n# ") + TranslatedText("Core", SeverityWord(f.severity)) + ": " +
+                CommentText(f.summary) + "\n";
         text += f.fix.empty() ? std::string() : f.fix + "\n";
         text += f.note.empty() ? std::string() : "# " + CommentText(f.note) + "\n";
     }
@@ -85,47 +86,56 @@ std::optional<SerialBridge> KnownSerialBridge(const std::string& vendor, const s
 }
 
 DeviceProblemText WindowsDeviceProblem(unsigned long code) {
-    const char* const reinstall = "open the Device Manager (devmgmt.msc), right-click the adapter, choose "
-                                  "Uninstall device, then plug the adapter in again";
-    const char* const install = "install the adapter's driver from its maker (or let Windows Update find it), "
-                                "then plug the adapter in again";
+    // Words the window shows in its language; the Windows names in them as Windows shows
+    // them there.
+    const auto text = [](const char* words, const char* fix) {
+        return DeviceProblemText{TranslatedText("Core", words), TranslatedText("Core", fix)};
+    };
+    const char* const reinstall = ZEFT_TEXT("Core", "open the Device Manager (devmgmt.msc), right-click the adapter, "
+                                                    "choose Uninstall device, then plug the adapter in again");
+    const char* const install = ZEFT_TEXT("Core", "install the adapter's driver from its maker (or let Windows Update "
+                                                  "find it), then plug the adapter in again");
     switch (code) {
     case 1:
-        return {"it is not configured", reinstall};
+        return text(ZEFT_TEXT("Core", "it is not configured"), reinstall);
     case 10:
-        return {"it could not start", reinstall};
+        return text(ZEFT_TEXT("Core", "it could not start"), reinstall);
     case 12:
-        return {"it finds no free resources", reinstall};
+        return text(ZEFT_TEXT("Core", "it finds no free resources"), reinstall);
     case 14:
-        return {"it works only after a restart", "restart the computer"};
+        return text(ZEFT_TEXT("Core", "it works only after a restart"), ZEFT_TEXT("Core", "restart the computer"));
     case 18:
     case 19:
-        return {"its driver must be installed again", reinstall};
+        return text(ZEFT_TEXT("Core", "its driver must be installed again"), reinstall);
     case 22:
-        return {"it is disabled",
-                "open the Device Manager (devmgmt.msc), right-click the adapter, choose Enable device"};
+        return text(ZEFT_TEXT("Core", "it is disabled"),
+                    ZEFT_TEXT("Core", "open the Device Manager (devmgmt.msc), right-click the adapter, choose "
+                                      "Enable device"));
     case 24:
     case 45:
-        return {"it is not connected", "plug the adapter in again, or into another USB socket"};
+        return text(ZEFT_TEXT("Core", "it is not connected"),
+                    ZEFT_TEXT("Core", "plug the adapter in again, or into another USB socket"));
     case 28:
-        return {"its driver is not installed", install};
+        return text(ZEFT_TEXT("Core", "its driver is not installed"), install);
     case 31:
     case 37:
     case 39:
-        return {"its driver does not load", install};
+        return text(ZEFT_TEXT("Core", "its driver does not load"), install);
     case 32:
-        return {"its driver's service is disabled", reinstall};
+        return text(ZEFT_TEXT("Core", "its driver's service is disabled"), reinstall);
     case 43:
-        return {"Windows stopped it because it reported problems",
-                "plug the adapter into another USB socket; if that does not help, the adapter is faulty or a copy "
-                "its maker's driver refuses"};
+        return text(ZEFT_TEXT("Core", "Windows stopped it because it reported problems"),
+                    ZEFT_TEXT("Core", "plug the adapter into another USB socket; if that does not help, the adapter "
+                                      "is faulty or a copy its maker's driver refuses"));
     case 48:
     case 52:
-        return {"its driver is blocked or not signed", install};
+        return text(ZEFT_TEXT("Core", "its driver is blocked or not signed"), install);
     default:
         break;
     }
-    return {"the Device Manager shows a problem (code " + std::to_string(code) + ")", reinstall};
+    return {FillPlaceholders(TranslatedText("Core", "the Device Manager shows a problem (code %1)"),
+                             {std::to_string(code)}),
+            TranslatedText("Core", reinstall)};
 }
 
 } // namespace zeft

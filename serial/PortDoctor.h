@@ -48,7 +48,7 @@ struct SerialBridge {
 std::optional<SerialBridge> KnownSerialBridge(const std::string& vendor, const std::string& product);
 
 // The Windows configuration manager's problem code in words ("the driver failed to start")
-// and the fix for it.
+// and the fix for it, in the window's language.
 struct DeviceProblemText {
     std::string words;
     std::string fix;
@@ -78,7 +78,8 @@ struct AccessRule {
 // these are ever offered to join.
 bool IsSerialGroup(const std::string& group);
 
-// The findings' texts, one maker each, shared by both platforms' checks.
+// The findings' texts, one maker each, shared by both platforms' checks. Summaries and
+// notes are in the window's language (English without a translator: zeftctl); fixes never.
 namespace finding {
 // group is a serial group: joining it is the fix.
 PortFinding NoPermission(const std::string& port, const std::string& group, const std::string& user);
@@ -97,7 +98,7 @@ PortFinding ModemManager(const std::string& port, const AdapterIdentity& adapter
 PortFinding NoDriver(const std::string& device, const std::string& what, const std::string& module);
 PortFinding NoPorts();
 PortFinding MissingPort(const std::string& port, const std::vector<std::string>& present);
-// A folder, a file, a pipe, a device that is no terminal: what: "a folder".
+// A folder, a file, a pipe, a device that is no terminal: what: "a folder", translated here.
 PortFinding NotAPort(const std::string& port, const std::string& what, const std::vector<std::string>& present);
 PortFinding OwnTerminal(const std::string& port, const std::vector<std::string>& present);
 PortFinding DeviceProblem(const std::string& device, unsigned long code);

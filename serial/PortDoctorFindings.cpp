@@ -1,10 +1,15 @@
 #include "serial/PortDoctor.h"
+
+#include "seams/TextTranslation.h"
 #include "serial/PortDoctorShell.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <optional>
+
+// Summaries and notes are patterns in the window's language (English without a translator,
+// as zeftctl prints them); names, paths and commands are put in after.
 
 namespace zeft::finding {
 
@@ -80,22 +85,26 @@ std::string JoinGroup(const std::string& group, const std::string& user) {
     return "sudo usermod -aG " + ShellQuoted(group) + (user.rfind('-', 0) == 0 ? " -- " : " ") + ShellQuoted(user);
 }
 
-const char* const kLogInAgain = "then log out and log in again";
+std::string LogInAgain() {
+    return TranslatedText("Core", "then log out and log in again");
+}
 
 PortFinding AccessFinding(const std::string& port, std::string summary, const AccessRule& rule) {
     const std::string grant = rule.serialGroup.empty() ? std::string("TAG+=\"uaccess\"")
                                                        : "GROUP=\"" + rule.serialGroup + "\", MODE=\"0660\"";
     const auto match = MatchOf(rule.adapter);
     if (!match) {
-        return Make("no-permission", FindingSeverity::Error, port, std::move(summary), std::string(),
-                    "give the port to the serial group with a udev rule that sets " + grant);
+        return Make(
+            "no-permission", FindingSeverity::Error, port, std::move(summary), std::string(),
+            FillPlaceholders(TranslatedText("Core", "give the port to the serial group with a udev rule that sets %1"),
+                             {grant}));
     }
     std::string fix = RuleFix("70-zeft-port-" + match->name + ".rules",
                               "SUBSYSTEM==\"tty\", " + match->keys + ", " + grant, rule.adapter.kernel);
     std::string note;
     if (!rule.serialGroup.empty() && !rule.joiner.empty()) {
         fix += "\n" + JoinGroup(rule.serialGroup, rule.joiner);
-        note = kLogInAgain;
+        note = LogInAgain();
     }
     return Make("no-permission", FindingSeverity::Error, port, std::move(summary), std::move(fix), std::move(note));
 }
@@ -109,67 +118,93 @@ std::string List(const std::vector<std::string>& names) {
 }
 
 std::string ChooseAnother(const std::vector<std::string>& present) {
-    return present.empty() ? std::string("plug in the adapter")
-                           : "plug in the adapter, or choose a port that is there: " + List(present);
+    return present.empty()
+               ? TranslatedText("Core", "plug in the adapter")
+               : FillPlaceholders(TranslatedText("Core", "plug in the adapter, or choose a port that is there: %1"),
+                                  {List(present)});
 }
 
 } // namespace
 
 PortFinding NoPermission(const std::string& port, const std::string& group, const std::string& user) {
-    return Make("no-permission", FindingSeverity::Error, port,
-                port + " may be used by the group \"" + group + "\", and the user " + user + " is not in it.",
-                JoinGroup(group, user), kLogInAgain);
+    return Make(
+        "no-permission", FindingSeverity::Error, port,
+        FillPlaceholders(TranslatedText("Core", "%1 may be used by the group \"%2\", and the user %3 is not in it."),
+                         {port, group, user}),
+        JoinGroup(group, user), LogInAgain());
 }
 
 PortFinding ForeignGroup(const std::string& port, const std::string& group, const std::string& user,
                          const AccessRule& rule) {
     return AccessFinding(
-        port, port + " may be used by the group \"" + group + "\", and the user " + user + " is not in it.", rule);
+        port,
+        FillPlaceholders(TranslatedText("Core", "%1 may be used by the group \"%2\", and the user %3 is not in it."),
+                         {port, group, user}),
+        rule);
 }
 
 PortFinding OwnerOnly(const std::string& port, const std::string& owner, unsigned mode, const AccessRule& rule) {
-    return AccessFinding(port, port + " may be used by its owner " + owner + " only (mode " + Octal(mode) + ").", rule);
+    return AccessFinding(port,
+                         FillPlaceholders(TranslatedText("Core", "%1 may be used by its owner %2 only (mode %3)."),
+                                          {port, owner, Octal(mode)}),
+                         rule);
 }
 
 PortFinding GroupNotActive(const std::string& port, const std::string& group, const std::string& user) {
-    return Make("group-not-active", FindingSeverity::Error, port,
-                "The user " + user + " is in the group \"" + group + "\" that may use " + port +
-                    ", but this session started before that and does not have the group yet.",
-                std::string(), "log out and log in again (or restart the computer)");
+    return Make(
+        "group-not-active", FindingSeverity::Error, port,
+        FillPlaceholders(
+            TranslatedText("Core",
+                           "The user %1 is in the group \"%2\" that may use %3, but this session started before that "
+                           "and does not have the group yet."),
+            {user, group, port}),
+        std::string(), TranslatedText("Core", "log out and log in again (or restart the computer)"));
 }
 
 PortFinding PortTaken(const std::string& port, const std::string& holders, const std::string& command,
                       const std::string& pids) {
-    return Make("port-taken", FindingSeverity::Error, port, port + " is open in another program: " + holders + ".",
-                "kill " + pids, "or close " + command);
+    return Make("port-taken", FindingSeverity::Error, port,
+                FillPlaceholders(TranslatedText("Core", "%1 is open in another program: %2."), {port, holders}),
+                "kill " + pids, FillPlaceholders(TranslatedText("Core", "or close %1"), {command}));
 }
 
 PortFinding Exclusive(const std::string& port) {
     return Make("exclusive", FindingSeverity::Error, port,
-                port + " is held in exclusive mode by a program this user cannot see (a service or another "
-                       "user's program).",
-                "sudo fuser -v " + ShellPath(port), "fuser names the program; close it or stop its service");
+                FillPlaceholders(
+                    TranslatedText(
+                        "Core", "%1 is held in exclusive mode by a program this user cannot see (a service or another "
+                                "user's program)."),
+                    {port}),
+                "sudo fuser -v " + ShellPath(port),
+                TranslatedText("Core", "fuser names the program; close it or stop its service"));
 }
 
 PortFinding OpenFailed(const std::string& port, const std::string& reason) {
-    return Make("open-failed", FindingSeverity::Error, port, port + " does not open: " + reason + ".", std::string(),
-                "unplug the adapter and plug it in again");
+    return Make("open-failed", FindingSeverity::Error, port,
+                FillPlaceholders(TranslatedText("Core", "%1 does not open: %2."), {port, reason}), std::string(),
+                TranslatedText("Core", "unplug the adapter and plug it in again"));
 }
 
 PortFinding BrailleDaemon(const std::string& device, const std::string& ids, const std::string& rulesFile) {
-    return Make("braille-daemon", FindingSeverity::Error, device,
-                "The braille display daemon (brltty) claims USB id " + ids + " in its rule " + rulesFile +
-                    ", so this adapter's serial port goes away as soon as it is plugged in.",
-                "sudo ln -s /dev/null " + ShellPath("/etc/udev/rules.d/" + rulesFile) +
-                    "\nsudo udevadm control --reload-rules",
-                "then plug the adapter in again; where no braille display is used, removing brltty does too");
+    return Make(
+        "braille-daemon", FindingSeverity::Error, device,
+        FillPlaceholders(
+            TranslatedText("Core",
+                           "The braille display daemon (brltty) claims USB id %1 in its rule %2, so this adapter's "
+                           "serial port goes away as soon as it is plugged in."),
+            {ids, rulesFile}),
+        "sudo ln -s /dev/null " + ShellPath("/etc/udev/rules.d/" + rulesFile) + "\nsudo udevadm control --reload-rules",
+        TranslatedText("Core", "then plug the adapter in again; where no braille display is used, removing brltty "
+                               "does too"));
 }
 
 PortFinding ModemManager(const std::string& port, const AdapterIdentity& adapter) {
-    const std::string summary = "ModemManager is running and takes " + port +
-                                " for a modem: it sends the adapter AT commands and holds the port after it is "
-                                "plugged in.";
-    const char* const stop = "or stop ModemManager: sudo systemctl stop ModemManager";
+    const std::string summary = FillPlaceholders(
+        TranslatedText("Core", "ModemManager is running and takes %1 for a modem: it sends the adapter AT "
+                               "commands and holds the port after it is plugged in."),
+        {port});
+    const std::string stop =
+        FillPlaceholders(TranslatedText("Core", "or stop ModemManager: %1"), {"sudo systemctl stop ModemManager"});
     const auto match = MatchOf(adapter);
     if (!match) {
         return Make("modem-manager", FindingSeverity::Warning, port, summary, std::string(), stop);
@@ -177,45 +212,58 @@ PortFinding ModemManager(const std::string& port, const AdapterIdentity& adapter
     return Make("modem-manager", FindingSeverity::Warning, port, summary,
                 RuleFix("99-zeft-not-a-modem-" + match->name + ".rules",
                         match->keys + ", ENV{ID_MM_DEVICE_IGNORE}=\"1\"", adapter.kernel),
-                std::string("then plug the adapter in again; ") + stop);
+                FillPlaceholders(TranslatedText("Core", "then plug the adapter in again; %1"), {stop}));
 }
 
 PortFinding NoDriver(const std::string& device, const std::string& what, const std::string& module) {
-    return Make("no-driver", FindingSeverity::Error, device,
-                "The USB serial adapter " + what + " has no driver, so it has no serial port.",
-                "sudo modprobe " + ShellQuoted(module));
+    return Make(
+        "no-driver", FindingSeverity::Error, device,
+        FillPlaceholders(TranslatedText("Core", "The USB serial adapter %1 has no driver, so it has no serial port."),
+                         {what}),
+        "sudo modprobe " + ShellQuoted(module));
 }
 
 PortFinding NoPorts() {
-    return Make("no-ports", FindingSeverity::Error, std::string(), "No serial port was found.", std::string(),
-                "plug in the adapter (check its cable, try another USB socket), then run this again");
+    return Make("no-ports", FindingSeverity::Error, std::string(), TranslatedText("Core", "No serial port was found."),
+                std::string(),
+                TranslatedText("Core", "plug in the adapter (check its cable, try another USB socket), then run "
+                                       "this again"));
 }
 
 PortFinding MissingPort(const std::string& port, const std::vector<std::string>& present) {
-    return Make("missing-port", FindingSeverity::Error, port, port + " is not there.", std::string(),
+    return Make("missing-port", FindingSeverity::Error, port,
+                FillPlaceholders(TranslatedText("Core", "%1 is not there."), {port}), std::string(),
                 ChooseAnother(present));
 }
 
 PortFinding NotAPort(const std::string& port, const std::string& what, const std::vector<std::string>& present) {
-    return Make("not-a-port", FindingSeverity::Error, port, port + " is not a serial port: it is " + what + ".",
+    return Make("not-a-port", FindingSeverity::Error, port,
+                FillPlaceholders(TranslatedText("Core", "%1 is not a serial port: it is %2."),
+                                 {port, TranslatedText("Core", what.c_str())}),
                 std::string(), ChooseAnother(present));
 }
 
 PortFinding OwnTerminal(const std::string& port, const std::vector<std::string>& present) {
-    return Make("own-terminal", FindingSeverity::Error, port,
-                port + " is the terminal this program runs in, not a serial port.", std::string(),
-                ChooseAnother(present));
+    return Make(
+        "own-terminal", FindingSeverity::Error, port,
+        FillPlaceholders(TranslatedText("Core", "%1 is the terminal this program runs in, not a serial port."), {port}),
+        std::string(), ChooseAnother(present));
 }
 
 PortFinding DeviceProblem(const std::string& device, unsigned long code) {
     const DeviceProblemText text = WindowsDeviceProblem(code);
-    return Make("device-problem", FindingSeverity::Error, device, device + " does not work: " + text.words + ".",
-                std::string(), text.fix);
+    return Make("device-problem", FindingSeverity::Error, device,
+                FillPlaceholders(TranslatedText("Core", "%1 does not work: %2."), {device, text.words}), std::string(),
+                text.fix);
 }
 
 PortFinding PortInUse(const std::string& port) {
-    return Make("port-in-use", FindingSeverity::Error, port, port + " is in use by another program.", std::string(),
-                "close the program that uses " + port + " (a terminal program, an IDE's serial monitor)");
+    return Make(
+        "port-in-use", FindingSeverity::Error, port,
+        FillPlaceholders(TranslatedText("Core", "%1 is in use by another program."), {port}), std::string(),
+        FillPlaceholders(
+            TranslatedText("Core", "close the program that uses %1 (a terminal program, an IDE's serial monitor)"),
+            {port}));
 }
 
 } // namespace zeft::finding

@@ -1,5 +1,6 @@
 #include "serial/PortDoctor.h"
 
+#include "seams/TextTranslation.h"
 #include "serial/CommPortList.h"
 #include "serial/PosixPortDoctorNode.h"
 #include "serial/PosixUsbDoctor.h"
@@ -206,7 +207,8 @@ void CheckPort(const std::string& port, const Survey& survey, std::vector<PortFi
         }
         named += (named.empty() ? "" : ", ") + command + " (pid " + std::to_string(pid) + ")";
         pids += (pids.empty() ? "" : " ") + std::to_string(pid);
-        commands += (commands.empty() ? "" : " and ") + command;
+        commands =
+            commands.empty() ? command : FillPlaceholders(TranslatedText("Core", "%1 and %2"), {commands, command});
     }
     if (!named.empty()) {
         findings.push_back(finding::PortTaken(port, named, commands, pids));

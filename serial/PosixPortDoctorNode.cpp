@@ -1,5 +1,7 @@
 #include "serial/PosixPortDoctorNode.h"
 
+#include "seams/TextTranslation.h"
+
 #include <cerrno>
 #include <fstream>
 #include <sstream>
@@ -72,19 +74,19 @@ int StatThrough(const MachineView& view, const std::string& path, struct stat& i
 
 std::optional<std::string> NotATerminal(const struct stat& info, const MachineView& view) {
     if (S_ISDIR(info.st_mode)) {
-        return "a folder";
+        return ZEFT_TEXT("Core", "a folder");
     }
     if (S_ISREG(info.st_mode)) {
-        return "a regular file";
+        return ZEFT_TEXT("Core", "a regular file");
     }
     if (S_ISFIFO(info.st_mode)) {
-        return "a named pipe (FIFO)";
+        return ZEFT_TEXT("Core", "a named pipe (FIFO)");
     }
     if (S_ISSOCK(info.st_mode)) {
-        return "a socket";
+        return ZEFT_TEXT("Core", "a socket");
     }
     if (S_ISBLK(info.st_mode)) {
-        return "a block device (a disk)";
+        return ZEFT_TEXT("Core", "a block device (a disk)");
     }
     // Lines of: name, path, major, minors ("64" or "0-1048575"), type.
     std::ifstream in(view.proc / "tty" / "drivers");
@@ -105,7 +107,7 @@ std::optional<std::string> NotATerminal(const struct stat& info, const MachineVi
     if (!listed) {
         return std::nullopt;
     }
-    return "a device that is not a terminal";
+    return ZEFT_TEXT("Core", "a device that is not a terminal");
 }
 
 bool IsOwnTerminal(const struct stat& info, const MachineView& view, int pid) {

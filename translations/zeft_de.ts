@@ -535,6 +535,222 @@ Soll die Datei ersetzt werden?</translation>
         <source>Senders simulated by this program one after another, no hardware</source>
         <translation>Von diesem Programm nacheinander simulierte Geber, keine Hardware</translation>
     </message>
+    <message>
+        <source>open the Device Manager (devmgmt.msc), right-click the adapter, choose Uninstall device, then plug the adapter in again</source>
+        <translation>den Geräte-Manager (devmgmt.msc) öffnen, mit der rechten Maustaste auf den Adapter klicken, „Gerät deinstallieren“ wählen, dann den Adapter wieder einstecken</translation>
+    </message>
+    <message>
+        <source>install the adapter&apos;s driver from its maker (or let Windows Update find it), then plug the adapter in again</source>
+        <translation>den Treiber des Adapters vom Hersteller installieren (oder von Windows Update suchen lassen), dann den Adapter wieder einstecken</translation>
+    </message>
+    <message>
+        <source>it is not configured</source>
+        <translation>das Gerät ist nicht konfiguriert</translation>
+    </message>
+    <message>
+        <source>it could not start</source>
+        <translation>das Gerät konnte nicht starten</translation>
+    </message>
+    <message>
+        <source>it finds no free resources</source>
+        <translation>das Gerät findet keine freien Ressourcen</translation>
+    </message>
+    <message>
+        <source>it works only after a restart</source>
+        <translation>das Gerät funktioniert erst nach einem Neustart</translation>
+    </message>
+    <message>
+        <source>restart the computer</source>
+        <translation>den Computer neu starten</translation>
+    </message>
+    <message>
+        <source>its driver must be installed again</source>
+        <translation>sein Treiber muss neu installiert werden</translation>
+    </message>
+    <message>
+        <source>it is disabled</source>
+        <translation>das Gerät ist deaktiviert</translation>
+    </message>
+    <message>
+        <source>open the Device Manager (devmgmt.msc), right-click the adapter, choose Enable device</source>
+        <translation>den Geräte-Manager (devmgmt.msc) öffnen, mit der rechten Maustaste auf den Adapter klicken, „Gerät aktivieren“ wählen</translation>
+    </message>
+    <message>
+        <source>it is not connected</source>
+        <translation>das Gerät ist nicht verbunden</translation>
+    </message>
+    <message>
+        <source>plug the adapter in again, or into another USB socket</source>
+        <translation>den Adapter wieder einstecken, oder in eine andere USB-Buchse</translation>
+    </message>
+    <message>
+        <source>its driver is not installed</source>
+        <translation>sein Treiber ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>its driver does not load</source>
+        <translation>sein Treiber lädt nicht</translation>
+    </message>
+    <message>
+        <source>its driver&apos;s service is disabled</source>
+        <translation>der Dienst seines Treibers ist deaktiviert</translation>
+    </message>
+    <message>
+        <source>Windows stopped it because it reported problems</source>
+        <translation>Windows hat das Gerät angehalten, weil es Probleme gemeldet hat</translation>
+    </message>
+    <message>
+        <source>plug the adapter into another USB socket; if that does not help, the adapter is faulty or a copy its maker&apos;s driver refuses</source>
+        <translation>den Adapter in eine andere USB-Buchse stecken; hilft das nicht, ist der Adapter defekt oder eine Kopie, die der Treiber des Herstellers ablehnt</translation>
+    </message>
+    <message>
+        <source>its driver is blocked or not signed</source>
+        <translation>sein Treiber ist blockiert oder nicht signiert</translation>
+    </message>
+    <message>
+        <source>the Device Manager shows a problem (code %1)</source>
+        <translation>der Geräte-Manager zeigt ein Problem (Code %1)</translation>
+    </message>
+    <message>
+        <source>then log out and log in again</source>
+        <translation>dann ab- und wieder anmelden</translation>
+    </message>
+    <message>
+        <source>give the port to the serial group with a udev rule that sets %1</source>
+        <translation>den Port mit einer udev-Regel, die %1 setzt, der seriellen Gruppe geben</translation>
+    </message>
+    <message>
+        <source>plug in the adapter</source>
+        <translation>den Adapter einstecken</translation>
+    </message>
+    <message>
+        <source>plug in the adapter, or choose a port that is there: %1</source>
+        <translation>den Adapter einstecken oder einen vorhandenen Port wählen: %1</translation>
+    </message>
+    <message>
+        <source>%1 may be used by the group &quot;%2&quot;, and the user %3 is not in it.</source>
+        <translation>%1 darf nur die Gruppe „%2“ benutzen, und der Benutzer %3 gehört ihr nicht an.</translation>
+    </message>
+    <message>
+        <source>%1 may be used by its owner %2 only (mode %3).</source>
+        <translation>%1 darf nur sein Eigentümer %2 benutzen (Modus %3).</translation>
+    </message>
+    <message>
+        <source>The user %1 is in the group &quot;%2&quot; that may use %3, but this session started before that and does not have the group yet.</source>
+        <translation>Der Benutzer %1 gehört der Gruppe „%2“ an, die %3 benutzen darf, aber diese Sitzung begann davor und hat die Gruppe noch nicht.</translation>
+    </message>
+    <message>
+        <source>log out and log in again (or restart the computer)</source>
+        <translation>ab- und wieder anmelden (oder den Computer neu starten)</translation>
+    </message>
+    <message>
+        <source>%1 is open in another program: %2.</source>
+        <translation>%1 ist in einem anderen Programm geöffnet: %2.</translation>
+    </message>
+    <message>
+        <source>or close %1</source>
+        <translation>oder %1 schließen</translation>
+    </message>
+    <message>
+        <source>%1 is held in exclusive mode by a program this user cannot see (a service or another user&apos;s program).</source>
+        <translation>%1 wird exklusiv von einem Programm belegt, das dieser Benutzer nicht sieht (ein Dienst oder das Programm eines anderen Benutzers).</translation>
+    </message>
+    <message>
+        <source>fuser names the program; close it or stop its service</source>
+        <translation>fuser nennt das Programm; es schließen oder seinen Dienst beenden</translation>
+    </message>
+    <message>
+        <source>%1 does not open: %2.</source>
+        <translation>%1 lässt sich nicht öffnen: %2.</translation>
+    </message>
+    <message>
+        <source>unplug the adapter and plug it in again</source>
+        <translation>den Adapter abziehen und wieder einstecken</translation>
+    </message>
+    <message>
+        <source>The braille display daemon (brltty) claims USB id %1 in its rule %2, so this adapter&apos;s serial port goes away as soon as it is plugged in.</source>
+        <translation>Der Braillezeilen-Dienst (brltty) beansprucht die USB-ID %1 in seiner Regel %2, deshalb verschwindet der serielle Port dieses Adapters, sobald er eingesteckt wird.</translation>
+    </message>
+    <message>
+        <source>then plug the adapter in again; where no braille display is used, removing brltty does too</source>
+        <translation>dann den Adapter wieder einstecken; wo keine Braillezeile benutzt wird, hilft auch das Entfernen von brltty</translation>
+    </message>
+    <message>
+        <source>ModemManager is running and takes %1 for a modem: it sends the adapter AT commands and holds the port after it is plugged in.</source>
+        <translation>ModemManager läuft und hält %1 für ein Modem: Er sendet dem Adapter AT-Befehle und belegt den Port nach dem Einstecken.</translation>
+    </message>
+    <message>
+        <source>or stop ModemManager: %1</source>
+        <translation>oder ModemManager beenden: %1</translation>
+    </message>
+    <message>
+        <source>then plug the adapter in again; %1</source>
+        <translation>dann den Adapter wieder einstecken; %1</translation>
+    </message>
+    <message>
+        <source>The USB serial adapter %1 has no driver, so it has no serial port.</source>
+        <translation>Der USB-Seriell-Adapter %1 hat keinen Treiber und deshalb keinen seriellen Port.</translation>
+    </message>
+    <message>
+        <source>No serial port was found.</source>
+        <translation>Es wurde kein serieller Port gefunden.</translation>
+    </message>
+    <message>
+        <source>plug in the adapter (check its cable, try another USB socket), then run this again</source>
+        <translation>den Adapter einstecken (Kabel prüfen, eine andere USB-Buchse versuchen), dann die Prüfung wiederholen</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: it is %2.</source>
+        <translation>%1 ist kein serieller Port, sondern %2.</translation>
+    </message>
+    <message>
+        <source>%1 is the terminal this program runs in, not a serial port.</source>
+        <translation>%1 ist das Terminal, in dem dieses Programm läuft, kein serieller Port.</translation>
+    </message>
+    <message>
+        <source>%1 does not work: %2.</source>
+        <translation>%1 funktioniert nicht: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program.</source>
+        <translation>%1 wird von einem anderen Programm benutzt.</translation>
+    </message>
+    <message>
+        <source>close the program that uses %1 (a terminal program, an IDE&apos;s serial monitor)</source>
+        <translation>das Programm schließen, das %1 benutzt (ein Terminalprogramm, den seriellen Monitor einer IDE)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>eine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>a named pipe (FIFO)</source>
+        <translation>eine benannte Pipe (FIFO)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a block device (a disk)</source>
+        <translation>ein Blockgerät (ein Datenträger)</translation>
+    </message>
+    <message>
+        <source>a device that is not a terminal</source>
+        <translation>ein Gerät, das kein Terminal ist</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>

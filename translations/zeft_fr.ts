@@ -535,6 +535,222 @@ Voulez-vous le remplacer ?</translation>
         <source>Senders simulated by this program one after another, no hardware</source>
         <translation>Sondes simulées l&apos;une après l&apos;autre par ce programme, sans matériel</translation>
     </message>
+    <message>
+        <source>open the Device Manager (devmgmt.msc), right-click the adapter, choose Uninstall device, then plug the adapter in again</source>
+        <translation>ouvrir le Gestionnaire de périphériques (devmgmt.msc), faire un clic droit sur l&apos;adaptateur, choisir « Désinstaller l&apos;appareil », puis rebrancher l&apos;adaptateur</translation>
+    </message>
+    <message>
+        <source>install the adapter&apos;s driver from its maker (or let Windows Update find it), then plug the adapter in again</source>
+        <translation>installer le pilote de l&apos;adaptateur fourni par son fabricant (ou le faire trouver par Windows Update), puis rebrancher l&apos;adaptateur</translation>
+    </message>
+    <message>
+        <source>it is not configured</source>
+        <translation>l&apos;appareil n&apos;est pas configuré</translation>
+    </message>
+    <message>
+        <source>it could not start</source>
+        <translation>l&apos;appareil n&apos;a pas pu démarrer</translation>
+    </message>
+    <message>
+        <source>it finds no free resources</source>
+        <translation>l&apos;appareil ne trouve pas de ressources libres</translation>
+    </message>
+    <message>
+        <source>it works only after a restart</source>
+        <translation>l&apos;appareil ne fonctionnera qu&apos;après un redémarrage</translation>
+    </message>
+    <message>
+        <source>restart the computer</source>
+        <translation>redémarrer l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>its driver must be installed again</source>
+        <translation>son pilote doit être réinstallé</translation>
+    </message>
+    <message>
+        <source>it is disabled</source>
+        <translation>l&apos;appareil est désactivé</translation>
+    </message>
+    <message>
+        <source>open the Device Manager (devmgmt.msc), right-click the adapter, choose Enable device</source>
+        <translation>ouvrir le Gestionnaire de périphériques (devmgmt.msc), faire un clic droit sur l&apos;adaptateur, choisir « Activer l&apos;appareil »</translation>
+    </message>
+    <message>
+        <source>it is not connected</source>
+        <translation>l&apos;appareil n&apos;est pas connecté</translation>
+    </message>
+    <message>
+        <source>plug the adapter in again, or into another USB socket</source>
+        <translation>rebrancher l&apos;adaptateur, ou le brancher sur une autre prise USB</translation>
+    </message>
+    <message>
+        <source>its driver is not installed</source>
+        <translation>son pilote n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <source>its driver does not load</source>
+        <translation>son pilote ne se charge pas</translation>
+    </message>
+    <message>
+        <source>its driver&apos;s service is disabled</source>
+        <translation>le service de son pilote est désactivé</translation>
+    </message>
+    <message>
+        <source>Windows stopped it because it reported problems</source>
+        <translation>Windows l&apos;a arrêté parce qu&apos;il a signalé des problèmes</translation>
+    </message>
+    <message>
+        <source>plug the adapter into another USB socket; if that does not help, the adapter is faulty or a copy its maker&apos;s driver refuses</source>
+        <translation>brancher l&apos;adaptateur sur une autre prise USB ; si cela ne suffit pas, l&apos;adaptateur est défectueux ou c&apos;est une copie que le pilote de son fabricant refuse</translation>
+    </message>
+    <message>
+        <source>its driver is blocked or not signed</source>
+        <translation>son pilote est bloqué ou non signé</translation>
+    </message>
+    <message>
+        <source>the Device Manager shows a problem (code %1)</source>
+        <translation>le Gestionnaire de périphériques signale un problème (code %1)</translation>
+    </message>
+    <message>
+        <source>then log out and log in again</source>
+        <translation>puis fermer la session et l&apos;ouvrir à nouveau</translation>
+    </message>
+    <message>
+        <source>give the port to the serial group with a udev rule that sets %1</source>
+        <translation>attribuer le port au groupe série par une règle udev qui définit %1</translation>
+    </message>
+    <message>
+        <source>plug in the adapter</source>
+        <translation>brancher l&apos;adaptateur</translation>
+    </message>
+    <message>
+        <source>plug in the adapter, or choose a port that is there: %1</source>
+        <translation>brancher l&apos;adaptateur, ou choisir un port présent : %1</translation>
+    </message>
+    <message>
+        <source>%1 may be used by the group &quot;%2&quot;, and the user %3 is not in it.</source>
+        <translation>%1 peut être utilisé par le groupe « %2 », et l&apos;utilisateur %3 n&apos;en fait pas partie.</translation>
+    </message>
+    <message>
+        <source>%1 may be used by its owner %2 only (mode %3).</source>
+        <translation>%1 ne peut être utilisé que par son propriétaire %2 (mode %3).</translation>
+    </message>
+    <message>
+        <source>The user %1 is in the group &quot;%2&quot; that may use %3, but this session started before that and does not have the group yet.</source>
+        <translation>L&apos;utilisateur %1 fait partie du groupe « %2 » qui peut utiliser %3, mais cette session a commencé avant et n&apos;a pas encore ce groupe.</translation>
+    </message>
+    <message>
+        <source>log out and log in again (or restart the computer)</source>
+        <translation>fermer la session et l&apos;ouvrir à nouveau (ou redémarrer l&apos;ordinateur)</translation>
+    </message>
+    <message>
+        <source>%1 is open in another program: %2.</source>
+        <translation>%1 est ouvert dans un autre programme : %2.</translation>
+    </message>
+    <message>
+        <source>or close %1</source>
+        <translation>ou fermer %1</translation>
+    </message>
+    <message>
+        <source>%1 is held in exclusive mode by a program this user cannot see (a service or another user&apos;s program).</source>
+        <translation>%1 est tenu en mode exclusif par un programme que cet utilisateur ne voit pas (un service ou le programme d&apos;un autre utilisateur).</translation>
+    </message>
+    <message>
+        <source>fuser names the program; close it or stop its service</source>
+        <translation>fuser nomme le programme ; le fermer ou arrêter son service</translation>
+    </message>
+    <message>
+        <source>%1 does not open: %2.</source>
+        <translation>%1 ne s&apos;ouvre pas : %2.</translation>
+    </message>
+    <message>
+        <source>unplug the adapter and plug it in again</source>
+        <translation>débrancher l&apos;adaptateur et le rebrancher</translation>
+    </message>
+    <message>
+        <source>The braille display daemon (brltty) claims USB id %1 in its rule %2, so this adapter&apos;s serial port goes away as soon as it is plugged in.</source>
+        <translation>Le service des afficheurs braille (brltty) réclame l&apos;identifiant USB %1 dans sa règle %2, si bien que le port série de cet adaptateur disparaît dès qu&apos;il est branché.</translation>
+    </message>
+    <message>
+        <source>then plug the adapter in again; where no braille display is used, removing brltty does too</source>
+        <translation>puis rebrancher l&apos;adaptateur ; là où aucun afficheur braille n&apos;est utilisé, désinstaller brltty suffit aussi</translation>
+    </message>
+    <message>
+        <source>ModemManager is running and takes %1 for a modem: it sends the adapter AT commands and holds the port after it is plugged in.</source>
+        <translation>ModemManager est en marche et prend %1 pour un modem : il envoie des commandes AT à l&apos;adaptateur et occupe le port une fois celui-ci branché.</translation>
+    </message>
+    <message>
+        <source>or stop ModemManager: %1</source>
+        <translation>ou arrêter ModemManager : %1</translation>
+    </message>
+    <message>
+        <source>then plug the adapter in again; %1</source>
+        <translation>puis rebrancher l&apos;adaptateur ; %1</translation>
+    </message>
+    <message>
+        <source>The USB serial adapter %1 has no driver, so it has no serial port.</source>
+        <translation>L&apos;adaptateur série USB %1 n&apos;a pas de pilote, il n&apos;a donc pas de port série.</translation>
+    </message>
+    <message>
+        <source>No serial port was found.</source>
+        <translation>Aucun port série n&apos;a été trouvé.</translation>
+    </message>
+    <message>
+        <source>plug in the adapter (check its cable, try another USB socket), then run this again</source>
+        <translation>brancher l&apos;adaptateur (vérifier son câble, essayer une autre prise USB), puis relancer le diagnostic</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 est absent.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: it is %2.</source>
+        <translation>%1 n&apos;est pas un port série : c&apos;est %2.</translation>
+    </message>
+    <message>
+        <source>%1 is the terminal this program runs in, not a serial port.</source>
+        <translation>%1 est le terminal dans lequel ce programme tourne, pas un port série.</translation>
+    </message>
+    <message>
+        <source>%1 does not work: %2.</source>
+        <translation>%1 ne fonctionne pas : %2.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program.</source>
+        <translation>%1 est utilisé par un autre programme.</translation>
+    </message>
+    <message>
+        <source>close the program that uses %1 (a terminal program, an IDE&apos;s serial monitor)</source>
+        <translation>fermer le programme qui utilise %1 (un programme de terminal, le moniteur série d&apos;un IDE)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>a named pipe (FIFO)</source>
+        <translation>un tube nommé (FIFO)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a block device (a disk)</source>
+        <translation>un périphérique bloc (un disque)</translation>
+    </message>
+    <message>
+        <source>a device that is not a terminal</source>
+        <translation>un périphérique qui n&apos;est pas un terminal</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>

@@ -535,6 +535,222 @@ Wilt u het vervangen?</translation>
         <source>Senders simulated by this program one after another, no hardware</source>
         <translation>Door dit programma na elkaar gesimuleerde zenders, geen hardware</translation>
     </message>
+    <message>
+        <source>open the Device Manager (devmgmt.msc), right-click the adapter, choose Uninstall device, then plug the adapter in again</source>
+        <translation>open Apparaatbeheer (devmgmt.msc), klik met de rechtermuisknop op de adapter, kies Apparaat verwijderen en sluit de adapter daarna opnieuw aan</translation>
+    </message>
+    <message>
+        <source>install the adapter&apos;s driver from its maker (or let Windows Update find it), then plug the adapter in again</source>
+        <translation>installeer het stuurprogramma van de fabrikant van de adapter (of laat Windows Update het zoeken) en sluit de adapter daarna opnieuw aan</translation>
+    </message>
+    <message>
+        <source>it is not configured</source>
+        <translation>het apparaat is niet geconfigureerd</translation>
+    </message>
+    <message>
+        <source>it could not start</source>
+        <translation>het apparaat kon niet starten</translation>
+    </message>
+    <message>
+        <source>it finds no free resources</source>
+        <translation>het apparaat vindt geen vrije bronnen</translation>
+    </message>
+    <message>
+        <source>it works only after a restart</source>
+        <translation>het apparaat werkt pas na een herstart</translation>
+    </message>
+    <message>
+        <source>restart the computer</source>
+        <translation>start de computer opnieuw op</translation>
+    </message>
+    <message>
+        <source>its driver must be installed again</source>
+        <translation>het stuurprogramma moet opnieuw worden geïnstalleerd</translation>
+    </message>
+    <message>
+        <source>it is disabled</source>
+        <translation>het apparaat is uitgeschakeld</translation>
+    </message>
+    <message>
+        <source>open the Device Manager (devmgmt.msc), right-click the adapter, choose Enable device</source>
+        <translation>open Apparaatbeheer (devmgmt.msc), klik met de rechtermuisknop op de adapter en kies Apparaat inschakelen</translation>
+    </message>
+    <message>
+        <source>it is not connected</source>
+        <translation>het apparaat is niet aangesloten</translation>
+    </message>
+    <message>
+        <source>plug the adapter in again, or into another USB socket</source>
+        <translation>sluit de adapter opnieuw aan, of op een andere USB-aansluiting</translation>
+    </message>
+    <message>
+        <source>its driver is not installed</source>
+        <translation>het stuurprogramma is niet geïnstalleerd</translation>
+    </message>
+    <message>
+        <source>its driver does not load</source>
+        <translation>het stuurprogramma laadt niet</translation>
+    </message>
+    <message>
+        <source>its driver&apos;s service is disabled</source>
+        <translation>de service van het stuurprogramma is uitgeschakeld</translation>
+    </message>
+    <message>
+        <source>Windows stopped it because it reported problems</source>
+        <translation>Windows heeft het apparaat gestopt omdat het problemen meldde</translation>
+    </message>
+    <message>
+        <source>plug the adapter into another USB socket; if that does not help, the adapter is faulty or a copy its maker&apos;s driver refuses</source>
+        <translation>sluit de adapter aan op een andere USB-aansluiting; helpt dat niet, dan is de adapter defect of een kopie die het stuurprogramma van de fabrikant weigert</translation>
+    </message>
+    <message>
+        <source>its driver is blocked or not signed</source>
+        <translation>het stuurprogramma is geblokkeerd of niet ondertekend</translation>
+    </message>
+    <message>
+        <source>the Device Manager shows a problem (code %1)</source>
+        <translation>Apparaatbeheer meldt een probleem (code %1)</translation>
+    </message>
+    <message>
+        <source>then log out and log in again</source>
+        <translation>meld u daarna af en weer aan</translation>
+    </message>
+    <message>
+        <source>give the port to the serial group with a udev rule that sets %1</source>
+        <translation>geef de poort met een udev-regel die %1 instelt aan de seriële groep</translation>
+    </message>
+    <message>
+        <source>plug in the adapter</source>
+        <translation>sluit de adapter aan</translation>
+    </message>
+    <message>
+        <source>plug in the adapter, or choose a port that is there: %1</source>
+        <translation>sluit de adapter aan, of kies een poort die er is: %1</translation>
+    </message>
+    <message>
+        <source>%1 may be used by the group &quot;%2&quot;, and the user %3 is not in it.</source>
+        <translation>%1 mag worden gebruikt door de groep &quot;%2&quot;, en gebruiker %3 is daar geen lid van.</translation>
+    </message>
+    <message>
+        <source>%1 may be used by its owner %2 only (mode %3).</source>
+        <translation>%1 mag alleen door de eigenaar %2 worden gebruikt (modus %3).</translation>
+    </message>
+    <message>
+        <source>The user %1 is in the group &quot;%2&quot; that may use %3, but this session started before that and does not have the group yet.</source>
+        <translation>Gebruiker %1 is lid van de groep &quot;%2&quot; die %3 mag gebruiken, maar deze sessie is daarvoor begonnen en heeft de groep nog niet.</translation>
+    </message>
+    <message>
+        <source>log out and log in again (or restart the computer)</source>
+        <translation>meld u af en weer aan (of start de computer opnieuw op)</translation>
+    </message>
+    <message>
+        <source>%1 is open in another program: %2.</source>
+        <translation>%1 is geopend in een ander programma: %2.</translation>
+    </message>
+    <message>
+        <source>or close %1</source>
+        <translation>of sluit %1</translation>
+    </message>
+    <message>
+        <source>%1 is held in exclusive mode by a program this user cannot see (a service or another user&apos;s program).</source>
+        <translation>%1 wordt exclusief bezet door een programma dat deze gebruiker niet kan zien (een service of het programma van een andere gebruiker).</translation>
+    </message>
+    <message>
+        <source>fuser names the program; close it or stop its service</source>
+        <translation>fuser noemt het programma; sluit het of stop de service ervan</translation>
+    </message>
+    <message>
+        <source>%1 does not open: %2.</source>
+        <translation>%1 gaat niet open: %2.</translation>
+    </message>
+    <message>
+        <source>unplug the adapter and plug it in again</source>
+        <translation>koppel de adapter los en sluit hem opnieuw aan</translation>
+    </message>
+    <message>
+        <source>The braille display daemon (brltty) claims USB id %1 in its rule %2, so this adapter&apos;s serial port goes away as soon as it is plugged in.</source>
+        <translation>De brailleleesregeldienst (brltty) claimt USB-id %1 in zijn regel %2, waardoor de seriële poort van deze adapter verdwijnt zodra hij wordt aangesloten.</translation>
+    </message>
+    <message>
+        <source>then plug the adapter in again; where no braille display is used, removing brltty does too</source>
+        <translation>sluit de adapter daarna opnieuw aan; waar geen brailleleesregel wordt gebruikt, helpt ook het verwijderen van brltty</translation>
+    </message>
+    <message>
+        <source>ModemManager is running and takes %1 for a modem: it sends the adapter AT commands and holds the port after it is plugged in.</source>
+        <translation>ModemManager draait en houdt %1 voor een modem: het stuurt de adapter AT-commando&apos;s en houdt de poort bezet nadat die is aangesloten.</translation>
+    </message>
+    <message>
+        <source>or stop ModemManager: %1</source>
+        <translation>of stop ModemManager: %1</translation>
+    </message>
+    <message>
+        <source>then plug the adapter in again; %1</source>
+        <translation>sluit de adapter daarna opnieuw aan; %1</translation>
+    </message>
+    <message>
+        <source>The USB serial adapter %1 has no driver, so it has no serial port.</source>
+        <translation>De USB-seriële adapter %1 heeft geen stuurprogramma en dus geen seriële poort.</translation>
+    </message>
+    <message>
+        <source>No serial port was found.</source>
+        <translation>Er is geen seriële poort gevonden.</translation>
+    </message>
+    <message>
+        <source>plug in the adapter (check its cable, try another USB socket), then run this again</source>
+        <translation>sluit de adapter aan (controleer de kabel, probeer een andere USB-aansluiting) en voer dit daarna opnieuw uit</translation>
+    </message>
+    <message>
+        <source>%1 is not there.</source>
+        <translation>%1 is er niet.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: it is %2.</source>
+        <translation>%1 is geen seriële poort: het is %2.</translation>
+    </message>
+    <message>
+        <source>%1 is the terminal this program runs in, not a serial port.</source>
+        <translation>%1 is de terminal waarin dit programma draait, geen seriële poort.</translation>
+    </message>
+    <message>
+        <source>%1 does not work: %2.</source>
+        <translation>%1 werkt niet: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program.</source>
+        <translation>%1 wordt door een ander programma gebruikt.</translation>
+    </message>
+    <message>
+        <source>close the program that uses %1 (a terminal program, an IDE&apos;s serial monitor)</source>
+        <translation>sluit het programma dat %1 gebruikt (een terminalprogramma, de seriële monitor van een IDE)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>een map</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>een gewoon bestand</translation>
+    </message>
+    <message>
+        <source>a named pipe (FIFO)</source>
+        <translation>een named pipe (FIFO)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>een socket</translation>
+    </message>
+    <message>
+        <source>a block device (a disk)</source>
+        <translation>een blokapparaat (een schijf)</translation>
+    </message>
+    <message>
+        <source>a device that is not a terminal</source>
+        <translation>een apparaat dat geen terminal is</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>

@@ -108,9 +108,13 @@ std::vector<std::unique_ptr<QWidget>> OtherWindows(testing::ScriptedPrompts& pro
     windows.push_back(std::make_unique<TSettingsComparisonForm>(CompareSettings(controls, controls), "Compare",
                                                                 TSettingsComparisonForm::Side{"File", "tank.zcf"},
                                                                 TSettingsComparisonForm::Side{"Window", "the window"}));
+    // The doctor's own sentences, made on its thread in the window's language.
     windows.push_back(std::make_unique<TPortDoctorDlg>(nullptr, [] {
         return std::vector<PortFinding>{
-            {"port-taken", FindingSeverity::Error, "/dev/ttyUSB0", "Taken.", "Free it.", "# a note"}};
+            finding::PortTaken("/dev/ttyUSB0", "minicom (pid 1234)", "minicom", "1234"),
+            finding::GroupNotActive("/dev/ttyUSB1", "dialout", "fitter"),
+            finding::ModemManager("/dev/ttyACM0", {"1a86", "7523", "A9XK3", "1-2", "ttyACM0"}),
+            finding::NotAPort("/dev/ttyS9", "a folder", {"/dev/ttyUSB0", "/dev/ttyACM0"})};
     }));
     windows.push_back(std::make_unique<calc_ui::TTankChartForm>(
         *CalculateTankContent({6}, {"1000", "1000", "", "1000", "", "", ""}, '.').content, prompts));
@@ -150,6 +154,9 @@ TEST(WindowLanguagesTest, EveryTextFitsInEveryLanguageAtOneAndTwoTimesTheFont) {
             for (QWidget* window : windows) {
                 window->show();
                 ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+                if (auto* doctor = qobject_cast<TPortDoctorDlg*>(window)) {
+                    ASSERT_TRUE(QTest::qWaitFor([doctor] { return !doctor->Running(); }, 10000));
+                }
                 for (const std::string& problem : TextsThatDoNotFit(*window)) {
                     ADD_FAILURE() << language.code << " x" << scale << ": " << problem;
                 }

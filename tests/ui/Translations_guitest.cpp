@@ -3,6 +3,7 @@
 #include "main/LanguageSetting.h"
 #include "main/Main_Form.h"
 #include "seams/TextTranslation.h"
+#include "serial/PortDoctor.h"
 #include "serial/settings/SettingsFileMedium.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/TempFolder.h"
@@ -39,17 +40,29 @@ TEST(TranslationsTest, TheChoiceElseTheFirstSystemLanguageOfOursElseEnglish) {
 }
 
 // Installed, a language translates the windows' texts, the core's fixed texts shown at the
-// Qt edge and the core's patterns; gone, everything is English again, the sender's own texts
-// always.
+// Qt edge and the core's patterns (a port doctor's finding with its names put in); gone,
+// everything is English again, the sender's own texts always.
 TEST(TranslationsTest, InstallsTheWindowsAndTheCoresTextsAndRemovesThem) {
     struct Row {
         const char* language;
         const char* file;
         const char* portClosed;
+        const char* notAPort;
+        const char* copiedFix; // as Copy Fixes puts it on the clipboard
     };
-    const Row rows[] = {{"de", "&Datei", "COM-Port kann nicht geöffnet werden!"},
-                        {"fr", "&Fichier", "Impossible d'ouvrir le port COM !"},
-                        {"nl", "&Bestand", "Kan de COM-poort niet openen!"}};
+    const Row rows[] = {{"de", "&Datei", "COM-Port kann nicht geöffnet werden!",
+                         "/dev/ttyUSB7 ist kein serieller Port, sondern ein Ordner.",
+                         "# Fehler: /dev/ttyUSB7 ist kein serieller Port, sondern ein Ordner.\n"
+                         "# den Adapter einstecken oder einen vorhandenen Port wählen: /dev/ttyS0, /dev/ttyACM0\n"},
+                        {"fr", "&Fichier", "Impossible d'ouvrir le port COM !",
+                         "/dev/ttyUSB7 n'est pas un port série : c'est un dossier.",
+                         "# erreur: /dev/ttyUSB7 n'est pas un port série : c'est un dossier.\n"
+                         "# brancher l'adaptateur, ou choisir un port présent : /dev/ttyS0, /dev/ttyACM0\n"},
+                        {"nl", "&Bestand", "Kan de COM-poort niet openen!",
+                         "/dev/ttyUSB7 is geen seriële poort: het is een map.",
+                         "# fout: /dev/ttyUSB7 is geen seriële poort: het is een map.\n"
+                         "# sluit de adapter aan, of kies een poort die er is: /dev/ttyS0, /dev/ttyACM0\n"}};
+    const auto notAPort = [] { return finding::NotAPort("/dev/ttyUSB7", "a folder", {"/dev/ttyS0", "/dev/ttyACM0"}); };
     for (const Row& row : rows) {
         {
             Translations translations;
@@ -59,9 +72,15 @@ TEST(TranslationsTest, InstallsTheWindowsAndTheCoresTextsAndRemovesThem) {
             EXPECT_EQ(TranslatedText("Core", "Cannot Open COM port!"), row.portClosed);
             EXPECT_EQ(CoreText("Core", "KOV"), "KOV");
             EXPECT_EQ(CoreText("Core", "Output Type = 4 Fluid Type = 2"), "Output Type = 4 Fluid Type = 2");
+            EXPECT_EQ(notAPort().summary, row.notAPort);
+            EXPECT_EQ(FixesText({notAPort()}), row.copiedFix);
         }
         EXPECT_EQ(QCoreApplication::translate("zeft::TMain_Form", "&File"), "&File");
         EXPECT_EQ(TranslatedText("Core", "Cannot Open COM port!"), "Cannot Open COM port!");
+        EXPECT_EQ(notAPort().summary, "/dev/ttyUSB7 is not a serial port: it is a folder.");
+        EXPECT_EQ(FixesText({notAPort()}), "# error: /dev/ttyUSB7 is not a serial port: it is a folder.\n"
+                                           "# plug in the adapter, or choose a port that is there: /dev/ttyS0, "
+                                           "/dev/ttyACM0\n");
     }
     Translations translations;
     EXPECT_FALSE(translations.Install(QStringLiteral("de"), QStringLiteral("/nonexistent")));
