@@ -50,7 +50,7 @@ bool ConsoleDeviceSession::ProgramSettingsAcceptable(zeft::Prompts& validation) 
     return ValidateSettings(controls_, validation) && session_.Engine().HasListSelections();
 }
 
-int ConsoleDeviceSession::Run(ExchangeOperation operation, const std::function<bool()>& interrupted) {
+int ConsoleDeviceSession::Run(DeviceOperation operation, const std::function<bool()>& interrupted) {
     ExchangeEngine& engine = session_.Engine();
     if (!session_.Start(operation)) {
         // Refused before any port activity: a closed port, a validation message or a
@@ -69,7 +69,7 @@ int ConsoleDeviceSession::Run(ExchangeOperation operation, const std::function<b
 
 int ConsoleDeviceSession::ReadAside(const std::function<bool()>& interrupted, RecordedSettings& reported) {
     const RecordedSettings kept = SettingsFromControls(controls_);
-    const int status = Run(ExchangeOperation::ReadDevice, interrupted);
+    const int status = Run(DeviceOperation::Read, interrupted);
     reported = SettingsFromControls(controls_);
     PutSettingsIntoControls(kept, controls_);
     return status;

@@ -17,11 +17,11 @@ DeviceSession::DeviceSession(TSerialLink& port, SettingsControls& controls, Oper
     : port_(port), controls_(controls), prompts_(prompts), link_(port),
       engine_(controls, buttons, prompts, timer, link_) {
     TakeBackPort();
-    engine_.OnOperationStarted = [this](ExchangeOperation operation) {
+    engine_.OnOperationStarted = [this](DeviceOperation operation) {
         const std::string name = port_.CommPort();
         recorder_.Started(operation, name, DescribePort(name).Identity(), controls_);
     };
-    engine_.OnOperationEnded = [this](ExchangeOperation operation) {
+    engine_.OnOperationEnded = [this](DeviceOperation operation) {
         recorder_.Ended(engine_.Outcome(), controls_, engine_.SettingsNotKeptText());
         if (OnOperationEnded) {
             OnOperationEnded(operation);
@@ -83,18 +83,16 @@ void DeviceSession::CloseAndWarn(std::string reason) {
     prompts_.ShowWarningWithDetail(kPortClosed, link_.PortProblem());
 }
 
-bool DeviceSession::Start(ExchangeOperation operation) {
+bool DeviceSession::Start(DeviceOperation operation) {
     switch (operation) {
-    case ExchangeOperation::ReadDevice:
+    case DeviceOperation::Read:
         engine_.ReadBtnClick();
         break;
-    case ExchangeOperation::RestoreDefault:
+    case DeviceOperation::Restore:
         engine_.RestBtnClick();
         break;
-    case ExchangeOperation::ProgramDevice:
+    case DeviceOperation::Program:
         engine_.SetBtn1Click();
-        break;
-    case ExchangeOperation::None:
         break;
     }
     return engine_.Running();

@@ -47,7 +47,7 @@ public:
 
     // Starts an operation as its button does (ignored while one runs); false when it was
     // refused before any port activity, and Outcome says why.
-    bool Start(ExchangeOperation operation);
+    bool Start(DeviceOperation operation);
 
     // Every operation started from now on appends its record to the history file, as made
     // by source; warn hears of a record that could not be written. Without this call the
@@ -72,7 +72,7 @@ public:
     std::function<void(const std::string& cluster)> OnIdleReceive;
 
     // Told when an operation has ended and its record is made; Outcome() says how.
-    std::function<void(ExchangeOperation)> OnOperationEnded;
+    std::function<void(DeviceOperation)> OnOperationEnded;
 
     SenderLink& Link() { return link_; }
     ExchangeEngine& Engine() { return engine_; }

@@ -97,8 +97,8 @@ bool ReadText(const Json& object, const char* key, std::string& text) {
     return true;
 }
 
-std::optional<HistoryOperation> OperationFromName(const std::string& name) {
-    for (HistoryOperation operation : {HistoryOperation::Read, HistoryOperation::Program, HistoryOperation::Restore}) {
+std::optional<DeviceOperation> OperationFromName(const std::string& name) {
+    for (DeviceOperation operation : {DeviceOperation::Read, DeviceOperation::Program, DeviceOperation::Restore}) {
         if (HistoryOperationName(operation) == name) {
             return operation;
         }
@@ -126,11 +126,11 @@ void PutSettingsIntoControls(const RecordedSettings& settings, SettingsControls&
     }
 }
 
-std::string_view HistoryOperationName(HistoryOperation operation) {
+std::string_view HistoryOperationName(DeviceOperation operation) {
     switch (operation) {
-    case HistoryOperation::Program:
+    case DeviceOperation::Program:
         return ZEFT_TEXT("Core", "program");
-    case HistoryOperation::Restore:
+    case DeviceOperation::Restore:
         return ZEFT_TEXT("Core", "restore");
     default:
         return ZEFT_TEXT("Core", "read");
@@ -177,7 +177,7 @@ std::optional<HistoryRecord> HistoryRecordFromJson(std::string_view line) {
         !ReadText(object, "port", record.port) || !ReadText(object, "outcome", record.outcome)) {
         return std::nullopt;
     }
-    const std::optional<HistoryOperation> known = OperationFromName(operation);
+    const std::optional<DeviceOperation> known = OperationFromName(operation);
     if (!known) {
         return std::nullopt;
     }

@@ -213,8 +213,8 @@ HistoryFilter TJobHistoryForm::Filter(std::string& error) const {
     if (PortFilterBox->currentIndex() > 0) {
         filter.port = PortFilterBox->currentText().toStdString();
     }
-    constexpr std::array<HistoryOperation, 3> kOperations{HistoryOperation::Read, HistoryOperation::Program,
-                                                          HistoryOperation::Restore};
+    constexpr std::array<DeviceOperation, 3> kOperations{DeviceOperation::Read, DeviceOperation::Program,
+                                                          DeviceOperation::Restore};
     if (const int operation = OperationFilterBox->currentIndex(); operation > 0) {
         filter.operation = kOperations[static_cast<std::size_t>(operation - 1)];
     }

@@ -117,7 +117,7 @@ TMain_Form::TMain_Form(Options options, QWidget* parent)
     session_->RecordInto(options_.historyFile, "window", [this](const std::string& text, const std::string& detail) {
         prompts_->ShowWarningWithDetail(text, detail);
     });
-    session_->OnOperationEnded = [this](ExchangeOperation) {
+    session_->OnOperationEnded = [this](DeviceOperation) {
         if (compareKept_) {
             CompareDeviceEnded();
         }

@@ -247,7 +247,7 @@ TEST_F(JobHistoryWindowTest, AReadFirstThatFailsProgramsNothing) {
     EXPECT_FALSE(QTest::qWaitFor([&] { return form->Engine().Running(); }, 300)) << "no program after it";
     const HistoryListing listing = ReadHistory(history);
     ASSERT_EQ(listing.records.size(), 1u);
-    EXPECT_EQ(listing.records[0].operation, HistoryOperation::Read);
+    EXPECT_EQ(listing.records[0].operation, DeviceOperation::Read);
     EXPECT_EQ(listing.records[0].label, "Workshop");
     EXPECT_EQ(form->EditLinearB->text(), "44") << "the settings to program are back";
 }
