@@ -59,7 +59,8 @@ std::string ConfigFileText(const SettingsControls& controls) {
     AddSection(text, kSensorSection);
     AddLine(text, kSettingNames[kOutputTypeSetting].key,
             std::to_string(OutputTypeCodeFromIndex(controls.OutputTypeIndex())));
-    AddLine(text, kSettingNames[kFluidTypeSetting].key, std::to_string(FluidTypeCodeFromIndex(controls.FluidTypeIndex())));
+    AddLine(text, kSettingNames[kFluidTypeSetting].key,
+            std::to_string(FluidTypeCodeFromIndex(controls.FluidTypeIndex())));
     std::string_view section = kSensorSection;
     for (const SettingsEdit edit : kSettingsEdits) {
         const SettingNames& names = NamesOf(edit);

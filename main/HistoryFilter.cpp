@@ -36,7 +36,6 @@ std::string CsvField(std::string text) {
     return quoted + '"';
 }
 
-
 void AddSettings(std::vector<std::string>& fields, const std::optional<RecordedSettings>& settings) {
     if (!settings) {
         fields.insert(fields.end(), kSettingNames.size(), std::string());

@@ -214,7 +214,7 @@ HistoryFilter TJobHistoryForm::Filter(std::string& error) const {
         filter.port = PortFilterBox->currentText().toStdString();
     }
     constexpr std::array<DeviceOperation, 3> kOperations{DeviceOperation::Read, DeviceOperation::Program,
-                                                          DeviceOperation::Restore};
+                                                         DeviceOperation::Restore};
     if (const int operation = OperationFilterBox->currentIndex(); operation > 0) {
         filter.operation = kOperations[static_cast<std::size_t>(operation - 1)];
     }

@@ -16,7 +16,6 @@ const char kNotWritten[] = "The job history could not be written.";
 const char kBackupNotWritten[] = "The as-found backup could not be written.";
 const char kNoPlace[] = "No folder for the job history is known: set ZEFT_HISTORY to a file.";
 
-
 } // namespace
 
 std::string HistoryOutcomeText(ExchangeOutcome outcome) {

@@ -45,8 +45,7 @@ SettingsComparison CompareSettings(const SettingsControls& left, const SettingsC
 
 SettingsComparison CompareSettings(const RecordedSettings& left, const RecordedSettings& right) {
     SettingsComparison comparison;
-    comparison.rows[kOutputTypeRow] =
-        CodeRow(kSettingNames[kOutputTypeRow].key, left.outputType, right.outputType);
+    comparison.rows[kOutputTypeRow] = CodeRow(kSettingNames[kOutputTypeRow].key, left.outputType, right.outputType);
     comparison.rows[kFluidTypeRow] = CodeRow(kSettingNames[kFluidTypeRow].key, left.fluidType, right.fluidType);
     for (std::size_t i = 0; i < left.edits.size(); ++i) {
         comparison.rows[kFirstEditSetting + i] =

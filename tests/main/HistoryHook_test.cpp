@@ -181,8 +181,8 @@ TEST(AsFoundAsLeftTest, OnlyAReadOfThisRunWithNothingBetweenCounts) {
                 continue;
             }
             const DeviceOperation operation = step == Step::Read      ? DeviceOperation::Read
-                                                : step == Step::Restore ? DeviceOperation::Restore
-                                                                        : DeviceOperation::Program;
+                                              : step == Step::Restore ? DeviceOperation::Restore
+                                                                      : DeviceOperation::Program;
             ASSERT_TRUE(s.Run(operation)) << row.what;
         }
         s.controls.SetEdits({"10", "1500", "20", "44", "60", "80"});

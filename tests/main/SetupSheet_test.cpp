@@ -95,7 +95,7 @@ TEST(SetupSheetContentTest, TranslatesPatternsBeforeTheNumbersGoIn) {
         if (source == "%1 (not open)") {
             return std::string("%1 (nicht offen)");
         }
-        return std::string(context) == "SetupSheet" || source == "Diesel" ? "<" + source + ">" : source;
+        return std::string(context) == "SetupSheet" || std::string(context) == "Core" ? "<" + source + ">" : source;
     };
     SetTextTranslator(reversed);
     PlainSettingsControls controls;
