@@ -112,6 +112,9 @@ TEST_F(JobHistoryWindowTest, HistoryListsTheOperationsAndLoadsOneIntoTheWindow) 
         // The newest is selected: the program, with what it sent and what came back.
         EXPECT_EQ(history->SettingsList->item(4, 0)->text(), "5");
         EXPECT_EQ(history->SettingsList->item(3, 1)->text(), "1500");
+        // Each value beside its own setting's name.
+        EXPECT_EQ(history->SettingsList->verticalHeaderItem(3)->text(), "Bottom Limit (Millimetre)");
+        EXPECT_EQ(history->SettingsList->verticalHeaderItem(4)->text(), "Level A");
         history->RecordList->selectRow(1);
         EXPECT_EQ(history->SettingsList->item(4, 0)->text(), "") << "a restore sends nothing";
         EXPECT_EQ(history->SettingsList->item(4, 1)->text(), "20");
