@@ -47,7 +47,7 @@ int main() {
         for (int n = 0; n < kRecords; ++n) {
             zeft::HistoryRecord record;
             record.time = zeft::UtcTimeText(1'780'000'000'000 + 1000LL * n);
-            record.operation = n % 2 ? zeft::HistoryOperation::Program : zeft::HistoryOperation::Read;
+            record.operation = n % 2 ? zeft::DeviceOperation::Program : zeft::DeviceOperation::Read;
             record.port = n % 3 ? "/dev/ttyUSB0" : "/dev/ttyUSB1";
             record.adapter = "by-id:usb-FTDI_FT232R_USB_UART_A10K5J3X-if00-port0";
             record.outcome = "success";

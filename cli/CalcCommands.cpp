@@ -4,6 +4,7 @@
 #include "cli/CommandLineErrors.h"
 #include "cli/ExitStatus.h"
 #include "cli/WholeNumberOption.h"
+#include "main/SettingNames.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -13,16 +14,12 @@
 #include <sstream>
 
 namespace zeft::cli {
-namespace {
-
-constexpr const char* kLevelNames[4] = {"Level A", "Level B", "Level C", "Level D"};
-
-} // namespace
 
 std::string CalculationText(const LevelSetTexts& levelSet, const std::string* volume, bool inchUnit) {
     std::ostringstream out;
     for (std::size_t i = 0; i < levelSet.levels.size(); ++i) {
-        out << kLevelNames[i] << " = " << levelSet.levels[i] << '\n';
+        const auto level = static_cast<std::size_t>(SettingsEdit::LevelA) + i;
+        out << kSettingNames[kFirstEditSetting + level].key << " = " << levelSet.levels[i] << '\n';
     }
     out << "Bottom Limit = " << levelSet.bottomLimit << (inchUnit ? " in" : " mm") << '\n';
     const std::optional<std::string> millimetres =

@@ -49,7 +49,7 @@ bool ConsoleDeviceSession::ProgramSettingsAcceptable(zeft::Prompts& validation) 
     return ValidateSettings(controls_, validation) && session_.Engine().HasListSelections();
 }
 
-int ConsoleDeviceSession::Run(ExchangeOperation operation, const std::function<bool()>& interrupted) {
+int ConsoleDeviceSession::Run(DeviceOperation operation, const std::function<bool()>& interrupted) {
     return Await(session_.Start(operation), interrupted);
 }
 

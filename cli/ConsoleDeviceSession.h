@@ -39,7 +39,7 @@ public:
 
     // Runs one operation as its button would, to its end, or until interrupted() holds
     // (the sender is then switched off); returns the exit status.
-    int Run(ExchangeOperation operation, const std::function<bool()>& interrupted);
+    int Run(DeviceOperation operation, const std::function<bool()>& interrupted);
 
     // Read Device with the controls' settings kept aside: once it ended they hold again what
     // they held before, and reported holds what the sender reported. Returns the exit status.

@@ -23,7 +23,7 @@ public:
     int Run() final;
 
 protected:
-    DeviceCommand(std::string name, std::string help, ExchangeOperation operation)
+    DeviceCommand(std::string name, std::string help, DeviceOperation operation)
         : Command(std::move(name), std::move(help)), operation_(operation) {}
 
     // The command's own options, between --save and --yes.
@@ -49,7 +49,7 @@ protected:
     bool Json() const { return json_; }
 
 private:
-    ExchangeOperation operation_;
+    DeviceOperation operation_;
     std::string port_;
     LineOptions line_;
     bool json_ = false;

@@ -3,10 +3,10 @@
 #include "cli/ExitStatus.h"
 #include "cli/VisibleText.h"
 #include "main/SenderSettings.h"
+#include "main/SettingNames.h"
 
 #include <nlohmann/json.hpp>
 
-#include <array>
 #include <cstddef>
 #include <cstdio>
 #include <sstream>
@@ -15,20 +15,7 @@
 namespace zeft::cli {
 namespace {
 
-struct EditKey {
-    SettingsEdit edit;
-    const char* key;
-};
-
-// The configuration file's key names, in its order.
-constexpr std::array<EditKey, 6> kEditKeys = {{{SettingsEdit::TopLimit, "Top Limit"},
-                                               {SettingsEdit::BottomLimit, "Bottom Limit"},
-                                               {SettingsEdit::LevelA, "Level A"},
-                                               {SettingsEdit::LevelB, "Level B"},
-                                               {SettingsEdit::LevelC, "Level C"},
-                                               {SettingsEdit::LevelD, "Level D"}}};
-
-std::string ListLine(const char* key, int code, int index, const auto& items) {
+std::string ListLine(std::string_view key, int code, int index, const auto& items) {
     std::ostringstream line;
     line << key << " = " << code;
     if (index >= 0 && static_cast<std::size_t>(index) < items.size()) {
@@ -50,20 +37,25 @@ std::string DeviceReportText(const PlainSettingsControls& controls) {
     out << VisibleText(controls.statusText) << '\n';
     const int outputIndex = controls.OutputTypeIndex();
     const int fluidIndex = controls.FluidTypeIndex();
-    out << ListLine("Output Type", OutputTypeCodeFromIndex(outputIndex), outputIndex, kOutputTypeItems) << '\n';
-    out << ListLine("Fluid Type", FluidTypeCodeFromIndex(fluidIndex), fluidIndex, kFluidTypeItems) << '\n';
-    for (const EditKey& key : kEditKeys) {
-        out << key.key << " = " << VisibleText(controls.EditText(key.edit)) << '\n';
+    out << ListLine(kSettingNames[kOutputTypeSetting].key, OutputTypeCodeFromIndex(outputIndex), outputIndex,
+                    kOutputTypeItems)
+        << '\n';
+    out << ListLine(kSettingNames[kFluidTypeSetting].key, FluidTypeCodeFromIndex(fluidIndex), fluidIndex,
+                    kFluidTypeItems)
+        << '\n';
+    for (const SettingsEdit edit : kSettingsEdits) {
+        out << NamesOf(edit).key << " = " << VisibleText(controls.EditText(edit)) << '\n';
     }
     return out.str();
 }
 
 std::string DeviceReportJson(const PlainSettingsControls& controls, const std::optional<std::string>& error) {
     nlohmann::ordered_json settings;
-    settings["Output Type"] = CodeOrNull(OutputTypeCodeFromIndex(controls.OutputTypeIndex()));
-    settings["Fluid Type"] = CodeOrNull(FluidTypeCodeFromIndex(controls.FluidTypeIndex()));
-    for (const EditKey& key : kEditKeys) {
-        settings[key.key] = controls.EditText(key.edit);
+    const auto key = [](const SettingNames& names) { return std::string(names.key); };
+    settings[key(kSettingNames[kOutputTypeSetting])] = CodeOrNull(OutputTypeCodeFromIndex(controls.OutputTypeIndex()));
+    settings[key(kSettingNames[kFluidTypeSetting])] = CodeOrNull(FluidTypeCodeFromIndex(controls.FluidTypeIndex()));
+    for (const SettingsEdit edit : kSettingsEdits) {
+        settings[key(NamesOf(edit))] = controls.EditText(edit);
     }
     nlohmann::ordered_json report;
     report["status"] = controls.statusText;

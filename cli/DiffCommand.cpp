@@ -54,7 +54,7 @@ int DiffCommand::Run() {
     const int status = RunOnSender(
         interruption, controls, prompts, port_, line_, [](ConsoleDeviceSession&) { return true; },
         [](ConsoleDeviceSession& session, const std::function<bool()>& interrupted) {
-            return session.Run(ExchangeOperation::ReadDevice, interrupted);
+            return session.Run(DeviceOperation::Read, interrupted);
         });
     interruption.Finishing();
     if (status != kExitSuccess) {

@@ -76,8 +76,7 @@ std::optional<std::string> ApplyProgramSettings(const ProgramSettings& settings,
 }
 
 ProgramCommand::ProgramCommand()
-    : DeviceCommand("program", "Program Device: write the settings into the sender", ExchangeOperation::ProgramDevice) {
-}
+    : DeviceCommand("program", "Program Device: write the settings into the sender", DeviceOperation::Program) {}
 
 void ProgramCommand::AddOwnOptions(CLI::App& command) {
     struct TextOption {

@@ -9,7 +9,7 @@ class RestoreCommand : public DeviceCommand {
 public:
     RestoreCommand()
         : DeviceCommand("restore", "Restore Default: return the sender to its default settings",
-                        ExchangeOperation::RestoreDefault) {}
+                        DeviceOperation::Restore) {}
 };
 
 } // namespace zeft::cli

@@ -28,15 +28,14 @@
 
 namespace {
 
-using zeft::ExchangeOperation;
-using zeft::OperationButton;
+using zeft::DeviceOperation;
 
 #if defined(ZEFT_FUZZ_OPERATION_READ)
-constexpr ExchangeOperation kOperation = ExchangeOperation::ReadDevice;
+constexpr DeviceOperation kOperation = DeviceOperation::Read;
 #elif defined(ZEFT_FUZZ_OPERATION_RESTORE)
-constexpr ExchangeOperation kOperation = ExchangeOperation::RestoreDefault;
+constexpr DeviceOperation kOperation = DeviceOperation::Restore;
 #else
-constexpr ExchangeOperation kOperation = ExchangeOperation::ProgramDevice;
+constexpr DeviceOperation kOperation = DeviceOperation::Program;
 #endif
 
 [[noreturn]] void Broken(const char* what) {
@@ -78,10 +77,10 @@ public:
         const std::size_t boxes = prompts.shown.size();
         const std::size_t sent = link.sent.size();
         switch (kOperation) {
-        case ExchangeOperation::ReadDevice:
+        case DeviceOperation::Read:
             engine.ReadBtnClick();
             break;
-        case ExchangeOperation::RestoreDefault:
+        case DeviceOperation::Restore:
             engine.RestBtnClick();
             break;
         default:
@@ -138,10 +137,10 @@ private:
     void StartTracking() {
         allowed_.clear();
         switch (kOperation) {
-        case ExchangeOperation::ReadDevice:
+        case DeviceOperation::Read:
             allowed_.emplace_back(zeft::kRequestListingCommand);
             break;
-        case ExchangeOperation::RestoreDefault:
+        case DeviceOperation::Restore:
             allowed_.emplace_back(zeft::kRestoreDefaultsCommand);
             break;
         default:
@@ -172,7 +171,7 @@ private:
         }
         for (; checkedBoxes_ < prompts.shown.size(); ++checkedBoxes_) {
             const std::string& box = prompts.shown[checkedBoxes_];
-            const bool settingsNotKept = kOperation == ExchangeOperation::ProgramDevice &&
+            const bool settingsNotKept = kOperation == DeviceOperation::Program &&
                                          box.starts_with(zeft::kSettingsNotKeptBox) && box.ends_with(").");
             Check(settingsNotKept ||
                       std::find(kOperationBoxes.begin(), kOperationBoxes.end(), box) != kOperationBoxes.end(),
@@ -183,7 +182,7 @@ private:
             Check(buttons.NoneEnabled(), "a button enabled during an operation");
             Check(link.rts, "RTS dropped during an operation");
             Check(timer.IsEnabled(), "no time limit running during an operation");
-            if (kOperation == ExchangeOperation::ProgramDevice) {
+            if (kOperation == DeviceOperation::Program) {
                 Check(!controls.settingsEnabled, "edits enabled while programming");
             }
             return;

@@ -3,7 +3,7 @@
 namespace zeft {
 
 std::optional<AsFoundAsLeft> AsFoundAsLeftOf(const HistoryRecord& record) {
-    if (record.operation != HistoryOperation::Program || !record.Succeeded() || !record.settings) {
+    if (record.operation != DeviceOperation::Program || !record.Succeeded() || !record.settings) {
         return std::nullopt;
     }
     AsFoundAsLeft sender{record.asFound, *record.settings, {}};

@@ -5,6 +5,7 @@
 #include "main/IniLookup.h"
 #include "main/RegularFile.h"
 #include "main/SenderSettings.h"
+#include "main/SettingNames.h"
 
 #include <array>
 #include <vector>
@@ -15,33 +16,11 @@ namespace zeft {
 
 namespace {
 
-constexpr std::string_view kSensorSection = "Sensor Parameters";
-constexpr std::string_view kTankSection = "Tank Linearization Parameters";
-
-struct EditKey {
-    std::string_view section;
-    std::string_view name;
-    SettingsEdit edit;
-};
-
-constexpr std::array<EditKey, 6> kEditKeys = {{
-    {kSensorSection, "Top Limit", SettingsEdit::TopLimit},
-    {kSensorSection, "Bottom Limit", SettingsEdit::BottomLimit},
-    {kTankSection, "Level A", SettingsEdit::LevelA},
-    {kTankSection, "Level B", SettingsEdit::LevelB},
-    {kTankSection, "Level C", SettingsEdit::LevelC},
-    {kTankSection, "Level D", SettingsEdit::LevelD},
-}};
-
-// Look-up order: the two codes, then the six edits of kEditKeys.
-constexpr std::size_t kOutputTypeKey = 0;
-constexpr std::size_t kFluidTypeKey = 1;
-constexpr std::size_t kFirstEditKey = 2;
-
+// Look-up order: the eight settings of kSettingNames.
 IniLookup MakeLookup() {
-    std::vector<IniLookup::Key> keys = {{kSensorSection, "Output Type"}, {kSensorSection, "Fluid Type"}};
-    for (const EditKey& key : kEditKeys) {
-        keys.push_back({key.section, key.name});
+    std::vector<IniLookup::Key> keys;
+    for (const SettingNames& names : kSettingNames) {
+        keys.push_back({names.section, names.key});
     }
     return IniLookup(std::move(keys), kConfigMaxValueChars);
 }
@@ -51,11 +30,11 @@ int CodeFrom(const std::optional<std::string>& value) {
 }
 
 void Apply(const IniLookup& lookup, SettingsControls& controls) {
-    controls.SetOutputTypeIndex(OutputTypeIndexFromCode(CodeFrom(lookup.Value(kOutputTypeKey))));
-    controls.SetFluidTypeIndex(FluidTypeIndexFromCode(CodeFrom(lookup.Value(kFluidTypeKey))));
-    for (std::size_t i = 0; i < kEditKeys.size(); ++i) {
-        const std::optional<std::string>& value = lookup.Value(kFirstEditKey + i);
-        controls.SetEditText(kEditKeys[i].edit, value ? *value : std::string(kConfigMissingValue));
+    controls.SetOutputTypeIndex(OutputTypeIndexFromCode(CodeFrom(lookup.Value(kOutputTypeSetting))));
+    controls.SetFluidTypeIndex(FluidTypeIndexFromCode(CodeFrom(lookup.Value(kFluidTypeSetting))));
+    for (const SettingsEdit edit : kSettingsEdits) {
+        const std::optional<std::string>& value = lookup.Value(kFirstEditSetting + static_cast<std::size_t>(edit));
+        controls.SetEditText(edit, value ? *value : std::string(kConfigMissingValue));
     }
 }
 
@@ -78,13 +57,18 @@ void AddSection(std::string& text, std::string_view section) {
 std::string ConfigFileText(const SettingsControls& controls) {
     std::string text;
     AddSection(text, kSensorSection);
-    AddLine(text, "Output Type", std::to_string(OutputTypeCodeFromIndex(controls.OutputTypeIndex())));
-    AddLine(text, "Fluid Type", std::to_string(FluidTypeCodeFromIndex(controls.FluidTypeIndex())));
-    for (const EditKey& key : kEditKeys) {
-        if (key.edit == SettingsEdit::LevelA) {
-            AddSection(text, kTankSection);
+    AddLine(text, kSettingNames[kOutputTypeSetting].key,
+            std::to_string(OutputTypeCodeFromIndex(controls.OutputTypeIndex())));
+    AddLine(text, kSettingNames[kFluidTypeSetting].key,
+            std::to_string(FluidTypeCodeFromIndex(controls.FluidTypeIndex())));
+    std::string_view section = kSensorSection;
+    for (const SettingsEdit edit : kSettingsEdits) {
+        const SettingNames& names = NamesOf(edit);
+        if (names.section != section) {
+            section = names.section;
+            AddSection(text, section);
         }
-        AddLine(text, key.name, controls.EditText(key.edit));
+        AddLine(text, names.key, controls.EditText(edit));
     }
     return text;
 }
@@ -109,10 +93,10 @@ RecordedSettings ConfigTextSettings(std::string_view text) {
         const int read = CodeFrom(value);
         return read == kNoSelection ? std::nullopt : std::optional<int>(read);
     };
-    settings.outputType = code(lookup.Value(kOutputTypeKey));
-    settings.fluidType = code(lookup.Value(kFluidTypeKey));
-    for (std::size_t i = 0; i < kEditKeys.size(); ++i) {
-        const std::optional<std::string>& value = lookup.Value(kFirstEditKey + i);
+    settings.outputType = code(lookup.Value(kOutputTypeSetting));
+    settings.fluidType = code(lookup.Value(kFluidTypeSetting));
+    for (std::size_t i = 0; i < settings.edits.size(); ++i) {
+        const std::optional<std::string>& value = lookup.Value(kFirstEditSetting + i);
         settings.edits[i] = value ? *value : std::string(kConfigMissingValue);
     }
     return settings;

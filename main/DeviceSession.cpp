@@ -22,11 +22,11 @@ DeviceSession::DeviceSession(TSerialLink& port, SettingsControls& controls, Oper
     : port_(port), controls_(controls), prompts_(prompts), link_(port),
       engine_(controls, buttons, prompts, timer, link_) {
     TakeBackPort();
-    engine_.OnOperationStarted = [this](ExchangeOperation operation) {
+    engine_.OnOperationStarted = [this](DeviceOperation operation) {
         const std::string name = port_.CommPort();
         recorder_.Started(operation, name, DescribePort(name).Identity(), controls_);
     };
-    engine_.OnOperationEnded = [this](ExchangeOperation operation) {
+    engine_.OnOperationEnded = [this](DeviceOperation operation) {
         recorder_.Ended(engine_.Outcome(), controls_, engine_.SettingsNotKeptText());
         if (asideKept_) {
             EndReadAside();
@@ -121,7 +121,7 @@ bool DeviceSession::StartReadAside(std::function<void(const RecordedSettings& re
     asideKept_ = SettingsFromControls(controls_);
     asideEnded_ = std::move(ended);
     controls_.SetSettingsEnabled(false);
-    if (!Start(ExchangeOperation::ReadDevice)) {
+    if (!Start(DeviceOperation::Read)) {
         // Refused before it started (the port is closed), with its own message; the
         // controls were not touched.
         asideKept_.reset();
@@ -145,18 +145,16 @@ void DeviceSession::EndReadAside() {
     }
 }
 
-bool DeviceSession::Start(ExchangeOperation operation) {
+bool DeviceSession::Start(DeviceOperation operation) {
     switch (operation) {
-    case ExchangeOperation::ReadDevice:
+    case DeviceOperation::Read:
         engine_.ReadBtnClick();
         break;
-    case ExchangeOperation::RestoreDefault:
+    case DeviceOperation::Restore:
         engine_.RestBtnClick();
         break;
-    case ExchangeOperation::ProgramDevice:
+    case DeviceOperation::Program:
         engine_.SetBtn1Click();
-        break;
-    case ExchangeOperation::None:
         break;
     }
     return engine_.Running();

@@ -68,7 +68,7 @@ public:
 
     // Starts an operation as its button does (ignored while one runs); false when it was
     // refused before any port activity, and Outcome says why.
-    bool Start(ExchangeOperation operation);
+    bool Start(DeviceOperation operation);
 
     // Read Device with the controls' settings kept aside (comparing with the sender, the
     // read before a program): the read writes the sender's settings into the controls as
@@ -101,7 +101,7 @@ public:
     std::function<void(const std::string& cluster)> OnIdleReceive;
 
     // Told when an operation has ended and its record is made; Outcome() says how.
-    std::function<void(ExchangeOperation)> OnOperationEnded;
+    std::function<void(DeviceOperation)> OnOperationEnded;
 
     SenderLink& Link() { return link_; }
     ExchangeEngine& Engine() { return engine_; }

@@ -13,8 +13,8 @@
 namespace zeft {
 namespace {
 
-constexpr std::array<OperationButton, 3> kButtons = {OperationButton::ReadBtn, OperationButton::ResetBtn,
-                                                     OperationButton::Setbtn};
+constexpr std::array<DeviceOperation, 3> kButtons = {DeviceOperation::Read, DeviceOperation::Restore,
+                                                     DeviceOperation::Program};
 
 const std::string kConnectFailureBox =
     ZEFT_TEXT("Core", "Fail to connect with the device! Check connection or battery!");
@@ -60,11 +60,11 @@ ExchangeEngine::~ExchangeEngine() {
 }
 
 void ExchangeEngine::ReadBtnClick() {
-    StartOperation(OperationButton::ReadBtn);
+    StartOperation(DeviceOperation::Read);
 }
 
 void ExchangeEngine::RestBtnClick() {
-    StartOperation(OperationButton::ResetBtn);
+    StartOperation(DeviceOperation::Restore);
 }
 
 void ExchangeEngine::SetBtn1Click() {
@@ -75,7 +75,7 @@ void ExchangeEngine::SetBtn1Click() {
         outcome_ = ExchangeOutcome::Refused;
         return;
     }
-    StartOperation(OperationButton::Setbtn);
+    StartOperation(DeviceOperation::Program);
 }
 
 // An empty list selection has no code to send: refuse before the sender is powered.
@@ -91,7 +91,7 @@ bool ExchangeEngine::HasListSelections() {
     return true;
 }
 
-bool ExchangeEngine::StartOperation(OperationButton button) {
+bool ExchangeEngine::StartOperation(DeviceOperation button) {
     if (Running()) {
         return false;
     }
@@ -103,7 +103,7 @@ bool ExchangeEngine::StartOperation(OperationButton button) {
     }
     outcome_ = ExchangeOutcome::None;
     DisableButtons();
-    if (button == OperationButton::Setbtn) {
+    if (button == DeviceOperation::Program) {
         DisableEdits();
     }
     buttons_.SetTag(button, 1);
@@ -113,39 +113,39 @@ bool ExchangeEngine::StartOperation(OperationButton button) {
     // Nothing is sent: the sender announces itself after power-up.
     link_.SetRTSState(true);
     if (OnOperationStarted) {
-        OnOperationStarted(Operation());
+        OnOperationStarted(button);
     }
     return true;
 }
 
 void ExchangeEngine::PowerOffZEFT() {
-    const ExchangeOperation ended = Operation();
+    const std::optional<DeviceOperation> ended = Operation();
     link_.SetRTSState(false);
     timer_.Stop();
-    for (OperationButton button : kButtons) {
+    for (DeviceOperation button : kButtons) {
         buttons_.SetTag(button, 0);
         buttons_.SetButtonEnabled(button, true);
     }
     exchangeState_ = kAwaitPowerUpK;
     commandSent_ = false;
-    if (ended == ExchangeOperation::None) {
+    if (!ended) {
         return;
     }
     if (holdEndNotice_) {
         heldEnd_ = ended;
     } else {
-        TellEnded(ended);
+        TellEnded(*ended);
     }
 }
 
-void ExchangeEngine::TellEnded(ExchangeOperation operation) {
+void ExchangeEngine::TellEnded(DeviceOperation operation) {
     if (OnOperationEnded) {
         OnOperationEnded(operation);
     }
 }
 
 void ExchangeEngine::DisableButtons() {
-    for (OperationButton button : kButtons) {
+    for (DeviceOperation button : kButtons) {
         buttons_.SetButtonEnabled(button, false);
     }
 }
@@ -164,22 +164,22 @@ void ExchangeEngine::ResetExchange() {
     controls_.SetReplyText("");
 }
 
-ExchangeOperation ExchangeEngine::Operation() const {
-    if (buttons_.Tag(OperationButton::ReadBtn) == 1) {
-        return ExchangeOperation::ReadDevice;
+std::optional<DeviceOperation> ExchangeEngine::Operation() const {
+    if (buttons_.Tag(DeviceOperation::Read) == 1) {
+        return DeviceOperation::Read;
     }
-    if (buttons_.Tag(OperationButton::ResetBtn) == 1) {
-        return ExchangeOperation::RestoreDefault;
+    if (buttons_.Tag(DeviceOperation::Restore) == 1) {
+        return DeviceOperation::Restore;
     }
-    if (buttons_.Tag(OperationButton::Setbtn) == 1) {
-        return ExchangeOperation::ProgramDevice;
+    if (buttons_.Tag(DeviceOperation::Program) == 1) {
+        return DeviceOperation::Program;
     }
-    return ExchangeOperation::None;
+    return std::nullopt;
 }
 
 void ExchangeEngine::Timer1Timer() {
-    const ExchangeOperation operation = Operation();
-    if (operation == ExchangeOperation::None) {
+    const std::optional<DeviceOperation> operation = Operation();
+    if (!operation) {
         // A tick left over from an ended operation: nothing to time out.
         PowerOffZEFT();
         return;
@@ -193,11 +193,11 @@ void ExchangeEngine::Timer1Timer() {
     case kAwaitPause:
         if (!commandSent_) {
             timer_.Stop();
-            SendFirstCommand(operation);
+            SendFirstCommand(*operation);
             commandSent_ = true;
             // The sender may stay silent after the command: limit the wait for its reply.
             timer_.Start(kFirstReplyLimitMs);
-        } else if (operation == ExchangeOperation::ProgramDevice) {
+        } else if (operation == DeviceOperation::Program) {
             Fail(ExchangeOutcome::ProgramFailed, kProgramFailureBox, kProgramFailure);
         } else {
             Fail(ExchangeOutcome::CommunicateFailed, kCommunicateFailureBox, kCommunicateFailure);
@@ -218,9 +218,9 @@ void ExchangeEngine::Timer1Timer() {
         Fail(ExchangeOutcome::ProgramFailed, kProgramFailureBox, kProgramFailure);
         return;
     case kAwaitSuccessTick:
-        if (operation == ExchangeOperation::ReadDevice) {
+        if (operation == DeviceOperation::Read) {
             controls_.SetStatusText(ZEFT_TEXT("Core", "Device read successfully!"));
-        } else if (operation == ExchangeOperation::RestoreDefault) {
+        } else if (operation == DeviceOperation::Restore) {
             controls_.SetStatusText(ZEFT_TEXT("Core", "Device restored successfully!"));
         } else {
             ReportProgrammed();
@@ -238,21 +238,19 @@ void ExchangeEngine::Timer1Timer() {
     }
 }
 
-void ExchangeEngine::SendFirstCommand(ExchangeOperation operation) {
+void ExchangeEngine::SendFirstCommand(DeviceOperation operation) {
     switch (operation) {
-    case ExchangeOperation::ReadDevice:
+    case DeviceOperation::Read:
         link_.SendString(std::string(kRequestListingCommand));
         break;
-    case ExchangeOperation::RestoreDefault:
+    case DeviceOperation::Restore:
         controls_.SetReplyText(ZEFT_TEXT("Core", "Restoring default settings..."));
         link_.SendString(std::string(kRestoreDefaultsCommand));
         break;
-    case ExchangeOperation::ProgramDevice:
+    case DeviceOperation::Program:
         controls_.SetReplyText(ZEFT_TEXT("Core", "Programming the device now...\r"));
         programStep_ = 0;
         SendSetCommand(SetCommand::OutputType);
-        break;
-    case ExchangeOperation::None:
         break;
     }
 }
@@ -289,15 +287,15 @@ void ExchangeEngine::ReportProgrammed() {
 void ExchangeEngine::Fail(ExchangeOutcome outcome, const std::string& box, const std::string& status) {
     outcome_ = outcome;
     holdEndNotice_ = true;
-    heldEnd_ = ExchangeOperation::None;
+    heldEnd_.reset();
     PowerOffZEFT();
     prompts_.ShowError(box);
     controls_.SetStatusText(status);
     controls_.SetReplyText("");
     EnableEdits();
     holdEndNotice_ = false;
-    if (heldEnd_ != ExchangeOperation::None) {
-        TellEnded(std::exchange(heldEnd_, ExchangeOperation::None));
+    if (const std::optional<DeviceOperation> held = std::exchange(heldEnd_, std::nullopt)) {
+        TellEnded(*held);
     }
 }
 
@@ -374,7 +372,7 @@ void ExchangeEngine::ReceiveIdentification(char c) {
 }
 
 void ExchangeEngine::ReceiveFirstReply() {
-    exchangeState_ = Operation() == ExchangeOperation::ProgramDevice ? kAwaitDoneD : kAwaitListingK;
+    exchangeState_ = Operation() == DeviceOperation::Program ? kAwaitDoneD : kAwaitListingK;
     commandSent_ = false;
     timer_.Start(kListingWindowMs);
 }

@@ -13,14 +13,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace zeft {
-
-// Which device operation runs: the first button with Tag 1, in the order Read Device,
-// Restore Default, Program Device.
-enum class ExchangeOperation { None, ReadDevice, RestoreDefault, ProgramDevice };
 
 // How the last device operation ended, beside the texts it showed: callers decide on this
 // value, never on the wording of a status text.
@@ -96,8 +93,10 @@ public:
     void ResetExchange();
 
     // The running operation, by the buttons' Tags.
-    ExchangeOperation Operation() const;
-    bool Running() const { return Operation() != ExchangeOperation::None; }
+    // Which device operation runs: the first button with Tag 1, in the order Read Device,
+    // Restore Default, Program Device; none while idle.
+    std::optional<DeviceOperation> Operation() const;
+    bool Running() const { return Operation().has_value(); }
 
     // The outcome of the last operation started; None while one runs.
     ExchangeOutcome Outcome() const { return outcome_; }
@@ -109,8 +108,8 @@ public:
     // Told when an operation has started (the sender is being powered), and when it has
     // ended, after its own messages (error box, status, reply display): Outcome() then says
     // how. Every started operation ends exactly once.
-    std::function<void(ExchangeOperation)> OnOperationStarted;
-    std::function<void(ExchangeOperation)> OnOperationEnded;
+    std::function<void(DeviceOperation)> OnOperationStarted;
+    std::function<void(DeviceOperation)> OnOperationEnded;
 
     // One of the kAwait... values of main/ExchangeStates.h.
     std::uint8_t ExchangeState() const { return exchangeState_; }
@@ -118,7 +117,7 @@ public:
     zeft::ListingField ListingField() const { return parser_.Field(); }
 
 private:
-    bool StartOperation(OperationButton button);
+    bool StartOperation(DeviceOperation button);
     void Receive(char c);
     void ReceiveIdentification(char c);
     void ReceiveFirstReply();
@@ -126,12 +125,12 @@ private:
     void ReceiveListing(char c);
     void ReceiveAcknowledgement(char c);
     void SendNextProgramStep();
-    void SendFirstCommand(ExchangeOperation operation);
+    void SendFirstCommand(DeviceOperation operation);
     void SendSetCommand(SetCommand command);
     void ReportProgrammed();
     void Fail(ExchangeOutcome outcome, const std::string& box, const std::string& status);
     void AppendReply(const std::string& text);
-    void TellEnded(ExchangeOperation operation);
+    void TellEnded(DeviceOperation operation);
 
     SettingsControls& controls_;
     OperationButtons& buttons_;
@@ -151,7 +150,7 @@ private:
     bool commandSent_ = false;
     // While a failure shows its messages, the end is told after them.
     bool holdEndNotice_ = false;
-    ExchangeOperation heldEnd_ = ExchangeOperation::None;
+    std::optional<DeviceOperation> heldEnd_;
 };
 
 } // namespace zeft

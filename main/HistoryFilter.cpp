@@ -1,6 +1,7 @@
 #include "main/HistoryFilter.h"
 
 #include "main/LocalTime.h"
+#include "main/SettingNames.h"
 
 #include <algorithm>
 #include <array>
@@ -35,12 +36,9 @@ std::string CsvField(std::string text) {
     return quoted + '"';
 }
 
-constexpr std::array<const char*, 8> kSettingColumns{"Output Type", "Fluid Type", "Top Limit", "Bottom Limit",
-                                                     "Level A",     "Level B",    "Level C",   "Level D"};
-
 void AddSettings(std::vector<std::string>& fields, const std::optional<RecordedSettings>& settings) {
     if (!settings) {
-        fields.insert(fields.end(), kSettingColumns.size(), std::string());
+        fields.insert(fields.end(), kSettingNames.size(), std::string());
         return;
     }
     const auto code = [](const std::optional<int>& value) { return value ? std::to_string(*value) : std::string(); };
@@ -105,8 +103,8 @@ std::string HistoryCsv(const std::vector<HistoryRecord>& records) {
     std::vector<std::string> header{"Time (UTC)", "Local Time", "Operation", "Port",   "Adapter",
                                     "Outcome",    "Label",      "Installer", "Source", "As Found Read"};
     for (const char* group : {"Sent", "Reported", "As Found"}) {
-        for (const char* column : kSettingColumns) {
-            header.push_back(std::string(group) + " " + column);
+        for (const SettingNames& names : kSettingNames) {
+            header.push_back(std::string(group) + " " + std::string(names.key));
         }
     }
     std::string text = CsvLine(header);

@@ -15,7 +15,7 @@ enum class HistoryOutcomeFilter { Any, Success, Failure };
 struct HistoryFilter {
     std::string label;               // a part of the job label, regardless of case; "" for any
     std::optional<std::string> port; // this port only
-    std::optional<HistoryOperation> operation;
+    std::optional<DeviceOperation> operation;
     HistoryOutcomeFilter outcome = HistoryOutcomeFilter::Any;
     std::optional<std::int64_t> since; // first second wanted, since 1970
     std::optional<std::int64_t> until; // first second no longer wanted

@@ -1,6 +1,7 @@
 #include "main/HistoryRecord.h"
 
 #include "main/SenderSettings.h"
+#include "main/SettingNames.h"
 #include "seams/TextTranslation.h"
 
 #include <nlohmann/json.hpp>
@@ -14,15 +15,10 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr std::array<SettingsEdit, 6> kEdits = {SettingsEdit::TopLimit, SettingsEdit::BottomLimit,
-                                                SettingsEdit::LevelA,   SettingsEdit::LevelB,
-                                                SettingsEdit::LevelC,   SettingsEdit::LevelD};
-
-// The configuration file's key names, as zeftctl's reports use them too.
-constexpr std::array<const char*, 6> kEditKeys = {"Top Limit", "Bottom Limit", "Level A",
-                                                  "Level B",   "Level C",      "Level D"};
-constexpr const char* kOutputKey = "Output Type";
-constexpr const char* kFluidKey = "Fluid Type";
+// A setting's key in the record: the configuration file's key.
+std::string Key(std::size_t setting) {
+    return std::string(kSettingNames[setting].key);
+}
 
 std::optional<int> CodeOf(int code) {
     return code == kNoSelection ? std::nullopt : std::optional<int>(code);
@@ -37,10 +33,10 @@ Json SettingsJson(const std::optional<RecordedSettings>& settings) {
         return nullptr;
     }
     Json object;
-    object[kOutputKey] = CodeJson(settings->outputType);
-    object[kFluidKey] = CodeJson(settings->fluidType);
-    for (std::size_t i = 0; i < kEditKeys.size(); ++i) {
-        object[kEditKeys[i]] = settings->edits[i];
+    object[Key(kOutputTypeSetting)] = CodeJson(settings->outputType);
+    object[Key(kFluidTypeSetting)] = CodeJson(settings->fluidType);
+    for (std::size_t i = 0; i < settings->edits.size(); ++i) {
+        object[Key(kFirstEditSetting + i)] = settings->edits[i];
     }
     return object;
 }
@@ -50,7 +46,7 @@ Json TextOrNull(const std::optional<std::string>& text) {
 }
 
 // A code is a whole number or null; anything else makes the line foreign.
-bool ReadCode(const Json& object, const char* key, std::optional<int>& code) {
+bool ReadCode(const Json& object, const std::string& key, std::optional<int>& code) {
     const auto found = object.find(key);
     if (found == object.end() || found->is_null()) {
         code.reset();
@@ -77,11 +73,12 @@ bool ReadSettings(const Json& object, const char* key, std::optional<RecordedSet
         return false;
     }
     RecordedSettings read;
-    if (!ReadCode(*found, kOutputKey, read.outputType) || !ReadCode(*found, kFluidKey, read.fluidType)) {
+    if (!ReadCode(*found, Key(kOutputTypeSetting), read.outputType) ||
+        !ReadCode(*found, Key(kFluidTypeSetting), read.fluidType)) {
         return false;
     }
-    for (std::size_t i = 0; i < kEditKeys.size(); ++i) {
-        const auto text = found->find(kEditKeys[i]);
+    for (std::size_t i = 0; i < read.edits.size(); ++i) {
+        const auto text = found->find(Key(kFirstEditSetting + i));
         if (text == found->end() || !text->is_string()) {
             return false;
         }
@@ -100,8 +97,8 @@ bool ReadText(const Json& object, const char* key, std::string& text) {
     return true;
 }
 
-std::optional<HistoryOperation> OperationFromName(const std::string& name) {
-    for (HistoryOperation operation : {HistoryOperation::Read, HistoryOperation::Program, HistoryOperation::Restore}) {
+std::optional<DeviceOperation> OperationFromName(const std::string& name) {
+    for (DeviceOperation operation : {DeviceOperation::Read, DeviceOperation::Program, DeviceOperation::Restore}) {
         if (HistoryOperationName(operation) == name) {
             return operation;
         }
@@ -115,8 +112,8 @@ RecordedSettings SettingsFromControls(const SettingsControls& controls) {
     RecordedSettings settings;
     settings.outputType = CodeOf(OutputTypeCodeFromIndex(controls.OutputTypeIndex()));
     settings.fluidType = CodeOf(FluidTypeCodeFromIndex(controls.FluidTypeIndex()));
-    for (std::size_t i = 0; i < kEdits.size(); ++i) {
-        settings.edits[i] = controls.EditText(kEdits[i]);
+    for (std::size_t i = 0; i < kSettingsEdits.size(); ++i) {
+        settings.edits[i] = controls.EditText(kSettingsEdits[i]);
     }
     return settings;
 }
@@ -124,16 +121,16 @@ RecordedSettings SettingsFromControls(const SettingsControls& controls) {
 void PutSettingsIntoControls(const RecordedSettings& settings, SettingsControls& controls) {
     controls.SetOutputTypeIndex(settings.outputType ? OutputTypeIndexFromCode(*settings.outputType) : kNoSelection);
     controls.SetFluidTypeIndex(settings.fluidType ? FluidTypeIndexFromCode(*settings.fluidType) : kNoSelection);
-    for (std::size_t i = 0; i < kEdits.size(); ++i) {
-        controls.SetEditText(kEdits[i], settings.edits[i]);
+    for (std::size_t i = 0; i < kSettingsEdits.size(); ++i) {
+        controls.SetEditText(kSettingsEdits[i], settings.edits[i]);
     }
 }
 
-std::string_view HistoryOperationName(HistoryOperation operation) {
+std::string_view HistoryOperationName(DeviceOperation operation) {
     switch (operation) {
-    case HistoryOperation::Program:
+    case DeviceOperation::Program:
         return ZEFT_TEXT("Core", "program");
-    case HistoryOperation::Restore:
+    case DeviceOperation::Restore:
         return ZEFT_TEXT("Core", "restore");
     default:
         return ZEFT_TEXT("Core", "read");
@@ -180,7 +177,7 @@ std::optional<HistoryRecord> HistoryRecordFromJson(std::string_view line) {
         !ReadText(object, "port", record.port) || !ReadText(object, "outcome", record.outcome)) {
         return std::nullopt;
     }
-    const std::optional<HistoryOperation> known = OperationFromName(operation);
+    const std::optional<DeviceOperation> known = OperationFromName(operation);
     if (!known) {
         return std::nullopt;
     }

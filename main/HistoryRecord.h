@@ -1,5 +1,6 @@
 #pragma once
 
+#include "seams/OperationButtons.h"
 #include "seams/SettingsControls.h"
 #include "seams/TextTranslation.h"
 
@@ -25,10 +26,8 @@ RecordedSettings SettingsFromControls(const SettingsControls& controls);
 // As Load does with a file: codes the lists do not know leave them without a selection.
 void PutSettingsIntoControls(const RecordedSettings& settings, SettingsControls& controls);
 
-enum class HistoryOperation { Read, Program, Restore };
-
 // "read", "program", "restore".
-std::string_view HistoryOperationName(HistoryOperation operation);
+std::string_view HistoryOperationName(DeviceOperation operation);
 
 // The outcome of an operation that succeeded; a failure is recorded by its own text.
 inline constexpr std::string_view kHistorySuccess = ZEFT_TEXT("Core", "success");
@@ -36,7 +35,7 @@ inline constexpr std::string_view kHistorySuccess = ZEFT_TEXT("Core", "success")
 // One line of the job history: one device operation as it ended.
 struct HistoryRecord {
     std::string time; // UTC, ISO 8601 with milliseconds: 2026-05-01T09:30:12.345Z
-    HistoryOperation operation = HistoryOperation::Read;
+    DeviceOperation operation = DeviceOperation::Read;
     std::string port;
     std::optional<std::string> adapter;       // the adapter's identity where known
     std::string outcome;                      // kHistorySuccess or the failure's text

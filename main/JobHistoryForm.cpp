@@ -2,6 +2,7 @@
 
 #include "main/LocalTime.h"
 #include "main/SenderSettings.h"
+#include "main/SettingNames.h"
 #include "main/SettingsComparisonForm.h"
 #include "main/SetupSheet.h"
 #include "main/SetupSheetCommands.h"
@@ -96,19 +97,11 @@ TJobHistoryForm::TJobHistoryForm(HistoryListing listing, const std::string& file
     SettingsLabel = MakeLabel(this, "SettingsLabel", tr("&Settings of the selected record:"));
     SettingsList = MakeTable(this, "SettingsList", {tr("Sent"), tr("Reported"), tr("As Found")});
     SettingsLabel->setBuddy(SettingsList);
-    const std::array<const char*, 8> names{QT_TR_NOOP("Output Type"),
-                                           QT_TR_NOOP("Fluid Type"),
-                                           QT_TR_NOOP("Top Limit (Millimetre)"),
-                                           QT_TR_NOOP("Bottom Limit (Millimetre)"),
-                                           QT_TR_NOOP("Level A"),
-                                           QT_TR_NOOP("Level B"),
-                                           QT_TR_NOOP("Level C"),
-                                           QT_TR_NOOP("Level D")};
-    SettingsList->setRowCount(static_cast<int>(names.size()));
+    SettingsList->setRowCount(static_cast<int>(kSettingNames.size()));
     SettingsList->verticalHeader()->setVisible(true);
     QStringList rowNames;
-    for (const char* name : names) {
-        rowNames << tr(name);
+    for (const SettingNames& names : kSettingNames) {
+        rowNames << ui::CoreText("Core", std::string(names.withUnit));
     }
     SettingsList->setVerticalHeaderLabels(rowNames);
     SettingsList->setSelectionMode(QAbstractItemView::NoSelection);
@@ -220,8 +213,8 @@ HistoryFilter TJobHistoryForm::Filter(std::string& error) const {
     if (PortFilterBox->currentIndex() > 0) {
         filter.port = PortFilterBox->currentText().toStdString();
     }
-    constexpr std::array<HistoryOperation, 3> kOperations{HistoryOperation::Read, HistoryOperation::Program,
-                                                          HistoryOperation::Restore};
+    constexpr std::array<DeviceOperation, 3> kOperations{DeviceOperation::Read, DeviceOperation::Program,
+                                                         DeviceOperation::Restore};
     if (const int operation = OperationFilterBox->currentIndex(); operation > 0) {
         filter.operation = kOperations[static_cast<std::size_t>(operation - 1)];
     }

@@ -16,17 +16,6 @@ const char kNotWritten[] = "The job history could not be written.";
 const char kBackupNotWritten[] = "The as-found backup could not be written.";
 const char kNoPlace[] = "No folder for the job history is known: set ZEFT_HISTORY to a file.";
 
-HistoryOperation RecordedOperation(ExchangeOperation operation) {
-    switch (operation) {
-    case ExchangeOperation::ProgramDevice:
-        return HistoryOperation::Program;
-    case ExchangeOperation::RestoreDefault:
-        return HistoryOperation::Restore;
-    default:
-        return HistoryOperation::Read;
-    }
-}
-
 } // namespace
 
 std::string HistoryOutcomeText(ExchangeOutcome outcome) {
@@ -61,11 +50,11 @@ void OperationRecorder::SetJob(std::string label, std::string installer) {
     installer_ = std::move(installer);
 }
 
-void OperationRecorder::Started(ExchangeOperation operation, std::string port, std::string adapter,
+void OperationRecorder::Started(DeviceOperation operation, std::string port, std::string adapter,
                                 const SettingsControls& controls) {
     HistoryRecord record;
     record.time = UtcTimeNow();
-    record.operation = RecordedOperation(operation);
+    record.operation = operation;
     record.port = std::move(port);
     if (!adapter.empty()) {
         record.adapter = std::move(adapter);
@@ -74,7 +63,7 @@ void OperationRecorder::Started(ExchangeOperation operation, std::string port, s
     if (asFound_ && (asFound_->port != record.port || asFound_->adapter != record.adapter.value_or(""))) {
         asFound_.reset();
     }
-    if (operation == ExchangeOperation::ProgramDevice) {
+    if (operation == DeviceOperation::Program) {
         // The controls are locked while a program runs: what they hold now is what goes out.
         record.sent = SettingsFromControls(controls);
         if (asFound_) {
@@ -82,7 +71,7 @@ void OperationRecorder::Started(ExchangeOperation operation, std::string port, s
             record.asFoundTime = asFound_->time;
         }
     }
-    if (operation != ExchangeOperation::ReadDevice) {
+    if (operation != DeviceOperation::Read) {
         // From now on the sender may hold something else than that read saw.
         asFound_.reset();
     }
@@ -109,7 +98,7 @@ void OperationRecorder::Ended(ExchangeOutcome outcome, const SettingsControls& c
     if (outcome == ExchangeOutcome::Success || outcome == ExchangeOutcome::SettingsNotKept) {
         record.settings = SettingsFromControls(controls);
     }
-    if (record.operation == HistoryOperation::Read) {
+    if (record.operation == DeviceOperation::Read) {
         // A failed read may mean another sender, or none, is on the line now.
         asFound_.reset();
         if (record.settings) {
@@ -120,7 +109,7 @@ void OperationRecorder::Ended(ExchangeOutcome outcome, const SettingsControls& c
     if (!file_) {
         return;
     }
-    if (record.operation == HistoryOperation::Program) {
+    if (record.operation == DeviceOperation::Program) {
         if (const AsFoundBackupResult backup = SaveAsFoundBackup(*file_, record); backup.error && warn_) {
             warn_(kBackupNotWritten, *backup.error);
         }

@@ -48,7 +48,7 @@ public:
     void SetUnit(std::optional<int> unit) { unit_ = unit; }
 
     // adapter: the identity of the port's adapter, empty when unknown.
-    void Started(ExchangeOperation operation, std::string port, std::string adapter, const SettingsControls& controls);
+    void Started(DeviceOperation operation, std::string port, std::string adapter, const SettingsControls& controls);
     // notKept: the failure's text when the sender acknowledged a program but kept other
     // values; the record then keeps it and the settings read back, which the sender holds.
     void Ended(ExchangeOutcome outcome, const SettingsControls& controls, std::string_view notKept = {});

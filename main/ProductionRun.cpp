@@ -58,7 +58,7 @@ ProductionRun::ProductionRun(TSerialLink& port, Prompts& prompts, IntervalTimer&
     : prompts_(prompts), waitTimer_(waitTimer), session_(port, controls_, buttons_, prompts_, engineTimer) {
     waitTimer_.OnTimer = [this] { Tick(); };
     session_.OnIdleReceive = [this](const std::string& cluster) { Heard(cluster); };
-    session_.OnOperationEnded = [this](ExchangeOperation) {
+    session_.OnOperationEnded = [this](DeviceOperation) {
         // Stop concludes the sender itself; otherwise the result is taken after a rest,
         // when the engine's box for it has come too.
         if (Running()) {
@@ -163,7 +163,7 @@ void ProductionRun::Tick() {
         PutSettingsIntoControls(settings_, controls_);
         prompts_.Forget();
         session_.SetRecordUnit(unit_.number);
-        if (!session_.Start(ExchangeOperation::ProgramDevice)) {
+        if (!session_.Start(DeviceOperation::Program)) {
             // Refused before the port was touched; the settings did not change, so the
             // port went away.
             ProgramEnded();

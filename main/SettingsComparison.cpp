@@ -2,6 +2,7 @@
 
 #include "base/NumberText.h"
 #include "main/SenderSettings.h"
+#include "main/SettingNames.h"
 #include "seams/TextTranslation.h"
 
 #include <optional>
@@ -9,20 +10,6 @@
 
 namespace zeft {
 namespace {
-
-struct EditCaption {
-    SettingsEdit edit;
-    std::string_view caption;
-};
-
-constexpr std::array<EditCaption, 6> kEdits = {{
-    {SettingsEdit::TopLimit, ZEFT_TEXT("Core", "Top Limit")},
-    {SettingsEdit::BottomLimit, ZEFT_TEXT("Core", "Bottom Limit")},
-    {SettingsEdit::LevelA, ZEFT_TEXT("Core", "Level A")},
-    {SettingsEdit::LevelB, ZEFT_TEXT("Core", "Level B")},
-    {SettingsEdit::LevelC, ZEFT_TEXT("Core", "Level C")},
-    {SettingsEdit::LevelD, ZEFT_TEXT("Core", "Level D")},
-}};
 
 // A list's code as a file writes it; a code no item has is kept, so that it shows as what
 // the file holds.
@@ -44,8 +31,8 @@ SettingsComparisonRow TextRow(std::string_view caption, const std::string& left,
     return {std::string(caption), left, right, same, std::move(note)};
 }
 
-constexpr std::size_t kOutputTypeRow = 0;
-constexpr std::size_t kFluidTypeRow = 1;
+constexpr std::size_t kOutputTypeRow = kOutputTypeSetting;
+constexpr std::size_t kFluidTypeRow = kFluidTypeSetting;
 
 std::string ItemText(int index, const auto& items) {
     return std::string(items[static_cast<std::size_t>(index)]);
@@ -59,10 +46,11 @@ SettingsComparison CompareSettings(const SettingsControls& left, const SettingsC
 
 SettingsComparison CompareSettings(const RecordedSettings& left, const RecordedSettings& right) {
     SettingsComparison comparison;
-    comparison.rows[kOutputTypeRow] = CodeRow(ZEFT_TEXT("Core", "Output Type"), left.outputType, right.outputType);
-    comparison.rows[kFluidTypeRow] = CodeRow(ZEFT_TEXT("Core", "Fluid Type"), left.fluidType, right.fluidType);
-    for (std::size_t i = 0; i < kEdits.size(); ++i) {
-        comparison.rows[2 + i] = TextRow(kEdits[i].caption, left.edits[i], right.edits[i]);
+    comparison.rows[kOutputTypeRow] = CodeRow(kSettingNames[kOutputTypeRow].key, left.outputType, right.outputType);
+    comparison.rows[kFluidTypeRow] = CodeRow(kSettingNames[kFluidTypeRow].key, left.fluidType, right.fluidType);
+    for (std::size_t i = 0; i < left.edits.size(); ++i) {
+        comparison.rows[kFirstEditSetting + i] =
+            TextRow(kSettingNames[kFirstEditSetting + i].key, left.edits[i], right.edits[i]);
     }
     comparison.equal = true;
     for (const SettingsComparisonRow& row : comparison.rows) {

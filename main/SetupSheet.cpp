@@ -3,6 +3,7 @@
 #include "main/LocalTime.h"
 #include "main/PlainSettingsControls.h"
 #include "main/SenderSettings.h"
+#include "main/SettingNames.h"
 #include "main/SettingsComparison.h"
 #include "main/TankShapeName.h"
 #include "seams/TextTranslation.h"
@@ -62,15 +63,16 @@ SetupSheetSection PortSection(const SetupSheetPort& port) {
 constexpr std::array<SettingsEdit, 4> kLevelEdits{SettingsEdit::LevelA, SettingsEdit::LevelB, SettingsEdit::LevelC,
                                                   SettingsEdit::LevelD};
 
-std::array<std::string, 8> SettingNames() {
-    return {TranslatedText("SetupSheet", "Output Type"),
-            TranslatedText("SetupSheet", "Fluid Type"),
-            TranslatedText("SetupSheet", "Top Limit (Millimetre)"),
-            TranslatedText("SetupSheet", "Bottom Limit (Millimetre)"),
-            TranslatedText("SetupSheet", "Level A = 20% of Tank Level"),
-            TranslatedText("SetupSheet", "Level B = 40% of Tank Level"),
-            TranslatedText("SetupSheet", "Level C = 60% of Tank Level"),
-            TranslatedText("SetupSheet", "Level D = 80% of Tank Level")};
+std::string CoreText(std::string_view text) {
+    return TranslatedText("Core", std::string(text).c_str());
+}
+
+std::array<std::string, 8> SheetNames() {
+    std::array<std::string, 8> names;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        names[i] = CoreText(kSettingNames[i].sheet);
+    }
+    return names;
 }
 
 // The eight values as the sheet prints them, in the window's order.
@@ -92,15 +94,11 @@ std::array<std::string, 8> SettingTexts(const RecordedSettings& settings) {
 SetupSheetSection SettingsSection(const SettingsControls& controls) {
     SetupSheetSection section{TranslatedText("SetupSheet", "Sender Settings"), {}};
     std::array<std::string, 6> edits;
-    const std::array<SettingsEdit, 2> limits{SettingsEdit::TopLimit, SettingsEdit::BottomLimit};
-    for (std::size_t i = 0; i < 2; ++i) {
-        edits[i] = controls.EditText(limits[i]);
-    }
-    for (std::size_t i = 0; i < kLevelEdits.size(); ++i) {
-        edits[2 + i] = controls.EditText(kLevelEdits[i]);
+    for (std::size_t i = 0; i < edits.size(); ++i) {
+        edits[i] = controls.EditText(kSettingsEdits[i]);
     }
     const std::array<std::string, 8> texts = SettingTexts(controls.OutputTypeIndex(), controls.FluidTypeIndex(), edits);
-    const std::array<std::string, 8> names = SettingNames();
+    const std::array<std::string, 8> names = SheetNames();
     for (std::size_t i = 0; i < texts.size(); ++i) {
         section.rows.push_back({names[i], texts[i]});
     }
@@ -138,7 +136,7 @@ SetupSheetChanges ProgrammedSection(const AsFoundAsLeft& programmed) {
                                                     "restore or change of port between), so what it held before is "
                                                     "not known.");
     }
-    const std::array<std::string, 8> names = SettingNames();
+    const std::array<std::string, 8> names = SheetNames();
     for (std::size_t i = 0; i < left.size(); ++i) {
         changes.rows.push_back({names[i], found[i], left[i], changed[i]});
     }
@@ -208,13 +206,10 @@ SetupSheetSection SourceSection(const LevelSource& source) {
                  source.gaugeError});
         }
     }
-    const std::array<std::string, 4> names{
-        TranslatedText("SetupSheet", "Level A"), TranslatedText("SetupSheet", "Level B"),
-        TranslatedText("SetupSheet", "Level C"), TranslatedText("SetupSheet", "Level D")};
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        section.rows.push_back({names[i], source.levels[i] + " %"});
+    for (std::size_t i = 0; i < kLevelEdits.size(); ++i) {
+        section.rows.push_back({CoreText(NamesOf(kLevelEdits[i]).key), source.levels[i] + " %"});
     }
-    section.rows.push_back({TranslatedText("SetupSheet", "Bottom Limit (Millimetre)"), source.bottomLimitMillimetres});
+    section.rows.push_back({CoreText(NamesOf(SettingsEdit::BottomLimit).withUnit), source.bottomLimitMillimetres});
     return section;
 }
 

@@ -751,6 +751,30 @@ Soll die Datei ersetzt werden?</translation>
         <source>a device that is not a terminal</source>
         <translation>ein Gerät, das kein Terminal ist</translation>
     </message>
+    <message>
+        <source>Top Limit (Millimetre)</source>
+        <translation>Obere Grenze (Millimeter)</translation>
+    </message>
+    <message>
+        <source>Bottom Limit (Millimetre)</source>
+        <translation>Untere Grenze (Millimeter)</translation>
+    </message>
+    <message>
+        <source>Level A = 20% of Tank Level</source>
+        <translation>Stufe A = 20 % der Tankhöhe</translation>
+    </message>
+    <message>
+        <source>Level B = 40% of Tank Level</source>
+        <translation>Stufe B = 40 % der Tankhöhe</translation>
+    </message>
+    <message>
+        <source>Level C = 60% of Tank Level</source>
+        <translation>Stufe C = 60 % der Tankhöhe</translation>
+    </message>
+    <message>
+        <source>Level D = 80% of Tank Level</source>
+        <translation>Stufe D = 80 % der Tankhöhe</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>
@@ -884,38 +908,6 @@ Soll die Datei ersetzt werden?</translation>
         <translation>%1 Baud, %2 Datenbits, %3, %4</translation>
     </message>
     <message>
-        <source>Output Type</source>
-        <translation>Ausgangsart</translation>
-    </message>
-    <message>
-        <source>Fluid Type</source>
-        <translation>Medium</translation>
-    </message>
-    <message>
-        <source>Top Limit (Millimetre)</source>
-        <translation>Obere Grenze (Millimeter)</translation>
-    </message>
-    <message>
-        <source>Bottom Limit (Millimetre)</source>
-        <translation>Untere Grenze (Millimeter)</translation>
-    </message>
-    <message>
-        <source>Level A = 20% of Tank Level</source>
-        <translation>Stufe A = 20 % der Tankhöhe</translation>
-    </message>
-    <message>
-        <source>Level B = 40% of Tank Level</source>
-        <translation>Stufe B = 40 % der Tankhöhe</translation>
-    </message>
-    <message>
-        <source>Level C = 60% of Tank Level</source>
-        <translation>Stufe C = 60 % der Tankhöhe</translation>
-    </message>
-    <message>
-        <source>Level D = 80% of Tank Level</source>
-        <translation>Stufe D = 80 % der Tankhöhe</translation>
-    </message>
-    <message>
         <source>Sender Settings</source>
         <translation>Gebereinstellungen</translation>
     </message>
@@ -994,22 +986,6 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Unit</source>
         <translation>Einheit</translation>
-    </message>
-    <message>
-        <source>Level A</source>
-        <translation>Stufe A</translation>
-    </message>
-    <message>
-        <source>Level B</source>
-        <translation>Stufe B</translation>
-    </message>
-    <message>
-        <source>Level C</source>
-        <translation>Stufe C</translation>
-    </message>
-    <message>
-        <source>Level D</source>
-        <translation>Stufe D</translation>
     </message>
     <message>
         <source>... %1 more lines not printed</source>
@@ -1313,38 +1289,6 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>Reported</source>
         <translation>Gemeldet</translation>
-    </message>
-    <message>
-        <source>Output Type</source>
-        <translation>Ausgangsart</translation>
-    </message>
-    <message>
-        <source>Fluid Type</source>
-        <translation>Medium</translation>
-    </message>
-    <message>
-        <source>Top Limit (Millimetre)</source>
-        <translation>Obere Grenze (Millimeter)</translation>
-    </message>
-    <message>
-        <source>Bottom Limit (Millimetre)</source>
-        <translation>Untere Grenze (Millimeter)</translation>
-    </message>
-    <message>
-        <source>Level A</source>
-        <translation>Stufe A</translation>
-    </message>
-    <message>
-        <source>Level B</source>
-        <translation>Stufe B</translation>
-    </message>
-    <message>
-        <source>Level C</source>
-        <translation>Stufe C</translation>
-    </message>
-    <message>
-        <source>Level D</source>
-        <translation>Stufe D</translation>
     </message>
     <message>
         <source>&amp;Load into Window</source>

@@ -751,6 +751,30 @@ Voulez-vous le remplacer ?</translation>
         <source>a device that is not a terminal</source>
         <translation>un périphérique qui n&apos;est pas un terminal</translation>
     </message>
+    <message>
+        <source>Top Limit (Millimetre)</source>
+        <translation>Limite haute (millimètres)</translation>
+    </message>
+    <message>
+        <source>Bottom Limit (Millimetre)</source>
+        <translation>Limite basse (millimètres)</translation>
+    </message>
+    <message>
+        <source>Level A = 20% of Tank Level</source>
+        <translation>Niveau A = 20 % du réservoir</translation>
+    </message>
+    <message>
+        <source>Level B = 40% of Tank Level</source>
+        <translation>Niveau B = 40 % du réservoir</translation>
+    </message>
+    <message>
+        <source>Level C = 60% of Tank Level</source>
+        <translation>Niveau C = 60 % du réservoir</translation>
+    </message>
+    <message>
+        <source>Level D = 80% of Tank Level</source>
+        <translation>Niveau D = 80 % du réservoir</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>
@@ -884,38 +908,6 @@ Voulez-vous le remplacer ?</translation>
         <translation>%1 bauds, %2 bits de données, %3, %4</translation>
     </message>
     <message>
-        <source>Output Type</source>
-        <translation>Type de sortie</translation>
-    </message>
-    <message>
-        <source>Fluid Type</source>
-        <translation>Type de fluide</translation>
-    </message>
-    <message>
-        <source>Top Limit (Millimetre)</source>
-        <translation>Limite haute (millimètres)</translation>
-    </message>
-    <message>
-        <source>Bottom Limit (Millimetre)</source>
-        <translation>Limite basse (millimètres)</translation>
-    </message>
-    <message>
-        <source>Level A = 20% of Tank Level</source>
-        <translation>Niveau A = 20 % du réservoir</translation>
-    </message>
-    <message>
-        <source>Level B = 40% of Tank Level</source>
-        <translation>Niveau B = 40 % du réservoir</translation>
-    </message>
-    <message>
-        <source>Level C = 60% of Tank Level</source>
-        <translation>Niveau C = 60 % du réservoir</translation>
-    </message>
-    <message>
-        <source>Level D = 80% of Tank Level</source>
-        <translation>Niveau D = 80 % du réservoir</translation>
-    </message>
-    <message>
         <source>Sender Settings</source>
         <translation>Réglages de la sonde</translation>
     </message>
@@ -994,22 +986,6 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Unit</source>
         <translation>Unité</translation>
-    </message>
-    <message>
-        <source>Level A</source>
-        <translation>Niveau A</translation>
-    </message>
-    <message>
-        <source>Level B</source>
-        <translation>Niveau B</translation>
-    </message>
-    <message>
-        <source>Level C</source>
-        <translation>Niveau C</translation>
-    </message>
-    <message>
-        <source>Level D</source>
-        <translation>Niveau D</translation>
     </message>
     <message>
         <source>... %1 more lines not printed</source>
@@ -1313,38 +1289,6 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Reported</source>
         <translation>Indiqué</translation>
-    </message>
-    <message>
-        <source>Output Type</source>
-        <translation>Type de sortie</translation>
-    </message>
-    <message>
-        <source>Fluid Type</source>
-        <translation>Type de fluide</translation>
-    </message>
-    <message>
-        <source>Top Limit (Millimetre)</source>
-        <translation>Limite haute (millimètres)</translation>
-    </message>
-    <message>
-        <source>Bottom Limit (Millimetre)</source>
-        <translation>Limite basse (millimètres)</translation>
-    </message>
-    <message>
-        <source>Level A</source>
-        <translation>Niveau A</translation>
-    </message>
-    <message>
-        <source>Level B</source>
-        <translation>Niveau B</translation>
-    </message>
-    <message>
-        <source>Level C</source>
-        <translation>Niveau C</translation>
-    </message>
-    <message>
-        <source>Level D</source>
-        <translation>Niveau D</translation>
     </message>
     <message>
         <source>&amp;Load into Window</source>

@@ -751,6 +751,30 @@ Wilt u het vervangen?</translation>
         <source>a device that is not a terminal</source>
         <translation>een apparaat dat geen terminal is</translation>
     </message>
+    <message>
+        <source>Top Limit (Millimetre)</source>
+        <translation>Bovengrens (millimeter)</translation>
+    </message>
+    <message>
+        <source>Bottom Limit (Millimetre)</source>
+        <translation>Ondergrens (millimeter)</translation>
+    </message>
+    <message>
+        <source>Level A = 20% of Tank Level</source>
+        <translation>Niveau A = 20% van de tank</translation>
+    </message>
+    <message>
+        <source>Level B = 40% of Tank Level</source>
+        <translation>Niveau B = 40% van de tank</translation>
+    </message>
+    <message>
+        <source>Level C = 60% of Tank Level</source>
+        <translation>Niveau C = 60% van de tank</translation>
+    </message>
+    <message>
+        <source>Level D = 80% of Tank Level</source>
+        <translation>Niveau D = 80% van de tank</translation>
+    </message>
 </context>
 <context>
     <name>JpegPicture</name>
@@ -884,38 +908,6 @@ Wilt u het vervangen?</translation>
         <translation>%1 baud, %2 databits, %3, %4</translation>
     </message>
     <message>
-        <source>Output Type</source>
-        <translation>Uitgangstype</translation>
-    </message>
-    <message>
-        <source>Fluid Type</source>
-        <translation>Vloeistoftype</translation>
-    </message>
-    <message>
-        <source>Top Limit (Millimetre)</source>
-        <translation>Bovengrens (millimeter)</translation>
-    </message>
-    <message>
-        <source>Bottom Limit (Millimetre)</source>
-        <translation>Ondergrens (millimeter)</translation>
-    </message>
-    <message>
-        <source>Level A = 20% of Tank Level</source>
-        <translation>Niveau A = 20% van de tank</translation>
-    </message>
-    <message>
-        <source>Level B = 40% of Tank Level</source>
-        <translation>Niveau B = 40% van de tank</translation>
-    </message>
-    <message>
-        <source>Level C = 60% of Tank Level</source>
-        <translation>Niveau C = 60% van de tank</translation>
-    </message>
-    <message>
-        <source>Level D = 80% of Tank Level</source>
-        <translation>Niveau D = 80% van de tank</translation>
-    </message>
-    <message>
         <source>Sender Settings</source>
         <translation>Zenderinstellingen</translation>
     </message>
@@ -994,22 +986,6 @@ Wilt u het vervangen?</translation>
     <message>
         <source>Unit</source>
         <translation>Eenheid</translation>
-    </message>
-    <message>
-        <source>Level A</source>
-        <translation>Niveau A</translation>
-    </message>
-    <message>
-        <source>Level B</source>
-        <translation>Niveau B</translation>
-    </message>
-    <message>
-        <source>Level C</source>
-        <translation>Niveau C</translation>
-    </message>
-    <message>
-        <source>Level D</source>
-        <translation>Niveau D</translation>
     </message>
     <message>
         <source>... %1 more lines not printed</source>
@@ -1313,38 +1289,6 @@ Wilt u het vervangen?</translation>
     <message>
         <source>Reported</source>
         <translation>Gemeld</translation>
-    </message>
-    <message>
-        <source>Output Type</source>
-        <translation>Uitgangstype</translation>
-    </message>
-    <message>
-        <source>Fluid Type</source>
-        <translation>Vloeistoftype</translation>
-    </message>
-    <message>
-        <source>Top Limit (Millimetre)</source>
-        <translation>Bovengrens (millimeter)</translation>
-    </message>
-    <message>
-        <source>Bottom Limit (Millimetre)</source>
-        <translation>Ondergrens (millimeter)</translation>
-    </message>
-    <message>
-        <source>Level A</source>
-        <translation>Niveau A</translation>
-    </message>
-    <message>
-        <source>Level B</source>
-        <translation>Niveau B</translation>
-    </message>
-    <message>
-        <source>Level C</source>
-        <translation>Niveau C</translation>
-    </message>
-    <message>
-        <source>Level D</source>
-        <translation>Niveau D</translation>
     </message>
     <message>
         <source>&amp;Load into Window</source>

@@ -12,30 +12,30 @@ QtOperationButtons::QtOperationButtons(QPushButton& readBtn, QPushButton& resetB
     }
 }
 
-QPushButton& QtOperationButtons::Button(OperationButton button) const {
+QPushButton& QtOperationButtons::Button(DeviceOperation button) const {
     switch (button) {
-    case OperationButton::ReadBtn:
+    case DeviceOperation::Read:
         return readBtn_;
-    case OperationButton::ResetBtn:
+    case DeviceOperation::Restore:
         return resetBtn_;
-    case OperationButton::Setbtn:
+    case DeviceOperation::Program:
         break;
     }
     return setBtn_;
 }
 
-int QtOperationButtons::Tag(OperationButton button) const {
+int QtOperationButtons::Tag(DeviceOperation button) const {
     return Button(button).property("Tag").toInt();
 }
 
-void QtOperationButtons::SetTag(OperationButton button, int tag) {
+void QtOperationButtons::SetTag(DeviceOperation button, int tag) {
     Button(button).setProperty("Tag", tag);
     if (OnTagChanged) {
         OnTagChanged();
     }
 }
 
-void QtOperationButtons::SetButtonEnabled(OperationButton button, bool enabled) {
+void QtOperationButtons::SetButtonEnabled(DeviceOperation button, bool enabled) {
     Button(button).setEnabled(enabled);
 }
 

@@ -14,15 +14,15 @@ class QtOperationButtons : public OperationButtons {
 public:
     QtOperationButtons(QPushButton& readBtn, QPushButton& resetBtn, QPushButton& setBtn);
 
-    int Tag(OperationButton button) const override;
-    void SetTag(OperationButton button, int tag) override;
-    void SetButtonEnabled(OperationButton button, bool enabled) override;
+    int Tag(DeviceOperation button) const override;
+    void SetTag(DeviceOperation button, int tag) override;
+    void SetButtonEnabled(DeviceOperation button, bool enabled) override;
 
     // Called after every Tag change (an operation starting or ending).
     std::function<void()> OnTagChanged;
 
 private:
-    QPushButton& Button(OperationButton button) const;
+    QPushButton& Button(DeviceOperation button) const;
 
     QPushButton& readBtn_;
     QPushButton& resetBtn_;

@@ -173,10 +173,10 @@ TEST(ExchangeEndToEndTest, SessionWarnsWithWhyThePortIsClosed) {
     EXPECT_FALSE(e.session.Open());
     const std::string reason = e.link.LastOpenErrorText();
     EXPECT_FALSE(reason.empty());
-    e.session.Start(ExchangeOperation::ReadDevice);
+    e.session.Start(DeviceOperation::Read);
     EXPECT_EQ(e.session.Outcome(), ExchangeOutcome::PortClosed);
     e.session.Close("closed for a test");
-    EXPECT_FALSE(e.session.Start(ExchangeOperation::ProgramDevice));
+    EXPECT_FALSE(e.session.Start(DeviceOperation::Program));
     e.session.CloseAndWarn("no port chosen");
     ASSERT_EQ(e.prompts.shown.size(), 4U);
     const std::pair<const char*, std::string> warned[] = {

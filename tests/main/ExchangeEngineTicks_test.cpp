@@ -74,7 +74,7 @@ TEST_P(ExchangeEngineTickTest, EndsAsTheTableSays) {
     const TickRow& row = GetParam();
     // What the end notice finds: the operation's own box and status are out before it.
     std::vector<std::string> ends;
-    engine.OnOperationEnded = [&](ExchangeOperation) {
+    engine.OnOperationEnded = [&](DeviceOperation) {
         ends.push_back(controls.statusText + " | " + std::to_string(ErrorsShown().size()) + " box");
     };
     const std::vector<std::string> ended{std::string(row.status) + (row.box ? " | 1 box" : " | 0 box")};

@@ -11,14 +11,14 @@ using Kind = ScriptedPrompts::Kind;
 
 struct ClickCase {
     const char* name;
-    OperationButton button;
+    DeviceOperation button;
     void (ExchangeEngine::*click)();
 };
 
 const ClickCase kClicks[] = {
-    {"Read", OperationButton::ReadBtn, &ExchangeEngine::ReadBtnClick},
-    {"Restore", OperationButton::ResetBtn, &ExchangeEngine::RestBtnClick},
-    {"Program", OperationButton::Setbtn, &ExchangeEngine::SetBtn1Click},
+    {"Read", DeviceOperation::Read, &ExchangeEngine::ReadBtnClick},
+    {"Restore", DeviceOperation::Restore, &ExchangeEngine::RestBtnClick},
+    {"Program", DeviceOperation::Program, &ExchangeEngine::SetBtn1Click},
 };
 
 TEST_F(ExchangeEngineTest, ClosedPortWarnsAndChangesNothing) {
@@ -51,7 +51,7 @@ TEST_F(ExchangeEngineTest, StartPowersTheSenderAndSendsNothing) {
         EXPECT_EQ(buttons.tags[0] + buttons.tags[1] + buttons.tags[2], 1);
         EXPECT_TRUE(buttons.NoneEnabled());
         // Only Program Device locks the settings while it runs.
-        EXPECT_EQ(controls.settingsEnabled, c.button != OperationButton::Setbtn);
+        EXPECT_EQ(controls.settingsEnabled, c.button != DeviceOperation::Program);
         EXPECT_TRUE(link.rts);
         EXPECT_TRUE(timer.IsEnabled());
         EXPECT_EQ(timer.Interval(), kIdentificationLimitMs);

@@ -25,7 +25,7 @@ using namespace std::chrono_literals;
 std::string NumberedLine(const std::string& writer, int number) {
     HistoryRecord record;
     record.time = UtcTimeNow();
-    record.operation = HistoryOperation::Program;
+    record.operation = DeviceOperation::Program;
     record.port = writer;
     record.outcome = std::string(kHistorySuccess);
     record.sent = RecordedSettings{1, 2, {"25", "800", std::to_string(number), "15", "33", "59"}};

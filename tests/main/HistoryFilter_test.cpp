@@ -13,7 +13,7 @@
 namespace zeft::testing {
 namespace {
 
-HistoryRecord Record(const char* time, HistoryOperation operation, const char* port, const char* label,
+HistoryRecord Record(const char* time, DeviceOperation operation, const char* port, const char* label,
                      const char* outcome = "success") {
     HistoryRecord record;
     record.time = time;
@@ -52,12 +52,12 @@ private:
 TEST(HistoryFilterTest, KeepsTheRecordsThatMatchEveryField) {
     const UtcZone zone;
     const std::vector<HistoryRecord> records{
-        Record("2026-05-01T09:00:00.000Z", HistoryOperation::Read, "COM3", "Sea Breeze 42 / fresh water"),
-        Record("2026-05-01T09:05:00.000Z", HistoryOperation::Program, "COM3", "Sea Breeze 42 / waste"),
-        Record("2026-05-02T23:59:59.999Z", HistoryOperation::Program, "COM4", "Workshop bench",
+        Record("2026-05-01T09:00:00.000Z", DeviceOperation::Read, "COM3", "Sea Breeze 42 / fresh water"),
+        Record("2026-05-01T09:05:00.000Z", DeviceOperation::Program, "COM3", "Sea Breeze 42 / waste"),
+        Record("2026-05-02T23:59:59.999Z", DeviceOperation::Program, "COM4", "Workshop bench",
                "Fail to program the device!"),
-        Record("2026-05-03T00:00:00.000Z", HistoryOperation::Restore, "COM4", ""),
-        Record("not a time", HistoryOperation::Read, "COM4", "sea breeze 42"),
+        Record("2026-05-03T00:00:00.000Z", DeviceOperation::Restore, "COM4", ""),
+        Record("not a time", DeviceOperation::Read, "COM4", "sea breeze 42"),
     };
     struct Row {
         const char* what;
@@ -75,7 +75,7 @@ TEST(HistoryFilterTest, KeepsTheRecordsThatMatchEveryField) {
         {"nothing asked", {}, "", "", {0, 1, 2, 3, 4}},
         {"a part of the label, any case", with([](HistoryFilter& f) { f.label = "SEA BREEZE"; }), "", "", {0, 1, 4}},
         {"the port", with([](HistoryFilter& f) { f.port = "COM4"; }), "", "", {2, 3, 4}},
-        {"the operation", with([](HistoryFilter& f) { f.operation = HistoryOperation::Program; }), "", "", {1, 2}},
+        {"the operation", with([](HistoryFilter& f) { f.operation = DeviceOperation::Program; }), "", "", {1, 2}},
         {"the failures", with([](HistoryFilter& f) { f.outcome = HistoryOutcomeFilter::Failure; }), "", "", {2}},
         {"the successes of a label",
          with([](HistoryFilter& f) {
@@ -108,7 +108,7 @@ TEST(HistoryFilterTest, KeepsTheRecordsThatMatchEveryField) {
 
 TEST(HistoryFilterTest, CsvQuotesWhatWouldBreakItAndDisarmsFormulas) {
     const UtcZone zone;
-    HistoryRecord record = Record("2026-05-01T09:00:00.000Z", HistoryOperation::Program, "COM3", "=HYPERLINK(\"x\")");
+    HistoryRecord record = Record("2026-05-01T09:00:00.000Z", DeviceOperation::Program, "COM3", "=HYPERLINK(\"x\")");
     record.installer = "Moreau, J.";
     record.settings = RecordedSettings{0, 2, {"10", "2000", "20", "44", "60", "-5"}};
     const std::string csv = HistoryCsv({record});

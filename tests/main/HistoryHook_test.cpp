@@ -41,7 +41,7 @@ public:
         EXPECT_TRUE(session.Open());
     }
 
-    bool Run(ExchangeOperation operation) {
+    bool Run(DeviceOperation operation) {
         session.Start(operation);
         EXPECT_TRUE(loop.RunUntil([this] { return !session.Engine().Running(); }, 15s));
         return session.Engine().Succeeded();
@@ -64,10 +64,10 @@ TEST(HistoryHookTest, ReadProgramAndRestoreEachLeaveTheirRecord) {
     const fs::path history = folder / "history.jsonl";
     Session s(history);
     *s.unit->settings = {"1", "2", "10", "900", "5", "25", "50", "75"};
-    ASSERT_TRUE(s.Run(ExchangeOperation::ReadDevice));
+    ASSERT_TRUE(s.Run(DeviceOperation::Read));
     s.controls.SetEdits({"10", "1500", "20", "40", "60", "80"});
-    ASSERT_TRUE(s.Run(ExchangeOperation::ProgramDevice));
-    ASSERT_TRUE(s.Run(ExchangeOperation::RestoreDefault));
+    ASSERT_TRUE(s.Run(DeviceOperation::Program));
+    ASSERT_TRUE(s.Run(DeviceOperation::Restore));
     EXPECT_TRUE(s.warnings.empty());
 
     const HistoryListing listing = ReadHistory(history);
@@ -75,20 +75,20 @@ TEST(HistoryHookTest, ReadProgramAndRestoreEachLeaveTheirRecord) {
     const HistoryRecord& read = listing.records[0];
     const HistoryRecord& program = listing.records[1];
     const HistoryRecord& restore = listing.records[2];
-    EXPECT_EQ(read.operation, HistoryOperation::Read);
+    EXPECT_EQ(read.operation, DeviceOperation::Read);
     EXPECT_EQ(read.port, kVirtualSenderPortName);
     EXPECT_EQ(read.outcome, "success");
     EXPECT_EQ(read.source, "window");
     EXPECT_FALSE(read.sent);
     EXPECT_EQ(read.settings, (RecordedSettings{1, 2, {"10", "900", "5", "25", "50", "75"}}));
 
-    EXPECT_EQ(program.operation, HistoryOperation::Program);
+    EXPECT_EQ(program.operation, DeviceOperation::Program);
     const RecordedSettings programmed{1, 2, {"10", "1500", "20", "40", "60", "80"}};
     EXPECT_EQ(program.sent, programmed);
     EXPECT_EQ(program.settings, programmed) << "the read-back";
     EXPECT_LT(read.time, program.time);
 
-    EXPECT_EQ(restore.operation, HistoryOperation::Restore);
+    EXPECT_EQ(restore.operation, DeviceOperation::Restore);
     EXPECT_EQ(restore.settings, (RecordedSettings{0, 0, {"10", "2000", "20", "40", "60", "80"}}));
     EXPECT_EQ(s.session.Records().size(), 3u);
 
@@ -141,7 +141,7 @@ TEST(HistoryHookTest, AReadAsideIsRecordedAsReadAndGivesTheControlsBack) {
         EXPECT_TRUE(backWhenTold) << c.name;
         const HistoryListing listing = ReadHistory(history);
         ASSERT_EQ(listing.records.size(), 1u) << c.name;
-        EXPECT_EQ(listing.records[0].operation, HistoryOperation::Read) << c.name;
+        EXPECT_EQ(listing.records[0].operation, DeviceOperation::Read) << c.name;
         EXPECT_EQ(listing.records[0].settings, sender) << c.name;
     }
 }
@@ -150,7 +150,7 @@ TEST(HistoryHookTest, AFailedOperationIsRecordedWithItsMessage) {
     const TempFolder folder;
     const fs::path history = folder / "history.jsonl";
     Session s(history, {.oldFirmware = true});
-    EXPECT_FALSE(s.Run(ExchangeOperation::ProgramDevice));
+    EXPECT_FALSE(s.Run(DeviceOperation::Program));
     const HistoryListing listing = ReadHistory(history);
     ASSERT_EQ(listing.records.size(), 1u);
     EXPECT_EQ(listing.records[0].outcome,
@@ -166,9 +166,9 @@ TEST(HistoryHookTest, SettingsNotKeptAreRecordedWithWhatTheSenderHolds) {
     const TempFolder folder;
     const fs::path history = folder / "history.jsonl";
     Session s(history, {.forgetful = true});
-    ASSERT_TRUE(s.Run(ExchangeOperation::ReadDevice));
+    ASSERT_TRUE(s.Run(DeviceOperation::Read));
     s.controls.edits[2] = "7";
-    EXPECT_FALSE(s.Run(ExchangeOperation::ProgramDevice));
+    EXPECT_FALSE(s.Run(DeviceOperation::Program));
     const HistoryListing listing = ReadHistory(history);
     ASSERT_EQ(listing.records.size(), 2u);
     EXPECT_EQ(listing.records[1].outcome, "The device did not keep these settings: Level A (sent 7, read 20).");
@@ -181,9 +181,9 @@ TEST(HistoryHookTest, AnUnwritableHistoryWarnsOnceAndChangesNoResult) {
     const TempFolder folder;
     const fs::path blocker = folder.Write("not-a-folder", "x");
     Session s(blocker / "history.jsonl");
-    EXPECT_TRUE(s.Run(ExchangeOperation::ReadDevice));
+    EXPECT_TRUE(s.Run(DeviceOperation::Read));
     EXPECT_EQ(s.controls.statusText, "Device read successfully!");
-    EXPECT_TRUE(s.Run(ExchangeOperation::ReadDevice));
+    EXPECT_TRUE(s.Run(DeviceOperation::Read));
     EXPECT_TRUE(s.prompts.shown.empty()) << "the warning is the front end's, not a box of the operation";
     ASSERT_EQ(s.warnings.size(), 1u) << "once while it keeps failing";
     EXPECT_EQ(s.warnings[0].text, "The job history could not be written.");
@@ -216,7 +216,7 @@ TEST(AsFoundAsLeftTest, OnlyAReadOfThisRunWithNothingBetweenCounts) {
         if (row.readInAnEarlierRun) {
             Session earlier(history);
             *earlier.unit->settings = {"1", "2", "10", "900", "5", "25", "50", "75"};
-            ASSERT_TRUE(earlier.Run(ExchangeOperation::ReadDevice));
+            ASSERT_TRUE(earlier.Run(DeviceOperation::Read));
         }
         Session s(history);
         s.session.SetJob("Sea Breeze 42 / fresh water", "J. Moreau");
@@ -227,13 +227,13 @@ TEST(AsFoundAsLeftTest, OnlyAReadOfThisRunWithNothingBetweenCounts) {
                 ASSERT_TRUE(s.session.Open());
                 continue;
             }
-            const ExchangeOperation operation = step == Step::Read      ? ExchangeOperation::ReadDevice
-                                                : step == Step::Restore ? ExchangeOperation::RestoreDefault
-                                                                        : ExchangeOperation::ProgramDevice;
+            const DeviceOperation operation = step == Step::Read      ? DeviceOperation::Read
+                                              : step == Step::Restore ? DeviceOperation::Restore
+                                                                      : DeviceOperation::Program;
             ASSERT_TRUE(s.Run(operation)) << row.what;
         }
         s.controls.SetEdits({"10", "1500", "20", "44", "60", "80"});
-        ASSERT_TRUE(s.Run(ExchangeOperation::ProgramDevice)) << row.what;
+        ASSERT_TRUE(s.Run(DeviceOperation::Program)) << row.what;
 
         const HistoryRecord& program = s.session.Records().back();
         EXPECT_EQ(program.label, "Sea Breeze 42 / fresh water");

@@ -99,6 +99,9 @@ TEST_F(JobHistoryWindowTest, HistoryListsTheOperationsAndLoadsOneIntoTheWindow) 
         // The newest is selected: the program, with what it sent and what came back.
         EXPECT_EQ(history->SettingsList->item(4, 0)->text(), "5");
         EXPECT_EQ(history->SettingsList->item(3, 1)->text(), "1500");
+        // Each value beside its own setting's name.
+        EXPECT_EQ(history->SettingsList->verticalHeaderItem(3)->text(), "Bottom Limit (Millimetre)");
+        EXPECT_EQ(history->SettingsList->verticalHeaderItem(4)->text(), "Level A");
         history->RecordList->selectRow(1);
         EXPECT_EQ(history->SettingsList->item(4, 0)->text(), "") << "a restore sends nothing";
         EXPECT_EQ(history->SettingsList->item(4, 1)->text(), "20");
@@ -234,7 +237,7 @@ TEST_F(JobHistoryWindowTest, AReadFirstThatFailsProgramsNothing) {
     EXPECT_FALSE(QTest::qWaitFor([&] { return form->Engine().Running(); }, 300)) << "no program after it";
     const HistoryListing listing = ReadHistory(history);
     ASSERT_EQ(listing.records.size(), 1u);
-    EXPECT_EQ(listing.records[0].operation, HistoryOperation::Read);
+    EXPECT_EQ(listing.records[0].operation, DeviceOperation::Read);
     EXPECT_EQ(listing.records[0].label, "Workshop");
     EXPECT_EQ(form->EditLinearB->text(), "44") << "the settings to program are back";
 }

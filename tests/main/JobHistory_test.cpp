@@ -20,7 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-HistoryRecord Record(const std::string& port, int number, HistoryOperation operation = HistoryOperation::Read) {
+HistoryRecord Record(const std::string& port, int number, DeviceOperation operation = DeviceOperation::Read) {
     HistoryRecord record;
     record.time = UtcTimeText(1'780'000'000'000 + number);
     record.operation = operation;
@@ -64,7 +64,7 @@ TEST(HistoryRecordTest, LinesThatAreNotWholeRecordsAreSkipped) {
 }
 
 TEST(HistoryRecordTest, ARecordComesBackAsItWasWritten) {
-    HistoryRecord record = Record("COM3", 7, HistoryOperation::Program);
+    HistoryRecord record = Record("COM3", 7, DeviceOperation::Program);
     record.adapter = "by-id:usb-FTDI_FT232R_A10K-if00-port0";
     record.sent = RecordedSettings{std::nullopt, 3, {"25", "800", "4", "15", "33", "59"}};
     record.settings.reset();
@@ -76,7 +76,7 @@ TEST(HistoryRecordTest, ARecordComesBackAsItWasWritten) {
     const std::optional<HistoryRecord> back = HistoryRecordFromJson(HistoryRecordJson(record));
     ASSERT_TRUE(back);
     EXPECT_EQ(back->time, "2026-05-28T20:26:40.007Z");
-    EXPECT_EQ(back->operation, HistoryOperation::Program);
+    EXPECT_EQ(back->operation, DeviceOperation::Program);
     EXPECT_EQ(back->adapter, record.adapter);
     EXPECT_EQ(back->outcome, record.outcome);
     EXPECT_EQ(back->sent, record.sent);

@@ -95,7 +95,7 @@ TEST(SetupSheetContentTest, TranslatesPatternsBeforeTheNumbersGoIn) {
         if (source == "%1 (not open)") {
             return std::string("%1 (nicht offen)");
         }
-        return std::string(context) == "SetupSheet" || source == "Diesel" ? "<" + source + ">" : source;
+        return std::string(context) == "SetupSheet" || std::string(context) == "Core" ? "<" + source + ">" : source;
     };
     SetTextTranslator(reversed);
     PlainSettingsControls controls;
@@ -132,7 +132,7 @@ TEST(SetupSheetContentTest, AsFoundAndAsLeftMarkTheRowsThatDifferByValue) {
 TEST(SetupSheetContentTest, TheSheetOfAHistoryRecord) {
     HistoryRecord program;
     program.time = "2026-05-01T09:35:00.000Z";
-    program.operation = HistoryOperation::Program;
+    program.operation = DeviceOperation::Program;
     program.port = "COM3";
     program.adapter = "usb:0403:6001:A10K";
     program.outcome = std::string(kHistorySuccess);
@@ -145,7 +145,7 @@ TEST(SetupSheetContentTest, TheSheetOfAHistoryRecord) {
     failed.outcome = "Fail to program the device!";
     failed.settings.reset();
     HistoryRecord nothing = failed;
-    nothing.operation = HistoryOperation::Read;
+    nothing.operation = DeviceOperation::Read;
     nothing.sent.reset();
 
     const std::optional<SetupSheetContent> sheet = BuildRecordSheet(program);
