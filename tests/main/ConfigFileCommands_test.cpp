@@ -3,6 +3,7 @@
 #include "main/ConfigFile.h"
 
 #include "main/PlainSettingsControls.h"
+#include "tests/support/AnsweringDialogs.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 
@@ -22,29 +23,10 @@ namespace fs = std::filesystem;
 namespace zeft {
 namespace {
 
+using testing::AnsweringDialogs;
 using testing::ScriptedPrompts;
 using testing::TempFolder;
 using Kind = ScriptedPrompts::Kind;
-
-// Answers the dialogs with a fixed name, or cancels; counts how often it was asked.
-class AnsweringDialogs : public FileDialogs {
-public:
-    explicit AnsweringDialogs(std::optional<std::string> answer) : answer_(std::move(answer)) {}
-    std::optional<std::string> AskSaveConfigPath() override {
-        ++saveAsked;
-        return answer_;
-    }
-    std::optional<std::string> AskOpenConfigPath() override {
-        ++openAsked;
-        return answer_;
-    }
-    std::optional<std::string> AskSaveSetupSheetPath() override { return std::nullopt; }
-    int saveAsked = 0;
-    int openAsked = 0;
-
-private:
-    std::optional<std::string> answer_;
-};
 
 TEST(SaveSettingsAsTest, SavesTheControlsToTheChosenFile) {
     const TempFolder folder;

@@ -4,6 +4,7 @@
 #include "main/PlainSettingsControls.h"
 #include "main/SenderSettings.h"
 #include "seams/TextTranslation.h"
+#include "tests/support/AnsweringDialogs.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 
@@ -19,6 +20,7 @@ namespace fs = std::filesystem;
 namespace zeft {
 namespace {
 
+using testing::AnsweringDialogs;
 using testing::ScriptedPrompts;
 using testing::TempFolder;
 using Kind = ScriptedPrompts::Kind;
@@ -253,28 +255,12 @@ TEST(SetupSheetContentTest, TableAndUncalculatedSourcesCarryNoPicture) {
     EXPECT_TRUE(sheet.picture.empty());
 }
 
-// Answers the save dialog with a fixed name, or cancels.
-class SheetDialogs : public FileDialogs {
-public:
-    explicit SheetDialogs(std::optional<std::string> answer) : answer_(std::move(answer)) {}
-    std::optional<std::string> AskSaveConfigPath() override { return std::nullopt; }
-    std::optional<std::string> AskOpenConfigPath() override { return std::nullopt; }
-    std::optional<std::string> AskSaveSetupSheetPath() override {
-        ++asked;
-        return answer_;
-    }
-    int asked = 0;
-
-private:
-    std::optional<std::string> answer_;
-};
-
 struct SheetSave {
     PlainSettingsControls controls;
     ScriptedPrompts prompts;
     int built = 0;
 
-    bool Run(SheetDialogs& dialogs) {
+    bool Run(AnsweringDialogs& dialogs) {
         return SaveSetupSheet(
             controls, prompts, dialogs,
             [this] {
@@ -288,7 +274,7 @@ struct SheetSave {
 TEST(SaveSetupSheetTest, ValidatesAsksAddsTheExtensionAndSaves) {
     const TempFolder folder;
     SheetSave save;
-    SheetDialogs dialogs((folder / "customer").string());
+    AnsweringDialogs dialogs((folder / "customer").string());
     EXPECT_TRUE(save.Run(dialogs));
     EXPECT_TRUE(save.prompts.shown.empty());
     EXPECT_EQ(TempFolder::Read(folder / "customer.pdf"), "sheet of 2026-12-07 15:30");
@@ -305,16 +291,16 @@ TEST(SaveSetupSheetTest, NothingIsAskedOrWrittenWhenValidationFailsOrTheDialogIs
     const TempFolder folder;
     SheetSave invalid;
     invalid.controls.SetEdits({"10", "2000", "20", "40", "40", "80"});
-    SheetDialogs dialogs((folder / "sheet.pdf").string());
+    AnsweringDialogs dialogs((folder / "sheet.pdf").string());
     EXPECT_FALSE(invalid.Run(dialogs));
-    EXPECT_EQ(dialogs.asked, 0);
+    EXPECT_EQ(dialogs.sheetAsked, 0);
     ASSERT_EQ(invalid.prompts.shown.size(), 1u);
     EXPECT_EQ(invalid.prompts.shown[0].kind, Kind::Error);
 
     SheetSave cancelled;
-    SheetDialogs cancelling(std::nullopt);
+    AnsweringDialogs cancelling(std::nullopt);
     EXPECT_FALSE(cancelled.Run(cancelling));
-    EXPECT_EQ(cancelling.asked, 1);
+    EXPECT_EQ(cancelling.sheetAsked, 1);
     EXPECT_EQ(cancelled.built, 0);
     EXPECT_TRUE(folder.Listing().empty());
 }
@@ -323,7 +309,7 @@ TEST(SaveSetupSheetTest, AFailedWriteShowsTheFileErrorAndKeepsWhatWasThere) {
     const TempFolder folder;
     fs::create_directory(folder / "taken.pdf");
     SheetSave save;
-    SheetDialogs dialogs((folder / "taken.pdf").string());
+    AnsweringDialogs dialogs((folder / "taken.pdf").string());
     EXPECT_FALSE(save.Run(dialogs));
     ASSERT_EQ(save.prompts.shown.size(), 1u);
     EXPECT_EQ(save.prompts.shown[0].kind, Kind::ApplicationError);
