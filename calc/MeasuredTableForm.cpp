@@ -12,6 +12,7 @@
 #include "ui/QtFileDialogs.h"
 #include "ui/Translations.h"
 #include "ui/Utf8Text.h"
+#include "ui/WidgetFactory.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -51,7 +52,7 @@ TMeasuredTableForm::TMeasuredTableForm(SettingsControls& mainControls, Prompts& 
                                "\"height\" and \"volume\" may come first):"),
                             GroupBox1);
     TableLabel->setObjectName(QStringLiteral("TableLabel"));
-    TableLabel->setWordWrap(true);
+    ui::KeepWrappedTextWhole(TableLabel);
     TableEdit = new QPlainTextEdit(GroupBox1);
     TableEdit->setObjectName(QStringLiteral("TableEdit"));
     TableEdit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

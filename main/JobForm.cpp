@@ -34,7 +34,7 @@ TJobForm::TJobForm(const JobSettings& job, QWidget* parent) : QDialog(parent), j
                                         "setup sheet's As Found; it programs nothing when that read fails."),
                                      this),
                           "ReadFirstNote");
-    ReadFirstNote->setWordWrap(true);
+    ui::KeepWrappedTextWhole(ReadFirstNote);
     ReadFirstNote->setBuddy(ReadFirstCheckBox);
 
     OKBtn = MakeButton(this, "OKBtn", tr("OK"));

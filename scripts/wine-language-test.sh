@@ -31,7 +31,13 @@ for locale in de_DE fr_FR nl_NL; do
     program=$!
     found=""
     for _ in $(seq 120); do
-        found="$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n 1 || true)"
+        # Wine's WM_NAME, which a search matches, drops the accents; the title as the
+        # program set it is in _NET_WM_NAME, which getwindowname reads.
+        for id in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
+            if [ "$(LC_ALL=C.UTF-8 xdotool getwindowname "$id" 2>/dev/null)" = "$title" ]; then
+                found="$id"
+            fi
+        done
         [ -n "$found" ] && break
         sleep 0.5
     done

@@ -3,6 +3,7 @@
 #include "ui/Translations.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +14,23 @@ namespace {
 QString Latin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// Raises a wrapped label's minimum height to what its text needs at each new width. Only
+// raises: lowering it again could let the layout and the label take turns for ever.
+class WrappedTextKeeper : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize) {
+            auto* label = static_cast<QLabel*>(watched);
+            if (const int needed = label->heightForWidth(label->width()); needed > label->minimumHeight()) {
+                label->setMinimumHeight(needed);
+            }
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -37,6 +55,11 @@ QComboBox* MakeList(QWidget* parent, const char* name, std::span<const std::stri
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text) {
     return Named(new QPushButton(text, parent), name);
+}
+
+void KeepWrappedTextWhole(QLabel* label) {
+    label->setWordWrap(true);
+    label->installEventFilter(new WrappedTextKeeper(label));
 }
 
 } // namespace zeft::ui

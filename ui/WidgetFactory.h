@@ -31,4 +31,10 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, std::string_view text, co
 QComboBox* MakeList(QWidget* parent, const char* name, std::span<const std::string_view> items);
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text);
 
+// Wraps the label's words and keeps at least the height its text needs at the width it is
+// given. A window's first size is worked out for the width its layout guesses, and with
+// another font or a longer translation the label may end up narrower and cut its last
+// line; the window then grows to the label's new minimum.
+void KeepWrappedTextWhole(QLabel* label);
+
 } // namespace zeft::ui
