@@ -7,6 +7,7 @@
 #include "main/HistoryReader.h"
 #include "main/PlainOperationButtons.h"
 #include "main/PlainSettingsControls.h"
+#include "seams/TextTranslation.h"
 #include "serial/CoreMainLoop.h"
 #include "serial/SerialLink.h"
 #include "serial/virtual/VirtualSerialDevice.h"
@@ -168,7 +169,13 @@ TEST(HistoryHookTest, SettingsNotKeptAreRecordedWithWhatTheSenderHolds) {
     Session s(history, {.forgetful = true});
     ASSERT_TRUE(s.Run(DeviceOperation::Read));
     s.controls.edits[2] = "7";
+    // In a translated window the box speaks its language; the history keeps English.
+    SetTextTranslator([](const char*, const char* text) { return "<" + std::string(text) + ">"; });
     EXPECT_FALSE(s.Run(DeviceOperation::Program));
+    SetTextTranslator(nullptr);
+    ASSERT_FALSE(s.prompts.shown.empty());
+    EXPECT_EQ(s.prompts.shown.back().text.rfind("<The device did not keep these settings: >", 0), 0u)
+        << s.prompts.shown.back().text;
     const HistoryListing listing = ReadHistory(history);
     ASSERT_EQ(listing.records.size(), 2u);
     EXPECT_EQ(listing.records[1].outcome, "The device did not keep these settings: Level A (sent 7, read 20).");
