@@ -21,15 +21,28 @@ void Check(bool condition, const char* what) {
     }
 }
 
-bool SameControls(const zeft::PlainSettingsControls& a, const zeft::PlainSettingsControls& b) {
-    return a.outputTypeIndex == b.outputTypeIndex && a.fluidTypeIndex == b.fluidTypeIndex && a.edits == b.edits;
-}
+// Keeps the list indexes as the reader set them: the plain controls would turn an index
+// the lists do not have into no selection, as the window's lists do.
+class RawIndexControls : public zeft::PlainSettingsControls {
+public:
+    void SetOutputTypeIndex(int index) override {
+        outputTypeIndex = index;
+        PlainSettingsControls::SetOutputTypeIndex(index);
+    }
+    void SetFluidTypeIndex(int index) override {
+        fluidTypeIndex = index;
+        PlainSettingsControls::SetFluidTypeIndex(index);
+    }
+
+    int outputTypeIndex = 0;
+    int fluidTypeIndex = 0;
+};
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    zeft::PlainSettingsControls loaded;
+    RawIndexControls loaded;
     zeft::LoadConfigText(text, loaded);
 
     const auto listIndexOk = [](int index, std::size_t items) {
@@ -37,18 +50,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     Check(listIndexOk(loaded.outputTypeIndex, zeft::kOutputTypeItems.size()), "output type index out of the list");
     Check(listIndexOk(loaded.fluidTypeIndex, zeft::kFluidTypeItems.size()), "fluid type index out of the list");
-    for (const std::string& edit : loaded.edits) {
+    for (const std::string& edit : loaded.settings.edits) {
         Check(edit.size() <= zeft::kConfigMaxValueChars, "an edit longer than the longest value");
     }
 
     if (!text.starts_with("\xEF\xBB\xBF")) {
         zeft::PlainSettingsControls withMark;
         zeft::LoadConfigText("\xEF\xBB\xBF" + std::string(text), withMark);
-        Check(SameControls(loaded, withMark), "a byte order mark changed what was loaded");
+        Check(loaded.settings == withMark.settings, "a byte order mark changed what was loaded");
     }
 
     zeft::PlainSettingsControls again;
     zeft::LoadConfigText(zeft::ConfigFileText(loaded), again);
-    Check(SameControls(loaded, again), "saving and loading again changed the settings");
+    Check(loaded.settings == again.settings, "saving and loading again changed the settings");
     return 0;
 }

@@ -1,6 +1,5 @@
 #include "main/HistoryRecord.h"
 
-#include "main/SenderSettings.h"
 #include "main/SettingNames.h"
 #include "seams/TextTranslation.h"
 
@@ -18,10 +17,6 @@ using Json = nlohmann::ordered_json;
 // A setting's key in the record: the configuration file's key.
 std::string Key(std::size_t setting) {
     return std::string(kSettingNames[setting].key);
-}
-
-std::optional<int> CodeOf(int code) {
-    return code == kNoSelection ? std::nullopt : std::optional<int>(code);
 }
 
 Json CodeJson(const std::optional<int>& code) {
@@ -107,24 +102,6 @@ std::optional<DeviceOperation> OperationFromName(const std::string& name) {
 }
 
 } // namespace
-
-RecordedSettings SettingsFromControls(const SettingsControls& controls) {
-    RecordedSettings settings;
-    settings.outputType = CodeOf(OutputTypeCodeFromIndex(controls.OutputTypeIndex()));
-    settings.fluidType = CodeOf(FluidTypeCodeFromIndex(controls.FluidTypeIndex()));
-    for (std::size_t i = 0; i < kSettingsEdits.size(); ++i) {
-        settings.edits[i] = controls.EditText(kSettingsEdits[i]);
-    }
-    return settings;
-}
-
-void PutSettingsIntoControls(const RecordedSettings& settings, SettingsControls& controls) {
-    controls.SetOutputTypeIndex(settings.outputType ? OutputTypeIndexFromCode(*settings.outputType) : kNoSelection);
-    controls.SetFluidTypeIndex(settings.fluidType ? FluidTypeIndexFromCode(*settings.fluidType) : kNoSelection);
-    for (std::size_t i = 0; i < kSettingsEdits.size(); ++i) {
-        controls.SetEditText(kSettingsEdits[i], settings.edits[i]);
-    }
-}
 
 std::string_view HistoryOperationName(DeviceOperation operation) {
     switch (operation) {

@@ -1,30 +1,15 @@
 #pragma once
 
+#include "main/RecordedSettings.h"
 #include "seams/OperationButtons.h"
-#include "seams/SettingsControls.h"
 #include "seams/TextTranslation.h"
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace zeft {
-
-// The eight settings as a record keeps them: the codes of the two lists (none when nothing
-// is selected) and the six texts as the controls held them.
-struct RecordedSettings {
-    std::optional<int> outputType;
-    std::optional<int> fluidType;
-    std::array<std::string, 6> edits; // top, bottom, levels A to D
-
-    bool operator==(const RecordedSettings&) const = default;
-};
-
-RecordedSettings SettingsFromControls(const SettingsControls& controls);
-// As Load does with a file: codes the lists do not know leave them without a selection.
-void PutSettingsIntoControls(const RecordedSettings& settings, SettingsControls& controls);
 
 // "read", "program", "restore".
 std::string_view HistoryOperationName(DeviceOperation operation);

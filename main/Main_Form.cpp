@@ -11,7 +11,6 @@
 #include "main/JobHistoryForm.h"
 #include "main/LanguageSetting.h"
 #include "main/LocalTime.h"
-#include "main/PlainSettingsControls.h"
 #include "main/ProductionForm.h"
 #include "main/SaveFileName.h"
 #include "main/SenderSettings.h"
@@ -291,12 +290,10 @@ void TMain_Form::CompareDevice1Click() {
 }
 
 void TMain_Form::CompareDeviceEnded(const RecordedSettings& reported) {
-    PlainSettingsControls device;
-    PutSettingsIntoControls(reported, device);
     if (!Engine().Succeeded()) {
         return; // the failure has had its box and status
     }
-    const SettingsComparison comparison = CompareSettings(device, *controls_);
+    const SettingsComparison comparison = CompareSettings(reported, SettingsFromControls(*controls_));
     const std::string port = SerialLink1.CommPort();
     // Shown once the engine's handler has returned, not inside it.
     QTimer::singleShot(0, this, [this, comparison, port] {

@@ -5,17 +5,28 @@
 #include <cstddef>
 
 namespace zeft {
+int PlainSettingsControls::OutputTypeIndex() const {
+    return settings.outputType ? OutputTypeIndexFromCode(*settings.outputType) : kNoSelection;
+}
 
-PlainSettingsControls::PlainSettingsControls()
-    : edits{std::string(kDefaultTopLimit),  std::string(kDefaultBottomLimit), std::string(kDefaultLevels[0]),
-            std::string(kDefaultLevels[1]), std::string(kDefaultLevels[2]),   std::string(kDefaultLevels[3])} {}
+void PlainSettingsControls::SetOutputTypeIndex(int index) {
+    settings.outputType = SelectedCode(OutputTypeCodeFromIndex(index));
+}
+
+int PlainSettingsControls::FluidTypeIndex() const {
+    return settings.fluidType ? FluidTypeIndexFromCode(*settings.fluidType) : kNoSelection;
+}
+
+void PlainSettingsControls::SetFluidTypeIndex(int index) {
+    settings.fluidType = SelectedCode(FluidTypeCodeFromIndex(index));
+}
 
 std::string PlainSettingsControls::EditText(SettingsEdit edit) const {
-    return edits.at(static_cast<std::size_t>(edit));
+    return settings.edits.at(static_cast<std::size_t>(edit));
 }
 
 void PlainSettingsControls::SetEditText(SettingsEdit edit, const std::string& text) {
-    edits.at(static_cast<std::size_t>(edit)) = text;
+    settings.edits.at(static_cast<std::size_t>(edit)) = text;
 }
 
 } // namespace zeft

@@ -33,25 +33,25 @@ TEST(LevelSetTest, BottomLimitInWholeMillimetres) {
 
 TEST(LevelSetTest, HandOverWritesLevelsAsTheyStandAndLeavesTheRest) {
     PlainSettingsControls controls;
-    controls.SetEdits({"123", "9", "8", "7", "6", "5"});
-    controls.outputTypeIndex = 2;
-    controls.fluidTypeIndex = 3;
+    controls.settings.edits = {"123", "9", "8", "7", "6", "5"};
+    controls.SetOutputTypeIndex(2);
+    controls.SetFluidTypeIndex(3);
     LevelSetTexts set;
     set.levels = {"14", "37", "63", "86"};
     set.bottomLimit = "39";
     ASSERT_TRUE(HandOverLevelSet(controls, set, true, '.'));
-    EXPECT_EQ(controls.edits, (std::array<std::string, 6>{"123", "991", "14", "37", "63", "86"}));
-    EXPECT_EQ(controls.outputTypeIndex, 2);
-    EXPECT_EQ(controls.fluidTypeIndex, 3);
+    EXPECT_EQ(controls.settings.edits, (std::array<std::string, 6>{"123", "991", "14", "37", "63", "86"}));
+    EXPECT_EQ(controls.OutputTypeIndex(), 2);
+    EXPECT_EQ(controls.FluidTypeIndex(), 3);
 
     // A fresh window hands over its defaults.
     ASSERT_TRUE(HandOverLevelSet(controls, LevelSetTexts{}, false, '.'));
-    EXPECT_EQ(controls.edits, (std::array<std::string, 6>{"123", "2000", "20", "40", "60", "80"}));
+    EXPECT_EQ(controls.settings.edits, (std::array<std::string, 6>{"123", "2000", "20", "40", "60", "80"}));
 
     // An unreadable bottom limit writes nothing at all.
     set.bottomLimit = "x";
     EXPECT_FALSE(HandOverLevelSet(controls, set, false, '.'));
-    EXPECT_EQ(controls.edits, (std::array<std::string, 6>{"123", "2000", "20", "40", "60", "80"}));
+    EXPECT_EQ(controls.settings.edits, (std::array<std::string, 6>{"123", "2000", "20", "40", "60", "80"}));
 }
 
 } // namespace

@@ -32,7 +32,7 @@ using zeft::ui::QtFileDialogs;
 class MeasuredTableFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        controls.SetEdits({"1500", "1800", "21", "41", "61", "81"});
+        controls.settings.edits = {"1500", "1800", "21", "41", "61", "81"};
         form.show();
     }
     void TearDown() override {
@@ -68,7 +68,7 @@ TEST_F(MeasuredTableFormTest, TypedRowsToTheMainWindow) {
     form.OnLevelSetHandedOver = [&](const zeft::LevelSource& source) { told.push_back(source); };
     prompts.Answer(ConfirmAnswer::Yes);
     form.SaveCloseBtn->click();
-    EXPECT_EQ(controls.edits, (std::array<std::string, 6>{"1500", "900", "20", "40", "60", "80"}));
+    EXPECT_EQ(controls.settings.edits, (std::array<std::string, 6>{"1500", "900", "20", "40", "60", "80"}));
     ASSERT_EQ(told.size(), 1u);
     EXPECT_EQ(told[0].calculator, zeft::LevelCalculator::MeasuredTable);
     EXPECT_EQ(told[0].gaugeError, "under 0.01 points");
@@ -113,7 +113,7 @@ TEST_F(MeasuredTableFormTest, AnyInputChangeClearsTheResults) {
     form.OnLevelSetHandedOver = [&](const zeft::LevelSource& source) { told.push_back(source); };
     prompts.Answer(ConfirmAnswer::Yes);
     form.SaveCloseBtn->click();
-    EXPECT_EQ(controls.edits, (std::array<std::string, 6>{"1500", "2000", "20", "40", "60", "80"}));
+    EXPECT_EQ(controls.settings.edits, (std::array<std::string, 6>{"1500", "2000", "20", "40", "60", "80"}));
     ASSERT_EQ(told.size(), 1u);
     EXPECT_FALSE(told[0].calculated);
 }

@@ -40,7 +40,7 @@ std::string Text(const QLabel* label) {
 class ShapeFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        controls.SetEdits({"1500", "1800", "21", "41", "61", "81"});
+        controls.settings.edits = {"1500", "1800", "21", "41", "61", "81"};
         form.show();
     }
     void TearDown() override { form.close(); }
@@ -286,7 +286,7 @@ TEST_F(ShapeFormTest, SaveAndCloseWithYesHandsTheLevelSetOver) {
     EXPECT_EQ(
         prompts.shown[0].text,
         "Are you sure you want to update the parameters with those in the Non-Linear Calculated Values group box?");
-    EXPECT_EQ(controls.edits, (std::array<std::string, 6>{"1500", "2000", "20", "40", "60", "80"}));
+    EXPECT_EQ(controls.settings.edits, (std::array<std::string, 6>{"1500", "2000", "20", "40", "60", "80"}));
 }
 
 TEST_F(ShapeFormTest, CylinderInInchesHandsOverWholeMillimetres) {
@@ -300,7 +300,7 @@ TEST_F(ShapeFormTest, CylinderInInchesHandsOverWholeMillimetres) {
     form.OnLevelSetHandedOver = [&](const zeft::LevelSource& source) { told.push_back(source); };
     prompts.Answer(ConfirmAnswer::Yes);
     Click(form.SaveBtn1);
-    EXPECT_EQ(controls.edits, (std::array<std::string, 6>{"1500", "991", "14", "37", "63", "86"}));
+    EXPECT_EQ(controls.settings.edits, (std::array<std::string, 6>{"1500", "991", "14", "37", "63", "86"}));
     ASSERT_EQ(told.size(), 1u);
     EXPECT_TRUE(told[0].calculated);
     EXPECT_EQ(told[0].shape, 12);
@@ -317,7 +317,7 @@ TEST_F(ShapeFormTest, NoWritesNothingAndClosesAnyway) {
         prompts.Answer(answer);
         Click(form.SaveBtn1);
         EXPECT_FALSE(form.isVisible());
-        EXPECT_EQ(controls.edits, (std::array<std::string, 6>{"1500", "1800", "21", "41", "61", "81"}));
+        EXPECT_EQ(controls.settings.edits, (std::array<std::string, 6>{"1500", "1800", "21", "41", "61", "81"}));
     }
 }
 

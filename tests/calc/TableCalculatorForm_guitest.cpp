@@ -45,7 +45,7 @@ void Fill(TTableCalculatorForm& form, const std::array<const char*, 5>& values) 
 class VolumeFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        controls.SetEdits(kBefore);
+        controls.settings.edits = kBefore;
         form.show();
     }
     PlainSettingsControls controls;
@@ -63,7 +63,7 @@ TEST_F(VolumeFormTest, CalculatesAndCopiesHAsTyped) {
     prompts.Answer(ConfirmAnswer::Yes);
     QTest::mouseClick(form.SaveCloseBtn, Qt::LeftButton);
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(controls.edits, (Edits{"1500", "1500", "14", "62", "75", "88"}));
+    EXPECT_EQ(controls.settings.edits, (Edits{"1500", "1500", "14", "62", "75", "88"}));
 }
 
 TEST_F(VolumeFormTest, FirstFailingCheckIsShownAndResultsStay) {
@@ -84,7 +84,7 @@ TEST_F(VolumeFormTest, InchesConvertOnHandOverAndTheToggleResetsTheBottomLimit) 
     EXPECT_EQ(form.BLLabel->text(), "10");
     prompts.Answer(ConfirmAnswer::Yes);
     QTest::mouseClick(form.SaveCloseBtn, Qt::LeftButton);
-    EXPECT_EQ(controls.edits[1], "254");
+    EXPECT_EQ(controls.settings.edits[1], "254");
 }
 
 TEST_F(VolumeFormTest, NoLeavesTheMainWindowAndReopeningResets) {
@@ -94,7 +94,7 @@ TEST_F(VolumeFormTest, NoLeavesTheMainWindowAndReopeningResets) {
     prompts.Answer(ConfirmAnswer::No);
     QTest::mouseClick(form.SaveCloseBtn, Qt::LeftButton);
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(controls.edits, kBefore);
+    EXPECT_EQ(controls.settings.edits, kBefore);
     form.show();
     EXPECT_FALSE(form.InchCheckBox->isChecked());
     EXPECT_EQ(form.HeightLEditLabel->text(), "H (mm)");
@@ -108,7 +108,7 @@ TEST_F(VolumeFormTest, NoLeavesTheMainWindowAndReopeningResets) {
 class HeightFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        controls.SetEdits(kBefore);
+        controls.settings.edits = kBefore;
         form.show();
     }
     PlainSettingsControls controls;
@@ -130,7 +130,7 @@ TEST_F(HeightFormTest, InterpolatesAndHandsOverWithTheEstimateWarning) {
     EXPECT_EQ(prompts.shown[0].text,
               "This method is just an estimation and is not accurate comparing to the Volume and Shape method! Are you "
               "sure you want to update the parameters with those in the Non-Linear Calculated Values group box?");
-    EXPECT_EQ(controls.edits, (Edits{"1500", "1000", "13", "30", "53", "80"}));
+    EXPECT_EQ(controls.settings.edits, (Edits{"1500", "1000", "13", "30", "53", "80"}));
     ASSERT_EQ(told.size(), 1u);
     EXPECT_EQ(told[0].calculator, zeft::LevelCalculator::Height);
     EXPECT_EQ(told[0].inputs, (std::vector<std::pair<std::string, std::string>>{{"Height @ Full Tank", "1000"},
@@ -148,7 +148,7 @@ TEST_F(HeightFormTest, UnitShowsInTheGroupCaptionAndResetsOnReopen) {
     QTest::mouseClick(form.CalBtn, Qt::LeftButton);
     prompts.Answer(ConfirmAnswer::Yes);
     QTest::mouseClick(form.SaveCloseBtn, Qt::LeftButton);
-    EXPECT_EQ(controls.edits[1], "1016");
+    EXPECT_EQ(controls.settings.edits[1], "1016");
     form.show();
     EXPECT_FALSE(form.InchCheckBox->isChecked());
     EXPECT_EQ(form.GroupBox1->title(), "Enter Tank Height Information (Millimetre)");
@@ -163,7 +163,7 @@ TEST_F(HeightFormTest, RangeOfTheFullHeightIsCheckedLast) {
               "Invalid input for Height @ Full Tank! Height must be at least 100 mm and no more than 2000 mm!");
     QTest::mouseClick(form.CloseBtn, Qt::LeftButton);
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(controls.edits, kBefore);
+    EXPECT_EQ(controls.settings.edits, kBefore);
 }
 
 } // namespace

@@ -32,7 +32,7 @@ TEST(SaveSettingsAsTest, SavesTheControlsToTheChosenFile) {
     const TempFolder folder;
     const std::string path = (folder / "tank.zcf").string();
     PlainSettingsControls controls;
-    controls.outputTypeIndex = 3;
+    controls.SetOutputTypeIndex(3);
     ScriptedPrompts prompts;
     AnsweringDialogs dialogs(path);
     EXPECT_TRUE(SaveSettingsAs(controls, prompts, dialogs));
@@ -98,7 +98,7 @@ TEST(SaveSettingsAsTest, NothingIsAskedOrWrittenWhenValidationFails) {
     const Case cases[] = {{"9", std::nullopt, 1}, {"11", ConfirmAnswer::No, 1}};
     for (const Case& c : cases) {
         PlainSettingsControls controls;
-        controls.edits[0] = c.top;
+        controls.settings.edits[0] = c.top;
         ScriptedPrompts prompts;
         if (c.answer) {
             prompts.Answer(*c.answer);
@@ -115,7 +115,7 @@ TEST(SaveSettingsAsTest, ConfirmedTopLimitIsSavedAsTyped) {
     const TempFolder folder;
     const std::string path = (folder / "tank.zcf").string();
     PlainSettingsControls controls;
-    controls.edits[0] = " 11";
+    controls.settings.edits[0] = " 11";
     ScriptedPrompts prompts;
     prompts.Answer(ConfirmAnswer::Yes);
     AnsweringDialogs dialogs(path);
@@ -155,21 +155,21 @@ TEST(LoadSettingsTest, LoadsTheChosenFileWithoutAnyMessage) {
     AnsweringDialogs dialogs(path.string());
     EXPECT_TRUE(LoadSettings(controls, prompts, dialogs));
     EXPECT_TRUE(prompts.shown.empty());
-    EXPECT_EQ(controls.outputTypeIndex, 3);
-    EXPECT_EQ(controls.fluidTypeIndex, 3);
+    EXPECT_EQ(controls.OutputTypeIndex(), 3);
+    EXPECT_EQ(controls.FluidTypeIndex(), 3);
     const std::array<std::string, 6> expected = {"9", "Invalid Data", "50", "40", "Invalid Data", ""};
-    EXPECT_EQ(controls.edits, expected);
+    EXPECT_EQ(controls.settings.edits, expected);
 }
 
 TEST(LoadSettingsTest, CancelledDialogLeavesTheControls) {
     PlainSettingsControls controls;
-    controls.edits[0] = "typed";
+    controls.settings.edits[0] = "typed";
     ScriptedPrompts prompts;
     AnsweringDialogs dialogs(std::nullopt);
     EXPECT_FALSE(LoadSettings(controls, prompts, dialogs));
     EXPECT_EQ(dialogs.openAsked, 1);
-    EXPECT_EQ(controls.edits[0], "typed");
-    EXPECT_EQ(controls.outputTypeIndex, 0);
+    EXPECT_EQ(controls.settings.edits[0], "typed");
+    EXPECT_EQ(controls.OutputTypeIndex(), 0);
 }
 
 // A name that is no regular file is refused before anything reads it: a pipe would block
@@ -188,14 +188,14 @@ TEST(LoadSettingsTest, WhatIsNoRegularFileIsRefusedAndTheControlsStay) {
     for (const fs::path& special : specials) {
         SCOPED_TRACE(special.string());
         PlainSettingsControls controls;
-        controls.edits[0] = "typed";
+        controls.settings.edits[0] = "typed";
         ScriptedPrompts prompts;
         AnsweringDialogs dialogs(special.string());
         EXPECT_FALSE(LoadSettings(controls, prompts, dialogs));
         ASSERT_EQ(prompts.shown.size(), 1u);
         EXPECT_EQ(prompts.shown[0].kind, Kind::ApplicationError);
         EXPECT_EQ(prompts.shown[0].text, "Not a regular file.");
-        EXPECT_EQ(controls.edits[0], "typed");
+        EXPECT_EQ(controls.settings.edits[0], "typed");
     }
 }
 

@@ -40,7 +40,7 @@ TEST(SaveConfigFileTest, ReplacesAnExistingFileAndLeavesNothingElse) {
     const TempFolder folder;
     const fs::path path = folder.Write("tank.zcf", kOldContent);
     PlainSettingsControls controls;
-    controls.outputTypeIndex = 3;
+    controls.SetOutputTypeIndex(3);
     EXPECT_EQ(SaveConfigFile(path, controls), std::nullopt);
     EXPECT_EQ(TempFolder::Read(path), ConfigFileText(controls));
     EXPECT_EQ(folder.Listing(), "tank.zcf");

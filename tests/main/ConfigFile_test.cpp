@@ -40,9 +40,9 @@ const std::string kDefaultsFile = "[Sensor Parameters]\r\n"
 // control a load leaves alone shows.
 PlainSettingsControls Untouched() {
     PlainSettingsControls controls;
-    controls.outputTypeIndex = 2;
-    controls.fluidTypeIndex = 2;
-    controls.SetEdits({"old", "old", "old", "old", "old", "old"});
+    controls.SetOutputTypeIndex(2);
+    controls.SetFluidTypeIndex(2);
+    controls.settings.edits = {"old", "old", "old", "old", "old", "old"};
     return controls;
 }
 
@@ -63,9 +63,9 @@ TEST(ConfigFileTextTest, CodesAndEditTextsAsTyped) {
     };
     for (const Case& c : cases) {
         PlainSettingsControls controls;
-        controls.outputTypeIndex = c.outputIndex;
-        controls.fluidTypeIndex = c.fluidIndex;
-        controls.SetEdits({" 11", "$7D0", "+0", "1", "2", "100"});
+        controls.SetOutputTypeIndex(c.outputIndex);
+        controls.SetFluidTypeIndex(c.fluidIndex);
+        controls.settings.edits = {" 11", "$7D0", "+0", "1", "2", "100"};
         const std::string text = ConfigFileText(controls);
         EXPECT_NE(text.find("\r\n"s + c.outputLine + c.fluidLine + "Top Limit =  11\r\nBottom Limit = $7D0\r\n"),
                   std::string::npos)
@@ -99,9 +99,9 @@ TEST_P(LoadConfigTextTest, PutsWhatTheRulesFindIntoTheControls) {
     const LoadCase& c = GetParam();
     PlainSettingsControls controls = Untouched();
     LoadConfigText(c.text, controls);
-    EXPECT_EQ(controls.outputTypeIndex, c.outputIndex);
-    EXPECT_EQ(controls.fluidTypeIndex, c.fluidIndex);
-    EXPECT_EQ(controls.edits, c.edits);
+    EXPECT_EQ(controls.OutputTypeIndex(), c.outputIndex);
+    EXPECT_EQ(controls.FluidTypeIndex(), c.fluidIndex);
+    EXPECT_EQ(controls.settings.edits, c.edits);
 }
 
 const std::array<std::string, 6> kAllMissing = {kMissing, kMissing, kMissing, kMissing, kMissing, kMissing};
@@ -193,9 +193,9 @@ TEST(LoadConfigTextTest, LongValuesAreCutTo2047Characters) {
     LoadConfigText("[Sensor Parameters]\nTop Limit = " + longValue + "\nBottom Limit = " + std::string(2047, 'x') +
                        "    " + std::string(10, 'y') + "\nOutput Type = " + std::string(3000, ' ') + "4",
                    controls);
-    EXPECT_EQ(controls.edits[0], std::string(2047, '7'));
-    EXPECT_EQ(controls.edits[1], std::string(2047, 'x'));
-    EXPECT_EQ(controls.outputTypeIndex, 3);
+    EXPECT_EQ(controls.settings.edits[0], std::string(2047, '7'));
+    EXPECT_EQ(controls.settings.edits[1], std::string(2047, 'x'));
+    EXPECT_EQ(controls.OutputTypeIndex(), 3);
 }
 
 TEST(LoadConfigTextTest, VeryLongNamesMatchNothing) {
@@ -203,7 +203,7 @@ TEST(LoadConfigTextTest, VeryLongNamesMatchNothing) {
     LoadConfigText("[" + std::string(100000, 'S') + "]\nTop Limit = 1\n[Sensor Parameters]\n" +
                        std::string(100000, 'k') + "Top Limit = 2\nTop Limit" + std::string(100000, ' ') + "= 3\n",
                    controls);
-    EXPECT_EQ(controls.edits[0], "3");
+    EXPECT_EQ(controls.settings.edits[0], "3");
 }
 
 TEST(ConfigFileRoundTripTest, SaveThenLoadRestoresAllEightSettings) {
@@ -220,15 +220,15 @@ TEST(ConfigFileRoundTripTest, SaveThenLoadRestoresAllEightSettings) {
     };
     for (const Case& c : cases) {
         PlainSettingsControls saved;
-        saved.outputTypeIndex = c.outputIndex;
-        saved.fluidTypeIndex = c.fluidIndex;
-        saved.SetEdits(c.edits);
+        saved.SetOutputTypeIndex(c.outputIndex);
+        saved.SetFluidTypeIndex(c.fluidIndex);
+        saved.settings.edits = c.edits;
         ASSERT_EQ(SaveConfigFile(folder / "tank.zcf", saved), std::nullopt);
         PlainSettingsControls loaded = Untouched();
         LoadConfigFile(folder / "tank.zcf", loaded);
-        EXPECT_EQ(loaded.outputTypeIndex, c.outputIndex);
-        EXPECT_EQ(loaded.fluidTypeIndex, c.fluidIndex);
-        EXPECT_EQ(loaded.edits, c.loaded);
+        EXPECT_EQ(loaded.OutputTypeIndex(), c.outputIndex);
+        EXPECT_EQ(loaded.FluidTypeIndex(), c.fluidIndex);
+        EXPECT_EQ(loaded.settings.edits, c.loaded);
     }
 }
 
@@ -248,9 +248,9 @@ TEST(LoadConfigFileTest, WhatCannotBeReadLoadsAsIfEveryKeyWereMissing) {
     for (const auto& path : paths) {
         PlainSettingsControls controls = Untouched();
         LoadConfigFile(path, controls); // a pipe with no writer must not block
-        EXPECT_EQ(controls.outputTypeIndex, -1) << path;
-        EXPECT_EQ(controls.fluidTypeIndex, -1) << path;
-        EXPECT_EQ(controls.edits, kAllMissing) << path;
+        EXPECT_EQ(controls.OutputTypeIndex(), -1) << path;
+        EXPECT_EQ(controls.FluidTypeIndex(), -1) << path;
+        EXPECT_EQ(controls.settings.edits, kAllMissing) << path;
     }
 }
 
@@ -259,7 +259,7 @@ TEST(LoadConfigFileTest, FileWithByteOrderMarkLoads) {
     const auto path = folder.Write("bom.zcf", "\xEF\xBB\xBF[Sensor Parameters]\r\nTop Limit = 12\r\n");
     PlainSettingsControls controls;
     LoadConfigFile(path, controls);
-    EXPECT_EQ(controls.edits[0], "12");
+    EXPECT_EQ(controls.settings.edits[0], "12");
 }
 
 TEST(LoadConfigFileTest, HugeFileReadsOnlyItsFirstMegabyte) {
@@ -271,8 +271,8 @@ TEST(LoadConfigFileTest, HugeFileReadsOnlyItsFirstMegabyte) {
     const auto start = std::chrono::steady_clock::now();
     LoadConfigFile(path, controls);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
-    EXPECT_EQ(controls.edits[0], "12");
-    EXPECT_EQ(controls.edits[1], kMissing); // beyond what is read
+    EXPECT_EQ(controls.settings.edits[0], "12");
+    EXPECT_EQ(controls.settings.edits[1], kMissing); // beyond what is read
 }
 
 TEST(LoadConfigFileTest, RandomBytesLoadWithinTheRules) {
@@ -288,11 +288,11 @@ TEST(LoadConfigFileTest, RandomBytesLoadWithinTheRules) {
         }
         PlainSettingsControls controls;
         LoadConfigText(text, controls);
-        EXPECT_GE(controls.outputTypeIndex, -1);
-        EXPECT_LE(controls.outputTypeIndex, 3);
-        EXPECT_GE(controls.fluidTypeIndex, -1);
-        EXPECT_LE(controls.fluidTypeIndex, 3);
-        for (const std::string& edit : controls.edits) {
+        EXPECT_GE(controls.OutputTypeIndex(), -1);
+        EXPECT_LE(controls.OutputTypeIndex(), 3);
+        EXPECT_GE(controls.FluidTypeIndex(), -1);
+        EXPECT_LE(controls.FluidTypeIndex(), 3);
+        for (const std::string& edit : controls.settings.edits) {
             EXPECT_LE(edit.size(), 2047u);
             EXPECT_EQ(edit.find_first_of("\r\n"s + '\0'), std::string::npos);
         }

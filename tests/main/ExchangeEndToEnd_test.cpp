@@ -52,13 +52,13 @@ TEST(ExchangeEndToEndTest, ReadDevice) {
     SessionRig e;
     auto unit = UseVirtualSender(e);
     *unit->settings = {"4", "2", "10", "1500", "20", "40", "60", "80"};
-    e.controls.SetEdits({"", "", "", "", "", ""});
+    e.controls.settings.edits = {"", "", "", "", "", ""};
     const auto took = RunOperation(e, &ExchangeEngine::ReadBtnClick);
     EXPECT_TRUE(e.prompts.shown.empty());
     EXPECT_EQ(e.controls.statusText, "Device read successfully!");
-    EXPECT_EQ(e.controls.outputTypeIndex, 3);
-    EXPECT_EQ(e.controls.fluidTypeIndex, 2);
-    EXPECT_EQ(e.controls.edits, (std::array<std::string, 6>{"10", "1500", "20", "40", "60", "80"}));
+    EXPECT_EQ(e.controls.OutputTypeIndex(), 3);
+    EXPECT_EQ(e.controls.FluidTypeIndex(), 2);
+    EXPECT_EQ(e.controls.settings.edits, (std::array<std::string, 6>{"10", "1500", "20", "40", "60", "80"}));
     EXPECT_EQ(e.controls.replyText.substr(0, 3), "KOV");
     // Power-up, the pause, the listing and its 800 ms window: well over a second.
     EXPECT_GT(took, 1300ms);
@@ -69,9 +69,9 @@ TEST(ExchangeEndToEndTest, ReadDevice) {
 TEST(ExchangeEndToEndTest, ProgramThenReadShowsTheProgrammedValues) {
     SessionRig e;
     auto unit = UseVirtualSender(e);
-    e.controls.outputTypeIndex = 2;
-    e.controls.fluidTypeIndex = 3;
-    e.controls.SetEdits({"12", "1800", "5", "30", "70", "95"});
+    e.controls.SetOutputTypeIndex(2);
+    e.controls.SetFluidTypeIndex(3);
+    e.controls.settings.edits = {"12", "1800", "5", "30", "70", "95"};
     e.prompts.Answer(ConfirmAnswer::Yes); // top limit not 10
     RunOperation(e, &ExchangeEngine::SetBtn1Click);
     EXPECT_EQ(e.prompts.shown.size(), 1U) << "only the top-limit question";
@@ -80,14 +80,14 @@ TEST(ExchangeEndToEndTest, ProgramThenReadShowsTheProgrammedValues) {
     EXPECT_EQ(*unit->settings, (VirtualSenderSettings{"2", "3", "12", "1800", "5", "30", "70", "95"}));
     e.ExpectIdle();
 
-    e.controls.outputTypeIndex = 0;
-    e.controls.fluidTypeIndex = 0;
-    e.controls.SetEdits(kDefaultEdits);
+    e.controls.SetOutputTypeIndex(0);
+    e.controls.SetFluidTypeIndex(0);
+    e.controls.settings.edits = kDefaultEdits;
     RunOperation(e, &ExchangeEngine::ReadBtnClick);
     EXPECT_EQ(e.controls.statusText, "Device read successfully!");
-    EXPECT_EQ(e.controls.outputTypeIndex, 2);
-    EXPECT_EQ(e.controls.fluidTypeIndex, 3);
-    EXPECT_EQ(e.controls.edits, (std::array<std::string, 6>{"12", "1800", "5", "30", "70", "95"}));
+    EXPECT_EQ(e.controls.OutputTypeIndex(), 2);
+    EXPECT_EQ(e.controls.FluidTypeIndex(), 3);
+    EXPECT_EQ(e.controls.settings.edits, (std::array<std::string, 6>{"12", "1800", "5", "30", "70", "95"}));
     e.ExpectIdle();
 }
 
@@ -95,24 +95,24 @@ TEST(ExchangeEndToEndTest, RestoreDefault) {
     SessionRig e;
     auto unit = UseVirtualSender(e);
     *unit->settings = {"1", "1", "20", "900", "10", "20", "30", "40"};
-    e.controls.SetEdits({"x", "x", "x", "x", "x", "x"});
+    e.controls.settings.edits = {"x", "x", "x", "x", "x", "x"};
     RunOperation(e, &ExchangeEngine::RestBtnClick);
     EXPECT_TRUE(e.prompts.shown.empty());
     EXPECT_EQ(e.controls.statusText, "Device restored successfully!");
     EXPECT_EQ(*unit->settings, DefaultVirtualSenderSettings());
-    EXPECT_EQ(e.controls.outputTypeIndex, 0);
-    EXPECT_EQ(e.controls.edits, kDefaultEdits);
+    EXPECT_EQ(e.controls.OutputTypeIndex(), 0);
+    EXPECT_EQ(e.controls.settings.edits, kDefaultEdits);
     e.ExpectIdle();
 }
 
 TEST(ExchangeEndToEndTest, NoisyListingInBurstsStillReads) {
     SessionRig e;
     UseVirtualSender(e, {.noise = true, .splitBursts = true});
-    e.controls.SetEdits({"", "", "", "", "", ""});
+    e.controls.settings.edits = {"", "", "", "", "", ""};
     RunOperation(e, &ExchangeEngine::ReadBtnClick);
     EXPECT_TRUE(e.prompts.shown.empty());
     EXPECT_EQ(e.controls.statusText, "Device read successfully!");
-    EXPECT_EQ(e.controls.edits, kDefaultEdits);
+    EXPECT_EQ(e.controls.settings.edits, kDefaultEdits);
 }
 
 struct FailureRow {
@@ -206,13 +206,13 @@ TEST(ExchangeEndToEndTest, ReadDeviceThroughPseudoTerminalBridge) {
     {
         SessionRig e;
         OpenPort(e, bridge.SlavePath());
-        e.controls.SetEdits({"", "", "", "", "", ""});
-        e.controls.outputTypeIndex = kNoSelection;
+        e.controls.settings.edits = {"", "", "", "", "", ""};
+        e.controls.SetOutputTypeIndex(kNoSelection);
         RunOperation(e, &ExchangeEngine::ReadBtnClick);
         EXPECT_TRUE(e.prompts.shown.empty());
         EXPECT_EQ(e.controls.statusText, "Device read successfully!");
-        EXPECT_EQ(e.controls.outputTypeIndex, 0);
-        EXPECT_EQ(e.controls.edits, kDefaultEdits);
+        EXPECT_EQ(e.controls.OutputTypeIndex(), 0);
+        EXPECT_EQ(e.controls.settings.edits, kDefaultEdits);
         EXPECT_FALSE(e.engine.Running());
         EXPECT_TRUE(e.buttons.AllEnabled());
     }

@@ -87,9 +87,9 @@ TEST_F(ExchangeEngineProgramTest, OnlyAReadBackOfWhatWasSentIsASuccess) {
         SCOPED_TRACE(c.name);
         prompts.shown.clear();
         link.sent.clear();
-        controls.outputTypeIndex = c.outputTypeIndex;
-        controls.fluidTypeIndex = 2;
-        controls.SetEdits(c.edits);
+        controls.SetOutputTypeIndex(c.outputTypeIndex);
+        controls.SetFluidTypeIndex(2);
+        controls.settings.edits = c.edits;
         engine.SetBtn1Click();
         PowerUpAndSendCommand();
         AcknowledgeAll("\r\nDone\r\n");
@@ -108,8 +108,8 @@ TEST_F(ExchangeEngineProgramTest, OnlyAReadBackOfWhatWasSentIsASuccess) {
             EXPECT_EQ(controls.statusText, "Fail to program the device!");
             EXPECT_EQ(engine.Outcome(), ExchangeOutcome::SettingsNotKept);
         }
-        EXPECT_EQ(controls.outputTypeIndex, 3);
-        EXPECT_EQ(controls.edits, (std::array<std::string, 6>{"10", "1500", "20", "40", "60", "80"}));
+        EXPECT_EQ(controls.OutputTypeIndex(), 3);
+        EXPECT_EQ(controls.settings.edits, (std::array<std::string, 6>{"10", "1500", "20", "40", "60", "80"}));
         EXPECT_EQ(controls.replyText, kListing.substr(2));
         EXPECT_TRUE(controls.settingsEnabled);
         ExpectIdle();
@@ -117,9 +117,9 @@ TEST_F(ExchangeEngineProgramTest, OnlyAReadBackOfWhatWasSentIsASuccess) {
 }
 
 TEST_F(ExchangeEngineProgramTest, CommandsCarryCodesAndTextsAsTyped) {
-    controls.outputTypeIndex = 3;
-    controls.fluidTypeIndex = 2;
-    controls.SetEdits({"010", "$7D0", "0", "1", "2", "+3"});
+    controls.SetOutputTypeIndex(3);
+    controls.SetFluidTypeIndex(2);
+    controls.settings.edits = {"010", "$7D0", "0", "1", "2", "+3"};
     engine.SetBtn1Click();
     PowerUpAndSendCommand();
     AcknowledgeAll("xDone\r");
@@ -144,7 +144,7 @@ TEST_F(ExchangeEngineProgramTest, EchoedCommandsAreIgnoredAndTheCrAfterDoneSends
 }
 
 TEST_F(ExchangeEngineProgramTest, RejectionAtTheFourthStepStopsWithTheFirmwareMessage) {
-    controls.outputTypeIndex = 1;
+    controls.SetOutputTypeIndex(1);
     engine.SetBtn1Click();
     PowerUpAndSendCommand();
     Receive("\r\nDone\r\n");
@@ -165,7 +165,7 @@ TEST_F(ExchangeEngineProgramTest, RejectionAtTheFourthStepStopsWithTheFirmwareMe
     EXPECT_TRUE(controls.settingsEnabled);
     // Nothing is undone: no further command, and the controls keep their values.
     EXPECT_EQ(link.sent.size(), 4U);
-    EXPECT_EQ(controls.outputTypeIndex, 1);
+    EXPECT_EQ(controls.OutputTypeIndex(), 1);
     ExpectIdle();
 }
 
@@ -181,7 +181,7 @@ TEST_F(ExchangeEngineProgramTest, FailureDuringReadBackEnablesTheEdits) {
               std::vector<std::string>{"Fail to communicate with the device! Check connection or battery!"});
     EXPECT_EQ(controls.statusText, "Fail to communicate with the device!");
     EXPECT_TRUE(controls.settingsEnabled);
-    EXPECT_EQ(controls.outputTypeIndex, 3);
+    EXPECT_EQ(controls.OutputTypeIndex(), 3);
     ExpectIdle();
 }
 
@@ -216,9 +216,9 @@ TEST_F(ExchangeEngineProgramTest, RefusedBeforeAnyPortActivity) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         prompts.shown.clear();
-        controls.outputTypeIndex = c.outputType;
-        controls.fluidTypeIndex = c.fluidType;
-        controls.edits[0] = c.topLimit;
+        controls.SetOutputTypeIndex(c.outputType);
+        controls.SetFluidTypeIndex(c.fluidType);
+        controls.settings.edits[0] = c.topLimit;
         engine.SetBtn1Click();
         EXPECT_EQ(ErrorsShown(), std::vector<std::string>{c.error});
         EXPECT_TRUE(link.sent.empty());
@@ -232,14 +232,14 @@ TEST_F(ExchangeEngineProgramTest, RefusedBeforeAnyPortActivity) {
 
 TEST_F(ExchangeEngineProgramTest, ValidationComesBeforeThePortCheck) {
     link.active = false;
-    controls.edits[2] = "abc";
+    controls.settings.edits[2] = "abc";
     engine.SetBtn1Click();
     ASSERT_EQ(prompts.shown.size(), 1U);
     EXPECT_EQ(prompts.shown[0].kind, Kind::Error);
 }
 
 TEST_F(ExchangeEngineProgramTest, DeclinedTopLimitQuestionStartsNothing) {
-    controls.edits[0] = "11";
+    controls.settings.edits[0] = "11";
     prompts.Answer(ConfirmAnswer::No);
     engine.SetBtn1Click();
     EXPECT_TRUE(link.rtsChanges.empty());

@@ -69,7 +69,7 @@ TEST_F(ExchangeEngineTest, StartPowersTheSenderAndSendsNothing) {
 }
 
 TEST_F(ExchangeEngineTest, ReadDeviceFillsTheControlsAndSucceedsWhenTheWindowEnds) {
-    controls.SetEdits({"1", "2", "3", "4", "5", "6"});
+    controls.settings.edits = {"1", "2", "3", "4", "5", "6"};
     engine.ReadBtnClick();
     PowerUpAndSendCommand();
     EXPECT_EQ(link.sent, std::vector<std::string>{"++++"});
@@ -78,9 +78,9 @@ TEST_F(ExchangeEngineTest, ReadDeviceFillsTheControlsAndSucceedsWhenTheWindowEnd
     // The whole listing comes at once, long before the 800 ms window ends.
     Receive(kListing);
     EXPECT_EQ(engine.ExchangeState(), 13);
-    EXPECT_EQ(controls.outputTypeIndex, 3);
-    EXPECT_EQ(controls.fluidTypeIndex, 2);
-    EXPECT_EQ(controls.edits, (std::array<std::string, 6>{"10", "1500", "20", "40", "60", "80"}));
+    EXPECT_EQ(controls.OutputTypeIndex(), 3);
+    EXPECT_EQ(controls.FluidTypeIndex(), 2);
+    EXPECT_EQ(controls.settings.edits, (std::array<std::string, 6>{"10", "1500", "20", "40", "60", "80"}));
     timer.Advance(kListingWindowMs - 1);
     EXPECT_EQ(controls.statusText, "");
     EXPECT_TRUE(link.rts);
@@ -110,7 +110,7 @@ TEST_F(ExchangeEngineTest, ListingSplitIntoSingleCharactersReadsTheSame) {
     }
     timer.AdvanceToTick();
     EXPECT_EQ(controls.statusText, "Device read successfully!");
-    EXPECT_EQ(controls.edits, (std::array<std::string, 6>{"10", "1500", "20", "40", "60", "80"}));
+    EXPECT_EQ(controls.settings.edits, (std::array<std::string, 6>{"10", "1500", "20", "40", "60", "80"}));
 }
 
 TEST_F(ExchangeEngineTest, RestoreDefaultSendsResetAndReportsTheRestore) {
@@ -122,8 +122,8 @@ TEST_F(ExchangeEngineTest, RestoreDefaultSendsResetAndReportsTheRestore) {
             "Linear Levels = 20, 40, 60, 80, \r\n");
     timer.AdvanceToTick();
     EXPECT_EQ(controls.statusText, "Device restored successfully!");
-    EXPECT_EQ(controls.outputTypeIndex, 0);
-    EXPECT_EQ(controls.edits[1], "2000");
+    EXPECT_EQ(controls.OutputTypeIndex(), 0);
+    EXPECT_EQ(controls.settings.edits[1], "2000");
     ExpectIdle();
 }
 
@@ -173,13 +173,13 @@ TEST_F(ExchangeEngineTest, PauseIsWaitedInFullAndItsCharactersAreDropped) {
 TEST_F(ExchangeEngineTest, ClusterWithoutOperationIsTakenAndDropped) {
     Receive("KOV\r\nOutput Type = 4 ");
     EXPECT_TRUE(link.clusters.empty());
-    EXPECT_EQ(controls.outputTypeIndex, 0);
+    EXPECT_EQ(controls.OutputTypeIndex(), 0);
     EXPECT_EQ(controls.replyText, "");
     EXPECT_EQ(engine.ExchangeState(), 0);
 }
 
 TEST_F(ExchangeEngineTest, PartlyReadListingKeepsTheFieldsItWrote) {
-    controls.SetEdits({"11", "1999", "21", "41", "61", "81"});
+    controls.settings.edits = {"11", "1999", "21", "41", "61", "81"};
     engine.ReadBtnClick();
     PowerUpAndSendCommand();
     Receive("\r\nKOV\r\nOutput Type = 2 \r\nFluid Type = 3 \r\nTop Limit = 20\r\nBott");
@@ -188,9 +188,9 @@ TEST_F(ExchangeEngineTest, PartlyReadListingKeepsTheFieldsItWrote) {
     timer.AdvanceToTick();
     EXPECT_EQ(ErrorsShown(),
               std::vector<std::string>{"Fail to communicate with the device! Check connection or battery!"});
-    EXPECT_EQ(controls.outputTypeIndex, 2);
-    EXPECT_EQ(controls.fluidTypeIndex, 3);
-    EXPECT_EQ(controls.edits, (std::array<std::string, 6>{"20", "1999", "21", "41", "61", "81"}));
+    EXPECT_EQ(controls.OutputTypeIndex(), 2);
+    EXPECT_EQ(controls.FluidTypeIndex(), 3);
+    EXPECT_EQ(controls.settings.edits, (std::array<std::string, 6>{"20", "1999", "21", "41", "61", "81"}));
     EXPECT_EQ(controls.replyText, "");
     ExpectIdle();
 }
@@ -201,8 +201,8 @@ TEST_F(ExchangeEngineTest, UnknownTypeCodesLeaveTheListsEmpty) {
     Receive("\r\nKOV\r\nOutput Type = 3 \r\nFluid Type = x \r\nTop Limit = 10\r\nBottom Limit = 1500\r\n"
             "Linear Levels = 20, 40, 60, 80, ");
     timer.AdvanceToTick();
-    EXPECT_EQ(controls.outputTypeIndex, kNoSelection);
-    EXPECT_EQ(controls.fluidTypeIndex, kNoSelection);
+    EXPECT_EQ(controls.OutputTypeIndex(), kNoSelection);
+    EXPECT_EQ(controls.FluidTypeIndex(), kNoSelection);
     EXPECT_EQ(controls.statusText, "Device read successfully!");
 }
 

@@ -66,7 +66,7 @@ TEST(HistoryHookTest, ReadProgramAndRestoreEachLeaveTheirRecord) {
     Session s(history);
     *s.unit->settings = {"1", "2", "10", "900", "5", "25", "50", "75"};
     ASSERT_TRUE(s.Run(DeviceOperation::Read));
-    s.controls.SetEdits({"10", "1500", "20", "40", "60", "80"});
+    s.controls.settings.edits = {"10", "1500", "20", "40", "60", "80"};
     ASSERT_TRUE(s.Run(DeviceOperation::Program));
     ASSERT_TRUE(s.Run(DeviceOperation::Restore));
     EXPECT_TRUE(s.warnings.empty());
@@ -115,7 +115,7 @@ TEST(HistoryHookTest, AReadAsideIsRecordedAsReadAndGivesTheControlsBack) {
         Session s(history);
         const RecordedSettings sender{1, 2, {"10", "900", "5", "25", "50", "75"}};
         *s.unit->settings = {"1", "2", "10", "900", "5", "25", "50", "75"};
-        s.controls.SetEdits({"10", "1500", "20", "40", "60", "80"});
+        s.controls.settings.edits = {"10", "1500", "20", "40", "60", "80"};
         const RecordedSettings held = SettingsFromControls(s.controls);
         if (c.portClosed) {
             s.session.Close("closed by the test");
@@ -168,7 +168,7 @@ TEST(HistoryHookTest, SettingsNotKeptAreRecordedWithWhatTheSenderHolds) {
     const fs::path history = folder / "history.jsonl";
     Session s(history, {.forgetful = true});
     ASSERT_TRUE(s.Run(DeviceOperation::Read));
-    s.controls.edits[2] = "7";
+    s.controls.settings.edits[2] = "7";
     // In a translated window the box speaks its language; the history keeps English.
     SetTextTranslator([](const char*, const char* text) { return "<" + std::string(text) + ">"; });
     EXPECT_FALSE(s.Run(DeviceOperation::Program));
@@ -239,7 +239,7 @@ TEST(AsFoundAsLeftTest, OnlyAReadOfThisRunWithNothingBetweenCounts) {
                                                                       : DeviceOperation::Program;
             ASSERT_TRUE(s.Run(operation)) << row.what;
         }
-        s.controls.SetEdits({"10", "1500", "20", "44", "60", "80"});
+        s.controls.settings.edits = {"10", "1500", "20", "44", "60", "80"};
         ASSERT_TRUE(s.Run(DeviceOperation::Program)) << row.what;
 
         const HistoryRecord& program = s.session.Records().back();

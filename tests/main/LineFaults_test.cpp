@@ -121,7 +121,7 @@ TEST(LineFaultsTest, VirtualSenderVanishingMidListingFailsAndThePortReopens) {
     ASSERT_TRUE(rig.Run(&ExchangeEngine::ReadBtnClick, 15s));
     EXPECT_TRUE(rig.prompts.shown.empty());
     EXPECT_EQ(rig.controls.statusText, "Device read successfully!");
-    EXPECT_EQ(rig.controls.edits, (std::array<std::string, 6>{"10", "2000", "20", "40", "60", "80"}));
+    EXPECT_EQ(rig.controls.settings.edits, (std::array<std::string, 6>{"10", "2000", "20", "40", "60", "80"}));
     ExpectCleanEnd(rig);
 }
 

@@ -27,9 +27,9 @@ struct ParseResult {
 // only their characters in order, exactly as the exchange engine feeds it.
 ParseResult Parse(const std::string& text, const std::vector<std::size_t>& splits = {}) {
     ParseResult result;
-    result.controls.outputTypeIndex = 1;
-    result.controls.fluidTypeIndex = 1;
-    result.controls.SetEdits({"old", "old", "old", "old", "old", "old"});
+    result.controls.SetOutputTypeIndex(1);
+    result.controls.SetFluidTypeIndex(1);
+    result.controls.settings.edits = {"old", "old", "old", "old", "old", "old"};
     ListingParser parser;
     parser.Start();
     std::size_t pos = 0;
@@ -51,11 +51,11 @@ ParseResult Parse(const std::string& text, const std::vector<std::size_t>& split
 TEST(ListingParserTest, WorkedExampleSetsAllEightSettings) {
     const ParseResult r = Parse(kExample);
     EXPECT_TRUE(r.completed);
-    EXPECT_EQ(r.controls.outputTypeIndex, 3);
+    EXPECT_EQ(r.controls.OutputTypeIndex(), 3);
     EXPECT_EQ(kOutputTypeItems[3], "Resistive 300 - 10R");
-    EXPECT_EQ(r.controls.fluidTypeIndex, 2);
+    EXPECT_EQ(r.controls.FluidTypeIndex(), 2);
     const std::array<std::string, 6> expected = {"10", "1500", "20", "40", "60", "80"};
-    EXPECT_EQ(r.controls.edits, expected);
+    EXPECT_EQ(r.controls.settings.edits, expected);
     EXPECT_EQ(kExample[r.completedAt], ',');
     EXPECT_EQ(kExample.substr(r.completedAt), ", \r\n");
 }
@@ -73,9 +73,9 @@ TEST(ListingParserTest, AnySplitOfTheBytesGivesTheSameResult) {
         const ParseResult split = Parse(kExample, splits);
         EXPECT_EQ(split.completed, whole.completed);
         EXPECT_EQ(split.completedAt, whole.completedAt);
-        EXPECT_EQ(split.controls.edits, whole.controls.edits);
-        EXPECT_EQ(split.controls.outputTypeIndex, whole.controls.outputTypeIndex);
-        EXPECT_EQ(split.controls.fluidTypeIndex, whole.controls.fluidTypeIndex);
+        EXPECT_EQ(split.controls.settings.edits, whole.controls.settings.edits);
+        EXPECT_EQ(split.controls.OutputTypeIndex(), whole.controls.OutputTypeIndex());
+        EXPECT_EQ(split.controls.FluidTypeIndex(), whole.controls.FluidTypeIndex());
     }
 }
 
@@ -84,7 +84,7 @@ TEST(ListingParserTest, LevelsWithoutTheExtraCharacterLoseTheirFirstDigit) {
                                 "Linearization = 20,40,60,80,");
     EXPECT_TRUE(r.completed);
     const std::array<std::string, 6> expected = {"10", "2000", "20", "0", "0", "0"};
-    EXPECT_EQ(r.controls.edits, expected);
+    EXPECT_EQ(r.controls.settings.edits, expected);
 }
 
 struct TypeFieldCase {
@@ -108,8 +108,8 @@ TEST(ListingParserTest, TypeFieldsDecodeOrLeaveNoSelection) {
         const ParseResult r = Parse("Output Type = " + c.outputField + " Fluid Type = " + c.fluidField +
                                     " Top Limit = 10\rBottom Limit = 2000\rLinearization = 1, 2, 3, 4, ");
         EXPECT_TRUE(r.completed) << c.outputField;
-        EXPECT_EQ(r.controls.outputTypeIndex, c.outputIndex) << '"' << c.outputField << '"';
-        EXPECT_EQ(r.controls.fluidTypeIndex, c.fluidIndex) << '"' << c.fluidField << '"';
+        EXPECT_EQ(r.controls.OutputTypeIndex(), c.outputIndex) << '"' << c.outputField << '"';
+        EXPECT_EQ(r.controls.FluidTypeIndex(), c.fluidIndex) << '"' << c.fluidField << '"';
     }
 }
 
@@ -120,10 +120,10 @@ TEST(ListingParserTest, KeyLettersAreSoughtOnlyInTheGapsAndLabelsSkippedByCount)
     const ParseResult r = Parse("noise Other Ftuff=1 trailing F1234T678901 $2 T123456789015\r"
                                 "B12345678901234999\rL123456789012345 5, 6, 7, 8, ");
     EXPECT_TRUE(r.completed);
-    EXPECT_EQ(r.controls.outputTypeIndex, kNoSelection);
-    EXPECT_EQ(r.controls.fluidTypeIndex, 2);
+    EXPECT_EQ(r.controls.OutputTypeIndex(), kNoSelection);
+    EXPECT_EQ(r.controls.FluidTypeIndex(), 2);
     const std::array<std::string, 6> expected = {"5", "999", " 5", "6", "7", "8"};
-    EXPECT_EQ(r.controls.edits, expected);
+    EXPECT_EQ(r.controls.settings.edits, expected);
 }
 
 TEST(ListingParserTest, PartialListingLeavesLaterFieldsUnchanged) {
@@ -131,13 +131,13 @@ TEST(ListingParserTest, PartialListingLeavesLaterFieldsUnchanged) {
     const ParseResult r = Parse(partial);
     EXPECT_FALSE(r.completed);
     const std::array<std::string, 6> expected = {"10", "1500", "old", "old", "old", "old"};
-    EXPECT_EQ(r.controls.edits, expected);
+    EXPECT_EQ(r.controls.settings.edits, expected);
 }
 
 TEST(ListingParserTest, CharactersAfterCompletionAreIgnored) {
     const ParseResult r = Parse(kExample + "Output Type = 1 Fluid Type = 1 ");
-    EXPECT_EQ(r.controls.outputTypeIndex, 3);
-    EXPECT_EQ(r.controls.fluidTypeIndex, 2);
+    EXPECT_EQ(r.controls.OutputTypeIndex(), 3);
+    EXPECT_EQ(r.controls.FluidTypeIndex(), 2);
 }
 
 } // namespace

@@ -33,9 +33,9 @@ TEST(SenderCommandsTest, DefaultSettingsGiveTheEightCommandsInOrder) {
 
 TEST(SenderCommandsTest, CodesFollowTheTablesAndTextsGoOutAsTyped) {
     PlainSettingsControls controls;
-    controls.outputTypeIndex = 3;
-    controls.fluidTypeIndex = 2;
-    controls.SetEdits({"010", " 1500", "$14", "+40", "60", "80"});
+    controls.SetOutputTypeIndex(3);
+    controls.SetFluidTypeIndex(2);
+    controls.settings.edits = {"010", " 1500", "$14", "+40", "60", "80"};
     const std::vector<std::string> expected = {"+SOT4\r",   "+SFT2\r",   "+STL010\r", "+SBL 1500\r",
                                                "+SLA$14\r", "+SLB+40\r", "+SLC60\r",  "+SLD80\r"};
     EXPECT_EQ(AllSetCommands(controls), expected);

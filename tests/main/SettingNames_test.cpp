@@ -65,9 +65,9 @@ TEST(SettingNamesTest, EachSettingHasItsOwnNameInFileHistoryComparisonAndSheet) 
         return [e, text](PlainSettingsControls& c) { c.SetEditText(e, text); };
     };
     const std::vector<NamedSetting> settings = {
-        {[](PlainSettingsControls& c) { c.outputTypeIndex = 3; }, "Output Type", "Sensor Parameters", "4",
+        {[](PlainSettingsControls& c) { c.SetOutputTypeIndex(3); }, "Output Type", "Sensor Parameters", "4",
          "Output Type", "Resistive 300 - 10R"},
-        {[](PlainSettingsControls& c) { c.fluidTypeIndex = 2; }, "Fluid Type", "Sensor Parameters", "2", "Fluid Type",
+        {[](PlainSettingsControls& c) { c.SetFluidTypeIndex(2); }, "Fluid Type", "Sensor Parameters", "2", "Fluid Type",
          "Diesel"},
         {edit(SettingsEdit::TopLimit, "11"), "Top Limit", "Sensor Parameters", "11", "Top Limit (Millimetre)", "11"},
         {edit(SettingsEdit::BottomLimit, "1999"), "Bottom Limit", "Sensor Parameters", "1999",

@@ -20,9 +20,9 @@ struct Side {
 
 PlainSettingsControls Controls(const Side& side) {
     PlainSettingsControls controls;
-    controls.outputTypeIndex = side.outputTypeIndex;
-    controls.fluidTypeIndex = side.fluidTypeIndex;
-    controls.SetEdits(side.edits);
+    controls.SetOutputTypeIndex(side.outputTypeIndex);
+    controls.SetFluidTypeIndex(side.fluidTypeIndex);
+    controls.settings.edits = side.edits;
     return controls;
 }
 

@@ -50,7 +50,7 @@ class ValidateSettingsTest : public ::testing::TestWithParam<ValidationCase> {};
 TEST_P(ValidateSettingsTest, StopsAtTheFirstProblemWithItsMessage) {
     const ValidationCase& c = GetParam();
     PlainSettingsControls controls;
-    controls.SetEdits(c.edits);
+    controls.settings.edits = c.edits;
     controls.statusText = "status";
     controls.replyText = "reply";
     const PlainSettingsControls before = controls;
@@ -77,7 +77,7 @@ TEST_P(ValidateSettingsTest, StopsAtTheFirstProblemWithItsMessage) {
         EXPECT_EQ(prompts.shown.size(), next);
     }
     // Validation never changes a control, except the No answer handled below.
-    EXPECT_EQ(controls.edits, before.edits);
+    EXPECT_EQ(controls.settings.edits, before.settings.edits);
     EXPECT_EQ(controls.statusText, "status");
     EXPECT_EQ(controls.replyText, "reply");
 }
@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ValidateSettingsNoAnswerTest, NoClearsStatusAndReplyAndStopsQuietly) {
     PlainSettingsControls controls;
-    controls.SetEdits({"11", "5", "20", "40", "60", "80"}); // the bad bottom limit is never reached
+    controls.settings.edits = {"11", "5", "20", "40", "60", "80"}; // the bad bottom limit is never reached
     controls.statusText = "Device read successfully!";
     controls.replyText = "KOV listing";
     ScriptedPrompts prompts;
@@ -136,8 +136,8 @@ TEST(ValidateSettingsNoAnswerTest, NoClearsStatusAndReplyAndStopsQuietly) {
 
 TEST(ValidateSettingsNoAnswerTest, ListWithoutSelectionDoesNotStopValidation) {
     PlainSettingsControls controls;
-    controls.outputTypeIndex = kNoSelection;
-    controls.fluidTypeIndex = kNoSelection;
+    controls.SetOutputTypeIndex(kNoSelection);
+    controls.SetFluidTypeIndex(kNoSelection);
     ScriptedPrompts prompts;
     EXPECT_TRUE(ValidateSettings(controls, prompts));
     EXPECT_TRUE(prompts.shown.empty());

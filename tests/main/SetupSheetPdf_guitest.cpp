@@ -40,9 +40,9 @@ const std::string kReply = "KOV\r\nOutput Type = 1 \r\nFluid Type = 2 \r\nTop Li
 
 SetupSheetContent ShapeSheet(const std::string& reply) {
     PlainSettingsControls controls;
-    controls.outputTypeIndex = 1;
-    controls.fluidTypeIndex = 2;
-    controls.SetEdits({"25", "800", "4", "15", "33", "59"});
+    controls.SetOutputTypeIndex(1);
+    controls.SetFluidTypeIndex(2);
+    controls.settings.edits = {"25", "800", "4", "15", "33", "59"};
     controls.replyText = reply;
     LevelSource source;
     source.calculated = true;

@@ -59,9 +59,9 @@ TEST(SetupSheetReplyTest, LinesArePrintedAsReceived) {
 
 TEST(SetupSheetContentTest, PortAndSettingsWithTheirItemTexts) {
     PlainSettingsControls controls;
-    controls.outputTypeIndex = 3;
-    controls.fluidTypeIndex = kNoSelection;
-    controls.SetEdits({"15", "1500", "12", "33", "61", "86"});
+    controls.SetOutputTypeIndex(3);
+    controls.SetFluidTypeIndex(kNoSelection);
+    controls.settings.edits = {"15", "1500", "12", "33", "61", "86"};
     controls.replyText = "KOV\r";
     const SetupSheetPort port{"/dev/ttyUSB0", true, 9600, 8, 2, 2, ""};
     const SetupSheetContent sheet = BuildSetupSheet(controls, port, "2026-12-07 15:30", std::nullopt);
@@ -101,8 +101,8 @@ TEST(SetupSheetContentTest, TranslatesPatternsBeforeTheNumbersGoIn) {
     };
     SetTextTranslator(reversed);
     PlainSettingsControls controls;
-    controls.fluidTypeIndex = 2;
-    controls.SetEdits({"15", "1500", "12", "33", "61", "86"});
+    controls.SetFluidTypeIndex(2);
+    controls.settings.edits = {"15", "1500", "12", "33", "61", "86"};
     const SetupSheetContent sheet = BuildSetupSheet(controls, {"COM3", false, 19200, 7, 1, 1, ""}, "", std::nullopt);
     SetTextTranslator(nullptr);
 
@@ -205,7 +205,7 @@ TEST(SetupSheetContentTest, LevelSourceOnlyWhileTheLevelsAreStillItsOwn) {
     };
     for (const Case& c : cases) {
         PlainSettingsControls controls;
-        controls.SetEdits(c.edits);
+        controls.settings.edits = c.edits;
         const SetupSheetContent sheet = BuildSetupSheet(controls, {}, "", ShapeSource());
         ASSERT_EQ(sheet.levelSource.has_value(), c.shown) << c.name;
         EXPECT_EQ(sheet.picture, c.shown ? "pictures/shape3h.jpg" : "") << c.name;
@@ -231,7 +231,7 @@ TEST(SetupSheetContentTest, TableAndUncalculatedSourcesCarryNoPicture) {
     height.inchUnit = true;
     height.inputs = {{"Height @ Full Tank", "40"}};
     height.bottomLimitMillimetres = "1016";
-    controls.SetEdits({"10", "1016", "20", "40", "60", "80"});
+    controls.settings.edits = {"10", "1016", "20", "40", "60", "80"};
     SetupSheetContent sheet = BuildSetupSheet(controls, {}, "", height);
     ASSERT_TRUE(sheet.levelSource);
     EXPECT_EQ(ValueOf(*sheet.levelSource, "Unit"), "Inch");
@@ -247,7 +247,7 @@ TEST(SetupSheetContentTest, TableAndUncalculatedSourcesCarryNoPicture) {
     EXPECT_EQ(ValueOf(*sheet.levelSource, "Unit"), "Millimetre");
 
     LevelSource fresh; // a shape window handed over its starting values
-    controls.SetEdits({"10", "2000", "20", "40", "60", "80"});
+    controls.settings.edits = {"10", "2000", "20", "40", "60", "80"};
     sheet = BuildSetupSheet(controls, {}, "", fresh);
     ASSERT_TRUE(sheet.levelSource);
     EXPECT_EQ(ValueOf(*sheet.levelSource, "Calculation"), "none: the window's starting values were handed over");
@@ -290,7 +290,7 @@ TEST(SaveSetupSheetTest, ValidatesAsksAddsTheExtensionAndSaves) {
 TEST(SaveSetupSheetTest, NothingIsAskedOrWrittenWhenValidationFailsOrTheDialogIsCancelled) {
     const TempFolder folder;
     SheetSave invalid;
-    invalid.controls.SetEdits({"10", "2000", "20", "40", "40", "80"});
+    invalid.controls.settings.edits = {"10", "2000", "20", "40", "40", "80"};
     AnsweringDialogs dialogs((folder / "sheet.pdf").string());
     EXPECT_FALSE(invalid.Run(dialogs));
     EXPECT_EQ(dialogs.sheetAsked, 0);

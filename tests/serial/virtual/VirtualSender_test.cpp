@@ -49,7 +49,7 @@ std::string Text(const std::vector<Heard>& heard) {
 // A listing is good when the program's own parser reads all eight fields from it.
 PlainSettingsControls ParseListing(const std::string& reply, bool& complete) {
     PlainSettingsControls controls;
-    controls.SetEdits({"", "", "", "", "", ""});
+    controls.settings.edits = {"", "", "", "", "", ""};
     const std::size_t kov = reply.find("KOV");
     complete = false;
     if (kov == std::string::npos) {
@@ -111,9 +111,9 @@ TEST(VirtualSenderTest, ListingSatisfiesTheFieldRules) {
     bool complete = false;
     const auto controls = ParseListing(reply, complete);
     EXPECT_TRUE(complete);
-    EXPECT_EQ(controls.outputTypeIndex, 0);
-    EXPECT_EQ(controls.fluidTypeIndex, 0);
-    EXPECT_EQ(controls.edits, (std::array<std::string, 6>{"10", "2000", "20", "40", "60", "80"}));
+    EXPECT_EQ(controls.OutputTypeIndex(), 0);
+    EXPECT_EQ(controls.FluidTypeIndex(), 0);
+    EXPECT_EQ(controls.settings.edits, (std::array<std::string, 6>{"10", "2000", "20", "40", "60", "80"}));
 }
 
 TEST(VirtualSenderTest, BytesLeaveAtTheBaudRatePace) {
@@ -159,8 +159,8 @@ TEST(VirtualSenderTest, SetCommandsAreEchoedAcknowledgedAndKept) {
     bool complete = false;
     auto controls = ParseListing(Text(Listen(sender, now, now + 1000 * kMs)), complete);
     EXPECT_TRUE(complete);
-    EXPECT_EQ(controls.outputTypeIndex, 3);
-    EXPECT_EQ(controls.edits[0], "010");
+    EXPECT_EQ(controls.OutputTypeIndex(), 3);
+    EXPECT_EQ(controls.settings.edits[0], "010");
 
     // A second sender on the same settings (the same port opened again) knows them too.
     VirtualSender again({}, settings);
@@ -170,8 +170,8 @@ TEST(VirtualSenderTest, SetCommandsAreEchoedAcknowledgedAndKept) {
     controls = ParseListing(Text(Listen(sender, now, now + 1000 * kMs)), complete);
     EXPECT_TRUE(complete);
     EXPECT_EQ(*settings, DefaultVirtualSenderSettings());
-    EXPECT_EQ(controls.outputTypeIndex, 0);
-    EXPECT_EQ(controls.edits[1], "2000");
+    EXPECT_EQ(controls.OutputTypeIndex(), 0);
+    EXPECT_EQ(controls.settings.edits[1], "2000");
 }
 
 TEST(VirtualSenderTest, CommandsSplitAcrossWritesAreUnderstood) {
