@@ -1,20 +1,14 @@
 #include "main/HistoryFilter.h"
 
+#include "base/AsciiLower.h"
 #include "main/LocalTime.h"
 #include "main/SettingNames.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 
 namespace zeft {
 namespace {
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 bool LooksNumeric(const std::string& text) {
     return text.size() > 1 && text.find_first_not_of("0123456789.", 1) == std::string::npos;
@@ -58,7 +52,7 @@ std::string CsvLine(const std::vector<std::string>& fields) {
 } // namespace
 
 bool HistoryFilter::Matches(const HistoryRecord& record) const {
-    if (!label.empty() && Lower(record.label).find(Lower(label)) == std::string::npos) {
+    if (!label.empty() && AsciiLower(record.label).find(AsciiLower(label)) == std::string::npos) {
         return false;
     }
     if ((port && record.port != *port) || (operation && record.operation != *operation)) {

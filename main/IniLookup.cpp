@@ -1,5 +1,6 @@
 #include "main/IniLookup.h"
 
+#include "base/AsciiLower.h"
 #include <algorithm>
 #include <utility>
 
@@ -15,13 +16,9 @@ bool IsLineEnd(char c) {
     return c == '\n' || c == '\r' || c == '\0';
 }
 
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool SameName(std::string_view lowered, std::string_view wanted) {
-    return lowered.size() == wanted.size() &&
-           std::equal(lowered.begin(), lowered.end(), wanted.begin(), [](char a, char b) { return a == Lower(b); });
+    return lowered.size() == wanted.size() && std::equal(lowered.begin(), lowered.end(), wanted.begin(),
+                                                         [](char a, char b) { return a == AsciiLower(b); });
 }
 
 } // namespace
@@ -60,7 +57,7 @@ void IniLookup::AppendName(char c) {
         nameTooLong_ = true;
     }
     if (!nameTooLong_) {
-        name_.push_back(Lower(c));
+        name_.push_back(AsciiLower(c));
     }
 }
 

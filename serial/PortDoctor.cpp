@@ -1,20 +1,14 @@
 #include "serial/PortDoctor.h"
 
+#include "base/AsciiLower.h"
 #include "seams/TextTranslation.h"
 #include "serial/PortDoctorShell.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace zeft {
 
 namespace {
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 // The serial bridges of cheap USB adapters, and the Linux driver of each.
 struct KnownBridge {
@@ -75,8 +69,8 @@ bool IsSerialGroup(const std::string& group) {
 }
 
 std::optional<SerialBridge> KnownSerialBridge(const std::string& vendor, const std::string& product) {
-    const std::string v = Lower(vendor);
-    const std::string p = Lower(product);
+    const std::string v = AsciiLower(vendor);
+    const std::string p = AsciiLower(product);
     for (const KnownBridge& known : kBridges) {
         if (v == known.vendor && p == known.product) {
             return known.bridge;

@@ -1,5 +1,6 @@
 #include "serial/PosixUsbDoctor.h"
 
+#include "base/AsciiLower.h"
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -18,15 +19,9 @@ bool Exists(const fs::path& path) {
     return fs::exists(path, error);
 }
 
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 // Four hex digits, as sysfs writes ids; udev's PRODUCT variable leaves out leading zeros.
 std::string FourDigits(const std::string& hex) {
-    return hex.size() >= 4 ? Lower(hex) : std::string(4 - hex.size(), '0') + Lower(hex);
+    return hex.size() >= 4 ? AsciiLower(hex) : std::string(4 - hex.size(), '0') + AsciiLower(hex);
 }
 
 // The text inside the quotes after a key such as ATTRS{idVendor}==", or nothing.
