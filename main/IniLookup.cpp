@@ -1,6 +1,7 @@
 #include "main/IniLookup.h"
 
 #include "base/AsciiLower.h"
+
 #include <algorithm>
 #include <utility>
 

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 namespace zeft {
+
 int PlainSettingsControls::OutputTypeIndex() const {
     return settings.outputType ? OutputTypeIndexFromCode(*settings.outputType) : kNoSelection;
 }

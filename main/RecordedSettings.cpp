@@ -6,6 +6,7 @@
 #include <cstddef>
 
 namespace zeft {
+
 std::optional<int> SelectedCode(int code) {
     return code == kNoSelection ? std::nullopt : std::optional<int>(code);
 }
