@@ -7,6 +7,7 @@
 #include "seams/LevelSource.h"
 #include "seams/Prompts.h"
 #include "seams/SettingsControls.h"
+#include "seams/TextTranslation.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -42,6 +43,10 @@ inline char DecimalSeparator() {
 // The point size of the bold captions and check boxes and of the shape window's results,
 // whatever the platform's window font is.
 inline constexpr int kEmphasisPointSize = 10;
+
+// The question before the calculated levels go into the main window.
+inline constexpr const char* kConfirmLevelHandOver = ZEFT_TEXT(
+    "Core", "Are you sure you want to update the parameters with those in the Non-Linear Calculated Values group box?");
 
 // A labelled edit: its caption above it, both in one panel so that hiding the panel hides
 // the pair. The edit carries the control's name; the caption gets name + "Label" and is the

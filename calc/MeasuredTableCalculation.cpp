@@ -3,6 +3,7 @@
 #include "calc/DecimalText.h"
 #include "calc/DipTable.h"
 #include "calc/MonotoneCubic.h"
+#include "calc/TankHeightRange.h"
 #include "seams/TextTranslation.h"
 
 #include <algorithm>
@@ -49,14 +50,8 @@ MeasuredTableCalculation CalculateFromMeasuredTable(const MeasuredTableInput& in
         }
         top = *h;
     }
-    if (input.inchUnit) {
-        if (top < 3.94L || top > 78.74L) {
-            return Failure(ZEFT_TEXT(
-                "Core", "Invalid input for H value! H must be at least 3.94 inch and no more than 78.74 inch!"));
-        }
-    } else if (top < 100 || top > 2000) {
-        return Failure(
-            ZEFT_TEXT("Core", "Invalid input for H value! H must be at least 100 mm and no more than 2000 mm!"));
+    if (std::optional<std::string> refusal = HValueRangeRefusal(top, input.inchUnit)) {
+        return Failure(std::move(*refusal));
     }
     if (top > highest || top < lowest) {
         return Failure("H (" + Length(top, input.inchUnit) + ") lies outside the table, which runs from " +

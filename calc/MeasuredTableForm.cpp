@@ -212,11 +212,12 @@ void TMeasuredTableForm::CalBtnClick() {
     }
     BLLabel->setText(QString::fromStdString(result.levelSet.bottomLimit));
     const auto unit = kVolumeUnits[static_cast<std::size_t>(std::max(0, VolumeUnitBox->currentIndex()))];
-    const std::string volume =
-        ShownVolumeText(result.volume, unit, DecimalSeparator()) + " " + std::string(VolumeUnitName(unit));
-    VolumeLabel->setText(tr("Volume at H = ") +
-                         QString::fromStdString(ShownVolumeText(result.volume, unit, DecimalSeparator())) +
-                         QLatin1Char(' ') + ui::CoreText("Core", std::string(VolumeUnitName(unit))));
+    const std::string shownVolume = ShownVolumeText(result.volume, unit, DecimalSeparator());
+    const std::string unitName(VolumeUnitName(unit));
+    // The window in its language; the setup sheet's record keeps the unit in English.
+    const std::string volume = shownVolume + " " + unitName;
+    VolumeLabel->setText(tr("Volume at H = ") + QString::fromStdString(shownVolume) + QLatin1Char(' ') +
+                         ui::CoreText("Core", unitName));
     const std::string gauge =
         result.gaugeError ? GaugeErrorText(*result.gaugeError, result.top, inch) : std::string("-");
     GaugeErrorLabel->setText(tr("Largest gauge error: ") + QString::fromStdString(gauge));
@@ -238,8 +239,7 @@ void TMeasuredTableForm::CalBtnClick() {
 }
 
 void TMeasuredTableForm::SaveCloseBtnClick() {
-    if (prompts_.Confirm(ZEFT_TEXT("Core", "Are you sure you want to update the parameters with those in the "
-                                           "Non-Linear Calculated Values group box?")) == ConfirmAnswer::Yes) {
+    if (prompts_.Confirm(kConfirmLevelHandOver) == ConfirmAnswer::Yes) {
         HandOverShownLevelSet({LALabel, LBLabel, LCLabel, LDLabel, BLLabel}, mainControls_, prompts_,
                               InchCheckBox->isChecked(), LevelCalculator::MeasuredTable, lastCalculation_,
                               OnLevelSetHandedOver);

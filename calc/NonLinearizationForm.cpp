@@ -8,7 +8,6 @@
 #include "calc/TankShape.h"
 #include "seams/Prompts.h"
 #include "seams/SettingsControls.h"
-#include "seams/TextTranslation.h"
 #include "ui/JpegPicture.h"
 
 #include <QCheckBox>
@@ -293,8 +292,7 @@ void TNonLinearizationForm::ChartBtn1Click() {
 }
 
 void TNonLinearizationForm::SaveBtn1Click() {
-    if (prompts_.Confirm(ZEFT_TEXT("Core", "Are you sure you want to update the parameters with those in the "
-                                           "Non-Linear Calculated Values group box?")) == ConfirmAnswer::Yes) {
+    if (prompts_.Confirm(kConfirmLevelHandOver) == ConfirmAnswer::Yes) {
         HandOverShownLevelSet({Label6, Label7, Label8, Label9, Label11}, mainControls_, prompts_,
                               InchCheckBox->isChecked(), LevelCalculator::Shape, lastCalculation_,
                               OnLevelSetHandedOver);

@@ -1,7 +1,6 @@
 #include "calc/NonLinearization_VolumeForm.h"
 
 #include "calc/CalculatorFormParts.h"
-#include "seams/TextTranslation.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -12,16 +11,14 @@
 namespace zeft::calc_ui {
 
 TNonLinearVolumeForm::TNonLinearVolumeForm(SettingsControls& mainControls, Prompts& prompts, QWidget* parent)
-    : TTableCalculatorForm(
-          {QStringLiteral("NonLinearVolumeForm"),
-           tr("Non-linear Tank Parameter Calculation by Tank Volume"),
-           tr("Enter Tank Volume Information (Litre or Gallon)"),
-           QStringLiteral("pictures/volume_table.jpg"),
-           {tr("Volume @ Full Tank"), tr("Volume @ 80% H"), tr("Volume @ 60% H"), tr("Volume @ 40% of H"),
-            tr("Volume @ 20% of H")},
-           ZEFT_TEXT("Core", "Are you sure you want to update the parameters with those in the Non-Linear "
-                             "Calculated Values group box?")},
-          mainControls, prompts, parent) {
+    : TTableCalculatorForm({QStringLiteral("NonLinearVolumeForm"),
+                            tr("Non-linear Tank Parameter Calculation by Tank Volume"),
+                            tr("Enter Tank Volume Information (Litre or Gallon)"),
+                            QStringLiteral("pictures/volume_table.jpg"),
+                            {tr("Volume @ Full Tank"), tr("Volume @ 80% H"), tr("Volume @ 60% H"),
+                             tr("Volume @ 40% of H"), tr("Volume @ 20% of H")},
+                            kConfirmLevelHandOver},
+                           mainControls, prompts, parent) {
     HeightLEdit = MakeLabeledEdit(GroupBox1, QStringLiteral("HeightLEdit"), tr("H (Millimetre)"), QStringLiteral("0"),
                                   false, &HeightLEditLabel);
     InputGrid()->addWidget(HeightLEdit->parentWidget(), 2, 1);

@@ -2,6 +2,7 @@
 
 #include "calc/DecimalText.h"
 #include "calc/TankGeometry.h"
+#include "calc/TankHeightRange.h"
 #include "calc/VesselGeometry.h"
 #include "seams/TextTranslation.h"
 
@@ -90,14 +91,8 @@ ShapeCalculation CalculateShape(const ShapeOptions& options, const ShapeEditText
         return Failure(ZEFT_TEXT("Core", "Invalid input for H value!"));
     }
     entered.h = *h;
-    if (options.inchUnit) {
-        if (entered.h < 3.94L || entered.h > 78.74L) {
-            return Failure(ZEFT_TEXT(
-                "Core", "Invalid input for H value! H must be at least 3.94 inch and no more than 78.74 inch!"));
-        }
-    } else if (entered.h < 100 || entered.h > 2000) {
-        return Failure(
-            ZEFT_TEXT("Core", "Invalid input for H value! H must be at least 100 mm and no more than 2000 mm!"));
+    if (std::optional<std::string> refusal = HValueRangeRefusal(entered.h, options.inchUnit)) {
+        return Failure(std::move(*refusal));
     }
     if (reads.w) {
         const auto w = PositiveDecimalFromText(texts.w, sep);

@@ -1,6 +1,7 @@
 #include "calc/TableCalculation.h"
 
 #include "calc/DecimalText.h"
+#include "calc/TankHeightRange.h"
 #include "seams/TextTranslation.h"
 
 #include <cmath>
@@ -43,10 +44,6 @@ ReadDescending(const TableEditTexts& texts, const std::array<const char*, 5>& na
     return values;
 }
 
-bool HeightInRange(long double h, bool inchUnit) {
-    return inchUnit ? (h >= 3.94L && h <= 78.74L) : (h >= 100 && h <= 2000);
-}
-
 // Volume percent at height fraction t from the table (0,0), (x20,20) ... (x80,80), (1,100).
 long double InterpolatePercent(const std::array<long double, 4>& x, long double t, long double k) {
     if (x[0] > t) {
@@ -73,9 +70,8 @@ TableCalculation CalculateByVolume(const TableEditTexts& volumes, const std::str
     if (!h) {
         return Failure(ZEFT_TEXT("Core", "Invalid input for H!"));
     }
-    if (!HeightInRange(*h, inchUnit)) {
-        return Failure(inchUnit ? "Invalid input for H value! H must be at least 3.94 inch and no more than 78.74 inch!"
-                                : "Invalid input for H value! H must be at least 100 mm and no more than 2000 mm!");
+    if (std::optional<std::string> refusal = HValueRangeRefusal(*h, inchUnit)) {
+        return Failure(std::move(*refusal));
     }
     TableCalculation result;
     // Level A is the 20 % volume, the last of the edits.
@@ -98,7 +94,7 @@ TableCalculation CalculateByHeight(const TableEditTexts& heights, bool inchUnit,
         return Failure(error);
     }
     const long double full = (*h)[0];
-    if (!HeightInRange(full, inchUnit)) {
+    if (!TankHeightInRange(full, inchUnit)) {
         return Failure(inchUnit ? "Invalid input for Height @ Full Tank! Height must be at least 3.94 inch and no "
                                   "more than 78.74 inch!"
                                 : "Invalid input for Height @ Full Tank! Height must be at least 100 mm and no more "

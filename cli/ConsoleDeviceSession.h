@@ -4,8 +4,8 @@
 #include "cli/ConsolePrompts.h"
 #include "cli/LineOptions.h"
 #include "main/DeviceSession.h"
-#include "main/HistoryRecord.h"
 #include "main/PlainOperationButtons.h"
+#include "main/RecordedSettings.h"
 #include "serial/CoreMainLoop.h"
 #include "serial/SerialLink.h"
 

@@ -10,7 +10,7 @@
 #include "cli/SenderRun.h"
 #include "cli/Terminal.h"
 #include "cli/VisibleText.h"
-#include "main/HistoryRecord.h"
+#include "main/RecordedSettings.h"
 
 #include <CLI/CLI.hpp>
 

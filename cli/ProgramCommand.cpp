@@ -5,8 +5,8 @@
 #include "cli/ConfigFileArgument.h"
 #include "cli/ConsoleDeviceSession.h"
 #include "cli/ExitStatus.h"
-#include "main/HistoryRecord.h"
 #include "main/JobSettings.h"
+#include "main/RecordedSettings.h"
 #include "main/SenderSettings.h"
 
 #include <CLI/CLI.hpp>

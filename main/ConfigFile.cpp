@@ -89,10 +89,7 @@ RecordedSettings ConfigTextSettings(std::string_view text) {
     lookup.Feed(WithoutByteOrderMark(text.substr(0, kConfigReadLimitBytes)));
     lookup.Finish();
     RecordedSettings settings;
-    const auto code = [](const std::optional<std::string>& value) {
-        const int read = CodeFrom(value);
-        return read == kNoSelection ? std::nullopt : std::optional<int>(read);
-    };
+    const auto code = [](const std::optional<std::string>& value) { return SelectedCode(CodeFrom(value)); };
     settings.outputType = code(lookup.Value(kOutputTypeSetting));
     settings.fluidType = code(lookup.Value(kFluidTypeSetting));
     for (std::size_t i = 0; i < settings.edits.size(); ++i) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "main/HistoryRecord.h"
+#include "main/RecordedSettings.h"
 #include "seams/SettingsControls.h"
 
 #include <cstddef>

@@ -84,8 +84,7 @@ TJobHistoryForm::TJobHistoryForm(HistoryListing listing, const std::string& file
     } else if (listing_.skipped > 0) {
         info += tr("; %1 lines that are not whole records were skipped").arg(listing_.skipped);
     }
-    InfoLabel = MakeLabel(this, "InfoLabel", tr(""));
-    InfoLabel->setText(info);
+    InfoLabel = MakeLabel(this, "InfoLabel", info);
     InfoLabel->setWordWrap(true);
 
     CreateFilters();

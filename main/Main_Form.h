@@ -1,8 +1,8 @@
 #pragma once
 
 #include "main/HistoryFile.h"
-#include "main/HistoryRecord.h"
 #include "main/JobSettings.h"
+#include "main/RecordedSettings.h"
 #include "seams/LevelSource.h"
 #include "serial/SerialLinkDlg.h"
 #include "serial/settings/PortSettingsStore.h"

@@ -1,25 +1,23 @@
 #include "main/PlainSettingsControls.h"
 
-#include "main/SenderSettings.h"
-
 #include <cstddef>
 
 namespace zeft {
 
 int PlainSettingsControls::OutputTypeIndex() const {
-    return settings.outputType ? OutputTypeIndexFromCode(*settings.outputType) : kNoSelection;
+    return OutputTypeIndexOf(settings.outputType);
 }
 
 void PlainSettingsControls::SetOutputTypeIndex(int index) {
-    settings.outputType = SelectedCode(OutputTypeCodeFromIndex(index));
+    settings.outputType = OutputTypeOfIndex(index);
 }
 
 int PlainSettingsControls::FluidTypeIndex() const {
-    return settings.fluidType ? FluidTypeIndexFromCode(*settings.fluidType) : kNoSelection;
+    return FluidTypeIndexOf(settings.fluidType);
 }
 
 void PlainSettingsControls::SetFluidTypeIndex(int index) {
-    settings.fluidType = SelectedCode(FluidTypeCodeFromIndex(index));
+    settings.fluidType = FluidTypeOfIndex(index);
 }
 
 std::string PlainSettingsControls::EditText(SettingsEdit edit) const {

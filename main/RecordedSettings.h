@@ -22,6 +22,14 @@ struct RecordedSettings {
 // A list's code as the value keeps it: none for kNoSelection.
 std::optional<int> SelectedCode(int code);
 
+// A list's selection as the value keeps it, and back: the code of a list index (none for
+// no selection or an index the list does not have), and the list index of a code
+// (kNoSelection for none or a code the list does not know).
+std::optional<int> OutputTypeOfIndex(int index);
+int OutputTypeIndexOf(const std::optional<int>& code);
+std::optional<int> FluidTypeOfIndex(int index);
+int FluidTypeIndexOf(const std::optional<int>& code);
+
 // The settings the main window starts with.
 RecordedSettings InitialSettings();
 

@@ -117,6 +117,11 @@ std::string List(const std::vector<std::string>& names) {
     return list;
 }
 
+std::string NotInGroup(const std::string& port, const std::string& group, const std::string& user) {
+    return FillPlaceholders(TranslatedText("Core", "%1 may be used by the group \"%2\", and the user %3 is not in it."),
+                            {port, group, user});
+}
+
 std::string ChooseAnother(const std::vector<std::string>& present) {
     return present.empty()
                ? TranslatedText("Core", "plug in the adapter")
@@ -127,20 +132,13 @@ std::string ChooseAnother(const std::vector<std::string>& present) {
 } // namespace
 
 PortFinding NoPermission(const std::string& port, const std::string& group, const std::string& user) {
-    return Make(
-        "no-permission", FindingSeverity::Error, port,
-        FillPlaceholders(TranslatedText("Core", "%1 may be used by the group \"%2\", and the user %3 is not in it."),
-                         {port, group, user}),
-        JoinGroup(group, user), LogInAgain());
+    return Make("no-permission", FindingSeverity::Error, port, NotInGroup(port, group, user), JoinGroup(group, user),
+                LogInAgain());
 }
 
 PortFinding ForeignGroup(const std::string& port, const std::string& group, const std::string& user,
                          const AccessRule& rule) {
-    return AccessFinding(
-        port,
-        FillPlaceholders(TranslatedText("Core", "%1 may be used by the group \"%2\", and the user %3 is not in it."),
-                         {port, group, user}),
-        rule);
+    return AccessFinding(port, NotInGroup(port, group, user), rule);
 }
 
 PortFinding OwnerOnly(const std::string& port, const std::string& owner, unsigned mode, const AccessRule& rule) {
